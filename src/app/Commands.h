@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QDir>
+#include <QStringList>
+
+namespace ortelia {
+
+// A command-line command: "ortelia <name> args...". Runs without a window; startDir is where
+// the user started the program (file arguments are relative to it).
+struct Command {
+    const char *name;
+    const char *usage;
+    int (*run)(const QStringList &args, const QDir &startDir);
+};
+
+// The commands the program understands besides starting its windows.
+const Command *findCommand(const QString &name);
+QString commandUsage();
+
+} // namespace ortelia

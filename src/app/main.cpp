@@ -1,0 +1,48 @@
+#include "Commands.h"
+#include "ProgramFolder.h"
+#include "SettingsFiles.h"
+
+#include <QApplication>
+#include <QDir>
+
+#include <cstdio>
+
+namespace {
+
+bool hasDisplay()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+int runProgram()
+{
+    using namespace ortelia;
+    if (SettingsFiles::isFirstRun())
+        SettingsFiles::WriteDefaultSettings();
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const QString first = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    const ortelia::Command *command = ortelia::findCommand(first);
+    if (!command && (first == QLatin1String("--help") || first == QLatin1String("-h"))) {
+        std::fputs(qPrintable(ortelia::commandUsage()), stdout);
+        return 0;
+    }
+    // Commands need no display; they draw their pages off screen.
+    if (command && !hasDisplay())
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Ortelia"));
+    const QDir startDir = QDir::current();
+    ortelia::ProgramFolder::setRoot(QCoreApplication::applicationDirPath());
+
+    if (command)
+        return command->run(app.arguments().mid(2), startDir);
+    return runProgram();
+}

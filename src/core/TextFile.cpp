@@ -1,0 +1,146 @@
+#include "TextFile.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <array>
+
+namespace ortelia::TextFile {
+
+namespace {
+
+// Windows-1252 bytes 0x80..0x9F; the five unassigned bytes map to the C1 control of the same value.
+constexpr std::array<char16_t, 32> kHighTable = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+const QByteArray kUtf8Bom("\xEF\xBB\xBF", 3);
+const QByteArray kCrLf("\r\n", 2);
+
+int windows1252Byte(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return u;
+    for (size_t i = 0; i < kHighTable.size(); ++i) {
+        if (kHighTable[i] == u)
+            return int(0x80 + i);
+    }
+    return -1;
+}
+
+QByteArray joinLines(const QStringList &lines)
+{
+    QString text;
+    for (const QString &line : lines) {
+        text += line;
+        text += QLatin1String("\r\n");
+    }
+    return encode(text);
+}
+
+} // namespace
+
+QString decode(const QByteArray &bytes)
+{
+    if (bytes.startsWith(kUtf8Bom))
+        return QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        out[i] = (b >= 0x80 && b < 0xA0) ? QChar(kHighTable[b - 0x80]) : QChar(b);
+    }
+    return text;
+}
+
+bool fitsWindows1252(const QString &text)
+{
+    for (QChar c : text) {
+        if (windows1252Byte(c) < 0)
+            return false;
+    }
+    return true;
+}
+
+QByteArray encode(const QString &text)
+{
+    if (!fitsWindows1252(text))
+        return kUtf8Bom + text.toUtf8();
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i)
+        bytes[i] = char(windows1252Byte(text[i]));
+    return bytes;
+}
+
+std::optional<QString> read(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return decode(file.readAll());
+}
+
+std::optional<QStringList> readLines(const QString &path)
+{
+    const std::optional<QString> text = read(path);
+    if (!text)
+        return std::nullopt;
+    QStringList lines;
+    QString line;
+    const QString &t = *text;
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        const QChar c = t[i];
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+            lines << line;
+            line.clear();
+            if (c == QLatin1Char('\r') && i + 1 < t.size() && t[i + 1] == QLatin1Char('\n'))
+                ++i;
+        } else {
+            line += c;
+        }
+    }
+    if (!line.isEmpty())
+        lines << line;
+    return lines;
+}
+
+bool write(const QString &path, const QString &text)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray bytes = encode(text);
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool writeLines(const QString &path, const QStringList &lines)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray bytes = joinLines(lines);
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool writeLinesInPlace(const QString &path, const QStringList &lines)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const QByteArray bytes = joinLines(lines);
+    const bool ok = file.write(bytes) == bytes.size();
+    file.close();
+    return ok && file.error() == QFileDevice::NoError;
+}
+
+} // namespace ortelia::TextFile

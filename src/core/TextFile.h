@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace ortelia {
+
+// The program's text files: read as Windows-1252, or as UTF-8 when they start with a UTF-8
+// byte-order mark; written as Windows-1252 with CR LF, or as UTF-8 with a byte-order mark when
+// the text holds a character that Windows-1252 lacks.
+namespace TextFile {
+
+QString decode(const QByteArray &bytes);
+QByteArray encode(const QString &text);
+// True when every character of text has a Windows-1252 byte.
+bool fitsWindows1252(const QString &text);
+
+// The whole file as text; nullopt when it cannot be read.
+std::optional<QString> read(const QString &path);
+// The lines of a file, split at CR LF, a lone CR or a lone LF; the empty piece after a final
+// line break is not a line. nullopt when the file cannot be read.
+std::optional<QStringList> readLines(const QString &path);
+
+// Writes text as it stands, replacing the file atomically.
+bool write(const QString &path, const QString &text);
+// Writes each line followed by CR LF, replacing the file atomically.
+bool writeLines(const QString &path, const QStringList &lines);
+// Writes each line followed by CR LF into the file as it is (truncate, write, close), for
+// request files that another reader may be watching.
+bool writeLinesInPlace(const QString &path, const QStringList &lines);
+
+} // namespace TextFile
+} // namespace ortelia

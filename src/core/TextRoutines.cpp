@@ -1,0 +1,111 @@
+#include "TextRoutines.h"
+
+#include "Dialogs.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QThread>
+#include <QTimer>
+
+#include <array>
+#include <utility>
+
+namespace ortelia {
+
+QString &ZeichenErsetzen(QString &text, const QString &oldText, const QString &newText)
+{
+    if (oldText.isEmpty())
+        return text;
+    qsizetype from = 0;
+    while (true) {
+        const qsizetype at = text.indexOf(oldText, from);
+        if (at < 0)
+            return text;
+        text.replace(at, oldText.size(), newText);
+        from = at + newText.size();
+    }
+}
+
+QString lineBreakMarker() { return QStringLiteral(" `\u00B4 "); }
+
+QString normalizeForTranslation(const QString &text, TextDirection direction)
+{
+    const QString hyphenReplacement =
+        direction == TextDirection::German ? QStringLiteral(" - ") : QStringLiteral(" ");
+    const std::array<std::pair<QString, QString>, 23> steps = {{
+        {QStringLiteral("\n"), lineBreakMarker()},
+        {QStringLiteral("\""), QStringLiteral("\n")},
+        {QStringLiteral("."), QStringLiteral(" . ")},
+        {QStringLiteral(","), QStringLiteral(" , ")},
+        {QStringLiteral("-"), hyphenReplacement},
+        {QStringLiteral("!"), QStringLiteral(" ! ")},
+        {QStringLiteral("("), QStringLiteral(" ( ")},
+        {QStringLiteral(")"), QStringLiteral(" ) ")},
+        {QStringLiteral("["), QStringLiteral(" [ ")},
+        {QStringLiteral("]"), QStringLiteral(" ] ")},
+        {QStringLiteral("{"), QStringLiteral(" { ")},
+        {QStringLiteral("}"), QStringLiteral(" } ")},
+        {QStringLiteral("="), QStringLiteral(" = ")},
+        {QStringLiteral("?"), QStringLiteral(" ? ")},
+        {QStringLiteral("&"), QStringLiteral(" & ")},
+        {QStringLiteral("/"), QStringLiteral(" / ")},
+        {QStringLiteral("\\"), QStringLiteral(" \\ ")},
+        {QStringLiteral("'"), QStringLiteral(" ' ")},
+        {QStringLiteral(";"), QStringLiteral(" : ")},
+        {QStringLiteral("\u00B0"), QStringLiteral(" \u00B0 ")},
+        {QStringLiteral("  "), QStringLiteral(" ")},
+        {QStringLiteral("+"), QStringLiteral(" + ")},
+        {QStringLiteral("_"), QStringLiteral(" _ ")},
+    }};
+    QString result = text;
+    for (const auto &[from, to] : steps)
+        ZeichenErsetzen(result, from, to);
+    return result;
+}
+
+std::optional<QStringList> splitWords(const QString &text, QChar separator)
+{
+    const qsizetype length = std::min<qsizetype>(text.size(), kMaxSplitLength);
+    QStringList words(1);
+    for (qsizetype p = 0; p < length; ++p) {
+        const QChar c = text[p];
+        if (c != separator) {
+            words.last() += c;
+            continue;
+        }
+        const bool last = p == length - 1;
+        if (last || text[p + 1] == separator)
+            continue;
+        if (words.size() >= kMaxWords) {
+            Dialogs::message(QString(), QStringLiteral("Zu viele Worte!"));
+            return std::nullopt;
+        }
+        words.append(QString());
+    }
+    return words;
+}
+
+void pause(double seconds)
+{
+    const int ms = seconds > 0 ? int(seconds * 1000.0 + 0.5) : 0;
+    if (!QCoreApplication::instance()) {
+        QThread::msleep(ms);
+        return;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    timer.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QCoreApplication::processEvents();
+    // A timer may fire a little early on some platforms; wait again for the rest.
+    while (clock.elapsed() < ms) {
+        timer.start(int(ms - clock.elapsed()));
+        loop.exec();
+    }
+}
+
+} // namespace ortelia

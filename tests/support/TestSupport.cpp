@@ -1,0 +1,130 @@
+#include "TestSupport.h"
+
+#include "ProgramFolder.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+namespace ortelia::test {
+
+namespace {
+
+void copyTree(const QString &from, const QString &to, bool skipDictionaries)
+{
+    QDir().mkpath(to);
+    QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    while (it.hasNext()) {
+        it.next();
+        const QFileInfo info = it.fileInfo();
+        const QString target = to + QLatin1Char('/') + info.fileName();
+        if (info.isDir()) {
+            copyTree(info.filePath(), target,
+                     skipDictionaries || info.fileName() == QLatin1String("TranslateDeGb"));
+            continue;
+        }
+        if (skipDictionaries && info.fileName().endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))
+            continue;
+        // The program itself is not needed beside the tests' copy of its folder.
+        if (info.fileName() == QLatin1String("ortelia") && info.isExecutable())
+            continue;
+        QFile::copy(info.filePath(), target);
+        QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
+    }
+}
+
+} // namespace
+
+RecordingResponder::RecordingResponder() : m_previous(Dialogs::responder())
+{
+    Dialogs::setResponder(this);
+}
+
+RecordingResponder::~RecordingResponder() { Dialogs::setResponder(m_previous); }
+
+DialogAnswer RecordingResponder::answer(const DialogRequest &request)
+{
+    requests << request;
+    if (!answers.isEmpty())
+        return answers.takeFirst();
+    return request.kind == DialogRequest::Kind::Message ? DialogAnswer::Ok : DialogAnswer::Yes;
+}
+
+QString RecordingResponder::fileName(const DialogRequest &request)
+{
+    requests << request;
+    return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
+}
+
+QStringList RecordingResponder::texts() const
+{
+    QStringList result;
+    for (const DialogRequest &r : requests)
+        result << r.text;
+    return result;
+}
+
+TempProgramFolder::TempProgramFolder(bool realDictionaries) : m_previousCurrent(QDir::currentPath())
+{
+    const QString root = m_dir.path();
+    copyTree(assembledProgramFolder(), root, false);
+    const QString dictionaries = root + QStringLiteral("/TranslateDeGb");
+    // The small test dictionaries replace the built ones, unless a test asks for the real data.
+    if (!realDictionaries) {
+        QDir dir(dictionaries);
+        for (const QString &name : dir.entryList({QStringLiteral("*.txt")}, QDir::Files))
+            dir.remove(name);
+    }
+    QDirIterator it(fixturesFolder() + QStringLiteral("/TranslateDeGb"), QDir::Files);
+    while (it.hasNext()) {
+        it.next();
+        const QString target = dictionaries + QLatin1Char('/') + it.fileName();
+        if (!QFileInfo::exists(target))
+            QFile::copy(it.filePath(), target);
+    }
+    ProgramFolder::setRoot(root);
+}
+
+TempProgramFolder::~TempProgramFolder()
+{
+    // Restore write access so that the folder can be removed after write-protection tests.
+    QDirIterator it(m_dir.path(), QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        QFile::setPermissions(it.filePath(), QFile::permissions(it.filePath()) | QFile::WriteOwner |
+                                                 QFile::ExeOwner | QFile::ReadOwner);
+    }
+    QFile::setPermissions(m_dir.path(), QFile::permissions(m_dir.path()) | QFile::WriteOwner);
+    ProgramFolder::setRoot(m_previousCurrent);
+}
+
+QString TempProgramFolder::path() const { return m_dir.path(); }
+
+QString TempProgramFolder::file(const QString &relativeName) const
+{
+    return ProgramFolder::resolve(m_dir.path(), relativeName);
+}
+
+QByteArray TempProgramFolder::readBytes(const QString &relativeName) const
+{
+    QFile f(file(relativeName));
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return f.readAll();
+}
+
+void TempProgramFolder::writeBytes(const QString &relativeName, const QByteArray &bytes) const
+{
+    const QString target = file(relativeName);
+    QDir().mkpath(QFileInfo(target).absolutePath());
+    QFile f(target);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        f.write(bytes);
+}
+
+QString assembledProgramFolder() { return QStringLiteral(ORTELIA_PROGRAM_DIR); }
+
+QString fixturesFolder() { return QStringLiteral(ORTELIA_FIXTURES_DIR); }
+
+} // namespace ortelia::test

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "Dialogs.h"
+
+#include <QList>
+#include <QString>
+#include <QTemporaryDir>
+
+namespace ortelia::test {
+
+// Answers every box instead of a user and records what was asked. Installed while it lives.
+class RecordingResponder : public DialogResponder {
+public:
+    RecordingResponder();
+    ~RecordingResponder() override;
+
+    DialogAnswer answer(const DialogRequest &request) override;
+    QString fileName(const DialogRequest &request) override;
+
+    QList<DialogRequest> requests;
+    // Answers handed out in order; when empty, a box is answered OK or Yes.
+    QList<DialogAnswer> answers;
+    // File names handed out in order; when empty, a file dialog is cancelled.
+    QStringList fileNames;
+
+    QStringList texts() const;
+
+private:
+    DialogResponder *m_previous;
+};
+
+// A fresh program folder made from the assembled one, as the current directory while it lives.
+// The dictionary folder holds the small test dictionaries; with realDictionaries it also links
+// the dictionaries built from FreeDict.
+class TempProgramFolder {
+public:
+    explicit TempProgramFolder(bool realDictionaries = false);
+    ~TempProgramFolder();
+
+    QString path() const;
+    QString file(const QString &relativeName) const;
+    QByteArray readBytes(const QString &relativeName) const;
+    void writeBytes(const QString &relativeName, const QByteArray &bytes) const;
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previousCurrent;
+};
+
+// The assembled program folder of the build and the test fixtures of the source tree.
+QString assembledProgramFolder();
+QString fixturesFolder();
+
+} // namespace ortelia::test
