@@ -1,11 +1,13 @@
 #include "Commands.h"
 
-#include <array>
+#include <vector>
 
 namespace ortelia {
 
 namespace {
-const std::array<Command, 0> kCommands = {};
+// One entry per command; each subsystem that offers a command adds its line here.
+const std::vector<Command> kCommands = {
+};
 } // namespace
 
 const Command *findCommand(const QString &name)
