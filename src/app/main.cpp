@@ -1,6 +1,8 @@
 #include "Commands.h"
+#include "Form3.h"
 #include "ProgramFolder.h"
 #include "SettingsFiles.h"
+#include "WindowRegistry.h"
 
 #include <QApplication>
 #include <QDir>
@@ -20,7 +22,9 @@ int runProgram()
     using namespace ortelia;
     if (SettingsFiles::isFirstRun())
         SettingsFiles::WriteDefaultSettings();
-    return 0;
+    WindowRegistry::registerWindow(QStringLiteral("Form3"), [] { return new Form3; });
+    WindowRegistry::window(QStringLiteral("Form3"))->show();
+    return QApplication::exec();
 }
 
 } // namespace

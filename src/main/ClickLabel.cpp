@@ -1,0 +1,46 @@
+#include "ClickLabel.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+
+namespace ortelia {
+
+ClickLabel::ClickLabel(QWidget *parent) : QLabel(parent)
+{
+    // Its own buddy: the "&" of the caption makes an Alt key that clicks the label.
+    setBuddy(this);
+}
+
+bool ClickLabel::event(QEvent *event)
+{
+    if (event->type() == QEvent::Shortcut) {
+        emit clicked();
+        return true;
+    }
+    return QLabel::event(event);
+}
+
+void ClickLabel::click() { emit clicked(); }
+
+void ClickLabel::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit pressed();
+    QLabel::mousePressEvent(event);
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    QLabel::mouseReleaseEvent(event);
+}
+
+void ClickLabel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked();
+    QLabel::mouseDoubleClickEvent(event);
+}
+
+} // namespace ortelia

@@ -1,0 +1,490 @@
+#include "Form3.h"
+
+#include "ui_Form3.h"
+
+#include "FormTimer.h"
+#include "HoverHelp.h"
+#include "OptionGroup.h"
+#include "ProgramFolder.h"
+#include "StartSettings.h"
+#include "TextRoutines.h"
+#include "WindowRegistry.h"
+
+#include <QAbstractSlider>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QUrl>
+#include <QWindow>
+
+namespace ortelia {
+
+namespace {
+
+std::function<void()> &programEnd()
+{
+    static std::function<void()> end = [] {
+        WindowRegistry::unloadAll();
+        QCoreApplication::quit();
+    };
+    return end;
+}
+
+// Panel positions: in view, and out of view below the window.
+constexpr int kOptionsTop = 62;
+constexpr int kOptionsTopFromOp = 65;
+constexpr int kOptionsOut = 565;
+constexpr int kFolderTop = 48;
+constexpr int kFolderOut = 360;
+
+// The maker's contact address.
+const char *kContactAddress = "mailto:ortelia@example.org";
+
+// The speed slider values of the text translator for a slow, medium and fast computer.
+constexpr int kSpeedValues[] = {1500, 450, 50};
+
+void press(QAbstractButton *button)
+{
+    if (button)
+        button->click();
+}
+
+} // namespace
+
+void Form3::setProgramEnd(std::function<void()> end) { programEnd() = std::move(end); }
+
+Form3::Form3(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form3>())
+{
+    ui->setupUi(this);
+    setObjectName(QStringLiteral("Form3"));
+    setWindowFlag(Qt::FramelessWindowHint);
+    setFixedHeight(kHeight);
+    resize(kNarrowWidth, kHeight);
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(kNarrowWidth / 2, kHeight / 2));
+    }
+
+    m_startMode = new OptionGroup({ui->Option1_0, ui->Option1_1}, this);
+    m_speed = new OptionGroup({ui->Option3_0, ui->Option3_1, ui->Option3_2}, this);
+    Timer1T = new FormTimer(QStringLiteral("Timer1T"), 0, false, this);
+    Timer2T = new FormTimer(QStringLiteral("Timer2T"), 0, false, this);
+    Timer3 = new FormTimer(QStringLiteral("Timer3"), 0, true, this);
+    Timer4 = new FormTimer(QStringLiteral("Timer4"), 600, false, this);
+    Timer5 = new FormTimer(QStringLiteral("Timer5"), 600, false, this);
+    Timer7 = new FormTimer(QStringLiteral("Timer7"), 100, false, this);
+
+    connectWindow();
+    connectTranslator();
+    connectTools();
+    attachHoverHelp();
+    // The window sees every key before its controls.
+    qApp->installEventFilter(this);
+    Form_Load();
+}
+
+Form3::~Form3() = default;
+
+void Form3::Form_Load()
+{
+    LoadStartSettings();
+    ApplyStartMode();
+    setHelpLabel(QStringLiteral("Sprechendes Translator-Wörterbuch  deutsch-englisch! "));
+    ui->Label2->clear();
+    applyShape();
+    navigate(ui->WebBrowser1, QStringLiteral("about:blank"));
+    navigate(ui->Browser, ProgramFolder::path(QStringLiteral("sp")));
+    ui->Label18->hide();
+    Timer3->setInterval(100);
+    ui->Label29->hide();
+    Timer7->setEnabled(true);
+    for (QWidget *w : {static_cast<QWidget *>(ui->PictureSp), static_cast<QWidget *>(ui->PictureFr),
+                       static_cast<QWidget *>(ui->PictureIt), static_cast<QWidget *>(ui->PictureGr),
+                       static_cast<QWidget *>(ui->HScroll3), static_cast<QWidget *>(ui->Check2),
+                       static_cast<QWidget *>(ui->Check3), static_cast<QWidget *>(ui->Check4)})
+        w->hide();
+    ui->Label17->setText(ProgramFolder::root() + QLatin1Char('\\'));
+    // The update schedule is always loaded, invisibly.
+    WindowRegistry::window(QStringLiteral("zeit"));
+    // Buttons of windows this program does not have stay out of sight.
+    const struct {
+        QWidget *control;
+        const char *window;
+    } opens[] = {
+        {ui->Command12, "TextUeberA"}, {ui->textueber1, "TextUeberA"}, {ui->Label10, "TextUeberA"},
+        {ui->Command8, "TextUeberA"},  {ui->Command9, "Logox4"},       {ui->supertrannn, "supertrans1"},
+        {ui->updates, "up1"},          {ui->zeiteinstellung, "zeit"},  {ui->laenderfenster, "worter1"},
+        {ui->weort, "worter1"},        {ui->Picture20, "worter1"},
+    };
+    for (const auto &o : opens) {
+        if (!WindowRegistry::isRegistered(QLatin1String(o.window)))
+            o.control->hide();
+    }
+}
+
+// ---- start settings ----------------------------------------------------------------------
+
+void Form3::SaveStartSettings()
+{
+    StartSettings::write({m_startMode->value(0), m_startMode->value(1), m_speed->value(0), m_speed->value(1),
+                          m_speed->value(2)});
+}
+
+void Form3::LoadStartSettings()
+{
+    const QList<std::optional<bool>> values = StartSettings::read();
+    m_loadingSettings = true;
+    for (int i = 0; i < StartSettings::kLineCount; ++i) {
+        if (!values[i])
+            continue;
+        if (i < 2)
+            m_startMode->setValue(i, *values[i]);
+        else
+            m_speed->setValue(i - 2, *values[i]);
+    }
+    m_loadingSettings = false;
+}
+
+int Form3::SelectedOptionIndex(const QString &group) const
+{
+    if (group == QLatin1String("Option1"))
+        return m_startMode->SelectedOptionIndex();
+    if (group == QLatin1String("Option3"))
+        return m_speed->SelectedOptionIndex();
+    return 0;
+}
+
+void Form3::ApplyStartMode()
+{
+    if (SelectedOptionIndex(QStringLiteral("Option1")) == 0)
+        press(ui->Command8);
+}
+
+void Form3::showOptions(int top)
+{
+    setPanelTop(ui->Frame1, top);
+}
+
+void Form3::closeOptions(bool save)
+{
+    if (save)
+        SaveStartSettings();
+    setPanelTop(ui->Frame1, kOptionsOut);
+}
+
+void Form3::setPanelTop(QWidget *panel, int top)
+{
+    panel->move(panel->x(), top);
+    panel->raise();
+}
+
+// ---- the window's own buttons ------------------------------------------------------------
+
+void Form3::connectWindow()
+{
+    connect(ui->cmdSpeichern, &QPushButton::clicked, this, &Form3::SaveStartSettings);
+    connect(ui->cmdAuslesen, &QPushButton::clicked, this, &Form3::LoadStartSettings);
+    connect(ui->Command1A, &QPushButton::clicked, this, &Form3::ApplyStartMode);
+    connect(m_startMode, &OptionGroup::chosen, this, [this] {
+        if (!m_loadingSettings)
+            SaveStartSettings();
+    });
+    connect(m_speed, &OptionGroup::chosen, this, [](int index) {
+        if (auto *slider = WindowRegistry::control<QAbstractSlider>(QStringLiteral("TextUeberA"),
+                                                                    QStringLiteral("HScroll1")))
+            slider->setValue(kSpeedValues[index]);
+    });
+    connect(ui->Label11, &ClickLabel::clicked, this, [this] { showOptions(kOptionsTop); });
+    connect(ui->optionLink, &QToolButton::clicked, this, [this] { showOptions(kOptionsTop); });
+    connect(ui->op, &QPushButton::clicked, this, [this] { showOptions(kOptionsTopFromOp); });
+    connect(ui->Label13, &ClickLabel::clicked, this, [this] { closeOptions(true); });
+    connect(ui->schlOpti, &QPushButton::clicked, this, [this] { closeOptions(false); });
+
+    connect(ui->Label23, &ClickLabel::clicked, this, [this] { setWide(true); });
+    connect(ui->Picture13, &QToolButton::clicked, this, [this] { setWide(false); });
+    connect(ui->Picture13D, &QToolButton::clicked, this, &QWidget::showMinimized);
+    connect(ui->lblDrag, &ClickLabel::pressed, this, [this] {
+        if (QWindow *handle = windowHandle())
+            handle->startSystemMove();
+    });
+
+    connect(ui->verstecken, &QPushButton::clicked, this, [this] {
+        hide();
+        playSound(QStringLiteral("verstecken1"));
+    });
+    connect(ui->Label14, &ClickLabel::clicked, ui->verstecken, &QPushButton::click);
+
+    connect(ui->schließen, &QPushButton::clicked, this, &QWidget::close);
+    connect(ui->Label7, &ClickLabel::clicked, this, &Form3::endFromLabel7);
+    connect(ui->ex, &QToolButton::clicked, this, &Form3::endFromLabel7);
+
+    connect(ui->Command12, &QPushButton::clicked, this, [this] {
+        showWindow(QStringLiteral("TextUeberA"));
+        if (auto *target = WindowRegistry::control<QRadioButton>(QStringLiteral("arabisch1"),
+                                                                 QStringLiteral("Option1_1")))
+            target->setChecked(true);
+        if (WindowRegistry::isRegistered(QStringLiteral("arabisch1")))
+            ui->Label26->show();
+        press(WindowRegistry::control<QAbstractButton>(QStringLiteral("TextUeberA"), QStringLiteral("fensterauf")));
+    });
+    connect(ui->textueber1, &QPushButton::clicked, this, [this] { showWindow(QStringLiteral("TextUeberA")); });
+    connect(ui->Label10, &ClickLabel::clicked, this, [] {
+        press(WindowRegistry::control<QAbstractButton>(QStringLiteral("TextUeberA"), QStringLiteral("fensterauf")));
+    });
+    connect(ui->Command9, &QPushButton::clicked, this, [this] { showWindow(QStringLiteral("Logox4")); });
+    connect(ui->Command7, &QPushButton::clicked, this, [this] { showWindow(QStringLiteral("Speaking")); });
+    connect(ui->Label26, &ClickLabel::clicked, this, [this] { showWindow(QStringLiteral("arabisch1")); });
+    connect(ui->supertrannn, &QPushButton::clicked, this, &Form3::openListTranslator);
+    connect(ui->hilfeL1, &QPushButton::clicked, this, &Form3::showHelpWindow);
+    connect(ui->url, &QPushButton::clicked, this, &Form3::openDescription);
+    connect(ui->Hilfe, &QPushButton::clicked, this, &Form3::openDescription);
+    connect(ui->Label23H, &ClickLabel::clicked, this, [this] { openInEditor(QStringLiteral("hilfe-t/notizen.txt")); });
+    const std::pair<ClickLabel *, const char *> books[] = {
+        {ui->Label35, "TranslateDeGb/DeEn.txt"}, {ui->Label36, "TranslateDeGb/DeIt.txt"},
+        {ui->Label37, "TranslateDeGb/DeFr.txt"}, {ui->Label38, "TranslateDeGb/DeGr.txt"},
+        {ui->Label39, "TranslateDeGb/DeSp.txt"}};
+    for (const auto &[label, file] : books) {
+        const QString name = QLatin1String(file);
+        connect(label, &ClickLabel::clicked, this, [this, name] { openInEditor(name); });
+    }
+    connect(ui->updates, &QPushButton::clicked, this, [this] {
+        showWindow(QStringLiteral("up1"));
+        press(WindowRegistry::control<QAbstractButton>(QStringLiteral("zeit"), QStringLiteral("Command14")));
+        if (QWidget *update = WindowRegistry::window(QStringLiteral("up1"))) {
+            if (QObject *timer = update->findChild<QObject *>(QStringLiteral("Timer5")))
+                QMetaObject::invokeMethod(timer, "start");
+        }
+    });
+    connect(ui->zeiteinstellung, &QPushButton::clicked, this, [this] {
+        showWindow(QStringLiteral("zeit"));
+        press(WindowRegistry::control<QAbstractButton>(QStringLiteral("zeit"), QStringLiteral("Command14")));
+    });
+    connect(ui->Label12, &ClickLabel::clicked, this, [this] { showDictionaryFolder(true); });
+    connect(ui->Label22W, &ClickLabel::clicked, this, [this] { showDictionaryFolder(true); });
+    connect(ui->Frame7zu, &QToolButton::clicked, this, [this] { setPanelTop(ui->Frame7, kFolderOut); });
+    ui->Frame7->installEventFilter(this);
+    connect(ui->Label3, &ClickLabel::clicked, this, [] { QDesktopServices::openUrl(QUrl(QLatin1String(kContactAddress))); });
+    connect(ui->mail, &QPushButton::clicked, this, [] { QDesktopServices::openUrl(QUrl(QLatin1String(kContactAddress))); });
+    connect(ui->focusletzte, &QPushButton::clicked, ui->Hilfe, qOverload<>(&QWidget::setFocus));
+    ui->focusletzte->installEventFilter(this);
+    ui->Command1->installEventFilter(this);
+    ui->schließen->installEventFilter(this);
+    ui->Hallo->installEventFilter(this);
+}
+
+void Form3::setWide(bool wide)
+{
+    if (wide) {
+        resize(kWideWidth, kHeight);
+        move(0, y());
+        playSound(QStringLiteral("maxi"));
+    } else {
+        resize(kNarrowWidth, kHeight);
+        playSound(QStringLiteral("mini"));
+    }
+}
+
+void Form3::showWindow(const QString &name)
+{
+    if (QWidget *w = WindowRegistry::window(name))
+        w->show();
+}
+
+void Form3::showHelpWindow()
+{
+    QWidget *help = WindowRegistry::window(QStringLiteral("hilfe1"));
+    if (!help)
+        return;
+    help->show();
+    ui->url->setFocus();
+    ui->url->show();
+    pause(1.0);
+    show();
+    ui->url->setFocus();
+}
+
+void Form3::openListTranslator()
+{
+    if (!WindowRegistry::isRegistered(QStringLiteral("supertrans1")))
+        return;
+    const QString help = QStringLiteral("Lade Listen-Translator: Bitte warten!");
+    const QString status = QStringLiteral("Lade Listen-Translator: Bitte warten ");
+    const auto texts = [&] {
+        setHelpLabel(help);
+        ui->Label1->setText(status);
+    };
+    texts();
+    ui->ProgressBar1->show();
+    // The bar measures nothing: a fixed sequence of values and waits.
+    ui->ProgressBar1->setValue(5);
+    pause(0.2);
+    ui->ProgressBar1->setValue(10);
+    showWindow(QStringLiteral("supertrans1"));
+    pause(0.2);
+    ui->ProgressBar1->setValue(20);
+    pause(0.2);
+    ui->ProgressBar1->setValue(30);
+    texts();
+    pause(0.5);
+    texts();
+    ui->ProgressBar1->setValue(40);
+    pause(0.5);
+    texts();
+    const std::pair<int, double> steps[] = {{50, 0.5}, {60, 1.0}, {70, 0.5}, {80, 0.5},
+                                            {90, 0.5}, {95, 0.5}, {10, 1.0}};
+    for (const auto &[value, wait] : steps) {
+        ui->ProgressBar1->setValue(value);
+        pause(wait);
+    }
+    ui->ProgressBar1->hide();
+}
+
+void Form3::openDescription()
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(ProgramFolder::path(QStringLiteral("hilfe-t/bild+text.html"))));
+}
+
+void Form3::openInEditor(const QString &relativeName)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(ProgramFolder::path(relativeName)));
+}
+
+void Form3::showDictionaryFolder(bool moveFrame)
+{
+    navigate(ui->WebBrowser2, ProgramFolder::path(QStringLiteral("TranslateDeGb")) + QLatin1Char('/'));
+    if (moveFrame)
+        setPanelTop(ui->Frame7, kFolderTop);
+}
+
+void Form3::setHelpLabel(const QString &text) { HoverHelp::setHelpText(text); }
+
+void Form3::setStatus(const QString &text) { ui->Label1->setText(text); }
+
+// ---- keys and ending ---------------------------------------------------------------------
+
+bool Form3::handleKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Escape:
+        ui->schließen->click();
+        return true;
+    case Qt::Key_F1:
+        showHelpWindow();
+        return true;
+    case Qt::Key_F2:
+        press(WindowRegistry::control<QAbstractButton>(QStringLiteral("hilfe1"), QStringLiteral("pla")));
+        return true;
+    case Qt::Key_F3:
+        pressSpeechButton(QStringLiteral("stop"));
+        return true;
+    case Qt::Key_F4:
+        ui->url->click();
+        return true;
+    case Qt::Key_F7:
+        ReadClipboardAloud();
+        return true;
+    case Qt::Key_F8:
+    case Qt::Key_F11:
+        if (auto *box = WindowRegistry::control<QCheckBox>(QStringLiteral("hilfe1"), QStringLiteral("Check1")))
+            box->setChecked(key == Qt::Key_F11);
+        return true;
+    case Qt::Key_F10:
+        confineMouse(false);
+        return true;
+    case Qt::Key_F12:
+        confineMouse(true);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool Form3::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress) {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (widget && widget->window() == this && handleKey(static_cast<QKeyEvent *>(event)->key()))
+            return true;
+        if (watched == ui->TextD || watched == ui->TextEng || watched == ui->Text2 || watched == ui->Text3)
+            return translatorKey(watched, static_cast<QKeyEvent *>(event));
+        return false;
+    }
+    if (watched == ui->Frame7 && type == QEvent::MouseButtonDblClick) {
+        showDictionaryFolder(false);
+        return false;
+    }
+    if (type == QEvent::FocusIn) {
+        if (watched == ui->focusletzte)
+            ui->Hilfe->setFocus();
+        else if (watched == ui->Command1)
+            playSound(QStringLiteral("Leer"));
+        else if (watched == ui->schließen) {
+            setStatus(QStringLiteral("Programm beenden !"));
+            ui->Label7->setStyleSheet(QStringLiteral("background-color: #FFFF00; color: black;"));
+            playSound(QStringLiteral("SchliesseP"));
+        } else if (watched == ui->Check1) {
+            playSound(QStringLiteral("Desktop"));
+            setStatus(QStringLiteral("Desktopbilder verstecken. Bestätigen Sie hierzu die [Leerzeichen ] Taste! "));
+            ui->Check1->setStyleSheet(QStringLiteral("color: #FFFF80;"));
+        }
+    } else if (type == QEvent::FocusOut) {
+        if (watched == ui->schließen)
+            ui->Label7->setStyleSheet(QString());
+        else if (watched == ui->Check1)
+            ui->Check1->setStyleSheet(QString());
+    }
+    return false;
+}
+
+void Form3::endFromLabel7()
+{
+    confineMouse(false);
+    press(WindowRegistry::control<QAbstractButton>(QStringLiteral("TextUeberA"), QStringLiteral("CloseButton")));
+    close();
+}
+
+void Form3::closeEvent(QCloseEvent *event)
+{
+    if (m_ending) {
+        event->accept();
+        return;
+    }
+    m_ending = true;
+    // Before the window goes: the desktop comes back, the tray icon goes, speech stops.
+    setDesktopHidden(false);
+    if (QWidget *tray = WindowRegistry::existing(QStringLiteral("ortelia")))
+        press(tray->findChild<QAbstractButton *>(QStringLiteral("ende")));
+    pressSpeechButton(QStringLiteral("stop"));
+    // Unload.
+    setDesktopHidden(false);
+    CloseTranslatorPanel();
+    qApp->removeEventFilter(this);
+    event->accept();
+    QMetaObject::invokeMethod(qApp, [] { programEnd()(); }, Qt::QueuedConnection);
+}
+
+void Form3::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // 9000 by 5000 twips.
+    ui->WebBrowser1->resize(600, 333);
+}
+
+void Form3::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    if (m_background.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_background);
+}
+
+} // namespace ortelia

@@ -1,0 +1,140 @@
+#pragma once
+
+#include <QImage>
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace Ui {
+class Form3;
+}
+
+class QListWidget;
+
+namespace ortelia {
+
+class FormTimer;
+struct StereoGain;
+class OptionGroup;
+class WebBrowser;
+
+// The main window "Ortelia Zuzadivi Zeverovazur": the start-up window, shaped by its background
+// picture. It carries the single-word translator, the window tools, the options panel and the
+// buttons that open the other windows, and it owns the two browser controls through which the
+// whole program looks words up (WebBrowser1) and speaks (Browser, the speech page "sp").
+class Form3 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form3(QWidget *parent = nullptr);
+    ~Form3() override;
+
+    // What ends the program once the window has closed; by default every window is unloaded and
+    // the event loop quits. Tests put their own.
+    static void setProgramEnd(std::function<void()> end);
+
+    // The window's widths: narrow 8355 twips, wide 12465 twips.
+    static constexpr int kNarrowWidth = 557;
+    static constexpr int kWideWidth = 831;
+    static constexpr int kHeight = 340;
+
+    // Start settings (syso/reg2.txt) and the start mode.
+    void SaveStartSettings();
+    void LoadStartSettings();
+    int SelectedOptionIndex(const QString &group) const;
+    void ApplyStartMode();
+
+    // The single-word translator.
+    void SearchGerman(const QString &word);
+    void SearchForeign(const QString &word);
+    void ApplyChosenDictionary();
+    void CloseTranslatorPanel();
+
+    // Reads the clipboard aloud with the page's standard voice.
+    void ReadClipboardAloud();
+    // Reads the window's reading text Label1 aloud with the help voice.
+    void ReadWindowText();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    enum class Direction { German, Foreign };
+
+    void Form_Load();
+    void connectWindow();
+    void connectTranslator();
+    void connectTools();
+    void attachHoverHelp();
+
+    // Window tools.
+    bool handleKey(int key);
+    void applyShape();
+    void setWide(bool wide);
+    void setPanelTop(QWidget *panel, int top);
+    void showOptions(int top);
+    void closeOptions(bool save);
+    void endFromLabel7();
+    void setDesktopHidden(bool hidden);
+    void confineMouse(bool confine);
+    void playSound(const QString &name);
+    void applyVolume();
+    void setMuted(bool muted);
+    void updateClock();
+    void showHelpWindow();
+    void openListTranslator();
+    void openDescription();
+    void openInEditor(const QString &relativeName);
+    void showDictionaryFolder(bool moveFrame);
+    void showWindow(const QString &name);
+    void setHelpLabel(const QString &text);
+    void setStatus(const QString &text);
+
+    // Single-word translator.
+    void search(Direction direction, const QString &word);
+    void fetchResults(Direction direction);
+    void typedFieldChanged(Direction direction);
+    void dictationFieldChanged(Direction direction);
+    bool translatorKey(QObject *field, QKeyEvent *event);
+    void dictationTimerFired(Direction direction);
+    void startDictation(Direction direction);
+    void endDictation(Direction direction);
+    void chooseLanguage(const QString &page, const QString &caption, const QStringList &show,
+                        const QStringList &hide);
+    void openTranslatorPanel(bool dictation);
+    void closeTranslatorPanel(bool full);
+    void openChooser(bool forThisWindow);
+    void setAutoSearchDelay(int milliseconds);
+
+    // The pages and the speech (the program's one speech page lives here).
+    void navigate(QWidget *browser, const QString &path);
+    QString lookUp(const QString &word, bool german);
+    std::optional<QString> pageResult(const QString &field) const;
+    void applySpeechGain(const StereoGain &gain);
+    void speakText(QStringList &lines);
+    void speakTranslation(QStringList &lines);
+    void pressSpeechButton(const QString &button);
+
+    QStringList lines(const QListWidget *list) const;
+    void append(QListWidget *list, const QStringList &lines);
+
+    std::unique_ptr<Ui::Form3> ui;
+    OptionGroup *m_startMode;
+    OptionGroup *m_speed;
+    FormTimer *Timer1T;
+    FormTimer *Timer2T;
+    FormTimer *Timer3;
+    FormTimer *Timer4;
+    FormTimer *Timer5;
+    FormTimer *Timer7;
+    QImage m_background;
+    bool m_loadingSettings = false;
+    bool m_ending = false;
+};
+
+} // namespace ortelia
