@@ -437,9 +437,9 @@ bool Form3::eventFilter(QObject *watched, QEvent *event)
         }
     } else if (type == QEvent::FocusOut) {
         if (watched == ui->schließen)
-            ui->Label7->setStyleSheet(QString());
+            ui->Label7->setStyleSheet(QStringLiteral("color: white;"));
         else if (watched == ui->Check1)
-            ui->Check1->setStyleSheet(QString());
+            ui->Check1->setStyleSheet(QStringLiteral("color: white;"));
     }
     return false;
 }

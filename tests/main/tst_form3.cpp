@@ -1,0 +1,346 @@
+#include "Form3.h"
+#include "FormTimer.h"
+#include "HoverHelp.h"
+#include "ProgramFolder.h"
+#include "TestSupport.h"
+#include "TextFile.h"
+#include "WindowRegistry.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSlider>
+#include <QVBoxLayout>
+#include <QtTest>
+
+using namespace ortelia;
+using namespace ortelia::test;
+
+// Stands in for the help window where it is not built yet: its label, its automatic-reading box
+// and its read-aloud button, and every text it was told.
+class FakeHelpWindow : public QWidget {
+    Q_OBJECT
+public:
+    FakeHelpWindow()
+    {
+        auto *layout = new QVBoxLayout(this);
+        label = new QLabel(this);
+        label->setObjectName(QStringLiteral("HLabel1"));
+        autoRead = new QCheckBox(this);
+        autoRead->setObjectName(QStringLiteral("Check1"));
+        readAloud = new QPushButton(this);
+        readAloud->setObjectName(QStringLiteral("pla"));
+        layout->addWidget(label);
+        layout->addWidget(autoRead);
+        layout->addWidget(readAloud);
+    }
+    Q_INVOKABLE void setHelpText(const QString &text)
+    {
+        texts << text;
+        label->setText(text);
+    }
+    QStringList texts;
+    QLabel *label;
+    QCheckBox *autoRead;
+    QPushButton *readAloud;
+};
+
+// Stands in for the text translator: its speed slider.
+class FakeTextTranslator : public QWidget {
+public:
+    FakeTextTranslator()
+    {
+        speed = new QSlider(this);
+        speed->setObjectName(QStringLiteral("HScroll1"));
+        speed->setRange(0, 1500);
+        speed->setValue(450);
+    }
+    QSlider *speed;
+};
+
+class Form3Test : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TempProgramFolder> folder;
+    int programEnds = 0;
+
+    Form3 *form() { return qobject_cast<Form3 *>(WindowRegistry::window(QStringLiteral("Form3"))); }
+    FakeHelpWindow *help() { return qobject_cast<FakeHelpWindow *>(WindowRegistry::window(QStringLiteral("hilfe1"))); }
+    template <class T = QWidget>
+    T *control(const char *name)
+    {
+        T *found = form()->findChild<T *>(QString::fromUtf8(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+    FormTimer *timer(const char *name) { return control<FormTimer>(name); }
+    QByteArray reg2() { return folder->readBytes(QStringLiteral("syso/reg2.txt")); }
+    Form3 *shown()
+    {
+        Form3 *f = form();
+        f->show();
+        f->activateWindow();
+        if (!QTest::qWaitForWindowActive(f))
+            qWarning("window not active");
+        return f;
+    }
+
+private slots:
+    void init()
+    {
+        folder = std::make_unique<TempProgramFolder>();
+        WindowRegistry::reset();
+        WindowRegistry::registerWindow(QStringLiteral("hilfe1"), [] { return new FakeHelpWindow; });
+        WindowRegistry::registerWindow(QStringLiteral("Form3"), [] { return new Form3; });
+        programEnds = 0;
+        Form3::setProgramEnd([this] { ++programEnds; });
+    }
+    void cleanup()
+    {
+        WindowRegistry::reset();
+        folder.reset();
+    }
+
+    // ---- start settings and the options panel ----
+
+    void startSettingsStartNormallyAndSetTheSpeed()
+    {
+        WindowRegistry::registerWindow(QStringLiteral("TextUeberA"), [] { return new FakeTextTranslator; });
+        const QByteArray written = "False\r\nTrue\r\nTrue\r\nFalse\r\nFalse\r\n";
+        folder->writeBytes(QStringLiteral("syso/reg2.txt"), written);
+        QVERIFY(form());
+        QVERIFY(!control<QRadioButton>("Option1_0")->isChecked());
+        QVERIFY(control<QRadioButton>("Option1_1")->isChecked());
+        QVERIFY(control<QRadioButton>("Option3_0")->isChecked());
+        QVERIFY(!control<QRadioButton>("Option3_1")->isChecked());
+        QCOMPARE(form()->SelectedOptionIndex(QStringLiteral("Option1")), 1);
+        auto *text = static_cast<FakeTextTranslator *>(WindowRegistry::existing(QStringLiteral("TextUeberA")));
+        QVERIFY(text);
+        QCOMPARE(text->speed->value(), 1500);
+        QVERIFY(!text->isVisible());
+        // Reading the settings does not write them.
+        QCOMPARE(reg2(), written);
+        // The start-up help text, which created the help window hidden.
+        QCOMPARE(help()->texts.value(0), QStringLiteral("Sprechendes Translator-Wörterbuch  deutsch-englisch! "));
+        QVERIFY(!help()->isVisible());
+        QCOMPARE(control<QLabel>("Label17")->text(), ProgramFolder::root() + QLatin1Char('\\'));
+        QCOMPARE(form()->windowTitle(), QStringLiteral("Ortelia Zuzadivi Zeverovazur"));
+    }
+
+    void noStartModeSelectedIsIndexZero()
+    {
+        folder->writeBytes(QStringLiteral("syso/reg2.txt"), "False\r\nFalse\r\nFalse\r\nFalse\r\nTrue\r\n");
+        QVERIFY(form());
+        QCOMPARE(form()->SelectedOptionIndex(QStringLiteral("Option1")), 0);
+        QCOMPARE(form()->SelectedOptionIndex(QStringLiteral("Option3")), 2);
+        // The start mode then runs the clipboard translator's open button.
+        QSignalSpy opened(control<QPushButton>("Command8"), &QPushButton::clicked);
+        control<QPushButton>("Command1A")->click();
+        QCOMPARE(opened.size(), 1);
+        folder->writeBytes(QStringLiteral("syso/reg2.txt"), "False\r\nTrue\r\nFalse\r\nTrue\r\nFalse\r\n");
+        control<QPushButton>("cmdAuslesen")->click();
+        control<QPushButton>("Command1A")->click();
+        QCOMPARE(opened.size(), 1);
+    }
+
+    void junkInTheSettingsKeepsTheDesignState()
+    {
+        folder->writeBytes(QStringLiteral("syso/reg2.txt"), QByteArray("Quatsch\r\n\xff\xfe\r\n-1\r\n"));
+        QVERIFY(form());
+        // Unreadable lines leave the buttons as they are; "-1" is true.
+        QVERIFY(control<QRadioButton>("Option1_1")->isChecked());
+        QVERIFY(control<QRadioButton>("Option3_0")->isChecked());
+        QVERIFY(!control<QRadioButton>("Option3_1")->isChecked());
+        // A missing file as well.
+        cleanup();
+        init();
+        QVERIFY(form());
+        QVERIFY(control<QRadioButton>("Option1_1")->isChecked());
+        QVERIFY(control<QRadioButton>("Option3_1")->isChecked());
+    }
+
+    void optionsPanelSavesOnlyThroughLabel13()
+    {
+        Form3 *f = shown();
+        QWidget *panel = control("Frame1");
+        QCOMPARE(panel->y(), 565);
+        control<QPushButton>("op")->click();
+        QCOMPARE(panel->y(), 65);
+        QTest::mouseClick(control("Label11"), Qt::LeftButton);
+        QCOMPARE(panel->y(), 62);
+        QTest::mouseClick(control("Option3_2"), Qt::LeftButton, {}, QPoint(5, 9));
+        QVERIFY(reg2().isEmpty());
+        control<QPushButton>("schlOpti")->click();
+        QCOMPARE(panel->y(), 565);
+        QVERIFY(reg2().isEmpty());
+        QTest::mouseClick(control("Label13"), Qt::LeftButton);
+        QCOMPARE(panel->y(), 565);
+        QCOMPARE(reg2(), QByteArray("False\r\nTrue\r\nFalse\r\nFalse\r\nTrue\r\n"));
+        // A start-mode click saves at once.
+        QTest::mouseClick(control("Option1_0"), Qt::LeftButton, {}, QPoint(5, 9));
+        QCOMPARE(reg2(), QByteArray("True\r\nFalse\r\nFalse\r\nFalse\r\nTrue\r\n"));
+        QVERIFY(f->isVisible());
+    }
+
+    // ---- keys ----
+
+    void functionKeysReachOnlyTheirTargets()
+    {
+        Form3 *f = shown();
+        QLineEdit *typed = control<QLineEdit>("TextD");
+        typed->setFocus();
+        const QStringList before = help()->texts;
+        QTest::keyClick(typed, Qt::Key_F9);
+        QTest::keyClick(typed, Qt::Key_F11);
+        QVERIFY(help()->autoRead->isChecked());
+        QTest::keyClick(typed, Qt::Key_F8);
+        QVERIFY(!help()->autoRead->isChecked());
+        QCOMPARE(help()->texts, before);
+        QCOMPARE(typed->text(), QStringLiteral("hallo"));
+        QVERIFY(!help()->isVisible());
+        QVERIFY(f->isVisible());
+        QCOMPARE(programEnds, 0);
+        QVERIFY(!QFile::exists(folder->file(QStringLiteral("hilfe.txt"))));
+    }
+
+    // ---- the single-word translator ----
+
+    void typedSearchLowerCasesAndEnterEmpties()
+    {
+        shown();
+        QLineEdit *typed = control<QLineEdit>("TextD");
+        typed->clear();
+        typed->setFocus();
+        QTest::keyClicks(typed, QStringLiteral("HaLLo"));
+        QCOMPARE(typed->text(), QStringLiteral("hallo"));
+        QCOMPARE(typed->cursorPosition(), 5);
+        QTest::keyClick(typed, Qt::Key_Return);
+        QCOMPARE(typed->text(), QString());
+        QVERIFY(timer("Timer1T")->isActive());
+        QCOMPARE(timer("Timer1T")->interval(), 500);
+        QLineEdit *foreign = control<QLineEdit>("TextEng");
+        foreign->clear();
+        foreign->setFocus();
+        QTest::keyClicks(foreign, QStringLiteral("HOUSE"));
+        QCOMPARE(foreign->text(), QStringLiteral("house"));
+        QTest::keyClick(foreign, Qt::Key_Enter);
+        QCOMPARE(foreign->text(), QString());
+        QVERIFY(timer("Timer2T")->isActive());
+        QTRY_VERIFY(!timer("Timer2T")->isActive());
+    }
+
+    void autoSearchDelayOfZeroNeverFires()
+    {
+        shown();
+        control<QPushButton>("Command13")->click();
+        QTest::mouseClick(control("Label24"), Qt::LeftButton);
+        QLineEdit *dictated = control<QLineEdit>("Text2");
+        QVERIFY(dictated->isVisible());
+        QVERIFY(!control("TextD")->isVisible());
+        QVERIFY(control("HScroll3")->isVisible());
+        QVERIFY(control("Check3")->isVisible());
+        QVERIFY(control("Label25")->isVisible());
+        QScrollBar *delay = control<QScrollBar>("HScroll3");
+        delay->setValue(0);
+        QCOMPARE(control<QLabel>("Label22")->text(), QStringLiteral("0"));
+        dictated->setFocus();
+        dictated->clear();
+        QTest::keyClicks(dictated, QStringLiteral("Haus"));
+        QCOMPARE(dictated->text(), QStringLiteral("haus"));
+        QVERIFY(timer("Timer4")->isEnabled());
+        QVERIFY(!timer("Timer4")->isActive());
+        QTest::qWait(300);
+        QCOMPARE(dictated->text(), QStringLiteral("haus"));
+        // A delay again: the timer ticks, searches and empties the field.
+        delay->setValue(100);
+        QVERIFY(timer("Timer4")->isActive());
+        QTRY_COMPARE(dictated->text(), QString());
+        QVERIFY(!timer("Timer4")->isEnabled());
+        QTest::mouseClick(control("Label25"), Qt::LeftButton);
+        QVERIFY(control("TextD")->isVisible());
+        QVERIFY(!dictated->isVisible());
+        QVERIFY(!control("HScroll3")->isVisible());
+    }
+
+    void languageButtonsSetTheLabels()
+    {
+        shown();
+        control<QPushButton>("land1")->click();
+        QCOMPARE(control("Frame4")->y(), 100);
+        control<QLabel>("Label21G")->setText(QStringLiteral("x"));
+        control<QPushButton>("deGr")->click();
+        QCOMPARE(control<QLabel>("lblText")->text(), QStringLiteral("Griechisch"));
+        QCOMPARE(control<QLabel>("Label21G")->text(), QStringLiteral("Deutsch"));
+        QCOMPARE(control("Frame4")->y(), 344);
+        control<QPushButton>("DeFr")->click();
+        QCOMPARE(control<QLabel>("lblText")->text(), QStringLiteral("Französisch"));
+    }
+
+    // ---- hover help ----
+
+    void hoverWritesTheTellingRows()
+    {
+        shown();
+        control<QPushButton>("Command13")->click();
+        QTest::mouseClick(control("Label24"), Qt::LeftButton);
+        QTest::mouseMove(control("Check3"), QPoint(3, 3));
+        QTRY_COMPARE(help()->texts.last(),
+                     QStringLiteral(" [Oberes Textfeld:] Nach jedem Leerzeichen automatisch Suchvorgang starten!"));
+        QCOMPARE(control<QLabel>("Label21")->text(), help()->texts.last());
+        QTest::mouseMove(control("Label7"), QPoint(3, 3));
+        QTRY_COMPARE(help()->texts.last(), QStringLiteral("Alle Fenster schließen. Programm Ende."));
+        QCOMPARE(HoverHelp::textOf(control("DeEn")), QStringLiteral("Sprechendes Wörterbuch Laden... Deutsch Englisch!"));
+        QCOMPARE(HoverHelp::textOf(control("Check4")),
+                 QStringLiteral(" [Unteres Textfeld:] Nach jedem Leerzeichen automatisch Suchvorgang starten!"));
+        // Every control that explains itself has a text.
+        for (const char *name : {"buch", "Check1", "Check2", "Check5", "Check6", "Command12", "Command13", "Command14",
+                                 "Command7", "Command8", "Command9", "datum1", "DeFr", "deGr", "DeIt", "DeSp",
+                                 "englisch", "Frame4", "Frame5", "Hallo", "Hilfe", "hilfeL1", "HScroll1", "HScroll2",
+                                 "HScroll3", "Label1", "Label10", "Label11", "Label13", "Label14", "Label19",
+                                 "Label21", "Label21T", "Label22", "Label22W", "Label22ZU", "Label23", "Label24",
+                                 "Label25", "Label3", "Label35", "Label39", "Label4", "Label5", "laenderfenster",
+                                 "land1", "landzu", "lblDrag", "mail", "op", "Option1_0", "Option1_1", "optionLink",
+                                 "Picture12", "Picture13", "Picture13D", "Picture2", "Picture20", "PicturePause",
+                                 "PicturePlay", "PictureStop", "PictureWeiter", "schlOpti", "schlTrans", "suche",
+                                 "supertrannn", "Text2", "TextD", "TextEng", "textueber1", "uhr1", "updates", "url",
+                                 "verstecken", "weort", "zeiteinstellung"})
+            QVERIFY2(!HoverHelp::textOf(control(name)).isEmpty(), name);
+    }
+
+    // ---- ending ----
+
+    void everyEndingPathEndsTheProgram_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("Esc") << "Esc";
+        QTest::newRow("schließen") << "schließen";
+        QTest::newRow("Label7") << "Label7";
+        QTest::newRow("ex") << "ex";
+        QTest::newRow("close box") << "close";
+    }
+    void everyEndingPathEndsTheProgram()
+    {
+        QFETCH(QString, path);
+        Form3 *f = shown();
+        QPointer<Form3> guard(f);
+        if (path == QLatin1String("Esc"))
+            QTest::keyClick(control("TextD"), Qt::Key_Escape);
+        else if (path == QLatin1String("close"))
+            f->close();
+        else if (path == QLatin1String("Label7"))
+            QTest::mouseClick(control("Label7"), Qt::LeftButton);
+        else
+            control<QAbstractButton>(path.toUtf8().constData())->click();
+        QTRY_COMPARE(programEnds, 1);
+        QVERIFY(!guard || !guard->isVisible());
+    }
+};
+
+QTEST_MAIN(Form3Test)
+#include "tst_form3.moc"
