@@ -13,8 +13,8 @@ using namespace ortelia::test;
 
 namespace {
 
-const QStringList kSoundNames{"maxi", "mini",       "verstecken1", "Desktop", "Desktop1",
-                              "Desktop2", "Leer", "SchliesseP", "D8",      "ausdrucken"};
+const QStringList kSoundNames{"maxi",     "mini", "verstecken1", "Desktop", "Desktop1",
+                              "Desktop2", "Leer", "SchliesseP",  "D8",      "ausdrucken"};
 
 // What the tests need to know of a wave file.
 struct Wave {

@@ -6,8 +6,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 #include <QWidget>
@@ -155,7 +157,8 @@ private slots:
             const QImage image = RenderPicture(background, size);
             QCOMPARE(image.size(), size);
             const int w = size.width(), h = size.height();
-            for (const QPoint corner : {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)})
+            for (const QPoint corner :
+                 {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)})
                 QCOMPARE(image.pixel(corner) & 0xFFFFFF, kWhite);
             QVERIFY((image.pixel(w / 2, h / 2) & 0xFFFFFF) != kWhite);
             QCOMPARE(enclosedWhitePixels(image), 0);
@@ -175,8 +178,8 @@ private slots:
         const QStringList pictures = QDir(assembledProgramFolder() + QStringLiteral("/art"))
                                          .entryList({QStringLiteral("*.svg")}, QDir::Files);
         for (const char *name : {"hintergrund.svg", "flag-de.svg", "flag-de-en.svg", "flag-de-fr.svg",
-                                    "flag-de-gr.svg", "flag-de-it.svg", "flag-de-sp.svg", "vorlesen.svg",
-                                    "pause.svg", "weiter.svg", "stop.svg", "maus.svg", "maus-frei.svg"})
+                                 "flag-de-gr.svg", "flag-de-it.svg", "flag-de-sp.svg", "vorlesen.svg",
+                                 "pause.svg", "weiter.svg", "stop.svg", "maus.svg", "maus-frei.svg"})
             QVERIFY2(pictures.contains(QLatin1String(name)), name);
         for (const QString &name : pictures) {
             const QImage image = RenderPicture(artFile(name), QSize(48, 32));
@@ -188,6 +191,26 @@ private slots:
             }
             QVERIFY2(colours.size() > 2, qPrintable(name));
         }
+    }
+
+    // The description links the artwork by relative names; a renamed picture would leave a gap.
+    void descriptionShowsExistingPictures()
+    {
+        const QString helpFolder = assembledProgramFolder() + QStringLiteral("/hilfe-t");
+        QFile page(helpFolder + QStringLiteral("/bild+text.html"));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(page.readAll());
+        static const QRegularExpression image(QStringLiteral("<img[^>]*src=\"([^\"]+)\""));
+        int pictures = 0;
+        for (const QRegularExpressionMatch &m : image.globalMatch(html)) {
+            QVERIFY2(QFileInfo::exists(helpFolder + QLatin1Char('/') + m.captured(1)),
+                     qPrintable(m.captured(1)));
+            ++pictures;
+        }
+        QVERIFY(pictures >= 12);
+        for (int key = 1; key <= 12; ++key)
+            QVERIFY(html.contains(QStringLiteral("<kbd>F%1</kbd>").arg(key)));
+        QCOMPARE(QFileInfo(helpFolder + QStringLiteral("/notizen.txt")).size(), 0);
     }
 
     void missingOrBrokenPictureGivesNoImage()

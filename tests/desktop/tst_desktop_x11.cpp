@@ -162,10 +162,11 @@ private slots:
 
         // Clicks inside the area still reach the program's controls.
         const QPoint centre = button->mapToGlobal(button->rect().center());
-        QCOMPARE(QProcess::execute(QStringLiteral("xdotool"),
-                                   {QStringLiteral("mousemove"), QString::number(centre.x()),
-                                    QString::number(centre.y()), QStringLiteral("click"), QStringLiteral("1")}),
-                 0);
+        QCOMPARE(
+            QProcess::execute(QStringLiteral("xdotool"),
+                              {QStringLiteral("mousemove"), QString::number(centre.x()),
+                               QString::number(centre.y()), QStringLiteral("click"), QStringLiteral("1")}),
+            0);
         QTRY_COMPARE(clicked.count(), 1);
 
         // Confining again replaces the confinement; releasing lifts it.

@@ -55,18 +55,20 @@ std::vector<Effect> effects()
     return {
         {"maxi", {note(0.00, 72, 0.25), note(0.08, 76, 0.25), note(0.16, 79, 0.45)}},
         {"mini", {note(0.00, 79, 0.25), note(0.08, 76, 0.25), note(0.16, 72, 0.45)}},
-        {"verstecken1", {note(0.00, 81, 0.3, 0.8, kSoft), note(0.12, 76, 0.3, 0.8, kSoft),
-                         note(0.24, 69, 0.5, 0.8, kSoft)}},
+        {"verstecken1",
+         {note(0.00, 81, 0.3, 0.8, kSoft), note(0.12, 76, 0.3, 0.8, kSoft), note(0.24, 69, 0.5, 0.8, kSoft)}},
         {"Desktop", {note(0.00, 86, 0.35, 0.7)}},
         {"Desktop1", {note(0.00, 77, 0.25, 0.9, kSoft), note(0.15, 72, 0.45, 0.9, kSoft)}},
-        {"Desktop2", {note(0.00, 72, 0.2, 0.9, kSoft), note(0.12, 77, 0.2, 0.9, kSoft),
-                      note(0.24, 81, 0.45, 0.9, kSoft)}},
+        {"Desktop2",
+         {note(0.00, 72, 0.2, 0.9, kSoft), note(0.12, 77, 0.2, 0.9, kSoft),
+          note(0.24, 81, 0.45, 0.9, kSoft)}},
         {"Leer", {glide(0.00, 67, 60, 0.18, kPluck)}},
         {"SchliesseP", {note(0.00, 79, 0.3), note(0.18, 76, 0.3), note(0.36, 72, 0.3), note(0.54, 67, 0.6)}},
         {"D8", {note(0.00, 88, 0.1, 0.7, kPluck), note(0.12, 88, 0.15, 0.7, kPluck)}},
-        {"ausdrucken", {note(0.00, 96, 0.05, 0.4, kPluck), note(0.07, 96, 0.05, 0.4, kPluck),
-                        note(0.14, 96, 0.05, 0.4, kPluck), note(0.25, 72, 0.5, 0.6),
-                        note(0.25, 76, 0.5, 0.5), note(0.25, 79, 0.5, 0.5)}},
+        {"ausdrucken",
+         {note(0.00, 96, 0.05, 0.4, kPluck), note(0.07, 96, 0.05, 0.4, kPluck),
+          note(0.14, 96, 0.05, 0.4, kPluck), note(0.25, 72, 0.5, 0.6), note(0.25, 76, 0.5, 0.5),
+          note(0.25, 79, 0.5, 0.5)}},
     };
 }
 
@@ -81,8 +83,8 @@ void render(const Note &n, std::vector<double> &out)
 {
     const int first = static_cast<int>(n.start * kRate);
     const int count = static_cast<int>(n.length * kRate);
-    const int attack = kRate / 200;  // 5 ms
-    const int release = kRate / 50;  // 20 ms
+    const int attack = kRate / 200; // 5 ms
+    const int release = kRate / 50; // 20 ms
     if (out.size() < static_cast<size_t>(first + count))
         out.resize(first + count, 0.0);
     double phase = 0.0;
@@ -132,13 +134,13 @@ bool writeWave(const std::string &path, const std::vector<int16_t> &samples)
     out.write("RIFF", 4);
     putLittleEndian(out, 36 + dataBytes, 4);
     out.write("WAVEfmt ", 8);
-    putLittleEndian(out, 16, 4);       // fmt chunk size
-    putLittleEndian(out, 1, 2);        // PCM
-    putLittleEndian(out, 1, 2);        // channels
-    putLittleEndian(out, kRate, 4);    // sample rate
+    putLittleEndian(out, 16, 4);        // fmt chunk size
+    putLittleEndian(out, 1, 2);         // PCM
+    putLittleEndian(out, 1, 2);         // channels
+    putLittleEndian(out, kRate, 4);     // sample rate
     putLittleEndian(out, kRate * 2, 4); // bytes per second
-    putLittleEndian(out, 2, 2);        // block align
-    putLittleEndian(out, 16, 2);       // bits per sample
+    putLittleEndian(out, 2, 2);         // block align
+    putLittleEndian(out, 16, 2);        // bits per sample
     out.write("data", 4);
     putLittleEndian(out, dataBytes, 4);
     for (int16_t s : samples)

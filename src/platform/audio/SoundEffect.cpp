@@ -19,7 +19,8 @@ namespace {
 QString soundFile(const QString &name)
 {
     static const QString notInName = QStringLiteral("/\\*?[]");
-    if (name.isEmpty() || std::any_of(name.begin(), name.end(), [](QChar ch) { return notInName.contains(ch); }))
+    if (name.isEmpty() ||
+        std::any_of(name.begin(), name.end(), [](QChar ch) { return notInName.contains(ch); }))
         return {};
     QDir dir(QDir::currentPath());
     const QStringList folders = dir.entryList({QStringLiteral("Sounds")}, QDir::Dirs);
