@@ -1,5 +1,7 @@
 #include "WindowRegistry.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QHash>
 #include <QStringList>
 
@@ -65,7 +67,9 @@ void WindowRegistry::unload(const QString &name)
     QWidget *w = it->instance;
     it->instance = nullptr;
     creationOrder().removeAll(name);
-    delete w;
+    // A window may unload itself from its own handler: it goes once that handler has returned.
+    w->hide();
+    w->deleteLater();
 }
 
 void WindowRegistry::unloadAll()
@@ -79,6 +83,7 @@ void WindowRegistry::reset()
 {
     unloadAll();
     entries().clear();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 } // namespace ortelia

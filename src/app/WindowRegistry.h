@@ -24,11 +24,11 @@ public:
     static QWidget *window(const QString &name);
     // The window if it exists now, without creating it.
     static QWidget *existing(const QString &name);
-    // Destroys the window; the next use creates a fresh one.
+    // Destroys the window once the current handler has returned; the next use creates a fresh one.
     static void unload(const QString &name);
     // Destroys every window, the start window last.
     static void unloadAll();
-    // Forgets every window and factory (tests start from nothing).
+    // Destroys every window now and forgets every factory (tests start from nothing).
     static void reset();
 
     // A named control of a window, creating the window if needed; nullptr when either is missing.
