@@ -6,6 +6,7 @@
 #include "HoverHelp.h"
 #include "OptionGroup.h"
 #include "ProgramFolder.h"
+#include "Shell.h"
 #include "StartSettings.h"
 #include "TextRoutines.h"
 #include "WindowRegistry.h"
@@ -14,14 +15,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QUrl>
 #include <QWindow>
 
 namespace ortelia {
@@ -45,7 +44,7 @@ constexpr int kFolderTop = 48;
 constexpr int kFolderOut = 360;
 
 // The maker's contact address.
-const char *kContactAddress = "mailto:ortelia@example.org";
+const char *kContactAddress = "ortelia@example.org";
 
 // The speed slider values of the text translator for a slow, medium and fast computer.
 constexpr int kSpeedValues[] = {1500, 450, 50};
@@ -270,8 +269,8 @@ void Form3::connectWindow()
     connect(ui->Label22W, &ClickLabel::clicked, this, [this] { showDictionaryFolder(true); });
     connect(ui->Frame7zu, &QToolButton::clicked, this, [this] { setPanelTop(ui->Frame7, kFolderOut); });
     ui->Frame7->installEventFilter(this);
-    connect(ui->Label3, &ClickLabel::clicked, this, [] { QDesktopServices::openUrl(QUrl(QLatin1String(kContactAddress))); });
-    connect(ui->mail, &QPushButton::clicked, this, [] { QDesktopServices::openUrl(QUrl(QLatin1String(kContactAddress))); });
+    connect(ui->Label3, &ClickLabel::clicked, this, [] { Shell::openMail(QLatin1String(kContactAddress)); });
+    connect(ui->mail, &QPushButton::clicked, this, [] { Shell::openMail(QLatin1String(kContactAddress)); });
     connect(ui->focusletzte, &QPushButton::clicked, ui->Hilfe, qOverload<>(&QWidget::setFocus));
     ui->focusletzte->installEventFilter(this);
     ui->Command1->installEventFilter(this);
@@ -348,12 +347,12 @@ void Form3::openListTranslator()
 
 void Form3::openDescription()
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(ProgramFolder::path(QStringLiteral("hilfe-t/bild+text.html"))));
+    Shell::openDocument(ProgramFolder::path(QStringLiteral("hilfe-t/bild+text.html")));
 }
 
 void Form3::openInEditor(const QString &relativeName)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(ProgramFolder::path(relativeName)));
+    Shell::editTextFile(ProgramFolder::path(relativeName));
 }
 
 void Form3::showDictionaryFolder(bool moveFrame)

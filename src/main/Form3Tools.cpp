@@ -6,7 +6,13 @@
 #include "ui_Form3.h"
 
 #include "FormTimer.h"
+#include "ClockText.h"
+#include "DesktopIcons.h"
 #include "Interim.h"
+#include "MouseConfinement.h"
+#include "SoundEffect.h"
+#include "WaveOutVolume.h"
+#include "WindowShape.h"
 #include "ProgramFolder.h"
 #include "WindowRegistry.h"
 
