@@ -71,6 +71,13 @@ Form3::Form3(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form3>(
         move(area.center() - QPoint(kNarrowWidth / 2, kHeight / 2));
     }
 
+    // The panels cover what lies under them in the colour of the background's panel.
+    for (QWidget *panel : {ui->Frame1, ui->Frame2, ui->Frame4, ui->Frame5, ui->Frame7}) {
+        QPalette palette = panel->palette();
+        palette.setColor(QPalette::Window, QColor(0xEE, 0xF3, 0xF8));
+        panel->setPalette(palette);
+    }
+
     m_startMode = new OptionGroup({ui->Option1_0, ui->Option1_1}, this);
     m_speed = new OptionGroup({ui->Option3_0, ui->Option3_1, ui->Option3_2}, this);
     Timer1T = new FormTimer(QStringLiteral("Timer1T"), 0, false, this);
