@@ -7,6 +7,8 @@
 #include "WindowRegistry.h"
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QPlainTextEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -280,6 +282,32 @@ private slots:
         QCOMPARE(control("Frame4")->y(), 344);
         control<QPushButton>("DeFr")->click();
         QCOMPARE(control<QLabel>("lblText")->text(), QStringLiteral("Französisch"));
+    }
+
+    // ---- the clipboard read aloud ----
+
+    void clipboardIsReadAloudQuotedAndCut()
+    {
+        shown();
+        QClipboard *clipboard = QGuiApplication::clipboard();
+        clipboard->setText(QStringLiteral("Guten Tag"));
+        QTest::keyClick(control("TextD"), Qt::Key_F7);
+        QCOMPARE(folder->readBytes(QStringLiteral("hilfe.txt")), QByteArray("\"Guten Tag\"\r\n"));
+        auto *list = control<QListWidget>("List1");
+        QCOMPARE(list->item(list->count() - 1)->text(), QStringLiteral("Guten Tag"));
+
+        clipboard->setText(QString(40000, QLatin1Char('a')));
+        control<QAbstractButton>("zwischenab")->click();
+        QCOMPARE(control<QPlainTextEdit>("Text1")->toPlainText().size(), 32767);
+        QCOMPARE(folder->readBytes(QStringLiteral("hilfe.txt")).size(), 32767 + 4);
+
+        // A picture on the clipboard: the capture finds no text and the emptied field is read.
+        QImage picture(4, 4, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        clipboard->setImage(picture);
+        control<QAbstractButton>("Picture2")->click();
+        QCOMPARE(control<QPlainTextEdit>("Text1")->toPlainText(), QString());
+        QCOMPARE(folder->readBytes(QStringLiteral("hilfe.txt")), QByteArray("\"\"\r\n"));
     }
 
     // ---- hover help ----
