@@ -190,6 +190,36 @@ private slots:
         QVERIFY(f->isVisible());
     }
 
+    // ---- shape and widths ----
+
+    void theShapeComesFromTheBackground()
+    {
+        Form3 *f = form();
+        const QRegion shape = f->mask();
+        QVERIFY(!shape.isEmpty());
+        QVERIFY(!shape.contains(QPoint(0, 0)));         // white corner outside the outline
+        QVERIFY(!shape.contains(QPoint(500, 10)));      // beside the drag tab
+        QVERIFY(shape.contains(QPoint(100, 100)));      // inside the panel
+        Form3 *shownForm = shown();
+        QTest::mouseClick(control("Label23"), Qt::LeftButton);
+        QCOMPARE(shownForm->width(), Form3::kWideWidth);
+        QCOMPARE(shownForm->x(), 0);
+        control<QAbstractButton>("Picture13")->click();
+        QCOMPARE(shownForm->width(), Form3::kNarrowWidth);
+    }
+
+    void missingPictureAndSoundsLeaveAPlainWindow()
+    {
+        QVERIFY(QFile::remove(folder->file(QStringLiteral("art/hintergrund.svg"))));
+        QDir(folder->file(QStringLiteral("Sounds"))).removeRecursively();
+        Form3 *f = shown();
+        QVERIFY(f->mask().isEmpty());
+        QTest::mouseClick(control("Label23"), Qt::LeftButton);
+        QCOMPARE(f->width(), Form3::kWideWidth);
+        control<QAbstractButton>("verstecken")->click();
+        QVERIFY(!f->isVisible());
+    }
+
     // ---- keys ----
 
     void functionKeysReachOnlyTheirTargets()
