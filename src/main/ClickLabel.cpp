@@ -20,7 +20,10 @@ bool ClickLabel::event(QEvent *event)
     return QLabel::event(event);
 }
 
-void ClickLabel::click() { emit clicked(); }
+void ClickLabel::click()
+{
+    emit clicked();
+}
 
 void ClickLabel::mousePressEvent(QMouseEvent *event)
 {

@@ -57,7 +57,10 @@ void press(QAbstractButton *button)
 
 } // namespace
 
-void Form3::setProgramEnd(std::function<void()> end) { programEnd() = std::move(end); }
+void Form3::setProgramEnd(std::function<void()> end)
+{
+    programEnd() = std::move(end);
+}
 
 Form3::Form3(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form3>())
 {
@@ -238,11 +241,14 @@ void Form3::connectWindow()
             target->setChecked(true);
         if (WindowRegistry::isRegistered(QStringLiteral("arabisch1")))
             ui->Label26->show();
-        press(WindowRegistry::control<QAbstractButton>(QStringLiteral("TextUeberA"), QStringLiteral("fensterauf")));
+        press(WindowRegistry::control<QAbstractButton>(QStringLiteral("TextUeberA"),
+                                                       QStringLiteral("fensterauf")));
     });
-    connect(ui->textueber1, &QPushButton::clicked, this, [this] { showWindow(QStringLiteral("TextUeberA")); });
+    connect(ui->textueber1, &QPushButton::clicked, this,
+            [this] { showWindow(QStringLiteral("TextUeberA")); });
     connect(ui->Label10, &ClickLabel::clicked, this, [] {
-        press(WindowRegistry::control<QAbstractButton>(QStringLiteral("TextUeberA"), QStringLiteral("fensterauf")));
+        press(WindowRegistry::control<QAbstractButton>(QStringLiteral("TextUeberA"),
+                                                       QStringLiteral("fensterauf")));
     });
     connect(ui->Command9, &QPushButton::clicked, this, [this] { showWindow(QStringLiteral("Logox4")); });
     connect(ui->Command7, &QPushButton::clicked, this, [this] { showWindow(QStringLiteral("Speaking")); });
@@ -251,11 +257,13 @@ void Form3::connectWindow()
     connect(ui->hilfeL1, &QPushButton::clicked, this, &Form3::showHelpWindow);
     connect(ui->url, &QPushButton::clicked, this, &Form3::openDescription);
     connect(ui->Hilfe, &QPushButton::clicked, this, &Form3::openDescription);
-    connect(ui->Label23H, &ClickLabel::clicked, this, [this] { openInEditor(QStringLiteral("hilfe-t/notizen.txt")); });
-    const std::pair<ClickLabel *, const char *> books[] = {
-        {ui->Label35, "TranslateDeGb/DeEn.txt"}, {ui->Label36, "TranslateDeGb/DeIt.txt"},
-        {ui->Label37, "TranslateDeGb/DeFr.txt"}, {ui->Label38, "TranslateDeGb/DeGr.txt"},
-        {ui->Label39, "TranslateDeGb/DeSp.txt"}};
+    connect(ui->Label23H, &ClickLabel::clicked, this,
+            [this] { openInEditor(QStringLiteral("hilfe-t/notizen.txt")); });
+    const std::pair<ClickLabel *, const char *> books[] = {{ui->Label35, "TranslateDeGb/DeEn.txt"},
+                                                           {ui->Label36, "TranslateDeGb/DeIt.txt"},
+                                                           {ui->Label37, "TranslateDeGb/DeFr.txt"},
+                                                           {ui->Label38, "TranslateDeGb/DeGr.txt"},
+                                                           {ui->Label39, "TranslateDeGb/DeSp.txt"}};
     for (const auto &[label, file] : books) {
         const QString name = QLatin1String(file);
         connect(label, &ClickLabel::clicked, this, [this, name] { openInEditor(name); });
@@ -369,9 +377,15 @@ void Form3::showDictionaryFolder(bool moveFrame)
         setPanelTop(ui->Frame7, kFolderTop);
 }
 
-void Form3::setHelpLabel(const QString &text) { HoverHelp::setHelpText(text); }
+void Form3::setHelpLabel(const QString &text)
+{
+    HoverHelp::setHelpText(text);
+}
 
-void Form3::setStatus(const QString &text) { ui->Label1->setText(text); }
+void Form3::setStatus(const QString &text)
+{
+    ui->Label1->setText(text);
+}
 
 // ---- keys and ending ---------------------------------------------------------------------
 
@@ -398,7 +412,8 @@ bool Form3::handleKey(int key)
         return true;
     case Qt::Key_F8:
     case Qt::Key_F11:
-        if (auto *box = WindowRegistry::control<QCheckBox>(QStringLiteral("hilfe1"), QStringLiteral("Check1")))
+        if (auto *box =
+                WindowRegistry::control<QCheckBox>(QStringLiteral("hilfe1"), QStringLiteral("Check1")))
             box->setChecked(key == Qt::Key_F11);
         return true;
     case Qt::Key_F10:
@@ -438,7 +453,8 @@ bool Form3::eventFilter(QObject *watched, QEvent *event)
             playSound(QStringLiteral("SchliesseP"));
         } else if (watched == ui->Check1) {
             playSound(QStringLiteral("Desktop"));
-            setStatus(QStringLiteral("Desktopbilder verstecken. Bestätigen Sie hierzu die [Leerzeichen ] Taste! "));
+            setStatus(
+                QStringLiteral("Desktopbilder verstecken. Bestätigen Sie hierzu die [Leerzeichen ] Taste! "));
             ui->Check1->setStyleSheet(QStringLiteral("color: #FFFF80;"));
         }
     } else if (type == QEvent::FocusOut) {
@@ -453,7 +469,8 @@ bool Form3::eventFilter(QObject *watched, QEvent *event)
 void Form3::endFromLabel7()
 {
     confineMouse(false);
-    press(WindowRegistry::control<QAbstractButton>(QStringLiteral("TextUeberA"), QStringLiteral("CloseButton")));
+    press(WindowRegistry::control<QAbstractButton>(QStringLiteral("TextUeberA"),
+                                                   QStringLiteral("CloseButton")));
     close();
 }
 
@@ -474,7 +491,8 @@ void Form3::closeEvent(QCloseEvent *event)
     CloseTranslatorPanel();
     qApp->removeEventFilter(this);
     event->accept();
-    QMetaObject::invokeMethod(qApp, [] { programEnd()(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        qApp, [] { programEnd()(); }, Qt::QueuedConnection);
 }
 
 void Form3::resizeEvent(QResizeEvent *event)

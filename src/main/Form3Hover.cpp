@@ -24,7 +24,8 @@ void Form3::attachHoverHelp()
         HoverHelp::attach(control, text, options);
     };
     // The text goes to the help label and the window's reading text alike.
-    const auto told = [this](QWidget *control, const QString &text, QColor highlight = HoverHelp::lightYellow()) {
+    const auto told = [this](QWidget *control, const QString &text,
+                             QColor highlight = HoverHelp::lightYellow()) {
         O options;
         options.highlight = highlight;
         options.alsoDo = [this, text] { setStatus(text); };
@@ -32,16 +33,19 @@ void Form3::attachHoverHelp()
     };
 
     // The telling rows.
-    plain(ui->Check2, QStringLiteral("Sie können das Sternchen-Zeichen [*] für Teilausdrücke verwenden. Suchen Sie "
-                                     "z.B. mal im [Oberen Textfeld] nach [hall*] das entspricht dem Wort [hallo]!"));
+    plain(ui->Check2,
+          QStringLiteral("Sie können das Sternchen-Zeichen [*] für Teilausdrücke verwenden. Suchen Sie "
+                         "z.B. mal im [Oberen Textfeld] nach [hall*] das entspricht dem Wort [hallo]!"));
     {
-        const QString text = QStringLiteral(" [Oberes Textfeld:] Nach jedem Leerzeichen automatisch Suchvorgang starten!");
+        const QString text =
+            QStringLiteral(" [Oberes Textfeld:] Nach jedem Leerzeichen automatisch Suchvorgang starten!");
         O options;
         options.alsoDo = [this, text] { ui->Label21->setText(text); };
         HoverHelp::attach(ui->Check3, text, options);
     }
     {
-        const QString text = QStringLiteral("[Unteres Textfeld:] Nach jedem Leerzeichen automatisch Suchvorgang starten!");
+        const QString text =
+            QStringLiteral("[Unteres Textfeld:] Nach jedem Leerzeichen automatisch Suchvorgang starten!");
         O options;
         options.alsoDo = [this, text] { ui->Label21->setText(text); };
         HoverHelp::attach(ui->Check4, QLatin1Char(' ') + text, options);
@@ -49,21 +53,24 @@ void Form3::attachHoverHelp()
     plain(ui->Check5, QStringLiteral("Den Ton ein und aus schalten!"));
     plain(ui->Check6, QStringLiteral("Uebersetzungsfenster in seiner Groesse aendern !"));
     told(ui->Command8,
-         QStringLiteral("5.[Trans-Ablage]..Zwischenablage-Translator:  Übersetzt Ihren in die Zwischenablage kopierten "
-                        "Text. Beispiel: Deutsch- Englisch und umgekehrt !Text übersetzen und anschließend automatisch "
-                        "vorlesen lassen: z.B. Deutsch-Englisch -[F5] und Englisch in Deutsch -[F6]! Oder mit den  "
-                        "Klickbutton!"),
+         QStringLiteral(
+             "5.[Trans-Ablage]..Zwischenablage-Translator:  Übersetzt Ihren in die Zwischenablage kopierten "
+             "Text. Beispiel: Deutsch- Englisch und umgekehrt !Text übersetzen und anschließend automatisch "
+             "vorlesen lassen: z.B. Deutsch-Englisch -[F5] und Englisch in Deutsch -[F6]! Oder mit den  "
+             "Klickbutton!"),
          HoverHelp::yellow());
     told(ui->Command7,
-         QStringLiteral("Dragon NaturallySpeaking 8.0 Kompatibel. Suchen nur über das obere Textfeld. Zerlegt ganzen "
-                        "Satz in einzelne Worte."),
+         QStringLiteral(
+             "Dragon NaturallySpeaking 8.0 Kompatibel. Suchen nur über das obere Textfeld. Zerlegt ganzen "
+             "Satz in einzelne Worte."),
          HoverHelp::yellow());
     {
         O options;
         options.onFocus = true;
-        HoverHelp::attach(ui->HScroll3,
-                          QStringLiteral("Übersetzungsgeschwindigkeits Einstellung für Spracherkennung! Standard 600"),
-                          options);
+        HoverHelp::attach(
+            ui->HScroll3,
+            QStringLiteral("Übersetzungsgeschwindigkeits Einstellung für Spracherkennung! Standard 600"),
+            options);
     }
     const std::pair<QWidget *, const char *> languages[] = {{ui->DeEn, "Englisch"},
                                                             {ui->DeFr, "Französisch"},
@@ -81,9 +88,10 @@ void Form3::attachHoverHelp()
     plain(ui->verstecken, hideText);
     plain(ui->Label23, QStringLiteral("Extra Fenster Wörterbuch Suchtreffer Anzeigen: "));
     plain(ui->lblDrag, QStringLiteral("Mit gedrückter linkem-Maus kann das Fenster verschoben werden !"));
-    plain(ui->TextD, QStringLiteral(" Oberes Translator Textfeld! Sie können das Sternchen-Zeichen [*] für "
-                                    "Teilausdrücke verwenden. Suchen Sie z.B. mal im [Oberen Textfeld] nach [hall*] "
-                                    "das entspricht dem Wort [hallo]!"));
+    plain(ui->TextD,
+          QStringLiteral(" Oberes Translator Textfeld! Sie können das Sternchen-Zeichen [*] für "
+                         "Teilausdrücke verwenden. Suchen Sie z.B. mal im [Oberen Textfeld] nach [hall*] "
+                         "das entspricht dem Wort [hallo]!"));
     plain(ui->Text2, QStringLiteral("Deutsches Translator Textfeld für Sprachsteuerung!"));
     plain(ui->TextEng, QStringLiteral("Unteres Translator Textfeld!"));
     plain(ui->uhr1, QStringLiteral(" Mit Klick lese Ich die Uhrzeit!"));
@@ -91,10 +99,11 @@ void Form3::attachHoverHelp()
     plain(ui->Label1, QStringLiteral("Mit Klick lese ich den Fenster Inhalt."));
     exit(ui->Label7, QStringLiteral("Alle Fenster schließen. Programm Ende."));
     plain(ui->Label19,
-          QStringLiteral("In diesem Fenster kann der Mausbereich mit der F12 Taste eingeschränkt werden! Die "
-                         "Einschränkung kann dann wider mit der F10 Taste aufgehoben werden! Das Hilfefenster "
-                         "Automatisch lesen [Ein F11.. Aus F8 Taste]. Wählen Sie mit der [ Tabulator ]-Taste.      "
-                         "     mit [ ENTER ] bestätigen. "));
+          QStringLiteral(
+              "In diesem Fenster kann der Mausbereich mit der F12 Taste eingeschränkt werden! Die "
+              "Einschränkung kann dann wider mit der F10 Taste aufgehoben werden! Das Hilfefenster "
+              "Automatisch lesen [Ein F11.. Aus F8 Taste]. Wählen Sie mit der [ Tabulator ]-Taste.      "
+              "     mit [ ENTER ] bestätigen. "));
     {
         O options;
         options.highlight = HoverHelp::lightRed();
@@ -102,7 +111,8 @@ void Form3::attachHoverHelp()
             setStatus(QStringLiteral("Programm beenden !"));
             ui->Label2->clear();
         };
-        HoverHelp::attach(ui->schließen, QStringLiteral("Alle Fenster schließen. Programm Ende. [EXIT]"), options);
+        HoverHelp::attach(ui->schließen, QStringLiteral("Alle Fenster schließen. Programm Ende. [EXIT]"),
+                          options);
     }
     {
         const QString text = QStringLiteral(
@@ -113,14 +123,16 @@ void Form3::attachHoverHelp()
         HoverHelp::attach(ui->Hallo, text, options);
     }
     {
-        const QString text = QStringLiteral("Desktopbilder verstecken. Bestätigen Sie hierzu die [Leerzeichen ] Taste! ");
+        const QString text =
+            QStringLiteral("Desktopbilder verstecken. Bestätigen Sie hierzu die [Leerzeichen ] Taste! ");
         HoverHelp::attach(ui->Check1, text);
     }
 
     // The remaining controls, in the same manner.
     told(ui->Command13,
-         QStringLiteral("1.[Translator:] Sprechendes Translator-Wörterbuch: Schreiben Sie ein Wort in das Textfeld "
-                        "und drücken Sie die [Enter]-Taste. Die Übersetzung wird angezeigt und vorgesprochen!"),
+         QStringLiteral(
+             "1.[Translator:] Sprechendes Translator-Wörterbuch: Schreiben Sie ein Wort in das Textfeld "
+             "und drücken Sie die [Enter]-Taste. Die Übersetzung wird angezeigt und vorgesprochen!"),
          HoverHelp::yellow());
     told(ui->Command14,
          QStringLiteral("2.[Synchron Dolmetscher] Translator im Diktiermodus: Für eine Mikrofon unterstützte "
@@ -133,44 +145,54 @@ void Form3::attachHoverHelp()
     told(ui->textueber1, QStringLiteral("Text-Übersetzer öffnen: Ganze Texte Wort für Wort übersetzen!"),
          HoverHelp::yellow());
     told(ui->supertrannn,
-         QStringLiteral("4.[Listen-Translator] Das ganze Wörterbuch in vier alphabetischen Listen. Tippen Sie die "
-                        "ersten Buchstaben eines Wortes!"),
+         QStringLiteral(
+             "4.[Listen-Translator] Das ganze Wörterbuch in vier alphabetischen Listen. Tippen Sie die "
+             "ersten Buchstaben eines Wortes!"),
          HoverHelp::yellow());
     told(ui->Command9,
-         QStringLiteral("6.[Stimmuster:] Individuelle Stimm Muster Einstellung: Sprecher, Geschwindigkeit, Tonhöhe, "
-                        "Lautstärke und Echo einstellen!"),
+         QStringLiteral(
+             "6.[Stimmuster:] Individuelle Stimm Muster Einstellung: Sprecher, Geschwindigkeit, Tonhöhe, "
+             "Lautstärke und Echo einstellen!"),
          HoverHelp::yellow());
     told(ui->hilfeL1,
          QStringLiteral("Hilfe Fenster öffnen! Jedes Bedienelement wird dort erklärt. [F1] Taste."),
          HoverHelp::yellow());
-    told(ui->url, QStringLiteral("Programm Beschreibung mit Bildern öffnen! [F4] Taste."), HoverHelp::yellow());
+    told(ui->url, QStringLiteral("Programm Beschreibung mit Bildern öffnen! [F4] Taste."),
+         HoverHelp::yellow());
     told(ui->Hilfe, QStringLiteral("Info: Programm Beschreibung öffnen!"), HoverHelp::yellow());
     told(ui->updates,
-         QStringLiteral("Neue Wörterbuch Updates über das Internet durchführen. Sucht neue Wörterbücher. Dazu muß eine "
-                        "Internet-Verbindung bestehen !"),
+         QStringLiteral(
+             "Neue Wörterbuch Updates über das Internet durchführen. Sucht neue Wörterbücher. Dazu muß eine "
+             "Internet-Verbindung bestehen !"),
          HoverHelp::yellow());
-    told(ui->zeiteinstellung,
-         QStringLiteral("Updates Zeiteinstellung täglich oder monatlich, Wörterbuch Updates über das Internet "
-                        "durchführen.  Dazu muß eine Internet-Verbindung bestehen !"),
-         HoverHelp::yellow());
-    const QString optionText = QStringLiteral("Optionen: Programm Start und Computer Geschwindigkeit einstellen!");
+    told(
+        ui->zeiteinstellung,
+        QStringLiteral("Updates Zeiteinstellung täglich oder monatlich, Wörterbuch Updates über das Internet "
+                       "durchführen.  Dazu muß eine Internet-Verbindung bestehen !"),
+        HoverHelp::yellow());
+    const QString optionText =
+        QStringLiteral("Optionen: Programm Start und Computer Geschwindigkeit einstellen!");
     for (QWidget *option : {static_cast<QWidget *>(ui->Label11), static_cast<QWidget *>(ui->op),
                             static_cast<QWidget *>(ui->optionLink)})
         plain(option, optionText);
     exit(ui->Label13, QStringLiteral("Optionen speichern und schließen!"));
     exit(ui->schlOpti, QStringLiteral("Optionen schließen ohne zu speichern!"));
-    plain(ui->Option1_0, QStringLiteral("Programm Start Einstellung: Automatisch mit Zwischenablage-Translator oder in "
-                                        "normalem Fenster starten!"));
+    plain(ui->Option1_0,
+          QStringLiteral("Programm Start Einstellung: Automatisch mit Zwischenablage-Translator oder in "
+                         "normalem Fenster starten!"));
     plain(ui->Option1_1, HoverHelp::textOf(ui->Option1_0));
     plain(ui->Label10, QStringLiteral("Text-Übersetzer in voller Größe anzeigen! Vollansicht."));
     plain(ui->Label21, QStringLiteral("Mit Klick lese Ich diesen Text vor!"));
-    plain(ui->Label21T, QStringLiteral("Hier erscheint die Übersetzung. Mit Klick auf ein Wort lese Ich es vor!"));
-    plain(ui->Label22, QStringLiteral("Tip: Verzögerung der automatischen Suche im Diktiermodus in Millisekunden!"));
+    plain(ui->Label21T,
+          QStringLiteral("Hier erscheint die Übersetzung. Mit Klick auf ein Wort lese Ich es vor!"));
+    plain(ui->Label22,
+          QStringLiteral("Tip: Verzögerung der automatischen Suche im Diktiermodus in Millisekunden!"));
     plain(ui->Label22W, QStringLiteral("Wörterbücher bearbeiten: Zeigt den Wörterbuch Ordner an!"));
     exit(ui->Label22ZU, QStringLiteral("Translator schließen!"));
     exit(ui->schlTrans, QStringLiteral("Translator schließen!"));
     plain(ui->Label24, QStringLiteral("Oberes Textfeld über Spracherkennung: Diktiermodus einschalten!"));
-    plain(ui->Label25, QStringLiteral("Spracherkennung Ende: Diktiermodus des oberen Textfeldes ausschalten!"));
+    plain(ui->Label25,
+          QStringLiteral("Spracherkennung Ende: Diktiermodus des oberen Textfeldes ausschalten!"));
     plain(ui->Label3, QStringLiteral("Kontakt: E-Mail an den Hersteller schreiben!"));
     plain(ui->mail, HoverHelp::textOf(ui->Label3));
     plain(ui->Label4, QStringLiteral("Ortelia Zuzadivi Zeverovazur: Sprechendes Translator-Wörterbuch!"));
@@ -181,7 +203,8 @@ void Form3::attachHoverHelp()
     yellow(ui->land1, QStringLiteral("Land? Die Auswahl der Landessprache!"));
     exit(ui->landzu, QStringLiteral("Länder Auswahl schließen!"));
     plain(ui->Frame4, QStringLiteral("[ Länder Auswahl ] Wählen Sie die Sprache des Wörterbuches!"));
-    plain(ui->Frame5, QStringLiteral("Zwischenablage-Translator: Übersetzt Ihren in die Zwischenablage kopierten Text!"));
+    plain(ui->Frame5,
+          QStringLiteral("Zwischenablage-Translator: Übersetzt Ihren in die Zwischenablage kopierten Text!"));
     plain(ui->Picture12, QStringLiteral("Ton Stop: Das Vorlesen beenden!"));
     plain(ui->Picture13, QStringLiteral("Fenster wieder schmal machen!"));
     plain(ui->Picture13D, QStringLiteral("Fenster minimieren!"));

@@ -36,14 +36,17 @@ void Form3::connectTools()
 {
     // The picture buttons and their artwork; a missing picture leaves the button empty.
     const std::pair<QToolButton *, const char *> pictures[] = {
-        {ui->Picture1U1, "flag-de.svg"},     {ui->Picture13G, "flag-de-en.svg"}, {ui->PictureFr, "flag-de-fr.svg"},
-        {ui->PictureGr, "flag-de-gr.svg"},   {ui->PictureIt, "flag-de-it.svg"},  {ui->PictureSp, "flag-de-sp.svg"},
-        {ui->PicturePlay, "vorlesen.svg"},   {ui->PicturePause, "pause.svg"},    {ui->PictureWeiter, "weiter.svg"},
-        {ui->PictureStop, "stop.svg"},       {ui->Picture12, "ton-stop.svg"},    {ui->Picture1M, "maus.svg"},
-        {ui->Picture10, "maus-frei.svg"},    {ui->Picture13, "schmal.svg"},      {ui->Picture13D, "minimieren.svg"},
-        {ui->ex, "schliessen.svg"},          {ui->Picture2, "zwischenablage.svg"}, {ui->Picture20, "woerterbuch.svg"},
-        {ui->weort, "woerterbuch.svg"},      {ui->schlTrans, "schliessen.svg"},  {ui->Frame7zu, "schliessen.svg"},
-        {ui->optionLink, "woerterbuch.svg"},
+        {ui->Picture1U1, "flag-de.svg"},      {ui->Picture13G, "flag-de-en.svg"},
+        {ui->PictureFr, "flag-de-fr.svg"},    {ui->PictureGr, "flag-de-gr.svg"},
+        {ui->PictureIt, "flag-de-it.svg"},    {ui->PictureSp, "flag-de-sp.svg"},
+        {ui->PicturePlay, "vorlesen.svg"},    {ui->PicturePause, "pause.svg"},
+        {ui->PictureWeiter, "weiter.svg"},    {ui->PictureStop, "stop.svg"},
+        {ui->Picture12, "ton-stop.svg"},      {ui->Picture1M, "maus.svg"},
+        {ui->Picture10, "maus-frei.svg"},     {ui->Picture13, "schmal.svg"},
+        {ui->Picture13D, "minimieren.svg"},   {ui->ex, "schliessen.svg"},
+        {ui->Picture2, "zwischenablage.svg"}, {ui->Picture20, "woerterbuch.svg"},
+        {ui->weort, "woerterbuch.svg"},       {ui->schlTrans, "schliessen.svg"},
+        {ui->Frame7zu, "schliessen.svg"},     {ui->optionLink, "woerterbuch.svg"},
     };
     for (const auto &[button, file] : pictures) {
         const QString path = ProgramFolder::path(QStringLiteral("art/") + QLatin1String(file));
@@ -86,9 +89,12 @@ void Form3::connectTools()
     connect(ui->Label1, &ClickLabel::clicked, this, &Form3::ReadWindowText);
     connect(ui->PicturePlay, &QToolButton::clicked, this, &Form3::ReadWindowText);
     connect(ui->Label19, &ClickLabel::clicked, this, &Form3::ReadWindowText);
-    connect(ui->PicturePause, &QToolButton::clicked, this, [this] { pressSpeechButton(QStringLiteral("pause")); });
-    connect(ui->PictureWeiter, &QToolButton::clicked, this, [this] { pressSpeechButton(QStringLiteral("Weiter")); });
-    connect(ui->PictureStop, &QToolButton::clicked, this, [this] { pressSpeechButton(QStringLiteral("stop")); });
+    connect(ui->PicturePause, &QToolButton::clicked, this,
+            [this] { pressSpeechButton(QStringLiteral("pause")); });
+    connect(ui->PictureWeiter, &QToolButton::clicked, this,
+            [this] { pressSpeechButton(QStringLiteral("Weiter")); });
+    connect(ui->PictureStop, &QToolButton::clicked, this,
+            [this] { pressSpeechButton(QStringLiteral("stop")); });
     connect(ui->Label6, &ClickLabel::clicked, this, [this] { pressSpeechButton(QStringLiteral("stop")); });
     connect(ui->Picture12, &QToolButton::clicked, this, [this] {
         playSound(QStringLiteral("Leer"));
@@ -96,7 +102,8 @@ void Form3::connectTools()
         pressSpeechButton(QStringLiteral("stop"));
     });
     connect(ui->Hallo, &QPushButton::clicked, this, [this] {
-        setStatus(QStringLiteral("Wählen Sie mit der [ Tabulator ]-Taste.           Bitte mit [ ENTER ] bestätigen. "));
+        setStatus(QStringLiteral(
+            "Wählen Sie mit der [ Tabulator ]-Taste.           Bitte mit [ ENTER ] bestätigen. "));
     });
 }
 
@@ -108,7 +115,10 @@ void Form3::applyShape()
     update();
 }
 
-void Form3::playSound(const QString &name) { PlaySoundEffect(name); }
+void Form3::playSound(const QString &name)
+{
+    PlaySoundEffect(name);
+}
 
 void Form3::setDesktopHidden(bool hidden)
 {
@@ -143,7 +153,8 @@ void Form3::setMuted(bool muted)
     ui->HScroll1->setValue(level);
     ui->HScroll2->setValue(level);
     ui->Check5->setText(muted ? QStringLiteral("Ton Ein") : QStringLiteral("Ton Aus"));
-    if (auto *sound = WindowRegistry::control<QCheckBox>(QStringLiteral("supertrans1"), QStringLiteral("Check4")))
+    if (auto *sound =
+            WindowRegistry::control<QCheckBox>(QStringLiteral("supertrans1"), QStringLiteral("Check4")))
         sound->setChecked(muted);
 }
 

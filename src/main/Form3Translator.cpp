@@ -136,12 +136,14 @@ void Form3::connectTranslator()
 
     connect(ui->Text5, &QLineEdit::textChanged, this, [this](const QString &name) {
         ui->suche->setText(name);
-        if (auto *label = WindowRegistry::control<QLabel>(QStringLiteral("arabisch1"), QStringLiteral("Label56")))
+        if (auto *label =
+                WindowRegistry::control<QLabel>(QStringLiteral("arabisch1"), QStringLiteral("Label56")))
             label->setText(name);
     });
     connect(ui->Text6, &QLineEdit::textChanged, this, [this](const QString &name) {
         ui->englisch->setText(name);
-        if (auto *label = WindowRegistry::control<QLabel>(QStringLiteral("arabisch1"), QStringLiteral("Label56")))
+        if (auto *label =
+                WindowRegistry::control<QLabel>(QStringLiteral("arabisch1"), QStringLiteral("Label56")))
             label->setText(name);
         if (name == QLatin1String("Arabisch")) {
             if (auto *target = WindowRegistry::control<QRadioButton>(QStringLiteral("arabisch1"),
@@ -171,9 +173,15 @@ void Form3::connectTranslator()
 
 // ---- searching -----------------------------------------------------------------------------
 
-void Form3::SearchGerman(const QString &word) { search(Direction::German, word); }
+void Form3::SearchGerman(const QString &word)
+{
+    search(Direction::German, word);
+}
 
-void Form3::SearchForeign(const QString &word) { search(Direction::Foreign, word); }
+void Form3::SearchForeign(const QString &word)
+{
+    search(Direction::Foreign, word);
+}
 
 void Form3::search(Direction direction, const QString &word)
 {
@@ -267,8 +275,8 @@ void Form3::dictationTimerFired(Direction direction)
     if (ui->Check2->isChecked()) {
         // The next dictated word lands in front of a "*" and is searched as a prefix.
         if (QWidget *focus = QApplication::focusWidget()) {
-            QCoreApplication::postEvent(focus, new QKeyEvent(QEvent::KeyPress, Qt::Key_Asterisk, Qt::NoModifier,
-                                                             QStringLiteral("*")));
+            QCoreApplication::postEvent(focus, new QKeyEvent(QEvent::KeyPress, Qt::Key_Asterisk,
+                                                             Qt::NoModifier, QStringLiteral("*")));
             QCoreApplication::postEvent(focus, new QKeyEvent(QEvent::KeyPress, Qt::Key_Home, Qt::NoModifier));
         }
     }
@@ -359,8 +367,9 @@ void Form3::openTranslatorPanel(bool dictation)
     if (dictation) {
         setHelpLabel(QStringLiteral(
             "Zuzadivi Zeverovazur 4.: Für eine Mikrofon unterstützte Sprachsteuerung im Diktiermodus."));
-        setStatus(QStringLiteral("Zuzadivi Zeverovazur 4.: Sprechendes Translator Wörterbuch. Für eine Mikrofon "
-                                 "unterstützte Sprachsteuerung im  Diktiermodus."));
+        setStatus(
+            QStringLiteral("Zuzadivi Zeverovazur 4.: Sprechendes Translator Wörterbuch. Für eine Mikrofon "
+                           "unterstützte Sprachsteuerung im  Diktiermodus."));
     } else {
         setStatus(kTranslatorText);
     }
@@ -385,7 +394,10 @@ void Form3::openTranslatorPanel(bool dictation)
     }
 }
 
-void Form3::CloseTranslatorPanel() { closeTranslatorPanel(true); }
+void Form3::CloseTranslatorPanel()
+{
+    closeTranslatorPanel(true);
+}
 
 void Form3::closeTranslatorPanel(bool full)
 {
@@ -445,6 +457,9 @@ QStringList Form3::lines(const QListWidget *list) const
     return result;
 }
 
-void Form3::append(QListWidget *list, const QStringList &lines) { list->addItems(lines); }
+void Form3::append(QListWidget *list, const QStringList &lines)
+{
+    list->addItems(lines);
+}
 
 } // namespace ortelia

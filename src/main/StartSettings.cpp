@@ -5,7 +5,10 @@
 
 namespace ortelia::StartSettings {
 
-QString path() { return ProgramFolder::path(QStringLiteral("syso/reg2.txt")); }
+QString path()
+{
+    return ProgramFolder::path(QStringLiteral("syso/reg2.txt"));
+}
 
 bool write(const QList<bool> &values)
 {

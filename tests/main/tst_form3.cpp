@@ -72,9 +72,11 @@ private:
     int programEnds = 0;
 
     Form3 *form() { return qobject_cast<Form3 *>(WindowRegistry::window(QStringLiteral("Form3"))); }
-    FakeHelpWindow *help() { return qobject_cast<FakeHelpWindow *>(WindowRegistry::window(QStringLiteral("hilfe1"))); }
-    template <class T = QWidget>
-    T *control(const char *name)
+    FakeHelpWindow *help()
+    {
+        return qobject_cast<FakeHelpWindow *>(WindowRegistry::window(QStringLiteral("hilfe1")));
+    }
+    template <class T = QWidget> T *control(const char *name)
     {
         T *found = form()->findChild<T *>(QString::fromUtf8(name));
         if (!found)
@@ -122,14 +124,16 @@ private slots:
         QVERIFY(control<QRadioButton>("Option3_0")->isChecked());
         QVERIFY(!control<QRadioButton>("Option3_1")->isChecked());
         QCOMPARE(form()->SelectedOptionIndex(QStringLiteral("Option1")), 1);
-        auto *text = static_cast<FakeTextTranslator *>(WindowRegistry::existing(QStringLiteral("TextUeberA")));
+        auto *text =
+            static_cast<FakeTextTranslator *>(WindowRegistry::existing(QStringLiteral("TextUeberA")));
         QVERIFY(text);
         QCOMPARE(text->speed->value(), 1500);
         QVERIFY(!text->isVisible());
         // Reading the settings does not write them.
         QCOMPARE(reg2(), written);
         // The start-up help text, which created the help window hidden.
-        QCOMPARE(help()->texts.value(0), QStringLiteral("Sprechendes Translator-Wörterbuch  deutsch-englisch! "));
+        QCOMPARE(help()->texts.value(0),
+                 QStringLiteral("Sprechendes Translator-Wörterbuch  deutsch-englisch! "));
         QVERIFY(!help()->isVisible());
         QCOMPARE(control<QLabel>("Label17")->text(), ProgramFolder::root() + QLatin1Char('\\'));
         QCOMPARE(form()->windowTitle(), QStringLiteral("Ortelia Zuzadivi Zeverovazur"));
@@ -197,9 +201,9 @@ private slots:
         Form3 *f = form();
         const QRegion shape = f->mask();
         QVERIFY(!shape.isEmpty());
-        QVERIFY(!shape.contains(QPoint(0, 0)));         // white corner outside the outline
-        QVERIFY(!shape.contains(QPoint(500, 10)));      // beside the drag tab
-        QVERIFY(shape.contains(QPoint(100, 100)));      // inside the panel
+        QVERIFY(!shape.contains(QPoint(0, 0)));    // white corner outside the outline
+        QVERIFY(!shape.contains(QPoint(500, 10))); // beside the drag tab
+        QVERIFY(shape.contains(QPoint(100, 100))); // inside the panel
         Form3 *shownForm = shown();
         QTest::mouseClick(control("Label23"), Qt::LeftButton);
         QCOMPARE(shownForm->width(), Form3::kWideWidth);
@@ -348,26 +352,35 @@ private slots:
         control<QPushButton>("Command13")->click();
         QTest::mouseClick(control("Label24"), Qt::LeftButton);
         QTest::mouseMove(control("Check3"), QPoint(3, 3));
-        QTRY_COMPARE(help()->texts.last(),
-                     QStringLiteral(" [Oberes Textfeld:] Nach jedem Leerzeichen automatisch Suchvorgang starten!"));
+        QTRY_COMPARE(
+            help()->texts.last(),
+            QStringLiteral(" [Oberes Textfeld:] Nach jedem Leerzeichen automatisch Suchvorgang starten!"));
         QCOMPARE(control<QLabel>("Label21")->text(), help()->texts.last());
         QTest::mouseMove(control("Label7"), QPoint(3, 3));
         QTRY_COMPARE(help()->texts.last(), QStringLiteral("Alle Fenster schließen. Programm Ende."));
-        QCOMPARE(HoverHelp::textOf(control("DeEn")), QStringLiteral("Sprechendes Wörterbuch Laden... Deutsch Englisch!"));
-        QCOMPARE(HoverHelp::textOf(control("Check4")),
-                 QStringLiteral(" [Unteres Textfeld:] Nach jedem Leerzeichen automatisch Suchvorgang starten!"));
+        QCOMPARE(HoverHelp::textOf(control("DeEn")),
+                 QStringLiteral("Sprechendes Wörterbuch Laden... Deutsch Englisch!"));
+        QCOMPARE(
+            HoverHelp::textOf(control("Check4")),
+            QStringLiteral(" [Unteres Textfeld:] Nach jedem Leerzeichen automatisch Suchvorgang starten!"));
         // Every control that explains itself has a text.
-        for (const char *name : {"buch", "Check1", "Check2", "Check5", "Check6", "Command12", "Command13", "Command14",
-                                 "Command7", "Command8", "Command9", "datum1", "DeFr", "deGr", "DeIt", "DeSp",
-                                 "englisch", "Frame4", "Frame5", "Hallo", "Hilfe", "hilfeL1", "HScroll1", "HScroll2",
-                                 "HScroll3", "Label1", "Label10", "Label11", "Label13", "Label14", "Label19",
-                                 "Label21", "Label21T", "Label22", "Label22W", "Label22ZU", "Label23", "Label24",
-                                 "Label25", "Label3", "Label35", "Label39", "Label4", "Label5", "laenderfenster",
-                                 "land1", "landzu", "lblDrag", "mail", "op", "Option1_0", "Option1_1", "optionLink",
-                                 "Picture12", "Picture13", "Picture13D", "Picture2", "Picture20", "PicturePause",
-                                 "PicturePlay", "PictureStop", "PictureWeiter", "schlOpti", "schlTrans", "suche",
-                                 "supertrannn", "Text2", "TextD", "TextEng", "textueber1", "uhr1", "updates", "url",
-                                 "verstecken", "weort", "zeiteinstellung"})
+        for (const char *name :
+             {"buch",           "Check1",        "Check2",     "Check5",       "Check6",
+              "Command12",      "Command13",     "Command14",  "Command7",     "Command8",
+              "Command9",       "datum1",        "DeFr",       "deGr",         "DeIt",
+              "DeSp",           "englisch",      "Frame4",     "Frame5",       "Hallo",
+              "Hilfe",          "hilfeL1",       "HScroll1",   "HScroll2",     "HScroll3",
+              "Label1",         "Label10",       "Label11",    "Label13",      "Label14",
+              "Label19",        "Label21",       "Label21T",   "Label22",      "Label22W",
+              "Label22ZU",      "Label23",       "Label24",    "Label25",      "Label3",
+              "Label35",        "Label39",       "Label4",     "Label5",       "laenderfenster",
+              "land1",          "landzu",        "lblDrag",    "mail",         "op",
+              "Option1_0",      "Option1_1",     "optionLink", "Picture12",    "Picture13",
+              "Picture13D",     "Picture2",      "Picture20",  "PicturePause", "PicturePlay",
+              "PictureStop",    "PictureWeiter", "schlOpti",   "schlTrans",    "suche",
+              "supertrannn",    "Text2",         "TextD",      "TextEng",      "textueber1",
+              "uhr1",           "updates",       "url",        "verstecken",   "weort",
+              "zeiteinstellung"})
             QVERIFY2(!HoverHelp::textOf(control(name)).isEmpty(), name);
     }
 
