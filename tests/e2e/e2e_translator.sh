@@ -62,6 +62,7 @@ heard() {
 
 type_and_enter() {
   click 160 94              # the upper field of the translator
+  xdotool key ctrl+a BackSpace
   xdotool type --delay 60 "$1"
   xdotool key Return
 }
