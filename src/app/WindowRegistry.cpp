@@ -1,0 +1,89 @@
+#include "WindowRegistry.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QHash>
+#include <QStringList>
+
+namespace ortelia {
+
+namespace {
+
+struct Entry {
+    WindowRegistry::Factory factory;
+    QPointer<QWidget> instance;
+};
+
+QHash<QString, Entry> &entries()
+{
+    static QHash<QString, Entry> map;
+    return map;
+}
+
+QStringList &creationOrder()
+{
+    static QStringList order;
+    return order;
+}
+
+} // namespace
+
+void WindowRegistry::registerWindow(const QString &name, Factory factory)
+{
+    entries()[name].factory = std::move(factory);
+}
+
+bool WindowRegistry::isRegistered(const QString &name) { return entries().contains(name); }
+
+QWidget *WindowRegistry::window(const QString &name)
+{
+    auto it = entries().find(name);
+    if (it == entries().end())
+        return nullptr;
+    if (!it->instance) {
+        QWidget *created = it->factory();
+        // The factory may have used the registry itself; look the entry up again.
+        Entry &entry = entries()[name];
+        entry.instance = created;
+        if (created && created->objectName().isEmpty())
+            created->setObjectName(name);
+        creationOrder().removeAll(name);
+        creationOrder().append(name);
+    }
+    return entries()[name].instance;
+}
+
+QWidget *WindowRegistry::existing(const QString &name)
+{
+    auto it = entries().find(name);
+    return it == entries().end() ? nullptr : it->instance.data();
+}
+
+void WindowRegistry::unload(const QString &name)
+{
+    auto it = entries().find(name);
+    if (it == entries().end() || !it->instance)
+        return;
+    QWidget *w = it->instance;
+    it->instance = nullptr;
+    creationOrder().removeAll(name);
+    // A window may unload itself from its own handler: it goes once that handler has returned.
+    w->hide();
+    w->deleteLater();
+}
+
+void WindowRegistry::unloadAll()
+{
+    // Newest first: the start window, created first, goes last.
+    while (!creationOrder().isEmpty())
+        unload(creationOrder().last());
+}
+
+void WindowRegistry::reset()
+{
+    unloadAll();
+    entries().clear();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace ortelia

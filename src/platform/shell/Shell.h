@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+namespace ortelia {
+
+// Hands files and addresses to the desktop's own programs: the browser or file manager for a
+// page or folder, the text editor for a text file, the mail program for an address. Never through
+// a shell command line.
+namespace Shell {
+
+// Opens a page or folder with the desktop's handler. False when nothing could be started.
+bool openDocument(const QString &path);
+// Opens a text file in the desktop's text editor.
+bool editTextFile(const QString &path);
+// Opens the mail program with a new message to the address.
+bool openMail(const QString &address);
+
+// Replaces the real desktop for tests: every request is recorded instead of started.
+void setRecorder(void (*recorder)(const QString &kind, const QString &target));
+
+} // namespace Shell
+} // namespace ortelia

@@ -1,0 +1,175 @@
+#include "Catalogue.h"
+#include "DictionaryFile.h"
+#include "TestSupport.h"
+#include "TextFile.h"
+
+#include <QtTest>
+
+using namespace ortelia;
+
+namespace {
+
+QString lines(const QStringList &list)
+{
+    QString text;
+    for (const QString &line : list)
+        text += line + QStringLiteral("\r\n");
+    return text;
+}
+
+const QString S = dictionarySeparator();
+
+QString exampleFile()
+{
+    return lines({"ab und zu;every now and then;", S, "auto;car;", S, "süssigkeit;sweetness;",
+                  "süssigkeiten;sweets;", "süsskartoffel;sweetpotato;", S, "versuch;trial;", "xyz;yxz;TEST;"});
+}
+
+QList<int> sizes(const DictionarySections &d)
+{
+    return {int(d.sections[0].size()), int(d.sections[1].size()), int(d.sections[2].size()),
+            int(d.sections[3].size())};
+}
+
+} // namespace
+
+class DictionaryFileTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void wellFormedFileFillsFourSections()
+    {
+        const DictionarySections d = splitDictionarySections(exampleFile());
+        QVERIFY(!d.failure);
+        QCOMPARE(sizes(d), (QList<int>{1, 1, 3, 2}));
+        QCOMPARE(d.sections[3], (QStringList{"versuch;trial;", "xyz;yxz;TEST;"}));
+        const DictionarySections withHeader = splitDictionarySections(lines({dictionaryHeaderLine()}) + exampleFile());
+        QCOMPARE(withHeader.sections[0].first(), dictionaryHeaderLine());
+        QCOMPARE(sizes(withHeader), (QList<int>{2, 1, 3, 2}));
+    }
+
+    void missingSeparatorsFailAfterTheFirstSection()
+    {
+        const DictionarySections d = splitDictionarySections(lines({"a;b;", "c;d;"}));
+        QCOMPARE(d.failure, std::optional(DictionaryFailure::MissingSection));
+        QCOMPARE(sizes(d), (QList<int>{2, 0, 0, 0}));
+
+        const DictionarySections empty = splitDictionarySections(QString());
+        QCOMPARE(empty.failure, std::optional(DictionaryFailure::MissingSection));
+        QCOMPARE(sizes(empty), (QList<int>{0, 0, 0, 0}));
+    }
+
+    void fourthSeparatorHidesTheRest()
+    {
+        const DictionarySections d = splitDictionarySections(exampleFile() + lines({S, "zzz;hidden;"}));
+        QVERIFY(!d.failure);
+        QVERIFY(!d.sections[3].contains(QStringLiteral("zzz;hidden;")));
+        QCOMPARE(d.sections[3].size(), 2);
+    }
+
+    void labelledSeparatorKeepsTheTextAfterIt()
+    {
+        const QString text = lines({"a;b;", "1" + S + " Trennlinie", "c;d;", S, "e;f;", S, "g;h;"});
+        const DictionarySections d = splitDictionarySections(text);
+        QVERIFY(!d.failure);
+        // "1" is the section's last piece (after its final line break) and is dropped.
+        QCOMPARE(d.sections[0], QStringList{"a;b;"});
+        QCOMPARE(d.sections[1], (QStringList{" Trennlinie", "c;d;"}));
+    }
+
+    void lineBreakRules()
+    {
+        // The last line without CR LF is not shown; blank lines give no items; bare LF stays inside.
+        const QString text = lines({"a;b;", "", "", S, "c;d", S, "x\ny\nz", S}) + QStringLiteral("last;line;");
+        const DictionarySections d = splitDictionarySections(text);
+        QVERIFY(!d.failure);
+        QCOMPARE(sizes(d), (QList<int>{1, 1, 1, 0}));
+        QCOMPARE(d.sections[1], QStringList{"c;d"});
+        QCOMPARE(d.sections[2], QStringList{"x\ny\nz"});
+    }
+
+    void oversizedSectionFailsAfterEarlierSections()
+    {
+        QStringList big;
+        for (int i = 0; i < 40000; ++i)
+            big << QStringLiteral("w%1;x;").arg(i);
+        const DictionarySections d = splitDictionarySections(lines(QStringList{"a;b;", S} + big + QStringList{S, "c;", S}));
+        QCOMPARE(d.failure, std::optional(DictionaryFailure::SectionTooLarge));
+        QCOMPARE(sizes(d), (QList<int>{1, 0, 0, 0}));
+
+        // In a middle section the pieces before its first and after its last line break count too:
+        // 32,766 lines are exactly the limit.
+        QStringList edge;
+        for (int i = 0; i < kMaxSectionPieces - 2; ++i)
+            edge << QStringLiteral("w;x;");
+        const DictionarySections fits = splitDictionarySections(lines(QStringList{"a;", S} + edge + QStringList{S, S}));
+        QVERIFY(!fits.failure);
+        QCOMPARE(fits.sections[1].size(), kMaxSectionPieces - 2);
+        edge << QStringLiteral("one;more;");
+        QVERIFY(splitDictionarySections(lines(QStringList{"a;", S} + edge + QStringList{S, S})).failure);
+    }
+
+    void readsFilesAndReportsUnreadable()
+    {
+        test::TempProgramFolder folder;
+        const DictionarySections muster =
+            readDictionarySections(folder.file(QStringLiteral("TranslateDeGb/woerterbuch-muster.TXT")));
+        QVERIFY(!muster.failure);
+        QCOMPARE(muster.sections[0].first(), dictionaryHeaderLine());
+        QCOMPARE(muster.sections[0].at(1), QStringLiteral("??;Deutsch;Englisch"));
+        QVERIFY(muster.sections[2].contains(QStringLiteral("süssigkeit;sweetness;")));
+        QVERIFY(muster.sections[2].contains(QStringLiteral("hallo;hello;Gruss")));
+
+        const DictionarySections missing = readDictionarySections(folder.file(QStringLiteral("TranslateDeGb/nix.txt")));
+        QCOMPARE(missing.failure, std::optional(DictionaryFailure::Unreadable));
+
+        QByteArray binary(4096, '\0');
+        for (int i = 0; i < binary.size(); ++i)
+            binary[i] = char((i * 37) & 0xFF);
+        folder.writeBytes(QStringLiteral("TranslateDeGb/binaer.txt"), binary);
+        const DictionarySections junk = readDictionarySections(folder.file(QStringLiteral("TranslateDeGb/binaer.txt")));
+        QVERIFY(junk.failure);
+    }
+
+    void shippedExampleIsWindows1252WithCrLf()
+    {
+        test::TempProgramFolder folder;
+        const QByteArray bytes = folder.readBytes(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"));
+        QVERIFY(bytes.contains("s\xFCssigkeit;sweetness;\r\n"));
+        QVERIFY(!bytes.contains("\xC3\xBC"));
+        QCOMPARE(bytes.count("\\\\\\\\\\\\\\\\\r\n"), 3);
+        QVERIFY(bytes.endsWith("xyz;yxz;TEST;\r\n"));
+        QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
+    }
+
+    void failureMessagesAreExact()
+    {
+        test::RecordingResponder responder;
+        showDictionaryFailure();
+        QCOMPARE(responder.requests.size(), 2);
+        QCOMPARE(responder.requests[0].title, QStringLiteral("Ortelia"));
+        QCOMPARE(responder.requests[0].text, QStringLiteral("Achtung: Im Woerterbuch sind Fehler"));
+        const QStringList second = responder.requests[1].text.split(QStringLiteral("\r\n"));
+        QCOMPARE(second.size(), 17);
+        QCOMPARE(second[3], QStringLiteral("1\\\\\\\\\\\\\\\\ Trennlinie"));
+        QCOMPARE(second[12], QStringLiteral(" "));
+        QCOMPARE(second[16], QStringLiteral("Eine Trennlinien besteht aus folgenden Zeichen:  \\\\\\\\\\\\\\\\"));
+    }
+
+    void catalogueNamesKnownFiles()
+    {
+        QCOMPARE(catalogueEntry(QStringLiteral("deen")).chooserCaption, QStringLiteral("Deutsch-Englisch"));
+        QCOMPARE(catalogueEntry(QStringLiteral("DeFr.txt")).listLabel, QStringLiteral("Land"));
+        QCOMPARE(catalogueEntry(QStringLiteral("DeFr.txt")).chooserCaption, QStringLiteral("Deutsch-Französisch"));
+        QCOMPARE(catalogueEntry(QStringLiteral("Woerterbuch-Muster.txt")).listLabel,
+                 QStringLiteral("Beispiel-Woerterbuch"));
+        QCOMPARE(catalogueEntry(QStringLiteral("DeIt.txt")).page, QStringLiteral("T3"));
+        const CatalogueEntry own = catalogueEntry(QStringLiteral("Meins.txt"));
+        QCOMPARE(own.chooserCaption, QStringLiteral("Wörterbuch"));
+        QCOMPARE(own.listLabel, QStringLiteral("Land"));
+        QVERIFY(own.page.isEmpty());
+    }
+};
+
+QTEST_MAIN(DictionaryFileTest)
+#include "tst_dictionaryfile.moc"

@@ -1,0 +1,116 @@
+#include "ProgramFolder.h"
+#include "SettingsFormat.h"
+#include "TestSupport.h"
+#include "TextFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QtTest>
+
+using namespace ortelia;
+
+class FilesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void resolverIgnoresCaseAndSeparatorKind()
+    {
+        test::TempProgramFolder folder;
+        folder.writeBytes(QStringLiteral("hilfe.txt"), "x");
+        folder.writeBytes(QStringLiteral("syso/update-datum.chk"), "y");
+        QCOMPARE(ProgramFolder::path(QStringLiteral("Hilfe.txt")), folder.path() + QStringLiteral("/hilfe.txt"));
+        QCOMPARE(ProgramFolder::path(QStringLiteral("SYSO\\Update-Datum.CHK")),
+                 folder.path() + QStringLiteral("/syso/update-datum.chk"));
+        QCOMPARE(ProgramFolder::path(QStringLiteral("syso//update-datum.chk")),
+                 ProgramFolder::path(QStringLiteral("syso\\update-datum.chk")));
+        // A name that matches nothing keeps its spelling, also below a missing folder.
+        QCOMPARE(ProgramFolder::path(QStringLiteral("Neu/Datei.TXT")), folder.path() + QStringLiteral("/Neu/Datei.TXT"));
+        QCOMPARE(ProgramFolder::path(folder.path() + QStringLiteral("/HILFE.TXT")),
+                 folder.path() + QStringLiteral("/hilfe.txt"));
+        QCOMPARE(QDir::currentPath(), folder.path());
+    }
+
+    void decodesWindows1252AndUtf8WithBom()
+    {
+        QCOMPARE(TextFile::decode("s\xFC\xDF \x80 \x93x\x94"), QStringLiteral("süß € “x”"));
+        QCOMPARE(TextFile::decode("\xEF\xBB\xBF\xCE\xB1\xCF\x80\xCF\x8C"), QStringLiteral("από"));
+        // Without a byte-order mark UTF-8 bytes are read as Windows-1252, as the program always did.
+        QCOMPARE(TextFile::decode("\xC3\xBC"), QStringLiteral("Ã¼"));
+    }
+
+    void encodesWindows1252OrUtf8WithBom()
+    {
+        QCOMPARE(TextFile::encode(QStringLiteral("süß €")), QByteArray("s\xFC\xDF \x80"));
+        QCOMPARE(TextFile::encode(QStringLiteral("σπίτι")), QByteArray("\xEF\xBB\xBF") + QStringLiteral("σπίτι").toUtf8());
+        QCOMPARE(TextFile::encode(QStringLiteral("ü بيت")).left(3), QByteArray("\xEF\xBB\xBF"));
+        for (int b = 0; b < 256; ++b) {
+            const QByteArray one(1, char(b));
+            QCOMPARE(TextFile::encode(TextFile::decode(one)), one);
+        }
+    }
+
+    void writesLinesWithCrLfAndReadsEveryLineEnd()
+    {
+        test::TempProgramFolder folder;
+        const QString path = folder.file(QStringLiteral("probe.txt"));
+        QVERIFY(TextFile::writeLines(path, {QStringLiteral("eins"), QString(), QStringLiteral("drei ü")}));
+        QCOMPARE(folder.readBytes(QStringLiteral("probe.txt")), QByteArray("eins\r\n\r\ndrei \xFC\r\n"));
+        QCOMPARE(*TextFile::readLines(path), (QStringList{"eins", "", "drei ü"}));
+
+        folder.writeBytes(QStringLiteral("mixed.txt"), "a\nb\rc\r\nd");
+        QCOMPARE(*TextFile::readLines(folder.file(QStringLiteral("mixed.txt"))), (QStringList{"a", "b", "c", "d"}));
+        QVERIFY(!TextFile::readLines(folder.file(QStringLiteral("fehlt.txt"))));
+
+        QVERIFY(TextFile::writeLinesInPlace(path, {QStringLiteral("neu")}));
+        QCOMPARE(folder.readBytes(QStringLiteral("probe.txt")), QByteArray("neu\r\n"));
+    }
+
+    void failedWritesAreReported()
+    {
+        // A folder in the file's place cannot be written, whoever runs the program.
+        test::TempProgramFolder folder;
+        QDir(folder.path()).mkpath(QStringLiteral("belegt.txt/inhalt"));
+        QVERIFY(!TextFile::writeLines(folder.file(QStringLiteral("belegt.txt")), {QStringLiteral("neu")}));
+        QVERIFY(!TextFile::writeLinesInPlace(folder.file(QStringLiteral("belegt.txt")), {QStringLiteral("neu")}));
+        QVERIFY(QFileInfo(folder.file(QStringLiteral("belegt.txt/inhalt"))).isDir());
+    }
+
+    void printAndQuotingWrites()
+    {
+        QCOMPARE(SettingsFormat::printNumber(1), QStringLiteral(" 1 "));
+        QCOMPARE(SettingsFormat::printNumber(0), QStringLiteral(" 0 "));
+        QCOMPARE(SettingsFormat::printNumber(-5), QStringLiteral("-5 "));
+        QCOMPARE(SettingsFormat::quoted(QStringLiteral("20070501")), QStringLiteral("\"20070501\""));
+        QCOMPARE(SettingsFormat::truthText(true), QStringLiteral("True"));
+    }
+
+    void readersAcceptEveryWayOfWriting_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("number");
+        QTest::newRow("as is") << "1" << 1;
+        QTest::newRow("printed") << " 1 " << 1;
+        QTest::newRow("quoted") << "\"0\"" << 0;
+        QTest::newRow("negative printed") << "-3 " << -3;
+        QTest::newRow("junk") << "abc" << -999;
+        QTest::newRow("empty") << "" << -999;
+    }
+    void readersAcceptEveryWayOfWriting()
+    {
+        QFETCH(QString, line);
+        QFETCH(int, number);
+        QCOMPARE(SettingsFormat::readNumber(line).value_or(-999), number);
+    }
+
+    void truthAndQuotedTexts()
+    {
+        QCOMPARE(SettingsFormat::readTruth(QStringLiteral("True")), std::optional(true));
+        QCOMPARE(SettingsFormat::readTruth(QStringLiteral("\"False\"")), std::optional(false));
+        QCOMPARE(SettingsFormat::readTruth(QStringLiteral(" -1 ")), std::optional(true));
+        QCOMPARE(SettingsFormat::readTruth(QStringLiteral("vielleicht")), std::nullopt);
+        QCOMPARE(SettingsFormat::unquoted(QStringLiteral("\"01.05.2007\"")), QStringLiteral("01.05.2007"));
+    }
+};
+
+QTEST_MAIN(FilesTest)
+#include "tst_files.moc"

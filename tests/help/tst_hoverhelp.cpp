@@ -1,0 +1,113 @@
+#include "HoverHelp.h"
+#include "TestSupport.h"
+#include "WindowRegistry.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QtTest>
+
+using namespace ortelia;
+
+// Stands in for the help window: keeps what it was told.
+class FakeHelpWindow : public QWidget {
+    Q_OBJECT
+public:
+    Q_INVOKABLE void setHelpText(const QString &text) { texts << text; }
+    QStringList texts;
+};
+
+class HoverHelpTest : public QObject {
+    Q_OBJECT
+
+private:
+    FakeHelpWindow *help() { return qobject_cast<FakeHelpWindow *>(WindowRegistry::existing("hilfe1")); }
+
+private slots:
+    void init()
+    {
+        WindowRegistry::reset();
+        WindowRegistry::registerWindow(QStringLiteral("hilfe1"), [] { return new FakeHelpWindow; });
+    }
+    void cleanup() { WindowRegistry::reset(); }
+
+    void hoveringWritesTheHelpLabelAndHighlights()
+    {
+        QWidget window;
+        window.resize(300, 200);
+        auto *layout = new QVBoxLayout(&window);
+        auto *start = new QPushButton(QStringLiteral("&Translator:"));
+        auto *end = new QPushButton(QStringLiteral("&ENDE"));
+        auto *status = new QLabel;
+        layout->addWidget(start);
+        layout->addWidget(end);
+        layout->addWidget(status);
+        layout->addStretch();
+        HoverHelp::attach(start, QStringLiteral("Translator öffnen"));
+        HoverHelp::Options exitOptions;
+        exitOptions.highlight = HoverHelp::lightRed();
+        exitOptions.alsoDo = [status] { status->setText(QStringLiteral("Programm beenden !")); };
+        HoverHelp::attach(end, QStringLiteral("Alle Fenster schließen. Programm Ende."), exitOptions);
+        const QColor before = start->palette().color(start->backgroundRole());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(!WindowRegistry::existing("hilfe1"));
+
+        QTest::mouseMove(start, QPoint(5, 5));
+        QTRY_VERIFY(help());
+        QTRY_COMPARE(help()->texts.value(0), QStringLiteral("Translator öffnen"));
+        QVERIFY(!help()->isVisible());
+        QCOMPARE(start->palette().color(start->backgroundRole()), HoverHelp::lightYellow());
+
+        QTest::mouseMove(end, QPoint(5, 5));
+        QTRY_COMPARE(help()->texts.size(), 2);
+        QCOMPARE(help()->texts.last(), QStringLiteral("Alle Fenster schließen. Programm Ende."));
+        QCOMPARE(status->text(), QStringLiteral("Programm beenden !"));
+        QCOMPARE(end->palette().color(end->backgroundRole()), HoverHelp::lightRed());
+        QCOMPARE(start->palette().color(start->backgroundRole()), before);
+
+        // The bare window takes the highlight back.
+        QTest::mouseMove(&window, QPoint(290, 190));
+        QTRY_COMPARE(end->palette().color(end->backgroundRole()), before);
+    }
+
+    void focusCountsOnlyWhereAsked()
+    {
+        QWidget window;
+        auto *layout = new QVBoxLayout(&window);
+        auto *a = new QPushButton(QStringLiteral("a"));
+        auto *b = new QPushButton(QStringLiteral("b"));
+        layout->addWidget(a);
+        layout->addWidget(b);
+        HoverHelp::attach(a, QStringLiteral("nur Maus"));
+        HoverHelp::Options focus;
+        focus.onFocus = true;
+        HoverHelp::attach(b, QStringLiteral("auch Fokus"), focus);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        a->setFocus();
+        b->setFocus();
+        QTRY_VERIFY(help());
+        QCOMPARE(help()->texts, QStringList{"auch Fokus"});
+        QCOMPARE(HoverHelp::textOf(a), QStringLiteral("nur Maus"));
+    }
+
+    void registryCreatesOnDemandAndUnloads()
+    {
+        QVERIFY(!WindowRegistry::window(QStringLiteral("gibtsnicht")));
+        QWidget *first = WindowRegistry::window(QStringLiteral("hilfe1"));
+        QVERIFY(first);
+        QCOMPARE(WindowRegistry::window(QStringLiteral("hilfe1")), first);
+        QCOMPARE(first->objectName(), QStringLiteral("hilfe1"));
+        QPointer<QWidget> guard(first);
+        WindowRegistry::unload(QStringLiteral("hilfe1"));
+        QVERIFY(!WindowRegistry::existing(QStringLiteral("hilfe1")));
+        QTRY_VERIFY(!guard);
+        QWidget *fresh = WindowRegistry::window(QStringLiteral("hilfe1"));
+        QVERIFY(fresh);
+        QVERIFY(fresh != first || !guard);
+    }
+};
+
+QTEST_MAIN(HoverHelpTest)
+#include "tst_hoverhelp.moc"
