@@ -139,11 +139,6 @@ void SpeechEngine::setOutputGains(double left, double right)
         m_output->setGains(float(m_left), float(m_right));
 }
 
-void SpeechEngine::setWaveOutVolume(quint32 value)
-{
-    setOutputGains(double(value >> 16) / 32767.0, double(value & 0xFFFF) / 32767.0);
-}
-
 void SpeechEngine::setOutput(std::unique_ptr<AudioOutput> output)
 {
     stopPlayback();

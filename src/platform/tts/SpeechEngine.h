@@ -53,11 +53,8 @@ public:
     bool isSpeaking() const { return m_active; }
     int sampleRate() const;
 
-    // Gains of the left and right channel, 0..1.
+    // Gains of the left and right channel, 0..1 (the main window's volume sliders).
     void setOutputGains(double left, double right);
-    // A wave-out volume value: right level in the low word, left level in the high word, each
-    // 0..32767 (32767 is the loudest).
-    void setWaveOutVolume(quint32 value);
     double leftGain() const { return m_left; }
     double rightGain() const { return m_right; }
 
