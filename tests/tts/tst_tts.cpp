@@ -581,4 +581,4 @@ private slots:
 };
 
 QTEST_MAIN(TtsTest)
-#include "TtsTest.moc"
+#include "tst_tts.moc"
