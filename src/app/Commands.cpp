@@ -9,7 +9,7 @@ namespace ortelia {
 namespace {
 // One entry per command; each subsystem that offers a command adds its line here.
 const std::vector<Command> kCommands = {
-    {"say", "say [--wav DATEI] ZEILE...", runSay},
+    {"say", "say [--wav DATEI] ZEILE...", runSay, false},
 };
 } // namespace
 
