@@ -77,7 +77,7 @@ bool isBlank(QChar c)
 
 QString VoiceSettings::describe() const
 {
-    return QStringLiteral("%1\tspd=%2%\tbpit=%3Hz\tpit=%4Hz\tvol=%5%\tbint=%6%\techo=%7ms*%8+%9")
+    return QStringLiteral("%1\tspd=%2%\tbpit=%3Hz\tpit=%4Hz\tvol=%5%\tbint=%6%\techo=%7ms,%8,%9")
         .arg(VoiceTable::alias(voice))
         .arg(speedPercent)
         .arg(basePitchHz)

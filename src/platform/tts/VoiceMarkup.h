@@ -21,7 +21,8 @@ struct VoiceSettings {
     double echoFeedback = 0.0; // $125, 0..0.9
 
     bool operator==(const VoiceSettings &) const = default;
-    // "lgx.de.silke<TAB>spd=100%<TAB>..." as the speech log shows it.
+    // As the speech log shows it, fields separated by tabs:
+    // "lgx.de.silke spd=100% bpit=50Hz pit=10Hz vol=100% bint=0% echo=26ms,0.4,0" (delay, gain, feedback).
     QString describe() const;
 };
 
