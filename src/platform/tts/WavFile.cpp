@@ -1,28 +1,52 @@
 #include "WavFile.h"
 
-#include <QDataStream>
 #include <QSaveFile>
+#include <QtEndian>
 
 namespace ortelia::WavFile {
 
+namespace {
+
+void append32(QByteArray &bytes, quint32 value)
+{
+    char le[4];
+    qToLittleEndian(value, le);
+    bytes.append(le, 4);
+}
+
+void append16(QByteArray &bytes, quint16 value)
+{
+    char le[2];
+    qToLittleEndian(value, le);
+    bytes.append(le, 2);
+}
+
+} // namespace
+
 bool write(const QString &path, const QList<qint16> &samples, int sampleRate)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     const quint32 dataBytes = quint32(samples.size()) * 2;
-    QDataStream out(&file);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out.writeRawData("RIFF", 4);
-    out << quint32(36 + dataBytes);
-    out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(1) << quint16(1) << quint32(sampleRate) << quint32(sampleRate * 2)
-        << quint16(2) << quint16(16);
-    out.writeRawData("data", 4);
-    out << dataBytes;
-    for (qint16 sample : samples)
-        out << sample;
-    if (out.status() != QDataStream::Ok) {
+    QByteArray bytes;
+    bytes.reserve(44 + qsizetype(dataBytes));
+    bytes.append("RIFF", 4);
+    append32(bytes, 36 + dataBytes);
+    bytes.append("WAVEfmt ", 8);
+    append32(bytes, 16); // format chunk size
+    append16(bytes, 1);  // PCM
+    append16(bytes, 1);  // mono
+    append32(bytes, quint32(sampleRate));
+    append32(bytes, quint32(sampleRate) * 2); // bytes per second
+    append16(bytes, 2);                       // bytes per frame
+    append16(bytes, 16);                      // bits per sample
+    bytes.append("data", 4);
+    append32(bytes, dataBytes);
+    const qsizetype header = bytes.size();
+    bytes.resize(header + qsizetype(dataBytes));
+    if (!samples.isEmpty())
+        qToLittleEndian<qint16>(samples.constData(), samples.size(), bytes.data() + header);
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
         file.cancelWriting();
         return false;
     }
