@@ -67,20 +67,33 @@ private:
     QElapsedTimer m_clock;
 };
 
-// The sound card through Qt Multimedia, in stereo so that each channel has its own gain.
+// The sound card through Qt Multimedia, in stereo so that each channel has its own gain. A device
+// that cannot be opened plays like the null sink; one that fails while playing counts what it
+// was given as played, so that speech still comes to its end.
 class DeviceOutput : public AudioOutput {
 public:
-    DeviceOutput(const QAudioDevice &device, const QAudioFormat &format) : m_sink(device, format) {}
+    DeviceOutput(const QAudioDevice &device, const QAudioFormat &format)
+        : m_sink(device, format), m_fallback(format.sampleRate())
+    {
+    }
 
     void begin() override
     {
         m_sink.stop();
         m_io = m_sink.start();
+        m_written = 0;
+        m_unavailable = !m_io || failed();
+        if (m_unavailable)
+            m_fallback.begin();
     }
     qsizetype write(const qint16 *samples, qsizetype count) override
     {
-        if (!m_io)
+        if (m_unavailable)
+            return m_fallback.write(samples, count);
+        if (failed()) {
+            m_written += count;
             return count;
+        }
         const qsizetype frames = std::min<qsizetype>(count, m_sink.bytesFree() / 4);
         m_frames.resize(size_t(frames) * 2);
         for (qsizetype i = 0; i < frames; ++i) {
@@ -88,14 +101,21 @@ public:
             m_frames[size_t(2 * i + 1)] = scaled(samples[i], m_right);
         }
         const qint64 bytes = m_io->write(reinterpret_cast<const char *>(m_frames.data()), frames * 4);
-        return bytes > 0 ? qsizetype(bytes / 4) : 0;
+        const qsizetype taken = bytes > 0 ? qsizetype(bytes / 4) : 0;
+        m_written += taken;
+        return taken;
     }
     qint64 playedSamples() override
     {
+        if (m_unavailable)
+            return m_fallback.playedSamples();
+        if (failed())
+            return m_written;
         return m_sink.processedUSecs() * m_sink.format().sampleRate() / 1000000;
     }
     void setPaused(bool paused) override
     {
+        m_fallback.setPaused(paused);
         if (paused)
             m_sink.suspend();
         else
@@ -105,6 +125,7 @@ public:
     {
         m_sink.stop();
         m_io = nullptr;
+        m_fallback.stop();
     }
     void setGains(float left, float right) override
     {
@@ -113,13 +134,20 @@ public:
     }
 
 private:
+    bool failed() const
+    {
+        return m_sink.error() == QAudio::OpenError || m_sink.error() == QAudio::FatalError;
+    }
     static qint16 scaled(qint16 sample, float gain)
     {
         return qint16(std::clamp(std::round(float(sample) * gain), -32768.0f, 32767.0f));
     }
 
     QAudioSink m_sink;
+    NullOutput m_fallback;
     QIODevice *m_io = nullptr;
+    bool m_unavailable = false;
+    qint64 m_written = 0;
     float m_left = 1.0f;
     float m_right = 1.0f;
     std::vector<qint16> m_frames;
