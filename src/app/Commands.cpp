@@ -1,5 +1,7 @@
 #include "Commands.h"
 
+#include "SayCommand.h"
+
 #include <vector>
 
 namespace ortelia {
@@ -7,6 +9,7 @@ namespace ortelia {
 namespace {
 // One entry per command; each subsystem that offers a command adds its line here.
 const std::vector<Command> kCommands = {
+    {"say", "say [--wav DATEI] ZEILE...", runSay, false},
 };
 } // namespace
 

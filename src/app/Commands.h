@@ -11,6 +11,9 @@ struct Command {
     const char *name;
     const char *usage;
     int (*run)(const QStringList &args, const QDir &startDir);
+    // False for a command that shows no widget, not even off screen: it starts without the GUI
+    // set-up, which would cost more than its work.
+    bool usesWidgets = true;
 };
 
 // The commands the program understands besides starting its windows.

@@ -8,6 +8,7 @@
 #include <QDir>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -41,12 +42,16 @@ int main(int argc, char **argv)
     if (command && !hasDisplay())
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Ortelia"));
+    std::unique_ptr<QCoreApplication> app;
+    if (command && !command->usesWidgets)
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    else
+        app = std::make_unique<QApplication>(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Ortelia"));
     const QDir startDir = QDir::current();
     ortelia::ProgramFolder::setRoot(QCoreApplication::applicationDirPath());
 
     if (command)
-        return command->run(app.arguments().mid(2), startDir);
+        return command->run(QCoreApplication::arguments().mid(2), startDir);
     return runProgram();
 }

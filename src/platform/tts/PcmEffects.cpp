@@ -1,0 +1,65 @@
+#include "PcmEffects.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace ortelia {
+
+namespace {
+constexpr double kTwoPi = 2.0 * std::numbers::pi;
+} // namespace
+
+PcmEffects::PcmEffects(const VoiceSettings &settings, int sampleRate)
+    : m_gain(float(settings.volumePercent) / 100.0f),
+      m_roughDepth(0.9f * float(std::clamp(settings.roughnessPercent, 0, 250)) / 250.0f),
+      m_echoGain(float(settings.echoGain)), m_feedback(float(settings.echoFeedback)), m_sampleRate(sampleRate)
+{
+    const qint64 delay = qint64(settings.echoDelayMs) * sampleRate / 1000;
+    if (delay > 0)
+        m_delayLine.assign(size_t(delay), 0.0f);
+}
+
+float PcmEffects::rough(float sample)
+{
+    if (m_roughDepth <= 0.0f)
+        return sample;
+    if (m_phaseStep == 0.0 || m_phase >= kTwoPi) {
+        m_phase = std::fmod(m_phase, kTwoPi);
+        // A new modulation cycle at a random rate between 25 and 45 Hz (fixed seed: repeatable).
+        m_random = m_random * 1664525u + 1013904223u;
+        const double rate = 25.0 + 20.0 * double(m_random >> 8) / double(1u << 24);
+        m_phaseStep = kTwoPi * rate / m_sampleRate;
+    }
+    const float modulation = 1.0f - m_roughDepth * float(0.5 - 0.5 * std::cos(m_phase));
+    m_phase += m_phaseStep;
+    return sample * modulation;
+}
+
+void PcmEffects::process(const qint16 *samples, qsizetype count, QList<qint16> &out)
+{
+    out.reserve(out.size() + count);
+    for (qsizetype i = 0; i < count; ++i) {
+        float value = rough(float(samples[i]));
+        if (!m_delayLine.empty()) {
+            const float delayed = m_delayLine[m_delayPos];
+            m_delayLine[m_delayPos] = value + m_feedback * delayed;
+            m_delayPos = (m_delayPos + 1) % m_delayLine.size();
+            value += m_echoGain * delayed;
+        }
+        const float scaled = std::round(value * m_gain);
+        out << qint16(std::clamp(scaled, -32768.0f, 32767.0f));
+    }
+}
+
+void PcmEffects::finish(QList<qint16> &out)
+{
+    if (m_delayLine.empty())
+        return;
+    // With feedback the echo repeats; four delays let it fade out.
+    const size_t tail = m_delayLine.size() * (m_feedback > 0.0f ? 4 : 1);
+    const std::vector<qint16> silence(tail, 0);
+    process(silence.data(), qsizetype(silence.size()), out);
+}
+
+} // namespace ortelia

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+namespace ortelia {
+
+// The installed voices, listed by the alias that the voice markup names ("lgx.de.silke").
+// Each alias is an eSpeak NG language with a voice variant.
+struct VoiceInfo {
+    const char *alias;
+    const char *language; // eSpeak NG language, e.g. "de"
+    const char *variant;  // eSpeak NG variant, e.g. "f2"
+};
+
+namespace VoiceTable {
+
+int count();
+const VoiceInfo &at(int index);
+QString alias(int index);
+// Index of the voice with that alias (compared without regard to case); -1 when none.
+int find(const QString &alias);
+// The voice used when a request names none: the German male speaker.
+inline constexpr int kDefaultVoice = 0;
+
+} // namespace VoiceTable
+} // namespace ortelia

@@ -1,0 +1,47 @@
+#include "SayCommand.h"
+
+#include "SpeechEngine.h"
+#include "WavFile.h"
+
+#include <QEventLoop>
+
+#include <cstdio>
+
+namespace ortelia {
+
+int runSay(const QStringList &args, const QDir &startDir)
+{
+    QStringList lines;
+    QString wavPath;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--wav") && i + 1 < args.size())
+            wavPath = startDir.absoluteFilePath(args[++i]);
+        else
+            lines << args[i];
+    }
+    if (lines.isEmpty()) {
+        std::fputs("Aufruf: ortelia say [--wav DATEI] ZEILE...\n", stderr);
+        return 2;
+    }
+
+    SpeechEngine &engine = SpeechEngine::instance();
+    RecordingOutput *recording = nullptr;
+    if (!wavPath.isEmpty()) {
+        auto output = std::make_unique<RecordingOutput>();
+        recording = output.get();
+        engine.setOutput(std::move(output));
+    }
+    QEventLoop loop;
+    QObject::connect(&engine, &SpeechEngine::finished, &loop, &QEventLoop::quit);
+    engine.speak(lines.join(QLatin1Char('\n')));
+    if (engine.isSpeaking())
+        loop.exec();
+
+    if (recording && !WavFile::write(wavPath, recording->samples(), engine.sampleRate())) {
+        std::fprintf(stderr, "Die Datei %s kann nicht geschrieben werden.\n", qPrintable(wavPath));
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace ortelia

@@ -1,0 +1,245 @@
+#include "SpeechRequest.h"
+#include "TestSupport.h"
+#include "VoiceLines.h"
+#include "VoiceMarkup.h"
+#include "VoiceTags.h"
+
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace ortelia;
+
+namespace {
+
+// The settings that a line of markup leaves behind.
+VoiceSettings settingsAfter(const QString &markup)
+{
+    const QList<Utterance> utterances =
+        VoiceMarkup::interpret(markup + QStringLiteral("\nx"), VoiceSettings());
+    return utterances.isEmpty() ? VoiceSettings() : utterances.first().settings;
+}
+
+struct Wav {
+    QByteArray header;
+    qint64 samples = -1;
+};
+
+Wav readWav(const QString &path)
+{
+    QFile file(path);
+    Wav wav;
+    if (!file.open(QIODevice::ReadOnly))
+        return wav;
+    const QByteArray bytes = file.readAll();
+    if (bytes.size() < 44)
+        return wav;
+    wav.header = bytes.left(44);
+    wav.samples = (bytes.size() - 44) / 2;
+    return wav;
+}
+
+} // namespace
+
+class SpeechTest : public QObject {
+    Q_OBJECT
+
+private:
+    // Runs "ortelia say" and returns its exit code.
+    int say(const QStringList &args)
+    {
+        QProcess process;
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process.setWorkingDirectory(m_dir.path());
+        process.start(QStringLiteral(ORTELIA_EXECUTABLE), QStringList{QStringLiteral("say")} + args);
+        if (!process.waitForFinished(60000))
+            return -1;
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+
+    QTemporaryDir m_dir;
+
+private slots:
+    void requestFilesHoldExactlyTheLines()
+    {
+        test::TempProgramFolder folder;
+        const QString path = folder.file(QStringLiteral("erkennung.txt"));
+        // A longer request before: the new one replaces it completely.
+        folder.writeBytes(QStringLiteral("erkennung.txt"), QByteArray(500, 'x'));
+
+        QStringList lines = {QStringLiteral("#voice=name:lgx.de.silke#"), QString(), QStringLiteral("Grüße")};
+        QVERIFY(writeRequest(path, lines, AfterWriting::EmptyList));
+        QVERIFY(lines.isEmpty());
+        QCOMPARE(folder.readBytes(QStringLiteral("erkennung.txt")),
+                 QByteArray("#voice=name:lgx.de.silke#\r\n\r\nGr\xFC\xDF"
+                            "e\r\n"));
+
+        lines = QStringList{QStringLiteral("\"hello\"")};
+        QVERIFY(writeRequest(path, lines, AfterWriting::KeepList));
+        QCOMPARE(lines, QStringList{QStringLiteral("\"hello\"")});
+        QCOMPARE(folder.readBytes(QStringLiteral("erkennung.txt")), QByteArray("\"hello\"\r\n"));
+
+        // A Greek word does not fit Windows-1252: the file is UTF-8 with a byte-order mark.
+        lines = QStringList{QStringLiteral("καλημέρα")};
+        QVERIFY(writeRequest(path, lines, AfterWriting::EmptyList));
+        QCOMPARE(folder.readBytes(QStringLiteral("erkennung.txt")),
+                 QByteArray("\xEF\xBB\xBF") + QStringLiteral("καλημέρα\r\n").toUtf8());
+
+        lines.clear();
+        QVERIFY(writeRequest(path, lines, AfterWriting::EmptyList));
+        QCOMPARE(folder.readBytes(QStringLiteral("erkennung.txt")), QByteArray());
+    }
+
+    void aRequestThatCannotBeWrittenReportsIt()
+    {
+        test::TempProgramFolder folder;
+        // A folder where the request file should be: it cannot be opened for output.
+        QDir(folder.path()).mkdir(QStringLiteral("hilfe.txt"));
+        QStringList lines = {QStringLiteral("Hallo")};
+        QVERIFY(!writeRequest(folder.file(QStringLiteral("hilfe.txt")), lines, AfterWriting::EmptyList));
+        QVERIFY(lines.isEmpty());
+    }
+
+    void voiceProfileIsReadLineByLine()
+    {
+        test::TempProgramFolder folder;
+        QFile::remove(folder.file(QStringLiteral("stimm2.txt")));
+        QCOMPARE(LoadVoiceProfile(), QStringList());
+
+        folder.writeBytes(
+            QStringLiteral("stimm2.txt"),
+            "#voice=name:lgx.de.silke#\r\n#VOL=120%dB#\r\n\r\n#bpit=60Hz#\r\n\r\n\r\n\r\nTest\r\n");
+        QCOMPARE(LoadVoiceProfile(), (QStringList{"#voice=name:lgx.de.silke#", "#VOL=120%dB#", "",
+                                                  "#bpit=60Hz#", "", "", "", "Test"}));
+
+        // Written by another program in UTF-8 with a byte-order mark.
+        folder.writeBytes(QStringLiteral("Stimm2.TXT"),
+                          "\xEF\xBB\xBF#voice=name:lgx.de.johanna#\r\nGr\xC3\xBC\xC3\x9F"
+                          "e\r\n");
+        QCOMPARE(LoadVoiceProfile(), (QStringList{"#voice=name:lgx.de.johanna#", QStringLiteral("Grüße")}));
+
+        // Unreadable: a folder of that name.
+        QFile::remove(folder.file(QStringLiteral("stimm2.txt")));
+        QDir(folder.path()).mkdir(QStringLiteral("stimm2.txt"));
+        QCOMPARE(LoadVoiceProfile(), QStringList());
+    }
+
+    void standardVoiceLines()
+    {
+        QCOMPARE(QString(VoiceLines::kBill), QStringLiteral("#voice=name:lgx.de.bill#"));
+        QCOMPARE(QString(VoiceLines::kSilke), QStringLiteral("#voice=name:lgx.de.silke#"));
+        QCOMPARE(QString(VoiceLines::kJohanna), QStringLiteral("#voice=name:lgx.de.johanna#"));
+        QCOMPARE(QString(VoiceLines::kMartin), QStringLiteral("#voice=name:lgx.de.martin#"));
+        QCOMPARE(QString(VoiceLines::kFirstRunProfile), QStringLiteral("#voice=name:lgx.en.bill#"));
+        QCOMPARE(QString(VoiceLines::kHelpVoice),
+                 QStringLiteral(
+                     "#voice=name:lgx.de.silkrvlg# #AFX =DL122=1:$123=26.0,$124=0.4,$125=0.0;# #BINT=43%#"));
+        // Each names a voice the engine has.
+        const QRegularExpression voiceTag(QStringLiteral("^#voice=name:([^#]+)#"));
+        for (const QLatin1String line :
+             {VoiceLines::kBill, VoiceLines::kSilke, VoiceLines::kJohanna, VoiceLines::kMartin,
+              VoiceLines::kFirstRunProfile, VoiceLines::kHelpVoice}) {
+            const QString alias = voiceTag.match(line).captured(1);
+            QVERIFY2(VoiceTable::find(alias) >= 0, line.data());
+            QCOMPARE(VoiceTable::alias(settingsAfter(line).voice), alias);
+        }
+    }
+
+    void sliderTags_data()
+    {
+        QTest::addColumn<VoiceSlider>("slider");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<QString>("valueText");
+        QTest::newRow("base pitch") << VoiceSlider::BasePitch << 50 << "#bpit=50Hz#"
+                                    << "50Hz";
+        QTest::newRow("speed") << VoiceSlider::Speed << 100 << "#spd=100%#"
+                               << "100%";
+        QTest::newRow("intonation") << VoiceSlider::Intonation << 10 << "#pit=10Hz#"
+                                    << "10Hz";
+        QTest::newRow("roughness") << VoiceSlider::Roughness << 0 << "#BINT=0%#"
+                                   << "0%";
+        QTest::newRow("volume") << VoiceSlider::Volume << 120 << "#VOL=120%dB#"
+                                << "120%";
+        QTest::newRow("echo") << VoiceSlider::Echo << 26 << "#AFX =DL122=1:$123=26.0,$124=0.4,$125=0.0;#"
+                              << "26";
+        QTest::newRow("echo 500") << VoiceSlider::Echo << 500
+                                  << "#AFX =DL122=1:$123=500.0,$124=0.4,$125=0.0;#"
+                                  << "500";
+    }
+
+    void sliderTags()
+    {
+        QFETCH(VoiceSlider, slider);
+        QFETCH(int, value);
+        QFETCH(QString, tag);
+        QFETCH(QString, valueText);
+        QCOMPARE(VoiceTags::sliderTag(slider, value), tag);
+        QCOMPARE(VoiceTags::sliderValueText(slider, value), valueText);
+    }
+
+    void sliderTagsAreUnderstoodByTheEngine()
+    {
+        const auto after = [](VoiceSlider slider, int n) {
+            return settingsAfter(VoiceTags::sliderTag(slider, n));
+        };
+        QCOMPARE(after(VoiceSlider::BasePitch, 400).basePitchHz, 400);
+        QCOMPARE(after(VoiceSlider::Speed, 20).speedPercent, 20);
+        QCOMPARE(after(VoiceSlider::Intonation, 300).intonationHz, 300);
+        QCOMPARE(after(VoiceSlider::Roughness, 250).roughnessPercent, 250);
+        QCOMPARE(after(VoiceSlider::Volume, 0).volumePercent, 0);
+        QCOMPARE(after(VoiceSlider::Echo, 123).echoDelayMs, 123);
+        QCOMPARE(after(VoiceSlider::Echo, 123).echoGain, 0.4);
+        // Each slider starts inside its range, and its ends are what the engine accepts unclamped.
+        for (VoiceSlider slider : {VoiceSlider::BasePitch, VoiceSlider::Speed, VoiceSlider::Intonation,
+                                   VoiceSlider::Roughness, VoiceSlider::Volume, VoiceSlider::Echo}) {
+            const VoiceSliderInfo &info = VoiceTags::slider(slider);
+            QVERIFY(info.minimum <= info.start && info.start <= info.maximum);
+            QCOMPARE(settingsAfter(VoiceTags::sliderTag(slider, info.maximum)),
+                     settingsAfter(VoiceTags::sliderTag(slider, info.maximum + 1)));
+        }
+
+        QCOMPARE(VoiceTags::voiceTag(QStringLiteral("lgx.de.silke")), QString(VoiceLines::kSilke));
+        QCOMPARE(VoiceTags::voiceTestText(QStringLiteral("lgx.en.bill")),
+                 QStringLiteral("#voice=name:lgx.en.bill#Test 1 2 3!"));
+    }
+
+    void sayWritesAWav()
+    {
+        const QString voice = QStringLiteral("#voice=name:lgx.de.silke#");
+        QCOMPARE(say({QStringLiteral("--wav"), QStringLiteral("a.wav"), voice, QStringLiteral("Hallo Welt")}),
+                 0);
+        const Wav normal = readWav(m_dir.filePath(QStringLiteral("a.wav")));
+        QVERIFY(normal.header.startsWith("RIFF"));
+        QCOMPARE(normal.header.mid(8, 8), QByteArray("WAVEfmt "));
+        QDataStream header(normal.header);
+        header.setByteOrder(QDataStream::LittleEndian);
+        header.skipRawData(22);
+        quint16 channels = 0;
+        quint32 rate = 0;
+        header >> channels >> rate;
+        QCOMPARE(channels, quint16(1));
+        QCOMPARE(rate, quint32(22050));
+        QVERIFY2(normal.samples > 11025, "about a second of speech");
+
+        QCOMPARE(say({QStringLiteral("--wav"), QStringLiteral("b.wav"), voice, QStringLiteral("#spd=200%#"),
+                      QStringLiteral("Hallo Welt")}),
+                 0);
+        QVERIFY(readWav(m_dir.filePath(QStringLiteral("b.wav"))).samples < normal.samples * 0.7);
+
+        // Nothing to say but markup: an empty recording.
+        QCOMPARE(say({QStringLiteral("--wav"), QStringLiteral("c.wav"), QStringLiteral("#spd=abc%#")}), 0);
+        QCOMPARE(readWav(m_dir.filePath(QStringLiteral("c.wav"))).samples, 0);
+
+        QCOMPARE(say({}), 2);
+        QCOMPARE(say({QStringLiteral("--wav"), QStringLiteral("kein/ordner/d.wav"), QStringLiteral("Hallo")}),
+                 1);
+    }
+};
+
+QTEST_MAIN(SpeechTest)
+#include "tst_speech.moc"

@@ -1,0 +1,236 @@
+#include "SpeechEngine.h"
+#include "SpeechPage.h"
+#include "TestSupport.h"
+#include "VoiceLines.h"
+#include "WebBrowser.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace ortelia;
+
+// The speech pages in the program's browser, driving the one speech engine.
+class SpeechPagesTest : public QObject {
+    Q_OBJECT
+
+private:
+    // The lines the speech log gained since the last call.
+    QStringList newLogLines()
+    {
+        QFile file(m_log);
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        const QStringList all =
+            QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const QStringList fresh = all.mid(m_logLinesSeen);
+        m_logLinesSeen = all.size();
+        return fresh;
+    }
+
+    QTemporaryDir m_logDir;
+    QString m_log;
+    qsizetype m_logLinesSeen = 0;
+    std::unique_ptr<test::TempProgramFolder> m_folder;
+    std::unique_ptr<WebBrowser> m_sp;
+
+private slots:
+    void initTestCase()
+    {
+        m_log = m_logDir.filePath(QStringLiteral("speech.log"));
+        qputenv("ORTELIA_SPEECH_LOG", m_log.toLocal8Bit());
+        qputenv("ORTELIA_AUDIO", "null");
+    }
+
+    void init()
+    {
+        m_folder = std::make_unique<test::TempProgramFolder>();
+        m_sp = std::make_unique<WebBrowser>();
+        SpeechPage::load(*m_sp, QStringLiteral("sp"));
+        SpeechPage::setMainPage(m_sp.get());
+        newLogLines();
+    }
+
+    void cleanup()
+    {
+        SpeechEngine::instance().stop();
+        m_sp.reset();
+        m_folder.reset();
+    }
+
+    void translationIsSpokenInTheUsersVoice()
+    {
+        m_folder->writeBytes(QStringLiteral("stimm2.txt"),
+                             "#voice=name:lgx.de.silke#\r\n#VOL=120%dB#\r\n\r\n");
+        QStringList lines = LoadVoiceProfile();
+        lines << QStringLiteral("hello");
+        QVERIFY(SpeakTranslation(lines));
+        QVERIFY(lines.isEmpty());
+        QCOMPARE(m_folder->readBytes(QStringLiteral("erkennung.txt")),
+                 QByteArray("#voice=name:lgx.de.silke#\r\n#VOL=120%dB#\r\n\r\nhello\r\n"));
+        const QStringList log = newLogLines();
+        QCOMPARE(log.size(), 1);
+        QVERIFY(log[0].startsWith(QStringLiteral("lgx.de.silke\t")));
+        QVERIFY(log[0].contains(QStringLiteral("\tvol=120%\t")));
+        QVERIFY(log[0].endsWith(QStringLiteral("\thello")));
+        QVERIFY(SpeechEngine::instance().isSpeaking());
+
+        // No profile: the translation alone, in the page's standard voice.
+        QFile::remove(m_folder->file(QStringLiteral("stimm2.txt")));
+        lines = LoadVoiceProfile();
+        lines << QStringLiteral("world");
+        QVERIFY(SpeakTranslation(lines));
+        QCOMPARE(m_folder->readBytes(QStringLiteral("erkennung.txt")), QByteArray("world\r\n"));
+        QCOMPARE(newLogLines(),
+                 QStringList{SpeechEngine::instance().alias(SpeechEngine::instance().current()) +
+                             QStringLiteral("\tspd=100%\tbpit=50Hz\tpit=10Hz\tvol=100%\tbint=0%\t"
+                                            "echo=0ms,0.4,0\tworld")});
+    }
+
+    void helpIsSpokenInTheHelpVoice()
+    {
+        QStringList lines = {QString(VoiceLines::kHelpVoice), QStringLiteral("Lautstärke einstellen:")};
+        QVERIFY(SpeakText(lines, AfterWriting::KeepList));
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(m_folder->readBytes(QStringLiteral("hilfe.txt")),
+                 QByteArray(VoiceLines::kHelpVoice.data()) + "\r\nLautst\xE4rke einstellen:\r\n");
+        const QStringList log = newLogLines();
+        QCOMPARE(log.size(), 1);
+        QVERIFY(log[0].startsWith(QStringLiteral("lgx.de.silkrvlg\t")));
+        QVERIFY(log[0].contains(QStringLiteral("\tbint=43%\techo=26ms,0.4,0\t")));
+        QVERIFY(log[0].endsWith(QStringLiteral("\tLautstärke einstellen:")));
+    }
+
+    void pageHelpSpeaksTheQuotedLine()
+    {
+        m_folder->writeBytes(QStringLiteral("hilfe.txt"), "\"Guten Tag\"\r\n");
+        QVERIFY(SpeakPageHelp());
+        const QStringList log = newLogLines();
+        QCOMPARE(log.size(), 1);
+        QVERIFY(log[0].endsWith(QStringLiteral("\tGuten Tag")));
+
+        SpeechPage::setMainPage(nullptr);
+        QVERIFY(!SpeakPageHelp());
+        QStringList lines = {QStringLiteral("Hallo")};
+        QVERIFY(!SpeakText(lines));
+        QVERIFY(lines.isEmpty());
+        QCOMPARE(m_folder->readBytes(QStringLiteral("hilfe.txt")), QByteArray("Hallo\r\n"));
+        QCOMPARE(newLogLines(), QStringList());
+    }
+
+    void badRequestFilesSpeakNoMarkup_data()
+    {
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("empty") << QByteArray() << QString();
+        QTest::newRow("markup only") << QByteArray("#voice=name:lgx.de.silke#\r\n#spd=abc%#\r\n")
+                                     << QString();
+        QTest::newRow("unterminated") << QByteArray("Hallo #spd=200%\r\n") << "Hallo";
+        QTest::newRow("volume clamped") << QByteArray("#VOL=9999%dB#Hallo\r\n") << "Hallo";
+        QTest::newRow("utf-8 with bom")
+            << QByteArray("\xEF\xBB\xBF#voice=name:lgx.de.johanna#\r\nGr\xC3\xBC\xC3\x9F"
+                          "e\r\n")
+            << QStringLiteral("Grüße");
+        QTest::newRow("bom and quotes") << QByteArray("\xEF\xBB\xBF\"hello\"\r\n") << "hello";
+    }
+
+    void badRequestFilesSpeakNoMarkup()
+    {
+        QFETCH(QByteArray, request);
+        QFETCH(QString, spoken);
+        m_folder->writeBytes(QStringLiteral("erkennung.txt"), request);
+        QVERIFY(m_sp->click(0, QStringLiteral("erkennung")));
+        const QStringList log = newLogLines();
+        if (spoken.isEmpty()) {
+            QCOMPARE(log, QStringList());
+            return;
+        }
+        QCOMPARE(log.size(), 1);
+        QCOMPARE(log[0].section(QLatin1Char('\t'), -1), spoken);
+    }
+
+    void hugeRequestIsSpokenUpToTheCap()
+    {
+        QByteArray request;
+        while (request.size() < 1024 * 1024)
+            request += "Wort ";
+        m_folder->writeBytes(QStringLiteral("erkennung.txt"), request);
+        QVERIFY(m_sp->click(0, QStringLiteral("erkennung")));
+        const QStringList log = newLogLines();
+        QCOMPARE(log.size(), 1);
+        QVERIFY(log[0].section(QLatin1Char('\t'), -1).size() < 32768);
+        QVERIFY(SpeechEngine::instance().isSpeaking());
+        StopSpeech();
+        QVERIFY(!SpeechEngine::instance().isSpeaking());
+    }
+
+    void buttonsPauseResumeStopAndRepeat()
+    {
+        SpeechEngine &engine = SpeechEngine::instance();
+        QStringList lines = {QStringLiteral("eins zwei drei vier fünf sechs sieben acht")};
+        QVERIFY(SpeakText(lines));
+        QVERIFY(engine.isSpeaking());
+        PauseSpeech();
+        QVERIFY(engine.paused());
+        ResumeSpeech();
+        QVERIFY(!engine.paused());
+        StopSpeech();
+        QVERIFY(!engine.isSpeaking());
+        newLogLines();
+        RepeatSpeech();
+        QVERIFY(engine.isSpeaking());
+        QCOMPARE(newLogLines().size(), 1);
+
+        // The help window's page controls the same speech.
+        WebBrowser blank;
+        SpeechPage::load(blank, QStringLiteral("blank.htm"));
+        for (const char *button : {"stop", "pause", "Weiter", "Nochmal"})
+            QVERIFY2(blank.hasMember(0, QLatin1String(button)), button);
+        QVERIFY(blank.click(0, QStringLiteral("pause")));
+        QVERIFY(engine.paused());
+        QVERIFY(blank.click(0, QStringLiteral("Weiter")));
+        QVERIFY(!engine.paused());
+        QVERIFY(blank.click(0, QStringLiteral("stop")));
+        QVERIFY(!engine.isSpeaking());
+        QVERIFY(blank.click(0, QStringLiteral("Nochmal")));
+        QVERIFY(engine.isSpeaking());
+    }
+
+    void voicePageSpeaksTheStoredProfile()
+    {
+        WebBrowser page;
+        SpeechPage::load(page, QStringLiteral("sprech.htm"));
+        m_folder->writeBytes(
+            QStringLiteral("stimm2.txt"),
+            "#voice=name:lgx.de.martin#\r\n\r\n#AFX =DL122=1:$123=50.0,$124=0.4,$125=0.0;#\r\nTest\r\n");
+        TestVoice(page);
+        const QStringList log = newLogLines();
+        QCOMPARE(log.size(), 1);
+        QVERIFY(log[0].startsWith(QStringLiteral("lgx.de.martin\t")));
+        QVERIFY(log[0].contains(QStringLiteral("\techo=50ms,0.4,0\t")));
+        QVERIFY(log[0].endsWith(QStringLiteral("\tTest")));
+
+        QFile::remove(m_folder->file(QStringLiteral("stimm2.txt")));
+        TestVoice(page);
+        QCOMPARE(newLogLines(), QStringList());
+    }
+
+    void speechPageHasItsButtons()
+    {
+        for (const char *button : {"Hilfe", "Hilfex", "erkennung", "stop", "pause", "Weiter", "Nochmal"})
+            QVERIFY2(m_sp->hasMember(0, QLatin1String(button)), button);
+        QVERIFY(m_sp->pageObject(QStringLiteral("Sprecher")));
+    }
+
+    void textPageGivesItsBodyBack()
+    {
+        WebBrowser page;
+        page.navigate(m_folder->file(QStringLiteral("text.htm")));
+        page.setBodyHtml(QStringLiteral("eins\r\nzwei\r\n"));
+        QVERIFY(page.bodyHtml().contains(QStringLiteral("eins")));
+        QVERIFY(page.bodyHtml().contains(QStringLiteral("zwei")));
+    }
+};
+
+QTEST_MAIN(SpeechPagesTest)
+#include "tst_speechpages.moc"

@@ -1,0 +1,584 @@
+#include "PcmEffects.h"
+#include "SpeechEngine.h"
+#include "Synthesizer.h"
+#include "VoiceMarkup.h"
+#include "VoiceTable.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+
+using namespace ortelia;
+
+namespace {
+
+using Word = QPair<int, int>;
+
+// The utterances of a request spoken from the default settings.
+QList<Utterance> interpret(const QString &request)
+{
+    return VoiceMarkup::interpret(request, VoiceSettings());
+}
+
+QStringList spokenTexts(const QString &request)
+{
+    QStringList texts;
+    for (const Utterance &u : interpret(request))
+        texts << u.text();
+    return texts;
+}
+
+VoiceSettings settingsAfter(const QString &tags)
+{
+    const QList<Utterance> utterances = interpret(tags + QStringLiteral("x"));
+    return utterances.isEmpty() ? VoiceSettings() : utterances.first().settings;
+}
+
+double rms(const QList<qint16> &samples)
+{
+    double sum = 0;
+    for (qint16 s : samples)
+        sum += double(s) * s;
+    return samples.isEmpty() ? 0.0 : std::sqrt(sum / double(samples.size()));
+}
+
+// Median fundamental frequency of the voiced 30 ms frames, by autocorrelation (80..400 Hz).
+double pitchOf(const QList<qint16> &x)
+{
+    const qsizetype frame = 661;
+    QList<double> pitches;
+    for (qsizetype s = 0; s + frame + 276 < x.size(); s += frame) {
+        double energy = 0;
+        for (qsizetype i = 0; i < frame; ++i)
+            energy += double(x[s + i]) * x[s + i];
+        if (energy / frame < 1e5)
+            continue;
+        double best = 0;
+        int bestLag = 0;
+        for (int lag = 55; lag <= 276; ++lag) {
+            double product = 0;
+            double shifted = 0;
+            for (qsizetype i = 0; i < frame; ++i) {
+                product += double(x[s + i]) * x[s + i + lag];
+                shifted += double(x[s + i + lag]) * x[s + i + lag];
+            }
+            const double r = product / std::sqrt(energy * shifted + 1);
+            if (r > best) {
+                best = r;
+                bestLag = lag;
+            }
+        }
+        if (best > 0.5)
+            pitches << 22050.0 / bestLag;
+    }
+    std::sort(pitches.begin(), pitches.end());
+    return pitches.isEmpty() ? 0.0 : pitches[pitches.size() / 2];
+}
+
+// Energy of the first difference against the energy: higher for a brighter timbre.
+double brightnessOf(const QList<qint16> &x)
+{
+    double change = 0;
+    double energy = 0;
+    for (qsizetype i = 1; i < x.size(); ++i) {
+        change += double(x[i] - x[i - 1]) * (x[i] - x[i - 1]);
+        energy += double(x[i]) * x[i];
+    }
+    return energy > 0 ? change / energy : 0.0;
+}
+
+// Correlation of a signal with itself lag samples later, relative to its energy.
+double correlationAt(const QList<qint16> &x, qsizetype lag)
+{
+    double product = 0;
+    double energy = 0;
+    for (qsizetype i = 0; i < x.size(); ++i) {
+        energy += double(x[i]) * x[i];
+        if (i >= lag)
+            product += double(x[i]) * x[i - lag];
+    }
+    return energy > 0 ? product / energy : 0.0;
+}
+
+bool near(double a, double b, double tolerance)
+{
+    return std::abs(a - b) <= tolerance * std::max(a, b);
+}
+
+} // namespace
+
+class TtsTest : public QObject {
+    Q_OBJECT
+
+private:
+    SpeechEngine &engine() { return SpeechEngine::instance(); }
+
+    // Speaks a request into a recording and returns the samples and the words heard.
+    QList<qint16> record(const QString &request, QList<Word> *words = nullptr)
+    {
+        auto output = std::make_unique<RecordingOutput>();
+        RecordingOutput *recording = output.get();
+        engine().setOutput(std::move(output));
+        QSignalSpy finished(&engine(), &SpeechEngine::finished);
+        QSignalSpy spoken(&engine(), &SpeechEngine::wordSpoken);
+        engine().speak(request);
+        if (!finished.wait(20000))
+            return {};
+        if (words) {
+            for (const QList<QVariant> &args : spoken)
+                *words << Word(args.at(0).toInt(), args.at(1).toInt());
+        }
+        return recording->samples();
+    }
+
+    void useNullSink() { engine().setOutput(AudioOutput::createNull(engine().sampleRate())); }
+
+private slots:
+    void init()
+    {
+        engine().stop();
+        engine().select(VoiceTable::kDefaultVoice);
+    }
+
+    void voicesByAlias()
+    {
+        for (const char *alias : {"lgx.de.bill", "lgx.de.martin", "lgx.de.silke", "lgx.de.johanna",
+                                  "lgx.de.silkrvlg", "lgx.en.bill"}) {
+            QVERIFY2(VoiceTable::find(QLatin1String(alias)) >= 0, alias);
+        }
+        for (const char *language : {"en", "fr", "it", "es", "el", "ar"}) {
+            bool found = false;
+            for (int i = 0; i < engine().count(); ++i)
+                found = found ||
+                        engine().alias(i).startsWith(QStringLiteral("lgx.%1.").arg(QLatin1String(language)));
+            QVERIFY2(found, language);
+        }
+        QCOMPARE(VoiceTable::find(QStringLiteral("LGX.DE.Silke")),
+                 VoiceTable::find(QStringLiteral("lgx.de.silke")));
+        QCOMPARE(engine().alias(engine().count()), QString());
+
+        const int silke = VoiceTable::find(QStringLiteral("lgx.de.silke"));
+        engine().select(silke);
+        QCOMPARE(engine().current(), silke);
+        engine().select(-1);
+        engine().select(engine().count());
+        QCOMPARE(engine().current(), silke);
+    }
+
+    void tagsSetTheSettings()
+    {
+        const VoiceSettings s = settingsAfter(QStringLiteral(
+            "#voice=name:lgx.de.silke# #spd=150%# #bpit=80Hz# #pit=40Hz# #VOL=120%dB# #BINT=43%# "
+            "#AFX =DL122=1:$123=200.0,$124=0.4,$125=0.0;#"));
+        QCOMPARE(s.voice, VoiceTable::find(QStringLiteral("lgx.de.silke")));
+        QCOMPARE(s.speedPercent, 150);
+        QCOMPARE(s.basePitchHz, 80);
+        QCOMPARE(s.intonationHz, 40);
+        QCOMPARE(s.volumePercent, 120);
+        QCOMPARE(s.roughnessPercent, 43);
+        QCOMPARE(s.echoDelayMs, 200);
+        QCOMPARE(s.echoGain, 0.4);
+        QCOMPARE(s.echoFeedback, 0.0);
+
+        // The help voice line: three tags on one line.
+        const VoiceSettings help = settingsAfter(QStringLiteral(
+            "#voice=name:lgx.de.silkrvlg# #AFX =DL122=1:$123=26.0,$124=0.4,$125=0.0;# #BINT=43%#"));
+        QCOMPARE(VoiceTable::alias(help.voice), QStringLiteral("lgx.de.silkrvlg"));
+        QCOMPARE(help.echoDelayMs, 26);
+        QCOMPARE(help.roughnessPercent, 43);
+        // An echo switched off by its first parameter.
+        QCOMPARE(settingsAfter(QStringLiteral("#AFX =DL122=0:$123=200.0,$124=0.4,$125=0.0;#")).echoDelayMs,
+                 0);
+    }
+
+    void valuesAreClamped_data()
+    {
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("spd low") << "#spd=5%#" << 20;
+        QTest::newRow("spd high") << "#spd=900%#" << 250;
+        QTest::newRow("spd negative") << "#spd=-40%#" << 20;
+        QTest::newRow("bpit low") << "#bpit=1Hz#" << 15;
+        QTest::newRow("bpit high") << "#bpit=4000Hz#" << 400;
+        QTest::newRow("pit low") << "#pit=0Hz#" << 10;
+        QTest::newRow("pit high") << "#pit=301Hz#" << 300;
+        QTest::newRow("VOL high") << "#VOL=9999%dB#" << 500;
+        QTest::newRow("VOL huge") << "#VOL=99999999999999999999%dB#" << 500;
+        QTest::newRow("BINT high") << "#BINT=251%#" << 250;
+        QTest::newRow("echo high") << "#AFX =DL122=1:$123=9000.0,$124=0.4,$125=0.0;#" << 500;
+    }
+
+    void valuesAreClamped()
+    {
+        QFETCH(QString, tag);
+        QFETCH(int, expected);
+        const VoiceSettings s = settingsAfter(tag);
+        const QList<int> values = {s.speedPercent,  s.basePitchHz,      s.intonationHz,
+                                   s.volumePercent, s.roughnessPercent, s.echoDelayMs};
+        QVERIFY2(values.contains(expected), qPrintable(s.describe()));
+        QCOMPARE(interpret(tag + QStringLiteral("Hallo")).first().text(), QStringLiteral("Hallo"));
+    }
+
+    void badTagsAreSilentAndChangeNothing_data()
+    {
+        QTest::addColumn<QString>("request");
+        QTest::addColumn<QStringList>("spoken");
+        QTest::newRow("spd abc") << "#spd=abc%#Hallo" << QStringList{"Hallo"};
+        QTest::newRow("volume without dB") << "#VOL=50%#Hallo" << QStringList{"Hallo"};
+        QTest::newRow("volume without %") << "#VOL=50dB#Hallo" << QStringList{"Hallo"};
+        QTest::newRow("unknown tag") << "Hal#foo=1#lo" << QStringList{"Hallo"};
+        QTest::newRow("no equals") << "#hallo# Welt" << QStringList{"Welt"};
+        QTest::newRow("unterminated") << "Hallo #spd=200%" << QStringList{"Hallo"};
+        QTest::newRow("unterminated own line") << "#spd=200%\nWelt" << QStringList{"Welt"};
+        QTest::newRow("lone hash") << "#" << QStringList{};
+        QTest::newRow("echo malformed") << "#AFX =DL122=1:$123=abc,$124=0.4;#Hallo" << QStringList{"Hallo"};
+        QTest::newRow("unknown voice") << "#voice=name:lgx.xx.nobody#Hallo" << QStringList{"Hallo"};
+        QTest::newRow("markup only") << "#voice=name:lgx.de.silke#\r\n#spd=100%#\r\n\r\n" << QStringList{};
+        QTest::newRow("empty") << "" << QStringList{};
+    }
+
+    void badTagsAreSilentAndChangeNothing()
+    {
+        QFETCH(QString, request);
+        QFETCH(QStringList, spoken);
+        QCOMPARE(spokenTexts(request), spoken);
+        for (const Utterance &u : interpret(request))
+            QCOMPARE(u.settings, VoiceSettings());
+    }
+
+    void requestsAreSplitIntoUtterances()
+    {
+        // Quotes around a whole line are not spoken; a byte-order mark is not either.
+        QCOMPARE(spokenTexts(QStringLiteral("\"Hallo Welt\"")), QStringList{"Hallo Welt"});
+        QCOMPARE(spokenTexts(QStringLiteral("  \"Hallo\"  ")), QStringList{"Hallo"});
+        QCOMPARE(spokenTexts(QStringLiteral("\"")), QStringList{"\""});
+        QCOMPARE(spokenTexts(QString(QChar(0xFEFF)) + QStringLiteral("#spd=120%#\r\nHallo")),
+                 QStringList{"Hallo"});
+
+        // Lines with the same settings form one utterance; a change of settings starts the next.
+        const QList<Utterance> u =
+            interpret(QStringLiteral("#voice=name:lgx.de.silke#\r\neins\r\nzwei #spd=100%# "
+                                     "drei\r\n#spd=150%#vier\r\n#voice=name:lgx.en.bill#five"));
+        QCOMPARE(u.size(), 3);
+        QCOMPARE(u[0].text(), QStringLiteral("eins zwei drei"));
+        QCOMPARE(u[1].text(), QStringLiteral("vier"));
+        QCOMPARE(u[1].settings.speedPercent, 150);
+        QCOMPARE(u[2].text(), QStringLiteral("five"));
+        QCOMPARE(VoiceTable::alias(u[2].settings.voice), QStringLiteral("lgx.en.bill"));
+        QCOMPARE(u[2].settings.speedPercent, 150);
+
+        // Every spoken character knows its place in the request.
+        const QString request = QStringLiteral("#spd=120%#\r\n\"Grüße #VOL=90%dB#aus Köln\"");
+        const QList<Utterance> parts = interpret(request);
+        QCOMPARE(parts.size(), 2);
+        const SpokenLine &line = parts[1].lines.first();
+        QCOMPARE(line.text, QStringLiteral("aus Köln"));
+        QCOMPARE(line.sourcePositions.first(), request.indexOf(QStringLiteral("aus")));
+        QCOMPARE(line.sourcePositions.last(), request.indexOf(QStringLiteral("Köln")) + 3);
+    }
+
+    void hugeRequestIsCapped()
+    {
+        QString request = QStringLiteral("#spd=150%#");
+        while (request.size() < 1024 * 1024)
+            request += QStringLiteral("Wort ");
+        QElapsedTimer clock;
+        clock.start();
+        const QList<Utterance> utterances = interpret(request);
+        QCOMPARE(utterances.size(), 1);
+        QVERIFY(utterances.first().text().size() <= VoiceMarkup::kMaxRequestLength);
+        QVERIFY(utterances.first().text().size() > VoiceMarkup::kMaxRequestLength - 20);
+    }
+
+    void pitchMapping()
+    {
+        QCOMPARE(Synthesizer::pitchFor(50), 50);
+        QCOMPARE(Synthesizer::pitchFor(15), 0);
+        QCOMPARE(Synthesizer::pitchFor(400), 100);
+        QVERIFY(Synthesizer::pitchFor(30) < 50 && Synthesizer::pitchFor(100) > 50);
+        QCOMPARE(Synthesizer::rangeFor(10), 50);
+        QCOMPARE(Synthesizer::rangeFor(300), 100);
+        QVERIFY(Synthesizer::rangeFor(60) > 50 && Synthesizer::rangeFor(60) < 100);
+    }
+
+    void volumeScalesAndClips()
+    {
+        const QList<qint16> input = {0, 1000, -1000, 20000, -20000, 32767, -32768};
+        const auto apply = [&](int volume) {
+            VoiceSettings s;
+            s.volumePercent = volume;
+            PcmEffects effects(s, 22050);
+            QList<qint16> out;
+            effects.process(input.constData(), input.size(), out);
+            effects.finish(out);
+            return out;
+        };
+        QCOMPARE(apply(100), input);
+        QCOMPARE(apply(50), (QList<qint16>{0, 500, -500, 10000, -10000, 16384, -16384}));
+        QCOMPARE(apply(500), (QList<qint16>{0, 5000, -5000, 32767, -32768, 32767, -32768}));
+        QCOMPARE(apply(0), QList<qint16>(input.size(), 0));
+    }
+
+    void echoAddsADelayedCopy()
+    {
+        VoiceSettings s;
+        s.echoDelayMs = 100;
+        PcmEffects effects(s, 22050);
+        QList<qint16> input(3000, 0);
+        input[0] = 10000;
+        input[10] = -5000;
+        QList<qint16> out;
+        effects.process(input.constData(), input.size(), out);
+        effects.finish(out);
+        const int delay = 2205;
+        QCOMPARE(out.size(), input.size() + delay);
+        QCOMPARE(out[0], qint16(10000));
+        QCOMPARE(out[delay], qint16(4000));
+        QCOMPARE(out[delay + 10], qint16(-2000));
+        QCOMPARE(out[delay - 1], qint16(0));
+        QCOMPARE(out[2 * delay], qint16(0));
+
+        // Feedback repeats the echo, each time weaker.
+        s.echoFeedback = 0.5;
+        PcmEffects repeating(s, 22050);
+        out.clear();
+        repeating.process(input.constData(), input.size(), out);
+        repeating.finish(out);
+        QCOMPARE(out[delay], qint16(4000));
+        QCOMPARE(out[2 * delay], qint16(2000));
+        QCOMPARE(out[3 * delay], qint16(1000));
+    }
+
+    void roughnessModulatesTheAmplitude()
+    {
+        const QList<qint16> input(22050, 10000);
+        const auto apply = [&](int roughness) {
+            VoiceSettings s;
+            s.roughnessPercent = roughness;
+            PcmEffects effects(s, 22050);
+            QList<qint16> out;
+            effects.process(input.constData(), input.size(), out);
+            return out;
+        };
+        QCOMPARE(apply(0), input);
+        const QList<qint16> rough = apply(250);
+        QCOMPARE(rough.size(), input.size());
+        const auto [low, high] = std::minmax_element(rough.begin(), rough.end());
+        QVERIFY(*high <= 10000);
+        QVERIFY2(*low < 2000, "the modulation reaches deep");
+        // 25..45 modulation cycles per second: count the returns to full amplitude.
+        int peaks = 0;
+        for (qsizetype i = 1; i < rough.size(); ++i)
+            peaks += rough[i] >= 9990 && rough[i - 1] < 9990;
+        QVERIFY2(peaks >= 20 && peaks <= 50, qPrintable(QString::number(peaks)));
+        QVERIFY(rms(apply(43)) > rms(rough));
+    }
+
+    void speechIsRecorded()
+    {
+        // eSpeak NG carries some state from one text to the next, so two recordings of the same
+        // text differ slightly: they are compared by their measures, not sample by sample.
+        const QString voice = QStringLiteral("#voice=name:lgx.de.silke#\n");
+        const QString text = QStringLiteral("Hallo Welt");
+        const QList<qint16> normal = record(voice + text);
+        QVERIFY(normal.size() > 22050 / 2);
+        QVERIFY(rms(normal) > 500);
+
+        const QList<qint16> fast = record(voice + QStringLiteral("#spd=200%#\n") + text);
+        QVERIFY2(fast.size() < normal.size() * 0.7, "double speed is clearly shorter");
+        const QList<qint16> slow = record(voice + QStringLiteral("#spd=20%#\n") + text);
+        QVERIFY2(slow.size() > normal.size() * 2, "the least speed is clearly longer");
+
+        const QList<qint16> quiet = record(voice + QStringLiteral("#VOL=50%dB#\n") + text);
+        QVERIFY(near(double(quiet.size()), double(normal.size()), 0.01));
+        const double ratio = rms(quiet) / rms(normal);
+        QVERIFY2(ratio > 0.45 && ratio < 0.55, qPrintable(QString::number(ratio)));
+
+        // The echo: 200 ms longer, and the speech correlates with itself 200 ms later.
+        const QList<qint16> echo =
+            record(voice + QStringLiteral("#AFX =DL122=1:$123=200.0,$124=0.4,$125=0.0;#\n") + text);
+        const qsizetype delay = 4410;
+        QVERIFY(near(double(echo.size()), double(normal.size() + delay), 0.01));
+        const double withEcho = correlationAt(echo, delay);
+        const double without = correlationAt(normal, delay);
+        QVERIFY2(withEcho > 0.25 && without < 0.1,
+                 qPrintable(QStringLiteral("%1 %2").arg(withEcho).arg(without)));
+
+        // Roughness keeps the length and takes energy away.
+        const QList<qint16> rough = record(voice + QStringLiteral("#BINT=250%#\n") + text);
+        QVERIFY(near(double(rough.size()), double(normal.size()), 0.01));
+        QVERIFY(rms(rough) < 0.9 * rms(normal));
+    }
+
+    void voicesSoundDifferent()
+    {
+        const QString text = QStringLiteral("Guten Morgen, wie geht es Ihnen heute");
+        const auto voice = [&](const char *alias) {
+            return record(QStringLiteral("#voice=name:%1#%2").arg(QLatin1String(alias), text));
+        };
+        const QList<qint16> bill = voice("lgx.de.bill");
+        const QList<qint16> martin = voice("lgx.de.martin");
+        const QList<qint16> silke = voice("lgx.de.silke");
+        const QList<qint16> johanna = voice("lgx.de.johanna");
+        const QList<qint16> help = voice("lgx.de.silkrvlg");
+        for (const QList<qint16> &male : {bill, martin})
+            QVERIFY2(pitchOf(male) > 80 && pitchOf(male) < 140, qPrintable(QString::number(pitchOf(male))));
+        for (const QList<qint16> &female : {silke, johanna, help})
+            QVERIFY2(pitchOf(female) > 160 && pitchOf(female) < 260,
+                     qPrintable(QString::number(pitchOf(female))));
+        QVERIFY(!near(brightnessOf(bill), brightnessOf(martin), 0.08));
+        QVERIFY(!near(brightnessOf(silke), brightnessOf(johanna), 0.05));
+
+        // Without a voice tag the selected voice speaks.
+        engine().select(VoiceTable::find(QStringLiteral("lgx.de.martin")));
+        const QList<qint16> selected = record(text);
+        QVERIFY(near(brightnessOf(selected), brightnessOf(martin), 0.02));
+        QVERIFY(near(pitchOf(selected), pitchOf(martin), 0.05));
+
+        // A higher base pitch raises the voice.
+        QVERIFY(pitchOf(record(QStringLiteral("#bpit=200Hz#") + text)) > 1.2 * pitchOf(martin));
+    }
+
+    void wordsAreReportedWithTheirPlaceInTheRequest()
+    {
+        const QString request = QStringLiteral(
+            "#voice=name:lgx.de.silke#\r\nGrüße aus Köln\r\n\"schöne Straße\"\r\n#spd=150%#Übermorgen");
+        QList<Word> words;
+        const QList<qint16> samples = record(request, &words);
+        QVERIFY(!samples.isEmpty());
+        QList<Word> expected;
+        for (const char *word : {"Grüße", "aus", "Köln", "schöne", "Straße", "Übermorgen"}) {
+            const QString w = QString::fromUtf8(word);
+            expected << Word(int(request.indexOf(w)), int(w.size()));
+        }
+        QCOMPARE(words, expected);
+    }
+
+    void logShowsEachUtterance()
+    {
+        QTemporaryDir dir;
+        const QString log = dir.filePath(QStringLiteral("speech.log"));
+        qputenv("ORTELIA_SPEECH_LOG", log.toLocal8Bit());
+        record(QStringLiteral(
+            "#voice=name:lgx.de.silke# #VOL=9999%dB#\r\nHallo Welt\r\n#spd=abc%#\r\n#spd=200%#Tschüss"));
+        qunsetenv("ORTELIA_SPEECH_LOG");
+        QFile file(log);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList lines =
+            QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines[0], QStringLiteral("lgx.de.silke\tspd=100%\tbpit=50Hz\tpit=10Hz\tvol=500%\tbint=0%\t"
+                                          "echo=0ms,0.4,0\tHallo Welt"));
+        QVERIFY(lines[1].startsWith(QStringLiteral("lgx.de.silke\tspd=200%")));
+        QVERIFY(lines[1].endsWith(QStringLiteral("\tTschüss")));
+    }
+
+    void pauseAndResumeOnTheNullSink()
+    {
+        useNullSink();
+        QSignalSpy spoken(&engine(), &SpeechEngine::wordSpoken);
+        QSignalSpy finished(&engine(), &SpeechEngine::finished);
+        engine().speak(QStringLiteral("eins zwei drei vier fünf sechs sieben acht neun zehn"));
+        QVERIFY(engine().isSpeaking());
+        QTRY_VERIFY_WITH_TIMEOUT(spoken.size() >= 2, 10000);
+        // Words come in step with playback: after the second word the speech is not over.
+        QVERIFY(finished.isEmpty());
+        engine().pause();
+        QVERIFY(engine().paused());
+        const qsizetype heard = spoken.size();
+        const qint64 played = engine().output()->playedSamples();
+        QTest::qWait(400);
+        QCOMPARE(spoken.size(), heard);
+        QCOMPARE(engine().output()->playedSamples(), played);
+        QVERIFY(finished.isEmpty());
+
+        engine().resume();
+        QVERIFY(!engine().paused());
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(spoken.size(), 10);
+        QVERIFY(!engine().isSpeaking());
+    }
+
+    void stopEndsSpeech()
+    {
+        useNullSink();
+        QSignalSpy spoken(&engine(), &SpeechEngine::wordSpoken);
+        QSignalSpy finished(&engine(), &SpeechEngine::finished);
+        engine().speak(QStringLiteral("eins zwei drei vier fünf sechs sieben acht neun zehn"));
+        QTRY_VERIFY_WITH_TIMEOUT(spoken.size() >= 1, 10000);
+        engine().pause();
+        engine().stop();
+        QVERIFY(!engine().isSpeaking());
+        QVERIFY(!engine().paused());
+        const qsizetype heard = spoken.size();
+        QTest::qWait(300);
+        QCOMPARE(spoken.size(), heard);
+        QVERIFY(finished.isEmpty());
+        // Resume after stop does nothing.
+        engine().resume();
+        QVERIFY(!engine().isSpeaking());
+    }
+
+    void repeatSpeaksTheLastRequestAgain()
+    {
+        useNullSink();
+        QSignalSpy spoken(&engine(), &SpeechEngine::wordSpoken);
+        QSignalSpy finished(&engine(), &SpeechEngine::finished);
+        engine().speak(QStringLiteral("#spd=250%#eins zwei"));
+        QVERIFY(finished.wait(10000));
+        const QList<QList<QVariant>> first = spoken;
+        QCOMPARE(first.size(), 2);
+        spoken.clear();
+        engine().repeat();
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(QList<QList<QVariant>>(spoken), first);
+        QCOMPARE(engine().speed(), 250);
+
+        // A new request replaces the one being spoken.
+        spoken.clear();
+        finished.clear();
+        engine().speak(QStringLiteral("eins zwei drei vier fünf sechs sieben"));
+        QTRY_VERIFY_WITH_TIMEOUT(spoken.size() >= 1, 10000);
+        engine().speak(QStringLiteral("#spd=250%#Ende"));
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(spoken.last().at(0).toInt(), 10);
+    }
+
+    void hugeRequestStopsWithoutHanging()
+    {
+        useNullSink();
+        QString request;
+        while (request.size() < 1024 * 1024)
+            request += QStringLiteral("Wort ");
+        QSignalSpy spoken(&engine(), &SpeechEngine::wordSpoken);
+        engine().speak(request);
+        QTRY_VERIFY_WITH_TIMEOUT(spoken.size() >= 1, 10000);
+        engine().stop();
+        QVERIFY(!engine().isSpeaking());
+    }
+
+    void outputGainsReachTheOutput()
+    {
+        struct GainOutput : RecordingOutput {
+            void setGains(float left, float right) override { gains = {left, right}; }
+            QPair<float, float> gains;
+        };
+        auto output = std::make_unique<GainOutput>();
+        GainOutput *gains = output.get();
+        engine().setOutputGains(0.25, 2.0);
+        engine().setOutput(std::move(output));
+        QCOMPARE(gains->gains, (QPair<float, float>(0.25f, 1.0f)));
+        engine().setOutputGains(1.0, -1.0);
+        QCOMPARE(gains->gains, (QPair<float, float>(1.0f, 0.0f)));
+        QCOMPARE(engine().rightGain(), 0.0);
+        engine().setOutputGains(1.0, 1.0);
+    }
+};
+
+QTEST_MAIN(TtsTest)
+#include "tst_tts.moc"
