@@ -1,5 +1,7 @@
 #include "Commands.h"
 
+#include "ChooserCommands.h"
+
 #include <vector>
 
 namespace ortelia {
@@ -7,6 +9,8 @@ namespace ortelia {
 namespace {
 // One entry per command; each subsystem that offers a command adds its line here.
 const std::vector<Command> kCommands = {
+    {"lookup", "lookup [--pair DeEn|DeFr|DeGr|DeIt|DeSp | --page DATEI] [--foreign] WORT", runLookupCommand},
+    {"import-freedict", "import-freedict INDEX DICT.DZ ZIEL.txt [SPRACHE]", runImportFreedictCommand},
 };
 } // namespace
 
