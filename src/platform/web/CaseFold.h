@@ -3,9 +3,10 @@
 #include <QChar>
 #include <QStringView>
 
-// Case-insensitive comparison by case-folded UTF-16 units. The tabular data object sorts its
-// indexes with it and the dictionary import sorts its keys with it, so a prefix ("hall*") is
-// always one contiguous range of an index.
+// The order of dictionary keys: German dictionary order without regard to case ("ä" sorts with
+// "a", "ß" as "ss"), ties broken by the case-folded characters. The dictionary import sorts its
+// keys with it and the tabular data object sorts its indexes with it, so that a key and every
+// value beginning with a prefix can be found by binary search.
 namespace ortelia::casefold {
 
 inline char16_t fold(char16_t c)
@@ -15,7 +16,37 @@ inline char16_t fold(char16_t c)
     return QChar::toCaseFolded(c);
 }
 
-inline int compare(QStringView a, QStringView b)
+// The characters of a text as the dictionary order sees them first.
+class PrimaryReader {
+public:
+    explicit PrimaryReader(QStringView text) : m_text(text) {}
+    bool atEnd() const { return !m_pendingS && m_pos >= m_text.size(); }
+    char16_t next()
+    {
+        if (m_pendingS) {
+            m_pendingS = false;
+            return u's';
+        }
+        const char16_t c = fold(m_text[m_pos++].unicode());
+        switch (c) {
+        case 0xE4: return u'a';
+        case 0xF6: return u'o';
+        case 0xFC: return u'u';
+        case 0xDF:
+            m_pendingS = true;
+            return u's';
+        default: return c;
+        }
+    }
+
+private:
+    QStringView m_text;
+    qsizetype m_pos = 0;
+    bool m_pendingS = false;
+};
+
+// Compares case-folded characters only; equal exactly when the texts differ in case alone.
+inline int compareFolded(QStringView a, QStringView b)
 {
     const qsizetype n = qMin(a.size(), b.size());
     for (qsizetype i = 0; i < n; ++i) {
@@ -27,12 +58,27 @@ inline int compare(QStringView a, QStringView b)
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
-inline bool startsWith(QStringView text, QStringView prefix)
+inline int compare(QStringView a, QStringView b)
 {
-    if (prefix.size() > text.size())
-        return false;
-    for (qsizetype i = 0; i < prefix.size(); ++i) {
-        if (fold(text[i].unicode()) != fold(prefix[i].unicode()))
+    PrimaryReader x(a), y(b);
+    while (!x.atEnd() && !y.atEnd()) {
+        const char16_t cx = x.next();
+        const char16_t cy = y.next();
+        if (cx != cy)
+            return cx < cy ? -1 : 1;
+    }
+    if (!x.atEnd() || !y.atEnd())
+        return x.atEnd() ? -1 : 1;
+    return compareFolded(a, b);
+}
+
+// True when text begins, in the dictionary order's primary characters, with prefix; every text
+// that begins with prefix without regard to case passes (and a few more, such as "ä" for "a").
+inline bool primaryStartsWith(QStringView text, QStringView prefix)
+{
+    PrimaryReader t(text), p(prefix);
+    while (!p.atEnd()) {
+        if (t.atEnd() || t.next() != p.next())
             return false;
     }
     return true;

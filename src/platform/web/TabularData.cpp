@@ -111,7 +111,7 @@ bool termMatches(const FilterTerm &term, QStringView value, bool caseSensitive)
     else if (caseSensitive)
         equal = value == QStringView(term.value);
     else
-        equal = value.size() == term.value.size() && casefold::compare(value, term.value) == 0;
+        equal = casefold::compareFolded(value, term.value) == 0;
     return equal != term.notEqual;
 }
 
@@ -247,7 +247,7 @@ Selection TabularData::select(const QString &filter, bool caseSensitive) const
             for (auto it = first; it != idx.end() && compareField(*it, col, prefix) == 0; ++it)
                 candidates.push_back(*it);
         } else {
-            for (auto it = first; it != idx.end() && casefold::startsWith(field(*it, col), prefix); ++it)
+            for (auto it = first; it != idx.end() && casefold::primaryStartsWith(field(*it, col), prefix); ++it)
                 candidates.push_back(*it);
             std::sort(candidates.begin(), candidates.end());
         }

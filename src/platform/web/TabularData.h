@@ -43,7 +43,7 @@ public:
     Selection select(const QString &filter, bool caseSensitive) const;
 
 private:
-    // Records sorted by the column's value (case-folded), ties in file order; built on first use.
+    // Records sorted by the column's value in dictionary order, ties in file order; built on first use.
     const std::vector<int> &index(int column) const;
     int compareField(int record, int column, QStringView value) const;
 
