@@ -23,20 +23,29 @@ const char kHead[] = R"HTML(<html>
 body { background-color: #000000; color: #FFFF00; font-family: Verdana, Arial; }
 </style>
 <script language="JavaScript">
+var Suchfelder = ["oberestextfeld", "SuchDeu", "unterestextfeld", "SuchEng", "zusatztextfeld", "SuchFra",
+                  "zusatz2", "SuchIta", "zusatz1", "SuchSpa"];
 function Suche() {
   var e = document.Eingabe;
   var tabelle = document.getElementById("Anzeigetabelle2M");
   var treffer = document.getElementById("Treffer");
   tabelle.style.display = "none";
-  var felder = [["oberestextfeld", e.SuchDeu], ["unterestextfeld", e.SuchEng],
-                ["zusatztextfeld", e.SuchFra], ["zusatz2", e.SuchIta], ["zusatz1", e.SuchSpa]];
   var teile = [];
-  for (var i = 0; i < felder.length; i++) {
-    var wert = felder[i][1].value;
-    if (wert != "") teile.push(felder[i][0] + " = " + wert);
+  for (var i = 0; i < Suchfelder.length; i += 2) {
+    var wert = e[Suchfelder[i + 1]].value;
+    if (wert != "") teile.push(Suchfelder[i] + " = " + wert);
   }
+  // A search without a word (callers read the emptied search field back and search again)
+  // keeps the last answer in the result fields.
+  var ergebnis = document.WS_Formular;
+  var alt = teile.length == 0 ? [ergebnis.Textfeld.value, ergebnis.Textfeld2.value, ergebnis.Textfeld3.value] : null;
   Begriffe.Filter = teile.join(" & ");
   Begriffe.Reset();
+  if (alt) {
+    ergebnis.Textfeld.value = alt[0];
+    ergebnis.Textfeld2.value = alt[1];
+    ergebnis.Textfeld3.value = alt[2];
+  }
   var anzahl = Begriffe.recordset.RecordCount;
   if (anzahl < 64572) {
     tabelle.dataPageSize = anzahl;

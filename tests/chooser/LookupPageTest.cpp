@@ -213,6 +213,15 @@ void LookupPageTest::emptySearchAndFilterInput()
     QCOMPARE(hits(browser), QStringLiteral("%1 Suchtreffer !").arg(records));
     QCOMPARE(readLookupAnswer(browser).german, QStringLiteral("??"));
 
+    // Looking up the emptied search field again keeps the last answer.
+    LookUpOnPage(browser, QStringLiteral("haus"), TextDirection::German);
+    QCOMPARE(browser.value(0, QStringLiteral("SuchDeu")), QString());
+    LookUpOnPage(browser, browser.value(0, QStringLiteral("SuchDeu")), TextDirection::German);
+    QCOMPARE(readLookupAnswer(browser).translation, QStringLiteral("house"));
+    QCOMPARE(readLookupAnswer(browser).german, QStringLiteral("haus"));
+    QCOMPARE(readLookupAnswer(browser).note, QStringLiteral("home"));
+    QCOMPARE(hits(browser), QStringLiteral("%1 Suchtreffer !").arg(records));
+
     // Both fields at once: the terms are joined with " & ".
     browser.setValue(0, QStringLiteral("SuchDeu"), QStringLiteral("haus"));
     browser.setValue(0, QStringLiteral("SuchEng"), QStringLiteral("house"));
@@ -274,10 +283,11 @@ void LookupPageTest::hitListLimit64572()
     LookUpOnPage(browser, QStringLiteral("zebra"), TextDirection::German);
     QCOMPARE(hits(browser), QStringLiteral("1 Suchtreffer !"));
     QVERIFY(tableShown(browser));
-    // An empty search over a large dictionary shows nothing.
+    // An empty search over a large dictionary shows nothing and keeps the answer.
     QVERIFY(browser.click(0, QStringLiteral("suchenfeld")));
     QCOMPARE(hits(browser), QStringLiteral("0 Suchtreffer !"));
     QVERIFY(!tableShown(browser));
+    QCOMPARE(readLookupAnswer(browser).german, QStringLiteral("zebra"));
 }
 
 void LookupPageTest::everyPairPageAnswersInItsLanguage()

@@ -366,19 +366,37 @@ QList<Node *> Document::elementsWithId() const
     return result;
 }
 
-QList<Node *> Document::forms() const { return elementsByTag(m_root.get(), QStringLiteral("form")); }
+void Document::updateFormCache() const
+{
+    if (m_formsGeneration == m_generation)
+        return;
+    m_forms = elementsByTag(m_root.get(), QStringLiteral("form"));
+    m_controls.clear();
+    m_formsGeneration = m_generation;
+}
+
+QList<Node *> Document::forms() const
+{
+    updateFormCache();
+    return m_forms;
+}
 
 QList<Node *> Document::formControls(const Node *form) const
 {
-    QList<Node *> result;
     if (!form)
-        return result;
-    walk(form, [&](Node *n) {
-        if (n->isFormControl())
-            result << n;
-        return true;
-    });
-    return result;
+        return {};
+    updateFormCache();
+    auto it = m_controls.find(form);
+    if (it == m_controls.end()) {
+        QList<Node *> controls;
+        walk(form, [&](Node *n) {
+            if (n->isFormControl())
+                controls << n;
+            return true;
+        });
+        it = m_controls.insert(form, controls);
+    }
+    return *it;
 }
 
 Node *Document::formMember(const Node *form, const QString &name) const

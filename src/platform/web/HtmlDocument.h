@@ -92,8 +92,13 @@ private:
     std::unique_ptr<Node> m_root;
     std::vector<Node *> m_nodes;  // by id
     int m_generation = 0;
+    void updateFormCache() const;
+
     mutable int m_idMapGeneration = -1;
     mutable QHash<QString, Node *> m_idMap;
+    mutable int m_formsGeneration = -1;
+    mutable QList<Node *> m_forms;
+    mutable QHash<const Node *, QList<Node *>> m_controls;
 
     friend struct DocumentBuilder;
 };

@@ -217,15 +217,18 @@ QString pagePrelude()
         }
         return c.fn;
     }
+    var EventProto = {
+        returnValue: true, cancelBubble: false, keyCode: 0,
+        preventDefault: function () { this.returnValue = false; },
+        stopPropagation: function () { this.cancelBubble = true; }
+    };
     function fire(id, type) {
         var h = handler(id, type);
         if (!h) return true;
         var target = el(id);
-        var event = {
-            type: type.substring(2), srcElement: target, target: target, returnValue: true,
-            cancelBubble: false, keyCode: 0,
-            preventDefault: function () { this.returnValue = false; }, stopPropagation: function () {}
-        };
+        var event = Object.create(EventProto);
+        event.type = type.substring(2);
+        event.srcElement = event.target = target;
         var previous = global.event;
         global.event = event;
         var result;
