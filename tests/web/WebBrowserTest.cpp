@@ -171,7 +171,8 @@ void WebBrowserTest::brokenAndDeepMarkupIsRead()
     f.close();
     browser.navigate(f.fileName());
     QTest::qWait(20);
-    QCOMPARE(browser.formCount(), browser.formCount());
+    browser.navigate(dir.filePath(QStringLiteral("kaputt")));  // and the control goes on
+    QCOMPARE(browser.value(0, QStringLiteral("x")), QStringLiteral("1"));
 }
 
 void WebBrowserTest::pageObjectsAreCreatedReachableAndDeleted()

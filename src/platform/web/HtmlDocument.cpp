@@ -122,16 +122,6 @@ QString Node::inputType() const
     return type.isEmpty() ? QStringLiteral("text") : type;
 }
 
-bool Node::isTextEntry() const
-{
-    if (is("textarea"))
-        return true;
-    if (!is("input"))
-        return false;
-    const QString type = inputType();
-    return type == QLatin1String("text") || type == QLatin1String("password") || type == QLatin1String("hidden");
-}
-
 // Turns libxml2 nodes into nodes of a document.
 struct DocumentBuilder {
     Document &doc;

@@ -35,7 +35,6 @@ struct Node {
     void setAttribute(const QString &name, const QString &value);
     void removeAttribute(const QString &name);
     bool isFormControl() const;
-    bool isTextEntry() const;   // text, password, hidden input or text area
     QString inputType() const;  // lower-case type of an input ("text" when none)
 };
 

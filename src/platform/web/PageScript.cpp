@@ -227,13 +227,7 @@ public:
             timer->deleteLater();
         }
     }
-    Q_INVOKABLE void error(const QString &message)
-    {
-        m_script.m_lastError = message;
-        qCDebug(lcPageScript) << message;
-    }
-
-    void changed() { m_changed(); }
+    Q_INVOKABLE void error(const QString &message) { qCDebug(lcPageScript) << message; }
 
 private:
     Node *element(int id) const
@@ -355,8 +349,7 @@ QJSValue PageScript::evaluate(const QString &code)
     QJSValue result = m_engine->evaluate(code, QStringLiteral("page"), 1, &trace);
     --m_depth;
     if (!trace.isEmpty() || result.isError()) {
-        m_lastError = result.toString();
-        qCDebug(lcPageScript) << m_lastError;
+        qCDebug(lcPageScript) << result.toString();
         return QJSValue();
     }
     return result;
@@ -375,10 +368,8 @@ QJSValue PageScript::call(QJSValue &function, const QJSValueList &args)
 
 void PageScript::noteError(const QJSValue &result)
 {
-    if (result.isError()) {
-        m_lastError = result.toString();
-        qCDebug(lcPageScript) << m_lastError;
-    }
+    if (result.isError())
+        qCDebug(lcPageScript) << result.toString();
 }
 
 } // namespace ortelia::web

@@ -2,7 +2,6 @@
 
 #include <QJSValue>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 
 #include <functional>
@@ -18,7 +17,8 @@ struct Node;
 
 // The scripts of one loaded page: a QJSEngine that sees the page's document (forms, elements by
 // id and name, values, styles, text, HTML, clicks, focus, timers) and its page objects, and
-// nothing else: no files, no network. A script error ends that script or handler only.
+// nothing else: no files, no network. A script error ends that script or handler only (set
+// QT_LOGGING_RULES=ortelia.web.script.debug=true to see it).
 class PageScript {
 public:
     PageScript(Document &document, std::function<void()> changed);
@@ -39,12 +39,11 @@ public:
     QJSValue evaluate(const QString &code);
     // True while page code is running (a new page must then not pull the engine away).
     bool running() const { return m_depth > 0; }
-    QString lastError() const { return m_lastError; }
 
 private:
     friend class DomBridge;
     QJSValue call(QJSValue &function, const QJSValueList &args);
-    void noteError(const QJSValue &result);
+    static void noteError(const QJSValue &result);
 
     Document &m_document;
     std::unique_ptr<QJSEngine> m_engine;
@@ -54,7 +53,6 @@ private:
     QJSValue m_load;
     int m_depth = 0;
     int m_namesGeneration = -1;
-    QString m_lastError;
 };
 
 } // namespace ortelia::web

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QMap>
-#include <QPointer>
 #include <QString>
 #include <QVariant>
 #include <QWidget>
