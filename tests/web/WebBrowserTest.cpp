@@ -313,6 +313,17 @@ void WebBrowserTest::scriptsSeeTheDocument()
     QCOMPARE(script(browser, QStringLiteral("document.F.a.form.name + document.body.tagName")), QStringLiteral("FBODY"));
     QCOMPARE(script(browser, QStringLiteral("var Kasten = 5; Kasten")), QStringLiteral("5"));
     QCOMPARE(script(browser, QStringLiteral("document.F.b.focus(); document.activeElement.name")), QStringLiteral("b"));
+
+    // Handlers, types and ids changed by a script take effect at once.
+    QCOMPARE(script(browser, QStringLiteral("var a = document.F.a; a.setAttribute('onclick', 'this.value = 1 + 1'); a.click();"
+                                            "a.setAttribute('onclick', 'this.value += \"!\"'); a.click(); a.value")),
+             QStringLiteral("2!"));
+    QCOMPARE(script(browser, QStringLiteral("a.onclick = function () { this.value = 'eigen'; }; a.click(); a.value")),
+             QStringLiteral("eigen"));
+    QCOMPARE(script(browser, QStringLiteral("document.F.b.type = 'reset'; document.F.b.click(); a.value")), QStringLiteral("1"));
+    QCOMPARE(script(browser, QStringLiteral("var k = document.getElementById('Kasten'); k.id = 'Box';"
+                                            "(document.getElementById('Kasten') === null) + ',' + document.getElementById('Box').tagName")),
+             QStringLiteral("true,DIV"));
 }
 
 void WebBrowserTest::timersRunLaterAndCanBeCleared()

@@ -2,15 +2,28 @@
 
 namespace ortelia::web {
 
-// The page's view of its document, built on the native bridge D. Elements are plain objects
+// The page's view of its document, built on the native bridge. Elements are plain objects
 // keyed by node id; forms carry their members by name, the document its forms by name, and
 // every element id is a global (as in the browsers these pages were written for).
 QString pagePrelude()
 {
-    return QStringLiteral(R"JS((function (D, global) {
+    return QStringLiteral(R"JS((function (bridge, global) {
+    // The bridge's methods, fetched once: each property read of a native object makes a new
+    // function object.
+    var D = {};
+    ["tag", "type", "clickAction", "object", "generation", "body", "title", "byId", "byName", "byTag",
+     "forms", "formControls", "formNames", "ids", "children", "parent", "formOf", "activeElement",
+     "hasAttr", "attr", "setAttr", "removeAttr", "value", "defaultValue", "setValue", "checked",
+     "setChecked", "text", "setText", "innerHTML", "outerHTML", "setInnerHTML", "style", "setStyle",
+     "resetForm", "focus", "setTimer", "clearTimer", "error"].forEach(function (name) { D[name] = bridge[name]; });
     var cache = {};
     var assigned = {};
+    // Per node: compiled on... attributes, default click action, form; per id: node. Cleared
+    // when the tree changes shape or a script changes the attribute they come from.
     var compiled = {};
+    var actions = {};
+    var owners = {};
+    var idNodes = {};
     var generation = -1;
     var ownGlobals = {};
     var ownDocumentNames = {};
@@ -19,7 +32,12 @@ QString pagePrelude()
     var ElementProto = {};
     var FormProto = Object.create(ElementProto);
     var documentObject = {
-        getElementById: function (i) { return el(D.byId(str(i))); },
+        getElementById: function (i) {
+            i = str(i);
+            var id = idNodes[i];
+            if (id === undefined) id = idNodes[i] = D.byId(i);
+            return el(id);
+        },
         getElementsByName: function (n) { return list(D.byName(str(n))); },
         getElementsByTagName: function (t) { return list(D.byTag(-1, str(t))); },
         write: function () {}, writeln: function () {}, open: function () {}, close: function () {}
@@ -55,7 +73,21 @@ QString pagePrelude()
         for (var i = 0; i < ids.length; i++) { var e = el(ids[i]); if (e) result.push(e); }
         return result;
     }
-    function checkShape() { if (D.generation() !== generation) refresh(); }
+    function checkShape(newGeneration) { if (newGeneration !== generation) refresh(); }
+    function attributeChanged(id, name) {
+        if (name.substring(0, 2) === "on") delete compiled[id];
+        else if (name === "type") delete actions[id];
+        else if (name === "id") idNodes = {};
+    }
+    function setAttribute(id, name, value) {
+        D.setAttr(id, name, value);
+        attributeChanged(id, name);
+    }
+    function formOf(id) {
+        var form = owners[id];
+        if (form === undefined) form = owners[id] = D.formOf(id);
+        return form;
+    }
 
     var attributeProperties = {
         id: "id", name: "name", title: "title", className: "class", href: "href", src: "src",
@@ -67,14 +99,14 @@ QString pagePrelude()
     Object.keys(attributeProperties).forEach(function (property) {
         var attribute = attributeProperties[property];
         accessor(ElementProto, property, function () { return D.attr(this.__id, attribute); },
-                 function (v) { D.setAttr(this.__id, attribute, str(v)); });
+                 function (v) { setAttribute(this.__id, attribute, str(v)); });
     });
     [["disabled", "disabled"], ["readOnly", "readonly"], ["hidden", "hidden"]].forEach(function (pair) {
         accessor(ElementProto, pair[0], function () { return D.hasAttr(this.__id, pair[1]); },
                  function (v) { if (v) D.setAttr(this.__id, pair[1], pair[1]); else D.removeAttr(this.__id, pair[1]); });
     });
     accessor(ElementProto, "type", function () { return D.type(this.__id); },
-             function (v) { D.setAttr(this.__id, "type", str(v)); });
+             function (v) { setAttribute(this.__id, "type", str(v)); });
     accessor(ElementProto, "value", function () { return D.value(this.__id); },
              function (v) { D.setValue(this.__id, str(v)); });
     accessor(ElementProto, "defaultValue", function () { return D.defaultValue(this.__id); });
@@ -83,18 +115,18 @@ QString pagePrelude()
     accessor(ElementProto, "tagName", function () { return D.tag(this.__id).toUpperCase(); });
     accessor(ElementProto, "nodeName", function () { return D.tag(this.__id).toUpperCase(); });
     accessor(ElementProto, "innerText", function () { return D.text(this.__id); },
-             function (v) { D.setText(this.__id, str(v)); checkShape(); });
+             function (v) { checkShape(D.setText(this.__id, str(v))); });
     accessor(ElementProto, "textContent", function () { return D.text(this.__id); },
-             function (v) { D.setText(this.__id, str(v)); checkShape(); });
+             function (v) { checkShape(D.setText(this.__id, str(v))); });
     accessor(ElementProto, "innerHTML", function () { return D.innerHTML(this.__id); },
-             function (v) { D.setInnerHTML(this.__id, str(v)); checkShape(); });
+             function (v) { checkShape(D.setInnerHTML(this.__id, str(v))); });
     accessor(ElementProto, "outerHTML", function () { return D.outerHTML(this.__id); });
     accessor(ElementProto, "parentNode", function () { return el(D.parent(this.__id)); });
     accessor(ElementProto, "parentElement", function () { return el(D.parent(this.__id)); });
     accessor(ElementProto, "children", function () { return list(D.children(this.__id)); });
     accessor(ElementProto, "childNodes", function () { return list(D.children(this.__id)); });
     accessor(ElementProto, "firstChild", function () { var c = D.children(this.__id); return c.length ? el(c[0]) : null; });
-    accessor(ElementProto, "form", function () { return el(D.formOf(this.__id)); });
+    accessor(ElementProto, "form", function () { return el(formOf(this.__id)); });
     accessor(ElementProto, "ownerDocument", function () { return documentObject; });
     accessor(ElementProto, "style", function () {
         if (!this.__style) Object.defineProperty(this, "__style", { value: makeStyle(this.__id) });
@@ -104,8 +136,12 @@ QString pagePrelude()
         n = str(n).toLowerCase();
         return D.hasAttr(this.__id, n) ? D.attr(this.__id, n) : null;
     };
-    ElementProto.setAttribute = function (n, v) { D.setAttr(this.__id, str(n).toLowerCase(), str(v)); };
-    ElementProto.removeAttribute = function (n) { D.removeAttr(this.__id, str(n).toLowerCase()); };
+    ElementProto.setAttribute = function (n, v) { setAttribute(this.__id, str(n).toLowerCase(), str(v)); };
+    ElementProto.removeAttribute = function (n) {
+        n = str(n).toLowerCase();
+        D.removeAttr(this.__id, n);
+        attributeChanged(this.__id, n);
+    };
     ElementProto.hasAttribute = function (n) { return D.hasAttr(this.__id, str(n).toLowerCase()); };
     ElementProto.getElementsByTagName = function (t) { return list(D.byTag(this.__id, str(t))); };
     ElementProto.click = function () { click(this.__id); };
@@ -117,7 +153,9 @@ QString pagePrelude()
     var eventTypes = ["onclick", "ondblclick", "onchange", "onload", "onfocus", "onblur", "onkeydown",
                       "onkeyup", "onkeypress", "onmousedown", "onmouseup", "onmouseover", "onmouseout",
                       "onsubmit", "onreset", "oncontextmenu"];
+    var eventNames = {};
     eventTypes.forEach(function (type) {
+        eventNames[type] = type.substring(2);
         accessor(ElementProto, type, function () { return handler(this.__id, type); },
                  function (f) {
                      if (!assigned[this.__id]) assigned[this.__id] = {};
@@ -141,7 +179,7 @@ QString pagePrelude()
             accessor(style, p, function () { return D.style(id, css); }, function (v) { D.setStyle(id, css, str(v)); });
         });
         accessor(style, "cssText", function () { return D.attr(id, "style"); },
-                 function (v) { D.setAttr(id, "style", str(v)); });
+                 function (v) { setAttribute(id, "style", str(v)); });
         return style;
     }
 
@@ -173,6 +211,10 @@ QString pagePrelude()
     function refresh() {
         generation = D.generation();
         cache = {};
+        compiled = {};
+        actions = {};
+        owners = {};
+        idNodes = {};
         formsList = null;
         allCollection = null;
         Object.keys(ownDocumentNames).forEach(function (n) { delete documentObject[n]; });
@@ -206,16 +248,17 @@ QString pagePrelude()
     function handler(id, type) {
         var own = assigned[id];
         if (own && own[type] !== undefined) return own[type];
-        if (!D.hasAttr(id, type)) return null;
-        var source = D.attr(id, type);
-        var key = id + ":" + type;
-        var c = compiled[key];
-        if (!c || c.source !== source) {
-            var f = null;
-            try { f = new Function("event", source); } catch (e) { D.error(str(e)); }
-            c = compiled[key] = { source: source, fn: f };
+        var byType = compiled[id];
+        if (!byType) byType = compiled[id] = {};
+        var fn = byType[type];
+        if (fn === undefined) {
+            fn = null;
+            if (D.hasAttr(id, type)) {
+                try { fn = new Function("event", D.attr(id, type)); } catch (e) { D.error(str(e)); }
+            }
+            byType[type] = fn;
         }
-        return c.fn;
+        return fn;
     }
     var EventProto = {
         returnValue: true, cancelBubble: false, keyCode: 0,
@@ -227,7 +270,7 @@ QString pagePrelude()
         if (!h) return true;
         var target = el(id);
         var event = Object.create(EventProto);
-        event.type = type.substring(2);
+        event.type = eventNames[type] || type.substring(2);
         event.srcElement = event.target = target;
         var previous = global.event;
         global.event = event;
@@ -237,20 +280,20 @@ QString pagePrelude()
         return result !== false && event.returnValue !== false;
     }
     function click(id) {
-        var tag = D.tag(id);
-        var type = D.type(id);
-        var toggles = tag === "input" && (type === "checkbox" || type === "radio");
+        var action = actions[id];
+        if (action === undefined) action = actions[id] = D.clickAction(id);
+        var toggles = action === "checkbox" || action === "radio";
         var before = toggles ? D.checked(id) : false;
-        if (toggles) D.setChecked(id, type === "radio" ? true : !before);
+        if (toggles) D.setChecked(id, action === "radio" ? true : !before);
         if (!fire(id, "onclick")) {
             if (toggles) D.setChecked(id, before);
             return;
         }
-        if ((tag === "input" || tag === "button") && type === "reset") {
-            var form = D.formOf(id);
+        if (action === "reset") {
+            var form = formOf(id);
             if (form >= 0 && fire(form, "onreset")) D.resetForm(form);
-        } else if ((tag === "input" || tag === "button") && type === "submit") {
-            var owner = D.formOf(id);
+        } else if (action === "submit") {
+            var owner = formOf(id);
             if (owner >= 0) fire(owner, "onsubmit");
         }
     }

@@ -44,6 +44,17 @@ public:
         const QString type = n->attribute(QStringLiteral("type")).toLower();
         return type.isEmpty() && n->is("button") ? QStringLiteral("submit") : type;
     }
+    // What a click does besides its onclick: "reset", "submit", "checkbox", "radio" or "".
+    Q_INVOKABLE QString clickAction(int id) const
+    {
+        const Node *n = element(id);
+        if (!n || !(n->is("input") || n->is("button")))
+            return QString();
+        const QString kind = type(id);
+        static const QStringList actions = {QStringLiteral("reset"), QStringLiteral("submit"),
+                                            QStringLiteral("checkbox"), QStringLiteral("radio")};
+        return actions.contains(kind) ? kind : QString();
+    }
     Q_INVOKABLE QJSValue object(int id) const { return objects.value(id); }
     Q_INVOKABLE int generation() const { return m_document.generation(); }
     Q_INVOKABLE int body() const { return idOf(m_document.body()); }
@@ -167,21 +178,24 @@ public:
         const Node *n = element(id);
         return n && n->is("textarea") ? n->value : Document::textContent(n);
     }
-    Q_INVOKABLE void setText(int id, const QString &text)
+    // Returns the tree's generation afterwards (the page's names follow a change of shape).
+    Q_INVOKABLE int setText(int id, const QString &text)
     {
         if (Node *n = element(id)) {
             m_document.setTextContent(n, text);
             m_changed();
         }
+        return m_document.generation();
     }
     Q_INVOKABLE QString innerHTML(int id) const { return m_document.innerHtml(element(id)); }
     Q_INVOKABLE QString outerHTML(int id) const { return m_document.outerHtml(element(id)); }
-    Q_INVOKABLE void setInnerHTML(int id, const QString &html)
+    Q_INVOKABLE int setInnerHTML(int id, const QString &html)
     {
         if (Node *n = element(id)) {
             m_document.setInnerHtml(n, html);
             m_changed();
         }
+        return m_document.generation();
     }
     Q_INVOKABLE QString style(int id, const QString &property) const
     {
