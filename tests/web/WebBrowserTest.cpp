@@ -393,6 +393,13 @@ void WebBrowserTest::dataBindingShowsTheCurrentRecord()
     write(dir, QStringLiteral("zwei.txt"), QStringLiteral("a;b;c\r\n1;2;3\r\n"));
     script(browser, QStringLiteral("Begriffe.DataURL = 'zwei.txt'; Begriffe.Filter = 'b = 2'; Begriffe.Reset();"));
     QCOMPARE(script(browser, QStringLiteral("Begriffe.field('c')")), QStringLiteral("3"));
+
+    // A page cannot delete the objects the browser owns.
+    QVERIFY(script(browser, QStringLiteral("try { Begriffe.destroy(); 'ok' } catch (e) { String(e) }"))
+                .contains(QStringLiteral("indestructible")));
+    QCOMPARE(script(browser, QStringLiteral("typeof Begriffe.deleteLater")), QStringLiteral("undefined"));
+    QTest::qWait(10);
+    QVERIFY(browser.pageObject(QStringLiteral("Begriffe")));
 }
 
 void WebBrowserTest::recordsNeverBecomeMarkup()
