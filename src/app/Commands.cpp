@@ -1,6 +1,7 @@
 #include "Commands.h"
 
 #include "SayCommand.h"
+#include "ChooserCommands.h"
 
 #include <vector>
 
@@ -10,6 +11,8 @@ namespace {
 // One entry per command; each subsystem that offers a command adds its line here.
 const std::vector<Command> kCommands = {
     {"say", "say [--wav DATEI] ZEILE...", runSay, false},
+    {"lookup", "lookup [--pair DeEn|DeFr|DeGr|DeIt|DeSp | --page DATEI] [--foreign] WORT", runLookupCommand},
+    {"import-freedict", "import-freedict INDEX DICT.DZ ZIEL.txt [SPRACHE]", runImportFreedictCommand},
 };
 } // namespace
 

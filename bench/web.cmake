@@ -1,0 +1,7 @@
+# The browser control and the dictionary page (needs the imported DeEn and the page T2).
+ortelia_add_bench(bench_web SOURCES ${CMAKE_CURRENT_LIST_DIR}/web/LookupBench.cpp LIBS ortelia_chooser)
+add_dependencies(bench_web ortelia)
+
+# "ortelia lookup hallo" as a whole process beside dictd's client for the same word.
+configure_file(${CMAKE_CURRENT_LIST_DIR}/web/lookup-process.sh ${CMAKE_BINARY_DIR}/bench/bench_web_process
+               COPYONLY FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE)

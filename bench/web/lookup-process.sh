@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# "ortelia lookup hallo" as a whole process, beside the dictd client answering the same word from
+# the same FreeDict data (a private dictd on a spare local port). Medians of N runs (default 31).
+set -uo pipefail
+HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+EXE="$HERE/../Ortelia/ortelia"
+N="${N:-31}"
+FREEDICT="${FREEDICT:-/usr/share/dictd}"
+PORT="${DICTD_PORT:-26280}"
+
+# Median of microsecond values, printed in milliseconds.
+median_ms() {
+  sort -n | awk '{v[NR] = $1} END {m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "%.1f", m / 1000}'
+}
+time_runs() {
+  for _ in $(seq "$N"); do
+    local start end
+    start=$(date +%s%N)
+    "$@" >/dev/null 2>&1
+    end=$(date +%s%N)
+    echo $(((end - start) / 1000))
+  done | median_ms
+}
+
+"$EXE" lookup hallo >/dev/null 2>&1  # warm the file cache
+ortelia_ms=$(time_runs "$EXE" lookup hallo)
+echo "ortelia lookup hallo:                       median ${ortelia_ms} ms (${N} runs)"
+
+if ! command -v dictd >/dev/null || ! command -v dict >/dev/null; then
+  echo "dictd or dict not installed: no comparison"
+  exit 0
+fi
+work=$(mktemp -d)
+cat >"$work/dictd.conf" <<CONF
+global { listen_to 127.0.0.1 port $PORT }
+database fd-deu-eng { data "$FREEDICT/freedict-deu-eng.dict.dz" index "$FREEDICT/freedict-deu-eng.index" }
+CONF
+chmod 755 "$work"
+touch "$work/dictd.log"
+chmod 666 "$work/dictd.log"
+dictd -c "$work/dictd.conf" -L "$work/dictd.log" --pid-file "$work/dictd.pid"
+answered=no
+for _ in $(seq 100); do
+  if dict -h localhost -p "$PORT" -d fd-deu-eng hallo 2>/dev/null | grep -q Hello; then
+    answered=yes
+    break
+  fi
+  sleep 0.1
+done
+if [ "$answered" != yes ]; then
+  echo "dictd did not answer on port $PORT: no comparison"
+  [ -s "$work/dictd.pid" ] && kill "$(cat "$work/dictd.pid")"
+  rm -rf "$work"
+  exit 0
+fi
+dict_ms=$(time_runs dict -h localhost -p "$PORT" -d fd-deu-eng hallo)
+[ -s "$work/dictd.pid" ] && kill "$(cat "$work/dictd.pid")"
+rm -rf "$work"
+echo "dict -h localhost -p $PORT -d fd-deu-eng hallo: median ${dict_ms} ms (${N} runs)"
+awk -v a="$ortelia_ms" -v b="$dict_ms" 'BEGIN { if (b > 0) printf "ratio ortelia / dict: %.1f\n", a / b }'

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QDir>
+#include <QStringList>
+
+namespace ortelia {
+
+// ortelia lookup [--pair DeEn|DeFr|DeGr|DeIt|DeSp | --page FILE] [--foreign] WORD
+// Looks the word up through a browser control and dictionary page as the windows do and prints
+// Textfeld2, Textfeld and Textfeld3, one per line. 0 when the page answered, 1 when it found
+// nothing, 2 on a wrong call.
+int runLookupCommand(const QStringList &args, const QDir &startDir);
+
+// ortelia import-freedict INDEX DICT.DZ OUT.txt [LANGUAGE]
+// Imports a FreeDict German database; without LANGUAGE the name comes from the catalogue entry
+// of OUT's file name.
+int runImportFreedictCommand(const QStringList &args, const QDir &startDir);
+
+} // namespace ortelia

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "TextRoutines.h"
+
+#include <QString>
+
+namespace ortelia {
+
+class WebBrowser;
+
+// Looks a word up on a dictionary page: German to foreign writes Forms(0).SuchDeu and presses
+// Forms(0).suchenfeld; foreign to German writes Forms(0).SuchEng and presses englichsuche.
+void LookUpOnPage(WebBrowser &browser, const QString &word, TextDirection direction);
+
+// The page's answer in Forms(1).
+struct LookupAnswer {
+    QString translation;  // Textfeld2
+    QString german;       // Textfeld
+    QString note;         // Textfeld3
+};
+LookupAnswer readLookupAnswer(const WebBrowser &browser);
+
+} // namespace ortelia

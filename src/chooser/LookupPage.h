@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+namespace ortelia {
+
+// The lookup page that the dictionary chooser writes for a dictionary (and the build writes as
+// T2 to T6): head template, data source line, tail template.
+namespace LookupPage {
+
+// The page head (the chooser's hidden Text2): styles, search script, forms, hit table, and the
+// opening of the data object, up to its DataURL parameter.
+QString head();
+// The two fixed pieces of the data source line (the chooser's labels Label2 and Label3).
+QString label2();
+QString label3();
+// Label2 + name + Label3: for "DeEn", <param name="DataURL" value="DeEn.txt">. The name is
+// written as an attribute value (an "&", quote or angle bracket in it is escaped).
+QString dataSourceLine(const QString &name);
+// The page tail (the chooser's hidden Text3).
+QString tail();
+// Head + data source line + tail + CR LF.
+QString text(const QString &name);
+// Writes the page for the dictionary name to path (Windows-1252), replacing it atomically.
+bool write(const QString &path, const QString &name);
+
+} // namespace LookupPage
+} // namespace ortelia

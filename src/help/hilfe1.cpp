@@ -1,0 +1,261 @@
+#include "hilfe1.h"
+#include "ui_hilfe1.h"
+
+#include "HoverHelp.h"
+#include "ProgramFolder.h"
+#include "Shell.h"
+#include "SpeechPage.h"
+#include "VoiceLines.h"
+#include "WebBrowser.h"
+#include "WindowRegistry.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QStyle>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace ortelia {
+
+namespace {
+
+constexpr int kNormalWidth = 8595 / 15;   // twips to pixels
+constexpr int kEnlargedWidth = 10500 / 15;
+
+// Presses a named button of another window, if that window and button exist.
+void pressButton(const QString &window, const QString &button)
+{
+    if (auto *b = WindowRegistry::control<QAbstractButton>(window, button))
+        b->click();
+}
+
+} // namespace
+
+hilfe1::hilfe1(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::hilfe1>())
+{
+    ui->setupUi(this);
+    setWindowFlag(Qt::Window);
+    resize(kNormalWidth, height());
+
+    WebBrowser1 = new WebBrowser(ui->pageHost);
+    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+    auto *pageLayout = new QVBoxLayout(ui->pageHost);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+    pageLayout->addWidget(WebBrowser1);
+    SpeechPage::load(*WebBrowser1, QStringLiteral("blank.htm"));
+    ui->Label2->hide();
+
+    ui->Picture1S->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+    ui->Image1->setIcon(style()->standardIcon(QStyle::SP_MediaStop));
+    ui->Image3->setIcon(style()->standardIcon(QStyle::SP_MediaPause));
+    ui->Image4->setIcon(style()->standardIcon(QStyle::SP_MediaSeekForward));
+    ui->Image5->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+    ui->Image7->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+
+    connect(ui->pla, &QPushButton::clicked, this, [this] {
+        readAloud();
+        ui->pla->setEnabled(false);
+    });
+    connect(ui->Picture1S, &QToolButton::clicked, this, &hilfe1::readAloud);
+    connect(ui->stop, &QPushButton::clicked, this, [this] { pressOnBothPages(QStringLiteral("stop")); });
+    connect(ui->Image1, &QToolButton::clicked, this, [this] { pressOnBothPages(QStringLiteral("stop")); });
+    connect(ui->Image3, &QToolButton::clicked, this, [this] { pressOnBothPages(QStringLiteral("pause")); });
+    connect(ui->Image4, &QToolButton::clicked, this, [this] { pressOnBothPages(QStringLiteral("Weiter")); });
+    connect(ui->Image5, &QToolButton::clicked, this, [this] { pressOnBothPages(QStringLiteral("Nochmal")); });
+    connect(ui->Image7, &QToolButton::clicked, this, &hilfe1::readClipboardAloud);
+    connect(ui->Check1, &QCheckBox::toggled, this, [this](bool on) {
+        if (on)
+            readAloud();
+    });
+    connect(ui->Label3, &QPushButton::clicked, this, &hilfe1::enlarge);
+    connect(ui->Label4, &QPushButton::clicked, this, &hilfe1::normalView);
+    connect(ui->Label1, &QPushButton::clicked, this, [this] {
+        setHelpText(QStringLiteral("F2,Play. F3,Pause. F4,Stop. F5,Weiter. F6,Nochmal."));
+    });
+    connect(ui->Label6, &QPushButton::clicked, this, &hilfe1::openDescription);
+    connect(ui->Command1, &QPushButton::clicked, this, [] { pressButton(QStringLiteral("Form3"), QStringLiteral("Hilfe")); });
+    connect(ui->beende3, &QPushButton::clicked, this, &QWidget::hide);
+
+    // The update windows come with their own part of the program; until then their buttons stay away.
+    const bool haveUpdates = WindowRegistry::isRegistered(QStringLiteral("up1"));
+    const bool haveSchedule = WindowRegistry::isRegistered(QStringLiteral("zeit"));
+    ui->updates->setVisible(haveUpdates);
+    connect(ui->updates, &QPushButton::clicked, this, [] {
+        if (QWidget *up = WindowRegistry::window(QStringLiteral("up1"))) {
+            up->show();
+            if (auto *timer = up->findChild<QTimer *>(QStringLiteral("Timer5")))
+                timer->start();
+        }
+    });
+    connect(ui->zeiteinstellung, &QPushButton::clicked, this, [] {
+        if (QWidget *zeit = WindowRegistry::window(QStringLiteral("zeit"))) {
+            zeit->show();
+            pressButton(QStringLiteral("zeit"), QStringLiteral("Command14"));
+        }
+    });
+    ui->zeiteinstellung->setProperty("available", haveSchedule);
+
+    ui->HLabel1->installEventFilter(this);
+    ui->Label2->installEventFilter(this);
+    setMouseTracking(true);
+    installEventFilter(this);
+    attachHoverTexts();
+}
+
+hilfe1::~hilfe1() = default;
+
+void hilfe1::attachHoverTexts()
+{
+    auto helpAndDescription = [this](QWidget *control, const QString &text, QColor highlight,
+                                     std::function<void()> more = {}) {
+        HoverHelp::Options options;
+        options.highlight = highlight;
+        options.onFocus = true;
+        options.alsoDo = [this, text, more] {
+            setHelpAndDescription(text);
+            if (more)
+                more();
+        };
+        HoverHelp::attach(control, text, options);
+    };
+    helpAndDescription(ui->updates,
+                       QStringLiteral("Neue Wörterbuch Updates über das Internet durchführen. Sucht neue "
+                                      "Wörterbücher. Dazu muß eine Internet-Verbindung bestehen !"),
+                       HoverHelp::yellow(), [this] {
+                           if (ui->zeiteinstellung->property("available").toBool())
+                               ui->zeiteinstellung->show();
+                       });
+    helpAndDescription(ui->zeiteinstellung,
+                       QStringLiteral("Updates Zeiteinstellung täglich oder monatlich, Wörterbuch Updates über das "
+                                      "Internet durchführen.  Dazu muß eine Internet-Verbindung bestehen !"),
+                       HoverHelp::lightYellow());
+    HoverHelp::attach(ui->Label3, QStringLiteral("Schrift größer machen!"));
+    HoverHelp::attach(ui->Label4, QStringLiteral("Schrift kleiner machen!"));
+    HoverHelp::attach(ui->Label6, QStringLiteral("Programm Beschreibung:"));
+    HoverHelp::Options focusOnly;
+    focusOnly.onFocus = true;
+    HoverHelp::attach(ui->Command1, QStringLiteral("Programm Beschreibung:"), focusOnly);
+    HoverHelp::Options exitOptions;
+    exitOptions.highlight = HoverHelp::lightRed();
+    HoverHelp::attach(ui->beende3, QStringLiteral("Hilfe Fenster schließen!!"), exitOptions);
+}
+
+void hilfe1::setHelpText(const QString &text)
+{
+    if (text == ui->HLabel1->text())
+        return;
+    ui->HLabel1->setText(text);
+    ui->Label2->setText(text);
+    if (ui->Check1->isChecked())
+        readAloud();
+}
+
+void hilfe1::setHelpAndDescription(const QString &text)
+{
+    // The main window's reading text shows the same explanation.
+    if (QWidget *main = WindowRegistry::existing(QStringLiteral("Form3"))) {
+        if (auto *label = main->findChild<QLabel *>(QStringLiteral("Label1")))
+            label->setText(text);
+    }
+}
+
+void hilfe1::readAloud()
+{
+    List1 << QString(VoiceLines::kHelpVoice) << ui->HLabel1->text();
+    SpeakText(List1);
+}
+
+void hilfe1::pressOnBothPages(const QString &button)
+{
+    WebBrowser1->click(0, button);
+    if (WebBrowser *main = SpeechPage::mainPage())
+        main->click(0, button);
+}
+
+void hilfe1::readClipboardAloud()
+{
+    const QString main = QStringLiteral("Form3");
+    pressButton(main, QStringLiteral("EINFUEGEN"));
+    pressButton(main, QStringLiteral("speicherZ"));
+    pressButton(main, QStringLiteral("sprech"));
+}
+
+void hilfe1::openDescription()
+{
+    Shell::openDocument(ProgramFolder::path(QStringLiteral("hilfe-t/bild+text.html")));
+}
+
+void hilfe1::enlarge()
+{
+    ui->Label2->setText(ui->HLabel1->text());
+    ui->HLabel1->hide();
+    ui->Label2->show();
+    ui->Label4->show();
+    ui->Label3->hide();
+    resize(kEnlargedWidth, height());
+}
+
+void hilfe1::normalView()
+{
+    ui->Label2->setText(ui->HLabel1->text());
+    ui->HLabel1->show();
+    ui->Label3->show();
+    ui->Label2->hide();
+    ui->Label4->hide();
+    resize(kNormalWidth, height());
+}
+
+bool hilfe1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease) {
+        if (watched == ui->HLabel1)
+            enlarge();
+        else if (watched == ui->Label2)
+            normalView();
+    } else if (watched == this && event->type() == QEvent::MouseMove) {
+        ui->zeiteinstellung->hide();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void hilfe1::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        WindowRegistry::unload(QStringLiteral("hilfe1"));
+        break;
+    case Qt::Key_F1:
+        show();
+        break;
+    case Qt::Key_F2:
+        ui->Picture1S->click();
+        break;
+    case Qt::Key_F3:
+        ui->Image1->click();
+        break;
+    case Qt::Key_F4:
+        ui->Image3->click();
+        break;
+    case Qt::Key_F5:
+        ui->Image4->click();
+        break;
+    case Qt::Key_F6:
+        ui->Image5->click();
+        break;
+    case Qt::Key_F7:
+        ui->Image7->click();
+        break;
+    case Qt::Key_F8:
+        ui->Check1->setChecked(false);
+        break;
+    case Qt::Key_F11:
+        ui->Check1->setChecked(true);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+} // namespace ortelia

@@ -1,0 +1,56 @@
+// The main window's browser controls: the dictionary page of the translator and the speech
+// page "sp", through which the whole program speaks.
+
+#include "Form3.h"
+
+#include "ui_Form3.h"
+
+#include "LookUpOnPage.h"
+#include "SpeechEngine.h"
+#include "SpeechPage.h"
+#include "WaveOutVolume.h"
+#include "WebBrowser.h"
+
+namespace ortelia {
+
+void Form3::loadSpeechPage()
+{
+    SpeechPage::load(*ui->Browser, QStringLiteral("sp"));
+    SpeechPage::setMainPage(ui->Browser);
+}
+
+void Form3::releaseSpeechPage()
+{
+    if (SpeechPage::mainPage() == ui->Browser)
+        SpeechPage::setMainPage(nullptr);
+}
+
+void Form3::pressSpeechButton(const QString &button)
+{
+    if (WebBrowser *page = SpeechPage::mainPage())
+        page->click(0, button);
+}
+
+QString Form3::lookUp(const QString &word, Direction direction)
+{
+    const bool german = direction == Direction::German;
+    LookUpOnPage(*ui->WebBrowser1, word, german ? TextDirection::German : TextDirection::Foreign);
+    return ui->WebBrowser1->value(0, german ? QStringLiteral("SuchDeu") : QStringLiteral("SuchEng"));
+}
+
+std::optional<QString> Form3::pageResult(const QString &field) const
+{
+    // Without a loaded page the labels keep what they show.
+    if (!ui->WebBrowser1->hasMember(1, field))
+        return std::nullopt;
+    return ui->WebBrowser1->value(1, field);
+}
+
+void Form3::applyVolume()
+{
+    const StereoGain gain =
+        GainFromWaveOutVolume(WaveOutVolume(ui->HScroll1->value(), ui->HScroll2->value()));
+    SpeechEngine::instance().setOutputGains(gain.left, gain.right);
+}
+
+} // namespace ortelia

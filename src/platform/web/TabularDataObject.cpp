@@ -1,0 +1,94 @@
+#include "TabularDataObject.h"
+
+#include "ProgramFolder.h"
+
+#include <QUrl>
+
+namespace ortelia::web {
+
+namespace {
+
+bool truth(const QString &text)
+{
+    const QString t = text.trimmed().toLower();
+    return t == QLatin1String("true") || t == QLatin1String("1") || t == QLatin1String("yes");
+}
+
+} // namespace
+
+QString TabularDataObject::classId() { return QStringLiteral("clsid:333C7BC4-460F-11D0-BC04-0080C7055A83"); }
+
+TabularDataObject::TabularDataObject(const QMap<QString, QString> &params, const QString &pageDir,
+                                     QObject *parent)
+    : QObject(parent), m_pageDir(pageDir)
+{
+    for (auto it = params.begin(); it != params.end(); ++it) {
+        const QString name = it.key().toLower();
+        if (name == QLatin1String("dataurl"))
+            m_dataUrl = it.value();
+        else if (name == QLatin1String("useheader"))
+            m_useHeader = truth(it.value());
+        else if (name == QLatin1String("fielddelim"))
+            setFieldDelim(it.value());
+        else if (name == QLatin1String("casesensitive"))
+            m_caseSensitive = truth(it.value());
+        else if (name == QLatin1String("filter"))
+            m_filter = it.value();
+    }
+    load();
+    m_selection = m_data->select(m_filter, m_caseSensitive);
+    m_position = m_selection.size() > 0 ? 0 : -1;
+}
+
+void TabularDataObject::setFieldDelim(const QString &delimiter)
+{
+    if (!delimiter.isEmpty())
+        m_delimiter = delimiter.front();
+}
+
+void TabularDataObject::load()
+{
+    const QString key = m_dataUrl + QChar(0) + m_delimiter + (m_useHeader ? u'1' : u'0');
+    if (m_data && key == m_loadedFrom)
+        return;
+    m_loadedFrom = key;
+    QString path;
+    const QUrl url(m_dataUrl);
+    if (url.isLocalFile())
+        path = url.toLocalFile();
+    else if (!m_dataUrl.contains(QLatin1String("://")) && !m_dataUrl.trimmed().isEmpty())
+        path = ProgramFolder::resolve(m_pageDir, m_dataUrl.trimmed());
+    m_data = TabularDataCache::load(path, m_delimiter, m_useHeader);
+}
+
+void TabularDataObject::Reset()
+{
+    load();
+    m_selection = m_data->select(m_filter, m_caseSensitive);
+    m_position = m_selection.size() > 0 ? 0 : -1;
+    emit recordChanged();
+}
+
+void TabularDataObject::moveTo(int position)
+{
+    const int count = m_selection.size();
+    m_position = count == 0 ? -1 : qBound(0, position, count - 1);
+    emit recordChanged();
+}
+
+void TabularDataObject::setAbsolutePosition(int position) { moveTo(position - 1); }
+void TabularDataObject::MoveFirst() { moveTo(0); }
+void TabularDataObject::MoveNext() { moveTo(m_position + 1); }
+void TabularDataObject::MovePrevious() { moveTo(m_position - 1); }
+void TabularDataObject::MoveLast() { moveTo(m_selection.size() - 1); }
+
+QString TabularDataObject::field(const QString &column) const { return fieldAt(m_position, column); }
+
+QString TabularDataObject::fieldAt(int position, const QString &column) const
+{
+    if (position < 0 || position >= m_selection.size())
+        return QString();
+    return m_data->field(m_selection.record(position), m_data->column(column)).toString();
+}
+
+} // namespace ortelia::web

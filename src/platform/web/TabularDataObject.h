@@ -1,0 +1,81 @@
+#pragma once
+
+#include "TabularData.h"
+
+#include <QMap>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+namespace ortelia::web {
+
+// The tabular data object of the pages (<object classid="clsid:333C7BC4-...">): a delimited text
+// file (param DataURL, relative to the page; UseHeader; FieldDelim), filtered by Filter when
+// Reset() is called. Elements with datasrc="#id" datafld="column" show the current record.
+// Matching ignores case unless the param CaseSensitive is "true".
+class TabularDataObject : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QString DataURL READ dataUrl WRITE setDataUrl)
+    Q_PROPERTY(bool UseHeader READ useHeader WRITE setUseHeader)
+    Q_PROPERTY(QString FieldDelim READ fieldDelim WRITE setFieldDelim)
+    Q_PROPERTY(bool CaseSensitive READ caseSensitive WRITE setCaseSensitive)
+    Q_PROPERTY(QString Filter READ filter WRITE setFilter)
+    Q_PROPERTY(int recordCount READ recordCount)
+    Q_PROPERTY(int RecordCount READ recordCount)
+    Q_PROPERTY(int AbsolutePosition READ absolutePosition WRITE setAbsolutePosition)
+    Q_PROPERTY(QObject *recordset READ recordset CONSTANT)
+public:
+    static QString classId();
+
+    TabularDataObject(const QMap<QString, QString> &params, const QString &pageDir, QObject *parent = nullptr);
+
+    QString dataUrl() const { return m_dataUrl; }
+    void setDataUrl(const QString &url) { m_dataUrl = url; }
+    bool useHeader() const { return m_useHeader; }
+    void setUseHeader(bool on) { m_useHeader = on; }
+    QString fieldDelim() const { return QString(m_delimiter); }
+    void setFieldDelim(const QString &delimiter);
+    bool caseSensitive() const { return m_caseSensitive; }
+    void setCaseSensitive(bool on) { m_caseSensitive = on; }
+    QString filter() const { return m_filter; }
+    void setFilter(const QString &filter) { m_filter = filter; }
+
+    int recordCount() const { return m_selection.size(); }
+    // 1-based position of the current record; 0 when there is none.
+    int absolutePosition() const { return m_position + 1; }
+    void setAbsolutePosition(int position);
+    QObject *recordset() { return this; }
+
+    // Re-reads the file if its name or format changed, applies the filter, goes to the first record.
+    Q_INVOKABLE void Reset();
+    Q_INVOKABLE void MoveFirst();
+    Q_INVOKABLE void MoveNext();
+    Q_INVOKABLE void MovePrevious();
+    Q_INVOKABLE void MoveLast();
+    // The current record's value of a column; "" when there is no current record or column.
+    Q_INVOKABLE QString field(const QString &column) const;
+    // The value of a column in the position-th record of the filtered set (0-based).
+    QString fieldAt(int position, const QString &column) const;
+
+signals:
+    // The current record changed: bound elements show another record.
+    void recordChanged();
+
+private:
+    void load();
+    void moveTo(int position);
+
+    QString m_pageDir;
+    QString m_dataUrl;
+    bool m_useHeader = false;
+    QChar m_delimiter = QLatin1Char(',');
+    bool m_caseSensitive = false;
+    QString m_filter;
+    QString m_loadedFrom;
+    std::shared_ptr<const TabularData> m_data;
+    Selection m_selection;
+    int m_position = -1;
+};
+
+} // namespace ortelia::web

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QObject>
+
+// The lookup page: its bytes, its names, its search (also the 64,572 rule) on the test dictionaries.
+class LookupPageTest : public QObject {
+    Q_OBJECT
+private slots:
+    void writtenPageBytes();
+    void pageNamesAndLook();
+    void germanAndForeignSearch();
+    void wildcardAndHitTable();
+    void emptySearchAndFilterInput();
+    void hitListLimit64572();
+    void everyPairPageAnswersInItsLanguage();
+    void badDictionariesGiveEmptyAnswers();
+};
+
+// The dictionaries built from FreeDict and the lookup command on them.
+class RealDictionaryTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void filesFollowTheDictionaryRules();
+    void pagesAnswerFromRealData();
+    void lookupCommand();
+};
+
+// The FreeDict import on small dictd databases made by the test.
+class FreedictImportTest : public QObject {
+    Q_OBJECT
+private slots:
+    void importsKeysTranslationsAndOrder();
+    void otherScriptsAreWrittenAsUtf8();
+    void keepsTheMostUsefulKeys();
+    void badDatabasesAreReported();
+};

@@ -1,0 +1,196 @@
+#include "ChooserTests.h"
+
+#include "ChooserCommands.h"
+#include "DictionaryFile.h"
+#include "FreedictImport.h"
+#include "TextFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <zlib.h>
+
+using namespace ortelia;
+
+namespace {
+
+QByteArray base64Number(qint64 value)
+{
+    static const char digits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    QByteArray out;
+    do {
+        out.prepend(digits[value % 64]);
+        value /= 64;
+    } while (value > 0);
+    return out;
+}
+
+// A dictd database: index lines "headword TAB offset TAB length" and the gzip-packed texts.
+struct Database {
+    QTemporaryDir dir;
+    QString index() const { return dir.filePath(QStringLiteral("test.index")); }
+    QString dict() const { return dir.filePath(QStringLiteral("test.dict.dz")); }
+    QString out(const QString &name = QStringLiteral("DeEn.txt")) const { return dir.filePath(name); }
+};
+
+void makeDatabase(const Database &db, const QList<QPair<QString, QString>> &entries, const QByteArray &extraIndex = {})
+{
+    QByteArray data, index;
+    for (const auto &[headword, text] : entries) {
+        const QByteArray bytes = text.toUtf8();
+        index += headword.toUtf8() + '\t' + base64Number(data.size()) + '\t' + base64Number(bytes.size()) + '\n';
+        data += bytes;
+    }
+    index += extraIndex;
+    QFile f(db.index());
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(index);
+    f.close();
+    gzFile gz = gzopen(db.dict().toLocal8Bit().constData(), "wb");
+    QVERIFY(gz);
+    gzwrite(gz, data.constData(), unsigned(data.size()));
+    gzclose(gz);
+}
+
+QStringList entryLines(const QString &path)
+{
+    const DictionarySections sections = readDictionarySections(path);
+    if (sections.failure)
+        return {QStringLiteral("FAILURE")};
+    QStringList lines;
+    for (const QStringList &section : sections.sections)
+        lines << section;
+    return lines;
+}
+
+} // namespace
+
+void FreedictImportTest::importsKeysTranslationsAndOrder()
+{
+    Database db;
+    makeDatabase(db, {
+        {"", "00-database-info\nDescription of the database\n"},
+        {"hallo", "Hallo! /hˈaloː/ <int>\nHello! <int>, Hi! <int> [Br.]\n   Synonyms: {Servus!}\n\n"},
+        {"haus", "Haus /hˈaʊs/ <neut, n, sg>\n [adm.] establishment <n>, institution <n>\n"},
+        {"haus", "Haus /hˈaʊs/ <neut, n, sg>\nhouse <n>, home\n      \"ein Haus bauen\"  - build a house\n"
+                 "      \"Haus und Hof\"  - house and home\n"},
+        {"haus", "Haus… /hˈaʊs/ <adj>\ndomestic <adj>\n"},
+        {"schlag", "Schlag /ʃlak/\n1. blow 2.\nzu einem Zweck\n 3.\nnoch etwas\n2. stroke, beat\nanderes\n"},
+        {"thema", "Thema /ˈteːma/\n [Thema; Frage] topic <n>; subject (matter) <n>\n"},
+        {"aeneis", "'Aeneis' /x/\n'Aeneid'\n"},
+        {"wurzel", "Wurzel /x/\n√2, root\n"},
+        {"ärger", "Ärger /ˈɛʁɡɐ/\nanger, annoyance\n"},
+        {"arm", "arm /arm/ <adj>\npoor\n"},
+        {"ab fahren", "(ab)fahren /x/\nleave\n"},
+        {"kaputt", "kaputt /x/\n"},
+        {"ding", "Ding /x/\n   Synonym: {Sache}\n"},
+    }, "weit\tZZZZZ\tB\nkaputt2\t!!\tB\n");
+    const FreedictImportResult result = importFreedict(db.index(), db.dict(), db.out(), QStringLiteral("Englisch"));
+    QVERIFY2(result.error.isEmpty(), qPrintable(result.error));
+    QVERIFY(!result.utf8);
+    QCOMPARE(result.keys, 10);
+    QCOMPARE(entryLines(db.out()), QStringList({
+        "oberestextfeld;unterestextfeld;zusatztextfeld",
+        "??;Deutsch;Englisch",
+        "(ab)fahren;leave;",
+        "aeneis;Aeneid;",
+        "ärger;anger;annoyance",
+        "arm;poor;",
+        "hallo;hello;hi",
+        "haus;house;home, establishment, institution, domestic",
+        "schlag;blow;stroke, beat",
+        "thema;topic;subject",
+        "wurzel;root;",
+    }));
+    const QByteArray bytes = [&] {
+        QFile f(db.out());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    QVERIFY(bytes.contains("\xE4rger;anger"));  // Windows-1252
+    QCOMPARE(bytes.count(QByteArray(8, '\\') + "\r\n"), 3);
+    QVERIFY(bytes.endsWith("wurzel;root;\r\n"));
+
+    // The command takes the language name from the catalogue when none is given.
+    QCOMPARE(runImportFreedictCommand({db.index(), db.dict(), QStringLiteral("DeIt.txt")}, QDir(db.dir.path())), 0);
+    QCOMPARE(entryLines(db.out(QStringLiteral("DeIt.txt"))).value(1), QStringLiteral("??;Deutsch;Italienisch"));
+    QCOMPARE(runImportFreedictCommand({db.index(), db.dict(), QStringLiteral("Eigen.txt")}, QDir(db.dir.path())), 2);
+    QCOMPARE(runImportFreedictCommand({db.index(), db.dict(), QStringLiteral("Eigen.txt"), QStringLiteral("Englisch")},
+                                      QDir(db.dir.path())),
+             0);
+    QCOMPARE(runImportFreedictCommand({db.index()}, QDir(db.dir.path())), 2);
+}
+
+void FreedictImportTest::otherScriptsAreWrittenAsUtf8()
+{
+    Database db;
+    makeDatabase(db, {
+        {"haus", "Haus /haʊ̯s/ <n, neut>\n1. σπίτι, οίκος 2.\nzu einem bestimmten Zweck erbautes Gebäude\n"},
+        {"hallo", "hallo /haˈloː/ <interjection>\nγεια\nals Grußwort\n"},
+        {"auto", "Auto /x/\nauto\n"},
+    });
+    const FreedictImportResult result = importFreedict(db.index(), db.dict(), db.out(QStringLiteral("DeGr.txt")),
+                                                       QStringLiteral("Griechisch"));
+    QVERIFY(result.error.isEmpty());
+    QVERIFY(result.utf8);
+    QFile f(db.out(QStringLiteral("DeGr.txt")));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+    QCOMPARE(entryLines(f.fileName()).mid(1), QStringList({"??;Deutsch;Griechisch", "auto;auto;", "hallo;γεια;",
+                                                          "haus;σπίτι;οίκος"}));
+}
+
+void FreedictImportTest::keepsTheMostUsefulKeys()
+{
+    Database db;
+    QList<QPair<QString, QString>> entries = {
+        {"haus", "Haus /x/\nhouse\n      \"das Haus ist gross\"  - the house is big\n"
+                 "      \"ins Haus gehen\"  - go into the house\n"},
+        {"ist", "ist /x/\nis\n      \"das ist gut\"  - that is good\n"}};
+    for (int i = 0; i < 40; ++i)
+        entries.append(qMakePair(QStringLiteral("eine sehr lange wendung nummer %1").arg(i),
+                                 QStringLiteral("eine sehr lange Wendung Nummer %1 /x/\na very long phrase\n").arg(i)));
+    for (int i = 0; i < 40; ++i)
+        entries.append(qMakePair(QStringLiteral("donaudampfschifffahrtsgesellschaft%1").arg(i),
+                                 QStringLiteral("Donaudampfschifffahrtsgesellschaft%1 /x/\nsteamship company\n").arg(i)));
+    makeDatabase(db, entries);
+    const FreedictImportResult result = importFreedict(db.index(), db.dict(), db.out(), QStringLiteral("Englisch"), 3);
+    QVERIFY(result.error.isEmpty());
+    QCOMPARE(result.keys, 3);
+    QCOMPARE(entryLines(db.out()).mid(2), QStringList({"haus;house;", "ist;is;"}));
+
+    // Sections stay even: 82 keys and the header in four parts.
+    QVERIFY(importFreedict(db.index(), db.dict(), db.out(), QStringLiteral("Englisch")).error.isEmpty());
+    const DictionarySections sections = readDictionarySections(db.out());
+    QVERIFY(!sections.failure);
+    for (const QStringList &section : sections.sections)
+        QVERIFY(section.size() >= 20 && section.size() <= 22);
+}
+
+void FreedictImportTest::badDatabasesAreReported()
+{
+    Database db;
+    makeDatabase(db, {{"hallo", "Hallo /x/\nhello\n"}});
+    QVERIFY(!importFreedict(db.dir.filePath(QStringLiteral("fehlt.index")), db.dict(), db.out(), QStringLiteral("E")).error.isEmpty());
+    QVERIFY(!importFreedict(db.index(), db.dir.filePath(QStringLiteral("fehlt.dz")), db.out(), QStringLiteral("E")).error.isEmpty());
+    QVERIFY(!QFile::exists(db.out()));
+
+    // A damaged data file.
+    QFile dz(db.dict());
+    QVERIFY(dz.open(QIODevice::ReadWrite));
+    QByteArray bytes = dz.readAll();
+    for (qsizetype i = 12; i < bytes.size(); ++i)
+        bytes[i] = char(bytes[i] ^ 0x5A);
+    dz.seek(0);
+    dz.write(bytes);
+    dz.close();
+    QVERIFY(!importFreedict(db.index(), db.dict(), db.out(), QStringLiteral("E")).error.isEmpty());
+    QVERIFY(!QFile::exists(db.out()));
+
+    // An index that points nowhere.
+    Database empty;
+    makeDatabase(empty, {}, "nichts\tZZZZ\tZZ\n\n\t\t\nkaputt\n");
+    QVERIFY(!importFreedict(empty.index(), empty.dict(), empty.out(), QStringLiteral("E")).error.isEmpty());
+    QVERIFY(!QFile::exists(empty.out()));
+}

@@ -1,0 +1,351 @@
+#include "ChooserTests.h"
+
+#include "Catalogue.h"
+#include "LookUpOnPage.h"
+#include "LookupPage.h"
+#include "ProgramFolder.h"
+#include "TestSupport.h"
+#include "TextFile.h"
+#include "WebBrowser.h"
+
+#include <QFile>
+#include <QTest>
+#include <QTextBrowser>
+
+using namespace ortelia;
+using ortelia::test::TempProgramFolder;
+
+namespace {
+
+const QByteArray kTail = "\r\n\r\n  <param name=\"UseHeader\" value=\"true\">\r\n  <param name=\"FieldDelim\" value=\";\">\r\n"
+                         "</object>\r\n</font></p>\r\n\r\n</body>\r\n</html>\r\n";
+
+QString script(WebBrowser &browser, const QString &code) { return browser.evaluateScript(code).toString(); }
+
+QString hits(WebBrowser &browser) { return script(browser, QStringLiteral("document.getElementById('Treffer').innerText")); }
+
+bool tableShown(WebBrowser &browser)
+{
+    return script(browser, QStringLiteral("Anzeigetabelle2M.style.display")) != QLatin1String("none");
+}
+
+// Writes the chooser's page for a dictionary into TranslateDeGb and loads it.
+void openPage(WebBrowser &browser, const QString &dictionary)
+{
+    const QString page = ProgramFolder::path(QStringLiteral("TranslateDeGb/sysx"));
+    QVERIFY(LookupPage::write(page, dictionary));
+    browser.navigate(page);
+}
+
+void writeDictionary(const QString &name, const QStringList &entries)
+{
+    QStringList lines = {QStringLiteral("oberestextfeld;unterestextfeld;zusatztextfeld")};
+    lines << entries;
+    QVERIFY(TextFile::writeLines(ProgramFolder::path(QStringLiteral("TranslateDeGb/") + name + QStringLiteral(".txt")),
+                                 lines));
+}
+
+} // namespace
+
+void LookupPageTest::writtenPageBytes()
+{
+    QCOMPARE(LookupPage::dataSourceLine(QStringLiteral("DeEn")), QStringLiteral("<param name=\"DataURL\" value=\"DeEn.txt\">"));
+    QCOMPARE(LookupPage::label2() + QStringLiteral("X") + LookupPage::label3(), LookupPage::dataSourceLine(QStringLiteral("X")));
+    QCOMPARE(LookupPage::tail().toLatin1(), kTail);
+    // A name cannot break out of its attribute.
+    QCOMPARE(LookupPage::dataSourceLine(QStringLiteral("a\"b<c>&d")),
+             QStringLiteral("<param name=\"DataURL\" value=\"a&quot;b&lt;c&gt;&amp;d.txt\">"));
+
+    TempProgramFolder folder;
+    const QString path = folder.file(QStringLiteral("TranslateDeGb/sysx"));
+    QVERIFY(LookupPage::write(path, QStringLiteral("Woerterbuch-Muster")));
+    QVERIFY(LookupPage::write(path, QStringLiteral("DeEn")));  // overwrites
+    const QByteArray bytes = folder.readBytes(QStringLiteral("TranslateDeGb/sysx"));
+    const QByteArray expected =
+        TextFile::encode(LookupPage::head()) + "<param name=\"DataURL\" value=\"DeEn.txt\">" + kTail + "\r\n";
+    QCOMPARE(bytes, expected);
+    QVERIFY(bytes.startsWith("<html>\r\n<head>\r\n"));
+    QVERIFY(bytes.endsWith("</body>\r\n</html>\r\n\r\n"));
+    QVERIFY(LookupPage::head().endsWith(QStringLiteral("<object id=\"Begriffe\" classid=\"clsid:333C7BC4-460F-11D0-BC04-0080C7055A83\">\r\n  ")));
+    // Windows-1252 text with CR LF lines only.
+    QVERIFY(!bytes.startsWith("\xEF\xBB\xBF"));
+    QVERIFY(bytes.contains("&lt;-l\xF6schen&gt;"));
+    QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
+    QCOMPARE(bytes.count('\r'), bytes.count("\r\n"));
+
+    // The pages T2 to T6 of the program folder are made by the same routine.
+    for (const CatalogueEntry &entry : knownDictionaries()) {
+        if (entry.page.isEmpty())
+            continue;
+        const QString name = QStringLiteral("TranslateDeGb/") + QFileInfo(entry.fileName).completeBaseName();
+        QCOMPARE(folder.readBytes(entry.page), TextFile::encode(LookupPage::text(name)));
+    }
+}
+
+void LookupPageTest::pageNamesAndLook()
+{
+    TempProgramFolder folder;
+    WebBrowser browser;
+    openPage(browser, QStringLiteral("DeEn"));
+    QCOMPARE(browser.formCount(), 2);
+    QCOMPARE(browser.title(), QStringLiteral("Woerterbuch"));
+    QCOMPARE(script(browser, QStringLiteral("document.forms[0].name + ',' + document.forms[1].name")),
+             QStringLiteral("Eingabe,WS_Formular"));
+    for (const char *name : {"SuchDeu", "SuchEng", "SuchFra", "SuchIta", "SuchSpa", "suchenfeld", "englichsuche"})
+        QVERIFY2(browser.hasMember(0, QLatin1String(name)), name);
+    for (const char *name : {"Ausgabe", "Textfeld", "Textfeld2", "Textfeld3"})
+        QVERIFY2(browser.hasMember(1, QLatin1String(name)), name);
+    QCOMPARE(script(browser, QStringLiteral("Text.name + ',' + Text2.name")), QStringLiteral("SuchDeu,SuchEng"));
+    QCOMPARE(script(browser, QStringLiteral("var e = document.Eingabe; [e.SuchFra.readOnly, e.SuchIta.readOnly, e.SuchSpa.readOnly,"
+                                            " e.SuchDeu.readOnly].join()")),
+             QStringLiteral("true,true,true,false"));
+    QCOMPARE(browser.value(0, QStringLiteral("suchenfeld")), QStringLiteral("Suchen [ Strg ]"));
+    QCOMPARE(browser.value(0, QStringLiteral("englichsuche")), QStringLiteral("Find [ Pfeil-rechts ]"));
+    QCOMPARE(script(browser, QStringLiteral("var b = []; var el = document.Eingabe.elements;"
+                                            "for (var i = 0; i < el.length; i++) if (el[i].tagName == 'INPUT' && el[i].type != 'text')"
+                                            " b.push(el[i].type + ':' + el[i].value); b.join('|')")),
+             QStringLiteral("reset:Suchen [ Strg ]|reset:Find [ Pfeil-rechts ]|reset:<-suche->|reset:<-löschen>"));
+    QCOMPARE(script(browser, QStringLiteral("document.Eingabe.SuchDeu.style.color + document.Eingabe.SuchDeu.style.backgroundColor"
+                                            " + document.Eingabe.SuchDeu.style.fontSize")),
+             QStringLiteral("#000000#0000001px"));
+    const QString bindings = script(browser, QStringLiteral(
+        "var f = document.WS_Formular; [f.Ausgabe.maxLength, f.Textfeld.dataFld, f.Textfeld.style.textTransform,"
+        " f.Textfeld3.dataFld, f.Textfeld2.dataFld, f.Textfeld2.dataSrc].join()"));
+    QCOMPARE(bindings, QStringLiteral("25,oberestextfeld,lowercase,zusatztextfeld,unterestextfeld,#Begriffe"));
+    QCOMPARE(script(browser, QStringLiteral("Begriffe.DataURL + Begriffe.FieldDelim + Begriffe.UseHeader")),
+             QStringLiteral("DeEn.txt;true"));
+    QVERIFY(!tableShown(browser));
+    QCOMPARE(hits(browser), QString());
+    // The wait box is gone once the page has loaded, and the focus is in SuchDeu.
+    QCOMPARE(script(browser, QStringLiteral("Warten.style.display")), QStringLiteral("none"));
+    QVERIFY(script(browser, QStringLiteral("Warten.innerText")).contains(QStringLiteral("Lade...Woerterbuch")));
+    QCOMPARE(script(browser, QStringLiteral("document.activeElement.name")), QStringLiteral("SuchDeu"));
+    QCOMPARE(script(browser, QStringLiteral("document.body.bgColor + document.body.getAttribute('text')")),
+             QStringLiteral("#000000#FFFF00"));
+    QCOMPARE(script(browser, QStringLiteral("DoOnWord('gesprochen'); document.WS_Formular.Ausgabe.value")),
+             QStringLiteral("gesprochen"));
+    QCOMPARE(browser.findChild<QTextBrowser *>()->contextMenuPolicy(), Qt::NoContextMenu);
+}
+
+void LookupPageTest::germanAndForeignSearch()
+{
+    TempProgramFolder folder;
+    WebBrowser browser;
+    openPage(browser, QStringLiteral("DeEn"));
+
+    LookUpOnPage(browser, QStringLiteral("hallo"), TextDirection::German);
+    LookupAnswer answer = readLookupAnswer(browser);
+    QCOMPARE(answer.translation, QStringLiteral("hello"));
+    QCOMPARE(answer.german, QStringLiteral("hallo"));
+    QCOMPARE(answer.note, QStringLiteral("Gruss"));
+    QCOMPARE(browser.value(0, QStringLiteral("SuchDeu")), QString());  // the reset button cleared it
+    QCOMPARE(hits(browser), QStringLiteral("1 Suchtreffer !"));
+    QVERIFY(tableShown(browser));
+    QCOMPARE(script(browser, QStringLiteral("Anzeigetabelle2M.dataPageSize")), QStringLiteral("1"));
+
+    LookUpOnPage(browser, QStringLiteral("HELLO"), TextDirection::Foreign);
+    answer = readLookupAnswer(browser);
+    QCOMPARE(answer.german, QStringLiteral("hallo"));
+    QCOMPARE(answer.translation, QStringLiteral("hello"));
+    QCOMPARE(browser.value(0, QStringLiteral("SuchEng")), QString());
+
+    LookUpOnPage(browser, QStringLiteral("ab und zu"), TextDirection::German);
+    QCOMPARE(readLookupAnswer(browser).translation, QStringLiteral("every now and then"));
+    QCOMPARE(readLookupAnswer(browser).note, QString());
+
+    LookUpOnPage(browser, QStringLiteral("??"), TextDirection::German);
+    answer = readLookupAnswer(browser);
+    QCOMPARE(answer.translation, QStringLiteral("Deutsch"));
+    QCOMPARE(answer.note, QStringLiteral("Englisch"));
+
+    // A word the dictionary lacks empties the answer.
+    LookUpOnPage(browser, QStringLiteral("hall"), TextDirection::German);
+    answer = readLookupAnswer(browser);
+    QCOMPARE(answer.translation, QString());
+    QCOMPARE(answer.german, QString());
+    QCOMPARE(hits(browser), QStringLiteral("0 Suchtreffer !"));
+
+    // Shown wide, the page lists its hits; the German side in lower case.
+    writeDictionary(QStringLiteral("Gross"), {QStringLiteral("Berlin;Berlin;Stadt"), QStringLiteral("BERLINER;Berliner;")});
+    openPage(browser, QStringLiteral("Gross"));
+    LookUpOnPage(browser, QStringLiteral("berlin"), TextDirection::German);
+    QCOMPARE(readLookupAnswer(browser).german, QStringLiteral("Berlin"));
+    browser.resize(800, 600);
+    browser.show();
+    auto *view = browser.findChild<QTextBrowser *>();
+    QTRY_VERIFY(view->toPlainText().contains(QStringLiteral("1 Suchtreffer !")));
+    QVERIFY(view->toPlainText().contains(QStringLiteral("berlin")));
+    QVERIFY(view->toPlainText().contains(QStringLiteral("Stadt")));
+}
+
+void LookupPageTest::wildcardAndHitTable()
+{
+    TempProgramFolder folder;
+    WebBrowser browser;
+    browser.navigate(ProgramFolder::path(QStringLiteral("T2")));
+    LookUpOnPage(browser, QStringLiteral("hall*"), TextDirection::German);
+    QCOMPARE(readLookupAnswer(browser).german, QStringLiteral("hallo"));
+    QCOMPARE(readLookupAnswer(browser).translation, QStringLiteral("hello"));
+    QCOMPARE(hits(browser), QStringLiteral("2 Suchtreffer !"));
+    QCOMPARE(script(browser, QStringLiteral("Anzeigetabelle2M.dataPageSize")), QStringLiteral("2"));
+    browser.resize(800, 600);
+    browser.show();
+    auto *view = browser.findChild<QTextBrowser *>();
+    QTRY_VERIFY(view->toPlainText().contains(QStringLiteral("hallöchen")));
+    QVERIFY(view->toPlainText().contains(QStringLiteral("hi there")));
+    QVERIFY(!view->toPlainText().contains(QStringLiteral("house")));
+
+    LookUpOnPage(browser, QStringLiteral("*ll*"), TextDirection::German);
+    QCOMPARE(hits(browser), QStringLiteral("2 Suchtreffer !"));
+    LookUpOnPage(browser, QStringLiteral("*e"), TextDirection::Foreign);
+    QCOMPARE(readLookupAnswer(browser).german, QStringLiteral("bitte"));  // the first in file order
+}
+
+void LookupPageTest::emptySearchAndFilterInput()
+{
+    TempProgramFolder folder;
+    WebBrowser browser;
+    openPage(browser, QStringLiteral("DeEn"));
+    const auto records = TextFile::readLines(ProgramFolder::path(QStringLiteral("TranslateDeGb/DeEn.txt")))->size() - 1;
+
+    // No search word: every record is a hit on a small dictionary, separators included.
+    QVERIFY(browser.click(0, QStringLiteral("suchenfeld")));
+    QCOMPARE(hits(browser), QStringLiteral("%1 Suchtreffer !").arg(records));
+    QCOMPARE(readLookupAnswer(browser).german, QStringLiteral("??"));
+
+    // Looking up the emptied search field again keeps the last answer.
+    LookUpOnPage(browser, QStringLiteral("haus"), TextDirection::German);
+    QCOMPARE(browser.value(0, QStringLiteral("SuchDeu")), QString());
+    LookUpOnPage(browser, browser.value(0, QStringLiteral("SuchDeu")), TextDirection::German);
+    QCOMPARE(readLookupAnswer(browser).translation, QStringLiteral("house"));
+    QCOMPARE(readLookupAnswer(browser).german, QStringLiteral("haus"));
+    QCOMPARE(readLookupAnswer(browser).note, QStringLiteral("home"));
+    QCOMPARE(hits(browser), QStringLiteral("%1 Suchtreffer !").arg(records));
+
+    // Both fields at once: the terms are joined with " & ".
+    browser.setValue(0, QStringLiteral("SuchDeu"), QStringLiteral("haus"));
+    browser.setValue(0, QStringLiteral("SuchEng"), QStringLiteral("house"));
+    QVERIFY(browser.click(0, QStringLiteral("englichsuche")));
+    QCOMPARE(hits(browser), QStringLiteral("1 Suchtreffer !"));
+    QCOMPARE(browser.value(0, QStringLiteral("SuchDeu")), QString());
+    browser.setValue(0, QStringLiteral("SuchDeu"), QStringLiteral("haus"));
+    browser.setValue(0, QStringLiteral("SuchEng"), QStringLiteral("car"));
+    QVERIFY(browser.click(0, QStringLiteral("suchenfeld")));
+    QCOMPARE(hits(browser), QStringLiteral("0 Suchtreffer !"));
+
+    // The search-only button searches too; the delete button only clears.
+    browser.setValue(0, QStringLiteral("SuchDeu"), QStringLiteral("katze"));
+    script(browser, QStringLiteral("document.Eingabe.elements[7].click()"));
+    QCOMPARE(readLookupAnswer(browser).translation, QStringLiteral("cat"));
+    browser.setValue(0, QStringLiteral("SuchDeu"), QStringLiteral("hund"));
+    script(browser, QStringLiteral("document.Eingabe.elements[8].click()"));
+    QCOMPARE(browser.value(0, QStringLiteral("SuchDeu")), QString());
+    QCOMPARE(readLookupAnswer(browser).translation, QStringLiteral("cat"));
+
+    // Awkward search words give an answer or none, never a fault.
+    for (const QString &word : {QStringLiteral("\""), QStringLiteral("&"), QStringLiteral("\"hallo\""),
+                                QStringLiteral("hallo & unterestextfeld = x"), QStringLiteral("' or 1=1"),
+                                QStringLiteral("<script>"), QString(1000, QLatin1Char('*')), QStringLiteral("\\\\\\\\")}) {
+        LookUpOnPage(browser, word, TextDirection::German);
+        QVERIFY(hits(browser).endsWith(QStringLiteral(" Suchtreffer !")));
+    }
+    LookUpOnPage(browser, QStringLiteral("\"hallo\""), TextDirection::German);
+    QCOMPARE(readLookupAnswer(browser).translation, QStringLiteral("hello"));
+    LookUpOnPage(browser, QStringLiteral("*"), TextDirection::German);
+    QCOMPARE(hits(browser), QStringLiteral("%1 Suchtreffer !").arg(records));
+}
+
+void LookupPageTest::hitListLimit64572()
+{
+    TempProgramFolder folder;
+    auto entries = [](int count) {
+        QStringList lines = {QStringLiteral("??;Deutsch;Test")};
+        for (int i = 0; i < count; ++i)
+            lines << QStringLiteral("k%1;t%1;").arg(i, 5, 10, QLatin1Char('0'));
+        lines << QStringLiteral("zebra;zebra;");
+        return lines;
+    };
+    writeDictionary(QStringLiteral("Grenze"), entries(64571));
+    writeDictionary(QStringLiteral("Darueber"), entries(64572));
+    WebBrowser browser;
+
+    openPage(browser, QStringLiteral("Grenze"));
+    LookUpOnPage(browser, QStringLiteral("k*"), TextDirection::German);
+    QCOMPARE(hits(browser), QStringLiteral("64571 Suchtreffer !"));
+    QVERIFY(tableShown(browser));
+    QCOMPARE(script(browser, QStringLiteral("Anzeigetabelle2M.dataPageSize")), QStringLiteral("64571"));
+
+    openPage(browser, QStringLiteral("Darueber"));
+    LookUpOnPage(browser, QStringLiteral("k*"), TextDirection::German);
+    QCOMPARE(hits(browser), QStringLiteral("0 Suchtreffer !"));
+    QVERIFY(!tableShown(browser));
+    QCOMPARE(readLookupAnswer(browser).translation, QStringLiteral("t00000"));  // the first hit is still bound
+    LookUpOnPage(browser, QStringLiteral("zebra"), TextDirection::German);
+    QCOMPARE(hits(browser), QStringLiteral("1 Suchtreffer !"));
+    QVERIFY(tableShown(browser));
+    // An empty search over a large dictionary shows nothing and keeps the answer.
+    QVERIFY(browser.click(0, QStringLiteral("suchenfeld")));
+    QCOMPARE(hits(browser), QStringLiteral("0 Suchtreffer !"));
+    QVERIFY(!tableShown(browser));
+    QCOMPARE(readLookupAnswer(browser).german, QStringLiteral("zebra"));
+}
+
+void LookupPageTest::everyPairPageAnswersInItsLanguage()
+{
+    TempProgramFolder folder;
+    const QMap<QString, QString> house = {{"T2", "house"}, {"T3", "casa"}, {"T4", "maison"}, {"T5", "σπίτι"}, {"T6", "casa"}};
+    for (const CatalogueEntry &entry : knownDictionaries()) {
+        if (entry.page.isEmpty())
+            continue;
+        WebBrowser browser;
+        browser.navigate(ProgramFolder::path(entry.page.toLower()));  // found without regard to case
+        LookUpOnPage(browser, QStringLiteral("haus"), TextDirection::German);
+        QCOMPARE(readLookupAnswer(browser).translation, house.value(entry.page));
+        LookUpOnPage(browser, QStringLiteral("??"), TextDirection::German);
+        QCOMPARE(readLookupAnswer(browser).translation, QStringLiteral("Deutsch"));
+        QCOMPARE(readLookupAnswer(browser).note, entry.languageName);
+    }
+}
+
+void LookupPageTest::badDictionariesGiveEmptyAnswers()
+{
+    TempProgramFolder folder;
+    WebBrowser browser;
+    // A page whose dictionary is missing.
+    openPage(browser, QStringLiteral("Fehlt"));
+    LookUpOnPage(browser, QStringLiteral("hallo"), TextDirection::German);
+    QCOMPARE(readLookupAnswer(browser).translation, QString());
+    QCOMPARE(hits(browser), QStringLiteral("0 Suchtreffer !"));
+
+    // Lines without ";", blank lines, a header-less file, binary junk.
+    QFile junk(ProgramFolder::path(QStringLiteral("TranslateDeGb/Junk.txt")));
+    QVERIFY(junk.open(QIODevice::WriteOnly));
+    QByteArray bytes("hallo ohne semikolon\r\n\r\n\r\nhallo;hello\r\n");
+    for (int i = 0; i < 5000; ++i)
+        bytes += char((i * 131) % 256);
+    junk.write(bytes);
+    junk.close();
+    openPage(browser, QStringLiteral("Junk"));
+    LookUpOnPage(browser, QStringLiteral("hallo"), TextDirection::German);
+    QCOMPARE(readLookupAnswer(browser).translation, QString());  // the first line was taken as the header
+
+    QVERIFY(TextFile::writeLines(ProgramFolder::path(QStringLiteral("TranslateDeGb/Lose.txt")),
+                                 {QStringLiteral("oberestextfeld;unterestextfeld;zusatztextfeld"), QString(),
+                                  QStringLiteral("nur ein wort"), QStringLiteral("hallo;hello"), QString()}));
+    openPage(browser, QStringLiteral("Lose"));
+    LookUpOnPage(browser, QStringLiteral("nur ein wort"), TextDirection::German);
+    QCOMPARE(readLookupAnswer(browser).german, QStringLiteral("nur ein wort"));
+    QCOMPARE(readLookupAnswer(browser).translation, QString());
+    LookUpOnPage(browser, QStringLiteral("hallo"), TextDirection::German);
+    QCOMPARE(readLookupAnswer(browser).translation, QStringLiteral("hello"));
+    QCOMPARE(readLookupAnswer(browser).note, QString());
+
+    // Ten megabytes of one line.
+    QFile big(ProgramFolder::path(QStringLiteral("TranslateDeGb/Gross.txt")));
+    QVERIFY(big.open(QIODevice::WriteOnly));
+    big.write(QByteArray(10 * 1024 * 1024, 'a'));
+    big.close();
+    openPage(browser, QStringLiteral("Gross"));
+    LookUpOnPage(browser, QStringLiteral("a*"), TextDirection::German);
+    QCOMPARE(readLookupAnswer(browser).translation, QString());
+}

@@ -1,0 +1,177 @@
+#include "HoverHelp.h"
+#include "SpeechEngine.h"
+#include "SpeechPage.h"
+#include "TestSupport.h"
+#include "VoiceLines.h"
+#include "WebBrowser.h"
+#include "WindowRegistry.h"
+#include "hilfe1.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace ortelia;
+
+// The help window with the real speech page and engine (null audio, speech log).
+class HelpWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    QStringList logLines()
+    {
+        QFile file(m_log);
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+    QWidget *help() { return WindowRegistry::window(QStringLiteral("hilfe1")); }
+    template <class T> T *control(const char *name) { return help()->findChild<T *>(QLatin1String(name)); }
+    QByteArray hilfeTxt() { return m_folder->readBytes(QStringLiteral("hilfe.txt")); }
+
+    QTemporaryDir m_logDir;
+    QString m_log;
+    std::unique_ptr<test::TempProgramFolder> m_folder;
+    std::unique_ptr<WebBrowser> m_sp;
+
+private slots:
+    void initTestCase()
+    {
+        m_log = m_logDir.filePath(QStringLiteral("speech.log"));
+        qputenv("ORTELIA_SPEECH_LOG", m_log.toLocal8Bit());
+        qputenv("ORTELIA_AUDIO", "null");
+    }
+
+    void init()
+    {
+        QFile::remove(m_log);
+        m_folder = std::make_unique<test::TempProgramFolder>();
+        m_sp = std::make_unique<WebBrowser>();
+        SpeechPage::load(*m_sp, QStringLiteral("sp"));
+        SpeechPage::setMainPage(m_sp.get());
+        WindowRegistry::reset();
+        WindowRegistry::registerWindow(QStringLiteral("hilfe1"), [] { return new hilfe1; });
+    }
+
+    void cleanup()
+    {
+        WindowRegistry::reset();
+        SpeechEngine::instance().stop();
+        SpeechPage::setMainPage(nullptr);
+        m_sp.reset();
+        m_folder.reset();
+    }
+
+    void hoverTextIsShownAndReadOnlyWhenAutomatic()
+    {
+        HoverHelp::setHelpText(QStringLiteral("Erster Text"));
+        QVERIFY(!help()->isVisible());
+        QCOMPARE(control<QLabel>("HLabel1")->text(), QStringLiteral("Erster Text"));
+        QCOMPARE(control<QLabel>("Label2")->text(), QStringLiteral("Erster Text"));
+        QVERIFY(hilfeTxt().isEmpty());
+
+        // Ticking automatic reading reads the current text at once, then every new text.
+        QTest::keyClick(help(), Qt::Key_F11);
+        QVERIFY(control<QCheckBox>("Check1")->isChecked());
+        QCOMPARE(hilfeTxt(), QByteArray(VoiceLines::kHelpVoice.data()) + "\r\nErster Text\r\n");
+        HoverHelp::setHelpText(QStringLiteral("Zweiter Text, süß"));
+        QCOMPARE(hilfeTxt(), QByteArray(VoiceLines::kHelpVoice.data()) + "\r\nZweiter Text, s\xFC\xDF\r\n");
+        QTRY_COMPARE(logLines().size(), 2);
+        QVERIFY(logLines().last().startsWith(QStringLiteral("lgx.de.silkrvlg\t")));
+        QVERIFY(logLines().last().endsWith(QStringLiteral("\tZweiter Text, süß")));
+
+        QTest::keyClick(help(), Qt::Key_F8);
+        QVERIFY(!control<QCheckBox>("Check1")->isChecked());
+        HoverHelp::setHelpText(QStringLiteral("Dritter Text"));
+        QVERIFY(!hilfeTxt().contains("Dritter"));
+    }
+
+    void readAloudButtonWorksOnceThePictureAlways()
+    {
+        HoverHelp::setHelpText(QStringLiteral("Lies mich"));
+        control<QPushButton>("pla")->click();
+        QVERIFY(hilfeTxt().endsWith("Lies mich\r\n"));
+        QVERIFY(!control<QPushButton>("pla")->isEnabled());
+        QFile::remove(m_folder->file(QStringLiteral("hilfe.txt")));
+        control<QPushButton>("pla")->click();
+        QVERIFY(hilfeTxt().isEmpty());
+        QTest::keyClick(help(), Qt::Key_F2);
+        QVERIFY(hilfeTxt().endsWith("Lies mich\r\n"));
+        QTest::keyClick(help(), Qt::Key_F2);
+        QTRY_COMPARE(logLines().size(), 2);
+    }
+
+    void speechControlsReachTheSpeechPage()
+    {
+        HoverHelp::setHelpText(QStringLiteral("Ein etwas längerer Satz, damit das Sprechen eine Weile dauert und "
+                                              "wir es anhalten können, bevor es zu Ende ist."));
+        QTest::keyClick(help(), Qt::Key_F2);
+        QTRY_VERIFY(SpeechEngine::instance().isSpeaking());
+        QTest::keyClick(help(), Qt::Key_F4);
+        QTRY_VERIFY(SpeechEngine::instance().paused());
+        QTest::keyClick(help(), Qt::Key_F5);
+        QTRY_VERIFY(!SpeechEngine::instance().paused());
+        QTest::keyClick(help(), Qt::Key_F3);
+        QTRY_VERIFY(!SpeechEngine::instance().isSpeaking());
+        QTest::keyClick(help(), Qt::Key_F6);
+        QTRY_VERIFY(SpeechEngine::instance().isSpeaking());
+    }
+
+    void enlargedViewAndBack()
+    {
+        HoverHelp::setHelpText(QStringLiteral("Groß"));
+        help()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(help()));
+        const int normal = help()->width();
+        control<QPushButton>("Label3")->click();
+        QVERIFY(control<QLabel>("Label2")->isVisible());
+        QVERIFY(!control<QLabel>("HLabel1")->isVisible());
+        QVERIFY(control<QPushButton>("Label4")->isVisible());
+        QVERIFY(!control<QPushButton>("Label3")->isVisible());
+        QCOMPARE(control<QLabel>("Label2")->text(), QStringLiteral("Groß"));
+        QCOMPARE(help()->width(), 10500 / 15);
+        QTest::mouseClick(control<QLabel>("Label2"), Qt::LeftButton);
+        QVERIFY(control<QLabel>("HLabel1")->isVisible());
+        QVERIFY(!control<QLabel>("Label2")->isVisible());
+        QCOMPARE(help()->width(), normal);
+        QTest::mouseClick(control<QLabel>("HLabel1"), Qt::LeftButton);
+        QVERIFY(control<QLabel>("Label2")->isVisible());
+        control<QPushButton>("Label4")->click();
+        QVERIFY(!control<QLabel>("Label2")->isVisible());
+    }
+
+    void keyLegendHidingAndUnloading()
+    {
+        control<QPushButton>("Label1")->click();
+        QCOMPARE(control<QLabel>("HLabel1")->text(), QStringLiteral("F2,Play. F3,Pause. F4,Stop. F5,Weiter. F6,Nochmal."));
+        help()->show();
+        control<QPushButton>("beende3")->click();
+        QVERIFY(!help()->isVisible());
+        QVERIFY(WindowRegistry::existing(QStringLiteral("hilfe1")));
+
+        control<QCheckBox>("Check1")->setChecked(true);
+        control<QPushButton>("pla")->click();
+        QPointer<QWidget> old = help();
+        QTest::keyClick(old, Qt::Key_Escape);
+        QVERIFY(!WindowRegistry::existing(QStringLiteral("hilfe1")));
+        QTRY_VERIFY(!old);
+        // A fresh instance: read-aloud enabled again, automatic reading off.
+        QVERIFY(control<QPushButton>("pla")->isEnabled());
+        QVERIFY(!control<QCheckBox>("Check1")->isChecked());
+        QCOMPARE(control<QLabel>("HLabel1")->text(), QStringLiteral(" Hilfe Ortelia"));
+    }
+
+    void updateButtonsOnlyWhereTheWindowsExist()
+    {
+        help()->show();
+        QVERIFY(!control<QPushButton>("updates")->isVisible());
+        QVERIFY(!control<QPushButton>("zeiteinstellung")->isVisible());
+    }
+};
+
+QTEST_MAIN(HelpWindowTest)
+#include "tst_hilfe1.moc"

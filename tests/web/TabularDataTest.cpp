@@ -1,0 +1,187 @@
+#include "TabularDataTest.h"
+
+#include "CaseFold.h"
+#include "TabularData.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <thread>
+
+using namespace ortelia::web;
+
+namespace {
+
+const QString kHeader = QStringLiteral("oberestextfeld;unterestextfeld;zusatztextfeld\r\n");
+
+TabularData dictionary(const QString &lines) { return TabularData(kHeader + lines, QLatin1Char(';'), true); }
+
+QStringList keys(const TabularData &data, const Selection &selection)
+{
+    QStringList result;
+    for (int i = 0; i < selection.size(); ++i)
+        result << data.field(selection.record(i), 0).toString();
+    return result;
+}
+
+QStringList select(const TabularData &data, const QString &filter, bool caseSensitive = false)
+{
+    return keys(data, data.select(filter, caseSensitive));
+}
+
+} // namespace
+
+void TabularDataTest::readsRecordsFieldsAndHeader()
+{
+    const TabularData data = dictionary(QStringLiteral("hallo;hello;Gruss\r\n\r\nauto;car;\nnur ein feld\rx;y;z;extra\r\n"));
+    QCOMPARE(data.columns(), QStringList({"oberestextfeld", "unterestextfeld", "zusatztextfeld"}));
+    QCOMPARE(data.column(u"UnteresTextfeld"), 1);
+    QCOMPARE(data.column(u"zusatz1"), -1);
+    QCOMPARE(data.recordCount(), 4);  // the blank line is no record
+    QCOMPARE(data.field(0, 2), QStringView(u"Gruss"));
+    QCOMPARE(data.field(1, 2), QStringView(u""));
+    QCOMPARE(data.field(2, 0), QStringView(u"nur ein feld"));
+    QCOMPARE(data.field(2, 1), QStringView(u""));
+    QCOMPARE(data.field(3, 2), QStringView(u"z"));
+    QVERIFY(data.field(9, 0).isEmpty());
+    QVERIFY(data.field(0, 7).isEmpty());
+
+    const TabularData headerless(QStringLiteral("a,b\r\nc,d\r\n"), QLatin1Char(','), false);
+    QCOMPARE(headerless.columns(), QStringList({"Column1", "Column2"}));
+    QCOMPARE(headerless.recordCount(), 2);
+}
+
+void TabularDataTest::filterComparesWholeValuesWithoutCase()
+{
+    const TabularData data = dictionary(QStringLiteral(
+        "??;Deutsch;Englisch\r\nab und zu;every now and then;\r\nhalle;hall;\r\nhallo;hello;Gruss\r\n"
+        "Hallo;Hello;\r\nrock & roll;rock and roll;\r\n\\\\\\\\\\\\\\\\\r\nx\"y;quote;\r\n"));
+    QCOMPARE(select(data, QStringLiteral("oberestextfeld = hallo")), QStringList({"hallo", "Hallo"}));
+    QCOMPARE(select(data, QStringLiteral("oberestextfeld = hallo"), true), QStringList({"hallo"}));
+    QCOMPARE(select(data, QStringLiteral("oberestextfeld = hall")), QStringList());
+    QCOMPARE(select(data, QStringLiteral("oberestextfeld = ab und zu")), QStringList({"ab und zu"}));
+    QCOMPARE(select(data, QStringLiteral("  oberestextfeld   =   ab und zu  ")), QStringList({"ab und zu"}));
+    QCOMPARE(select(data, QStringLiteral("unterestextfeld = HELLO")), QStringList({"hallo", "Hallo"}));
+    QCOMPARE(select(data, QStringLiteral("oberestextfeld = ??")), QStringList({"??"}));
+    QCOMPARE(select(data, QStringLiteral("oberestextfeld = \"ab und zu\"")), QStringList({"ab und zu"}));
+    QCOMPARE(select(data, QStringLiteral("oberestextfeld = x\"y")), QStringList({"x\"y"}));
+    // A separator line is an ordinary record.
+    QCOMPARE(select(data, QStringLiteral("unterestextfeld = ")), QStringList({"\\\\\\\\\\\\\\\\"}));
+}
+
+void TabularDataTest::filterWildcardsAndTerms()
+{
+    const TabularData data = dictionary(QStringLiteral(
+        "??;Deutsch;Englisch\r\nhalle;hall;\r\nhallo;hello;Gruss\r\nhallöchen;hi;\r\nhaus;house;home\r\n"
+        "rock & roll;rock and roll;\r\nschall;sound;\r\n"));
+    QCOMPARE(select(data, QStringLiteral("oberestextfeld = hall*")), QStringList({"halle", "hallo", "hallöchen"}));
+    QCOMPARE(select(data, QStringLiteral("oberestextfeld = HALLO*")), QStringList({"hallo"}));
+    QCOMPARE(select(data, QStringLiteral("oberestextfeld = *all*")),
+             QStringList({"halle", "hallo", "hallöchen", "schall"}));
+    QCOMPARE(select(data, QStringLiteral("oberestextfeld = h*o")), QStringList({"hallo"}));
+    QCOMPARE(select(data, QStringLiteral("oberestextfeld = *")).size(), data.recordCount());
+    QCOMPARE(select(data, QStringLiteral("oberestextfeld = hall* & unterestextfeld = h*")),
+             QStringList({"halle", "hallo", "hallöchen"}));
+    QCOMPARE(select(data, QStringLiteral("oberestextfeld = hall* & zusatztextfeld = gruss")), QStringList({"hallo"}));
+    QCOMPARE(select(data, QStringLiteral("oberestextfeld = hall* & unterestextfeld <> hello")),
+             QStringList({"halle", "hallöchen"}));
+    // "&" that starts no new term belongs to the value.
+    QCOMPARE(select(data, QStringLiteral("oberestextfeld = rock & roll")), QStringList({"rock & roll"}));
+    QCOMPARE(select(data, QStringLiteral("oberestextfeld = &")), QStringList());
+    QCOMPARE(select(data, QStringLiteral("oberestextfeld = \"")), QStringList());
+    // No filter selects all; an unreadable filter or unknown column selects nothing.
+    QCOMPARE(data.select(QString(), false).size(), data.recordCount());
+    QCOMPARE(data.select(QStringLiteral("   "), false).size(), data.recordCount());
+    QCOMPARE(select(data, QStringLiteral("zusatz1 = hallo")), QStringList());
+    QCOMPARE(select(data, QStringLiteral("hallo")), QStringList());
+    QCOMPARE(select(data, QStringLiteral("= hallo")), QStringList());
+    QCOMPARE(select(data, QStringLiteral("&")), QStringList());
+    QCOMPARE(select(data, QStringLiteral("oberestextfeld = hallo &")), QStringList());
+}
+
+// The sorted indexes must find exactly what a plain scan finds, in file order, for sorted,
+// nearly sorted (separators, "??") and unsorted columns.
+void TabularDataTest::indexAgreesWithScan()
+{
+    QRandomGenerator random(42);
+    const QString letters = QStringLiteral("abhlouöAß*");
+    QString text;
+    for (int i = 0; i < 3000; ++i) {
+        QString word;
+        const int length = 1 + int(random.bounded(4));
+        for (int c = 0; c < length; ++c)
+            word += letters[int(random.bounded(letters.size() - 1))];
+        text += QStringLiteral("k%1;%2;%3\r\n").arg(i / 10, 4, 10, QLatin1Char('0')).arg(word, word.toUpper());
+        if (i % 700 == 0)
+            text += QStringLiteral("\\\\\\\\\\\\\\\\;;\r\n");
+    }
+    const TabularData data = dictionary(QStringLiteral("??;Deutsch;Englisch\r\n") + text);
+    const QStringList patterns = {"k0042", "k02*", "*", "a", "ab", "h*", "*o", "B*U", "", "ö*", "k*2", "zz"};
+    for (const QString &column : {QStringLiteral("oberestextfeld"), QStringLiteral("unterestextfeld")}) {
+        const int c = data.column(column);
+        for (const QString &pattern : patterns) {
+            for (bool caseSensitive : {false, true}) {
+                std::vector<int> expected;
+                for (int r = 0; r < data.recordCount(); ++r) {
+                    if (ortelia::casefold::wildcardMatch(data.field(r, c), pattern, caseSensitive))
+                        expected.push_back(r);
+                }
+                const Selection found = data.select(column + QStringLiteral(" = ") + pattern, caseSensitive);
+                QCOMPARE(size_t(found.size()), expected.size());
+                for (int i = 0; i < found.size(); ++i)
+                    QCOMPARE(found.record(i), expected[size_t(i)]);
+            }
+        }
+    }
+}
+
+void TabularDataTest::cacheSharesFilesUntilTheyChange()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("DeEn.txt"));
+    auto write = [&](const QByteArray &bytes) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    };
+    write(kHeader.toLatin1() + "hallo;hello;\r\n");
+    TabularDataCache::clear();
+    const auto first = TabularDataCache::load(path, QLatin1Char(';'), true);
+    QCOMPARE(first->recordCount(), 1);
+    QCOMPARE(TabularDataCache::load(path, QLatin1Char(';'), true).get(), first.get());
+    // Another format of the same file is a separate entry.
+    QVERIFY(TabularDataCache::load(path, QLatin1Char(','), true).get() != first.get());
+
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    write(kHeader.toLatin1() + "hallo;hello;\r\nhaus;house;\r\n");
+    const auto second = TabularDataCache::load(path, QLatin1Char(';'), true);
+    QVERIFY(second.get() != first.get());
+    QCOMPARE(second->recordCount(), 2);
+    QCOMPARE(first->recordCount(), 1);  // a page still holding the old data keeps it intact
+
+    QCOMPARE(TabularDataCache::load(dir.filePath(QStringLiteral("fehlt.txt")), QLatin1Char(';'), true)->recordCount(), 0);
+    QCOMPARE(TabularDataCache::load(dir.path(), QLatin1Char(';'), true)->recordCount(), 0);
+}
+
+void TabularDataTest::badFilesGiveNoCrash()
+{
+    QByteArray junk(1 << 16, '\0');
+    QRandomGenerator random(7);
+    for (char &c : junk)
+        c = char(random.bounded(256));
+    const TabularData binary(QString::fromLatin1(junk), QLatin1Char(';'), true);
+    QVERIFY(binary.recordCount() >= 0);
+    binary.select(QStringLiteral("oberestextfeld = *a*"), false);
+
+    // Ten megabytes without a single line break: one record, one huge field.
+    const TabularData huge(QString(10 * 1024 * 1024, QLatin1Char('x')), QLatin1Char(';'), false);
+    QCOMPARE(huge.recordCount(), 1);
+    QCOMPARE(huge.select(QStringLiteral("Column1 = x*"), false).size(), 1);
+    QCOMPARE(huge.select(QStringLiteral("Column1 = x"), false).size(), 0);
+
+    const TabularData empty(QString(), QLatin1Char(';'), true);
+    QCOMPARE(empty.recordCount(), 0);
+    QCOMPARE(empty.select(QStringLiteral("oberestextfeld = a"), false).size(), 0);
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QObject>
+
+class TabularDataTest : public QObject {
+    Q_OBJECT
+private slots:
+    void readsRecordsFieldsAndHeader();
+    void filterComparesWholeValuesWithoutCase();
+    void filterWildcardsAndTerms();
+    void indexAgreesWithScan();
+    void cacheSharesFilesUntilTheyChange();
+    void badFilesGiveNoCrash();
+};
