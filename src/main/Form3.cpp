@@ -6,6 +6,7 @@
 #include "HoverHelp.h"
 #include "OptionGroup.h"
 #include "ProgramFolder.h"
+#include "SpeechPage.h"
 #include "Shell.h"
 #include "StartSettings.h"
 #include "TextRoutines.h"
@@ -99,7 +100,10 @@ Form3::Form3(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form3>(
     Form_Load();
 }
 
-Form3::~Form3() = default;
+Form3::~Form3()
+{
+    releaseSpeechPage();
+}
 
 void Form3::Form_Load()
 {
@@ -108,8 +112,8 @@ void Form3::Form_Load()
     setHelpLabel(QStringLiteral("Sprechendes Translator-Wörterbuch  deutsch-englisch! "));
     ui->Label2->clear();
     applyShape();
-    navigate(ui->WebBrowser1, QStringLiteral("about:blank"));
-    navigate(ui->Browser, ProgramFolder::path(QStringLiteral("sp")));
+    ui->WebBrowser1->navigate(QStringLiteral("about:blank"));
+    loadSpeechPage();
     ui->Label18->hide();
     Timer3->setInterval(100);
     ui->Label29->hide();
@@ -372,7 +376,7 @@ void Form3::openInEditor(const QString &relativeName)
 
 void Form3::showDictionaryFolder(bool moveFrame)
 {
-    navigate(ui->WebBrowser2, ProgramFolder::path(QStringLiteral("TranslateDeGb")) + QLatin1Char('/'));
+    ui->WebBrowser2->navigate(ProgramFolder::path(QStringLiteral("TranslateDeGb")) + QLatin1Char('/'));
     if (moveFrame)
         setPanelTop(ui->Frame7, kFolderTop);
 }
@@ -402,7 +406,7 @@ bool Form3::handleKey(int key)
         press(WindowRegistry::control<QAbstractButton>(QStringLiteral("hilfe1"), QStringLiteral("pla")));
         return true;
     case Qt::Key_F3:
-        pressSpeechButton(QStringLiteral("stop"));
+        StopSpeech();
         return true;
     case Qt::Key_F4:
         ui->url->click();
@@ -485,7 +489,7 @@ void Form3::closeEvent(QCloseEvent *event)
     setDesktopHidden(false);
     if (QWidget *tray = WindowRegistry::existing(QStringLiteral("ortelia")))
         press(tray->findChild<QAbstractButton *>(QStringLiteral("ende")));
-    pressSpeechButton(QStringLiteral("stop"));
+    StopSpeech();
     // Unload.
     setDesktopHidden(false);
     CloseTranslatorPanel();

@@ -17,9 +17,7 @@ class QListWidget;
 namespace ortelia {
 
 class FormTimer;
-struct StereoGain;
 class OptionGroup;
-class WebBrowser;
 
 // The main window "Ortelia Zuzadivi Zeverovazur": the start-up window, shaped by its background
 // picture. It carries the single-word translator, the window tools, the options panel and the
@@ -111,14 +109,12 @@ private:
     void openChooser(bool forThisWindow);
     void setAutoSearchDelay(int milliseconds);
 
-    // The pages and the speech (the program's one speech page lives here).
-    void navigate(QWidget *browser, const QString &path);
-    QString lookUp(const QString &word, bool german);
-    std::optional<QString> pageResult(const QString &field) const;
-    void applySpeechGain(const StereoGain &gain);
-    void speakText(QStringList &lines);
-    void speakTranslation(QStringList &lines);
+    // The pages (the program's one speech page lives here).
+    void loadSpeechPage();
+    void releaseSpeechPage();
     void pressSpeechButton(const QString &button);
+    QString lookUp(const QString &word, Direction direction);
+    std::optional<QString> pageResult(const QString &field) const;
 
     QStringList lines(const QListWidget *list) const;
     void append(QListWidget *list, const QStringList &lines);

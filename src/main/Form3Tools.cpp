@@ -8,9 +8,10 @@
 #include "FormTimer.h"
 #include "ClockText.h"
 #include "DesktopIcons.h"
-#include "Interim.h"
 #include "MouseConfinement.h"
 #include "SoundEffect.h"
+#include "SpeechPage.h"
+#include "VoiceLines.h"
 #include "WaveOutVolume.h"
 #include "WindowShape.h"
 #include "ProgramFolder.h"
@@ -26,9 +27,6 @@ namespace ortelia {
 namespace {
 
 constexpr QPoint kReleasedPosition(2500 / 15, 5820 / 15);
-
-const QString kHelpVoiceLine =
-    QStringLiteral("#voice=name:lgx.de.silkrvlg# #AFX =DL122=1:$123=26.0,$124=0.4,$125=0.0;# #BINT=43%#");
 
 } // namespace
 
@@ -89,17 +87,14 @@ void Form3::connectTools()
     connect(ui->Label1, &ClickLabel::clicked, this, &Form3::ReadWindowText);
     connect(ui->PicturePlay, &QToolButton::clicked, this, &Form3::ReadWindowText);
     connect(ui->Label19, &ClickLabel::clicked, this, &Form3::ReadWindowText);
-    connect(ui->PicturePause, &QToolButton::clicked, this,
-            [this] { pressSpeechButton(QStringLiteral("pause")); });
-    connect(ui->PictureWeiter, &QToolButton::clicked, this,
-            [this] { pressSpeechButton(QStringLiteral("Weiter")); });
-    connect(ui->PictureStop, &QToolButton::clicked, this,
-            [this] { pressSpeechButton(QStringLiteral("stop")); });
-    connect(ui->Label6, &ClickLabel::clicked, this, [this] { pressSpeechButton(QStringLiteral("stop")); });
+    connect(ui->PicturePause, &QToolButton::clicked, this, [] { PauseSpeech(); });
+    connect(ui->PictureWeiter, &QToolButton::clicked, this, [] { ResumeSpeech(); });
+    connect(ui->PictureStop, &QToolButton::clicked, this, [] { StopSpeech(); });
+    connect(ui->Label6, &ClickLabel::clicked, this, [] { StopSpeech(); });
     connect(ui->Picture12, &QToolButton::clicked, this, [this] {
         playSound(QStringLiteral("Leer"));
         ui->Label2->setText(QStringLiteral("Ton Stop"));
-        pressSpeechButton(QStringLiteral("stop"));
+        StopSpeech();
     });
     connect(ui->Hallo, &QPushButton::clicked, this, [this] {
         setStatus(QStringLiteral(
@@ -141,12 +136,6 @@ void Form3::confineMouse(bool confine)
         ReleaseMouse();
 }
 
-void Form3::applyVolume()
-{
-    const uint32_t volume = WaveOutVolume(ui->HScroll1->value(), ui->HScroll2->value());
-    applySpeechGain(GainFromWaveOutVolume(volume));
-}
-
 void Form3::setMuted(bool muted)
 {
     const int level = muted ? ui->HScroll1->maximum() : 0;
@@ -168,10 +157,10 @@ void Form3::updateClock()
 void Form3::ReadWindowText()
 {
     ui->List1->clear();
-    append(ui->List1, {kHelpVoiceLine, ui->Label1->text()});
+    append(ui->List1, {QString(VoiceLines::kHelpVoice), ui->Label1->text()});
     QStringList request = lines(ui->List1);
     ui->List1->clear();
-    speakText(request);
+    SpeakText(request);
 }
 
 } // namespace ortelia

@@ -7,11 +7,12 @@
 
 #include "ClipboardCapture.h"
 #include "FormTimer.h"
-#include "Interim.h"
 #include "HoverHelp.h"
 #include "ProgramFolder.h"
+#include "SpeechPage.h"
 #include "TextFile.h"
 #include "TextRoutines.h"
+#include "WebBrowser.h"
 #include "WindowRegistry.h"
 
 #include <QApplication>
@@ -117,7 +118,7 @@ void Form3::connectTranslator()
 
     connect(ui->Label21G, &ClickLabel::clicked, this, [this] {
         QStringList request{ui->Label21G->text()};
-        speakText(request);
+        SpeakText(request);
     });
     connect(ui->Label21, &ClickLabel::clicked, this, [this] {
         const QStringList profile = LoadVoiceProfile();
@@ -126,7 +127,7 @@ void Form3::connectTranslator()
         append(ui->List1, {ui->Label21->text()});
         QStringList request = lines(ui->List1);
         ui->List1->clear();
-        speakText(request);
+        SpeakText(request);
     });
     connect(ui->lblText, &ClickLabel::clicked, this, [this] {
         TextFile::writeLinesInPlace(currentDirectoryHelpFile(),
@@ -190,7 +191,7 @@ void Form3::search(Direction direction, const QString &word)
     ui->List3->clear();
     ui->List4->clear();
     fetch->setEnabled(true);
-    ui->txtDate->setText(lookUp(word, german));
+    ui->txtDate->setText(lookUp(word, direction));
     fetch->setInterval(kFetchDelay);
 }
 
@@ -211,7 +212,7 @@ void Form3::fetchResults(Direction direction)
     QListWidget *list = direction == Direction::German ? ui->List3 : ui->List4;
     QStringList request = lines(list);
     list->clear();
-    speakTranslation(request);
+    SpeakTranslation(request);
     (direction == Direction::German ? Timer1T : Timer2T)->setEnabled(false);
 }
 
@@ -335,7 +336,7 @@ void Form3::setAutoSearchDelay(int milliseconds)
 void Form3::chooseLanguage(const QString &page, const QString &caption, const QStringList &show,
                            const QStringList &hide)
 {
-    navigate(ui->WebBrowser1, ProgramFolder::path(page));
+    ui->WebBrowser1->navigate(ProgramFolder::path(page));
     ui->Label21G->setText(QStringLiteral("Deutsch"));
     ui->lblText->setText(caption);
     for (const QString &name : show) {
@@ -363,7 +364,7 @@ void Form3::openChooser(bool forThisWindow)
 
 void Form3::openTranslatorPanel(bool dictation)
 {
-    navigate(ui->WebBrowser1, ProgramFolder::path(QStringLiteral("T2")));
+    ui->WebBrowser1->navigate(ProgramFolder::path(QStringLiteral("T2")));
     if (dictation) {
         setHelpLabel(QStringLiteral(
             "Zuzadivi Zeverovazur 4.: Für eine Mikrofon unterstützte Sprachsteuerung im Diktiermodus."));
@@ -418,7 +419,7 @@ void Form3::closeTranslatorPanel(bool full)
 void Form3::ApplyChosenDictionary()
 {
     showWindow(QStringLiteral("worter1"));
-    navigate(ui->WebBrowser1, ProgramFolder::path(QStringLiteral("TranslateDeGb/sysx")));
+    ui->WebBrowser1->navigate(ProgramFolder::path(QStringLiteral("TranslateDeGb/sysx")));
     setPanelTop(ui->Frame4, kLanguagesOut);
     for (QWidget *picture : {ui->Picture13G, ui->PictureFr, ui->PictureSp, ui->PictureGr, ui->Picture1U1})
         picture->hide();
@@ -437,7 +438,7 @@ void Form3::ApplyChosenDictionary()
     ui->List1->clear();
     ui->List2->clear();
     QStringList request{ui->Text5->text() + QLatin1Char('+') + ui->Text6->text()};
-    speakText(request);
+    SpeakText(request);
 }
 
 // ---- reading aloud -----------------------------------------------------------------------

@@ -1,0 +1,299 @@
+// The single-word translator and the window's speech against the real pages and the speech
+// engine (writing its log, playing into the null sink).
+
+#include "Form3.h"
+#include "FormTimer.h"
+#include "LookupPage.h"
+#include "ProgramFolder.h"
+#include "SpeechEngine.h"
+#include "TestSupport.h"
+#include "WindowRegistry.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <QtTest>
+
+using namespace ortelia;
+using namespace ortelia::test;
+
+namespace {
+const QByteArray kProfile = "#voice=name:lgx.en.bill#\r\n";
+const QString kHelpVoice =
+    QStringLiteral("#voice=name:lgx.de.silkrvlg# #AFX =DL122=1:$123=26.0,$124=0.4,$125=0.0;# #BINT=43%#");
+} // namespace
+
+class FakeHelpWindow : public QWidget {
+    Q_OBJECT
+public:
+    FakeHelpWindow()
+    {
+        auto *layout = new QVBoxLayout(this);
+        for (const char *name : {"HLabel1"}) {
+            auto *label = new QLabel(this);
+            label->setObjectName(QLatin1String(name));
+            layout->addWidget(label);
+        }
+    }
+    Q_INVOKABLE void setHelpText(const QString &text)
+    {
+        findChild<QLabel *>(QStringLiteral("HLabel1"))->setText(text);
+    }
+};
+
+class TranslatorTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TempProgramFolder> folder;
+    QString speechLog;
+
+    Form3 *form() { return qobject_cast<Form3 *>(WindowRegistry::window(QStringLiteral("Form3"))); }
+    template <class T = QWidget> T *control(const char *name)
+    {
+        T *found = form()->findChild<T *>(QString::fromUtf8(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+    QString label(const char *name) { return control<QLabel>(name)->text(); }
+    QByteArray file(const QString &name) { return folder->readBytes(name); }
+    QString log()
+    {
+        QFile f(speechLog);
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    }
+    Form3 *openTranslator()
+    {
+        Form3 *f = form();
+        f->show();
+        f->activateWindow();
+        if (!QTest::qWaitForWindowActive(f))
+            qWarning("window not active");
+        control<QPushButton>("Command13")->click();
+        return f;
+    }
+    void type(const char *field, const QString &text, bool enter = true)
+    {
+        QLineEdit *edit = control<QLineEdit>(field);
+        edit->clear();
+        edit->setFocus();
+        QTest::keyClicks(edit, text);
+        if (enter)
+            QTest::keyClick(edit, Qt::Key_Return);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        speechLog = QDir::temp().filePath(
+            QStringLiteral("ortelia-tst-translator-%1.log").arg(QCoreApplication::applicationPid()));
+        qputenv("ORTELIA_SPEECH_LOG", speechLog.toLocal8Bit());
+        qputenv("ORTELIA_AUDIO", "null");
+    }
+    void cleanupTestCase() { QFile::remove(speechLog); }
+    void init()
+    {
+        QFile::remove(speechLog);
+        folder = std::make_unique<TempProgramFolder>();
+        folder->writeBytes(QStringLiteral("stimm2.txt"), kProfile);
+        folder->writeBytes(QStringLiteral("syso/reg2.txt"), "False\r\nTrue\r\nFalse\r\nTrue\r\nFalse\r\n");
+        WindowRegistry::reset();
+        WindowRegistry::registerWindow(QStringLiteral("hilfe1"), [] { return new FakeHelpWindow; });
+        WindowRegistry::registerWindow(QStringLiteral("Form3"), [] { return new Form3; });
+        Form3::setProgramEnd([] {});
+    }
+    void cleanup()
+    {
+        SpeechEngine::instance().stop();
+        WindowRegistry::reset();
+        folder.reset();
+    }
+
+    void typedWordIsShownAndSpokenInTheProfileVoice()
+    {
+        openTranslator();
+        type("TextD", QStringLiteral("Hallo"));
+        QTRY_COMPARE(label("lblText"), QStringLiteral("hello"));
+        QCOMPARE(label("Label21G"), QStringLiteral("hallo"));
+        QCOMPARE(label("Label21"), QStringLiteral("Gruss"));
+        QCOMPARE(file(QStringLiteral("erkennung.txt")), kProfile + "hello\r\n");
+        QTRY_VERIFY(log().contains(QStringLiteral("hello")));
+        QVERIFY(log().contains(QStringLiteral("lgx.en.bill")));
+        QVERIFY(!control<FormTimer>("Timer1T")->isEnabled());
+
+        // The other way round speaks the German side.
+        type("TextEng", QStringLiteral("House"));
+        QTRY_COMPARE(label("Label21G"), QStringLiteral("haus"));
+        QCOMPARE(label("lblText"), QStringLiteral("house"));
+        QCOMPARE(file(QStringLiteral("erkennung.txt")), kProfile + "haus\r\n");
+    }
+
+    void germanFrenchSpeaksTheFrenchWord()
+    {
+        openTranslator();
+        control<QPushButton>("land1")->click();
+        control<QPushButton>("DeFr")->click();
+        QCOMPARE(label("lblText"), QStringLiteral("Französisch"));
+        type("TextD", QStringLiteral("Haus"));
+        QTRY_COMPARE(label("lblText"), QStringLiteral("maison"));
+        QTRY_VERIFY(log().contains(QStringLiteral("maison")));
+    }
+
+    void withoutProfileTheTranslationStandsAlone()
+    {
+        QVERIFY(QFile::remove(folder->file(QStringLiteral("stimm2.txt"))));
+        openTranslator();
+        type("TextD", QStringLiteral("hallo"));
+        QTRY_COMPARE(file(QStringLiteral("erkennung.txt")), QByteArray("hello\r\n"));
+    }
+
+    void aSecondSearchBeforeTheFetchWins()
+    {
+        openTranslator();
+        type("TextD", QStringLiteral("hallo"));
+        type("TextD", QStringLiteral("haus"));
+        QTRY_COMPARE(label("lblText"), QStringLiteral("house"));
+        QCOMPARE(file(QStringLiteral("erkennung.txt")), kProfile + "house\r\n");
+        QTest::qWait(700);
+        QCOMPARE(log().count(QStringLiteral("hello")), 0);
+    }
+
+    void missingPageKeepsTheLabels()
+    {
+        QVERIFY(QFile::remove(folder->file(QStringLiteral("T2"))));
+        openTranslator();
+        type("TextD", QStringLiteral("hallo"));
+        QTRY_VERIFY(!control<FormTimer>("Timer1T")->isEnabled());
+        QCOMPARE(label("lblText"), QStringLiteral("Englisch"));
+        QCOMPARE(label("Label21G"), QStringLiteral("Deutsch"));
+        QCOMPARE(file(QStringLiteral("erkennung.txt")), kProfile + "Englisch\r\n");
+    }
+
+    void aVeryLongWordIsHarmless()
+    {
+        openTranslator();
+        control<QLineEdit>("TextD")->setText(QString(10000, QLatin1Char('W')));
+        QCOMPARE(control<QLineEdit>("TextD")->text(), QString(10000, QLatin1Char('w')));
+        QTest::keyClick(control("TextD"), Qt::Key_Return);
+        QTRY_VERIFY(!control<FormTimer>("Timer1T")->isEnabled());
+        type("TextD", QStringLiteral("hallo"));
+        QTRY_COMPARE(label("lblText"), QStringLiteral("hello"));
+    }
+
+    void dictationSearchesAtTheBlank()
+    {
+        openTranslator();
+        QTest::mouseClick(control("Label24"), Qt::LeftButton);
+        QLineEdit *dictated = control<QLineEdit>("Text2");
+        QTRY_VERIFY(dictated->hasFocus());
+        control<QScrollBar>("HScroll3")->setValue(1500);
+        control<QCheckBox>("Check3")->setChecked(true);
+        dictated->clear();
+        QTest::keyClicks(dictated, QStringLiteral("hallo"));
+        QTest::keyClick(dictated, Qt::Key_Space);
+        QCOMPARE(dictated->text(), QStringLiteral(" "));
+        QVERIFY(control<FormTimer>("Timer1T")->isActive());
+        QTRY_COMPARE(label("lblText"), QStringLiteral("hello"));
+        QTest::keyClicks(dictated, QStringLiteral("hund"));
+        QCOMPARE(dictated->text(), QStringLiteral(" hund"));
+        // The pause after the last word searches it, with the blank in front of it.
+        QTRY_COMPARE(dictated->text(), QString());
+        QTRY_VERIFY(label("lblText") != QLatin1String("hello"));
+    }
+
+    void resultLabelsAreSpokenAgain()
+    {
+        openTranslator();
+        type("TextD", QStringLiteral("hallo"));
+        QTRY_COMPARE(label("Label21G"), QStringLiteral("hallo"));
+        QTest::mouseClick(control("Label21G"), Qt::LeftButton);
+        QCOMPARE(file(QStringLiteral("hilfe.txt")), QByteArray("hallo\r\n"));
+        QTest::mouseClick(control("Label21"), Qt::LeftButton);
+        QCOMPARE(file(QStringLiteral("hilfe.txt")), kProfile + "Gruss\r\n");
+        QTRY_VERIFY(log().contains(QStringLiteral("Gruss")));
+    }
+
+    void chosenDictionaryTellsItsLanguages()
+    {
+        QVERIFY(LookupPage::write(ProgramFolder::path(QStringLiteral("TranslateDeGb/sysx")),
+                                  QStringLiteral("DeFr")));
+        openTranslator();
+        control<QPushButton>("auswahl2")->click();
+        QCOMPARE(control<QLineEdit>("Text5")->text(), QStringLiteral("Deutsch"));
+        QCOMPARE(control<QLineEdit>("Text6")->text(), QStringLiteral("Frazösisch"));
+        QCOMPARE(control<QPushButton>("suche")->text(), QStringLiteral("Deutsch"));
+        QCOMPARE(control<QPushButton>("englisch")->text(), QStringLiteral("Frazösisch"));
+        QCOMPARE(file(QStringLiteral("hilfe.txt")), QByteArray("Deutsch+Fraz\xf6sisch\r\n"));
+        QVERIFY(control("PictureFr")->isHidden());
+        QVERIFY(control("Picture1U1")->isHidden());
+        type("TextD", QStringLiteral("haus"));
+        QTRY_COMPARE(label("lblText"), QStringLiteral("maison"));
+    }
+
+    void windowTextClockAndVolume()
+    {
+        openTranslator();
+        control<QLabel>("Label1")->setText(QStringLiteral("Guten Morgen"));
+        QTest::mouseClick(control("Label1"), Qt::LeftButton);
+        QCOMPARE(file(QStringLiteral("hilfe.txt")),
+                 (kHelpVoice + QStringLiteral("\r\nGuten Morgen\r\n")).toLatin1());
+        QTRY_VERIFY(log().contains(QStringLiteral("Guten Morgen")));
+        QVERIFY(log().contains(QStringLiteral("lgx.de.silkrvlg")));
+
+        control<QPushButton>("uhrdatum")->click();
+        static const QRegularExpression clock(
+            QStringLiteral("^\\d\\d:\\d\\d:\\d\\dUhr\\.    \\d\\d\\.\\d\\d\\.\\d{4}$"));
+        QVERIFY2(clock.match(label("Label1")).hasMatch(), qPrintable(label("Label1")));
+        QVERIFY(file(QStringLiteral("hilfe.txt"))
+                    .endsWith((label("Label1") + QStringLiteral("\r\n")).toLatin1()));
+        QTRY_VERIFY(!label("uhr1").startsWith(QLatin1String("Uhr")));
+
+        control<QScrollBar>("HScroll1")->setValue(32767);
+        QTRY_COMPARE(SpeechEngine::instance().rightGain(), 0.0);
+        QCOMPARE(SpeechEngine::instance().leftGain(), 1.0);
+        control<QCheckBox>("Check5")->setChecked(true);
+        QCOMPARE(control<QScrollBar>("HScroll2")->value(), 32767);
+        QCOMPARE(control<QCheckBox>("Check5")->text(), QStringLiteral("Ton Ein"));
+        QTRY_COMPARE(SpeechEngine::instance().leftGain(), 0.0);
+        control<QCheckBox>("Check5")->setChecked(false);
+        QTRY_COMPARE(SpeechEngine::instance().leftGain(), 1.0);
+        QCOMPARE(SpeechEngine::instance().rightGain(), 1.0);
+    }
+
+    void endingStopsSpeech_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("Esc") << "Esc";
+        QTest::newRow("Label7") << "Label7";
+        QTest::newRow("close box") << "close";
+        QTest::newRow("F3 only stops") << "F3";
+    }
+    void endingStopsSpeech()
+    {
+        QFETCH(QString, path);
+        Form3 *f = openTranslator();
+        control<QLabel>("Label1")->setText(
+            QString(40, QLatin1Char(' '))
+                .replace(QLatin1Char(' '), QStringLiteral("Ein langer Satz zum Vorlesen. ")));
+        QTest::mouseClick(control("Label1"), Qt::LeftButton);
+        QTRY_VERIFY(SpeechEngine::instance().isSpeaking());
+        if (path == QLatin1String("Esc"))
+            QTest::keyClick(control("TextD"), Qt::Key_Escape);
+        else if (path == QLatin1String("F3"))
+            QTest::keyClick(control("TextD"), Qt::Key_F3);
+        else if (path == QLatin1String("Label7"))
+            QTest::mouseClick(control("Label7"), Qt::LeftButton);
+        else
+            f->close();
+        QTRY_VERIFY(!SpeechEngine::instance().isSpeaking());
+        QCOMPARE(f->isVisible(), path == QLatin1String("F3"));
+    }
+};
+
+QTEST_MAIN(TranslatorTest)
+#include "tst_translator.moc"
