@@ -8,6 +8,7 @@
 #include "SpeechEngine.h"
 #include "TestSupport.h"
 #include "WindowRegistry.h"
+#include "hilfe1.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -26,24 +27,6 @@ const QByteArray kProfile = "#voice=name:lgx.en.bill#\r\n";
 const QString kHelpVoice =
     QStringLiteral("#voice=name:lgx.de.silkrvlg# #AFX =DL122=1:$123=26.0,$124=0.4,$125=0.0;# #BINT=43%#");
 } // namespace
-
-class FakeHelpWindow : public QWidget {
-    Q_OBJECT
-public:
-    FakeHelpWindow()
-    {
-        auto *layout = new QVBoxLayout(this);
-        for (const char *name : {"HLabel1"}) {
-            auto *label = new QLabel(this);
-            label->setObjectName(QLatin1String(name));
-            layout->addWidget(label);
-        }
-    }
-    Q_INVOKABLE void setHelpText(const QString &text)
-    {
-        findChild<QLabel *>(QStringLiteral("HLabel1"))->setText(text);
-    }
-};
 
 class TranslatorTest : public QObject {
     Q_OBJECT
@@ -103,7 +86,7 @@ private slots:
         folder->writeBytes(QStringLiteral("stimm2.txt"), kProfile);
         folder->writeBytes(QStringLiteral("syso/reg2.txt"), "False\r\nTrue\r\nFalse\r\nTrue\r\nFalse\r\n");
         WindowRegistry::reset();
-        WindowRegistry::registerWindow(QStringLiteral("hilfe1"), [] { return new FakeHelpWindow; });
+        WindowRegistry::registerWindow(QStringLiteral("hilfe1"), [] { return new hilfe1; });
         WindowRegistry::registerWindow(QStringLiteral("Form3"), [] { return new Form3; });
         Form3::setProgramEnd([] {});
     }
@@ -263,6 +246,23 @@ private slots:
         control<QCheckBox>("Check5")->setChecked(false);
         QTRY_COMPARE(SpeechEngine::instance().leftGain(), 1.0);
         QCOMPARE(SpeechEngine::instance().rightGain(), 1.0);
+    }
+
+    void hoverHelpIsHeardWithAutomaticReading()
+    {
+        openTranslator();
+        QTest::keyClick(control("TextD"), Qt::Key_F11);
+        QTest::mouseMove(control("Label22ZU"), QPoint(3, 3));
+        QTRY_COMPARE(file(QStringLiteral("hilfe.txt")),
+                     (kHelpVoice + QStringLiteral("\r\nTranslator schließen!\r\n")).toLatin1());
+        QTRY_VERIFY(log().contains(QStringLiteral("Translator schließen!")));
+        QTest::keyClick(control("TextD"), Qt::Key_F8);
+        QTest::mouseMove(control("Label7"), QPoint(3, 3));
+        QTRY_COMPARE(WindowRegistry::window(QStringLiteral("hilfe1"))
+                         ->findChild<QLabel *>(QStringLiteral("HLabel1"))
+                         ->text(),
+                     QStringLiteral("Alle Fenster schließen. Programm Ende."));
+        QVERIFY(!file(QStringLiteral("hilfe.txt")).contains("Programm Ende"));
     }
 
     void endingStopsSpeech_data()
