@@ -40,6 +40,19 @@ QByteArray joinLines(const QStringList &lines)
     return encode(text);
 }
 
+// Replaces the file only once all bytes are written: a failed write leaves the old file.
+bool saveAtomically(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
 } // namespace
 
 QString decode(const QByteArray &bytes)
@@ -106,31 +119,9 @@ std::optional<QStringList> readLines(const QString &path)
     return lines;
 }
 
-bool write(const QString &path, const QString &text)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = encode(text);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
+bool write(const QString &path, const QString &text) { return saveAtomically(path, encode(text)); }
 
-bool writeLines(const QString &path, const QStringList &lines)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = joinLines(lines);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
+bool writeLines(const QString &path, const QStringList &lines) { return saveAtomically(path, joinLines(lines)); }
 
 bool writeLinesInPlace(const QString &path, const QStringList &lines)
 {

@@ -5,7 +5,6 @@
 #include "WebBrowser.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace ortelia;
@@ -15,40 +14,18 @@ class SpeechPagesTest : public QObject {
     Q_OBJECT
 
 private:
-    // The lines the speech log gained since the last call.
-    QStringList newLogLines()
-    {
-        QFile file(m_log);
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        const QStringList all =
-            QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        const QStringList fresh = all.mid(m_logLinesSeen);
-        m_logLinesSeen = all.size();
-        return fresh;
-    }
-
-    QTemporaryDir m_logDir;
-    QString m_log;
-    qsizetype m_logLinesSeen = 0;
+    test::SpeechLog m_log;
     std::unique_ptr<test::TempProgramFolder> m_folder;
     std::unique_ptr<WebBrowser> m_sp;
 
 private slots:
-    void initTestCase()
-    {
-        m_log = m_logDir.filePath(QStringLiteral("speech.log"));
-        qputenv("ORTELIA_SPEECH_LOG", m_log.toLocal8Bit());
-        qputenv("ORTELIA_AUDIO", "null");
-    }
-
     void init()
     {
         m_folder = std::make_unique<test::TempProgramFolder>();
         m_sp = std::make_unique<WebBrowser>();
         SpeechPage::load(*m_sp, QStringLiteral("sp"));
         SpeechPage::setMainPage(m_sp.get());
-        newLogLines();
+        m_log.newLines();
     }
 
     void cleanup()
@@ -68,7 +45,7 @@ private slots:
         QVERIFY(lines.isEmpty());
         QCOMPARE(m_folder->readBytes(QStringLiteral("erkennung.txt")),
                  QByteArray("#voice=name:lgx.de.silke#\r\n#VOL=120%dB#\r\n\r\nhello\r\n"));
-        const QStringList log = newLogLines();
+        const QStringList log = m_log.newLines();
         QCOMPARE(log.size(), 1);
         QVERIFY(log[0].startsWith(QStringLiteral("lgx.de.silke\t")));
         QVERIFY(log[0].contains(QStringLiteral("\tvol=120%\t")));
@@ -81,7 +58,7 @@ private slots:
         lines << QStringLiteral("world");
         QVERIFY(SpeakTranslation(lines));
         QCOMPARE(m_folder->readBytes(QStringLiteral("erkennung.txt")), QByteArray("world\r\n"));
-        QCOMPARE(newLogLines(),
+        QCOMPARE(m_log.newLines(),
                  QStringList{SpeechEngine::instance().alias(SpeechEngine::instance().current()) +
                              QStringLiteral("\tspd=100%\tbpit=50Hz\tpit=10Hz\tvol=100%\tbint=0%\t"
                                             "echo=0ms,0.4,0\tworld")});
@@ -94,7 +71,7 @@ private slots:
         QCOMPARE(lines.size(), 2);
         QCOMPARE(m_folder->readBytes(QStringLiteral("hilfe.txt")),
                  QByteArray(VoiceLines::kHelpVoice.data()) + "\r\nLautst\xE4rke einstellen:\r\n");
-        const QStringList log = newLogLines();
+        const QStringList log = m_log.newLines();
         QCOMPARE(log.size(), 1);
         QVERIFY(log[0].startsWith(QStringLiteral("lgx.de.silkrvlg\t")));
         QVERIFY(log[0].contains(QStringLiteral("\tbint=43%\techo=26ms,0.4,0\t")));
@@ -105,7 +82,7 @@ private slots:
     {
         m_folder->writeBytes(QStringLiteral("hilfe.txt"), "\"Guten Tag\"\r\n");
         QVERIFY(SpeakPageHelp());
-        const QStringList log = newLogLines();
+        const QStringList log = m_log.newLines();
         QCOMPARE(log.size(), 1);
         QVERIFY(log[0].endsWith(QStringLiteral("\tGuten Tag")));
 
@@ -115,7 +92,7 @@ private slots:
         QVERIFY(!SpeakText(lines));
         QVERIFY(lines.isEmpty());
         QCOMPARE(m_folder->readBytes(QStringLiteral("hilfe.txt")), QByteArray("Hallo\r\n"));
-        QCOMPARE(newLogLines(), QStringList());
+        QCOMPARE(m_log.newLines(), QStringList());
     }
 
     void badRequestFilesSpeakNoMarkup_data()
@@ -140,7 +117,7 @@ private slots:
         QFETCH(QString, spoken);
         m_folder->writeBytes(QStringLiteral("erkennung.txt"), request);
         QVERIFY(m_sp->click(0, QStringLiteral("erkennung")));
-        const QStringList log = newLogLines();
+        const QStringList log = m_log.newLines();
         if (spoken.isEmpty()) {
             QCOMPARE(log, QStringList());
             return;
@@ -156,7 +133,7 @@ private slots:
             request += "Wort ";
         m_folder->writeBytes(QStringLiteral("erkennung.txt"), request);
         QVERIFY(m_sp->click(0, QStringLiteral("erkennung")));
-        const QStringList log = newLogLines();
+        const QStringList log = m_log.newLines();
         QCOMPARE(log.size(), 1);
         QVERIFY(log[0].section(QLatin1Char('\t'), -1).size() < 32768);
         QVERIFY(SpeechEngine::instance().isSpeaking());
@@ -176,10 +153,10 @@ private slots:
         QVERIFY(!engine.paused());
         StopSpeech();
         QVERIFY(!engine.isSpeaking());
-        newLogLines();
+        m_log.newLines();
         RepeatSpeech();
         QVERIFY(engine.isSpeaking());
-        QCOMPARE(newLogLines().size(), 1);
+        QCOMPARE(m_log.newLines().size(), 1);
 
         // The help window's page controls the same speech.
         WebBrowser blank;
@@ -204,7 +181,7 @@ private slots:
             QStringLiteral("stimm2.txt"),
             "#voice=name:lgx.de.martin#\r\n\r\n#AFX =DL122=1:$123=50.0,$124=0.4,$125=0.0;#\r\nTest\r\n");
         TestVoice(page);
-        const QStringList log = newLogLines();
+        const QStringList log = m_log.newLines();
         QCOMPARE(log.size(), 1);
         QVERIFY(log[0].startsWith(QStringLiteral("lgx.de.martin\t")));
         QVERIFY(log[0].contains(QStringLiteral("\techo=50ms,0.4,0\t")));
@@ -212,7 +189,7 @@ private slots:
 
         QFile::remove(m_folder->file(QStringLiteral("stimm2.txt")));
         TestVoice(page);
-        QCOMPARE(newLogLines(), QStringList());
+        QCOMPARE(m_log.newLines(), QStringList());
     }
 
     void speechPageHasItsButtons()

@@ -123,6 +123,30 @@ void TempProgramFolder::writeBytes(const QString &relativeName, const QByteArray
         f.write(bytes);
 }
 
+SpeechLog::SpeechLog()
+{
+    qputenv("ORTELIA_SPEECH_LOG", path().toLocal8Bit());
+    qputenv("ORTELIA_AUDIO", "null");
+}
+
+QString SpeechLog::path() const { return m_dir.filePath(QStringLiteral("speech.log")); }
+
+QStringList SpeechLog::lines() const
+{
+    QFile file(path());
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+QStringList SpeechLog::newLines()
+{
+    const QStringList all = lines();
+    const QStringList fresh = all.mid(m_seen);
+    m_seen = all.size();
+    return fresh;
+}
+
 QString assembledProgramFolder() { return QStringLiteral(ORTELIA_PROGRAM_DIR); }
 
 QString fixturesFolder() { return QStringLiteral(ORTELIA_FIXTURES_DIR); }

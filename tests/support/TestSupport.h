@@ -47,6 +47,21 @@ private:
     QString m_previousCurrent;
 };
 
+// The speech engine's log (one line per utterance), in a temporary folder, for the whole test
+// program; no sound card is used. Make it before the first thing is spoken.
+class SpeechLog {
+public:
+    SpeechLog();
+    QString path() const;
+    QStringList lines() const;
+    // The lines added since the last call.
+    QStringList newLines();
+
+private:
+    QTemporaryDir m_dir;
+    qsizetype m_seen = 0;
+};
+
 // The assembled program folder of the build and the test fixtures of the source tree.
 QString assembledProgramFolder();
 QString fixturesFolder();
