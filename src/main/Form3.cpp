@@ -50,17 +50,22 @@ const char *kContactAddress = "ortelia@example.org";
 // The speed slider values of the text translator for a slow, medium and fast computer.
 constexpr int kSpeedValues[] = {1500, 450, 50};
 
-void press(QAbstractButton *button)
-{
-    if (button)
-        button->click();
-}
-
 } // namespace
 
 void Form3::setProgramEnd(std::function<void()> end)
 {
     programEnd() = std::move(end);
+}
+
+void Form3::press(QAbstractButton *button)
+{
+    if (button)
+        button->click();
+}
+
+void Form3::pressIn(const QString &window, const QString &button)
+{
+    press(WindowRegistry::control<QAbstractButton>(window, button));
 }
 
 Form3::Form3(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form3>())
@@ -245,15 +250,12 @@ void Form3::connectWindow()
             target->setChecked(true);
         if (WindowRegistry::isRegistered(QStringLiteral("arabisch1")))
             ui->Label26->show();
-        press(WindowRegistry::control<QAbstractButton>(QStringLiteral("TextUeberA"),
-                                                       QStringLiteral("fensterauf")));
+        pressIn(QStringLiteral("TextUeberA"), QStringLiteral("fensterauf"));
     });
     connect(ui->textueber1, &QPushButton::clicked, this,
             [this] { showWindow(QStringLiteral("TextUeberA")); });
-    connect(ui->Label10, &ClickLabel::clicked, this, [] {
-        press(WindowRegistry::control<QAbstractButton>(QStringLiteral("TextUeberA"),
-                                                       QStringLiteral("fensterauf")));
-    });
+    connect(ui->Label10, &ClickLabel::clicked, this,
+            [] { pressIn(QStringLiteral("TextUeberA"), QStringLiteral("fensterauf")); });
     connect(ui->Command9, &QPushButton::clicked, this, [this] { showWindow(QStringLiteral("Logox4")); });
     connect(ui->Command7, &QPushButton::clicked, this, [this] { showWindow(QStringLiteral("Speaking")); });
     connect(ui->Label26, &ClickLabel::clicked, this, [this] { showWindow(QStringLiteral("arabisch1")); });
@@ -274,7 +276,7 @@ void Form3::connectWindow()
     }
     connect(ui->updates, &QPushButton::clicked, this, [this] {
         showWindow(QStringLiteral("up1"));
-        press(WindowRegistry::control<QAbstractButton>(QStringLiteral("zeit"), QStringLiteral("Command14")));
+        pressIn(QStringLiteral("zeit"), QStringLiteral("Command14"));
         if (QWidget *update = WindowRegistry::window(QStringLiteral("up1"))) {
             if (QObject *timer = update->findChild<QObject *>(QStringLiteral("Timer5")))
                 QMetaObject::invokeMethod(timer, "start");
@@ -282,7 +284,7 @@ void Form3::connectWindow()
     });
     connect(ui->zeiteinstellung, &QPushButton::clicked, this, [this] {
         showWindow(QStringLiteral("zeit"));
-        press(WindowRegistry::control<QAbstractButton>(QStringLiteral("zeit"), QStringLiteral("Command14")));
+        pressIn(QStringLiteral("zeit"), QStringLiteral("Command14"));
     });
     connect(ui->Label12, &ClickLabel::clicked, this, [this] { showDictionaryFolder(true); });
     connect(ui->Label22W, &ClickLabel::clicked, this, [this] { showDictionaryFolder(true); });
@@ -403,7 +405,7 @@ bool Form3::handleKey(int key)
         showHelpWindow();
         return true;
     case Qt::Key_F2:
-        press(WindowRegistry::control<QAbstractButton>(QStringLiteral("hilfe1"), QStringLiteral("pla")));
+        pressIn(QStringLiteral("hilfe1"), QStringLiteral("pla"));
         return true;
     case Qt::Key_F3:
         StopSpeech();
@@ -473,8 +475,7 @@ bool Form3::eventFilter(QObject *watched, QEvent *event)
 void Form3::endFromLabel7()
 {
     confineMouse(false);
-    press(WindowRegistry::control<QAbstractButton>(QStringLiteral("TextUeberA"),
-                                                   QStringLiteral("CloseButton")));
+    pressIn(QStringLiteral("TextUeberA"), QStringLiteral("CloseButton"));
     close();
 }
 

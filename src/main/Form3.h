@@ -12,6 +12,7 @@ namespace Ui {
 class Form3;
 }
 
+class QAbstractButton;
 class QListWidget;
 
 namespace ortelia {
@@ -115,6 +116,12 @@ private:
     void pressSpeechButton(const QString &button);
     QString lookUp(const QString &word, Direction direction);
     std::optional<QString> pageResult(const QString &field) const;
+
+    bool writeClipboardFieldQuoted();
+    void closeDictationWindow();
+    // Presses a button of this or another window (created if need be); nothing when missing.
+    static void press(QAbstractButton *button);
+    static void pressIn(const QString &window, const QString &button);
 
     QStringList lines(const QListWidget *list) const;
     void append(QListWidget *list, const QStringList &lines);

@@ -40,12 +40,6 @@ const QString kTranslatorText = QStringLiteral(
     "das untere Textfeld und drücken Sie die [Enter]-Taste. Ich zeige die Übersetzung an und spreche sie "
     "aus. Die Auswahl der Landessprache mit Klick auf [Land?].");
 
-void press(QAbstractButton *button)
-{
-    if (button)
-        button->click();
-}
-
 // The "hilfe.txt" of the current directory, where the page's help button reads a quoted text.
 QString currentDirectoryHelpFile()
 {
@@ -130,8 +124,7 @@ void Form3::connectTranslator()
         SpeakText(request);
     });
     connect(ui->lblText, &ClickLabel::clicked, this, [this] {
-        TextFile::writeLinesInPlace(currentDirectoryHelpFile(),
-                                    {QLatin1Char('"') + ui->Text1->toPlainText() + QLatin1Char('"')});
+        writeClipboardFieldQuoted();
         pressSpeechButton(QStringLiteral("erkennung"));
     });
 
@@ -161,8 +154,7 @@ void Form3::connectTranslator()
         CaptureClipboard(ui->Text1);
     });
     connect(ui->speicherZ, &QPushButton::clicked, this, [this] {
-        if (!TextFile::writeLinesInPlace(currentDirectoryHelpFile(),
-                                         {QLatin1Char('"') + ui->Text1->toPlainText() + QLatin1Char('"')}))
+        if (!writeClipboardFieldQuoted())
             ui->List1->clear();
     });
     connect(ui->sprech, &QPushButton::clicked, this, [this] { pressSpeechButton(QStringLiteral("Hilfe")); });
@@ -318,8 +310,7 @@ void Form3::endDictation(Direction direction)
     ui->Check2->hide();
     (german ? ui->Check3 : ui->Check4)->hide();
     if (german) {
-        if (QWidget *dictation = WindowRegistry::existing(QStringLiteral("Speaking")))
-            press(dictation->findChild<QAbstractButton *>(QStringLiteral("zu1")));
+        closeDictationWindow();
         ui->Command7->hide();
     }
 }
@@ -410,8 +401,7 @@ void Form3::closeTranslatorPanel(bool full)
     if (!full)
         return;
     setPanelTop(ui->Frame4, kLanguagesOut);
-    if (QWidget *dictation = WindowRegistry::existing(QStringLiteral("Speaking")))
-        press(dictation->findChild<QAbstractButton *>(QStringLiteral("zu1")));
+    closeDictationWindow();
     ui->Command7->hide();
     ui->Label26->hide();
 }
@@ -441,7 +431,20 @@ void Form3::ApplyChosenDictionary()
     SpeakText(request);
 }
 
+void Form3::closeDictationWindow()
+{
+    // Only a dictation window that exists is closed; none is created for it.
+    if (QWidget *dictation = WindowRegistry::existing(QStringLiteral("Speaking")))
+        press(dictation->findChild<QAbstractButton *>(QStringLiteral("zu1")));
+}
+
 // ---- reading aloud -----------------------------------------------------------------------
+
+bool Form3::writeClipboardFieldQuoted()
+{
+    return TextFile::writeLinesInPlace(currentDirectoryHelpFile(),
+                                       {QLatin1Char('"') + ui->Text1->toPlainText() + QLatin1Char('"')});
+}
 
 void Form3::ReadClipboardAloud()
 {
