@@ -2,6 +2,7 @@
 #include "Form3.h"
 #include "ProgramFolder.h"
 #include "SettingsFiles.h"
+#include "hilfe1.h"
 #include "WindowRegistry.h"
 
 #include <QApplication>
@@ -24,6 +25,7 @@ int runProgram()
     if (SettingsFiles::isFirstRun())
         SettingsFiles::WriteDefaultSettings();
     WindowRegistry::registerWindow(QStringLiteral("Form3"), [] { return new Form3; });
+    WindowRegistry::registerWindow(QStringLiteral("hilfe1"), [] { return new hilfe1; });
     WindowRegistry::window(QStringLiteral("Form3"))->show();
     return QApplication::exec();
 }
