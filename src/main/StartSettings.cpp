@@ -1,6 +1,7 @@
 #include "StartSettings.h"
 
 #include "ProgramFolder.h"
+#include "SettingsFormat.h"
 #include "TextFile.h"
 
 namespace ortelia::StartSettings {
@@ -14,22 +15,8 @@ bool write(const QList<bool> &values)
 {
     QStringList lines;
     for (int i = 0; i < kLineCount; ++i)
-        lines << (values.value(i) ? QStringLiteral("True") : QStringLiteral("False"));
+        lines << SettingsFormat::truthText(values.value(i));
     return TextFile::writeLines(path(), lines);
-}
-
-std::optional<bool> truthValue(const QString &line)
-{
-    const QString text = line.trimmed();
-    if (text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
-        return true;
-    if (text.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
-        return false;
-    bool isNumber = false;
-    const double number = text.toDouble(&isNumber);
-    if (isNumber)
-        return number != 0.0;
-    return std::nullopt;
 }
 
 QList<std::optional<bool>> read()
@@ -39,7 +26,7 @@ QList<std::optional<bool>> read()
     if (!lines)
         return values;
     for (int i = 0; i < kLineCount && i < lines->size(); ++i)
-        values[i] = truthValue(lines->at(i));
+        values[i] = SettingsFormat::readTruth(lines->at(i));
     return values;
 }
 

@@ -22,8 +22,5 @@ bool write(const QList<bool> &values);
 // value gives nullopt, and its button keeps its state. An unreadable file gives five nullopts.
 QList<std::optional<bool>> read();
 
-// "True"/"False" in any case, or a number (not 0 is true); anything else is no truth value.
-std::optional<bool> truthValue(const QString &line);
-
 } // namespace StartSettings
 } // namespace ortelia
