@@ -40,17 +40,18 @@ QWidget *WindowRegistry::window(const QString &name)
     auto it = entries().find(name);
     if (it == entries().end())
         return nullptr;
-    if (!it->instance) {
-        QWidget *created = it->factory();
-        // The factory may have used the registry itself; look the entry up again.
-        Entry &entry = entries()[name];
-        entry.instance = created;
-        if (created && created->objectName().isEmpty())
-            created->setObjectName(name);
-        creationOrder().removeAll(name);
-        creationOrder().append(name);
-    }
-    return entries()[name].instance;
+    if (it->instance)
+        return it->instance;
+    QWidget *created = it->factory();
+    if (!created)
+        return nullptr;
+    if (created->objectName().isEmpty())
+        created->setObjectName(name);
+    // The factory may have used the registry itself, so the entry is looked up again.
+    entries()[name].instance = created;
+    creationOrder().removeAll(name);
+    creationOrder().append(name);
+    return created;
 }
 
 QWidget *WindowRegistry::existing(const QString &name)

@@ -70,6 +70,15 @@ DialogRequest makeRequest(DialogRequest::Kind kind, const QString &title, const 
     return r;
 }
 
+QString askFileName(DialogRequest::Kind kind, const QString &title, const QString &folder,
+                    const QString &filter, QWidget *parent)
+{
+    if (g_responder)
+        return g_responder->fileName(makeRequest(kind, title, folder, false));
+    return kind == DialogRequest::Kind::OpenFile ? QFileDialog::getOpenFileName(parent, title, folder, filter)
+                                                 : QFileDialog::getSaveFileName(parent, title, folder, filter);
+}
+
 } // namespace
 
 void Dialogs::message(const QString &title, const QString &text, QWidget *parent)
@@ -91,19 +100,13 @@ DialogAnswer Dialogs::yesNoCancel(const QString &title, const QString &text, boo
 QString Dialogs::openFileName(const QString &title, const QString &folder, const QString &filter,
                               QWidget *parent)
 {
-    DialogRequest r = makeRequest(DialogRequest::Kind::OpenFile, title, folder, false);
-    if (g_responder)
-        return g_responder->fileName(r);
-    return QFileDialog::getOpenFileName(parent, title, folder, filter);
+    return askFileName(DialogRequest::Kind::OpenFile, title, folder, filter, parent);
 }
 
 QString Dialogs::saveFileName(const QString &title, const QString &folder, const QString &filter,
                               QWidget *parent)
 {
-    DialogRequest r = makeRequest(DialogRequest::Kind::SaveFile, title, folder, false);
-    if (g_responder)
-        return g_responder->fileName(r);
-    return QFileDialog::getSaveFileName(parent, title, folder, filter);
+    return askFileName(DialogRequest::Kind::SaveFile, title, folder, filter, parent);
 }
 
 void Dialogs::setResponder(DialogResponder *responder) { g_responder = responder; }
