@@ -335,7 +335,8 @@ public:
     bool empty() const { return m_entries.empty(); }
 
 private:
-    static void countWords(QHash<QString, int> &counts, QStringView text)
+    // Calls f with each run of letters of text, in lower case.
+    template <typename F> static void forEachWord(QStringView text, F f)
     {
         qsizetype start = -1;
         for (qsizetype i = 0; i <= text.size(); ++i) {
@@ -343,26 +344,24 @@ private:
             if (letter && start < 0) {
                 start = i;
             } else if (!letter && start >= 0) {
-                ++counts[text.mid(start, i - start).toString().toLower()];
+                f(text.mid(start, i - start).toString().toLower());
                 start = -1;
             }
         }
     }
 
+    static void countWords(QHash<QString, int> &counts, QStringView text)
+    {
+        forEachWord(text, [&counts](const QString &word) { ++counts[word]; });
+    }
+
     static int phraseCount(const QHash<QString, int> &counts, QStringView phrase)
     {
         int frequency = -1;
-        qsizetype start = -1;
-        for (qsizetype i = 0; i <= phrase.size(); ++i) {
-            const bool letter = i < phrase.size() && phrase[i].isLetter();
-            if (letter && start < 0) {
-                start = i;
-            } else if (!letter && start >= 0) {
-                const int count = counts.value(phrase.mid(start, i - start).toString().toLower());
-                frequency = frequency < 0 ? count : qMin(frequency, count);
-                start = -1;
-            }
-        }
+        forEachWord(phrase, [&](const QString &word) {
+            const int count = counts.value(word);
+            frequency = frequency < 0 ? count : qMin(frequency, count);
+        });
         return qMax(0, frequency);
     }
 

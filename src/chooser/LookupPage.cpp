@@ -1,5 +1,6 @@
 #include "LookupPage.h"
 
+#include "HtmlDocument.h"
 #include "TextFile.h"
 
 namespace ortelia::LookupPage {
@@ -98,21 +99,6 @@ function Geladen() {
 <object id="Begriffe" classid="clsid:333C7BC4-460F-11D0-BC04-0080C7055A83">
   )HTML";
 
-QString escapeAttribute(const QString &text)
-{
-    QString out;
-    for (QChar c : text) {
-        switch (c.unicode()) {
-        case '&': out += QLatin1String("&amp;"); break;
-        case '"': out += QLatin1String("&quot;"); break;
-        case '<': out += QLatin1String("&lt;"); break;
-        case '>': out += QLatin1String("&gt;"); break;
-        default: out += c;
-        }
-    }
-    return out;
-}
-
 } // namespace
 
 QString head() { return withCrLf(kHead); }
@@ -121,7 +107,7 @@ QString label2() { return QStringLiteral("<param name=\"DataURL\" value=\""); }
 
 QString label3() { return QStringLiteral(".txt\">"); }
 
-QString dataSourceLine(const QString &name) { return label2() + escapeAttribute(name) + label3(); }
+QString dataSourceLine(const QString &name) { return label2() + web::Document::escapeAttribute(name) + label3(); }
 
 QString tail()
 {
