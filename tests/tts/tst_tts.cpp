@@ -1,13 +1,12 @@
 #include "PcmEffects.h"
 #include "SpeechEngine.h"
 #include "Synthesizer.h"
+#include "TestSupport.h"
 #include "VoiceMarkup.h"
 #include "VoiceTable.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -460,16 +459,11 @@ private slots:
 
     void logShowsEachUtterance()
     {
-        QTemporaryDir dir;
-        const QString log = dir.filePath(QStringLiteral("speech.log"));
-        qputenv("ORTELIA_SPEECH_LOG", log.toLocal8Bit());
+        const test::SpeechLog log;
         record(QStringLiteral(
             "#voice=name:lgx.de.silke# #VOL=9999%dB#\r\nHallo Welt\r\n#spd=abc%#\r\n#spd=200%#Tschüss"));
         qunsetenv("ORTELIA_SPEECH_LOG");
-        QFile file(log);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QStringList lines =
-            QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const QStringList lines = log.lines();
         QCOMPARE(lines.size(), 2);
         QCOMPARE(lines[0], QStringLiteral("lgx.de.silke\tspd=100%\tbpit=50Hz\tpit=10Hz\tvol=500%\tbint=0%\t"
                                           "echo=0ms,0.4,0\tHallo Welt"));

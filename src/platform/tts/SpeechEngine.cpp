@@ -306,12 +306,14 @@ void SpeechEngine::appendToLog(const QList<Utterance> &utterances)
     const QString path = qEnvironmentVariable("ORTELIA_SPEECH_LOG");
     if (path.isEmpty() || utterances.isEmpty())
         return;
-    QFile log(path);
-    if (!log.open(QIODevice::WriteOnly | QIODevice::Append))
-        return;
+    QString lines;
     for (const Utterance &utterance : utterances)
-        log.write((utterance.settings.describe() + QLatin1Char('\t') + utterance.text() + QLatin1Char('\n'))
-                      .toUtf8());
+        lines += utterance.settings.describe() + QLatin1Char('\t') + utterance.text() + QLatin1Char('\n');
+    // One unbuffered write per request: the lines of programs speaking at the same time do not
+    // interleave.
+    QFile log(path);
+    if (log.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+        log.write(lines.toUtf8());
 }
 
 } // namespace ortelia
