@@ -78,7 +78,7 @@ int SpeechEngine::sampleRate() const
 
 void SpeechEngine::speak(const QString &request)
 {
-    stopPlayback();
+    stop();
     m_lastRequest = request;
     VoiceSettings start;
     start.voice = m_currentVoice;
@@ -120,11 +120,6 @@ void SpeechEngine::resume()
     m_output->setPaused(false);
 }
 
-void SpeechEngine::stop()
-{
-    stopPlayback();
-}
-
 void SpeechEngine::repeat()
 {
     if (!m_lastRequest.isEmpty())
@@ -141,13 +136,13 @@ void SpeechEngine::setOutputGains(double left, double right)
 
 void SpeechEngine::setOutput(std::unique_ptr<AudioOutput> output)
 {
-    stopPlayback();
+    stop();
     m_output = std::move(output);
     if (m_output)
         m_output->setGains(float(m_left), float(m_right));
 }
 
-void SpeechEngine::stopPlayback()
+void SpeechEngine::stop()
 {
     {
         std::lock_guard lock(m_mutex);
