@@ -1,13 +1,12 @@
 #include "PcmEffects.h"
 #include "SpeechEngine.h"
 #include "Synthesizer.h"
+#include "TestSupport.h"
 #include "VoiceMarkup.h"
 #include "VoiceTable.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -104,6 +103,16 @@ double correlationAt(const QList<qint16> &x, qsizetype lag)
     return energy > 0 ? product / energy : 0.0;
 }
 
+// The samples after the effects of settings, the echo's tail included.
+QList<qint16> withEffects(const VoiceSettings &settings, const QList<qint16> &input)
+{
+    PcmEffects effects(settings, 22050);
+    QList<qint16> out;
+    effects.process(input.constData(), input.size(), out);
+    effects.finish(out);
+    return out;
+}
+
 bool near(double a, double b, double tolerance)
 {
     return std::abs(a - b) <= tolerance * std::max(a, b);
@@ -136,6 +145,13 @@ private:
     }
 
     void useNullSink() { engine().setOutput(AudioOutput::createNull(engine().sampleRate())); }
+
+    // Counts to ten on the null sink, which plays at real-time pace.
+    void countToTen()
+    {
+        useNullSink();
+        engine().speak(QStringLiteral("eins zwei drei vier fünf sechs sieben acht neun zehn"));
+    }
 
 private slots:
     void init()
@@ -311,11 +327,7 @@ private slots:
         const auto apply = [&](int volume) {
             VoiceSettings s;
             s.volumePercent = volume;
-            PcmEffects effects(s, 22050);
-            QList<qint16> out;
-            effects.process(input.constData(), input.size(), out);
-            effects.finish(out);
-            return out;
+            return withEffects(s, input);
         };
         QCOMPARE(apply(100), input);
         QCOMPARE(apply(50), (QList<qint16>{0, 500, -500, 10000, -10000, 16384, -16384}));
@@ -327,13 +339,10 @@ private slots:
     {
         VoiceSettings s;
         s.echoDelayMs = 100;
-        PcmEffects effects(s, 22050);
         QList<qint16> input(3000, 0);
         input[0] = 10000;
         input[10] = -5000;
-        QList<qint16> out;
-        effects.process(input.constData(), input.size(), out);
-        effects.finish(out);
+        QList<qint16> out = withEffects(s, input);
         const int delay = 2205;
         QCOMPARE(out.size(), input.size() + delay);
         QCOMPARE(out[0], qint16(10000));
@@ -344,10 +353,7 @@ private slots:
 
         // Feedback repeats the echo, each time weaker.
         s.echoFeedback = 0.5;
-        PcmEffects repeating(s, 22050);
-        out.clear();
-        repeating.process(input.constData(), input.size(), out);
-        repeating.finish(out);
+        out = withEffects(s, input);
         QCOMPARE(out[delay], qint16(4000));
         QCOMPARE(out[2 * delay], qint16(2000));
         QCOMPARE(out[3 * delay], qint16(1000));
@@ -359,10 +365,7 @@ private slots:
         const auto apply = [&](int roughness) {
             VoiceSettings s;
             s.roughnessPercent = roughness;
-            PcmEffects effects(s, 22050);
-            QList<qint16> out;
-            effects.process(input.constData(), input.size(), out);
-            return out;
+            return withEffects(s, input);
         };
         QCOMPARE(apply(0), input);
         const QList<qint16> rough = apply(250);
@@ -460,16 +463,11 @@ private slots:
 
     void logShowsEachUtterance()
     {
-        QTemporaryDir dir;
-        const QString log = dir.filePath(QStringLiteral("speech.log"));
-        qputenv("ORTELIA_SPEECH_LOG", log.toLocal8Bit());
+        const test::SpeechLog log;
         record(QStringLiteral(
             "#voice=name:lgx.de.silke# #VOL=9999%dB#\r\nHallo Welt\r\n#spd=abc%#\r\n#spd=200%#Tschüss"));
         qunsetenv("ORTELIA_SPEECH_LOG");
-        QFile file(log);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QStringList lines =
-            QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const QStringList lines = log.lines();
         QCOMPARE(lines.size(), 2);
         QCOMPARE(lines[0], QStringLiteral("lgx.de.silke\tspd=100%\tbpit=50Hz\tpit=10Hz\tvol=500%\tbint=0%\t"
                                           "echo=0ms,0.4,0\tHallo Welt"));
@@ -479,10 +477,9 @@ private slots:
 
     void pauseAndResumeOnTheNullSink()
     {
-        useNullSink();
         QSignalSpy spoken(&engine(), &SpeechEngine::wordSpoken);
         QSignalSpy finished(&engine(), &SpeechEngine::finished);
-        engine().speak(QStringLiteral("eins zwei drei vier fünf sechs sieben acht neun zehn"));
+        countToTen();
         QVERIFY(engine().isSpeaking());
         QTRY_VERIFY_WITH_TIMEOUT(spoken.size() >= 2, 10000);
         // Words come in step with playback: after the second word the speech is not over.
@@ -505,10 +502,9 @@ private slots:
 
     void stopEndsSpeech()
     {
-        useNullSink();
         QSignalSpy spoken(&engine(), &SpeechEngine::wordSpoken);
         QSignalSpy finished(&engine(), &SpeechEngine::finished);
-        engine().speak(QStringLiteral("eins zwei drei vier fünf sechs sieben acht neun zehn"));
+        countToTen();
         QTRY_VERIFY_WITH_TIMEOUT(spoken.size() >= 1, 10000);
         engine().pause();
         engine().stop();

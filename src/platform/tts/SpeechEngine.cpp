@@ -78,7 +78,7 @@ int SpeechEngine::sampleRate() const
 
 void SpeechEngine::speak(const QString &request)
 {
-    stopPlayback();
+    stop();
     m_lastRequest = request;
     VoiceSettings start;
     start.voice = m_currentVoice;
@@ -120,11 +120,6 @@ void SpeechEngine::resume()
     m_output->setPaused(false);
 }
 
-void SpeechEngine::stop()
-{
-    stopPlayback();
-}
-
 void SpeechEngine::repeat()
 {
     if (!m_lastRequest.isEmpty())
@@ -141,13 +136,13 @@ void SpeechEngine::setOutputGains(double left, double right)
 
 void SpeechEngine::setOutput(std::unique_ptr<AudioOutput> output)
 {
-    stopPlayback();
+    stop();
     m_output = std::move(output);
     if (m_output)
         m_output->setGains(float(m_left), float(m_right));
 }
 
-void SpeechEngine::stopPlayback()
+void SpeechEngine::stop()
 {
     {
         std::lock_guard lock(m_mutex);
@@ -306,12 +301,14 @@ void SpeechEngine::appendToLog(const QList<Utterance> &utterances)
     const QString path = qEnvironmentVariable("ORTELIA_SPEECH_LOG");
     if (path.isEmpty() || utterances.isEmpty())
         return;
-    QFile log(path);
-    if (!log.open(QIODevice::WriteOnly | QIODevice::Append))
-        return;
+    QString lines;
     for (const Utterance &utterance : utterances)
-        log.write((utterance.settings.describe() + QLatin1Char('\t') + utterance.text() + QLatin1Char('\n'))
-                      .toUtf8());
+        lines += utterance.settings.describe() + QLatin1Char('\t') + utterance.text() + QLatin1Char('\n');
+    // One unbuffered write per request: the lines of programs speaking at the same time do not
+    // interleave.
+    QFile log(path);
+    if (log.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+        log.write(lines.toUtf8());
 }
 
 } // namespace ortelia

@@ -46,8 +46,6 @@ public:
     void stop();
     // Speaks the last request again from its start.
     void repeat();
-    // Ends speech when a window that speaks closes.
-    void end() { stop(); }
     // The speed in percent at which the engine speaks (the last request's first utterance).
     int speed() const { return m_speed; }
     bool isSpeaking() const { return m_active; }
@@ -83,7 +81,6 @@ private:
     };
 
     SpeechEngine();
-    void stopPlayback();
     void pump();
     void runWorker();
     void synthesize(quint64 generation, const QList<Utterance> &utterances);

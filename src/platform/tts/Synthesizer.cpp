@@ -81,12 +81,12 @@ bool Synthesizer::synthesize(const VoiceSettings &settings, const QString &text,
 {
     if (!isAvailable())
         return false;
-    const VoiceInfo &voice = VoiceTable::at(settings.voice);
-    const QByteArray name = QByteArray(voice.language) + '+' + voice.variant;
-    if (name != m_voiceName) {
+    if (settings.voice != m_voice) {
+        const VoiceInfo &voice = VoiceTable::at(settings.voice);
+        const QByteArray name = QByteArray(voice.language) + '+' + voice.variant;
         if (espeak_SetVoiceByName(name.constData()) != EE_OK)
             return false;
-        m_voiceName = name;
+        m_voice = settings.voice;
     }
     const int wordsPerMinute = espeakRATE_NORMAL * settings.speedPercent / 100;
     const int rate = std::max(wordsPerMinute, int(espeakRATE_MINIMUM));

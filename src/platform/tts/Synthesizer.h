@@ -50,7 +50,7 @@ public:
 
 private:
     int m_sampleRate = 0;
-    QByteArray m_voiceName;
+    int m_voice = -1; // the voice eSpeak NG has loaded
 };
 
 } // namespace ortelia
