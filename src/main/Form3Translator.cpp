@@ -434,8 +434,7 @@ void Form3::ApplyChosenDictionary()
 void Form3::closeDictationWindow()
 {
     // Only a dictation window that exists is closed; none is created for it.
-    if (QWidget *dictation = WindowRegistry::existing(QStringLiteral("Speaking")))
-        press(dictation->findChild<QAbstractButton *>(QStringLiteral("zu1")));
+    WindowRegistry::pressIfOpen(QStringLiteral("Speaking"), QStringLiteral("zu1"));
 }
 
 // ---- reading aloud -----------------------------------------------------------------------

@@ -312,6 +312,11 @@ private slots:
         control<QAbstractButton>("Picture2")->click();
         QCOMPARE(control<QPlainTextEdit>("Text1")->toPlainText(), QString());
         QCOMPARE(folder->readBytes(QStringLiteral("hilfe.txt")), QByteArray("\"\"\r\n"));
+
+        // The help window's clipboard button reads it the same way.
+        clipboard->setText(QStringLiteral("Hallo Welt"));
+        help()->findChild<QAbstractButton *>(QStringLiteral("Image7"))->click();
+        QCOMPARE(folder->readBytes(QStringLiteral("hilfe.txt")), QByteArray("\"Hallo Welt\"\r\n"));
     }
 
     // ---- hover help ----
