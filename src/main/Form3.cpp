@@ -479,8 +479,6 @@ void Form3::closeEvent(QCloseEvent *event)
     setDesktopHidden(false);
     WindowRegistry::pressIfOpen(QStringLiteral("ortelia"), QStringLiteral("ende"));
     StopSpeech();
-    // Unload.
-    setDesktopHidden(false);
     CloseTranslatorPanel();
     qApp->removeEventFilter(this);
     event->accept();
