@@ -1,5 +1,6 @@
 #include "WindowRegistry.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QHash>
@@ -26,6 +27,12 @@ QStringList &creationOrder()
     return order;
 }
 
+void clickIn(QWidget *window, const QString &buttonName)
+{
+    if (auto *button = window ? window->findChild<QAbstractButton *>(buttonName) : nullptr)
+        button->click();
+}
+
 } // namespace
 
 void WindowRegistry::registerWindow(const QString &name, Factory factory)
@@ -33,7 +40,10 @@ void WindowRegistry::registerWindow(const QString &name, Factory factory)
     entries()[name].factory = std::move(factory);
 }
 
-bool WindowRegistry::isRegistered(const QString &name) { return entries().contains(name); }
+bool WindowRegistry::isRegistered(const QString &name)
+{
+    return entries().contains(name);
+}
 
 QWidget *WindowRegistry::window(const QString &name)
 {
@@ -58,6 +68,16 @@ QWidget *WindowRegistry::existing(const QString &name)
 {
     auto it = entries().find(name);
     return it == entries().end() ? nullptr : it->instance.data();
+}
+
+void WindowRegistry::press(const QString &windowName, const QString &buttonName)
+{
+    clickIn(window(windowName), buttonName);
+}
+
+void WindowRegistry::pressIfOpen(const QString &windowName, const QString &buttonName)
+{
+    clickIn(existing(windowName), buttonName);
 }
 
 void WindowRegistry::unload(const QString &name)

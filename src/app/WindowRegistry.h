@@ -38,6 +38,12 @@ public:
         QWidget *w = window(windowName);
         return w ? w->findChild<T *>(controlName) : nullptr;
     }
+
+    // Presses a named button of a window, creating the window if needed; nothing when either is
+    // missing.
+    static void press(const QString &windowName, const QString &buttonName);
+    // The same for a window that exists now; none is created for it.
+    static void pressIfOpen(const QString &windowName, const QString &buttonName);
 };
 
 } // namespace ortelia

@@ -9,7 +9,6 @@
 #include "WebBrowser.h"
 #include "WindowRegistry.h"
 
-#include <QAbstractButton>
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -21,15 +20,8 @@ namespace ortelia {
 
 namespace {
 
-constexpr int kNormalWidth = 8595 / 15;   // twips to pixels
+constexpr int kNormalWidth = 8595 / 15; // twips to pixels
 constexpr int kEnlargedWidth = 10500 / 15;
-
-// Presses a named button of another window, if that window and button exist.
-void pressButton(const QString &window, const QString &button)
-{
-    if (auto *b = WindowRegistry::control<QAbstractButton>(window, button))
-        b->click();
-}
 
 } // namespace
 
@@ -64,18 +56,20 @@ hilfe1::hilfe1(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::hilfe
     connect(ui->Image3, &QToolButton::clicked, this, [this] { pressOnBothPages(QStringLiteral("pause")); });
     connect(ui->Image4, &QToolButton::clicked, this, [this] { pressOnBothPages(QStringLiteral("Weiter")); });
     connect(ui->Image5, &QToolButton::clicked, this, [this] { pressOnBothPages(QStringLiteral("Nochmal")); });
-    connect(ui->Image7, &QToolButton::clicked, this, &hilfe1::readClipboardAloud);
+    // The main window reads the clipboard aloud, as its own clipboard button does.
+    connect(ui->Image7, &QToolButton::clicked, this,
+            [] { WindowRegistry::press(QStringLiteral("Form3"), QStringLiteral("Picture2")); });
     connect(ui->Check1, &QCheckBox::toggled, this, [this](bool on) {
         if (on)
             readAloud();
     });
     connect(ui->Label3, &QPushButton::clicked, this, &hilfe1::enlarge);
     connect(ui->Label4, &QPushButton::clicked, this, &hilfe1::normalView);
-    connect(ui->Label1, &QPushButton::clicked, this, [this] {
-        setHelpText(QStringLiteral("F2,Play. F3,Pause. F4,Stop. F5,Weiter. F6,Nochmal."));
-    });
+    connect(ui->Label1, &QPushButton::clicked, this,
+            [this] { setHelpText(QStringLiteral("F2,Play. F3,Pause. F4,Stop. F5,Weiter. F6,Nochmal.")); });
     connect(ui->Label6, &QPushButton::clicked, this, &hilfe1::openDescription);
-    connect(ui->Command1, &QPushButton::clicked, this, [] { pressButton(QStringLiteral("Form3"), QStringLiteral("Hilfe")); });
+    connect(ui->Command1, &QPushButton::clicked, this,
+            [] { WindowRegistry::press(QStringLiteral("Form3"), QStringLiteral("Hilfe")); });
     connect(ui->beende3, &QPushButton::clicked, this, &QWidget::hide);
 
     // The update windows come with their own part of the program; until then their buttons stay away.
@@ -92,7 +86,7 @@ hilfe1::hilfe1(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::hilfe
     connect(ui->zeiteinstellung, &QPushButton::clicked, this, [] {
         if (QWidget *zeit = WindowRegistry::window(QStringLiteral("zeit"))) {
             zeit->show();
-            pressButton(QStringLiteral("zeit"), QStringLiteral("Command14"));
+            WindowRegistry::press(QStringLiteral("zeit"), QStringLiteral("Command14"));
         }
     });
     ui->zeiteinstellung->setProperty("available", haveSchedule);
@@ -127,10 +121,11 @@ void hilfe1::attachHoverTexts()
                            if (ui->zeiteinstellung->property("available").toBool())
                                ui->zeiteinstellung->show();
                        });
-    helpAndDescription(ui->zeiteinstellung,
-                       QStringLiteral("Updates Zeiteinstellung täglich oder monatlich, Wörterbuch Updates über das "
-                                      "Internet durchführen.  Dazu muß eine Internet-Verbindung bestehen !"),
-                       HoverHelp::lightYellow());
+    helpAndDescription(
+        ui->zeiteinstellung,
+        QStringLiteral("Updates Zeiteinstellung täglich oder monatlich, Wörterbuch Updates über das "
+                       "Internet durchführen.  Dazu muß eine Internet-Verbindung bestehen !"),
+        HoverHelp::lightYellow());
     HoverHelp::attach(ui->Label3, QStringLiteral("Schrift größer machen!"));
     HoverHelp::attach(ui->Label4, QStringLiteral("Schrift kleiner machen!"));
     HoverHelp::attach(ui->Label6, QStringLiteral("Programm Beschreibung:"));
@@ -172,14 +167,6 @@ void hilfe1::pressOnBothPages(const QString &button)
     WebBrowser1->click(0, button);
     if (WebBrowser *main = SpeechPage::mainPage())
         main->click(0, button);
-}
-
-void hilfe1::readClipboardAloud()
-{
-    const QString main = QStringLiteral("Form3");
-    pressButton(main, QStringLiteral("EINFUEGEN"));
-    pressButton(main, QStringLiteral("speicherZ"));
-    pressButton(main, QStringLiteral("sprech"));
 }
 
 void hilfe1::openDescription()

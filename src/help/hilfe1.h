@@ -35,7 +35,6 @@ private:
     void enlarge();
     void normalView();
     void pressOnBothPages(const QString &button);
-    void readClipboardAloud();
     void openDescription();
     void setHelpAndDescription(const QString &text);
     void attachHoverTexts();

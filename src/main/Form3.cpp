@@ -57,17 +57,6 @@ void Form3::setProgramEnd(std::function<void()> end)
     programEnd() = std::move(end);
 }
 
-void Form3::press(QAbstractButton *button)
-{
-    if (button)
-        button->click();
-}
-
-void Form3::pressIn(const QString &window, const QString &button)
-{
-    press(WindowRegistry::control<QAbstractButton>(window, button));
-}
-
 Form3::Form3(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form3>())
 {
     ui->setupUi(this);
@@ -182,7 +171,7 @@ int Form3::SelectedOptionIndex(const QString &group) const
 void Form3::ApplyStartMode()
 {
     if (SelectedOptionIndex(QStringLiteral("Option1")) == 0)
-        press(ui->Command8);
+        ui->Command8->click();
 }
 
 void Form3::showOptions(int top)
@@ -250,12 +239,12 @@ void Form3::connectWindow()
             target->setChecked(true);
         if (WindowRegistry::isRegistered(QStringLiteral("arabisch1")))
             ui->Label26->show();
-        pressIn(QStringLiteral("TextUeberA"), QStringLiteral("fensterauf"));
+        WindowRegistry::press(QStringLiteral("TextUeberA"), QStringLiteral("fensterauf"));
     });
     connect(ui->textueber1, &QPushButton::clicked, this,
             [this] { showWindow(QStringLiteral("TextUeberA")); });
     connect(ui->Label10, &ClickLabel::clicked, this,
-            [] { pressIn(QStringLiteral("TextUeberA"), QStringLiteral("fensterauf")); });
+            [] { WindowRegistry::press(QStringLiteral("TextUeberA"), QStringLiteral("fensterauf")); });
     connect(ui->Command9, &QPushButton::clicked, this, [this] { showWindow(QStringLiteral("Logox4")); });
     connect(ui->Command7, &QPushButton::clicked, this, [this] { showWindow(QStringLiteral("Speaking")); });
     connect(ui->Label26, &ClickLabel::clicked, this, [this] { showWindow(QStringLiteral("arabisch1")); });
@@ -276,7 +265,7 @@ void Form3::connectWindow()
     }
     connect(ui->updates, &QPushButton::clicked, this, [this] {
         showWindow(QStringLiteral("up1"));
-        pressIn(QStringLiteral("zeit"), QStringLiteral("Command14"));
+        WindowRegistry::press(QStringLiteral("zeit"), QStringLiteral("Command14"));
         if (QWidget *update = WindowRegistry::window(QStringLiteral("up1"))) {
             if (QObject *timer = update->findChild<QObject *>(QStringLiteral("Timer5")))
                 QMetaObject::invokeMethod(timer, "start");
@@ -284,7 +273,7 @@ void Form3::connectWindow()
     });
     connect(ui->zeiteinstellung, &QPushButton::clicked, this, [this] {
         showWindow(QStringLiteral("zeit"));
-        pressIn(QStringLiteral("zeit"), QStringLiteral("Command14"));
+        WindowRegistry::press(QStringLiteral("zeit"), QStringLiteral("Command14"));
     });
     connect(ui->Label12, &ClickLabel::clicked, this, [this] { showDictionaryFolder(true); });
     connect(ui->Label22W, &ClickLabel::clicked, this, [this] { showDictionaryFolder(true); });
@@ -405,7 +394,7 @@ bool Form3::handleKey(int key)
         showHelpWindow();
         return true;
     case Qt::Key_F2:
-        pressIn(QStringLiteral("hilfe1"), QStringLiteral("pla"));
+        WindowRegistry::press(QStringLiteral("hilfe1"), QStringLiteral("pla"));
         return true;
     case Qt::Key_F3:
         StopSpeech();
@@ -475,7 +464,7 @@ bool Form3::eventFilter(QObject *watched, QEvent *event)
 void Form3::endFromLabel7()
 {
     confineMouse(false);
-    pressIn(QStringLiteral("TextUeberA"), QStringLiteral("CloseButton"));
+    WindowRegistry::press(QStringLiteral("TextUeberA"), QStringLiteral("CloseButton"));
     close();
 }
 
@@ -488,11 +477,8 @@ void Form3::closeEvent(QCloseEvent *event)
     m_ending = true;
     // Before the window goes: the desktop comes back, the tray icon goes, speech stops.
     setDesktopHidden(false);
-    if (QWidget *tray = WindowRegistry::existing(QStringLiteral("ortelia")))
-        press(tray->findChild<QAbstractButton *>(QStringLiteral("ende")));
+    WindowRegistry::pressIfOpen(QStringLiteral("ortelia"), QStringLiteral("ende"));
     StopSpeech();
-    // Unload.
-    setDesktopHidden(false);
     CloseTranslatorPanel();
     qApp->removeEventFilter(this);
     event->accept();

@@ -12,7 +12,6 @@ namespace Ui {
 class Form3;
 }
 
-class QAbstractButton;
 class QListWidget;
 
 namespace ortelia {
@@ -119,9 +118,6 @@ private:
 
     bool writeClipboardFieldQuoted();
     void closeDictationWindow();
-    // Presses a button of this or another window (created if need be); nothing when missing.
-    static void press(QAbstractButton *button);
-    static void pressIn(const QString &window, const QString &button);
 
     QStringList lines(const QListWidget *list) const;
     void append(QListWidget *list, const QStringList &lines);

@@ -24,10 +24,9 @@ void Form3::attachHoverHelp()
         HoverHelp::attach(control, text, options);
     };
     // The text goes to the help label and the window's reading text alike.
-    const auto told = [this](QWidget *control, const QString &text,
-                             QColor highlight = HoverHelp::lightYellow()) {
+    const auto told = [this](QWidget *control, const QString &text) {
         O options;
-        options.highlight = highlight;
+        options.highlight = HoverHelp::yellow();
         options.alsoDo = [this, text] { setStatus(text); };
         HoverHelp::attach(control, text, options);
     };
@@ -57,13 +56,11 @@ void Form3::attachHoverHelp()
              "5.[Trans-Ablage]..Zwischenablage-Translator:  Übersetzt Ihren in die Zwischenablage kopierten "
              "Text. Beispiel: Deutsch- Englisch und umgekehrt !Text übersetzen und anschließend automatisch "
              "vorlesen lassen: z.B. Deutsch-Englisch -[F5] und Englisch in Deutsch -[F6]! Oder mit den  "
-             "Klickbutton!"),
-         HoverHelp::yellow());
+             "Klickbutton!"));
     told(ui->Command7,
          QStringLiteral(
              "Dragon NaturallySpeaking 8.0 Kompatibel. Suchen nur über das obere Textfeld. Zerlegt ganzen "
-             "Satz in einzelne Worte."),
-         HoverHelp::yellow());
+             "Satz in einzelne Worte."));
     {
         O options;
         options.onFocus = true;
@@ -122,54 +119,41 @@ void Form3::attachHoverHelp()
         options.alsoDo = [this, text] { setStatus(text); };
         HoverHelp::attach(ui->Hallo, text, options);
     }
-    {
-        const QString text =
-            QStringLiteral("Desktopbilder verstecken. Bestätigen Sie hierzu die [Leerzeichen ] Taste! ");
-        HoverHelp::attach(ui->Check1, text);
-    }
+    plain(ui->Check1,
+          QStringLiteral("Desktopbilder verstecken. Bestätigen Sie hierzu die [Leerzeichen ] Taste! "));
 
     // The remaining controls, in the same manner.
     told(ui->Command13,
          QStringLiteral(
              "1.[Translator:] Sprechendes Translator-Wörterbuch: Schreiben Sie ein Wort in das Textfeld "
-             "und drücken Sie die [Enter]-Taste. Die Übersetzung wird angezeigt und vorgesprochen!"),
-         HoverHelp::yellow());
+             "und drücken Sie die [Enter]-Taste. Die Übersetzung wird angezeigt und vorgesprochen!"));
     told(ui->Command14,
          QStringLiteral("2.[Synchron Dolmetscher] Translator im Diktiermodus: Für eine Mikrofon unterstützte "
-                        "Sprachsteuerung. Nach einer Sprechpause wird automatisch übersetzt!"),
-         HoverHelp::yellow());
+                        "Sprachsteuerung. Nach einer Sprechpause wird automatisch übersetzt!"));
     told(ui->Command12,
          QStringLiteral("3.[Uebersetzer:] Text-Übersetzer: Übersetzt ganze Texte Wort für Wort und liest die "
-                        "Übersetzung vor!"),
-         HoverHelp::yellow());
-    told(ui->textueber1, QStringLiteral("Text-Übersetzer öffnen: Ganze Texte Wort für Wort übersetzen!"),
-         HoverHelp::yellow());
+                        "Übersetzung vor!"));
+    told(ui->textueber1, QStringLiteral("Text-Übersetzer öffnen: Ganze Texte Wort für Wort übersetzen!"));
     told(ui->supertrannn,
          QStringLiteral(
              "4.[Listen-Translator] Das ganze Wörterbuch in vier alphabetischen Listen. Tippen Sie die "
-             "ersten Buchstaben eines Wortes!"),
-         HoverHelp::yellow());
+             "ersten Buchstaben eines Wortes!"));
     told(ui->Command9,
          QStringLiteral(
              "6.[Stimmuster:] Individuelle Stimm Muster Einstellung: Sprecher, Geschwindigkeit, Tonhöhe, "
-             "Lautstärke und Echo einstellen!"),
-         HoverHelp::yellow());
+             "Lautstärke und Echo einstellen!"));
     told(ui->hilfeL1,
-         QStringLiteral("Hilfe Fenster öffnen! Jedes Bedienelement wird dort erklärt. [F1] Taste."),
-         HoverHelp::yellow());
-    told(ui->url, QStringLiteral("Programm Beschreibung mit Bildern öffnen! [F4] Taste."),
-         HoverHelp::yellow());
-    told(ui->Hilfe, QStringLiteral("Info: Programm Beschreibung öffnen!"), HoverHelp::yellow());
+         QStringLiteral("Hilfe Fenster öffnen! Jedes Bedienelement wird dort erklärt. [F1] Taste."));
+    told(ui->url, QStringLiteral("Programm Beschreibung mit Bildern öffnen! [F4] Taste."));
+    told(ui->Hilfe, QStringLiteral("Info: Programm Beschreibung öffnen!"));
     told(ui->updates,
          QStringLiteral(
              "Neue Wörterbuch Updates über das Internet durchführen. Sucht neue Wörterbücher. Dazu muß eine "
-             "Internet-Verbindung bestehen !"),
-         HoverHelp::yellow());
+             "Internet-Verbindung bestehen !"));
     told(
         ui->zeiteinstellung,
         QStringLiteral("Updates Zeiteinstellung täglich oder monatlich, Wörterbuch Updates über das Internet "
-                       "durchführen.  Dazu muß eine Internet-Verbindung bestehen !"),
-        HoverHelp::yellow());
+                       "durchführen.  Dazu muß eine Internet-Verbindung bestehen !"));
     const QString optionText =
         QStringLiteral("Optionen: Programm Start und Computer Geschwindigkeit einstellen!");
     for (QWidget *option : {static_cast<QWidget *>(ui->Label11), static_cast<QWidget *>(ui->op),

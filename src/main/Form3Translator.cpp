@@ -264,7 +264,6 @@ void Form3::dictationTimerFired(Direction direction)
     QLineEdit *field = german ? ui->Text2 : ui->Text3;
     search(direction, field->text());
     field->clear();
-    (german ? Timer4 : Timer5)->setEnabled(false);
     if (ui->Check2->isChecked()) {
         // The next dictated word lands in front of a "*" and is searched as a prefix.
         if (QWidget *focus = QApplication::focusWidget()) {
@@ -434,8 +433,7 @@ void Form3::ApplyChosenDictionary()
 void Form3::closeDictationWindow()
 {
     // Only a dictation window that exists is closed; none is created for it.
-    if (QWidget *dictation = WindowRegistry::existing(QStringLiteral("Speaking")))
-        press(dictation->findChild<QAbstractButton *>(QStringLiteral("zu1")));
+    WindowRegistry::pressIfOpen(QStringLiteral("Speaking"), QStringLiteral("zu1"));
 }
 
 // ---- reading aloud -----------------------------------------------------------------------

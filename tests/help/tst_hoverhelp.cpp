@@ -107,6 +107,28 @@ private slots:
         QVERIFY(fresh);
         QVERIFY(fresh != first || !guard);
     }
+
+    void registryPressesNamedButtons()
+    {
+        int clicks = 0;
+        WindowRegistry::registerWindow(QStringLiteral("zeit"), [&clicks] {
+            auto *window = new QWidget;
+            auto *button = new QPushButton(window);
+            button->setObjectName(QStringLiteral("Command14"));
+            QObject::connect(button, &QPushButton::clicked, [&clicks] { ++clicks; });
+            return window;
+        });
+        WindowRegistry::pressIfOpen(QStringLiteral("zeit"), QStringLiteral("Command14"));
+        QVERIFY(!WindowRegistry::existing(QStringLiteral("zeit")));
+        QCOMPARE(clicks, 0);
+        WindowRegistry::press(QStringLiteral("zeit"), QStringLiteral("Command14"));
+        QCOMPARE(clicks, 1);
+        WindowRegistry::pressIfOpen(QStringLiteral("zeit"), QStringLiteral("Command14"));
+        QCOMPARE(clicks, 2);
+        WindowRegistry::press(QStringLiteral("zeit"), QStringLiteral("gibtsnicht"));
+        WindowRegistry::press(QStringLiteral("gibtsnicht"), QStringLiteral("Command14"));
+        QCOMPARE(clicks, 2);
+    }
 };
 
 QTEST_MAIN(HoverHelpTest)

@@ -1,11 +1,9 @@
-#include "Form3.h"
 #include "FormTimer.h"
 #include "HoverHelp.h"
+#include "MainWindowFixture.h"
 #include "ProgramFolder.h"
 #include "TestSupport.h"
 #include "TextFile.h"
-#include "WindowRegistry.h"
-#include "hilfe1.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -43,37 +41,18 @@ private:
     std::unique_ptr<TempProgramFolder> folder;
     int programEnds = 0;
 
-    Form3 *form() { return qobject_cast<Form3 *>(WindowRegistry::window(QStringLiteral("Form3"))); }
     QWidget *help() { return WindowRegistry::window(QStringLiteral("hilfe1")); }
     QString helpText() { return help()->findChild<QLabel *>(QStringLiteral("HLabel1"))->text(); }
     QCheckBox *autoRead() { return help()->findChild<QCheckBox *>(QStringLiteral("Check1")); }
-    template <class T = QWidget> T *control(const char *name)
-    {
-        T *found = form()->findChild<T *>(QString::fromUtf8(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
     FormTimer *timer(const char *name) { return control<FormTimer>(name); }
     QByteArray reg2() { return folder->readBytes(QStringLiteral("syso/reg2.txt")); }
-    Form3 *shown()
-    {
-        Form3 *f = form();
-        f->show();
-        f->activateWindow();
-        if (!QTest::qWaitForWindowActive(f))
-            qWarning("window not active");
-        return f;
-    }
 
 private slots:
     void initTestCase() { qputenv("ORTELIA_AUDIO", "null"); }
     void init()
     {
         folder = std::make_unique<TempProgramFolder>();
-        WindowRegistry::reset();
-        WindowRegistry::registerWindow(QStringLiteral("hilfe1"), [] { return new hilfe1; });
-        WindowRegistry::registerWindow(QStringLiteral("Form3"), [] { return new Form3; });
+        registerMainWindows();
         programEnds = 0;
         Form3::setProgramEnd([this] { ++programEnds; });
     }
@@ -312,6 +291,11 @@ private slots:
         control<QAbstractButton>("Picture2")->click();
         QCOMPARE(control<QPlainTextEdit>("Text1")->toPlainText(), QString());
         QCOMPARE(folder->readBytes(QStringLiteral("hilfe.txt")), QByteArray("\"\"\r\n"));
+
+        // The help window's clipboard button reads it the same way.
+        clipboard->setText(QStringLiteral("Hallo Welt"));
+        help()->findChild<QAbstractButton *>(QStringLiteral("Image7"))->click();
+        QCOMPARE(folder->readBytes(QStringLiteral("hilfe.txt")), QByteArray("\"Hallo Welt\"\r\n"));
     }
 
     // ---- hover help ----

@@ -1,14 +1,12 @@
 // The single-word translator and the window's speech against the real pages and the speech
 // engine (writing its log, playing into the null sink).
 
-#include "Form3.h"
 #include "FormTimer.h"
 #include "LookupPage.h"
+#include "MainWindowFixture.h"
 #include "ProgramFolder.h"
 #include "SpeechEngine.h"
 #include "TestSupport.h"
-#include "WindowRegistry.h"
-#include "hilfe1.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -33,30 +31,14 @@ class TranslatorTest : public QObject {
 
 private:
     std::unique_ptr<TempProgramFolder> folder;
-    QString speechLog;
+    SpeechLog speechLog;
 
-    Form3 *form() { return qobject_cast<Form3 *>(WindowRegistry::window(QStringLiteral("Form3"))); }
-    template <class T = QWidget> T *control(const char *name)
-    {
-        T *found = form()->findChild<T *>(QString::fromUtf8(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
     QString label(const char *name) { return control<QLabel>(name)->text(); }
     QByteArray file(const QString &name) { return folder->readBytes(name); }
-    QString log()
-    {
-        QFile f(speechLog);
-        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-    }
+    QString log() { return speechLog.lines().join(QLatin1Char('\n')); }
     Form3 *openTranslator()
     {
-        Form3 *f = form();
-        f->show();
-        f->activateWindow();
-        if (!QTest::qWaitForWindowActive(f))
-            qWarning("window not active");
+        Form3 *f = shown();
         control<QPushButton>("Command13")->click();
         return f;
     }
@@ -71,23 +53,13 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        speechLog = QDir::temp().filePath(
-            QStringLiteral("ortelia-tst-translator-%1.log").arg(QCoreApplication::applicationPid()));
-        qputenv("ORTELIA_SPEECH_LOG", speechLog.toLocal8Bit());
-        qputenv("ORTELIA_AUDIO", "null");
-    }
-    void cleanupTestCase() { QFile::remove(speechLog); }
     void init()
     {
-        QFile::remove(speechLog);
+        QFile::remove(speechLog.path());
         folder = std::make_unique<TempProgramFolder>();
         folder->writeBytes(QStringLiteral("stimm2.txt"), kProfile);
         folder->writeBytes(QStringLiteral("syso/reg2.txt"), "False\r\nTrue\r\nFalse\r\nTrue\r\nFalse\r\n");
-        WindowRegistry::reset();
-        WindowRegistry::registerWindow(QStringLiteral("hilfe1"), [] { return new hilfe1; });
-        WindowRegistry::registerWindow(QStringLiteral("Form3"), [] { return new Form3; });
+        registerMainWindows();
         Form3::setProgramEnd([] {});
     }
     void cleanup()

@@ -1,7 +1,9 @@
 #include "SoundEffect.h"
 
+#include "ProgramFolder.h"
+
 #include <QCoreApplication>
-#include <QDir>
+#include <QFileInfo>
 #include <QHash>
 #include <QAudioDevice>
 #include <QMediaDevices>
@@ -9,25 +11,17 @@
 #include <QSoundEffect>
 #include <QUrl>
 
-#include <algorithm>
-
 namespace ortelia {
 
 namespace {
 
-// The file of a name, or an empty string. A name is one file name, never a pattern or a path.
+// The file of a name, or an empty string. A name is one file name, never a path.
 QString soundFile(const QString &name)
 {
-    static const QString notInName = QStringLiteral("/\\*?[]");
-    if (name.isEmpty() ||
-        std::any_of(name.begin(), name.end(), [](QChar ch) { return notInName.contains(ch); }))
+    if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
         return {};
-    QDir dir(QDir::currentPath());
-    const QStringList folders = dir.entryList({QStringLiteral("Sounds")}, QDir::Dirs);
-    if (folders.isEmpty() || !dir.cd(folders.first()))
-        return {};
-    const QStringList files = dir.entryList({name + QStringLiteral(".wav")}, QDir::Files | QDir::Readable);
-    return files.isEmpty() ? QString() : dir.filePath(files.first());
+    const QFileInfo file(ProgramFolder::path(QStringLiteral("Sounds/") + name + QStringLiteral(".wav")));
+    return file.isFile() && file.isReadable() ? file.filePath() : QString();
 }
 
 // One loaded effect per file, kept for the next time; they live as long as the application.

@@ -1,0 +1,48 @@
+#pragma once
+
+// What the main window's test programs share: the main window and the help window it writes
+// into, made afresh for each test, and the main window's controls by name.
+
+#include "Form3.h"
+#include "WindowRegistry.h"
+#include "hilfe1.h"
+
+#include <QtTest>
+
+namespace ortelia::test {
+
+// Forgets every window and registers the main window and the help window anew.
+inline void registerMainWindows()
+{
+    WindowRegistry::reset();
+    WindowRegistry::registerWindow(QStringLiteral("hilfe1"), [] { return new hilfe1; });
+    WindowRegistry::registerWindow(QStringLiteral("Form3"), [] { return new Form3; });
+}
+
+// The main window, created hidden on first use.
+inline Form3 *form()
+{
+    return qobject_cast<Form3 *>(WindowRegistry::window(QStringLiteral("Form3")));
+}
+
+// A named control of the main window; the test program stops when there is none.
+template <class T = QWidget> T *control(const char *name)
+{
+    T *found = form()->findChild<T *>(QString::fromUtf8(name));
+    if (!found)
+        qFatal("no control %s", name);
+    return found;
+}
+
+// The main window shown and active, as a person finds it after the start.
+inline Form3 *shown()
+{
+    Form3 *f = form();
+    f->show();
+    f->activateWindow();
+    if (!QTest::qWaitForWindowActive(f))
+        qWarning("window not active");
+    return f;
+}
+
+} // namespace ortelia::test
