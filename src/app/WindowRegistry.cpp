@@ -12,6 +12,7 @@ namespace {
 
 struct Entry {
     WindowRegistry::Factory factory;
+    WindowRegistry::LoadStep load;
     QPointer<QWidget> instance;
 };
 
@@ -27,22 +28,25 @@ QStringList &creationOrder()
     return order;
 }
 
-void clickIn(QWidget *window, const QString &buttonName)
-{
-    if (auto *button = window ? window->findChild<QAbstractButton *>(buttonName) : nullptr)
-        button->click();
-}
-
 } // namespace
 
-void WindowRegistry::registerWindow(const QString &name, Factory factory)
+void WindowRegistry::registerWindow(const QString &name, Factory factory, LoadStep load)
 {
-    entries()[name].factory = std::move(factory);
+    Entry &entry = entries()[name];
+    entry.factory = std::move(factory);
+    entry.load = std::move(load);
 }
 
 bool WindowRegistry::isRegistered(const QString &name)
 {
     return entries().contains(name);
+}
+
+QStringList WindowRegistry::registeredNames()
+{
+    QStringList names = entries().keys();
+    names.sort();
+    return names;
 }
 
 QWidget *WindowRegistry::window(const QString &name)
@@ -58,9 +62,12 @@ QWidget *WindowRegistry::window(const QString &name)
     if (created->objectName().isEmpty())
         created->setObjectName(name);
     // The factory may have used the registry itself, so the entry is looked up again.
-    entries()[name].instance = created;
+    Entry &entry = entries()[name];
+    entry.instance = created;
     creationOrder().removeAll(name);
     creationOrder().append(name);
+    if (LoadStep load = entry.load)
+        load(created);
     return created;
 }
 
@@ -70,14 +77,16 @@ QWidget *WindowRegistry::existing(const QString &name)
     return it == entries().end() ? nullptr : it->instance.data();
 }
 
-void WindowRegistry::press(const QString &windowName, const QString &buttonName)
+void WindowRegistry::press(ControlName<QAbstractButton> button)
 {
-    clickIn(window(windowName), buttonName);
+    if (QAbstractButton *b = control(button))
+        b->click();
 }
 
-void WindowRegistry::pressIfOpen(const QString &windowName, const QString &buttonName)
+void WindowRegistry::pressIfOpen(ControlName<QAbstractButton> button)
 {
-    clickIn(existing(windowName), buttonName);
+    if (QAbstractButton *b = controlIfOpen(button))
+        b->click();
 }
 
 void WindowRegistry::unload(const QString &name)

@@ -1,24 +1,49 @@
 #pragma once
 
+#include "WindowNames.h"
+
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
+#include <span>
 
 namespace ortelia {
 
 // The program's windows by name ("Form3", "hilfe1", "TextUeberA"...). A window is created on
 // first use without being shown, and lives until it is unloaded or the program ends. Windows
-// reach each other only through here, by the names of their controls, as they press each other's
+// reach each other only through here, by the names of WindowNames.h, as they press each other's
 // buttons and write into each other's fields.
+//
+// Creation has two phases: the window is built and registered as the instance, then its load
+// step runs. A load that reaches back to the window that asked for it (or to itself) finds the
+// one instance instead of building a second.
+// A control (of window) that opens or needs the window needs.
+struct WindowNeed {
+    const char *window;
+    const char *control;
+    const char *needs;
+};
+// Every such control of the program (WindowNeeds.cpp).
+std::span<const WindowNeed> windowNeeds();
+
 class WindowRegistry {
 public:
     using Factory = std::function<QWidget *()>;
+    using LoadStep = std::function<void(QWidget *)>;
 
     // Makes a window known; the program registers every window it has at start.
-    static void registerWindow(const QString &name, Factory factory);
+    static void registerWindow(const QString &name, Factory factory, LoadStep load = {});
+    // A window class W with a public Form_Load(), its load step.
+    template <class W> static void registerWindow(const QString &name)
+    {
+        registerWindow(
+            name, [] { return new W; }, [](QWidget *w) { static_cast<W *>(w)->Form_Load(); });
+    }
     static bool isRegistered(const QString &name);
+    static QStringList registeredNames();
 
     // The window, created hidden on first use; nullptr when no such window is registered.
     static QWidget *window(const QString &name);
@@ -31,19 +56,32 @@ public:
     // Destroys every window now and forgets every factory (tests start from nothing).
     static void reset();
 
-    // A named control of a window, creating the window if needed; nullptr when either is missing.
-    template <class T = QWidget>
-    static T *control(const QString &windowName, const QString &controlName)
+    // A control of another window, creating the window if needed; nullptr when either is missing.
+    template <class T> static T *control(ControlName<T> name)
     {
-        QWidget *w = window(windowName);
-        return w ? w->findChild<T *>(controlName) : nullptr;
+        QWidget *w = window(QLatin1String(name.window));
+        return w ? w->findChild<T *>(QLatin1String(name.control)) : nullptr;
+    }
+    // The same for a window that exists now; none is created for it.
+    template <class T> static T *controlIfOpen(ControlName<T> name)
+    {
+        QWidget *w = existing(QLatin1String(name.window));
+        return w ? w->findChild<T *>(QLatin1String(name.control)) : nullptr;
     }
 
-    // Presses a named button of a window, creating the window if needed; nothing when either is
+    // Presses a button of another window, creating the window if needed; nothing when either is
     // missing.
-    static void press(const QString &windowName, const QString &buttonName);
+    static void press(ControlName<QAbstractButton> button);
     // The same for a window that exists now; none is created for it.
-    static void pressIfOpen(const QString &windowName, const QString &buttonName);
+    static void pressIfOpen(ControlName<QAbstractButton> button);
+
+    // Whether a control may be shown: a control that opens or needs a window the program does not
+    // have stays hidden (WindowNeeds.cpp holds the table).
+    static bool canShow(const QWidget *control);
+    // Hides every control of the window whose window the program does not have.
+    static void hideControlsWithoutWindow(QWidget *window);
+    // Shows the control when it may be shown.
+    static void showIfPossible(QWidget *control);
 };
 
 } // namespace ortelia

@@ -1,8 +1,7 @@
 #include "Commands.h"
-#include "Form3.h"
 #include "ProgramFolder.h"
+#include "ProgramWindows.h"
 #include "SettingsFiles.h"
-#include "hilfe1.h"
 #include "WindowRegistry.h"
 
 #include <QApplication>
@@ -19,14 +18,28 @@ bool hasDisplay()
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
-int runProgram()
+// "--window NAME": the window to open beside the main window, empty when none is asked for.
+QString requestedWindow(const QStringList &args)
+{
+    const qsizetype at = args.indexOf(QStringLiteral("--window"));
+    return at >= 0 && at + 1 < args.size() ? args[at + 1] : QString();
+}
+
+int runProgram(const QStringList &args)
 {
     using namespace ortelia;
+    registerProgramWindows();
+    const QString extra = requestedWindow(args);
+    if (args.contains(QStringLiteral("--window")) && !WindowRegistry::isRegistered(extra)) {
+        std::fprintf(stderr, "Unbekanntes Fenster: %s\nBekannte Fenster: %s\n", qPrintable(extra),
+                     qPrintable(WindowRegistry::registeredNames().join(QStringLiteral(", "))));
+        return 2;
+    }
     if (SettingsFiles::isFirstRun())
         SettingsFiles::WriteDefaultSettings();
-    WindowRegistry::registerWindow(QStringLiteral("Form3"), [] { return new Form3; });
-    WindowRegistry::registerWindow(QStringLiteral("hilfe1"), [] { return new hilfe1; });
-    WindowRegistry::window(QStringLiteral("Form3"))->show();
+    WindowRegistry::window(windows::Form3)->show();
+    if (!extra.isEmpty())
+        WindowRegistry::window(extra)->show();
     return QApplication::exec();
 }
 
@@ -55,5 +68,5 @@ int main(int argc, char **argv)
 
     if (command)
         return command->run(QCoreApplication::arguments().mid(2), startDir);
-    return runProgram();
+    return runProgram(QCoreApplication::arguments().mid(1));
 }

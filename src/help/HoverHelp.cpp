@@ -51,7 +51,7 @@ QString HoverHelp::textOf(const QWidget *control) { return control->property(kTe
 
 void HoverHelp::setHelpText(const QString &text)
 {
-    if (QWidget *help = WindowRegistry::window(QStringLiteral("hilfe1")))
+    if (QWidget *help = WindowRegistry::window(windows::hilfe1))
         QMetaObject::invokeMethod(help, "setHelpText", Q_ARG(QString, text));
 }
 

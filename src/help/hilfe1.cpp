@@ -6,6 +6,7 @@
 #include "Shell.h"
 #include "SpeechPage.h"
 #include "VoiceLines.h"
+#include "FormTimer.h"
 #include "WebBrowser.h"
 #include "WindowRegistry.h"
 
@@ -13,7 +14,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QStyle>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace ortelia {
@@ -58,7 +58,7 @@ hilfe1::hilfe1(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::hilfe
     connect(ui->Image5, &QToolButton::clicked, this, [this] { pressOnBothPages(QStringLiteral("Nochmal")); });
     // The main window reads the clipboard aloud, as its own clipboard button does.
     connect(ui->Image7, &QToolButton::clicked, this,
-            [] { WindowRegistry::press(QStringLiteral("Form3"), QStringLiteral("Picture2")); });
+            [] { WindowRegistry::press(ctl::Form3_Picture2); });
     connect(ui->Check1, &QCheckBox::toggled, this, [this](bool on) {
         if (on)
             readAloud();
@@ -69,27 +69,23 @@ hilfe1::hilfe1(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::hilfe
             [this] { setHelpText(QStringLiteral("F2,Play. F3,Pause. F4,Stop. F5,Weiter. F6,Nochmal.")); });
     connect(ui->Label6, &QPushButton::clicked, this, &hilfe1::openDescription);
     connect(ui->Command1, &QPushButton::clicked, this,
-            [] { WindowRegistry::press(QStringLiteral("Form3"), QStringLiteral("Hilfe")); });
+            [] { WindowRegistry::press(ctl::Form3_Hilfe); });
     connect(ui->beende3, &QPushButton::clicked, this, &QWidget::hide);
 
-    // The update windows come with their own part of the program; until then their buttons stay away.
-    const bool haveUpdates = WindowRegistry::isRegistered(QStringLiteral("up1"));
-    const bool haveSchedule = WindowRegistry::isRegistered(QStringLiteral("zeit"));
-    ui->updates->setVisible(haveUpdates);
+    ui->updates->setVisible(WindowRegistry::canShow(ui->updates));
     connect(ui->updates, &QPushButton::clicked, this, [] {
-        if (QWidget *up = WindowRegistry::window(QStringLiteral("up1"))) {
+        if (QWidget *up = WindowRegistry::window(windows::up1)) {
             up->show();
-            if (auto *timer = up->findChild<QTimer *>(QStringLiteral("Timer5")))
-                timer->start();
+            if (FormTimer *timer = WindowRegistry::control(ctl::up1_Timer5))
+                timer->setEnabled(true);
         }
     });
     connect(ui->zeiteinstellung, &QPushButton::clicked, this, [] {
-        if (QWidget *zeit = WindowRegistry::window(QStringLiteral("zeit"))) {
+        if (QWidget *zeit = WindowRegistry::window(windows::zeit)) {
             zeit->show();
-            WindowRegistry::press(QStringLiteral("zeit"), QStringLiteral("Command14"));
+            WindowRegistry::press(ctl::zeit_Command14);
         }
     });
-    ui->zeiteinstellung->setProperty("available", haveSchedule);
 
     ui->HLabel1->installEventFilter(this);
     ui->Label2->installEventFilter(this);
@@ -118,8 +114,7 @@ void hilfe1::attachHoverTexts()
                        QStringLiteral("Neue Wörterbuch Updates über das Internet durchführen. Sucht neue "
                                       "Wörterbücher. Dazu muß eine Internet-Verbindung bestehen !"),
                        HoverHelp::yellow(), [this] {
-                           if (ui->zeiteinstellung->property("available").toBool())
-                               ui->zeiteinstellung->show();
+                           WindowRegistry::showIfPossible(ui->zeiteinstellung);
                        });
     helpAndDescription(
         ui->zeiteinstellung,
@@ -150,7 +145,7 @@ void hilfe1::setHelpText(const QString &text)
 void hilfe1::setHelpAndDescription(const QString &text)
 {
     // The main window's reading text shows the same explanation.
-    if (QWidget *main = WindowRegistry::existing(QStringLiteral("Form3"))) {
+    if (QWidget *main = WindowRegistry::existing(windows::Form3)) {
         if (auto *label = main->findChild<QLabel *>(QStringLiteral("Label1")))
             label->setText(text);
     }
@@ -211,7 +206,7 @@ void hilfe1::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_Escape:
-        WindowRegistry::unload(QStringLiteral("hilfe1"));
+        WindowRegistry::unload(windows::hilfe1);
         break;
     case Qt::Key_F1:
         show();

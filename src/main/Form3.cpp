@@ -91,7 +91,6 @@ Form3::Form3(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form3>(
     attachHoverHelp();
     // The window sees every key before its controls.
     qApp->installEventFilter(this);
-    Form_Load();
 }
 
 Form3::~Form3()
@@ -119,21 +118,10 @@ void Form3::Form_Load()
         w->hide();
     ui->Label17->setText(ProgramFolder::root() + QLatin1Char('\\'));
     // The update schedule is always loaded, invisibly.
-    WindowRegistry::window(QStringLiteral("zeit"));
-    // Buttons of windows this program does not have stay out of sight.
-    const struct {
-        QWidget *control;
-        const char *window;
-    } opens[] = {
-        {ui->Command12, "TextUeberA"}, {ui->textueber1, "TextUeberA"}, {ui->Label10, "TextUeberA"},
-        {ui->Command8, "TextUeberA"},  {ui->Command9, "Logox4"},       {ui->supertrannn, "supertrans1"},
-        {ui->updates, "up1"},          {ui->zeiteinstellung, "zeit"},  {ui->laenderfenster, "worter1"},
-        {ui->weort, "worter1"},        {ui->Picture20, "worter1"},
-    };
-    for (const auto &o : opens) {
-        if (!WindowRegistry::isRegistered(QLatin1String(o.window)))
-            o.control->hide();
-    }
+    WindowRegistry::window(windows::zeit);
+    WindowRegistry::hideControlsWithoutWindow(this);
+    // The clipboard translator panel that Command8 opens is not part of the window yet.
+    ui->Command8->hide();
 }
 
 // ---- start settings ----------------------------------------------------------------------
@@ -204,8 +192,7 @@ void Form3::connectWindow()
             SaveStartSettings();
     });
     connect(m_speed, &OptionGroup::chosen, this, [](int index) {
-        if (auto *slider = WindowRegistry::control<QAbstractSlider>(QStringLiteral("TextUeberA"),
-                                                                    QStringLiteral("HScroll1")))
+        if (auto *slider = WindowRegistry::control(ctl::TextUeberA_HScroll1))
             slider->setValue(kSpeedValues[index]);
     });
     connect(ui->Label11, &ClickLabel::clicked, this, [this] { showOptions(kOptionsTop); });
@@ -233,21 +220,19 @@ void Form3::connectWindow()
     connect(ui->ex, &QToolButton::clicked, this, &Form3::endFromLabel7);
 
     connect(ui->Command12, &QPushButton::clicked, this, [this] {
-        showWindow(QStringLiteral("TextUeberA"));
-        if (auto *target = WindowRegistry::control<QRadioButton>(QStringLiteral("arabisch1"),
-                                                                 QStringLiteral("Option1_1")))
+        showWindow(windows::TextUeberA);
+        if (auto *target = WindowRegistry::control(ctl::arabisch1_Option1_1))
             target->setChecked(true);
-        if (WindowRegistry::isRegistered(QStringLiteral("arabisch1")))
-            ui->Label26->show();
-        WindowRegistry::press(QStringLiteral("TextUeberA"), QStringLiteral("fensterauf"));
+        WindowRegistry::showIfPossible(ui->Label26);
+        WindowRegistry::press(ctl::TextUeberA_fensterauf);
     });
     connect(ui->textueber1, &QPushButton::clicked, this,
-            [this] { showWindow(QStringLiteral("TextUeberA")); });
+            [this] { showWindow(windows::TextUeberA); });
     connect(ui->Label10, &ClickLabel::clicked, this,
-            [] { WindowRegistry::press(QStringLiteral("TextUeberA"), QStringLiteral("fensterauf")); });
-    connect(ui->Command9, &QPushButton::clicked, this, [this] { showWindow(QStringLiteral("Logox4")); });
-    connect(ui->Command7, &QPushButton::clicked, this, [this] { showWindow(QStringLiteral("Speaking")); });
-    connect(ui->Label26, &ClickLabel::clicked, this, [this] { showWindow(QStringLiteral("arabisch1")); });
+            [] { WindowRegistry::press(ctl::TextUeberA_fensterauf); });
+    connect(ui->Command9, &QPushButton::clicked, this, [this] { showWindow(windows::Logox4); });
+    connect(ui->Command7, &QPushButton::clicked, this, [this] { showWindow(windows::Speaking); });
+    connect(ui->Label26, &ClickLabel::clicked, this, [this] { showWindow(windows::arabisch1); });
     connect(ui->supertrannn, &QPushButton::clicked, this, &Form3::openListTranslator);
     connect(ui->hilfeL1, &QPushButton::clicked, this, &Form3::showHelpWindow);
     connect(ui->url, &QPushButton::clicked, this, &Form3::openDescription);
@@ -264,16 +249,14 @@ void Form3::connectWindow()
         connect(label, &ClickLabel::clicked, this, [this, name] { openInEditor(name); });
     }
     connect(ui->updates, &QPushButton::clicked, this, [this] {
-        showWindow(QStringLiteral("up1"));
-        WindowRegistry::press(QStringLiteral("zeit"), QStringLiteral("Command14"));
-        if (QWidget *update = WindowRegistry::window(QStringLiteral("up1"))) {
-            if (QObject *timer = update->findChild<QObject *>(QStringLiteral("Timer5")))
-                QMetaObject::invokeMethod(timer, "start");
-        }
+        showWindow(windows::up1);
+        WindowRegistry::press(ctl::zeit_Command14);
+        if (FormTimer *timer = WindowRegistry::control(ctl::up1_Timer5))
+            timer->setEnabled(true);
     });
     connect(ui->zeiteinstellung, &QPushButton::clicked, this, [this] {
-        showWindow(QStringLiteral("zeit"));
-        WindowRegistry::press(QStringLiteral("zeit"), QStringLiteral("Command14"));
+        showWindow(windows::zeit);
+        WindowRegistry::press(ctl::zeit_Command14);
     });
     connect(ui->Label12, &ClickLabel::clicked, this, [this] { showDictionaryFolder(true); });
     connect(ui->Label22W, &ClickLabel::clicked, this, [this] { showDictionaryFolder(true); });
@@ -308,7 +291,7 @@ void Form3::showWindow(const QString &name)
 
 void Form3::showHelpWindow()
 {
-    QWidget *help = WindowRegistry::window(QStringLiteral("hilfe1"));
+    QWidget *help = WindowRegistry::window(windows::hilfe1);
     if (!help)
         return;
     help->show();
@@ -321,7 +304,7 @@ void Form3::showHelpWindow()
 
 void Form3::openListTranslator()
 {
-    if (!WindowRegistry::isRegistered(QStringLiteral("supertrans1")))
+    if (!WindowRegistry::isRegistered(windows::supertrans1))
         return;
     const QString help = QStringLiteral("Lade Listen-Translator: Bitte warten!");
     const QString status = QStringLiteral("Lade Listen-Translator: Bitte warten ");
@@ -335,7 +318,7 @@ void Form3::openListTranslator()
     ui->ProgressBar1->setValue(5);
     pause(0.2);
     ui->ProgressBar1->setValue(10);
-    showWindow(QStringLiteral("supertrans1"));
+    showWindow(windows::supertrans1);
     pause(0.2);
     ui->ProgressBar1->setValue(20);
     pause(0.2);
@@ -394,7 +377,7 @@ bool Form3::handleKey(int key)
         showHelpWindow();
         return true;
     case Qt::Key_F2:
-        WindowRegistry::press(QStringLiteral("hilfe1"), QStringLiteral("pla"));
+        WindowRegistry::press(ctl::hilfe1_pla);
         return true;
     case Qt::Key_F3:
         StopSpeech();
@@ -407,8 +390,7 @@ bool Form3::handleKey(int key)
         return true;
     case Qt::Key_F8:
     case Qt::Key_F11:
-        if (auto *box =
-                WindowRegistry::control<QCheckBox>(QStringLiteral("hilfe1"), QStringLiteral("Check1")))
+        if (auto *box = WindowRegistry::control(ctl::hilfe1_Check1))
             box->setChecked(key == Qt::Key_F11);
         return true;
     case Qt::Key_F10:
@@ -464,7 +446,7 @@ bool Form3::eventFilter(QObject *watched, QEvent *event)
 void Form3::endFromLabel7()
 {
     confineMouse(false);
-    WindowRegistry::press(QStringLiteral("TextUeberA"), QStringLiteral("CloseButton"));
+    WindowRegistry::pressIfOpen(ctl::TextUeberA_CloseButton);
     close();
 }
 
@@ -477,7 +459,7 @@ void Form3::closeEvent(QCloseEvent *event)
     m_ending = true;
     // Before the window goes: the desktop comes back, the tray icon goes, speech stops.
     setDesktopHidden(false);
-    WindowRegistry::pressIfOpen(QStringLiteral("ortelia"), QStringLiteral("ende"));
+    WindowRegistry::pressIfOpen(ctl::ortelia_ende);
     StopSpeech();
     CloseTranslatorPanel();
     qApp->removeEventFilter(this);

@@ -29,6 +29,9 @@ public:
     explicit Form3(QWidget *parent = nullptr);
     ~Form3() override;
 
+    // The load step, run once the registry knows the window.
+    void Form_Load();
+
     // What ends the program once the window has closed; by default every window is unloaded and
     // the event loop quits. Tests put their own.
     static void setProgramEnd(std::function<void()> end);
@@ -64,7 +67,6 @@ protected:
 private:
     enum class Direction { German, Foreign };
 
-    void Form_Load();
     void connectWindow();
     void connectTranslator();
     void connectTools();

@@ -143,7 +143,7 @@ void Form3::setMuted(bool muted)
     ui->HScroll2->setValue(level);
     ui->Check5->setText(muted ? QStringLiteral("Ton Ein") : QStringLiteral("Ton Aus"));
     if (auto *sound =
-            WindowRegistry::control<QCheckBox>(QStringLiteral("supertrans1"), QStringLiteral("Check4")))
+            WindowRegistry::control(ctl::supertrans1_Check4))
         sound->setChecked(muted);
 }
 

@@ -130,20 +130,17 @@ void Form3::connectTranslator()
 
     connect(ui->Text5, &QLineEdit::textChanged, this, [this](const QString &name) {
         ui->suche->setText(name);
-        if (auto *label =
-                WindowRegistry::control<QLabel>(QStringLiteral("arabisch1"), QStringLiteral("Label56")))
+        if (auto *label = WindowRegistry::control(ctl::arabisch1_Label56))
             label->setText(name);
     });
     connect(ui->Text6, &QLineEdit::textChanged, this, [this](const QString &name) {
         ui->englisch->setText(name);
-        if (auto *label =
-                WindowRegistry::control<QLabel>(QStringLiteral("arabisch1"), QStringLiteral("Label56")))
+        if (auto *label = WindowRegistry::control(ctl::arabisch1_Label56))
             label->setText(name);
         if (name == QLatin1String("Arabisch")) {
-            if (auto *target = WindowRegistry::control<QRadioButton>(QStringLiteral("arabisch1"),
-                                                                     QStringLiteral("Option1_0")))
+            if (auto *target = WindowRegistry::control(ctl::arabisch1_Option1_0))
                 target->setChecked(true);
-            showWindow(QStringLiteral("arabisch1"));
+            showWindow(windows::arabisch1);
         }
     });
 
@@ -291,8 +288,8 @@ void Form3::startDictation(Direction direction)
     ui->HScroll3->show();
     ui->Check2->show();
     (german ? ui->Check3 : ui->Check4)->show();
-    if (german && WindowRegistry::isRegistered(QStringLiteral("Speaking")))
-        ui->Command7->show();
+    if (german)
+        WindowRegistry::showIfPossible(ui->Command7);
 }
 
 void Form3::endDictation(Direction direction)
@@ -342,10 +339,10 @@ void Form3::chooseLanguage(const QString &page, const QString &caption, const QS
 
 void Form3::openChooser(bool forThisWindow)
 {
-    QWidget *chooser = WindowRegistry::window(QStringLiteral("worter1"));
+    QWidget *chooser = WindowRegistry::window(windows::worter1);
     if (!chooser)
         return;
-    if (auto *target = chooser->findChild<QCheckBox *>(QStringLiteral("Check1")))
+    if (auto *target = WindowRegistry::control(ctl::worter1_Check1))
         target->setChecked(forThisWindow);
     if (forThisWindow)
         chooser->setWindowTitle(QStringLiteral("Wörterbücher-Translator"));
@@ -371,11 +368,9 @@ void Form3::openTranslatorPanel(bool dictation)
     endDictation(Direction::German);
     ui->Command7->hide();
     if (!dictation) {
-        if (auto *target = WindowRegistry::control<QRadioButton>(QStringLiteral("arabisch1"),
-                                                                 QStringLiteral("Option1_0")))
+        if (auto *target = WindowRegistry::control(ctl::arabisch1_Option1_0))
             target->setChecked(true);
-        if (WindowRegistry::isRegistered(QStringLiteral("arabisch1")))
-            ui->Label26->show();
+        WindowRegistry::showIfPossible(ui->Label26);
     }
     ui->englisch->setText(QStringLiteral("Englisch"));
     ui->suche->setText(QStringLiteral("Deutsch"));
@@ -407,7 +402,7 @@ void Form3::closeTranslatorPanel(bool full)
 
 void Form3::ApplyChosenDictionary()
 {
-    showWindow(QStringLiteral("worter1"));
+    showWindow(windows::worter1);
     ui->WebBrowser1->navigate(ProgramFolder::path(QStringLiteral("TranslateDeGb/sysx")));
     setPanelTop(ui->Frame4, kLanguagesOut);
     for (QWidget *picture : {ui->Picture13G, ui->PictureFr, ui->PictureSp, ui->PictureGr, ui->Picture1U1})
@@ -433,7 +428,7 @@ void Form3::ApplyChosenDictionary()
 void Form3::closeDictationWindow()
 {
     // Only a dictation window that exists is closed; none is created for it.
-    WindowRegistry::pressIfOpen(QStringLiteral("Speaking"), QStringLiteral("zu1"));
+    WindowRegistry::pressIfOpen(ctl::Speaking_zu1);
 }
 
 // ---- reading aloud -----------------------------------------------------------------------

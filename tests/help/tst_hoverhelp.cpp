@@ -118,15 +118,15 @@ private slots:
             QObject::connect(button, &QPushButton::clicked, [&clicks] { ++clicks; });
             return window;
         });
-        WindowRegistry::pressIfOpen(QStringLiteral("zeit"), QStringLiteral("Command14"));
+        WindowRegistry::pressIfOpen(ctl::zeit_Command14);
         QVERIFY(!WindowRegistry::existing(QStringLiteral("zeit")));
         QCOMPARE(clicks, 0);
-        WindowRegistry::press(QStringLiteral("zeit"), QStringLiteral("Command14"));
+        WindowRegistry::press(ctl::zeit_Command14);
         QCOMPARE(clicks, 1);
-        WindowRegistry::pressIfOpen(QStringLiteral("zeit"), QStringLiteral("Command14"));
+        WindowRegistry::pressIfOpen(ctl::zeit_Command14);
         QCOMPARE(clicks, 2);
-        WindowRegistry::press(QStringLiteral("zeit"), QStringLiteral("gibtsnicht"));
-        WindowRegistry::press(QStringLiteral("gibtsnicht"), QStringLiteral("Command14"));
+        WindowRegistry::press(ControlName<QAbstractButton>{"zeit", "gibtsnicht"});
+        WindowRegistry::press(ControlName<QAbstractButton>{"gibtsnicht", "Command14"});
         QCOMPARE(clicks, 2);
     }
 };

@@ -16,7 +16,7 @@ inline void registerMainWindows()
 {
     WindowRegistry::reset();
     WindowRegistry::registerWindow(QStringLiteral("hilfe1"), [] { return new hilfe1; });
-    WindowRegistry::registerWindow(QStringLiteral("Form3"), [] { return new Form3; });
+    WindowRegistry::registerWindow<Form3>(QStringLiteral("Form3"));
 }
 
 // The main window, created hidden on first use.

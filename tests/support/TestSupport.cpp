@@ -11,7 +11,20 @@ namespace ortelia::test {
 
 namespace {
 
-void copyTree(const QString &from, const QString &to, bool skipDictionaries)
+// What the program writes as it runs (settings, profile, request and guest files, the chooser's
+// page): a run of the program from the build folder must not leak into the tests' fresh copy.
+bool writtenByARun(const QString &relativePath)
+{
+    static const QStringList kFiles = {
+        QStringLiteral("stimm2.txt"),  QStringLiteral("erkennung.txt"),       QStringLiteral("hilfe.txt"),
+        QStringLiteral("Gast.txt"),    QStringLiteral("update.chk"),          QStringLiteral("TranslateDeGb/sysx"),
+        QStringLiteral("TranslateDeGb/update.chk"),
+    };
+    return relativePath.startsWith(QLatin1String("syso/"), Qt::CaseInsensitive) ||
+           kFiles.contains(relativePath, Qt::CaseInsensitive);
+}
+
+void copyTree(const QString &from, const QString &to, bool skipDictionaries, const QString &relative = {})
 {
     QDir().mkpath(to);
     QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
@@ -19,11 +32,14 @@ void copyTree(const QString &from, const QString &to, bool skipDictionaries)
         it.next();
         const QFileInfo info = it.fileInfo();
         const QString target = to + QLatin1Char('/') + info.fileName();
+        const QString relativePath = relative + info.fileName();
         if (info.isDir()) {
-            copyTree(info.filePath(), target,
-                     skipDictionaries || info.fileName() == QLatin1String("TranslateDeGb"));
+            copyTree(info.filePath(), target, skipDictionaries || info.fileName() == QLatin1String("TranslateDeGb"),
+                     relativePath + QLatin1Char('/'));
             continue;
         }
+        if (writtenByARun(relativePath))
+            continue;
         if (skipDictionaries && info.fileName().endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))
             continue;
         // The program itself is not needed beside the tests' copy of its folder.

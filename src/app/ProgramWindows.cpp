@@ -1,0 +1,15 @@
+#include "ProgramWindows.h"
+
+#include "Form3.h"
+#include "WindowRegistry.h"
+#include "hilfe1.h"
+
+namespace ortelia {
+
+void registerProgramWindows()
+{
+    WindowRegistry::registerWindow<Form3>(windows::Form3);
+    WindowRegistry::registerWindow(windows::hilfe1, [] { return new hilfe1; });
+}
+
+} // namespace ortelia
