@@ -27,7 +27,7 @@ const Command *findCommand(const QString &name)
 
 QString commandUsage()
 {
-    QString text = QStringLiteral("Aufruf: ortelia [Befehl]\n");
+    QString text = QStringLiteral("Aufruf: ortelia [--window FENSTER] | ortelia BEFEHL\n");
     for (const Command &command : kCommands)
         text += QStringLiteral("  ortelia %1\n").arg(QLatin1String(command.usage));
     return text;

@@ -1,6 +1,7 @@
 #include "ProgramWindows.h"
 
 #include "Form3.h"
+#include "TextUeberA.h"
 #include "WindowRegistry.h"
 #include "hilfe1.h"
 
@@ -10,6 +11,7 @@ void registerProgramWindows()
 {
     WindowRegistry::registerWindow<Form3>(windows::Form3);
     WindowRegistry::registerWindow(windows::hilfe1, [] { return new hilfe1; });
+    WindowRegistry::registerWindow<TextUeberA>(windows::TextUeberA);
 }
 
 } // namespace ortelia

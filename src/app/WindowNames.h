@@ -38,8 +38,6 @@ template <class T> struct ControlName {
     X(Form3, auswahl2, QAbstractButton)                                                                \
     X(Form3, Check7, QCheckBox)                                                                        \
     X(Form3, Check8, QCheckBox)                                                                        \
-    X(Form3, Command15, QAbstractButton)                                                               \
-    X(Form3, Command16, QAbstractButton)                                                               \
     X(Form3, suche, QAbstractButton)                                                                   \
     X(Form3, englisch, QAbstractButton)                                                                \
     X(Form3, Frame5, QWidget)                                                                          \

@@ -1,0 +1,440 @@
+#include "TextUeberA.h"
+
+#include "ui_TextUeberA.h"
+
+#include "Catalogue.h"
+#include "Dialogs.h"
+#include "HoverHelp.h"
+#include "OptionGroup.h"
+#include "ProgramFolder.h"
+#include "Shell.h"
+#include "SoundEffect.h"
+#include "SpeechEngine.h"
+#include "SpeechPage.h"
+#include "TranslationWalk.h"
+#include "WindowKeys.h"
+#include "WindowRegistry.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QScrollBar>
+
+namespace ortelia {
+
+namespace {
+
+// Sizes in pixels (twips / 15): narrow and wide, low and tall; where the result frame stands.
+constexpr int kNarrowWidth = 4600 / 15;
+constexpr int kWideWidth = 9045 / 15;
+constexpr int kLowHeight = 1125 / 15;
+constexpr int kTallHeight = 9100 / 15;
+constexpr int kResultsLeftNarrow = 50 / 15;
+constexpr int kResultsLeftWide = 4440 / 15;
+// Where the main window's clipboard panel goes when this window closes.
+constexpr int kClipboardPanelOut = 360;
+
+const QString kEnglishVoicePrompt = QStringLiteral(" Englische-Stimme >");
+const QString kOtherVoicePrompt = QStringLiteral(" Stimme-Auswählen>");
+
+} // namespace
+
+TextUeberA::TextUeberA(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::TextUeberA>())
+{
+    ui->setupUi(this);
+    setWindowFlag(Qt::Window);
+    m_reading = new OptionGroup({ui->Option1_0, ui->Option1_1}, this);
+    m_readingForeign = new OptionGroup({ui->Option1E_0, ui->Option1E_1}, this);
+    for (QWidget *hiddenControl : {static_cast<QWidget *>(ui->List1D), static_cast<QWidget *>(ui->List1DE),
+                                   static_cast<QWidget *>(ui->wbrWebBrowser), static_cast<QWidget *>(ui->speechX1),
+                                   static_cast<QWidget *>(ui->speechX2)})
+        hiddenControl->hide();
+
+    connectWalks();
+    connectLanguages();
+    connectWindow();
+    attachHoverHelp();
+    WindowKeys::bind(this, [this] { ui->CloseButton->click(); });
+    ui->Text1->installEventFilter(this);
+    ui->Text1E->installEventFilter(this);
+}
+
+TextUeberA::~TextUeberA() = default;
+
+void TextUeberA::Form_Load()
+{
+    ui->wbrWebBrowser->navigate(ProgramFolder::path(QStringLiteral("T2")));
+    ui->Picture8->hide();
+    ui->start2->hide();
+    ui->Frame4->hide();
+    for (QCheckBox *loaded : {WindowRegistry::control(ctl::Form3_Check7), WindowRegistry::control(ctl::Form3_Check8)}) {
+        if (loaded)
+            loaded->setChecked(true);
+    }
+    ui->Text->clear();
+    ui->TextE->clear();
+    ui->SpeakButton->setText(QStringLiteral("Deutsch"));
+    ui->SpeakButtonE->setText(QStringLiteral("Englisch"));
+    ui->SpeedLabel->setText(QStringLiteral("Speed: %1 Millisekunden").arg(ui->HScroll1->value()));
+    WindowRegistry::hideControlsWithoutWindow(this);
+}
+
+// ---- the two directions ------------------------------------------------------------------
+
+void TextUeberA::connectWalks()
+{
+    const TranslationWalk::Shared shared{ui->wbrWebBrowser, ui->List1,    ui->List2,   ui->lblText,
+                                         ui->Label1,        ui->speechX1, ui->speechX2, ui->HScroll1};
+    m_german = new TranslationWalk(shared,
+                                   {TextDirection::German, ui->Text, ui->List1D, ui->Text1, m_reading, ui->Check1,
+                                    ui->Command3, "Timer1D", "Timer1", "Timer2", "sprich1", "Timer5"},
+                                   this);
+    m_foreign = new TranslationWalk(shared,
+                                    {TextDirection::Foreign, ui->TextE, ui->List1DE, ui->Text1E, m_readingForeign,
+                                     ui->Check2, ui->Command5, "Timer1DE", "Timer1E", "Timer2E", "sprich1E",
+                                     "Timer6"},
+                                    this);
+
+    connect(ui->SpeakButton, &QPushButton::clicked, m_german, &TranslationWalk::translate);
+    connect(ui->start2, &QPushButton::clicked, m_german, &TranslationWalk::translate);
+    connect(ui->SpeakButtonE, &QPushButton::clicked, m_foreign, &TranslationWalk::translate);
+    connect(ui->sprichD, &QPushButton::clicked, this, [this] {
+        m_foreign->translate();
+        m_foreign->readAfterwards();
+    });
+    connect(ui->Command2, &QPushButton::clicked, m_german, &TranslationWalk::lookUpNow);
+    connect(ui->Command2E, &QPushButton::clicked, m_foreign, &TranslationWalk::lookUpNow);
+    connect(ui->stopteim, &QPushButton::clicked, this, &TextUeberA::stopTranslation);
+    connect(ui->StopButton, &QPushButton::clicked, this, [] { SpeechEngine::instance().stop(); });
+    connect(ui->Command3, &QPushButton::clicked, this, [this] { readList(ui->List1); });
+    connect(ui->Command5, &QPushButton::clicked, this, [this] { readList(ui->List2); });
+    connect(ui->Command11, &QPushButton::clicked, ui->List1, &QListWidget::clear);
+    connect(ui->Command12, &QPushButton::clicked, ui->List2, &QListWidget::clear);
+    connect(ui->Command16, &QPushButton::clicked, this, [this] {
+        ui->List1->clear();
+        ui->List2->clear();
+    });
+    connect(ui->Command9, &QPushButton::clicked, ui->Text, &QPlainTextEdit::clear);
+    connect(ui->Command10, &QPushButton::clicked, ui->TextE, &QPlainTextEdit::clear);
+
+    connect(ui->HScroll1, &QScrollBar::valueChanged, this, [this](int value) {
+        ui->SpeedLabel->setText(QStringLiteral("Speed: %1 Millisekunden").arg(value));
+        m_german->setWordPause(value);
+        m_foreign->setWordPause(value);
+    });
+    connect(ui->SpeedLabel, &ClickLabel::clicked, this,
+            [this] { ui->HScroll1->setValue(SpeechEngine::instance().speed()); });
+    keepListsPaired();
+}
+
+void TextUeberA::stopTranslation()
+{
+    m_foreign->stop();
+    m_german->stop();
+    ui->StopButton->click();
+}
+
+void TextUeberA::readList(QListWidget *list)
+{
+    QStringList lines;
+    for (int i = 0; i < list->count(); ++i)
+        lines << list->item(i)->text();
+    SpeakText(lines);
+}
+
+// The foreign list leads: the German list shows the same first line and selects the same line.
+void TextUeberA::keepListsPaired()
+{
+    connect(ui->List1->verticalScrollBar(), &QScrollBar::valueChanged, ui->List2->verticalScrollBar(),
+            &QScrollBar::setValue);
+    const auto followSelection = [this] {
+        if (ui->List2->currentRow() != ui->List1->currentRow())
+            ui->List2->setCurrentRow(ui->List1->currentRow());
+    };
+    connect(ui->List1, &QListWidget::currentRowChanged, this, followSelection);
+    connect(ui->List2, &QListWidget::currentRowChanged, this, followSelection);
+    // After the German list has grown or been emptied it is scrolled like the foreign list again.
+    connect(ui->List2->verticalScrollBar(), &QScrollBar::rangeChanged, this,
+            [this] { ui->List2->verticalScrollBar()->setValue(ui->List1->verticalScrollBar()->value()); });
+    connect(ui->List1, &QListWidget::itemDoubleClicked, this, &TextUeberA::removeSelectedPairs);
+    connect(ui->List2, &QListWidget::itemDoubleClicked, this, &TextUeberA::removeSelectedPairs);
+}
+
+void TextUeberA::removeSelectedPairs()
+{
+    for (QListWidget *list : {ui->List1, ui->List2}) {
+        for (QListWidgetItem *item : list->selectedItems())
+            delete list->takeItem(list->row(item));
+    }
+}
+
+bool TextUeberA::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            (watched == ui->Text1 ? m_german : m_foreign)->lookUpNow();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// ---- language pairs ----------------------------------------------------------------------
+
+void TextUeberA::connectLanguages()
+{
+    const std::pair<QPushButton *, const char *> pairs[] = {
+        {ui->DeEn, "DeEn"}, {ui->DeIt, "DeIt"}, {ui->DeFr, "DeFr"}, {ui->deGr, "DeGr"}, {ui->DeSp, "DeSp"}};
+    for (const auto &[button, file] : pairs) {
+        const QString name = QLatin1String(file);
+        connect(button, &QPushButton::clicked, this, [this, name] { choosePair(name); });
+    }
+    const std::pair<ClickLabel *, const char *> books[] = {{ui->Label35, "DeEn"},
+                                                           {ui->Label36, "DeIt"},
+                                                           {ui->Label37, "DeFr"},
+                                                           {ui->Label38, "DeGr"},
+                                                           {ui->Label39, "DeSp"}};
+    for (const auto &[label, file] : books) {
+        const QString path = ProgramFolder::path(QStringLiteral("TranslateDeGb/%1.txt").arg(QLatin1String(file)));
+        connect(label, &ClickLabel::clicked, this, [path] { Shell::editTextFile(path); });
+    }
+    connect(ui->land1, &QPushButton::clicked, ui->Frame4, [this] {
+        ui->Frame4->show();
+        ui->Frame4->raise();
+    });
+    connect(ui->landzu, &QPushButton::clicked, ui->Frame4, &QWidget::hide);
+    connect(ui->Text5, &QLineEdit::textChanged, this, &TextUeberA::firstLanguageChanged);
+    connect(ui->Text6, &QLineEdit::textChanged, this, &TextUeberA::secondLanguageChanged);
+    connect(ui->auswahl2, &QPushButton::clicked, this, &TextUeberA::applyOwnDictionary);
+    connect(ui->auf, &QPushButton::clicked, this, [] {
+        if (auto *target = WindowRegistry::control(ctl::worter1_Check1))
+            target->setChecked(false);
+        if (QWidget *chooser = WindowRegistry::window(windows::worter1))
+            chooser->show();
+    });
+}
+
+void TextUeberA::choosePair(const QString &file)
+{
+    const CatalogueEntry entry = catalogueEntry(file);
+    const QString first = QStringLiteral("Deutsch");
+    const QString second = entry.languageName;
+    const QString caption = first + QLatin1Char('-') + second;
+    ui->wbrWebBrowser->navigate(ProgramFolder::path(entry.page));
+    ui->Frame1->setTitle(first);
+    ui->Frame3->setTitle(second);
+    ui->Frame7->setTitle(caption);
+    ui->Frame6->setTitle(caption);
+    ui->Text5->setText(first);
+    ui->Text6->setText(second);
+    ui->Text3->setText(file == QLatin1String("DeEn") ? kEnglishVoicePrompt : kOtherVoicePrompt);
+    ui->Frame4->hide();
+}
+
+void TextUeberA::firstLanguageChanged()
+{
+    const QString name = ui->Text5->text();
+    ui->Frame1->setTitle(name);
+    ui->SpeakButton->setText(name);
+    if (QAbstractButton *search = WindowRegistry::control(ctl::Form3_suche))
+        search->setText(name);
+    if (QLabel *label = WindowRegistry::controlIfOpen(ctl::arabisch1_Label55))
+        label->setText(name);
+    pairCaptionsChanged();
+}
+
+void TextUeberA::secondLanguageChanged()
+{
+    const QString name = ui->Text6->text();
+    ui->SpeakButtonE->setText(name);
+    ui->Frame3->setTitle(name);
+    if (QAbstractButton *search = WindowRegistry::control(ctl::Form3_englisch))
+        search->setText(name);
+    if (QLabel *label = WindowRegistry::controlIfOpen(ctl::arabisch1_Label56))
+        label->setText(name);
+    ui->Frame6->setTitle(ui->Text5->text() + QLatin1Char('-') + name);
+    pairCaptionsChanged();
+}
+
+void TextUeberA::pairCaptionsChanged()
+{
+    const QString first = ui->Text5->text();
+    const QString second = ui->Text6->text();
+    ui->Frame7->setTitle(first + QLatin1Char('-') + second);
+    if (QAction *item = WindowRegistry::controlIfOpen(ctl::ortelia_ude))
+        item->setText(first + QLatin1Char('-') + second);
+    if (QAction *item = WindowRegistry::controlIfOpen(ctl::ortelia_ued))
+        item->setText(second + QLatin1Char('-') + first);
+}
+
+void TextUeberA::applyOwnDictionary()
+{
+    WebBrowser *page = ui->wbrWebBrowser;
+    page->navigate(ProgramFolder::path(QStringLiteral("TranslateDeGb/sysx")));
+    ui->List1->clear();
+    ui->List2->clear();
+    QPointer<TextUeberA> alive(this);
+    pause(1.0);
+    if (!alive)
+        return;
+    // The entry "??" of a dictionary answers with its two language names.
+    m_german->lookUp(QStringLiteral("??"));
+    pause(2.0);
+    if (!alive)
+        return;
+    const QString first = page->value(1, QStringLiteral("Textfeld2"));
+    if (first.isEmpty()) {
+        Dialogs::message(Dialogs::programTitle(),
+                         QStringLiteral("Achtung :Das gewählte Wörterbuch fehlt oder nennt seine Sprachen nicht "
+                                        "(Eintrag \"??\") [TranslateDeGb\\sysx]!"),
+                         this);
+        return;
+    }
+    ui->Text5->setText(first);
+    ui->Text6->setText(page->value(1, QStringLiteral("Textfeld3")));
+    ui->List1->clear();
+    ui->List2->clear();
+    QStringList request{ui->Text5->text() + QLatin1Char('+') + ui->Text6->text()};
+    SpeakText(request);
+    ui->Frame4->hide();
+}
+
+void TextUeberA::attachHoverHelp()
+{
+    const std::pair<QWidget *, const char *> texts[] = {
+        {ui->auf, "Wörterbuch Auswahl: In Auswahlfenster mit Doppelklick Wörterbuch Laden... ! Oder mit Klick auf "
+                  "[Übernehme [OK] Lade]."},
+        {ui->Check1, ": Über Sprachsteuerung"},
+        {ui->Check2, ": Über Sprachsteuerung"},
+        {ui->CloseButton, "  Beenden: Schließt das Text-Übersetzer-Fenster! "},
+        {ui->Command9, "  Lösche: Löscht den Text im deutschen Eingabe-Textfeld! "},
+        {ui->Command10, "  Clear: Löscht den Text im Englischen Eingabe-Textfeld! "},
+        {ui->Command11, "  Clear: Löscht die übersetzten Text der Englischen  Liste! "},
+        {ui->Command12, "  Lösche: Löscht die übersetzten Text der Deutschen  Liste! "},
+        {ui->Command16, "  Löscht den übersetzten Text der Deutschen und Englischen Liste! "},
+        {ui->Command3, "  Speech: Liest den übersetzten Text der Englischen  Liste! "},
+        {ui->Command5, "  Sprich: Liest den übersetzten Text der Deutschen  Liste! "},
+        {ui->DeEn, "Sprechendes Wörterbuch Laden... Deutsch Englisch!"},
+        {ui->DeFr, "Sprechendes Wörterbuch Laden... Deutsch Französisch!"},
+        {ui->deGr, "Sprechendes Wörterbuch Laden... Deutsch Griechisch!"},
+        {ui->DeIt, "Sprechendes Wörterbuch Laden... Deutsch Italienisch!"},
+        {ui->DeSp, "Sprechendes Wörterbuch Laden... Deutsch Spanisch!"},
+        {ui->fensterschlissen, "  Fenster schließen! "},
+        {ui->landzu, "Schließe Länder Auswahl!"},
+        {ui->Option1_0, "  Anschließend nicht vorlesen! "},
+        {ui->Option1E_0, "  Anschließend nicht vorlesen! "},
+        {ui->Picture7, "  Verkleinert das Fenster!"},
+        {ui->Picture9, "  Verkleinert das Fenster!"},
+        {ui->Picture8, "  Vergrößert das Fenster!"},
+        {ui->Picture10, "  Vergrößert das Fenster!"},
+        {ui->SpeedLabel, "  Geschwindigkeits-Schieberegler: können Sie die Übersetzungsgeschwindigkeit einstellen! "
+                         "Und somit für ihrem Computer das Programm individuell anpassen! Geschwindigkeit in "
+                         "Millisekunden!"},
+        {ui->StopButton, "  Stop: Das vorlesen! "},
+        {ui->stopteim, "  Stop: Stoppt das Übersetzen! "},
+        {ui->Text, "Deutsches Text-Eingabefeld::"},
+        {ui->TextE, "Englisches Text-Eingabefeld::"},
+        {ui->Text3, "...Stimme Auswählen"},
+        {ui->verstecken, "  Verstecken das Text-Übersetzer-Fenster ! "},
+    };
+    for (const auto &[control, text] : texts)
+        HoverHelp::attach(control, QString::fromUtf8(text));
+    for (ClickLabel *book : {ui->Label35, ui->Label36, ui->Label37, ui->Label38, ui->Label39})
+        HoverHelp::attach(book, QStringLiteral("Sprechendes Wörterbuch bearbeiten. Mit Klick öffnen !"));
+    const QString lists = QStringLiteral(
+        "  Durch einmaligem Klick der Linken Maus Taste auf die Liste wird der Text in das unteren rechte Gelbe "
+        "Textfeld, kopiert. Durch Doppelklick auf eine Wort in der Liste wird das angeklickte Wort aus der liste "
+        "entfernt ! ");
+    HoverHelp::attach(ui->List1, lists);
+    HoverHelp::attach(ui->List2, lists);
+    // The start buttons name the direction they translate, which follows the chosen pair.
+    HoverHelp::Options speak;
+    speak.alsoDo = [this] {
+        HoverHelp::setHelpText(QStringLiteral("Startet die Übersetzung von %1 in %2")
+                                   .arg(ui->SpeakButton->text(), ui->SpeakButtonE->text()));
+    };
+    HoverHelp::attach(ui->SpeakButton, QString(), speak);
+    HoverHelp::Options speakForeign;
+    speakForeign.alsoDo = [this] {
+        HoverHelp::setHelpText(QStringLiteral("Startet die Übersetzung von %1 in %2")
+                                   .arg(ui->SpeakButtonE->text(), ui->SpeakButton->text()));
+    };
+    HoverHelp::attach(ui->SpeakButtonE, QString(), speakForeign);
+}
+
+// ---- window size, closing ------------------------------------------------------------------
+
+void TextUeberA::connectWindow()
+{
+    connect(ui->Picture7, &QToolButton::clicked, this, [this] { setNarrow(true); });
+    connect(ui->Picture8, &QToolButton::clicked, this, [this] { setNarrow(false); });
+    connect(ui->Picture9, &QToolButton::clicked, this, [this] { setLow(true); });
+    connect(ui->Picture10, &QToolButton::clicked, this, [this] { setLow(false); });
+    connect(ui->fensterauf, &QPushButton::clicked, this, [this] {
+        setLow(false);
+        setNarrow(false);
+    });
+    connect(ui->fensterklein, &QPushButton::clicked, this, [this] { setNarrow(true); });
+    connect(ui->verstecken, &QPushButton::clicked, this, [this] {
+        hide();
+        PlaySoundEffect(QStringLiteral("verstecken1"));
+    });
+    connect(ui->fensterschlissen, &QPushButton::clicked, this, [this] {
+        SpeechEngine::instance().stop();
+        if (QWidget *label = WindowRegistry::controlIfOpen(ctl::Form3_Label26))
+            label->hide();
+        WindowRegistry::unload(windows::TextUeberA);
+    });
+    connect(ui->CloseButton, &QPushButton::clicked, this, &TextUeberA::closeWindow);
+}
+
+void TextUeberA::setNarrow(bool narrow)
+{
+    ui->Frame2->move(narrow ? kResultsLeftNarrow : kResultsLeftWide, ui->Frame2->y());
+    resize(narrow ? kNarrowWidth : kWideWidth, height());
+    ui->Picture7->setVisible(!narrow);
+    ui->Picture9->setVisible(!narrow);
+    ui->Picture8->setVisible(narrow);
+    PlaySoundEffect(narrow ? QStringLiteral("mini") : QStringLiteral("maxi"));
+}
+
+void TextUeberA::setLow(bool low)
+{
+    resize(width(), low ? kLowHeight : kTallHeight);
+    if (low) {
+        ui->Picture7->hide();
+        ui->Picture10->show();
+    } else {
+        ui->Picture7->show();
+    }
+    ui->start2->setVisible(low);
+    PlaySoundEffect(low ? QStringLiteral("mini") : QStringLiteral("maxi"));
+}
+
+void TextUeberA::closeWindow()
+{
+    if (m_closing)
+        return;
+    m_closing = true;
+    SpeechEngine::instance().stop();
+    for (QCheckBox *loaded :
+         {WindowRegistry::controlIfOpen(ctl::Form3_Check7), WindowRegistry::controlIfOpen(ctl::Form3_Check8)}) {
+        if (loaded)
+            loaded->setChecked(false);
+    }
+    if (QWidget *panel = WindowRegistry::controlIfOpen(ctl::Form3_Frame5))
+        panel->move(panel->x(), kClipboardPanelOut);
+    if (QWidget *label = WindowRegistry::controlIfOpen(ctl::Form3_Label26))
+        label->hide();
+    WindowRegistry::unload(windows::TextUeberA);
+}
+
+void TextUeberA::closeEvent(QCloseEvent *event)
+{
+    closeWindow();
+    event->accept();
+}
+
+} // namespace ortelia

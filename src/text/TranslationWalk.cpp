@@ -1,0 +1,195 @@
+#include "TranslationWalk.h"
+
+#include "FormTimer.h"
+#include "ListWalk.h"
+#include "LookUpOnPage.h"
+#include "OptionGroup.h"
+#include "WebBrowser.h"
+
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPointer>
+
+namespace ortelia {
+
+namespace {
+
+constexpr int kLookupDelay = 40;
+constexpr int kAnswerDelay = 100;
+constexpr int kReadDelay = 1500;
+constexpr int kDictationClearDelay = 2000;
+constexpr double kDictationSettle = 0.3;
+
+} // namespace
+
+TranslationWalk::TranslationWalk(const Shared &shared, const Controls &controls, QWidget *window)
+    : QObject(window), m_shared(shared), m_controls(controls), m_window(window),
+      m_walkTimer(new FormTimer(QLatin1String(controls.walkTimer), shared.pause->value(), false, window)),
+      m_lookupTimer(new FormTimer(QLatin1String(controls.lookupTimer), kLookupDelay, false, window)),
+      m_answerTimer(new FormTimer(QLatin1String(controls.answerTimer), kAnswerDelay, false, window)),
+      m_readTimer(new FormTimer(QLatin1String(controls.readTimer), kReadDelay, false, window)),
+      m_clearTimer(new FormTimer(QLatin1String(controls.clearTimer), kDictationClearDelay, false, window))
+{
+    connect(m_controls.input, &QPlainTextEdit::textChanged, this, &TranslationWalk::inputChanged);
+    connect(m_controls.words, &QListWidget::currentRowChanged, this, &TranslationWalk::wordSelected);
+    connect(m_controls.word, &QLineEdit::textChanged, this, &TranslationWalk::wordChanged);
+    connect(m_walkTimer, &FormTimer::timeout, this, &TranslationWalk::pauseOver);
+    connect(m_lookupTimer, &FormTimer::timeout, this, &TranslationWalk::lookUpNow);
+    connect(m_answerTimer, &FormTimer::timeout, this, &TranslationWalk::collectAnswer);
+    connect(m_readTimer, &FormTimer::timeout, this, [this] {
+        m_readTimer->setEnabled(false);
+        m_controls.readAloud->click();
+    });
+    connect(m_clearTimer, &FormTimer::timeout, this, &TranslationWalk::clearDictatedInput);
+    connect(m_controls.dictation, &QCheckBox::toggled, this, [this](bool on) {
+        if (on)
+            m_controls.input->setFocus();
+    });
+}
+
+void TranslationWalk::translate()
+{
+    m_shared.foreignList->clear();
+    m_shared.germanList->clear();
+    m_shared.foreignList->addItem(m_shared.foreignVoice->text());
+    m_shared.germanList->addItem(m_shared.germanVoice->text());
+    m_advanceWhenAnswered = false;
+    m_walkTimer->setEnabled(false);
+    m_controls.words->clear();
+    m_workCopy = normalizeForTranslation(m_workCopy, m_controls.direction);
+    const QChar blank(QLatin1Char(' '));
+    if (const std::optional<QStringList> words = splitWords(m_workCopy, blank))
+        m_controls.words->addItems(*words);
+    selectNextRow(m_controls.words);
+}
+
+void TranslationWalk::inputChanged()
+{
+    m_workCopy = m_controls.input->toPlainText();
+    if (!m_controls.dictation->isChecked())
+        return;
+    // A dictation program writes in bursts: the translation starts once the text has settled.
+    QPointer<QWidget> window(m_window);
+    pause(kDictationSettle);
+    if (!window || !m_controls.dictation->isChecked())
+        return;
+    translate();
+    m_clearTimer->restart(kDictationClearDelay);
+}
+
+void TranslationWalk::wordSelected(int row)
+{
+    if (row < 0)
+        return;
+    m_walkTimer->restart(m_shared.pause->value());
+    lookUp(m_controls.words->item(row)->text());
+}
+
+void TranslationWalk::lookUp(const QString &word)
+{
+    // The same word twice in a row changes nothing in the field, yet it is a word of its own.
+    if (m_controls.word->text() == word)
+        wordChanged();
+    else
+        m_controls.word->setText(word);
+}
+
+void TranslationWalk::wordChanged()
+{
+    QLineEdit *field = m_controls.word;
+    const QString lower = field->text().toLower();
+    if (lower != field->text()) {
+        field->setText(lower);
+        return;
+    }
+    field->setCursorPosition(int(lower.size()));
+    m_lookupTimer->restart(kLookupDelay);
+    if (m_controls.reading->value(0))
+        m_readTimer->setEnabled(false);
+    else if (m_controls.reading->value(1))
+        m_readTimer->restart(kReadDelay);
+    if (m_controls.dictation->isChecked())
+        m_clearTimer->restart(kDictationClearDelay);
+}
+
+void TranslationWalk::lookUpNow()
+{
+    m_lookupTimer->setEnabled(false);
+    const bool german = m_controls.direction == TextDirection::German;
+    LookUpOnPage(*m_shared.page, m_controls.word->text(), m_controls.direction);
+    // The page may correct the word; it also empties its field after every search, and that
+    // empty field is no correction.
+    const QString readBack =
+        m_shared.page->value(0, german ? QStringLiteral("SuchDeu") : QStringLiteral("SuchEng"));
+    if (!readBack.isEmpty() && readBack != m_controls.word->text())
+        m_controls.word->setText(readBack);
+    m_answerTimer->restart(kAnswerDelay);
+}
+
+void TranslationWalk::collectAnswer()
+{
+    m_answerTimer->setEnabled(false);
+    // Without a page (or without its answer fields) the labels keep what they show.
+    WebBrowser *page = m_shared.page;
+    if (page->hasMember(1, QStringLiteral("Textfeld2")))
+        m_shared.foreignAnswer->setText(page->value(1, QStringLiteral("Textfeld2")));
+    if (page->hasMember(1, QStringLiteral("Textfeld")))
+        m_shared.germanAnswer->setText(page->value(1, QStringLiteral("Textfeld")));
+    m_shared.foreignList->addItem(m_shared.foreignAnswer->text());
+    m_shared.germanList->addItem(m_shared.germanAnswer->text());
+    if (m_advanceWhenAnswered && !answerPending())
+        advance();
+}
+
+bool TranslationWalk::answerPending() const
+{
+    return m_lookupTimer->isActive() || m_answerTimer->isActive();
+}
+
+void TranslationWalk::pauseOver()
+{
+    m_walkTimer->setEnabled(false);
+    if (answerPending())
+        m_advanceWhenAnswered = true;
+    else
+        advance();
+}
+
+void TranslationWalk::advance()
+{
+    m_advanceWhenAnswered = false;
+    selectNextRow(m_controls.words);
+}
+
+void TranslationWalk::stop()
+{
+    m_walkTimer->setEnabled(false);
+    m_answerTimer->setEnabled(false);
+    m_advanceWhenAnswered = false;
+}
+
+void TranslationWalk::readAfterwards()
+{
+    m_readTimer->restart(kReadDelay);
+}
+
+void TranslationWalk::setWordPause(int milliseconds)
+{
+    m_walkTimer->setInterval(milliseconds);
+}
+
+void TranslationWalk::clearDictatedInput()
+{
+    m_clearTimer->setEnabled(false);
+    // Emptying the field is a change of its own: the lists start again for the next sentence.
+    if (!m_controls.input->toPlainText().isEmpty())
+        m_controls.input->clear();
+    m_controls.input->setFocus();
+}
+
+} // namespace ortelia

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "TextRoutines.h"
+
+#include <QObject>
+#include <QString>
+
+class QAbstractButton;
+class QAbstractSlider;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QWidget;
+
+namespace ortelia {
+
+class FormTimer;
+class OptionGroup;
+class WebBrowser;
+
+// One direction of the text translator: a text is normalised and split into words, and the
+// words are looked up one after the other on the dictionary page, each answer adding one line to
+// each result list. The walk is a chain of window timers: a word is selected, 40 ms later it is
+// looked up, 100 ms after that its answer is collected; the next word follows the word pause,
+// but never before the answer of the current word is in, so line n of both lists always belongs
+// to word n.
+class TranslationWalk : public QObject {
+    Q_OBJECT
+public:
+    // What the two directions share: the page, the result lists and their voice lines, the pause.
+    struct Shared {
+        WebBrowser *page;
+        QListWidget *foreignList;  // List1
+        QListWidget *germanList;   // List2
+        QLabel *foreignAnswer;     // lblText
+        QLabel *germanAnswer;      // Label1
+        QLabel *foreignVoice;      // speechX1
+        QLabel *germanVoice;       // speechX2
+        QAbstractSlider *pause;    // HScroll1
+    };
+    // The direction's own controls and the names of its timers.
+    struct Controls {
+        TextDirection direction;
+        QPlainTextEdit *input;       // Text / TextE
+        QListWidget *words;          // List1D / List1DE
+        QLineEdit *word;             // Text1 / Text1E
+        OptionGroup *reading;        // Option1 / Option1E
+        QCheckBox *dictation;        // Check1 / Check2
+        QAbstractButton *readAloud;  // Command3 (reads List1) / Command5 (reads List2)
+        const char *walkTimer;       // Timer1D / Timer1DE
+        const char *lookupTimer;     // Timer1 / Timer1E
+        const char *answerTimer;     // Timer2 / Timer2E
+        const char *readTimer;       // sprich1 / sprich1E
+        const char *clearTimer;      // Timer5 / Timer6
+    };
+
+    TranslationWalk(const Shared &shared, const Controls &controls, QWidget *window);
+
+    // Empties the result lists, splits the input and starts the walk at the first word.
+    void translate();
+    // Puts a word into the word field, which looks it up 40 ms later.
+    void lookUp(const QString &word);
+    // Looks the word field up now (the "<Suche" button, Enter in the word field).
+    void lookUpNow();
+    // Ends the walk after the word in progress.
+    void stop();
+    // Reads the direction's result list aloud 1.5 s from now, unless restarted meanwhile.
+    void readAfterwards();
+    void setWordPause(int milliseconds);
+
+
+private:
+    void inputChanged();
+    void wordSelected(int row);
+    void wordChanged();
+    void collectAnswer();
+    void pauseOver();
+    void advance();
+    void clearDictatedInput();
+    bool answerPending() const;
+
+    Shared m_shared;
+    Controls m_controls;
+    QWidget *m_window;
+    FormTimer *m_walkTimer;
+    FormTimer *m_lookupTimer;
+    FormTimer *m_answerTimer;
+    FormTimer *m_readTimer;
+    FormTimer *m_clearTimer;
+    // The hidden work copy of the input (Text1DD / Text1EE).
+    QString m_workCopy;
+    bool m_advanceWhenAnswered = false;
+};
+
+} // namespace ortelia

@@ -1,0 +1,119 @@
+// The program's windows together: started in the program's order, one instance each, and every
+// name one window uses for another's control names a control of the right kind.
+
+#include "FormTimer.h"
+#include "ProgramWindows.h"
+#include "TestSupport.h"
+#include "WindowRegistry.h"
+
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QRadioButton>
+#include <QtTest>
+
+using namespace ortelia;
+using namespace ortelia::test;
+
+namespace {
+
+struct Use {
+    const char *window;
+    const char *control;
+    const char *kind;
+};
+
+// The table of WindowNames.h; naming a window that is not in the window list does not compile.
+#define ORTELIA_USE(w, c, T) Use{(void(windows::w), #w), #c, T::staticMetaObject.className()},
+const Use kUses[] = {ORTELIA_CROSS_WINDOW_CONTROLS(ORTELIA_USE)};
+#undef ORTELIA_USE
+
+#define ORTELIA_NAME(w) QStringLiteral(#w),
+const QStringList kWindowNames = {ORTELIA_WINDOWS(ORTELIA_NAME)};
+#undef ORTELIA_NAME
+
+} // namespace
+
+class WindowsTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TempProgramFolder> folder;
+
+private slots:
+    void init()
+    {
+        folder = std::make_unique<TempProgramFolder>();
+        WindowRegistry::reset();
+        registerProgramWindows();
+    }
+    void cleanup()
+    {
+        WindowRegistry::reset();
+        folder.reset();
+    }
+
+    // The speed option of the start settings creates the text translator while the main window
+    // loads, and its load reaches back to the main window: still one of each.
+    void windowsStartInTheProgramsOrderOnceEach()
+    {
+        folder->writeBytes(QStringLiteral("syso/reg2.txt"), "False\r\nTrue\r\nTrue\r\nFalse\r\nFalse\r\n");
+        WindowRegistry::window(windows::Form3)->show();
+        QVERIFY(WindowRegistry::existing(windows::TextUeberA));
+        for (const QString &name : WindowRegistry::registeredNames())
+            QVERIFY(WindowRegistry::window(name));
+        for (const QString &name : WindowRegistry::registeredNames()) {
+            const QWidgetList all = QApplication::topLevelWidgets();
+            const auto count = std::count_if(all.begin(), all.end(), [&](QWidget *w) { return w->objectName() == name; });
+            QVERIFY2(count == 1, qPrintable(name));
+        }
+        auto *speed = WindowRegistry::control(ctl::TextUeberA_HScroll1);
+        QCOMPARE(speed->value(), 1500);
+        QVERIFY(WindowRegistry::control(ctl::Form3_Check7)->isChecked());
+    }
+
+    void crossWindowNamesResolveToControlsOfTheirKind()
+    {
+        for (const QString &name : WindowRegistry::registeredNames())
+            QVERIFY2(kWindowNames.contains(name), qPrintable(name));
+        int checked = 0;
+        for (const Use &use : kUses) {
+            const QString where = QStringLiteral("%1.%2").arg(QLatin1String(use.window), QLatin1String(use.control));
+            if (!WindowRegistry::isRegistered(QLatin1String(use.window)))
+                continue;
+            QWidget *window = WindowRegistry::window(QLatin1String(use.window));
+            QObject *control = window->findChild<QObject *>(QLatin1String(use.control));
+            QVERIFY2(control, qPrintable(where + QStringLiteral(" fehlt")));
+            QVERIFY2(control->inherits(use.kind), qPrintable(where + QStringLiteral(" ist kein ") + use.kind));
+            ++checked;
+        }
+        QVERIFY(checked > 0);
+        for (const WindowNeed &need : windowNeeds()) {
+            const QString where = QStringLiteral("%1.%2").arg(QLatin1String(need.window), QLatin1String(need.control));
+            QVERIFY2(kWindowNames.contains(QLatin1String(need.needs)), qPrintable(where));
+            if (!WindowRegistry::isRegistered(QLatin1String(need.window)))
+                continue;
+            QWidget *window = WindowRegistry::window(QLatin1String(need.window));
+            QVERIFY2(window->findChild<QWidget *>(QLatin1String(need.control)), qPrintable(where + QStringLiteral(" fehlt")));
+        }
+    }
+
+    void unknownWindowOnTheCommandLineListsTheKnownOnes()
+    {
+        QProcess program;
+        program.start(QStringLiteral(ORTELIA_EXECUTABLE), {QStringLiteral("--window"), QStringLiteral("Gibtsnicht")});
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitCode(), 2);
+        const QString said = QString::fromUtf8(program.readAllStandardError());
+        QVERIFY(said.contains(QLatin1String("Gibtsnicht")));
+        QVERIFY(said.contains(QLatin1String("TextUeberA")));
+    }
+};
+
+QTEST_MAIN(WindowsTest)
+#include "tst_windows.moc"

@@ -1,0 +1,61 @@
+# What the end-to-end scripts share: a copy of the program folder, Xvfb, the program started with
+# its speech log, finding a window by caption, clicking into it, failing with a screenshot.
+# Sourced by a script called as: <script> <assembled program folder> <screenshot file>.
+
+program_dir="$1"
+screenshot="$2"
+
+if [ -z "${ORTELIA_E2E_INNER:-}" ]; then
+  export ORTELIA_E2E_INNER=1
+  unset QT_QPA_PLATFORM WAYLAND_DISPLAY DISPLAY
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+fi
+
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+cp -r "$program_dir" "$work/Ortelia"
+cd "$work/Ortelia"
+
+export ORTELIA_SPEECH_LOG="$work/speech.log"
+export ORTELIA_AUDIO=null
+export ASAN_OPTIONS="detect_leaks=0:${ASAN_OPTIONS:-}"
+
+start_program() { # start_program [program arguments...]
+  ./ortelia "$@" >"$work/program.log" 2>&1 &
+  program=$!
+}
+
+fail() {
+  echo "FAIL: $*"
+  import -window root "$screenshot" 2>/dev/null || true
+  echo "--- program output"; cat "$work/program.log" || true
+  echo "--- speech log"; cat "$ORTELIA_SPEECH_LOG" 2>/dev/null || true
+  kill "$program" 2>/dev/null || true
+  exit 1
+}
+
+find_window() { # find_window <caption regex>: sets $window
+  window=""
+  for _ in $(seq 1 200); do
+    window="$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || true)"
+    [ -n "$window" ] && break
+    kill -0 "$program" 2>/dev/null || fail "the program ended at start"
+    sleep 0.1
+  done
+  [ -n "$window" ] || fail "no window titled \"$1\""
+  sleep 0.5
+}
+
+click() { # click <x> <y> inside $window
+  xdotool mousemove --window "$window" "$1" "$2" click 1
+  sleep 0.3
+}
+
+end_program() { # Esc in $window, then the program must end
+  xdotool key Escape
+  for _ in $(seq 1 50); do
+    kill -0 "$program" 2>/dev/null || return 0
+    sleep 0.1
+  done
+  fail "Esc did not end the program"
+}

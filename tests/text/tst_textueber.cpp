@@ -1,0 +1,243 @@
+// The text translator driven as a person would, on the real pages with the small test
+// dictionaries, speaking into the speech log.
+
+#include "FormTimer.h"
+#include "LookupPage.h"
+#include "ProgramWindows.h"
+#include "SpeechEngine.h"
+#include "TestSupport.h"
+#include "WindowRegistry.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QtTest>
+
+using namespace ortelia;
+using namespace ortelia::test;
+
+namespace {
+const QString kVoice = QStringLiteral("#Standar Sprecher#");
+}
+
+class TextTranslatorTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TempProgramFolder> folder;
+    std::unique_ptr<RecordingResponder> responder;
+    SpeechLog speechLog;
+
+    QWidget *window() { return WindowRegistry::window(windows::TextUeberA); }
+    template <class T = QWidget> T *c(const char *name)
+    {
+        T *found = window()->findChild<T *>(QLatin1String(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+    QStringList items(const char *list)
+    {
+        QStringList result;
+        for (int i = 0; i < c<QListWidget>(list)->count(); ++i)
+            result << c<QListWidget>(list)->item(i)->text();
+        return result;
+    }
+    void type(const char *field, const QString &text)
+    {
+        auto *edit = c<QPlainTextEdit>(field);
+        edit->setFocus();
+        QTest::keyClicks(edit, text);
+    }
+    void translate(const QString &text, int wordPause = 50)
+    {
+        c<QScrollBar>("HScroll1")->setValue(wordPause);
+        type("Text", text);
+        QTest::mouseClick(c<QPushButton>("SpeakButton"), Qt::LeftButton);
+    }
+    bool idle()
+    {
+        const QList<FormTimer *> timers = window()->findChildren<FormTimer *>();
+        return std::none_of(timers.begin(), timers.end(), [](FormTimer *t) { return t->isActive(); });
+    }
+    QStringList spoken() { return speechLog.newLines(); }
+
+private slots:
+    void init()
+    {
+        folder = std::make_unique<TempProgramFolder>();
+        responder = std::make_unique<RecordingResponder>();
+        WindowRegistry::reset();
+        registerProgramWindows();
+        QWidget *main = WindowRegistry::window(windows::Form3);
+        main->show();
+        window()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window()));
+        spoken();
+    }
+    void cleanup()
+    {
+        SpeechEngine::instance().stop();
+        WindowRegistry::reset();
+        responder.reset();
+        folder.reset();
+    }
+
+    // Line n of both lists belongs to word n, also with word pauses shorter than a lookup and
+    // with a word repeated; capitals reach the page in lower case; an idle window runs no timer.
+    void wordsGivePairsLineForLine()
+    {
+        translate(QStringLiteral("Ich Hund Hund Katze"));
+        QTRY_COMPARE(items("List1"), (QStringList{kVoice, "I", "dog", "dog", "cat"}));
+        QCOMPARE(items("List2"), (QStringList{kVoice, "ich", "hund", "hund", "katze"}));
+        QCOMPARE(c<QLineEdit>("Text1")->text(), QStringLiteral("katze"));
+        QTRY_VERIFY(idle());
+        QTest::qWait(300);
+        QCOMPARE(items("List1").size(), 5);
+
+        c<QPlainTextEdit>("Text")->clear();
+        QTest::mouseClick(c<QPushButton>("SpeakButton"), Qt::LeftButton);
+        QTRY_COMPARE(items("List1").size(), 2);
+        QTest::qWait(400);
+        QCOMPARE(items("List1").size(), 2);
+        QCOMPARE(items("List2").size(), 2);
+    }
+
+    void foreignDirectionFillsTheSameLists()
+    {
+        c<QScrollBar>("HScroll1")->setValue(50);
+        type("TextE", QStringLiteral("Dog cat"));
+        QTest::mouseClick(c<QPushButton>("SpeakButtonE"), Qt::LeftButton);
+        QTRY_COMPARE(items("List2"), (QStringList{kVoice, "hund", "katze"}));
+        QCOMPARE(items("List1"), (QStringList{kVoice, "dog", "cat"}));
+    }
+
+    // "Anschließend vorlesen!" reads the foreign list once, 1.5 s after the last word.
+    void readingAfterwardsSpeaksTheListOnce()
+    {
+        c<QRadioButton>("Option1_1")->click();
+        QElapsedTimer clock;
+        translate(QStringLiteral("Ich Hund"), 300);
+        clock.start();
+        QTRY_COMPARE(items("List1").size(), 3);
+        QStringList heard = spoken();
+        QVERIFY(heard.isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(!(heard += spoken()).isEmpty(), 4000);
+        QVERIFY(clock.elapsed() >= 300 + 1500);
+        QCOMPARE(folder->readBytes(QStringLiteral("hilfe.txt")), QByteArray("#Standar Sprecher#\r\nI\r\ndog\r\n"));
+        QTest::qWait(1800);
+        heard += spoken();
+        QCOMPARE(heard.size(), 1);
+        QVERIFY(heard[0].contains(QLatin1String("dog")));
+    }
+
+    void stopKeepsTheCollectedPairs()
+    {
+        translate(QStringLiteral("ich hund katze tisch wasser"), 600);
+        QTRY_VERIFY(items("List1").size() >= 3);
+        QTest::mouseClick(c<QPushButton>("stopteim"), Qt::LeftButton);
+        QTest::qWait(1500);
+        const QStringList german = items("List2");
+        QVERIFY(german.size() < 6);
+        QCOMPARE(items("List1").size(), german.size());
+        QCOMPARE(german.mid(1), QStringList({"ich", "hund", "katze", "tisch"}).mid(0, german.size() - 1));
+        QVERIFY(idle());
+    }
+
+    // Dictation: every change restarts the walk; 2 s after the last word the input is emptied
+    // and the lists start again for the next sentence.
+    void dictationTranslatesAndEmptiesTheInput()
+    {
+        c<QScrollBar>("HScroll1")->setValue(50);
+        c<QCheckBox>("Check1")->click();
+        QVERIFY(c<QPlainTextEdit>("Text")->hasFocus());
+        type("Text", QStringLiteral("Hund Katze"));
+        QTRY_COMPARE(items("List1"), (QStringList{kVoice, "dog", "cat"}));
+        QVERIFY(!c<QPlainTextEdit>("Text")->toPlainText().isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(c<QPlainTextEdit>("Text")->toPlainText().isEmpty(), 4000);
+        QTRY_COMPARE(items("List1").size(), 2);
+        QCOMPARE(items("List2").size(), 2);
+        QCOMPARE(items("List1").first(), kVoice);
+    }
+
+    // A pair button loads its page and tells its names to this window and the main window.
+    void languagePairLoadsItsPageAndNames()
+    {
+        QTest::mouseClick(c<QPushButton>("land1"), Qt::LeftButton);
+        QVERIFY(c("Frame4")->isVisible());
+        QTest::mouseClick(c<QPushButton>("DeFr"), Qt::LeftButton);
+        QVERIFY(!c("Frame4")->isVisible());
+        QCOMPARE(c<QGroupBox>("Frame7")->title(), QStringLiteral("Deutsch-Frazösisch"));
+        QCOMPARE(c<QPushButton>("SpeakButtonE")->text(), QStringLiteral("Frazösisch"));
+        QCOMPARE(WindowRegistry::control(ctl::Form3_englisch)->text(), QStringLiteral("Frazösisch"));
+        QCOMPARE(WindowRegistry::control(ctl::Form3_suche)->text(), QStringLiteral("Deutsch"));
+        translate(QStringLiteral("Hallo"));
+        QTRY_COMPARE(items("List1"), (QStringList{kVoice, "salut"}));
+    }
+
+    // "übernehmen" loads the chooser's page, asks it for "??" and takes and speaks the names;
+    // a page that answers nothing keeps the names and says so.
+    void ownDictionaryPageTakesItsNames()
+    {
+        QVERIFY(LookupPage::write(folder->file(QStringLiteral("TranslateDeGb/sysx")), QStringLiteral("DeIt")));
+        QTest::mouseClick(c<QPushButton>("auswahl2"), Qt::LeftButton);
+        QCOMPARE(c<QLineEdit>("Text6")->text(), QStringLiteral("Italienisch"));
+        QVERIFY(items("List1").isEmpty());
+        QTRY_VERIFY(speechLog.lines().join(QLatin1Char('\n')).contains(QLatin1String("Deutsch+Italienisch")));
+        QCOMPARE(c<QPushButton>("SpeakButtonE")->text(), QStringLiteral("Italienisch"));
+
+        QVERIFY(LookupPage::write(folder->file(QStringLiteral("TranslateDeGb/sysx")), QStringLiteral("Fehlt")));
+        QTest::mouseClick(c<QPushButton>("auswahl2"), Qt::LeftButton);
+        QCOMPARE(c<QLineEdit>("Text6")->text(), QStringLiteral("Italienisch"));
+        QCOMPARE(responder->requests.size(), 1);
+        QVERIFY(responder->texts().first().startsWith(QLatin1String("Achtung")));
+    }
+
+    // Closing tells the main window; closing while the window waits leaves nothing behind.
+    void closingDuringAWaitIsSafe()
+    {
+        QVERIFY(WindowRegistry::control(ctl::Form3_Check7)->isChecked());
+        QVERIFY(LookupPage::write(folder->file(QStringLiteral("TranslateDeGb/sysx")), QStringLiteral("DeIt")));
+        QTimer::singleShot(300, [] { QTest::keyClick(WindowRegistry::existing(windows::TextUeberA), Qt::Key_Escape); });
+        QTest::mouseClick(c<QPushButton>("auswahl2"), Qt::LeftButton);
+        QTRY_VERIFY(!WindowRegistry::existing(windows::TextUeberA));
+        QVERIFY(!WindowRegistry::control(ctl::Form3_Check7)->isChecked());
+        QVERIFY(!WindowRegistry::control(ctl::Form3_Check8)->isChecked());
+    }
+
+    // Bad input: too many words, a huge word, only punctuation or line breaks, a dictionary that
+    // vanished: German messages, no crash, the lists stay paired.
+    void badInputKeepsTheListsPaired()
+    {
+        c<QPlainTextEdit>("Text")->setPlainText(QStringLiteral("wort ").repeated(1502));
+        QTest::mouseClick(c<QPushButton>("SpeakButton"), Qt::LeftButton);
+        QCOMPARE(responder->texts(), QStringList{QStringLiteral("Zu viele Worte!")});
+        QCOMPARE(items("List1"), QStringList{kVoice});
+        QCOMPARE(items("List2"), QStringList{kVoice});
+
+        const QStringList texts = {QString(10000, QLatin1Char('x')), QStringLiteral(".,!?;:"),
+                                   QStringLiteral("\n\n\n")};
+        for (const QString &text : texts) {
+            c<QPlainTextEdit>("Text")->setPlainText(text);
+            QTest::mouseClick(c<QPushButton>("SpeakButton"), Qt::LeftButton);
+            const int words = c<QListWidget>("List1D")->count();
+            QVERIFY(words >= 1);
+            QTRY_COMPARE(items("List1").size(), words + 1);
+            QTRY_VERIFY(idle());
+            QCOMPARE(items("List2").size(), words + 1);
+        }
+
+        QVERIFY(QFile::remove(folder->file(QStringLiteral("TranslateDeGb/DeEn.txt"))));
+        translate(QStringLiteral("hund katze"));
+        QTRY_COMPARE(items("List1").size(), 3);
+        QCOMPARE(items("List2").size(), 3);
+    }
+};
+
+QTEST_MAIN(TextTranslatorTest)
+#include "tst_textueber.moc"
