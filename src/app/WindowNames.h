@@ -13,6 +13,7 @@ class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QRadioButton;
 class QWidget;
 
@@ -37,6 +38,10 @@ template <class T> struct ControlName {
     X(Form3, Hilfe, QAbstractButton)                                                                   \
     X(Form3, auswahl2, QAbstractButton)                                                                \
     X(Form3, Check7, QCheckBox)                                                                        \
+    X(Form3, Command15, QAbstractButton)                                                               \
+    X(Form3, Command16, QAbstractButton)                                                               \
+    X(Form3, Command19, QAbstractButton)                                                               \
+    X(Form3, Command20, QAbstractButton)                                                               \
     X(Form3, Check8, QCheckBox)                                                                        \
     X(Form3, suche, QAbstractButton)                                                                   \
     X(Form3, englisch, QAbstractButton)                                                                \
@@ -45,6 +50,15 @@ template <class T> struct ControlName {
     X(hilfe1, pla, QAbstractButton)                                                                    \
     X(hilfe1, Check1, QCheckBox)                                                                       \
     X(TextUeberA, HScroll1, QAbstractSlider)                                                           \
+    X(TextUeberA, Text, QPlainTextEdit)                                                                \
+    X(TextUeberA, TextE, QPlainTextEdit)                                                               \
+    X(TextUeberA, SpeakButton, QAbstractButton)                                                        \
+    X(TextUeberA, SpeakButtonE, QAbstractButton)                                                       \
+    X(TextUeberA, fensterschlissen, QAbstractButton)                                                   \
+    X(TextUeberA, Picture7, QWidget)                                                                   \
+    X(TextUeberA, Picture8, QWidget)                                                                   \
+    X(TextUeberA, Picture9, QWidget)                                                                   \
+    X(TextUeberA, Frame2, QWidget)                                                                     \
     X(TextUeberA, fensterauf, QAbstractButton)                                                         \
     X(TextUeberA, CloseButton, QAbstractButton)                                                        \
     X(TextUeberA, auswahl2, QAbstractButton)                                                           \

@@ -2,6 +2,7 @@
 
 #include "ui_Form3.h"
 
+#include "ClipboardTranslator.h"
 #include "FormTimer.h"
 #include "HoverHelp.h"
 #include "OptionGroup.h"
@@ -84,6 +85,10 @@ Form3::Form3(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form3>(
     Timer4 = new FormTimer(QStringLiteral("Timer4"), 600, false, this);
     Timer5 = new FormTimer(QStringLiteral("Timer5"), 600, false, this);
     Timer7 = new FormTimer(QStringLiteral("Timer7"), 100, false, this);
+    m_clipboard = new ClipboardTranslator({this, ui->Frame5, ui->Command8, ui->Command15, ui->Command16,
+                                           ui->Command17, ui->Command19, ui->Command20, ui->Check6, ui->Check7,
+                                           ui->Check8, ui->Picture20},
+                                          this);
 
     connectWindow();
     connectTranslator();
@@ -120,8 +125,6 @@ void Form3::Form_Load()
     // The update schedule is always loaded, invisibly.
     WindowRegistry::window(windows::zeit);
     WindowRegistry::hideControlsWithoutWindow(this);
-    // The clipboard translator panel that Command8 opens is not part of the window yet.
-    ui->Command8->hide();
 }
 
 // ---- start settings ----------------------------------------------------------------------
@@ -384,6 +387,12 @@ bool Form3::handleKey(int key)
         return true;
     case Qt::Key_F4:
         ui->url->click();
+        return true;
+    case Qt::Key_F5:
+        m_clipboard->keyF5();
+        return true;
+    case Qt::Key_F6:
+        m_clipboard->keyF6();
         return true;
     case Qt::Key_F7:
         ReadClipboardAloud();

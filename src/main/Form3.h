@@ -16,6 +16,7 @@ class QListWidget;
 
 namespace ortelia {
 
+class ClipboardTranslator;
 class FormTimer;
 class OptionGroup;
 
@@ -127,6 +128,7 @@ private:
     std::unique_ptr<Ui::Form3> ui;
     OptionGroup *m_startMode;
     OptionGroup *m_speed;
+    ClipboardTranslator *m_clipboard;
     FormTimer *Timer1T;
     FormTimer *Timer2T;
     FormTimer *Timer3;

@@ -187,6 +187,19 @@ void Form3::attachHoverHelp()
     yellow(ui->land1, QStringLiteral("Land? Die Auswahl der Landessprache!"));
     exit(ui->landzu, QStringLiteral("Länder Auswahl schließen!"));
     plain(ui->Frame4, QStringLiteral("[ Länder Auswahl ] Wählen Sie die Sprache des Wörterbuches!"));
+    for (QPushButton *clipboard : {ui->Command15, ui->Command16}) {
+        O options;
+        options.highlight = HoverHelp::yellow();
+        options.alsoDo = [this, clipboard] {
+            const QString text = clipboard->text() +
+                                 QStringLiteral(": Zwischenablage Translator übersetzt Ihren in die Zwischenablage "
+                                                "kopierten Text und spricht automatisch die Übersetzung aus.");
+            HoverHelp::setHelpText(text);
+            setStatus(text);
+        };
+        HoverHelp::attach(clipboard, QString(), options);
+    }
+    exit(ui->Command17, QStringLiteral("Zwischenablage-Translator schließen!"));
     plain(ui->Frame5,
           QStringLiteral("Zwischenablage-Translator: Übersetzt Ihren in die Zwischenablage kopierten Text!"));
     plain(ui->Picture12, QStringLiteral("Ton Stop: Das Vorlesen beenden!"));

@@ -5,6 +5,7 @@
 #include "Catalogue.h"
 #include "Dialogs.h"
 #include "HoverHelp.h"
+#include "ListReading.h"
 #include "OptionGroup.h"
 #include "ProgramFolder.h"
 #include "Shell.h"
@@ -14,6 +15,7 @@
 #include "TranslationWalk.h"
 #include "WindowKeys.h"
 #include "WindowRegistry.h"
+#include "YellowField.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -52,19 +54,25 @@ TextUeberA::TextUeberA(QWidget *parent) : QWidget(parent), ui(std::make_unique<U
         hiddenControl->hide();
 
     connectWalks();
+    connectReading();
     connectLanguages();
     connectWindow();
     attachHoverHelp();
-    WindowKeys::bind(this, [this] { ui->CloseButton->click(); });
-    ui->Text1->installEventFilter(this);
-    ui->Text1E->installEventFilter(this);
+    WindowKeys::bind(this, [this] { ui->CloseButton->click(); },
+                     {{Qt::Key_F5, [] { WindowRegistry::press(ctl::Form3_Command19); }},
+                      {Qt::Key_F6, [] { WindowRegistry::press(ctl::Form3_Command20); }}});
+    for (QObject *watched : {static_cast<QObject *>(ui->Text1), static_cast<QObject *>(ui->Text1E),
+                             static_cast<QObject *>(ui->Frame6), static_cast<QObject *>(ui->Frame7)})
+        watched->installEventFilter(this);
 }
 
 TextUeberA::~TextUeberA() = default;
 
 void TextUeberA::Form_Load()
 {
+    m_listReading->fillVoices();
     ui->wbrWebBrowser->navigate(ProgramFolder::path(QStringLiteral("T2")));
+    m_yellow->loadPage();
     ui->Picture8->hide();
     ui->start2->hide();
     ui->Frame4->hide();
@@ -107,8 +115,6 @@ void TextUeberA::connectWalks()
     connect(ui->Command2E, &QPushButton::clicked, m_foreign, &TranslationWalk::lookUpNow);
     connect(ui->stopteim, &QPushButton::clicked, this, &TextUeberA::stopTranslation);
     connect(ui->StopButton, &QPushButton::clicked, this, [] { SpeechEngine::instance().stop(); });
-    connect(ui->Command3, &QPushButton::clicked, this, [this] { readList(ui->List1); });
-    connect(ui->Command5, &QPushButton::clicked, this, [this] { readList(ui->List2); });
     connect(ui->Command11, &QPushButton::clicked, ui->List1, &QListWidget::clear);
     connect(ui->Command12, &QPushButton::clicked, ui->List2, &QListWidget::clear);
     connect(ui->Command16, &QPushButton::clicked, this, [this] {
@@ -135,12 +141,50 @@ void TextUeberA::stopTranslation()
     ui->StopButton->click();
 }
 
-void TextUeberA::readList(QListWidget *list)
+// ---- reading aloud, the yellow field, pasting ----------------------------------------------
+
+void TextUeberA::connectReading()
 {
-    QStringList lines;
-    for (int i = 0; i < list->count(); ++i)
-        lines << list->item(i)->text();
-    SpeakText(lines);
+    m_listReading = new ListReading({ui->List1, ui->List2, ui->speechX1, ui->speechX2, ui->SpeechFontCombo,
+                                     ui->SpeechFontComboE, ui->Text3, ui->Text4, ui->PauseButton, ui->lblText,
+                                     ui->Label1},
+                                    this);
+    connect(ui->Command3, &QPushButton::clicked, this, [this] { m_listReading->read(ui->List1); });
+    connect(ui->Command5, &QPushButton::clicked, this, [this] { m_listReading->read(ui->List2); });
+    connect(ui->PauseButton, &QPushButton::clicked, m_listReading, &ListReading::togglePause);
+
+    m_yellow = new YellowField({ui->Text2, ui->WebBrowser1, ui->List3}, this);
+    const auto showForeign = [this] { m_yellow->show(ui->List1, ui->Label2); };
+    const auto showGerman = [this] { m_yellow->show(ui->List2, ui->Label3); };
+    connect(ui->List1, &QListWidget::itemClicked, this, showForeign);
+    connect(ui->hrml, &QPushButton::clicked, this, showForeign);
+    connect(ui->List2, &QListWidget::itemClicked, this, showGerman);
+    connect(ui->html2, &QPushButton::clicked, this, showGerman);
+    connect(ui->kop1, &QPushButton::clicked, m_yellow, &YellowField::copy);
+    connect(ui->Picture5, &QToolButton::clicked, m_yellow, &YellowField::copy);
+    connect(ui->Picture6, &QToolButton::clicked, m_yellow, &YellowField::print);
+    connect(ui->speicherngast, &QPushButton::clicked, m_yellow, &YellowField::saveGuestFile);
+
+    // Pasting: into an emptied input, onto the end of an input, or as the one word looked up.
+    const auto pasteInto = [](QPlainTextEdit *input, bool replace) {
+        if (replace)
+            input->clear();
+        input->setFocus();
+        input->moveCursor(QTextCursor::End);
+        input->paste();
+    };
+    connect(ui->Command6, &QPushButton::clicked, this, [this, pasteInto] { pasteInto(ui->Text, true); });
+    connect(ui->ni, &QPushButton::clicked, this, [this, pasteInto] { pasteInto(ui->TextE, true); });
+    connect(ui->Picture1, &QToolButton::clicked, this, [this, pasteInto] { pasteInto(ui->Text, false); });
+    connect(ui->Picture2, &QToolButton::clicked, this, [this, pasteInto] { pasteInto(ui->TextE, false); });
+    const auto pasteWord = [](QLineEdit *word) {
+        word->setFocus();
+        word->selectAll();
+        word->paste();
+    };
+    connect(ui->einfDE, &QPushButton::clicked, this, [this, pasteWord] { pasteWord(ui->Text1); });
+    connect(ui->einfGB, &QPushButton::clicked, this, [this, pasteWord] { pasteWord(ui->Text1E); });
+    connect(ui->Label1, &ClickLabel::clicked, ui->Label1, &QLabel::clear);
 }
 
 // The foreign list leads: the German list shows the same first line and selects the same line.
@@ -171,7 +215,11 @@ void TextUeberA::removeSelectedPairs()
 
 bool TextUeberA::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::MouseButtonPress && (watched == ui->Frame6 || watched == ui->Frame7)) {
+        (watched == ui->Frame6 ? ui->Text1E : ui->Text1)->setFocus();
+        return false;
+    }
+    if (event->type() == QEvent::KeyPress && (watched == ui->Text1 || watched == ui->Text1E)) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             (watched == ui->Text1 ? m_german : m_foreign)->lookUpNow();
@@ -238,8 +286,10 @@ void TextUeberA::firstLanguageChanged()
     const QString name = ui->Text5->text();
     ui->Frame1->setTitle(name);
     ui->SpeakButton->setText(name);
-    if (QAbstractButton *search = WindowRegistry::control(ctl::Form3_suche))
-        search->setText(name);
+    for (QAbstractButton *search : {WindowRegistry::control(ctl::Form3_suche), WindowRegistry::control(ctl::Form3_Command15)}) {
+        if (search)
+            search->setText(name);
+    }
     if (QLabel *label = WindowRegistry::controlIfOpen(ctl::arabisch1_Label55))
         label->setText(name);
     pairCaptionsChanged();
@@ -250,8 +300,10 @@ void TextUeberA::secondLanguageChanged()
     const QString name = ui->Text6->text();
     ui->SpeakButtonE->setText(name);
     ui->Frame3->setTitle(name);
-    if (QAbstractButton *search = WindowRegistry::control(ctl::Form3_englisch))
-        search->setText(name);
+    for (QAbstractButton *search : {WindowRegistry::control(ctl::Form3_englisch), WindowRegistry::control(ctl::Form3_Command16)}) {
+        if (search)
+            search->setText(name);
+    }
     if (QLabel *label = WindowRegistry::controlIfOpen(ctl::arabisch1_Label56))
         label->setText(name);
     ui->Frame6->setTitle(ui->Text5->text() + QLatin1Char('-') + name);
@@ -338,6 +390,21 @@ void TextUeberA::attachHoverHelp()
         {ui->TextE, "Englisches Text-Eingabefeld::"},
         {ui->Text3, "...Stimme Auswählen"},
         {ui->verstecken, "  Verstecken das Text-Übersetzer-Fenster ! "},
+        {ui->einfDE, "  Ein  Wort aus der Zwischenablage einfügen und übersetzen!"},
+        {ui->einfGB, "  Ein  Wort aus der Zwischenablage einfügen und übersetzen!"},
+        {ui->hrml, "  Kopiert den Text aus der Englischen Liste in das untere gelbe Textfeld! "},
+        {ui->html2, "  Kopiert den Text aus der Deutschen Liste in das untere gelbe Textfeld! "},
+        {ui->kop1, "  Kopiert den Text im  Gelben Textfeld!"},
+        {ui->PauseButton, "  Pause: Beim vorlesen machen! "},
+        {ui->Picture1, "  Deutscher-Text-Einfügen : Mit Klick Text aus der Zwischenablage in das Deutsche Eingabe "
+                       "Textfeld einfügen!"},
+        {ui->Picture2, "  Englischer-Text-Einfügen : Mit Klick Text aus der Zwischenablage in das Englische "
+                       "Eingabe Textfeld einfügen!"},
+        {ui->Picture5, "  Kopiert den Text in die Zwischenablage!"},
+        {ui->Picture6, "  Den Text im gelben Textfeld  ausdrucken."},
+        {ui->speicherngast, "Text in der Gelber Liste speichern. [Gast.txt]!"},
+        {ui->Text2, "Gelbes Textfeld:"},
+        {ui->Text4, "...Stimme Auswählen"},
     };
     for (const auto &[control, text] : texts)
         HoverHelp::attach(control, QString::fromUtf8(text));
@@ -349,6 +416,15 @@ void TextUeberA::attachHoverHelp()
         "entfernt ! ");
     HoverHelp::attach(ui->List1, lists);
     HoverHelp::attach(ui->List2, lists);
+    for (QPushButton *paste : {ui->Command6, ui->ni}) {
+        HoverHelp::attach(paste, QStringLiteral("Mit Klick den ") + paste->text() +
+                                     QStringLiteral("  -Text-Einfügen ...: Erst wird das Textfeld gelöscht, dann Text "
+                                                    "aus der Zwischenablage in das Eingabe - Textfeld eingefügt! "));
+    }
+    // Over the language frame itself the help is emptied and the highlights go back.
+    HoverHelp::Options bare;
+    bare.highlight = QColor();
+    HoverHelp::attach(ui->Frame4, QString(), bare);
     // The start buttons name the direction they translate, which follows the chosen pair.
     HoverHelp::Options speak;
     speak.alsoDo = [this] {

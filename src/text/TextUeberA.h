@@ -12,8 +12,10 @@ class QListWidget;
 
 namespace ortelia {
 
+class ListReading;
 class OptionGroup;
 class TranslationWalk;
+class YellowField;
 
 // The text translator " Uebersetzungsfenster :  Text-Uebersetzer !": translates a whole text word
 // by word, German to foreign and foreign to German, on the dictionary page of the chosen language
@@ -35,6 +37,7 @@ protected:
 private:
     void connectWalks();
     void connectLanguages();
+    void connectReading();
     void connectWindow();
     void attachHoverHelp();
 
@@ -44,7 +47,6 @@ private:
     void pairCaptionsChanged();
     void applyOwnDictionary();
     void stopTranslation();
-    void readList(QListWidget *list);
     void removeSelectedPairs();
     void keepListsPaired();
     void setNarrow(bool narrow);
@@ -56,6 +58,8 @@ private:
     OptionGroup *m_readingForeign;
     TranslationWalk *m_german;
     TranslationWalk *m_foreign;
+    ListReading *m_listReading;
+    YellowField *m_yellow;
     bool m_closing = false;
 };
 

@@ -9,10 +9,10 @@ source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
 start_program --window TextUeberA
 find_window '^ Uebersetzungsfenster :  Text-Uebersetzer !$'
 
-click 100 100               # the German input field
+click 100 80                # the German input field
 xdotool type --delay 40 "Ich habe ein Haus"
-click 60 259                # "Anschließend vorlesen!"
-click 57 211                # the start button "Deutsch"
+click 60 199                # "Anschließend vorlesen!"
+click 57 157                # the start button "Deutsch"
 
 # What the page answers for each word, in order, as a pattern over the spoken line.
 pattern=""

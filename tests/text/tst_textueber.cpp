@@ -1,92 +1,35 @@
 // The text translator driven as a person would, on the real pages with the small test
 // dictionaries, speaking into the speech log.
 
-#include "FormTimer.h"
 #include "LookupPage.h"
-#include "ProgramWindows.h"
-#include "SpeechEngine.h"
-#include "TestSupport.h"
-#include "WindowRegistry.h"
+#include "TextWindowFixture.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
-#include <QtTest>
 
 using namespace ortelia;
 using namespace ortelia::test;
 
 namespace {
-const QString kVoice = QStringLiteral("#Standar Sprecher#");
+const QString kVoice = kStandardVoice;
 }
 
-class TextTranslatorTest : public QObject {
+class TextTranslatorTest : public TextWindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TempProgramFolder> folder;
-    std::unique_ptr<RecordingResponder> responder;
-    SpeechLog speechLog;
-
-    QWidget *window() { return WindowRegistry::window(windows::TextUeberA); }
-    template <class T = QWidget> T *c(const char *name)
-    {
-        T *found = window()->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
-    QStringList items(const char *list)
-    {
-        QStringList result;
-        for (int i = 0; i < c<QListWidget>(list)->count(); ++i)
-            result << c<QListWidget>(list)->item(i)->text();
-        return result;
-    }
-    void type(const char *field, const QString &text)
-    {
-        auto *edit = c<QPlainTextEdit>(field);
-        edit->setFocus();
-        QTest::keyClicks(edit, text);
-    }
-    void translate(const QString &text, int wordPause = 50)
-    {
-        c<QScrollBar>("HScroll1")->setValue(wordPause);
-        type("Text", text);
-        QTest::mouseClick(c<QPushButton>("SpeakButton"), Qt::LeftButton);
-    }
-    bool idle()
-    {
-        const QList<FormTimer *> timers = window()->findChildren<FormTimer *>();
-        return std::none_of(timers.begin(), timers.end(), [](FormTimer *t) { return t->isActive(); });
-    }
     QStringList spoken() { return speechLog.newLines(); }
 
 private slots:
     void init()
     {
-        folder = std::make_unique<TempProgramFolder>();
-        responder = std::make_unique<RecordingResponder>();
-        WindowRegistry::reset();
-        registerProgramWindows();
-        QWidget *main = WindowRegistry::window(windows::Form3);
-        main->show();
-        window()->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window()));
-        spoken();
+        startWindows();
+        showWindow();
+        c<QRadioButton>("Option1_0")->click();
     }
-    void cleanup()
-    {
-        SpeechEngine::instance().stop();
-        WindowRegistry::reset();
-        responder.reset();
-        folder.reset();
-    }
+    void cleanup() { stopWindows(); }
 
     // Line n of both lists belongs to word n, also with word pauses shorter than a lookup and
     // with a word repeated; capitals reach the page in lower case; an idle window runs no timer.

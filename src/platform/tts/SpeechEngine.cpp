@@ -80,6 +80,7 @@ void SpeechEngine::speak(const QString &request)
 {
     stop();
     m_lastRequest = request;
+    emit started(request);
     VoiceSettings start;
     start.voice = m_currentVoice;
     const QList<Utterance> utterances = VoiceMarkup::interpret(request, start);

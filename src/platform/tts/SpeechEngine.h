@@ -62,6 +62,8 @@ public:
     AudioOutput *output() { return m_output.get(); }
 
 signals:
+    // A request replaces whatever was spoken; word positions refer to its text from now on.
+    void started(const QString &request);
     // A word is being heard: its start and length in the request text.
     void wordSpoken(int start, int length);
     // The request has been spoken to its end (not sent after stop).

@@ -1,0 +1,86 @@
+#pragma once
+
+// What the text translator's test programs share: the program's windows started afresh in a
+// fresh program folder for each test (the main window first, since its speech page speaks for all),
+// the text translator's controls by name, and the speech log.
+
+#include "FormTimer.h"
+#include "ProgramWindows.h"
+#include "SpeechEngine.h"
+#include "TestSupport.h"
+#include "WindowRegistry.h"
+
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QtTest>
+
+namespace ortelia::test {
+
+inline const QString kStandardVoice = QStringLiteral("#Standar Sprecher#");
+
+class TextWindowFixture : public QObject {
+protected:
+    std::unique_ptr<TempProgramFolder> folder;
+    std::unique_ptr<RecordingResponder> responder;
+    SpeechLog speechLog;
+
+    void startWindows()
+    {
+        folder = std::make_unique<TempProgramFolder>();
+        responder = std::make_unique<RecordingResponder>();
+        WindowRegistry::reset();
+        registerProgramWindows();
+        WindowRegistry::window(windows::Form3)->show();
+        speechLog.newLines();
+    }
+    void stopWindows()
+    {
+        SpeechEngine::instance().stop();
+        WindowRegistry::reset();
+        responder.reset();
+        folder.reset();
+    }
+    QWidget *window() { return WindowRegistry::window(windows::TextUeberA); }
+    void showWindow()
+    {
+        window()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window()));
+    }
+    template <class T = QWidget> T *c(const char *name)
+    {
+        T *found = window()->findChild<T *>(QLatin1String(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+    QStringList items(const char *list)
+    {
+        QStringList result;
+        for (int i = 0; i < c<QListWidget>(list)->count(); ++i)
+            result << c<QListWidget>(list)->item(i)->text();
+        return result;
+    }
+    void type(const char *field, const QString &text)
+    {
+        auto *edit = c<QPlainTextEdit>(field);
+        edit->setFocus();
+        // Key by key, also for letters beyond ASCII.
+        for (const QChar ch : text)
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
+    void translate(const QString &text, int wordPause = 50)
+    {
+        c<QScrollBar>("HScroll1")->setValue(wordPause);
+        type("Text", text);
+        QTest::mouseClick(c<QPushButton>("SpeakButton"), Qt::LeftButton);
+    }
+    bool idle()
+    {
+        const QList<FormTimer *> timers = window()->findChildren<FormTimer *>();
+        return std::none_of(timers.begin(), timers.end(), [](FormTimer *t) { return t->isActive(); });
+    }
+};
+
+} // namespace ortelia::test
