@@ -3,6 +3,7 @@
 #include "Form3.h"
 #include "WindowRegistry.h"
 #include "hilfe1.h"
+#include "worter1.h"
 
 namespace ortelia {
 
@@ -10,6 +11,7 @@ void registerProgramWindows()
 {
     WindowRegistry::registerWindow<Form3>(windows::Form3);
     WindowRegistry::registerWindow(windows::hilfe1, [] { return new hilfe1; });
+    WindowRegistry::registerWindow<worter1>(windows::worter1);
 }
 
 } // namespace ortelia
