@@ -13,7 +13,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QKeyEvent>
 #include <QPointer>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -151,12 +150,15 @@ bool worter1::writePage()
 
 void worter1::apply()
 {
-    if (!writePage())
-        return;
+    if (writePage() && waitHalfASecond())
+        loadInTarget();
+}
+
+bool worter1::waitHalfASecond()
+{
     const QPointer<worter1> self(this);
     pause(0.5);
-    if (self)
-        loadInTarget();
+    return self;
 }
 
 void worter1::loadInTarget()
@@ -183,9 +185,7 @@ void worter1::applyFromDoubleClick(const QListWidgetItem *item)
                 language->setText(QStringLiteral("Lade..."));
         }
     }
-    const QPointer<worter1> self(this);
-    pause(0.5);
-    if (self)
+    if (waitHalfASecond())
         apply();
 }
 

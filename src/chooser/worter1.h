@@ -38,6 +38,8 @@ private:
     void nameChanged(const QString &name);
     bool writePage();
     void apply();
+    // The handlers' wait; false when the window went meanwhile (the program ended).
+    bool waitHalfASecond();
     void applyFromDoubleClick(const QListWidgetItem *item);
     void loadInTarget();
     void editSelected();
