@@ -120,8 +120,17 @@ QString tail()
                           "</html>\r\n");
 }
 
-QString text(const QString &name) { return head() + dataSourceLine(name) + tail() + QStringLiteral("\r\n"); }
+namespace {
+QString page(const QString &sourceLine) { return head() + sourceLine + tail() + QStringLiteral("\r\n"); }
+} // namespace
+
+QString text(const QString &name) { return page(dataSourceLine(name)); }
 
 bool write(const QString &path, const QString &name) { return TextFile::write(path, text(name)); }
+
+bool writeWithSourceLine(const QString &path, const QString &sourceLine)
+{
+    return TextFile::write(path, page(sourceLine));
+}
 
 } // namespace ortelia::LookupPage

@@ -23,6 +23,8 @@ QString tail();
 QString text(const QString &name);
 // Writes the page for the dictionary name to path (Windows-1252), replacing it atomically.
 bool write(const QString &path, const QString &name);
+// The same with the data source line as the chooser holds it.
+bool writeWithSourceLine(const QString &path, const QString &sourceLine);
 
 } // namespace LookupPage
 } // namespace ortelia

@@ -76,13 +76,17 @@ void HoverHelp::activate(Item &item)
 
 void HoverHelp::resetHighlights()
 {
-    for (Item &item : m_items) {
-        if (!item.highlighted || !item.control)
-            continue;
-        item.control->setPalette(item.palette);
-        item.control->setAutoFillBackground(item.hadAutoFill);
-        item.highlighted = false;
-    }
+    for (Item &item : m_items)
+        resetHighlight(item);
+}
+
+void HoverHelp::resetHighlight(Item &item)
+{
+    if (!item.highlighted || !item.control)
+        return;
+    item.control->setPalette(item.palette);
+    item.control->setAutoFillBackground(item.hadAutoFill);
+    item.highlighted = false;
 }
 
 bool HoverHelp::eventFilter(QObject *watched, QEvent *event)
@@ -93,13 +97,17 @@ bool HoverHelp::eventFilter(QObject *watched, QEvent *event)
         return false;
     }
     const QEvent::Type type = event->type();
-    if (type != QEvent::Enter && type != QEvent::FocusIn)
+    if (type != QEvent::Enter && type != QEvent::FocusIn && type != QEvent::FocusOut)
         return false;
     for (Item &item : m_items) {
         if (item.control != watched)
             continue;
-        if (type == QEvent::Enter || item.options.onFocus)
+        if (type == QEvent::FocusOut) {
+            if (item.options.clearOnFocusOut)
+                resetHighlight(item);
+        } else if (type == QEvent::Enter || item.options.onFocus) {
             activate(item);
+        }
         break;
     }
     return false;

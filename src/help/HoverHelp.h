@@ -27,6 +27,7 @@ public:
     struct Options {
         QColor highlight = lightYellow();
         bool onFocus = false;              // also when the control gets the focus
+        bool clearOnFocusOut = false;      // the highlight goes when the control loses the focus
         std::function<void()> alsoDo;      // further effects (status texts, sounds)
     };
 
@@ -56,6 +57,7 @@ private:
     };
     void activate(Item &item);
     void resetHighlights();
+    static void resetHighlight(Item &item);
     static HoverHelp *forWindow(QWidget *window);
 
     QWidget *m_window;

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class worter1;
+}
+
+class QListWidgetItem;
+
+namespace ortelia {
+
+// The dictionary chooser: lists the dictionaries of TranslateDeGb, writes the lookup page sysx
+// for the chosen one and has its target load it: the main window when Check1 is ticked, else
+// the text translator. It also opens a dictionary in the text editor and the Arabic keyboard.
+class worter1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit worter1(QWidget *parent = nullptr);
+    ~worter1() override;
+
+    // The load step, run once the registry knows the window.
+    void Form_Load();
+
+    // 3705 twips; 4215 for the Arabic dictionary, which uncovers the Arabic keyboard button.
+    static constexpr int kHeight = 3705 / 15;
+    static constexpr int kArabicHeight = 4215 / 15;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void refreshFileList();
+    void choose(const QListWidgetItem *item);
+    void nameChanged(const QString &name);
+    bool writePage();
+    void apply();
+    // The handlers' wait; false when the window went meanwhile (the program ended).
+    bool waitHalfASecond();
+    void applyFromDoubleClick(const QListWidgetItem *item);
+    void loadInTarget();
+    void editSelected();
+    void openArabicKeyboard();
+    void attachHoverHelp();
+    void showFileListHelp();
+
+    std::unique_ptr<Ui::worter1> ui;
+};
+
+} // namespace ortelia

@@ -1,0 +1,284 @@
+// The dictionary chooser window, driven with clicks and keys: the name, data source line,
+// caption and height of a chosen file, the page it writes and the target it has load it.
+
+#include "HoverHelp.h"
+#include "LookupPage.h"
+#include "MainWindowFixture.h"
+#include "ProgramFolder.h"
+#include "Shell.h"
+#include "TestSupport.h"
+#include "worter1.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace ortelia;
+using namespace ortelia::test;
+
+namespace {
+
+QStringList g_edited;
+void recordEdit(const QString &kind, const QString &target)
+{
+    g_edited << kind + QLatin1Char(' ') + target;
+}
+
+} // namespace
+
+// Stands in for the text translator: its apply button "übernehmen" records the two language
+// fields as they are when it is pressed.
+class FakeTextTranslator : public QWidget {
+public:
+    FakeTextTranslator()
+    {
+        auto *apply = new QPushButton(this);
+        apply->setObjectName(QStringLiteral("auswahl2"));
+        Text5 = new QLineEdit(QStringLiteral("Deutsch"), this);
+        Text5->setObjectName(QStringLiteral("Text5"));
+        Text6 = new QLineEdit(QStringLiteral("Englisch"), this);
+        Text6->setObjectName(QStringLiteral("Text6"));
+        connect(apply, &QPushButton::clicked, this,
+                [this] { applied << Text5->text() + QLatin1Char('+') + Text6->text(); });
+    }
+    QLineEdit *Text5;
+    QLineEdit *Text6;
+    QStringList applied;
+};
+
+class ChooserWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TempProgramFolder> folder;
+
+    QWidget *chooser() { return WindowRegistry::window(QStringLiteral("worter1")); }
+    template <class T = QWidget> T *part(const char *name)
+    {
+        T *found = chooser()->findChild<T *>(QString::fromUtf8(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+    FakeTextTranslator *textTranslator()
+    {
+        return static_cast<FakeTextTranslator *>(WindowRegistry::window(QStringLiteral("TextUeberA")));
+    }
+    QString helpText()
+    {
+        return WindowRegistry::window(QStringLiteral("hilfe1"))
+            ->findChild<QLabel *>(QStringLiteral("HLabel1"))
+            ->text();
+    }
+    QWidget *openForTextTranslator()
+    {
+        QWidget *w = chooser();
+        part<QCheckBox>("Check1")->setChecked(false);
+        w->show();
+        w->activateWindow();
+        if (!QTest::qWaitForWindowActive(w))
+            qWarning("chooser not active");
+        return w;
+    }
+    QListWidgetItem *fileItem(const QString &name)
+    {
+        const QList<QListWidgetItem *> found = part<QListWidget>("File1")->findItems(name, Qt::MatchExactly);
+        if (found.size() != 1)
+            qFatal("no file %s in the list", qPrintable(name));
+        return found.first();
+    }
+    void clickFile(const QString &name, bool twice = false)
+    {
+        auto *list = part<QListWidget>("File1");
+        QListWidgetItem *item = fileItem(name);
+        list->scrollToItem(item);
+        const QPoint at = list->visualItemRect(item).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        if (twice) {
+            // The second press of a double click arrives as the double-click event.
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
+        }
+    }
+    QString name() { return part<QLineEdit>("Text1")->text(); }
+    QString sourceLine() { return part<QLineEdit>("Text4")->text(); }
+    QByteArray page() { return folder->readBytes(QStringLiteral("TranslateDeGb/sysx")); }
+    QColor base(const char *control) { return part(control)->palette().color(QPalette::Base); }
+    QColor button(const char *control) { return part(control)->palette().color(QPalette::Button); }
+
+private slots:
+    void initTestCase() { Shell::setRecorder(recordEdit); }
+    void init()
+    {
+        folder = std::make_unique<TempProgramFolder>();
+        registerMainWindows();
+        WindowRegistry::registerWindow<worter1>(QStringLiteral("worter1"));
+        WindowRegistry::registerWindow(QStringLiteral("TextUeberA"), [] { return new FakeTextTranslator; });
+        g_edited.clear();
+    }
+    void cleanup()
+    {
+        WindowRegistry::reset();
+        folder.reset();
+    }
+
+    void chosenFileGivesNameLineCaptionAndHeight()
+    {
+        folder->writeBytes(QStringLiteral("TranslateDeGb/Deutsch-Arabisch.txt"),
+                           "oberestextfeld;unterestextfeld\r\n");
+        folder->writeBytes(QStringLiteral("TranslateDeGb/Alt.txt.Kopie.txt"),
+                           "oberestextfeld;unterestextfeld\r\n");
+        QWidget *w = openForTextTranslator();
+        QCOMPARE(part<QListWidget>("File1")->count(), 8);
+
+        clickFile(QStringLiteral("DeEn.txt"));
+        QCOMPARE(name(), QStringLiteral("DeEn"));
+        QCOMPARE(sourceLine(), QStringLiteral("<param name=\"DataURL\" value=\"DeEn.txt\">"));
+        QCOMPARE(w->windowTitle(), QStringLiteral("Deutsch-Englisch"));
+
+        clickFile(QStringLiteral("Deutsch-Arabisch.txt"));
+        QCOMPARE(name(), QStringLiteral("Deutsch-Arabisch"));
+        QCOMPARE(w->windowTitle(), QStringLiteral("Deutsch-Arabisch"));
+        QCOMPARE(w->height(), 4215 / 15);
+        // The Arabic keyboard button it uncovers stays hidden: the program has no keyboard yet.
+        QVERIFY(part("arabisch")->isHidden());
+
+        clickFile(QStringLiteral("Woerterbuch-Muster.txt"));
+        QCOMPARE(w->windowTitle(), QStringLiteral("Wörterbuch"));
+        QCOMPARE(w->height(), 3705 / 15);
+
+        clickFile(QStringLiteral("Alt.txt.Kopie.txt"));
+        QCOMPARE(name(), QStringLiteral("Alt.Kopie"));
+        QCOMPARE(sourceLine(), QStringLiteral("<param name=\"DataURL\" value=\"Alt.Kopie.txt\">"));
+
+        // Typing into the name field rebuilds the line on every change.
+        auto *field = part<QLineEdit>("Text1");
+        field->clear();
+        QTest::keyClicks(field, QStringLiteral("DeFr.txt"));
+        QCOMPARE(sourceLine(), QStringLiteral("<param name=\"DataURL\" value=\"DeFr.txt\">"));
+        QCOMPARE(w->windowTitle(), QStringLiteral("Deutsch-Französisch"));
+
+        // The list is read again when the window is shown; the edit button opens the selected file.
+        w->hide();
+        folder->writeBytes(QStringLiteral("TranslateDeGb/Neu.txt"), "oberestextfeld;unterestextfeld\r\n");
+        w->show();
+        fileItem(QStringLiteral("Neu.txt"));
+        clickFile(QStringLiteral("DeSp.txt"));
+        part<QPushButton>("Command2")->click();
+        QCOMPARE(g_edited, QStringList{QStringLiteral("edit ") +
+                                       folder->file(QStringLiteral("TranslateDeGb/DeSp.txt"))});
+    }
+
+    void applyWritesThePageAndLoadsItInTheTextTranslator()
+    {
+        QWidget *w = openForTextTranslator();
+        clickFile(QStringLiteral("DeFr.txt"));
+        part<QPushButton>("Command1")->click();
+        QVERIFY(page().contains("<param name=\"DataURL\" value=\"DeFr.txt\">"));
+        QVERIFY(page().endsWith((LookupPage::tail() + QStringLiteral("\r\n")).toLatin1()));
+        QCOMPARE(textTranslator()->applied, QStringList{QStringLiteral("Deutsch+Englisch")});
+        QVERIFY(!w->isVisible());
+        QCOMPARE(w->windowTitle(), QStringLiteral("Wörterbücher-Uebersetzer:"));
+
+        // A double click names the languages "Lade..." until the text translator has loaded.
+        openForTextTranslator();
+        clickFile(QStringLiteral("DeIt.txt"), true);
+        QCOMPARE(textTranslator()->applied.size(), 2);
+        QCOMPARE(textTranslator()->applied.last(), QStringLiteral("Lade...+Lade..."));
+        QVERIFY(page().contains("<param name=\"DataURL\" value=\"DeIt.txt\">"));
+        QVERIFY(!w->isVisible());
+    }
+
+    void failedWriteWarnsAndLoadsNothing()
+    {
+        RecordingResponder responder;
+        openForTextTranslator();
+        clickFile(QStringLiteral("DeFr.txt"));
+        // The page's place is taken by a folder, then the dictionary folder is gone.
+        QVERIFY(QDir(folder->path()).mkpath(QStringLiteral("TranslateDeGb/sysx")));
+        part<QPushButton>("Command1")->click();
+        clickFile(QStringLiteral("DeIt.txt"), true);
+        QVERIFY(QDir(folder->file(QStringLiteral("TranslateDeGb"))).removeRecursively());
+        part<QPushButton>("Command1")->click();
+        QCOMPARE(responder.requests.size(), 3);
+        for (const DialogRequest &request : responder.requests) {
+            QVERIFY2(request.text.startsWith(QLatin1String("Achtung")), qPrintable(request.text));
+            QVERIFY2(request.text.contains(QLatin1String("sysx")), qPrintable(request.text));
+        }
+        QVERIFY(textTranslator()->applied.isEmpty());
+        QCOMPARE(textTranslator()->Text6->text(), QStringLiteral("Englisch"));
+    }
+
+    void mainWindowOpensTheChooserForItselfOrTheTextTranslator()
+    {
+        Form3 *main = shown();
+        auto *open = control<QPushButton>("laenderfenster");
+        QVERIFY(!open->isHidden());
+        QVERIFY(!control("Picture20")->isHidden());
+        open->click();
+        QWidget *w = WindowRegistry::existing(QStringLiteral("worter1"));
+        QVERIFY(w && w->isVisible());
+        QVERIFY(part<QCheckBox>("Check1")->isChecked());
+        QCOMPARE(w->windowTitle(), QStringLiteral("Wörterbücher-Translator"));
+        clickFile(QStringLiteral("DeFr.txt"));
+        part<QPushButton>("Command1")->click();
+        QCOMPARE(control<QLineEdit>("Text5")->text(), QStringLiteral("Deutsch"));
+        QCOMPARE(control<QLineEdit>("Text6")->text(), QStringLiteral("Frazösisch"));
+        QCOMPARE(control<QPushButton>("englisch")->text(), QStringLiteral("Frazösisch"));
+        QCOMPARE(w->windowTitle(), QStringLiteral("Wörterbücher-Translator"));
+        QVERIFY(!w->isVisible());
+        QVERIFY(textTranslator()->applied.isEmpty());
+
+        // The clipboard translator's dictionary picture opens it for the text translator.
+        control<QToolButton>("Picture20")->click();
+        QVERIFY(w->isVisible());
+        QVERIFY(!part<QCheckBox>("Check1")->isChecked());
+        QVERIFY(control("Picture20")->isHidden());
+        clickFile(QStringLiteral("DeSp.txt"));
+        part<QPushButton>("Command1")->click();
+        QCOMPARE(textTranslator()->applied.size(), 1);
+        QCOMPARE(control<QLineEdit>("Text6")->text(), QStringLiteral("Frazösisch"));
+        QVERIFY(main->isVisible());
+    }
+
+    void hoverHelpFocusColoursAndKeys()
+    {
+        QWidget *w = openForTextTranslator();
+        const QColor plainButton = button("Command1");
+        const QColor plainBase = base("Text1");
+        QTest::mouseMove(part("Command1"), QPoint(5, 5));
+        QTRY_COMPARE(helpText(), QStringLiteral("Mit Klick wird das ausgewählte Wörterbuch geladen!"));
+        QCOMPARE(button("Command1"), HoverHelp::lightYellow());
+        part("Command2")->setFocus();
+        QTRY_COMPARE(
+            helpText(),
+            QStringLiteral("Mit Klick wird das ausgewählte Wörterbuch geöffnet um es zu bearbeiten!"));
+        QCOMPARE(button("Command2"), HoverHelp::yellow());
+        QCOMPARE(button("Command1"), plainButton);
+
+        part("Text1")->setFocus();
+        QTRY_COMPARE(base("Text1"), HoverHelp::lightYellow());
+        QCOMPARE(button("Command2"), plainButton);
+        clickFile(QStringLiteral("DeGr.txt"));
+        QTRY_COMPARE(base("File1"), HoverHelp::lightYellow());
+        QCOMPARE(base("Text1"), plainBase);
+        // A key in the list tells the help with the caption of the file chosen so far.
+        QTest::keyClick(part("File1"), Qt::Key_Down);
+        QCOMPARE(
+            helpText(),
+            QStringLiteral("Mit Doppelklick wird das ausgewählte Wörterbuch geladen! Deutsch-Griechisch"));
+        QCOMPARE(name(), QStringLiteral("DeIt"));
+
+        QTest::keyClick(part("File1"), Qt::Key_Escape);
+        QVERIFY(!w->isVisible());
+        QCOMPARE(WindowRegistry::existing(QStringLiteral("worter1")), w);
+    }
+};
+
+QTEST_MAIN(ChooserWindowTest)
+#include "tst_worter1.moc"
