@@ -36,7 +36,7 @@ Run translate(const QStringList &args, const QByteArray &input = QByteArray())
     return run;
 }
 
-// "Ich habe ein Haus. " repeated: five words per sentence, the last sentence cut short.
+// "Ich habe ein Haus ." repeated (the full stop is a word of its own); the last sentence cut short.
 QStringList sentenceWords(int count)
 {
     const QStringList sentence = {"Ich", "habe", "ein", "Haus", "."};
