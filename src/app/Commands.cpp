@@ -2,6 +2,7 @@
 
 #include "SayCommand.h"
 #include "ChooserCommands.h"
+#include "TranslateCommand.h"
 
 #include <vector>
 
@@ -12,6 +13,8 @@ namespace {
 const std::vector<Command> kCommands = {
     {"say", "say [--wav DATEI] ZEILE...", runSay, false},
     {"lookup", "lookup [--pair DeEn|DeFr|DeGr|DeIt|DeSp | --page DATEI] [--foreign] WORT", runLookupCommand},
+    {"translate", "translate [--pair DeEn|DeFr|DeGr|DeIt|DeSp | --page DATEI] [--foreign] [DATEI]",
+     runTranslateCommand},
     {"import-freedict", "import-freedict INDEX DICT.DZ ZIEL.txt [SPRACHE]", runImportFreedictCommand},
 };
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 #include <array>
 
@@ -68,6 +69,15 @@ QString decode(const QByteArray &bytes)
     return text;
 }
 
+QString decodeUserText(const QByteArray &bytes)
+{
+    if (bytes.startsWith(kUtf8Bom))
+        return decode(bytes);
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8.decode(bytes);
+    return utf8.hasError() ? decode(bytes) : text;
+}
+
 bool fitsWindows1252(const QString &text)
 {
     for (QChar c : text) {
@@ -95,20 +105,16 @@ std::optional<QString> read(const QString &path)
     return decode(file.readAll());
 }
 
-std::optional<QStringList> readLines(const QString &path)
+QStringList splitLines(const QString &text)
 {
-    const std::optional<QString> text = read(path);
-    if (!text)
-        return std::nullopt;
     QStringList lines;
     QString line;
-    const QString &t = *text;
-    for (qsizetype i = 0; i < t.size(); ++i) {
-        const QChar c = t[i];
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
         if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
             lines << line;
             line.clear();
-            if (c == QLatin1Char('\r') && i + 1 < t.size() && t[i + 1] == QLatin1Char('\n'))
+            if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
                 ++i;
         } else {
             line += c;
@@ -119,9 +125,23 @@ std::optional<QStringList> readLines(const QString &path)
     return lines;
 }
 
-bool write(const QString &path, const QString &text) { return saveAtomically(path, encode(text)); }
+std::optional<QStringList> readLines(const QString &path)
+{
+    const std::optional<QString> text = read(path);
+    if (!text)
+        return std::nullopt;
+    return splitLines(*text);
+}
 
-bool writeLines(const QString &path, const QStringList &lines) { return saveAtomically(path, joinLines(lines)); }
+bool write(const QString &path, const QString &text)
+{
+    return saveAtomically(path, encode(text));
+}
+
+bool writeLines(const QString &path, const QStringList &lines)
+{
+    return saveAtomically(path, joinLines(lines));
+}
 
 bool writeLinesInPlace(const QString &path, const QStringList &lines)
 {

@@ -14,12 +14,19 @@ namespace ortelia {
 namespace TextFile {
 
 QString decode(const QByteArray &bytes);
+// Text the user hands in (a file to translate, standard input): as decode, and also plain UTF-8
+// without a byte-order mark when the bytes are valid UTF-8, as most texts on this platform are.
+// Windows-1252 text with letters beyond ASCII is practically never valid UTF-8.
+QString decodeUserText(const QByteArray &bytes);
 QByteArray encode(const QString &text);
 // True when every character of text has a Windows-1252 byte.
 bool fitsWindows1252(const QString &text);
 
 // The whole file as text; nullopt when it cannot be read.
 std::optional<QString> read(const QString &path);
+// The lines of a text, split at CR LF, a lone CR or a lone LF; the empty piece after a final line
+// break is not a line.
+QStringList splitLines(const QString &text);
 // The lines of a file, split at CR LF, a lone CR or a lone LF; the empty piece after a final
 // line break is not a line. nullopt when the file cannot be read.
 std::optional<QStringList> readLines(const QString &path);

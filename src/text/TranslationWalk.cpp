@@ -4,6 +4,7 @@
 #include "ListWalk.h"
 #include "LookUpOnPage.h"
 #include "OptionGroup.h"
+#include "TextWalk.h"
 #include "WebBrowser.h"
 
 #include <QAbstractButton>
@@ -61,9 +62,9 @@ void TranslationWalk::translate()
     m_advanceWhenAnswered = false;
     m_walkTimer->setEnabled(false);
     m_controls.words->clear();
-    m_workCopy = normalizeForTranslation(m_workCopy, m_controls.direction);
+    // The window keeps the splitter's limit: more than 1,501 words are refused with its message.
     const QChar blank(QLatin1Char(' '));
-    if (const std::optional<QStringList> words = splitWords(m_workCopy, blank))
+    if (const std::optional<QStringList> words = splitWords(TextWalk::normalised(m_workCopy, m_controls.direction), blank))
         m_controls.words->addItems(*words);
     selectNextRow(m_controls.words);
 }

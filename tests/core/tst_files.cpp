@@ -36,6 +36,12 @@ private slots:
         QCOMPARE(TextFile::decode("\xEF\xBB\xBF\xCE\xB1\xCF\x80\xCF\x8C"), QStringLiteral("από"));
         // Without a byte-order mark UTF-8 bytes are read as Windows-1252, as the program always did.
         QCOMPARE(TextFile::decode("\xC3\xBC"), QStringLiteral("Ã¼"));
+
+        // Text the user hands in may also be plain UTF-8; anything else stays Windows-1252.
+        QCOMPARE(TextFile::decodeUserText("s\xC3\xBC\xC3\x9F \xE2\x82\xAC"), QStringLiteral("süß €"));
+        QCOMPARE(TextFile::decodeUserText("s\xFC\xDF \x80"), QStringLiteral("süß €"));
+        QCOMPARE(TextFile::decodeUserText("\xEF\xBB\xBF\xCE\xB1"), QStringLiteral("α"));
+        QCOMPARE(TextFile::decodeUserText("\xC3\xBC \xFC"), QStringLiteral("Ã¼ ü"));
     }
 
     void encodesWindows1252OrUtf8WithBom()

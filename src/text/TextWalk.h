@@ -1,0 +1,38 @@
+#pragma once
+
+#include "LookUpOnPage.h"
+#include "TextRoutines.h"
+
+#include <QList>
+#include <QStringList>
+
+namespace ortelia {
+
+class WebBrowser;
+
+// The text translator's word walk without its timers: the words of a text as the window splits
+// them, and one lookup per word whose answer stays paired with that word.
+namespace TextWalk {
+
+// A text as the splitter takes it: the window normalises its work copy, and the splitter
+// normalises it once more.
+QString normalised(const QString &text, TextDirection direction);
+
+// The words of a text for the direction: normalised, then split. A text beyond the splitter's limits (1,501 words, 32,767 characters) is split in
+// pieces of whole sentences, a longer sentence at words and a longer word at the length limit, so
+// nothing is refused and no box is shown.
+QStringList words(const QString &text, TextDirection direction);
+
+struct Pair {
+    QString word; // as it went to the page: lower-cased
+    LookupAnswer answer;
+};
+
+// One word as the window looks it up: lower-cased, through LookUpOnPage, the answer read at once.
+Pair lookUp(WebBrowser &browser, const QString &word, TextDirection direction);
+
+// One pair per word, in the words' order.
+QList<Pair> lookUpAll(WebBrowser &browser, const QStringList &words, TextDirection direction);
+
+} // namespace TextWalk
+} // namespace ortelia

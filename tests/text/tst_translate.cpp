@@ -1,0 +1,166 @@
+#include "ProgramFolder.h"
+#include "TestSupport.h"
+#include "TextWalk.h"
+#include "WebBrowser.h"
+
+#include <QProcess>
+#include <QtTest>
+
+using namespace ortelia;
+using test::RecordingResponder;
+using test::TempProgramFolder;
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QStringList lines;
+    QString errors;
+};
+
+// The built program as a whole process: "translate" with the given arguments and standard input.
+Run translate(const QStringList &args, const QByteArray &input = QByteArray())
+{
+    QProcess process;
+    process.start(test::assembledProgramFolder() + QStringLiteral("/ortelia"),
+                  QStringList{"translate"} + args);
+    process.write(input);
+    process.closeWriteChannel();
+    process.waitForFinished(120000);
+    Run run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.lines = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'));
+    if (run.lines.last().isEmpty())
+        run.lines.removeLast();
+    run.errors = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+// "Ich habe ein Haus ." repeated (the full stop is a word of its own); the last sentence cut short.
+QStringList sentenceWords(int count)
+{
+    const QStringList sentence = {"Ich", "habe", "ein", "Haus", "."};
+    QStringList words;
+    while (words.size() < count)
+        words << sentence[words.size() % sentence.size()];
+    return words;
+}
+
+QString lines(const QList<TextWalk::Pair> &pairs)
+{
+    QStringList result;
+    for (const TextWalk::Pair &pair : pairs)
+        result << pair.word + u'|' + pair.answer.translation + u'|' + pair.answer.german;
+    return result.join(u'\n');
+}
+
+} // namespace
+
+class TranslateTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void wordsAsTheWindowSplitsThem_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("foreign");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("sentence") << "Ich habe ein Haus." << false
+                                  << QStringList{"Ich", "habe", "ein", "Haus", "."};
+        QTest::newRow("empty text, one empty word") << "" << false << QStringList{""};
+        QTest::newRow("only punctuation") << "?!..." << false << QStringList{"", "?", "!", ".", ".", "."};
+        QTest::newRow("line break and quotes become markers")
+            << "Ich\n\"Haus\"" << false << QStringList{"Ich", "`\u00B4", "`\u00B4", "Haus", "`\u00B4"};
+        QTest::newRow("runs of blanks") << "  a    b  " << false << QStringList{"", "a", "b"};
+        QTest::newRow("German hyphen") << "Haus-Tür" << false << QStringList{"Haus", "-", "Tür"};
+        QTest::newRow("foreign hyphen") << "well-known" << true << QStringList{"well", "known"};
+        QTest::newRow("semicolon, tab") << "a;b\tc" << false << QStringList{"a", ":", "b\tc"};
+    }
+    void wordsAsTheWindowSplitsThem()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, foreign);
+        QFETCH(QStringList, expected);
+        const TextDirection direction = foreign ? TextDirection::Foreign : TextDirection::German;
+        QCOMPARE(TextWalk::words(text, direction), expected);
+        const QString normalised =
+            normalizeForTranslation(normalizeForTranslation(text, direction), direction);
+        QCOMPARE(TextWalk::words(text, direction), *splitWords(normalised, u' '));
+    }
+
+    void longTextsAreTranslatedWhole()
+    {
+        RecordingResponder responder;
+        for (int count : {kMaxWords, kMaxWords + 1, 3 * kMaxWords + 7}) {
+            const QStringList expected = sentenceWords(count);
+            QCOMPARE(TextWalk::words(expected.join(u' '), TextDirection::German), expected);
+        }
+        // One "sentence" beyond the word limit is cut at words, one beyond the length limit too.
+        const QStringList noSentenceEnd(kMaxWords + 500, QStringLiteral("Wort"));
+        QCOMPARE(TextWalk::words(noSentenceEnd.join(u' '), TextDirection::German), noSentenceEnd);
+        const QStringList longWords(5, QString(10000, u'x'));
+        QCOMPARE(TextWalk::words(longWords.join(u' '), TextDirection::Foreign), longWords);
+        // A word longer than the splitter reads goes on in a second line instead of being cut short.
+        const QString huge(40000, u'y');
+        QCOMPARE(TextWalk::words(huge, TextDirection::German),
+                 (QStringList{huge.left(kMaxSplitLength), huge.mid(kMaxSplitLength)}));
+        QVERIFY2(responder.requests.isEmpty(), qPrintable(responder.texts().join(u'/')));
+    }
+
+    void eachWordIsPairedWithItsAnswer()
+    {
+        TempProgramFolder folder;
+        WebBrowser browser;
+        browser.navigate(ProgramFolder::path(QStringLiteral("T2")));
+        const auto walk = [&](const QString &text, TextDirection direction) {
+            return lines(TextWalk::lookUpAll(browser, TextWalk::words(text, direction), direction));
+        };
+        QCOMPARE(walk(QStringLiteral("Ich habe ein Haus"), TextDirection::German),
+                 QStringLiteral("ich|I|ich\nhabe||\nein||\nhaus|house|haus"));
+        QCOMPARE(walk(QStringLiteral("HELLO dog"), TextDirection::Foreign),
+                 QStringLiteral("hello|hello|hallo\ndog|dog|hund"));
+        // An empty word keeps the page's last answer, as in the window.
+        QCOMPARE(walk(QStringLiteral(" Tag!"), TextDirection::German),
+                 QStringLiteral("|dog|hund\ntag|day|tag\n!||"));
+        const QString longWord(10000, u'Q');
+        QCOMPARE(walk(longWord, TextDirection::German), longWord.toLower() + QStringLiteral("||"));
+    }
+
+    void commandReadsTextsAndPrintsOneLinePerWord()
+    {
+        TempProgramFolder folder;
+        const QStringList page = {QStringLiteral("--page"), folder.file(QStringLiteral("T2"))};
+
+        Run run = translate(page, "Ich habe ein Haus\n");
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.lines, (QStringList{"ich\tI\tich", "habe\t\t", "ein\t\t", "haus\thouse\thaus"}));
+
+        // A file with a byte-order mark and CR LF line ends; a tab inside a word stays one column.
+        folder.writeBytes(QStringLiteral("text.txt"), "\xEF\xBB\xBFHello\r\nDog\tcat\r\n");
+        run = translate(page + QStringList{"--foreign", folder.file(QStringLiteral("text.txt"))});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.lines, (QStringList{"hello\thello\thallo", "`\u00B4\t\t", "dog cat\t\t"}));
+
+        // Plain UTF-8 on standard input, and more words than the window takes.
+        QStringList words;
+        for (int i = 0; i < 400; ++i)
+            words << QStringList{"Süß", "und", "schön", "!"};
+        run = translate(page, words.join(u' ').toUtf8());
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.lines.size(), words.size());
+        const QStringList sentence = {"süß\tsweet\tsüß", "und\tand\tund", "schön\tbeautiful\tschön", "!\t\t"};
+        QCOMPARE(run.lines.mid(0, 4), sentence);
+        QCOMPARE(run.lines.mid(words.size() - 4), sentence);
+
+        run = translate({QStringLiteral("fehlt.txt")});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.errors.contains(QStringLiteral("Die Datei fehlt.txt kann nicht gelesen werden.\n")),
+                 qPrintable(run.errors));
+        run = translate({QStringLiteral("eins.txt"), QStringLiteral("zwei.txt")});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.errors.contains(QStringLiteral("Aufruf: ortelia translate")), qPrintable(run.errors));
+    }
+};
+
+QTEST_MAIN(TranslateTest)
+#include "tst_translate.moc"
