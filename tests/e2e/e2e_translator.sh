@@ -8,10 +8,10 @@ source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
 start_program
 find_window '^Ortelia Zuzadivi Zeverovazur$'
 
-# Waits up to 2 s for erkennung.txt to end with the word and the speech log to hold it.
+# Waits up to 5 s (a loaded machine is slow) for erkennung.txt to end with the word and the speech log to hold it.
 heard() {
   local word="$1"
-  for _ in $(seq 1 20); do
+  for _ in $(seq 1 50); do
     if [ -f erkennung.txt ] && [ "$(tail -n1 erkennung.txt | tr -d '\r')" = "$word" ] &&
        grep -q "$word" "$ORTELIA_SPEECH_LOG" 2>/dev/null; then
       return 0
