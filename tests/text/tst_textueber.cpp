@@ -128,8 +128,15 @@ private slots:
     // a page that answers nothing keeps the names and says so.
     void ownDictionaryPageTakesItsNames()
     {
-        QVERIFY(LookupPage::write(folder->file(QStringLiteral("TranslateDeGb/sysx")), QStringLiteral("DeIt")));
-        QTest::mouseClick(c<QPushButton>("auswahl2"), Qt::LeftButton);
+        // Chosen in the dictionary chooser, opened from this window.
+        QTest::mouseClick(c<QPushButton>("auf"), Qt::LeftButton);
+        QWidget *chooser = WindowRegistry::existing(windows::worter1);
+        QVERIFY(chooser && chooser->isVisible());
+        auto *files = chooser->findChild<QListWidget *>(QStringLiteral("File1"));
+        const QList<QListWidgetItem *> italian = files->findItems(QStringLiteral("DeIt.txt"), Qt::MatchExactly);
+        QCOMPARE(italian.size(), 1);
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(italian[0]).center());
+        QTest::mouseClick(chooser->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
         QCOMPARE(c<QLineEdit>("Text6")->text(), QStringLiteral("Italienisch"));
         QVERIFY(items("List1").isEmpty());
         QTRY_VERIFY(speechLog.lines().join(QLatin1Char('\n')).contains(QLatin1String("Deutsch+Italienisch")));
@@ -164,7 +171,7 @@ private slots:
         QCOMPARE(items("List1"), QStringList{kVoice});
         QCOMPARE(items("List2"), QStringList{kVoice});
 
-        const QStringList texts = {QString(10000, QLatin1Char('x')), QStringLiteral(".,!?;:"),
+        const QStringList texts = {QString(40000, QLatin1Char('x')), QStringLiteral(".,!?;:"),
                                    QStringLiteral("\n\n\n")};
         for (const QString &text : texts) {
             c<QPlainTextEdit>("Text")->setPlainText(text);
