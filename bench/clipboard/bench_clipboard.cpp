@@ -1,6 +1,7 @@
 // From F5 in the main window to the first word of the copied text looked up on the page of the
 // text translator (its answer timer running), offscreen, on the real DeEn page, with silent
 // audio. The capture's 2 s wait is part of it.
+#include "BenchMain.h"
 #include "ProgramFolder.h"
 #include "FormTimer.h"
 #include "ProgramWindows.h"
@@ -57,12 +58,6 @@ BENCHMARK(F5ToFirstWord)->UseManualTime()->Iterations(3)->Unit(benchmark::kMilli
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("ORTELIA_AUDIO", "null");
-    QApplication app(argc, argv);
-    ProgramFolder::setRoot(QStringLiteral(ORTELIA_PROGRAM_DIR));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return ortelia::bench::runBenchmarks(argc, argv);
 }

@@ -1,5 +1,6 @@
 // The text translator's word walk without pauses on the real DeEn: splitting a 10,000-word German
 // text and the work per word (LookUpOnPage and reading the answer).
+#include "BenchMain.h"
 #include "ProgramFolder.h"
 #include "TextWalk.h"
 #include "WebBrowser.h"
@@ -52,12 +53,5 @@ BENCHMARK(LookUpOneWord)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ProgramFolder::setRoot(QStringLiteral(ORTELIA_PROGRAM_DIR));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return ortelia::bench::runBenchmarks(argc, argv);
 }

@@ -1,4 +1,5 @@
 // The dictionary page: loading T2 with the 130,000-key DeEn from cold, and warm lookups.
+#include "BenchMain.h"
 #include "LookUpOnPage.h"
 #include "ProgramFolder.h"
 #include "TabularData.h"
@@ -74,12 +75,5 @@ BENCHMARK_CAPTURE(WarmLookup, Wildcard_hall, QStringLiteral("hall*"), TextDirect
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ProgramFolder::setRoot(QStringLiteral(ORTELIA_PROGRAM_DIR));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return ortelia::bench::runBenchmarks(argc, argv);
 }

@@ -253,8 +253,8 @@ void TextUeberA::connectLanguages()
         ui->Frame4->raise();
     });
     connect(ui->landzu, &QPushButton::clicked, ui->Frame4, &QWidget::hide);
-    connect(ui->Text5, &QLineEdit::textChanged, this, &TextUeberA::firstLanguageChanged);
-    connect(ui->Text6, &QLineEdit::textChanged, this, &TextUeberA::secondLanguageChanged);
+    connect(ui->Text5, &QLineEdit::textChanged, this, [this] { languageNameChanged(Side::First); });
+    connect(ui->Text6, &QLineEdit::textChanged, this, [this] { languageNameChanged(Side::Second); });
     connect(ui->auswahl2, &QPushButton::clicked, this, &TextUeberA::applyOwnDictionary);
     connect(ui->auf, &QPushButton::clicked, this, [] {
         if (auto *target = WindowRegistry::control(ctl::worter1_Check1))
@@ -281,32 +281,22 @@ void TextUeberA::choosePair(const QString &file)
     ui->Frame4->hide();
 }
 
-void TextUeberA::firstLanguageChanged()
+void TextUeberA::languageNameChanged(Side side)
 {
-    const QString name = ui->Text5->text();
-    ui->Frame1->setTitle(name);
-    ui->SpeakButton->setText(name);
-    for (QAbstractButton *search : {WindowRegistry::control(ctl::Form3_suche), WindowRegistry::control(ctl::Form3_Command15)}) {
-        if (search)
+    const bool first = side == Side::First;
+    const QString name = (first ? ui->Text5 : ui->Text6)->text();
+    (first ? ui->Frame1 : ui->Frame3)->setTitle(name);
+    (first ? ui->SpeakButton : ui->SpeakButtonE)->setText(name);
+    const auto mainButtons = first ? std::array{ctl::Form3_suche, ctl::Form3_Command15}
+                                   : std::array{ctl::Form3_englisch, ctl::Form3_Command16};
+    for (const ControlName<QAbstractButton> &button : mainButtons) {
+        if (QAbstractButton *search = WindowRegistry::control(button))
             search->setText(name);
     }
-    if (QLabel *label = WindowRegistry::controlIfOpen(ctl::arabisch1_Label55))
+    if (QLabel *label = WindowRegistry::controlIfOpen(first ? ctl::arabisch1_Label55 : ctl::arabisch1_Label56))
         label->setText(name);
-    pairCaptionsChanged();
-}
-
-void TextUeberA::secondLanguageChanged()
-{
-    const QString name = ui->Text6->text();
-    ui->SpeakButtonE->setText(name);
-    ui->Frame3->setTitle(name);
-    for (QAbstractButton *search : {WindowRegistry::control(ctl::Form3_englisch), WindowRegistry::control(ctl::Form3_Command16)}) {
-        if (search)
-            search->setText(name);
-    }
-    if (QLabel *label = WindowRegistry::controlIfOpen(ctl::arabisch1_Label56))
-        label->setText(name);
-    ui->Frame6->setTitle(ui->Text5->text() + QLatin1Char('-') + name);
+    if (!first)
+        ui->Frame6->setTitle(ui->Text5->text() + QLatin1Char('-') + name);
     pairCaptionsChanged();
 }
 

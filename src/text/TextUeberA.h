@@ -42,8 +42,9 @@ private:
     void attachHoverHelp();
 
     void choosePair(const QString &file);
-    void firstLanguageChanged();
-    void secondLanguageChanged();
+    enum class Side { First, Second };
+    // A language name shown on this window, the main window and the Arabic keyboard.
+    void languageNameChanged(Side side);
     void pairCaptionsChanged();
     void applyOwnDictionary();
     void stopTranslation();

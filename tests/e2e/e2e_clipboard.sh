@@ -14,17 +14,6 @@ click 300 20                # into the main window, so that it has the keyboard
 xdotool key F5
 find_window '^ Uebersetzungsfenster :  Text-Uebersetzer !$'
 
-pattern=""
-for word in guten morgen; do
-  answer="$(./ortelia lookup --pair DeEn "$word" 2>/dev/null | head -n1 || true)"
-  [ -n "$answer" ] && pattern="$pattern.*$answer"
-done
-[ -n "$pattern" ] || fail "the page knows none of the words"
-
-for _ in $(seq 1 150); do
-  grep -q -- "$pattern" "$ORTELIA_SPEECH_LOG" 2>/dev/null && break
-  sleep 0.1
-done
-import -window root "$screenshot"
-grep -q -- "$pattern" "$ORTELIA_SPEECH_LOG" 2>/dev/null || fail "the translation was not read aloud ($pattern)"
+pattern="$(spoken_pattern guten morgen)" || fail "the page knows none of the words"
+wait_spoken "$pattern" "the translation"
 echo "e2e_clipboard: passed"

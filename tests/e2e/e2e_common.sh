@@ -51,6 +51,28 @@ click() { # click <x> <y> inside $window
   sleep 0.3
 }
 
+# spoken_pattern <word>...: what the DeEn page answers for each word, in order, as one pattern over
+# a spoken line (words the page does not know are left out); fails when it knows none of them.
+spoken_pattern() {
+  local pattern="" word answer
+  for word in "$@"; do
+    answer="$(./ortelia lookup --pair DeEn "$word" 2>/dev/null | head -n1 || true)"
+    [ -n "$answer" ] && pattern="$pattern.*$answer"
+  done
+  [ -n "$pattern" ] && echo "$pattern"
+}
+
+# wait_spoken <pattern> <what>: waits up to 15 s for the speech log to hold the pattern, then
+# takes the screenshot.
+wait_spoken() {
+  for _ in $(seq 1 150); do
+    grep -q -- "$1" "$ORTELIA_SPEECH_LOG" 2>/dev/null && break
+    sleep 0.1
+  done
+  import -window root "$screenshot"
+  grep -q -- "$1" "$ORTELIA_SPEECH_LOG" 2>/dev/null || fail "$2 was not read aloud ($1)"
+}
+
 end_program() { # Esc in $window, then the program must end
   xdotool key Escape
   for _ in $(seq 1 50); do

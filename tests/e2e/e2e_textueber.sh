@@ -14,18 +14,6 @@ xdotool type --delay 40 "Ich habe ein Haus"
 click 60 199                # "Anschließend vorlesen!"
 click 57 157                # the start button "Deutsch"
 
-# What the page answers for each word, in order, as a pattern over the spoken line.
-pattern=""
-for word in ich habe ein haus; do
-  answer="$(./ortelia lookup --pair DeEn "$word" 2>/dev/null | head -n1 || true)"
-  [ -n "$answer" ] && pattern="$pattern.*$answer"
-done
-[ -n "$pattern" ] || fail "the page knows none of the words"
-
-for _ in $(seq 1 80); do
-  grep -q -- "$pattern" "$ORTELIA_SPEECH_LOG" 2>/dev/null && break
-  sleep 0.1
-done
-import -window root "$screenshot"
-grep -q -- "$pattern" "$ORTELIA_SPEECH_LOG" 2>/dev/null || fail "the result list was not read aloud ($pattern)"
+pattern="$(spoken_pattern ich habe ein haus)" || fail "the page knows none of the words"
+wait_spoken "$pattern" "the result list"
 echo "e2e_textueber: passed"

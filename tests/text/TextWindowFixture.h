@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QtTest>
 
@@ -34,6 +35,13 @@ protected:
         registerProgramWindows();
         WindowRegistry::window(windows::Form3)->show();
         speechLog.newLines();
+    }
+    // The text translator shown, reading afterwards switched off.
+    void startTextTranslator()
+    {
+        startWindows();
+        showWindow();
+        QTest::mouseClick(c<QRadioButton>("Option1_0"), Qt::LeftButton);
     }
     void stopWindows()
     {

@@ -18,12 +18,7 @@ class TextReadingTest : public TextWindowFixture {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        startWindows();
-        showWindow();
-        c<QRadioButton>("Option1_0")->click();
-    }
+    void init() { startTextTranslator(); }
     void cleanup() { stopWindows(); }
 
     // Reading the German list marks each heard line (umlauts included) in both lists; a help

@@ -23,12 +23,7 @@ private:
     QStringList spoken() { return speechLog.newLines(); }
 
 private slots:
-    void init()
-    {
-        startWindows();
-        showWindow();
-        c<QRadioButton>("Option1_0")->click();
-    }
+    void init() { startTextTranslator(); }
     void cleanup() { stopWindows(); }
 
     // Line n of both lists belongs to word n, also with word pauses shorter than a lookup and
