@@ -112,8 +112,8 @@ private slots:
         QTest::newRow("empty") << QByteArray() << QString();
         QTest::newRow("markup only") << QByteArray("#voice=name:lgx.de.silke#\r\n#spd=abc%#\r\n")
                                      << QString();
-        QTest::newRow("hash as text") << QByteArray("Zimmer #3 und Zimmer #4 frei\r\n")
-                                      << "Zimmer #3 und Zimmer #4 frei";
+        QTest::newRow("hash as text")
+            << QByteArray("Zimmer #3 und Zimmer #4 frei\r\n") << "Zimmer #3 und Zimmer #4 frei";
         QTest::newRow("volume clamped") << QByteArray("#VOL=9999%dB#Hallo\r\n") << "Hallo";
         QTest::newRow("utf-8 with bom")
             << QByteArray("\xEF\xBB\xBF#voice=name:lgx.de.johanna#\r\nGr\xC3\xBC\xC3\x9F"

@@ -17,12 +17,14 @@ constexpr double kTone = 440.0;
 constexpr double kAmplitude = 20000.0;
 
 // A stream of a loud steady tone, the worst case for a cut.
-std::shared_ptr<SpeechStream> toneStream(quint64 id, double seconds, const QList<SpeechStream::Word> &words = {})
+std::shared_ptr<SpeechStream> toneStream(quint64 id, double seconds,
+                                         const QList<SpeechStream::Word> &words = {})
 {
     auto stream = std::make_shared<SpeechStream>(id, qsizetype(6 * kRate));
     QList<qint16> tone;
     for (qsizetype i = 0; i < qsizetype(seconds * kRate); ++i)
-        tone << qint16(std::lround(kAmplitude * std::sin(2.0 * std::numbers::pi * kTone * double(i) / kRate)));
+        tone << qint16(
+            std::lround(kAmplitude * std::sin(2.0 * std::numbers::pi * kTone * double(i) / kRate)));
     stream->write(tone.constData(), tone.size(), words);
     stream->finish();
     return stream;
@@ -113,7 +115,8 @@ private slots:
         const QList<qint16> body = samples.first(samples.size() - 2 * 480);
         QVERIFY(largestStep(body, 2, 1) < 1300);
         QVERIFY(largestStep(body, 2, 0) < 1300);
-        const double ratio = rms(channelOf(samples, 2, 0, frames - 9600)) / rms(channelOf(samples, 2, 1, frames - 9600));
+        const double ratio =
+            rms(channelOf(samples, 2, 0, frames - 9600)) / rms(channelOf(samples, 2, 1, frames - 9600));
         QVERIFY2(std::abs(ratio - 0.25) < 0.01, qPrintable(QString::number(ratio)));
     }
 
@@ -130,7 +133,8 @@ private slots:
             starts << start;
         });
         QSignalSpy ended(&output, &AudioOutput::streamEnded);
-        const std::shared_ptr<SpeechStream> stream = toneStream(3, 1.0, {{0, 0, 4}, {kRate / 2, 5, 4}, {kRate / 2 + 1, 10, 4}});
+        const std::shared_ptr<SpeechStream> stream =
+            toneStream(3, 1.0, {{0, 0, 4}, {kRate / 2, 5, 4}, {kRate / 2 + 1, 10, 4}});
         clock.start();
         output.play(stream);
         QVERIFY(ended.wait(3000));

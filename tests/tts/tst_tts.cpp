@@ -151,7 +151,10 @@ private:
         return recording->samples();
     }
 
-    void useNullSink() { engine().setOutput(std::make_unique<PacedSink>(SinkFormat{engine().sampleRate(), 1})); }
+    void useNullSink()
+    {
+        engine().setOutput(std::make_unique<PacedSink>(SinkFormat{engine().sampleRate(), 1}));
+    }
 
     // A sink that keeps what it plays, at real-time pace.
     test::TapeSink *useTape()
@@ -708,8 +711,10 @@ private slots:
         QVERIFY(lines[3].endsWith(QStringLiteral("\tWelt")));
         QCOMPARE(spoken.size(), 2);
         QCOMPARE(messages.size(), 2);
-        QCOMPARE(messages[0].first().toString(),
-                 QStringLiteral("Achtung : Die Stimme lgx.el.nikos lässt sich nicht laden, ihr Text wird nicht gesprochen."));
+        QCOMPARE(
+            messages[0].first().toString(),
+            QStringLiteral(
+                "Achtung : Die Stimme lgx.el.nikos lässt sich nicht laden, ihr Text wird nicht gesprochen."));
     }
 
     void linesOfAListArePaused()
@@ -719,7 +724,8 @@ private slots:
         const QString list = QStringLiteral("eins\nzwei\ndrei");
         const qsizetype lines = record(list, &words).size();
         // Two pauses at the end of a clause, of well over 100 ms each.
-        QVERIFY2(lines - together > engine().sampleRate() / 5, qPrintable(QStringLiteral("%1 %2").arg(lines).arg(together)));
+        QVERIFY2(lines - together > engine().sampleRate() / 5,
+                 qPrintable(QStringLiteral("%1 %2").arg(lines).arg(together)));
         QCOMPARE(words, (QList<Word>{{0, 4}, {5, 4}, {10, 4}}));
     }
 };

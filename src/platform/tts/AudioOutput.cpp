@@ -19,7 +19,7 @@ const QString &deviceFailed()
 const QString &deviceUnusable()
 {
     static const QString text =
-        QStringLiteral("Achtung : Die Tonausgabe l\u00e4sst sich nicht \u00f6ffnen, es wird ohne Ton gesprochen.");
+        QStringLiteral("Achtung : Die Tonausgabe lässt sich nicht öffnen, es wird ohne Ton gesprochen.");
     return text;
 }
 
@@ -337,8 +337,8 @@ void AudioOutput::tick()
             m_sink->write(m_frames.data(), made);
         }
         m_written += made;
-        m_timeline.push_back({m_written, m_stream ? m_stream->id() : 0,
-                              m_sourceRead - qint64(m_pending.size())});
+        m_timeline.push_back(
+            {m_written, m_stream ? m_stream->id() : 0, m_sourceRead - qint64(m_pending.size())});
         room -= made;
     }
     m_lastBuffered = m_sink->bufferedFrames();
@@ -360,7 +360,8 @@ qint64 AudioOutput::heardPosition(qint64 heardFrames)
     if (m_timeline.empty() || m_timeline.front().stream != id)
         return from.position;
     const Mark &to = m_timeline.front();
-    return from.position + (to.position - from.position) * (heardFrames - from.frames) / (to.frames - from.frames);
+    return from.position +
+           (to.position - from.position) * (heardFrames - from.frames) / (to.frames - from.frames);
 }
 
 void AudioOutput::report()

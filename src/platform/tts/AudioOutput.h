@@ -99,7 +99,7 @@ private:
     Ramp m_fade{0.0f};
     Ramp m_left{1.0f};
     Ramp m_right{1.0f};
-    qint64 m_sourceRead = 0;     // samples of the stream read
+    qint64 m_sourceRead = 0;      // samples of the stream read
     std::vector<float> m_pending; // read, not yet taken by the converter
     std::vector<qint16> m_read;
     std::vector<float> m_mono;

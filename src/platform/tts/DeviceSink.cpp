@@ -31,7 +31,9 @@ template <class T> void put(char *to, T value)
 
 } // namespace
 
-DeviceSink::DeviceSink(const QAudioDevice &device) : m_device(device) {}
+DeviceSink::DeviceSink(const QAudioDevice &device) : m_device(device)
+{
+}
 
 DeviceSink::~DeviceSink()
 {

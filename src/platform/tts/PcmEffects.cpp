@@ -16,8 +16,8 @@ constexpr double kReleaseSeconds = 0.05;
 PcmEffects::PcmEffects(const VoiceSettings &settings, int sampleRate)
     : m_gain(float(settings.volumePercent) / 100.0f),
       m_roughDepth(0.9f * float(std::clamp(settings.roughnessPercent, 0, 250)) / 250.0f),
-      m_echoGain(float(settings.echoGain)), m_feedback(float(settings.echoFeedback)), m_sampleRate(sampleRate),
-      m_limiterRelease(float(1.0 - std::exp(-1.0 / (kReleaseSeconds * sampleRate))))
+      m_echoGain(float(settings.echoGain)), m_feedback(float(settings.echoFeedback)),
+      m_sampleRate(sampleRate), m_limiterRelease(float(1.0 - std::exp(-1.0 / (kReleaseSeconds * sampleRate))))
 {
     const qint64 delay = qint64(settings.echoDelayMs) * sampleRate / 1000;
     if (delay > 0)

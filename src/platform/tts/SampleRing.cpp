@@ -4,7 +4,9 @@
 
 namespace ortelia {
 
-SampleRing::SampleRing(qsizetype capacity) : m_data(size_t(std::max<qsizetype>(capacity, 1))) {}
+SampleRing::SampleRing(qsizetype capacity) : m_data(size_t(std::max<qsizetype>(capacity, 1)))
+{
+}
 
 qsizetype SampleRing::write(const qint16 *samples, qsizetype count)
 {

@@ -170,9 +170,8 @@ void SpeechEngine::setOutputGains(double left, double right)
 {
     m_left = std::clamp(left, 0.0, 1.0);
     m_right = std::clamp(right, 0.0, 1.0);
-    QMetaObject::invokeMethod(m_output, [output = m_output, l = float(m_left), r = float(m_right)] {
-        output->setGains(l, r);
-    });
+    QMetaObject::invokeMethod(
+        m_output, [output = m_output, l = float(m_left), r = float(m_right)] { output->setGains(l, r); });
 }
 
 void SpeechEngine::setOutput(std::unique_ptr<AudioSink> sink)
@@ -183,9 +182,10 @@ void SpeechEngine::setOutput(std::unique_ptr<AudioSink> sink)
         return;
     }
     m_outputChosen = true;
-    QMetaObject::invokeMethod(m_output, [output = m_output, shared = std::shared_ptr<AudioSink>(std::move(sink))] {
-        output->useSink(shared);
-    });
+    QMetaObject::invokeMethod(m_output,
+                              [output = m_output, shared = std::shared_ptr<AudioSink>(std::move(sink))] {
+                                  output->useSink(shared);
+                              });
 }
 
 void SpeechEngine::useDefaultOutput()
@@ -226,9 +226,10 @@ QList<bool> SpeechEngine::checkVoices(const QList<Utterance> &utterances)
         reported << voice;
         // Queued: whoever shows the line may speak it, and this request is not set up yet.
         const QString text =
-            QStringLiteral("Achtung : Die Stimme %1 l\u00e4sst sich nicht laden, ihr Text wird nicht gesprochen.")
+            QStringLiteral("Achtung : Die Stimme %1 lässt sich nicht laden, ihr Text wird nicht gesprochen.")
                 .arg(VoiceTable::alias(voice));
-        QMetaObject::invokeMethod(this, [this, text] { emit message(text); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, text] { emit message(text); }, Qt::QueuedConnection);
     }
     return loadable;
 }

@@ -35,8 +35,8 @@ qsizetype SpeechStream::read(qint16 *out, qsizetype count)
 {
     const qsizetype n = m_ring.read(out, count);
     if (n > 0) {
-        // Taking the lock orders this with the worker's check before it waits: no lost wake-up.
-        { std::lock_guard lock(m_mutex); }
+        // Under the lock: the worker cannot be between its check and its wait, so it is woken.
+        std::lock_guard lock(m_mutex);
         m_space.notify_one();
     }
     return n;

@@ -57,7 +57,8 @@ bool applyEcho(QStringView value, VoiceSettings &settings)
         if (!number)
             return false;
         if (name == QLatin1String("$123"))
-            next.echoDelayMs = int(std::lround(std::clamp(*number, double(echo.minimum), double(echo.maximum))));
+            next.echoDelayMs =
+                int(std::lround(std::clamp(*number, double(echo.minimum), double(echo.maximum))));
         else if (name == QLatin1String("$124"))
             next.echoGain = std::clamp(*number, 0.0, 1.0);
         else if (name == QLatin1String("$125"))
@@ -108,9 +109,11 @@ SpokenLine Utterance::speech() const
         const QStringView before = QStringView(speech.text).trimmed();
         if (!before.isEmpty()) {
             // The joint belongs to the end of the line before it.
-            const QString joint = closing.contains(before.back()) ? QStringLiteral(" ") : QStringLiteral(", ");
+            const QString joint =
+                closing.contains(before.back()) ? QStringLiteral(" ") : QStringLiteral(", ");
             speech.text += joint;
-            speech.sourcePositions.insert(speech.sourcePositions.size(), joint.size(), speech.sourcePositions.last());
+            speech.sourcePositions.insert(speech.sourcePositions.size(), joint.size(),
+                                          speech.sourcePositions.last());
         }
         speech.text += line.text;
         speech.sourcePositions += line.sourcePositions;
@@ -126,7 +129,8 @@ namespace {
 bool applyTag(const VoiceTagInfo &tag, QStringView value, VoiceSettings &settings)
 {
     const auto set = [&](int &field) {
-        const std::optional<int> parsed = parseValue(value, QLatin1String(tag.unit), tag.minimum, tag.maximum);
+        const std::optional<int> parsed =
+            parseValue(value, QLatin1String(tag.unit), tag.minimum, tag.maximum);
         if (!parsed)
             return false;
         field = *parsed;
