@@ -139,8 +139,8 @@ private slots:
         output.play(stream);
         QVERIFY(ended.wait(3000));
         QCOMPARE(starts, (QList<int>{0, 5, 10}));
-        QVERIFY2(times[0] < 60, qPrintable(QString::number(times[0])));
-        QVERIFY2(std::abs(times[1] - 500) < 40, qPrintable(QString::number(times[1])));
+        QVERIFY2(times[0] < 80, qPrintable(QString::number(times[0])));
+        QVERIFY2(times[1] > 480 && times[1] < 560, qPrintable(QString::number(times[1])));
         QVERIFY(clock.elapsed() >= 990);
         QCOMPARE(ended.size(), 1);
     }

@@ -233,7 +233,7 @@ void AudioOutput::finishFlush()
         break;
     case Then::End:
         m_mode = Mode::Ending;
-        m_endFrames = m_written;
+        m_endFrames = -1; // known once this block is written
         break;
     }
 }
@@ -341,6 +341,8 @@ void AudioOutput::tick()
             {m_written, m_stream ? m_stream->id() : 0, m_sourceRead - qint64(m_pending.size())});
         room -= made;
     }
+    if (m_mode == Mode::Ending && m_endFrames < 0)
+        m_endFrames = m_written;
     m_lastBuffered = m_sink->bufferedFrames();
     if (m_mode == Mode::Playing)
         m_latencyMs = int(qint64(m_lastBuffered) * 1000 / m_format.sampleRate);
@@ -370,7 +372,7 @@ void AudioOutput::report()
         return;
     const qint64 heardFrames = m_written - m_sink->bufferedFrames();
     const qint64 position = heardPosition(heardFrames);
-    const bool ended = m_mode == Mode::Ending && heardFrames >= m_endFrames;
+    const bool ended = m_mode == Mode::Ending && m_endFrames >= 0 && heardFrames >= m_endFrames;
     const qint64 before = ended ? std::numeric_limits<qint64>::max() : position;
     const std::shared_ptr<SpeechStream> stream = m_stream;
     for (const SpeechStream::Word &word : stream->takeWordsBefore(before))
