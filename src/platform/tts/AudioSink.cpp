@@ -52,7 +52,6 @@ qint64 PacedSink::playedFrames()
 bool RecordingSink::write(const float *frames, qsizetype count)
 {
     std::lock_guard lock(m_mutex);
-    m_samples.reserve(m_samples.size() + count);
     for (qsizetype i = 0; i < count; ++i)
         m_samples << Pcm::toInt16(frames[i]);
     return true;

@@ -1,18 +1,26 @@
 #include "SpeechStream.h"
 
+#include <chrono>
+
 namespace ortelia {
 
 bool SpeechStream::write(const qint16 *samples, qsizetype count, const QList<Word> &words)
 {
-    std::unique_lock lock(m_mutex);
-    m_words.insert(m_words.end(), words.cbegin(), words.cend());
+    {
+        std::lock_guard lock(m_mutex);
+        m_words.insert(m_words.end(), words.cbegin(), words.cend());
+    }
     while (!m_cancelled) {
         const qsizetype n = m_ring.write(samples, count);
         samples += n;
         count -= n;
         if (count == 0)
             return true;
-        m_space.wait(lock, [this] { return m_cancelled || m_ring.space() > 0; });
+        // The reader wakes us without the lock (it must never wait for this thread); the
+        // timeout covers a wake-up that comes between the check and the wait.
+        std::unique_lock lock(m_mutex);
+        m_space.wait_for(lock, std::chrono::milliseconds(10),
+                         [this] { return m_cancelled || m_ring.space() > 0; });
     }
     return false;
 }
@@ -34,11 +42,8 @@ void SpeechStream::cancel()
 qsizetype SpeechStream::read(qint16 *out, qsizetype count)
 {
     const qsizetype n = m_ring.read(out, count);
-    if (n > 0) {
-        // Under the lock: the worker cannot be between its check and its wait, so it is woken.
-        std::lock_guard lock(m_mutex);
+    if (n > 0)
         m_space.notify_one();
-    }
     return n;
 }
 
@@ -49,9 +54,10 @@ bool SpeechStream::drained() const
 
 QList<SpeechStream::Word> SpeechStream::takeWordsBefore(qint64 sample)
 {
-    std::lock_guard lock(m_mutex);
+    // The audio thread does not wait for the worker: words it cannot take now it takes next time.
+    std::unique_lock lock(m_mutex, std::try_to_lock);
     QList<Word> words;
-    while (!m_words.empty() && m_words.front().sample < sample) {
+    while (lock.owns_lock() && !m_words.empty() && m_words.front().sample < sample) {
         words << m_words.front();
         m_words.pop_front();
     }
