@@ -27,14 +27,14 @@ public:
     bool write(const float *frames, qsizetype count) override;
     bool failed() override;
 
-    // The device's preferred format, or the nearest one it takes with a sample format of ours;
-    // invalid when it takes none.
-    static QAudioFormat negotiate(const QAudioDevice &device);
-
     // Short enough that stop and pause are heard at once, long enough for a busy machine.
     static constexpr int kBufferMs = 50;
 
 private:
+    // The device's preferred format, or the nearest one it takes with a sample format of ours;
+    // invalid when it takes none.
+    static QAudioFormat negotiate(const QAudioDevice &device);
+
     QAudioDevice m_device;
     QAudioFormat m_format;
     std::unique_ptr<QAudioSink> m_sink;

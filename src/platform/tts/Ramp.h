@@ -29,7 +29,6 @@ public:
         return value;
     }
     float value() const { return m_value; }
-    float target() const { return m_target; }
     bool moving() const { return m_left > 0; }
     int stepsLeft() const { return m_left; }
 

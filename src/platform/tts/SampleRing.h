@@ -19,8 +19,6 @@ public:
 
     qsizetype available() const;
     qsizetype space() const;
-    // Samples written since the start.
-    qint64 totalWritten() const { return m_written.load(std::memory_order_acquire); }
 
 private:
     std::vector<qint16> m_data;
