@@ -3,6 +3,7 @@
 #include "AudioOutput.h"
 #include "DeviceSink.h"
 #include "PcmEffects.h"
+#include "RealTimeThread.h"
 #include "SpeechStream.h"
 #include "Synthesizer.h"
 #include "VoiceMarkup.h"
@@ -59,6 +60,7 @@ SpeechEngine::SpeechEngine()
     connect(m_output, &AudioOutput::message, this, &SpeechEngine::message);
     m_audioThread.setObjectName(QStringLiteral("ortelia-audio"));
     m_audioThread.start(QThread::TimeCriticalPriority);
+    QMetaObject::invokeMethod(m_output, &runInRealTime);
     m_worker = std::thread([this] { runWorker(); });
 }
 
