@@ -1,52 +1,64 @@
 #pragma once
 
-#include "AudioOutput.h"
+#include "AudioSink.h"
 #include "SpeechEngine.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 
 #include <benchmark/benchmark.h>
 
+#include <atomic>
+#include <chrono>
 #include <functional>
+#include <thread>
 
 namespace ortelia::bench {
 
-// An output that notes when the first sample arrives and plays nothing.
-class FirstSampleOutput : public AudioOutput {
-public:
-    void begin() override {}
-    qsizetype write(const qint16 *, qsizetype count) override
-    {
-        if (arrived < 0)
-            arrived = clock.nsecsElapsed();
-        return count;
-    }
-    qint64 playedSamples() override { return 0; }
-    void setPaused(bool) override {}
-    void stop() override {}
-    void setGains(float, float) override {}
+inline qint64 nowNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
 
-    QElapsedTimer clock;
-    qint64 arrived = -1;
+// Keeps the window thread's events going until done() holds.
+inline void waitUntil(const std::function<bool()> &done)
+{
+    while (!done()) {
+        QCoreApplication::processEvents();
+        std::this_thread::sleep_for(std::chrono::microseconds(100));
+    }
+}
+
+// A silent sound card (real-time pace) that notes when the first frame reaches it.
+class FirstSampleSink : public PacedSink {
+public:
+    explicit FirstSampleSink(int sampleRate) : PacedSink({sampleRate, 1}) {}
+    bool write(const float *frames, qsizetype count) override
+    {
+        qint64 none = -1;
+        arrived.compare_exchange_strong(none, nowNs());
+        return PacedSink::write(frames, count);
+    }
+    std::atomic<qint64> arrived{-1};
 };
 
-// Times request() up to the first sample handed to the audio output, once per iteration.
+// Times request() up to the first frame handed to the sink, once per iteration.
 inline void timeToFirstSample(benchmark::State &state, const std::function<void()> &request)
 {
     SpeechEngine &engine = SpeechEngine::instance();
-    auto output = std::make_unique<FirstSampleOutput>();
-    FirstSampleOutput *first = output.get();
-    engine.setOutput(std::move(output));
+    auto sink = std::make_unique<FirstSampleSink>(engine.sampleRate());
+    FirstSampleSink *first = sink.get();
+    engine.setOutput(std::move(sink));
     for (auto _ : state) {
         first->arrived = -1;
-        first->clock.start();
+        const qint64 start = nowNs();
         request();
-        while (first->arrived < 0)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        state.SetIterationTime(double(first->arrived) / 1e9);
+        waitUntil([&] { return first->arrived >= 0; });
+        state.SetIterationTime(double(first->arrived - start) / 1e9);
         engine.stop();
     }
+    state.counters["sink_latency_ms"] = engine.outputLatencyMs();
     engine.setOutput(nullptr);
 }
 

@@ -1,5 +1,5 @@
-// From a request written for the speech page and the press of its button to the first sample
-// handed to the audio output.
+// From a request written for the speech page and the press of its button to the first sample at
+// the sink.
 
 #include "FirstSample.h"
 #include "ProgramFolder.h"

@@ -25,11 +25,11 @@ int runSay(const QStringList &args, const QDir &startDir)
     }
 
     SpeechEngine &engine = SpeechEngine::instance();
-    RecordingOutput *recording = nullptr;
+    RecordingSink *recording = nullptr;
     if (!wavPath.isEmpty()) {
-        auto output = std::make_unique<RecordingOutput>();
-        recording = output.get();
-        engine.setOutput(std::move(output));
+        auto sink = std::make_unique<RecordingSink>(engine.sampleRate());
+        recording = sink.get();
+        engine.setOutput(std::move(sink));
     }
     QEventLoop loop;
     QObject::connect(&engine, &SpeechEngine::finished, &loop, &QEventLoop::quit);

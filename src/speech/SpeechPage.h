@@ -19,7 +19,8 @@ namespace SpeechPage {
 // the speech engine object available to its scripts.
 void load(WebBrowser &browser, const QString &page);
 // The main window's speech page "sp", which speaks for the whole program. The operations below
-// do nothing while there is none.
+// do nothing while there is none. Once a page is set, the engine's messages for the user are
+// shown in the help label.
 void setMainPage(WebBrowser *browser);
 WebBrowser *mainPage();
 

@@ -1,29 +1,45 @@
 #include "VoiceTags.h"
 
+#include "VoiceTagTable.h"
+
 #include <array>
 
 namespace ortelia::VoiceTags {
 
 namespace {
-constexpr std::array<VoiceSliderInfo, 6> kSliders = {{
-    {"#bpit=", "Hz#", "Hz", 15, 400, 50},
-    {"#spd=", "%#", "%", 20, 250, 100},
-    {"#pit=", "Hz#", "Hz", 10, 300, 10},
-    {"#BINT=", "%#", "%", 0, 250, 0},
-    {"#VOL=", "%dB#", "%", 0, 500, 100},
-    {"#AFX =DL122=1:$123=", ".0,$124=0.4,$125=0.0;#", "", 0, 500, 50},
+
+// Each slider in the window's order: its tag and the unit shown after its value.
+struct Slider {
+    VoiceTag tag;
+    const char *unit;
+};
+constexpr std::array<Slider, 6> kSliders = {{
+    {VoiceTag::BasePitch, "Hz"},
+    {VoiceTag::Speed, "%"},
+    {VoiceTag::Intonation, "Hz"},
+    {VoiceTag::Roughness, "%"},
+    {VoiceTag::Volume, "%"},
+    {VoiceTag::Echo, ""},
 }};
+
 } // namespace
 
 const VoiceSliderInfo &slider(VoiceSlider which)
 {
-    return kSliders.at(size_t(which));
+    static const std::array<VoiceSliderInfo, 6> infos = [] {
+        std::array<VoiceSliderInfo, 6> result{};
+        for (size_t i = 0; i < kSliders.size(); ++i) {
+            const VoiceTagInfo &tag = VoiceTagTable::info(kSliders[i].tag);
+            result[i] = {tag.prefix, tag.suffix, kSliders[i].unit, tag.minimum, tag.maximum, tag.start};
+        }
+        return result;
+    }();
+    return infos.at(size_t(which));
 }
 
 QString sliderTag(VoiceSlider which, int n)
 {
-    const VoiceSliderInfo &info = slider(which);
-    return QLatin1String(info.tagStart) + QString::number(n) + QLatin1String(info.tagEnd);
+    return VoiceTagTable::write(kSliders.at(size_t(which)).tag, n);
 }
 
 QString sliderValueText(VoiceSlider which, int n)
@@ -33,7 +49,7 @@ QString sliderValueText(VoiceSlider which, int n)
 
 QString voiceTag(const QString &alias)
 {
-    return QStringLiteral("#voice=name:") + alias + QLatin1Char('#');
+    return VoiceTagTable::writeVoice(alias);
 }
 
 QString voiceTestText(const QString &alias)

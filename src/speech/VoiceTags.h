@@ -4,7 +4,8 @@
 
 namespace ortelia {
 
-// The six sliders of the voice settings window and the markup tag each one writes.
+// The six sliders of the voice settings window and the markup tag each one writes (from the
+// engine's tag table).
 enum class VoiceSlider { BasePitch, Speed, Intonation, Roughness, Volume, Echo };
 
 struct VoiceSliderInfo {

@@ -3,11 +3,21 @@
 #include "TestSupport.h"
 #include "VoiceLines.h"
 #include "WebBrowser.h"
+#include "WindowRegistry.h"
 
 #include <QFile>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace ortelia;
+
+// Stands in for the help window: keeps what is written into its label.
+class HelpLabel : public QWidget {
+    Q_OBJECT
+public:
+    Q_INVOKABLE void setHelpText(const QString &text) { texts << text; }
+    QStringList texts;
+};
 
 // The speech pages in the program's browser, driving the one speech engine.
 class SpeechPagesTest : public QObject {
@@ -102,7 +112,8 @@ private slots:
         QTest::newRow("empty") << QByteArray() << QString();
         QTest::newRow("markup only") << QByteArray("#voice=name:lgx.de.silke#\r\n#spd=abc%#\r\n")
                                      << QString();
-        QTest::newRow("unterminated") << QByteArray("Hallo #spd=200%\r\n") << "Hallo";
+        QTest::newRow("hash as text")
+            << QByteArray("Zimmer #3 und Zimmer #4 frei\r\n") << "Zimmer #3 und Zimmer #4 frei";
         QTest::newRow("volume clamped") << QByteArray("#VOL=9999%dB#Hallo\r\n") << "Hallo";
         QTest::newRow("utf-8 with bom")
             << QByteArray("\xEF\xBB\xBF#voice=name:lgx.de.johanna#\r\nGr\xC3\xBC\xC3\x9F"
@@ -190,6 +201,31 @@ private slots:
         QFile::remove(m_folder->file(QStringLiteral("stimm2.txt")));
         TestVoice(page);
         QCOMPARE(m_log.newLines(), QStringList());
+    }
+
+    void engineMessagesGoToTheHelpLabel()
+    {
+        WindowRegistry::reset();
+        HelpLabel *help = nullptr;
+        WindowRegistry::registerWindow(QStringLiteral("hilfe1"), [&help] {
+            help = new HelpLabel;
+            return help;
+        });
+        struct Unusable : PacedSink {
+            Unusable() : PacedSink({22050, 1}) {}
+            bool open() override { return false; }
+        };
+        SpeechEngine &engine = SpeechEngine::instance();
+        QSignalSpy messages(&engine, &SpeechEngine::message);
+        engine.setOutput(std::make_unique<Unusable>());
+        QStringList lines = {QStringLiteral("Hallo")};
+        QVERIFY(SpeakText(lines));
+        QVERIFY(messages.wait(5000));
+        QVERIFY(help);
+        QCOMPARE(help->texts, QStringList{messages.first().first().toString()});
+        QVERIFY(help->texts.first().startsWith(QStringLiteral("Achtung : Die Tonausgabe")));
+        engine.setOutput(nullptr);
+        WindowRegistry::reset();
     }
 
     void speechPageHasItsButtons()

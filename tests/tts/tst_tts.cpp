@@ -1,15 +1,20 @@
 #include "PcmEffects.h"
 #include "SpeechEngine.h"
 #include "Synthesizer.h"
+#include "TestSinks.h"
 #include "TestSupport.h"
 #include "VoiceMarkup.h"
 #include "VoiceTable.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QSignalSpy>
 #include <QTest>
 
 #include <cmath>
+#include <thread>
 
 using namespace ortelia;
 
@@ -125,13 +130,15 @@ class TtsTest : public QObject {
 
 private:
     SpeechEngine &engine() { return SpeechEngine::instance(); }
+    test::TapeSink *m_tape = nullptr;
+    QTemporaryDir m_data;
 
     // Speaks a request into a recording and returns the samples and the words heard.
     QList<qint16> record(const QString &request, QList<Word> *words = nullptr)
     {
-        auto output = std::make_unique<RecordingOutput>();
-        RecordingOutput *recording = output.get();
-        engine().setOutput(std::move(output));
+        auto sink = std::make_unique<RecordingSink>(engine().sampleRate());
+        RecordingSink *recording = sink.get();
+        engine().setOutput(std::move(sink));
         QSignalSpy finished(&engine(), &SpeechEngine::finished);
         QSignalSpy spoken(&engine(), &SpeechEngine::wordSpoken);
         engine().speak(request);
@@ -144,16 +151,41 @@ private:
         return recording->samples();
     }
 
-    void useNullSink() { engine().setOutput(AudioOutput::createNull(engine().sampleRate())); }
+    void useNullSink()
+    {
+        engine().setOutput(std::make_unique<PacedSink>(SinkFormat{engine().sampleRate(), 1}));
+    }
+
+    // A sink that keeps what it plays, at real-time pace.
+    test::TapeSink *useTape()
+    {
+        auto sink = std::make_unique<test::TapeSink>(SinkFormat{engine().sampleRate(), 1});
+        test::TapeSink *tape = sink.get();
+        engine().setOutput(std::move(sink));
+        return tape;
+    }
 
     // Counts to ten on the null sink, which plays at real-time pace.
     void countToTen()
     {
-        useNullSink();
+        m_tape = useTape();
         engine().speak(QStringLiteral("eins zwei drei vier fünf sechs sieben acht neun zehn"));
     }
 
 private slots:
+    void initTestCase()
+    {
+        // eSpeak NG's data without Greek, before the engine starts.
+        const QDir data(QStringLiteral(ESPEAK_NG_DATA));
+        QVERIFY(data.exists(QStringLiteral("de_dict")));
+        QVERIFY(QDir(m_data.path()).mkdir(QStringLiteral("espeak-ng-data")));
+        for (const QString &entry : data.entryList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
+            if (entry != QLatin1String("el_dict"))
+                QFile::link(data.filePath(entry), m_data.filePath(QStringLiteral("espeak-ng-data/") + entry));
+        }
+        qputenv("ESPEAK_DATA_PATH", QFile::encodeName(m_data.path()));
+    }
+
     void init()
     {
         engine().stop();
@@ -246,11 +278,7 @@ private slots:
         QTest::newRow("spd abc") << "#spd=abc%#Hallo" << QStringList{"Hallo"};
         QTest::newRow("volume without dB") << "#VOL=50%#Hallo" << QStringList{"Hallo"};
         QTest::newRow("volume without %") << "#VOL=50dB#Hallo" << QStringList{"Hallo"};
-        QTest::newRow("unknown tag") << "Hal#foo=1#lo" << QStringList{"Hallo"};
-        QTest::newRow("no equals") << "#hallo# Welt" << QStringList{"Welt"};
-        QTest::newRow("unterminated") << "Hallo #spd=200%" << QStringList{"Hallo"};
-        QTest::newRow("unterminated own line") << "#spd=200%\nWelt" << QStringList{"Welt"};
-        QTest::newRow("lone hash") << "#" << QStringList{};
+        QTest::newRow("upper case key") << "#SPD=abc%#Hallo" << QStringList{"Hallo"};
         QTest::newRow("echo malformed") << "#AFX =DL122=1:$123=abc,$124=0.4;#Hallo" << QStringList{"Hallo"};
         QTest::newRow("unknown voice") << "#voice=name:lgx.xx.nobody#Hallo" << QStringList{"Hallo"};
         QTest::newRow("markup only") << "#voice=name:lgx.de.silke#\r\n#spd=100%#\r\n\r\n" << QStringList{};
@@ -264,6 +292,33 @@ private slots:
         QCOMPARE(spokenTexts(request), spoken);
         for (const Utterance &u : interpret(request))
             QCOMPARE(u.settings, VoiceSettings());
+    }
+
+    void aHashOutsideATagIsText_data()
+    {
+        QTest::addColumn<QString>("request");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("numbers") << "Zimmer #3 und Zimmer #4 frei"
+                                 << "Zimmer #3 und Zimmer #4 frei";
+        QTest::newRow("after a letter") << "C# ist toll"
+                                        << "C# ist toll";
+        QTest::newRow("unknown key") << "Hal#foo=1#lo"
+                                     << "Hal#foo=1#lo";
+        QTest::newRow("no equals") << "#hallo# Welt"
+                                   << "#hallo# Welt";
+        QTest::newRow("unterminated") << "Hallo #spd=200%"
+                                      << "Hallo #spd=200%";
+        QTest::newRow("lone") << "#"
+                              << "#";
+        QTest::newRow("beside a tag") << "Nummer #5 #spd=150%#sofort"
+                                      << "Nummer #5|sofort";
+    }
+
+    void aHashOutsideATagIsText()
+    {
+        QFETCH(QString, request);
+        QFETCH(QString, spoken);
+        QCOMPARE(spokenTexts(request).join(QLatin1Char('|')), spoken);
     }
 
     void requestsAreSplitIntoUtterances()
@@ -321,18 +376,25 @@ private slots:
         QVERIFY(Synthesizer::rangeFor(60) > 50 && Synthesizer::rangeFor(60) < 100);
     }
 
-    void volumeScalesAndClips()
+    void volumeScalesAndLimits()
     {
-        const QList<qint16> input = {0, 1000, -1000, 20000, -20000, 32767, -32768};
+        const QList<qint16> input = {0, 1000, -1000, 20000, -20000, 30000, -30000};
         const auto apply = [&](int volume) {
             VoiceSettings s;
             s.volumePercent = volume;
             return withEffects(s, input);
         };
         QCOMPARE(apply(100), input);
-        QCOMPARE(apply(50), (QList<qint16>{0, 500, -500, 10000, -10000, 16384, -16384}));
-        QCOMPARE(apply(500), (QList<qint16>{0, 5000, -5000, 32767, -32768, 32767, -32768}));
+        QCOMPARE(apply(50), (QList<qint16>{0, 500, -500, 10000, -10000, 15000, -15000}));
         QCOMPARE(apply(0), QList<qint16>(input.size(), 0));
+
+        // Speech at 500 %: much louder, yet no peak reaches full scale.
+        const QString text = QStringLiteral("Guten Morgen, wie geht es Ihnen heute");
+        const QList<qint16> normal = record(text);
+        const QList<qint16> loud = record(QStringLiteral("#VOL=500%dB#") + text);
+        QVERIFY(rms(loud) > 2.5 * rms(normal));
+        const auto [low, high] = std::minmax_element(loud.begin(), loud.end());
+        QVERIFY2(*high < 32767 && *low > -32768, qPrintable(QStringLiteral("%1 %2").arg(*low).arg(*high)));
     }
 
     void echoAddsADelayedCopy()
@@ -486,11 +548,13 @@ private slots:
         QVERIFY(finished.isEmpty());
         engine().pause();
         QVERIFY(engine().paused());
+        // What the sink already holds is still heard.
+        QTest::qWait(300);
         const qsizetype heard = spoken.size();
-        const qint64 played = engine().output()->playedSamples();
+        const qsizetype played = m_tape->samples().size();
         QTest::qWait(400);
         QCOMPARE(spoken.size(), heard);
-        QCOMPARE(engine().output()->playedSamples(), played);
+        QCOMPARE(m_tape->samples().size(), played);
         QVERIFY(finished.isEmpty());
 
         engine().resume();
@@ -558,21 +622,111 @@ private slots:
         QVERIFY(!engine().isSpeaking());
     }
 
-    void outputGainsReachTheOutput()
+    void outputGainsAreClamped()
     {
-        struct GainOutput : RecordingOutput {
-            void setGains(float left, float right) override { gains = {left, right}; }
-            QPair<float, float> gains;
-        };
-        auto output = std::make_unique<GainOutput>();
-        GainOutput *gains = output.get();
         engine().setOutputGains(0.25, 2.0);
-        engine().setOutput(std::move(output));
-        QCOMPARE(gains->gains, (QPair<float, float>(0.25f, 1.0f)));
+        QCOMPARE(engine().leftGain(), 0.25);
+        QCOMPARE(engine().rightGain(), 1.0);
         engine().setOutputGains(1.0, -1.0);
-        QCOMPARE(gains->gains, (QPair<float, float>(1.0f, 0.0f)));
         QCOMPARE(engine().rightGain(), 0.0);
         engine().setOutputGains(1.0, 1.0);
+    }
+
+    void aBusyWindowThreadMakesNoGap()
+    {
+        const QString text = QStringLiteral("eins zwei drei vier fünf sechs sieben acht neun zehn");
+        const qsizetype whole = record(text).size();
+        test::TapeSink *tape = useTape();
+        const int underruns = engine().underruns();
+        QSignalSpy finished(&engine(), &SpeechEngine::finished);
+        engine().speak(text);
+        QTest::qWait(300);
+        std::this_thread::sleep_for(std::chrono::seconds(1));
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(tape->gaps(), 0);
+        QCOMPARE(engine().underruns(), underruns);
+        QVERIFY(near(double(tape->samples().size()), double(whole), 0.02));
+    }
+
+    void finishedComesOnceUnderANestedWait()
+    {
+        useNullSink();
+        QSignalSpy finished(&engine(), &SpeechEngine::finished);
+        QList<int> starts;
+        const QMetaObject::Connection nested =
+            connect(&engine(), &SpeechEngine::wordSpoken, this, [&](int start, int) {
+                starts << start;
+                QTest::qWait(400); // a handler that waits, as the windows' pause does
+            });
+        engine().speak(QStringLiteral("#spd=250%#eins zwei drei"));
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 10000);
+        QTest::qWait(500);
+        disconnect(nested);
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(starts, (QList<int>{10, 15, 20}));
+        QVERIFY(!engine().isSpeaking());
+    }
+
+    void aDeviceFailingMidSpeechGoesOnAtRealTimePace()
+    {
+        const QString text = QStringLiteral("eins zwei drei vier fünf sechs");
+        const double seconds = double(record(text).size()) / engine().sampleRate();
+        engine().setOutput(std::make_unique<test::FailingSink>(500));
+        QSignalSpy messages(&engine(), &SpeechEngine::message);
+        QSignalSpy finished(&engine(), &SpeechEngine::finished);
+        QList<qint64> times;
+        QElapsedTimer clock;
+        const QMetaObject::Connection timing =
+            connect(&engine(), &SpeechEngine::wordSpoken, this, [&] { times << clock.elapsed(); });
+        clock.start();
+        engine().speak(text);
+        QVERIFY(finished.wait(10000));
+        disconnect(timing);
+        QVERIFY2(clock.elapsed() > 1000 * (seconds - 0.1), qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(times.size(), 6);
+        // No burst: the words after the failure come as they would be heard.
+        QVERIFY2(times.last() - times[2] > 500, qPrintable(QString::number(times.last() - times[2])));
+        QCOMPARE(messages.size(), 1);
+        QVERIFY(messages.first().first().toString().startsWith(QStringLiteral("Achtung : Die Tonausgabe")));
+    }
+
+    void aVoiceThatCannotBeLoadedIsReported()
+    {
+        // The Greek data is missing (see initTestCase).
+        const test::SpeechLog log;
+        useNullSink();
+        QSignalSpy messages(&engine(), &SpeechEngine::message);
+        QSignalSpy finished(&engine(), &SpeechEngine::finished);
+        QSignalSpy spoken(&engine(), &SpeechEngine::wordSpoken);
+        engine().speak(QStringLiteral("#voice=name:lgx.de.silke#Hallo\n#voice=name:lgx.el.nikos#kalimera\n"
+                                      "#voice=name:lgx.el.eleni#nikos\n#voice=name:lgx.de.silke#Welt"));
+        QVERIFY(finished.wait(10000));
+        qunsetenv("ORTELIA_SPEECH_LOG");
+        const QStringList lines = log.lines();
+        QCOMPARE(lines.size(), 4);
+        QVERIFY(lines[0].endsWith(QStringLiteral("\tHallo")));
+        QVERIFY(lines[1].startsWith(QStringLiteral("lgx.el.nikos\t")));
+        QVERIFY(lines[1].endsWith(QStringLiteral("\tkalimera\tnicht gesprochen")));
+        QVERIFY(lines[2].endsWith(QStringLiteral("\tnicht gesprochen")));
+        QVERIFY(lines[3].endsWith(QStringLiteral("\tWelt")));
+        QCOMPARE(spoken.size(), 2);
+        QCOMPARE(messages.size(), 2);
+        QCOMPARE(
+            messages[0].first().toString(),
+            QStringLiteral(
+                "Achtung : Die Stimme lgx.el.nikos lässt sich nicht laden, ihr Text wird nicht gesprochen."));
+    }
+
+    void linesOfAListArePaused()
+    {
+        const qsizetype together = record(QStringLiteral("eins zwei drei")).size();
+        QList<Word> words;
+        const QString list = QStringLiteral("eins\nzwei\ndrei");
+        const qsizetype lines = record(list, &words).size();
+        // Two pauses at the end of a clause, of well over 100 ms each.
+        QVERIFY2(lines - together > engine().sampleRate() / 5,
+                 qPrintable(QStringLiteral("%1 %2").arg(lines).arg(together)));
+        QCOMPARE(words, (QList<Word>{{0, 4}, {5, 4}, {10, 4}}));
     }
 };
 

@@ -8,12 +8,16 @@ namespace ortelia {
 
 namespace {
 constexpr double kTwoPi = 2.0 * std::numbers::pi;
+// Just under full scale, so that no peak reaches it.
+constexpr float kCeiling = 32000.0f;
+constexpr double kReleaseSeconds = 0.05;
 } // namespace
 
 PcmEffects::PcmEffects(const VoiceSettings &settings, int sampleRate)
     : m_gain(float(settings.volumePercent) / 100.0f),
       m_roughDepth(0.9f * float(std::clamp(settings.roughnessPercent, 0, 250)) / 250.0f),
-      m_echoGain(float(settings.echoGain)), m_feedback(float(settings.echoFeedback)), m_sampleRate(sampleRate)
+      m_echoGain(float(settings.echoGain)), m_feedback(float(settings.echoFeedback)),
+      m_sampleRate(sampleRate), m_limiterRelease(float(1.0 - std::exp(-1.0 / (kReleaseSeconds * sampleRate))))
 {
     const qint64 delay = qint64(settings.echoDelayMs) * sampleRate / 1000;
     if (delay > 0)
@@ -36,6 +40,14 @@ float PcmEffects::rough(float sample)
     return sample * modulation;
 }
 
+float PcmEffects::limit(float sample)
+{
+    const float magnitude = std::abs(sample);
+    const float allowed = magnitude > kCeiling ? kCeiling / magnitude : 1.0f;
+    m_limiterGain = std::min(allowed, m_limiterGain + (1.0f - m_limiterGain) * m_limiterRelease);
+    return sample * m_limiterGain;
+}
+
 void PcmEffects::process(const qint16 *samples, qsizetype count, QList<qint16> &out)
 {
     out.reserve(out.size() + count);
@@ -47,8 +59,7 @@ void PcmEffects::process(const qint16 *samples, qsizetype count, QList<qint16> &
             m_delayPos = (m_delayPos + 1) % m_delayLine.size();
             value += m_echoGain * delayed;
         }
-        const float scaled = std::round(value * m_gain);
-        out << qint16(std::clamp(scaled, -32768.0f, 32767.0f));
+        out << qint16(std::round(limit(value * m_gain)));
     }
 }
 

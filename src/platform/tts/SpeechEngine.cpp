@@ -1,11 +1,16 @@
 #include "SpeechEngine.h"
 
+#include "AudioOutput.h"
+#include "DeviceSink.h"
 #include "PcmEffects.h"
+#include "RealTimeThread.h"
+#include "SpeechStream.h"
 #include "Synthesizer.h"
 #include "VoiceMarkup.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QMediaDevices>
 
 #include <algorithm>
 
@@ -13,7 +18,7 @@ namespace ortelia {
 
 namespace {
 
-// The worker synthesises at most this far ahead of what has been played.
+// The worker synthesises at most this far ahead of what the audio output has taken.
 constexpr int kSecondsAhead = 5;
 
 SpeechEngine *g_engine = nullptr;
@@ -36,11 +41,26 @@ SpeechEngine &SpeechEngine::instance()
 }
 
 SpeechEngine::SpeechEngine()
-    : m_synthesizer(std::make_unique<Synthesizer>()), m_currentVoice(VoiceTable::kDefaultVoice)
+    : m_synthesizer(std::make_unique<Synthesizer>()), m_output(new AudioOutput(sampleRate())),
+      m_currentVoice(VoiceTable::kDefaultVoice)
 {
-    m_timer.setInterval(10);
-    m_timer.setTimerType(Qt::PreciseTimer);
-    connect(&m_timer, &QTimer::timeout, this, &SpeechEngine::pump);
+    m_output->moveToThread(&m_audioThread);
+    connect(m_output, &AudioOutput::wordHeard, this, [this](quint64 stream, int start, int length) {
+        if (m_active && m_stream && m_stream->id() == stream)
+            emit wordSpoken(start, length);
+    });
+    connect(m_output, &AudioOutput::streamEnded, this, [this](quint64 stream) {
+        if (!m_active || !m_stream || m_stream->id() != stream)
+            return;
+        m_active = false;
+        m_paused = false;
+        m_stream.reset();
+        emit finished();
+    });
+    connect(m_output, &AudioOutput::message, this, &SpeechEngine::message);
+    m_audioThread.setObjectName(QStringLiteral("ortelia-audio"));
+    m_audioThread.start(QThread::TimeCriticalPriority);
+    QMetaObject::invokeMethod(m_output, &runInRealTime);
     m_worker = std::thread([this] { runWorker(); });
 }
 
@@ -49,10 +69,16 @@ SpeechEngine::~SpeechEngine()
     {
         std::lock_guard lock(m_mutex);
         m_quit = true;
-        ++m_generation;
+        m_job.reset();
     }
+    if (m_stream)
+        m_stream->cancel();
     m_wake.notify_all();
     m_worker.join();
+    QMetaObject::invokeMethod(m_output, &AudioOutput::shutdown, Qt::BlockingQueuedConnection);
+    m_audioThread.quit();
+    m_audioThread.wait();
+    delete m_output;
 }
 
 int SpeechEngine::count() const
@@ -84,25 +110,27 @@ void SpeechEngine::speak(const QString &request)
     VoiceSettings start;
     start.voice = m_currentVoice;
     const QList<Utterance> utterances = VoiceMarkup::interpret(request, start);
-    appendToLog(utterances);
+    const QList<bool> loadable = checkVoices(utterances);
+    appendToLog(utterances, loadable);
     if (utterances.isEmpty())
         return;
     m_speed = utterances.first().settings.speedPercent;
-    if (!m_output) {
-        m_output = AudioOutput::createDefault(sampleRate());
-        m_output->setGains(float(m_left), float(m_right));
+    if (!m_outputChosen)
+        useDefaultOutput();
+
+    Job job{std::make_shared<SpeechStream>(++m_streams, qsizetype(kSecondsAhead) * sampleRate()), {}};
+    for (qsizetype i = 0; i < utterances.size(); ++i) {
+        if (loadable[i])
+            job.utterances << utterances[i];
     }
-    m_output->begin();
+    m_stream = job.stream;
     m_active = true;
     {
         std::lock_guard lock(m_mutex);
-        m_playing = ++m_generation;
-        m_produced = 0;
-        m_played = 0;
-        m_job = utterances;
+        m_job = std::move(job);
     }
     m_wake.notify_all();
-    m_timer.start();
+    QMetaObject::invokeMethod(m_output, [output = m_output, stream = m_stream] { output->play(stream); });
 }
 
 void SpeechEngine::pause()
@@ -110,7 +138,7 @@ void SpeechEngine::pause()
     if (!m_active || m_paused)
         return;
     m_paused = true;
-    m_output->setPaused(true);
+    QMetaObject::invokeMethod(m_output, &AudioOutput::pause);
 }
 
 void SpeechEngine::resume()
@@ -118,7 +146,7 @@ void SpeechEngine::resume()
     if (!m_paused)
         return;
     m_paused = false;
-    m_output->setPaused(false);
+    QMetaObject::invokeMethod(m_output, &AudioOutput::resume);
 }
 
 void SpeechEngine::repeat()
@@ -127,97 +155,92 @@ void SpeechEngine::repeat()
         speak(m_lastRequest);
 }
 
+void SpeechEngine::stop()
+{
+    if (m_stream)
+        m_stream->cancel();
+    {
+        std::lock_guard lock(m_mutex);
+        m_job.reset();
+    }
+    m_stream.reset();
+    m_active = false;
+    m_paused = false;
+    QMetaObject::invokeMethod(m_output, &AudioOutput::stop);
+}
+
 void SpeechEngine::setOutputGains(double left, double right)
 {
     m_left = std::clamp(left, 0.0, 1.0);
     m_right = std::clamp(right, 0.0, 1.0);
-    if (m_output)
-        m_output->setGains(float(m_left), float(m_right));
+    QMetaObject::invokeMethod(
+        m_output, [output = m_output, l = float(m_left), r = float(m_right)] { output->setGains(l, r); });
 }
 
-void SpeechEngine::setOutput(std::unique_ptr<AudioOutput> output)
+void SpeechEngine::setOutput(std::unique_ptr<AudioSink> sink)
 {
     stop();
-    m_output = std::move(output);
-    if (m_output)
-        m_output->setGains(float(m_left), float(m_right));
-}
-
-void SpeechEngine::stop()
-{
-    {
-        std::lock_guard lock(m_mutex);
-        m_playing = ++m_generation;
-        m_job.reset();
-        m_chunks.clear();
-    }
-    m_wake.notify_all();
-    m_timer.stop();
-    if (m_output && m_active)
-        m_output->stop();
-    m_pending.clear();
-    m_pendingOffset = 0;
-    m_words.clear();
-    m_written = 0;
-    m_active = false;
-    m_paused = false;
-    m_synthesisDone = false;
-}
-
-void SpeechEngine::pump()
-{
-    m_pumpPosted = false;
-    if (!m_active)
+    if (!sink) {
+        useDefaultOutput();
         return;
-    const quint64 playing = m_playing;
-    {
-        std::lock_guard lock(m_mutex);
-        for (Chunk &chunk : m_chunks) {
-            if (chunk.generation != playing)
-                continue;
-            m_pending.insert(m_pending.end(), chunk.samples.begin(), chunk.samples.end());
-            m_words << chunk.words;
-            m_synthesisDone = m_synthesisDone || chunk.last;
-        }
-        m_chunks.clear();
     }
-    if (m_pendingOffset < m_pending.size()) {
-        const qsizetype taken = m_output->write(m_pending.data() + m_pendingOffset,
-                                                qsizetype(m_pending.size() - m_pendingOffset));
-        m_pendingOffset += size_t(taken);
-        m_written += taken;
-        if (m_pendingOffset == m_pending.size()) {
-            m_pending.clear();
-            m_pendingOffset = 0;
-        }
-    }
-    const qint64 played = m_output->playedSamples();
-    {
-        std::lock_guard lock(m_mutex);
-        m_played = played;
-    }
-    m_wake.notify_all();
+    m_outputChosen = true;
+    QMetaObject::invokeMethod(m_output,
+                              [output = m_output, shared = std::shared_ptr<AudioSink>(std::move(sink))] {
+                                  output->useSink(shared);
+                              });
+}
 
-    const bool ended = m_synthesisDone && m_pending.empty() && played >= m_written;
-    // A handler may stop or replace the speech: then this request is over.
-    while (!m_words.isEmpty() && (ended || m_words.first().sample <= played)) {
-        const WordMark word = m_words.takeFirst();
-        emit wordSpoken(word.start, word.length);
-        if (m_playing != playing)
-            return;
+void SpeechEngine::useDefaultOutput()
+{
+    m_outputChosen = true;
+    // The device is looked up here, on the user-interface thread that owns Qt Multimedia; its
+    // sink is made on the audio thread that feeds it.
+    const QAudioDevice device =
+        qgetenv("ORTELIA_AUDIO") == "null" ? QAudioDevice() : QMediaDevices::defaultAudioOutput();
+    const int rate = sampleRate();
+    AudioOutput::SinkFactory factory;
+    if (device.isNull())
+        factory = [rate] { return std::make_unique<PacedSink>(SinkFormat{rate, 1}); };
+    else
+        factory = [device] { return std::make_unique<DeviceSink>(device); };
+    QMetaObject::invokeMethod(m_output, [output = m_output, factory] { output->useSinks(factory); });
+}
+
+int SpeechEngine::underruns() const
+{
+    return m_output->underruns();
+}
+
+int SpeechEngine::outputLatencyMs() const
+{
+    return m_output->latencyMs();
+}
+
+QList<bool> SpeechEngine::checkVoices(const QList<Utterance> &utterances)
+{
+    QList<bool> loadable;
+    QList<int> reported;
+    for (const Utterance &utterance : utterances) {
+        const int voice = utterance.settings.voice;
+        loadable << m_synthesizer->canLoad(voice);
+        if (loadable.last() || reported.contains(voice))
+            continue;
+        reported << voice;
+        // Queued: whoever shows the line may speak it, and this request is not set up yet.
+        const QString text =
+            QStringLiteral("Achtung : Die Stimme %1 lässt sich nicht laden, ihr Text wird nicht gesprochen.")
+                .arg(VoiceTable::alias(voice));
+        QMetaObject::invokeMethod(
+            this, [this, text] { emit message(text); }, Qt::QueuedConnection);
     }
-    if (ended) {
-        m_active = false;
-        m_timer.stop();
-        emit finished();
-    }
+    return loadable;
 }
 
 void SpeechEngine::runWorker()
 {
     for (;;) {
-        QList<Utterance> job;
-        quint64 generation = 0;
+        Job job;
         {
             std::unique_lock lock(m_mutex);
             m_wake.wait(lock, [this] { return m_quit || m_job; });
@@ -225,86 +248,64 @@ void SpeechEngine::runWorker()
                 return;
             job = std::move(*m_job);
             m_job.reset();
-            generation = m_generation;
         }
-        synthesize(generation, job);
+        synthesize(job);
     }
 }
 
-void SpeechEngine::synthesize(quint64 generation, const QList<Utterance> &utterances)
+void SpeechEngine::synthesize(const Job &job)
 {
+    SpeechStream &stream = *job.stream;
     qint64 position = 0;
-    bool going = true;
-    for (const Utterance &utterance : utterances) {
+    for (const Utterance &utterance : job.utterances) {
         PcmEffects effects(utterance.settings, sampleRate());
-        const auto send = [&](QList<qint16> &samples, QList<WordMark> words) {
-            Chunk chunk;
-            chunk.generation = generation;
-            chunk.samples.assign(samples.cbegin(), samples.cend());
-            chunk.words = std::move(words);
-            position += samples.size();
-            samples.clear();
-            return deliver(std::move(chunk));
+        QList<qint16> processed;
+        const auto send = [&](const QList<SpeechStream::Word> &words) {
+            const bool going = stream.write(processed.constData(), processed.size(), words);
+            position += processed.size();
+            processed.clear();
+            return going;
         };
-        for (const SpokenLine &line : utterance.lines) {
+        const SpokenLine line = utterance.speech();
+        {
             const qint64 lineStart = position;
-            QList<qint16> processed;
             const auto receive = [&](const qint16 *samples, int count, const QList<SynthesizedWord> &words) {
-                QList<WordMark> marks;
+                QList<SpeechStream::Word> marks;
                 for (const SynthesizedWord &word : words) {
                     const qsizetype first = word.start;
                     const qsizetype last = word.start + word.length - 1;
                     if (word.length <= 0 || first < 0 || last >= line.sourcePositions.size())
                         continue;
                     const qsizetype start = line.sourcePositions[first];
-                    marks << WordMark{lineStart + word.sample, int(start),
-                                      int(line.sourcePositions[last] + 1 - start)};
+                    marks << SpeechStream::Word{lineStart + word.sample, int(start),
+                                                int(line.sourcePositions[last] + 1 - start)};
                 }
                 effects.process(samples, count, processed);
-                going = send(processed, marks);
-                return going;
+                return send(marks);
             };
             m_synthesizer->synthesize(utterance.settings, line.text, receive);
-            if (!going)
+            if (stream.cancelled())
                 return;
         }
-        QList<qint16> tail;
-        effects.finish(tail);
-        if (!tail.isEmpty() && !send(tail, {}))
+        effects.finish(processed);
+        if (!processed.isEmpty() && !send({}))
             return;
     }
-    Chunk last;
-    last.generation = generation;
-    last.last = true;
-    deliver(std::move(last));
+    stream.finish();
 }
 
-bool SpeechEngine::deliver(Chunk chunk)
-{
-    {
-        std::unique_lock lock(m_mutex);
-        const qint64 ahead = qint64(kSecondsAhead) * sampleRate();
-        m_wake.wait(lock, [&] {
-            return m_quit || m_generation != chunk.generation || m_produced - m_played < ahead;
-        });
-        if (m_quit || m_generation != chunk.generation)
-            return false;
-        m_produced += qint64(chunk.samples.size());
-        m_chunks.push_back(std::move(chunk));
-    }
-    if (!m_pumpPosted.exchange(true))
-        QMetaObject::invokeMethod(this, &SpeechEngine::pump, Qt::QueuedConnection);
-    return true;
-}
-
-void SpeechEngine::appendToLog(const QList<Utterance> &utterances)
+void SpeechEngine::appendToLog(const QList<Utterance> &utterances, const QList<bool> &spoken)
 {
     const QString path = qEnvironmentVariable("ORTELIA_SPEECH_LOG");
     if (path.isEmpty() || utterances.isEmpty())
         return;
     QString lines;
-    for (const Utterance &utterance : utterances)
-        lines += utterance.settings.describe() + QLatin1Char('\t') + utterance.text() + QLatin1Char('\n');
+    for (qsizetype i = 0; i < utterances.size(); ++i) {
+        lines += utterances[i].settings.describe() + QLatin1Char('\t') + utterances[i].text();
+        if (!spoken[i])
+            lines += QStringLiteral("\tnicht gesprochen");
+        lines += QLatin1Char('\n');
+    }
     // One unbuffered write per request: the lines of programs speaking at the same time do not
     // interleave.
     QFile log(path);

@@ -1,32 +1,32 @@
 #pragma once
 
-#include "AudioOutput.h"
+#include "AudioSink.h"
 
 #include <QObject>
 #include <QString>
-#include <QTimer>
+#include <QThread>
 
-#include <atomic>
 #include <condition_variable>
-#include <deque>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <thread>
-#include <vector>
 
 namespace ortelia {
 
+class AudioOutput;
+class SpeechStream;
 class Synthesizer;
 struct Utterance;
 
 // The one speech engine of the program, on eSpeak NG. A request (text with voice markup, lines
-// separated by line breaks) is interpreted on the calling thread, synthesised on a worker thread,
-// given its effects and played; each word is reported as it is heard. A new request replaces the
-// one being spoken.
+// separated by line breaks) is interpreted on the calling thread, synthesised with its effects on
+// a worker thread and played by the audio output on a thread of its own; each word is reported
+// when it is heard. A new request replaces the one being spoken.
 //
 // With ORTELIA_SPEECH_LOG=<file> every utterance appends one line to that file: the voice alias,
-// the effective settings and the spoken text, separated by tabs.
+// the effective settings and the spoken text, separated by tabs; an utterance whose voice cannot
+// be loaded ends with a further field "nicht gesprochen".
 class SpeechEngine : public QObject {
     Q_OBJECT
 public:
@@ -56,64 +56,56 @@ public:
     double leftGain() const { return m_left; }
     double rightGain() const { return m_right; }
 
-    // Replaces the audio output (a recording, for WAV files and tests); nullptr returns to the
-    // sound card, or the null sink when there is none. Stops current speech.
-    void setOutput(std::unique_ptr<AudioOutput> output);
-    AudioOutput *output() { return m_output.get(); }
+    // Replaces the audio output's sink (a recording, for WAV files and tests); nullptr returns
+    // to the sound card, or the silent sink when there is none or ORTELIA_AUDIO=null. Stops
+    // current speech.
+    void setOutput(std::unique_ptr<AudioSink> sink);
+    // How often the sink ran dry while speaking, and its latency when full.
+    int underruns() const;
+    int outputLatencyMs() const;
 
 signals:
     // A request replaces whatever was spoken; word positions refer to its text from now on.
     void started(const QString &request);
     // A word is being heard: its start and length in the request text.
     void wordSpoken(int start, int length);
-    // The request has been spoken to its end (not sent after stop).
+    // The request has been heard to its end (not sent after stop).
     void finished();
+    // A German line for the user: the sound card failed, a voice cannot be loaded.
+    void message(const QString &text);
 
 private:
-    struct WordMark {
-        qint64 sample;
-        int start;
-        int length;
-    };
-    struct Chunk {
-        quint64 generation = 0;
-        std::vector<qint16> samples;
-        QList<WordMark> words;
-        bool last = false;
+    struct Job {
+        std::shared_ptr<SpeechStream> stream;
+        QList<Utterance> utterances;
     };
 
     SpeechEngine();
-    void pump();
+    void useDefaultOutput();
     void runWorker();
-    void synthesize(quint64 generation, const QList<Utterance> &utterances);
-    bool deliver(Chunk chunk);
-    static void appendToLog(const QList<Utterance> &utterances);
+    void synthesize(const Job &job);
+    // False for the utterances whose voice cannot be loaded; each such voice is reported.
+    QList<bool> checkVoices(const QList<Utterance> &utterances);
+    static void appendToLog(const QList<Utterance> &utterances, const QList<bool> &spoken);
 
     std::unique_ptr<Synthesizer> m_synthesizer;
 
-    // Shared with the worker, under m_mutex.
+    // The worker's next job, under m_mutex.
     std::mutex m_mutex;
     std::condition_variable m_wake;
-    quint64 m_generation = 0;
-    std::optional<QList<Utterance>> m_job;
-    std::deque<Chunk> m_chunks;
-    qint64 m_produced = 0;
-    qint64 m_played = 0;
+    std::optional<Job> m_job;
     bool m_quit = false;
-    std::atomic_bool m_pumpPosted{false};
     std::thread m_worker;
 
+    QThread m_audioThread;
+    AudioOutput *m_output;
+
     // User-interface thread only.
-    std::unique_ptr<AudioOutput> m_output;
-    QTimer m_timer;
-    std::vector<qint16> m_pending;
-    size_t m_pendingOffset = 0;
-    QList<WordMark> m_words;
-    qint64 m_written = 0;
-    quint64 m_playing = 0;
+    std::shared_ptr<SpeechStream> m_stream;
+    quint64 m_streams = 0;
+    bool m_outputChosen = false;
     bool m_active = false;
     bool m_paused = false;
-    bool m_synthesisDone = false;
     QString m_lastRequest;
     int m_currentVoice;
     int m_speed = 100;

@@ -2,6 +2,8 @@
 
 #include <espeak-ng/speak_lib.h>
 
+#include <QDir>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -55,10 +57,25 @@ Synthesizer::Synthesizer()
 {
     // 50 ms buffers: the first audio of a request arrives after little work.
     m_sampleRate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 50, nullptr, 0);
-    if (m_sampleRate <= 0)
+    if (m_sampleRate <= 0) {
         m_sampleRate = 0;
-    else
-        espeak_SetSynthCallback(onSynthesized);
+        return;
+    }
+    espeak_SetSynthCallback(onSynthesized);
+    // A language without its dictionary, or a variant without its file, cannot be loaded.
+    const char *path = nullptr;
+    espeak_Info(&path);
+    const QDir data(QString::fromLocal8Bit(path));
+    for (int i = 0; i < VoiceTable::count(); ++i) {
+        const VoiceInfo &voice = VoiceTable::at(i);
+        m_loadable.push_back(data.exists(QLatin1String(voice.language) + QLatin1String("_dict")) &&
+                             data.exists(QLatin1String("voices/!v/") + QLatin1String(voice.variant)));
+    }
+}
+
+bool Synthesizer::canLoad(int voice) const
+{
+    return voice >= 0 && size_t(voice) < m_loadable.size() && m_loadable[size_t(voice)];
 }
 
 Synthesizer::~Synthesizer()

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 namespace ortelia {
 
@@ -39,6 +40,8 @@ public:
     Synthesizer &operator=(const Synthesizer &) = delete;
 
     bool isAvailable() const { return m_sampleRate > 0; }
+    // Whether eSpeak NG has the data of that voice's language and variant.
+    bool canLoad(int voice) const;
     int sampleRate() const { return m_sampleRate; }
 
     // Synthesises text with the settings' voice, speed, pitch and range (not the PCM effects).
@@ -51,6 +54,7 @@ public:
 private:
     int m_sampleRate = 0;
     int m_voice = -1; // the voice eSpeak NG has loaded
+    std::vector<bool> m_loadable;
 };
 
 } // namespace ortelia

@@ -1,5 +1,7 @@
 #include "VoiceMarkup.h"
 
+#include "VoiceTagTable.h"
+
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -43,6 +45,7 @@ bool applyEcho(QStringView value, VoiceSettings &settings)
     const QRegularExpressionMatch match = effect.match(value.toString());
     if (!match.hasMatch())
         return false;
+    const VoiceTagInfo &echo = VoiceTagTable::info(VoiceTag::Echo);
     VoiceSettings next = settings;
     const QStringList parameters = match.captured(2).split(QLatin1Char(','));
     for (const QString &parameter : parameters) {
@@ -54,7 +57,8 @@ bool applyEcho(QStringView value, VoiceSettings &settings)
         if (!number)
             return false;
         if (name == QLatin1String("$123"))
-            next.echoDelayMs = int(std::lround(std::clamp(*number, 0.0, 500.0)));
+            next.echoDelayMs =
+                int(std::lround(std::clamp(*number, double(echo.minimum), double(echo.maximum))));
         else if (name == QLatin1String("$124"))
             next.echoGain = std::clamp(*number, 0.0, 1.0);
         else if (name == QLatin1String("$125"))
@@ -97,25 +101,43 @@ QString Utterance::text() const
     return parts.join(QLatin1Char(' ')).simplified();
 }
 
+SpokenLine Utterance::speech() const
+{
+    static const QString closing = QStringLiteral(".,;:!?");
+    SpokenLine speech;
+    for (const SpokenLine &line : lines) {
+        const QStringView before = QStringView(speech.text).trimmed();
+        if (!before.isEmpty()) {
+            // The joint belongs to the end of the line before it.
+            const QString joint =
+                closing.contains(before.back()) ? QStringLiteral(" ") : QStringLiteral(", ");
+            speech.text += joint;
+            speech.sourcePositions.insert(speech.sourcePositions.size(), joint.size(),
+                                          speech.sourcePositions.last());
+        }
+        speech.text += line.text;
+        speech.sourcePositions += line.sourcePositions;
+    }
+    return speech;
+}
+
 namespace VoiceMarkup {
 
-bool applyTag(QStringView tag, VoiceSettings &settings)
+namespace {
+
+// Applies a tag's value to settings. False when the value is malformed, leaving settings unchanged.
+bool applyTag(const VoiceTagInfo &tag, QStringView value, VoiceSettings &settings)
 {
-    const qsizetype eq = tag.indexOf(QLatin1Char('='));
-    if (eq < 0)
-        return false;
-    const QStringView key = tag.left(eq).trimmed();
-    const QStringView value = tag.mid(eq + 1);
-    const auto is = [&](const char *name) {
-        return key.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
-    };
-    const auto set = [&](int &field, std::optional<int> parsed) {
+    const auto set = [&](int &field) {
+        const std::optional<int> parsed =
+            parseValue(value, QLatin1String(tag.unit), tag.minimum, tag.maximum);
         if (!parsed)
             return false;
         field = *parsed;
         return true;
     };
-    if (is("voice")) {
+    switch (tag.tag) {
+    case VoiceTag::Voice: {
         QStringView alias = value.trimmed();
         if (alias.startsWith(QLatin1String("name:"), Qt::CaseInsensitive))
             alias = alias.mid(5);
@@ -125,20 +147,48 @@ bool applyTag(QStringView tag, VoiceSettings &settings)
         settings.voice = voice;
         return true;
     }
-    if (is("spd"))
-        return set(settings.speedPercent, parseValue(value, QLatin1String("%"), 20, 250));
-    if (is("bpit"))
-        return set(settings.basePitchHz, parseValue(value, QLatin1String("Hz"), 15, 400));
-    if (is("pit"))
-        return set(settings.intonationHz, parseValue(value, QLatin1String("Hz"), 10, 300));
-    if (is("VOL"))
-        return set(settings.volumePercent, parseValue(value, QLatin1String("%dB"), 0, 500));
-    if (is("BINT"))
-        return set(settings.roughnessPercent, parseValue(value, QLatin1String("%"), 0, 250));
-    if (is("AFX"))
+    case VoiceTag::Speed:
+        return set(settings.speedPercent);
+    case VoiceTag::BasePitch:
+        return set(settings.basePitchHz);
+    case VoiceTag::Intonation:
+        return set(settings.intonationHz);
+    case VoiceTag::Volume:
+        return set(settings.volumePercent);
+    case VoiceTag::Roughness:
+        return set(settings.roughnessPercent);
+    case VoiceTag::Echo:
         return applyEcho(value, settings);
+    }
     return false;
 }
+
+// The tag that starts with the "#" at text[hash]: a known key, "=", a value and the closing "#",
+// all before end. nullopt when that "#" starts no tag.
+struct FoundTag {
+    const VoiceTagInfo *info;
+    QStringView value;
+    qsizetype close;
+};
+std::optional<FoundTag> tagAt(const QString &text, qsizetype hash, qsizetype end)
+{
+    // Blanks may stand around a key ("#AFX =..."); a few more characters than the longest key.
+    const qsizetype reach = std::min(end, hash + 1 + VoiceTagTable::kLongestKey + 4);
+    qsizetype eq = hash + 1;
+    while (eq < reach && text[eq] != QLatin1Char('=') && text[eq] != QLatin1Char('#'))
+        ++eq;
+    if (eq >= reach || text[eq] != QLatin1Char('='))
+        return std::nullopt;
+    const VoiceTagInfo *info = VoiceTagTable::find(QStringView(text).mid(hash + 1, eq - hash - 1));
+    if (!info)
+        return std::nullopt;
+    const qsizetype close = text.indexOf(QLatin1Char('#'), eq + 1);
+    if (close < 0 || close >= end)
+        return std::nullopt;
+    return FoundTag{info, QStringView(text).mid(eq + 1, close - eq - 1), close};
+}
+
+} // namespace
 
 QList<Utterance> interpret(const QString &request, const VoiceSettings &start)
 {
@@ -174,14 +224,13 @@ QList<Utterance> interpret(const QString &request, const VoiceSettings &start)
         for (qsizetype i = begin; i < end; ++i) {
             const QChar c = text[i];
             if (c == QLatin1Char('#')) {
-                const qsizetype close = text.indexOf(QLatin1Char('#'), i + 1);
-                if (close < 0 || close >= end)
-                    break;
-                VoiceSettings next = current.settings;
-                if (applyTag(QStringView(text).mid(i + 1, close - i - 1), next))
-                    changeSettings(next);
-                i = close;
-                continue;
+                if (const std::optional<FoundTag> tag = tagAt(text, i, end)) {
+                    VoiceSettings next = current.settings;
+                    if (applyTag(*tag->info, tag->value, next))
+                        changeSettings(next);
+                    i = tag->close;
+                    continue;
+                }
             }
             if (c == QChar(0xFEFF))
                 continue;

@@ -38,21 +38,21 @@ struct Utterance {
     QList<SpokenLine> lines;
     // The spoken lines joined by a blank, runs of blanks made one.
     QString text() const;
+    // The lines as the synthesiser is given them: one text in which a line that does not end in
+    // a punctuation mark is closed by a comma, so that the lines of a list get the pause at the
+    // end of a clause instead of running together.
+    SpokenLine speech() const;
 };
 
-// The voice markup: tags between two "#" anywhere in a line, several on a line or one per line;
-// text outside the tags is spoken. A tag ends at the next "#" of its line; a "#" without a
-// closing one silences the rest of its line. Unknown or malformed tags are silent and change
-// nothing; values outside their range are clamped; an unknown voice alias keeps the voice. A line
-// enclosed in double quotes is spoken without them.
+// The voice markup: a tag is "#" + a key of the tag table + "=" + its value + "#", within one
+// line; several may stand on a line, or one per line. Any other "#" is text. A malformed tag is
+// silent and changes nothing; values outside their range are clamped; an unknown voice alias
+// keeps the voice. Text outside the tags is spoken; a line enclosed in double quotes is spoken
+// without them.
 namespace VoiceMarkup {
 
 // Requests are spoken up to this many characters; the rest is dropped.
 inline constexpr qsizetype kMaxRequestLength = 32767;
-
-// Applies one tag (the text between its two "#") to settings. False when the tag is unknown or
-// malformed, leaving settings unchanged.
-bool applyTag(QStringView tag, VoiceSettings &settings);
 
 // Splits a request (lines separated by CR LF, CR or LF) into utterances, starting from start.
 QList<Utterance> interpret(const QString &request, const VoiceSettings &start);
