@@ -282,6 +282,7 @@ private slots:
         QTest::newRow("echo malformed") << "#AFX =DL122=1:$123=abc,$124=0.4;#Hallo" << QStringList{"Hallo"};
         QTest::newRow("unknown voice") << "#voice=name:lgx.xx.nobody#Hallo" << QStringList{"Hallo"};
         QTest::newRow("markup only") << "#voice=name:lgx.de.silke#\r\n#spd=100%#\r\n\r\n" << QStringList{};
+        QTest::newRow("standard speaker") << "#Standar Sprecher#\nHallo" << QStringList{"Hallo"};
         QTest::newRow("empty") << "" << QStringList{};
     }
 

@@ -224,6 +224,12 @@ QList<Utterance> interpret(const QString &request, const VoiceSettings &start)
         for (qsizetype i = begin; i < end; ++i) {
             const QChar c = text[i];
             if (c == QLatin1Char('#')) {
+                const qsizetype standard = VoiceTagTable::kStandardSpeaker.size();
+                if (i + standard <= end &&
+                    QStringView(text).mid(i, standard).compare(VoiceTagTable::kStandardSpeaker, Qt::CaseInsensitive) == 0) {
+                    i += standard - 1;
+                    continue;
+                }
                 if (const std::optional<FoundTag> tag = tagAt(text, i, end)) {
                     VoiceSettings next = current.settings;
                     if (applyTag(*tag->info, tag->value, next))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLatin1String>
 #include <QString>
 #include <QStringView>
 
@@ -21,6 +22,10 @@ struct VoiceTagInfo {
 };
 
 namespace VoiceTagTable {
+
+// The voice line of a list before a voice is chosen for it: the standard speaker, which changes
+// nothing and is not spoken.
+inline constexpr QLatin1String kStandardSpeaker("#Standar Sprecher#");
 
 const VoiceTagInfo &info(VoiceTag tag);
 // The tag of that key (blanks around it ignored); nullptr when no tag has it.
