@@ -372,6 +372,8 @@ void up1::advance(int waitMs)
 void up1::startScan()
 {
     ui->Command6->setText(QStringLiteral("Weiter Suche"));
+    // Pressed again while a step waits: go on now, without a second chain of steps.
+    Timer2->setEnabled(false);
     m_scanning = true;
     scanStep();
 }
