@@ -32,18 +32,21 @@ struct LocalServer {
     {
         QByteArray list = "Ortelia Wörterbuch-Update#Datei#Beschreibung#Datum#Adresse\r\n";
         while (list.size() < UpdateList::kMaxListBytes)
-            list += "Woerterbuch#DeXx#Beispiel#20991231#http://127.0.0.1/ortelia-translator/update/DeXx.txt\r\n";
+            list +=
+                "Woerterbuch#DeXx#Beispiel#20991231#http://127.0.0.1/ortelia-translator/update/DeXx.txt\r\n";
         write(QStringLiteral("list.txt"), list.left(UpdateList::kMaxListBytes));
-        write(QStringLiteral("DeXx.txt"), QByteArray("haus;house;Gebaeude\r\n").repeated(6 * 1024 * 1024 / 21));
+        write(QStringLiteral("DeXx.txt"),
+              QByteArray("haus;house;Gebaeude\r\n").repeated(6 * 1024 * 1024 / 21));
 
         QTcpServer probe;
         probe.listen(QHostAddress::LocalHost, 0);
         const quint16 port = probe.serverPort();
         probe.close();
         base = QStringLiteral("http://127.0.0.1:%1/").arg(port);
-        python.start(QStringLiteral("python3"), {QStringLiteral("-m"), QStringLiteral("http.server"),
-                                                 QString::number(port), QStringLiteral("--bind"),
-                                                 QStringLiteral("127.0.0.1"), QStringLiteral("--directory"), site.path()});
+        python.start(QStringLiteral("python3"),
+                     {QStringLiteral("-m"), QStringLiteral("http.server"), QString::number(port),
+                      QStringLiteral("--bind"), QStringLiteral("127.0.0.1"), QStringLiteral("--directory"),
+                      site.path()});
         python.waitForStarted();
         for (int tries = 0; tries < 100; ++tries) {
             std::unique_ptr<HttpGet> get(HttpGet::text(QUrl(base + QStringLiteral("list.txt")), 10, nullptr));
@@ -95,9 +98,8 @@ void DownloadSixMegabytes(benchmark::State &state)
         QElapsedTimer sinceTick;
         sinceTick.start();
         QTimer ticker;
-        QObject::connect(&ticker, &QTimer::timeout, [&] {
-            longestGap = std::max(longestGap, sinceTick.restart());
-        });
+        QObject::connect(&ticker, &QTimer::timeout,
+                         [&] { longestGap = std::max(longestGap, sinceTick.restart()); });
         ticker.start(1);
         std::unique_ptr<HttpGet> get(HttpGet::file(url, path, UpdateList::kMaxDictionaryBytes, nullptr));
         if (get->wait() != HttpGet::Outcome::Ok) {

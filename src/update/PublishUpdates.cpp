@@ -46,8 +46,8 @@ PublishResult publishUpdates(const QString &folder, const QString &baseAddress, 
         return result;
     }
     const QUrl base(baseAddress, QUrl::StrictMode);
-    if (!base.isValid() || base.host().isEmpty()
-        || (base.scheme() != QLatin1String("http") && base.scheme() != QLatin1String("https"))) {
+    if (!base.isValid() || base.host().isEmpty() ||
+        (base.scheme() != QLatin1String("http") && base.scheme() != QLatin1String("https"))) {
         result.error = QStringLiteral("Keine http- oder https-Adresse: %1").arg(baseAddress);
         return result;
     }

@@ -37,13 +37,15 @@ QString refusal(const Entry &entry)
         return QStringLiteral("Dateiname zu lang");
     if (name.compare(QLatin1String("update"), Qt::CaseInsensitive) == 0)
         return QStringLiteral("Dateiname der Update-Liste");
-    if (name.contains(QLatin1String("..")) || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))
-        || name.contains(QLatin1Char(':')) || name.contains(QLatin1Char('"'))
-        || std::any_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; }))
+    if (name.contains(QLatin1String("..")) || name.contains(QLatin1Char('/')) ||
+        name.contains(QLatin1Char('\\')) || name.contains(QLatin1Char(':')) ||
+        name.contains(QLatin1Char('"')) || std::any_of(name.begin(), name.end(), [](QChar c) {
+            return c.unicode() < 0x20 || c.unicode() == 0x7f;
+        }))
         return QStringLiteral("kein einfacher Dateiname");
     const QUrl url(entry.address());
-    if (!url.isValid() || url.host().isEmpty()
-        || (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https")))
+    if (!url.isValid() || url.host().isEmpty() ||
+        (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https")))
         return QStringLiteral("keine http- oder https-Adresse");
     return {};
 }
@@ -61,4 +63,4 @@ QString storedCopy(const QString &text)
     return SettingsFormat::quoted(text);
 }
 
-} // namespace UpdateList
+} // namespace ortelia::UpdateList

@@ -118,9 +118,11 @@ void up1::attachHoverHelp()
     HoverHelp::attach(ui->Command6,
                       QStringLiteral("Automatische Suche: jedes neue Wörterbuch der Liste wird angeboten!"));
     HoverHelp::attach(ui->Command7, QStringLiteral("Nur Wörterbücher nach dem letzten Update Anzeigen"));
-    HoverHelp::attach(ui->Command9,
-                      QStringLiteral("Das ausgewählte Wörterbuch jetzt in den Wörterbuch-Ordner herunterladen!"));
-    HoverHelp::attach(ui->Command15, QStringLiteral("Das heutige Datum als Datum des letzten Updates speichern!"));
+    HoverHelp::attach(
+        ui->Command9,
+        QStringLiteral("Das ausgewählte Wörterbuch jetzt in den Wörterbuch-Ordner herunterladen!"));
+    HoverHelp::attach(ui->Command15,
+                      QStringLiteral("Das heutige Datum als Datum des letzten Updates speichern!"));
     HoverHelp::Options exit;
     exit.highlight = HoverHelp::lightRed();
     HoverHelp::attach(ui->Command18, QStringLiteral("Update Fenster schließen!"), exit);
@@ -163,7 +165,8 @@ void up1::countDictionaries()
                                   .entryList({QStringLiteral("*.txt"), QStringLiteral("*.chk")}, QDir::Files)
                                   .filter(QRegularExpression(QStringLiteral("^(?!update\\.chk$)"),
                                                              QRegularExpression::CaseInsensitiveOption));
-    ui->Label3->setText(QStringLiteral("In Ihrem Wörterbuch-Ordner sind ( %1 ) Wörterbücher !").arg(files.size()));
+    ui->Label3->setText(
+        QStringLiteral("In Ihrem Wörterbuch-Ordner sind ( %1 ) Wörterbücher !").arg(files.size()));
 }
 
 void up1::readSettings()
@@ -263,7 +266,8 @@ bool up1::storeList()
 {
     if (TextFile::writeLines(ProgramFolder::path(kStoredList), {UpdateList::storedCopy(m_listText)}))
         return true;
-    Dialogs::message(Dialogs::programTitle(), QStringLiteral("Achtung : Schreibschutz entfernen [update.chk]!"), this);
+    Dialogs::message(Dialogs::programTitle(),
+                     QStringLiteral("Achtung : Schreibschutz entfernen [update.chk]!"), this);
     return false;
 }
 
@@ -274,8 +278,8 @@ void up1::storeTextByAddress()
     const QString root = QDir::cleanPath(ProgramFolder::root());
     const QString name = ui->Text1->text().trimmed();
     const QString path = QDir::cleanPath(ProgramFolder::path(name));
-    const bool inside = !name.isEmpty() && !name.contains(QLatin1String("..")) && !name.contains(QLatin1Char(':'))
-                        && path.startsWith(root + QLatin1Char('/'));
+    const bool inside = !name.isEmpty() && !name.contains(QLatin1String("..")) &&
+                        !name.contains(QLatin1Char(':')) && path.startsWith(root + QLatin1Char('/'));
     if (!inside || !TextFile::write(path, m_listText))
         Dialogs::message(Dialogs::programTitle(), QStringLiteral("Achtung :keine Verbindung !"), this);
 }
@@ -283,8 +287,8 @@ void up1::storeTextByAddress()
 void up1::storeWholeText()
 {
     if (!TextFile::writeLines(ProgramFolder::path(kWholeText), {SettingsFormat::printText(m_listText)}))
-        Dialogs::message(Dialogs::programTitle(), QStringLiteral("Achtung : Schreibschutz entfernen [update.chk]!"),
-                         this);
+        Dialogs::message(Dialogs::programTitle(),
+                         QStringLiteral("Achtung : Schreibschutz entfernen [update.chk]!"), this);
 }
 
 void up1::loadList()
@@ -342,9 +346,9 @@ void up1::endOfList()
     m_collecting = false;
     stopTimers();
     ui->List3->setEnabled(true);
-    const DialogAnswer answer =
-        Dialogs::yesNo(QStringLiteral("Alle Wörterbücher-Update überprüfungen durchgefürt!"),
-                       ui->Label4->text() + QStringLiteral(" Wollen Sie Updat Fenster  beenden ?"), false, this);
+    const DialogAnswer answer = Dialogs::yesNo(
+        QStringLiteral("Alle Wörterbücher-Update überprüfungen durchgefürt!"),
+        ui->Label4->text() + QStringLiteral(" Wollen Sie Updat Fenster  beenden ?"), false, this);
     if (answer == DialogAnswer::Yes) {
         stopTimers();
         hide();
@@ -404,13 +408,13 @@ void up1::scanStep()
         advance(300);
         return;
     }
-    if (Dialogs::yesNo(entry.summary(), QStringLiteral("Wollen Sie das Neue Wörterbuch Downloaden ?"), false, this)
-            == DialogAnswer::Yes
-        && download([this, next] {
-               setStatus(QStringLiteral("Wörterbuch Downloaden ?"));
-               if (m_scanning)
-                   next();
-           }))
+    if (Dialogs::yesNo(entry.summary(), QStringLiteral("Wollen Sie das Neue Wörterbuch Downloaden ?"), false,
+                       this) == DialogAnswer::Yes &&
+        download([this, next] {
+            setStatus(QStringLiteral("Wörterbuch Downloaden ?"));
+            if (m_scanning)
+                next();
+        }))
         return;
     next();
 }
@@ -444,8 +448,9 @@ void up1::collectStep()
     if (current && isNew(entry)) {
         setStatus(QStringLiteral("Neues Wörterbuch gefunden !"));
         const QString refused = UpdateList::refusal(entry);
-        auto *found = new QListWidgetItem(refused.isEmpty() ? current->text()
-                                                            : QStringLiteral("abgelehnt (%1): %2").arg(refused, current->text()));
+        auto *found = new QListWidgetItem(
+            refused.isEmpty() ? current->text()
+                              : QStringLiteral("abgelehnt (%1): %2").arg(refused, current->text()));
         if (refused.isEmpty()) {
             found->setFlags(found->flags() | Qt::ItemIsUserCheckable);
             found->setCheckState(Qt::Unchecked);
@@ -467,9 +472,10 @@ void up1::checkOne()
     readUpdateDate();
     setStatus(QStringLiteral("Datum verkleich"));
     if (isNew(currentEntry())) {
-        const QString text = QStringLiteral("Wollen Sie das neue Worterbuch herunterladen ?")
-                             + QStringLiteral(" Download Start...in Ordner: ") + ui->Text7->text();
-        if (Dialogs::yesNo(QStringLiteral("Neues Wörterbuch gefunden !"), text, false, this) == DialogAnswer::Yes) {
+        const QString text = QStringLiteral("Wollen Sie das neue Worterbuch herunterladen ?") +
+                             QStringLiteral(" Download Start...in Ordner: ") + ui->Text7->text();
+        if (Dialogs::yesNo(QStringLiteral("Neues Wörterbuch gefunden !"), text, false, this) ==
+            DialogAnswer::Yes) {
             setStatus(QStringLiteral("Download Start...in Ordner [\\TranslateDeGb]"));
             m_scanning = false;
             Timer2->setEnabled(false);
@@ -488,11 +494,12 @@ void up1::askAndDownload()
         ++m_found;
         updateFoundCounter();
     }
-    const QString text = QStringLiteral("Wollen Sie das Worterbuch automatisch jetzt herunterladen ?")
-                         + QStringLiteral(" Download Start...in Ordner: ") + ui->Text7->text();
-    if (Dialogs::yesNo(QStringLiteral("Neues Wörterbuch gefunden !"), text, false, this) == DialogAnswer::Yes) {
-        setStatus(QStringLiteral("Download Start...automatisch in Ordner [") + ui->Text7->text()
-                  + QStringLiteral("] nach Klick 3-5 Sec. "));
+    const QString text = QStringLiteral("Wollen Sie das Worterbuch automatisch jetzt herunterladen ?") +
+                         QStringLiteral(" Download Start...in Ordner: ") + ui->Text7->text();
+    if (Dialogs::yesNo(QStringLiteral("Neues Wörterbuch gefunden !"), text, false, this) ==
+        DialogAnswer::Yes) {
+        setStatus(QStringLiteral("Download Start...automatisch in Ordner [") + ui->Text7->text() +
+                  QStringLiteral("] nach Klick 3-5 Sec. "));
         download();
     }
 }
@@ -504,11 +511,13 @@ bool up1::download(std::function<void()> then)
         return false;
     const QString refused = UpdateList::refusal(entry);
     if (!refused.isEmpty()) {
-        Dialogs::message(Dialogs::programTitle(),
-                         QStringLiteral("Achtung : Eintrag abgelehnt [%1]: %2!").arg(entry.summary(), refused), this);
+        Dialogs::message(
+            Dialogs::programTitle(),
+            QStringLiteral("Achtung : Eintrag abgelehnt [%1]: %2!").arg(entry.summary(), refused), this);
         return false;
     }
-    return downloadTo(QDir(dictionaryFolder()).filePath(entry.fileName() + QLatin1String(".chk")), std::move(then));
+    return downloadTo(QDir(dictionaryFolder()).filePath(entry.fileName() + QLatin1String(".chk")),
+                      std::move(then));
 }
 
 bool up1::downloadTo(const QString &path, std::function<void()> then)
@@ -545,13 +554,15 @@ void up1::saveAs()
     const UpdateList::Entry entry = currentEntry();
     const QString refused = UpdateList::refusal(entry);
     if (!refused.isEmpty()) {
-        Dialogs::message(Dialogs::programTitle(),
-                         QStringLiteral("Achtung : Eintrag abgelehnt [%1]: %2!").arg(entry.summary(), refused), this);
+        Dialogs::message(
+            Dialogs::programTitle(),
+            QStringLiteral("Achtung : Eintrag abgelehnt [%1]: %2!").arg(entry.summary(), refused), this);
         return;
     }
-    const QString path = Dialogs::saveFileName(
-        QStringLiteral("Wörterbuch speichern unter"),
-        QDir(dictionaryFolder()).filePath(entry.fileName() + QLatin1String(".chk")), QStringLiteral("*.chk"), this);
+    const QString path =
+        Dialogs::saveFileName(QStringLiteral("Wörterbuch speichern unter"),
+                              QDir(dictionaryFolder()).filePath(entry.fileName() + QLatin1String(".chk")),
+                              QStringLiteral("*.chk"), this);
     if (!path.isEmpty())
         downloadTo(path, {});
 }
@@ -566,8 +577,8 @@ void up1::takeOverUpdate()
 void up1::saveCodeDate()
 {
     const QDate now = QDate::currentDate();
-    SettingsFiles::writeUpdateDate(now.toString(QStringLiteral("yyyy")) + ui->Combo1->currentText()
-                                   + now.toString(QStringLiteral("dd")));
+    SettingsFiles::writeUpdateDate(now.toString(QStringLiteral("yyyy")) + ui->Combo1->currentText() +
+                                   now.toString(QStringLiteral("dd")));
     readUpdateDate();
 }
 
@@ -605,9 +616,9 @@ void up1::closeEvent(QCloseEvent *event)
         m_listRequest->cancel();
     if (m_download)
         m_download->cancel();
-    if (Dialogs::yesNo(QStringLiteral("Einstellung !"), QStringLiteral("Wollen Sie das Update-Datum abspeichern ?"),
-                       false, this)
-        == DialogAnswer::Yes)
+    if (Dialogs::yesNo(QStringLiteral("Einstellung !"),
+                       QStringLiteral("Wollen Sie das Update-Datum abspeichern ?"), false,
+                       this) == DialogAnswer::Yes)
         takeOverUpdate();
     event->accept();
 }

@@ -83,9 +83,9 @@ private:
     void attachHoverHelp();
 
     std::unique_ptr<Ui::up1> ui;
-    FormTimer *Timer5;  // automatic loading, once
-    FormTimer *Timer2;  // next scan step
-    FormTimer *Timer3;  // next collect step
+    FormTimer *Timer5; // automatic loading, once
+    FormTimer *Timer2; // next scan step
+    FormTimer *Timer3; // next collect step
     QString m_listText;
     QPointer<HttpGet> m_listRequest;
     QPointer<HttpGet> m_download;

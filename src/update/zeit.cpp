@@ -101,8 +101,8 @@ void zeit::applySwitches()
         ui->Check4->setChecked(false);
         Dialogs::message(Dialogs::programTitle(), QStringLiteral("Tägliches Wörterbuch Update"), this);
         if (Dialogs::yesNoCancel(QStringLiteral("Neues Wörterbuch suchen !"),
-                                 QStringLiteral("Wollen Sie zum Update-Fenster ?"), true, this)
-            == DialogAnswer::Yes)
+                                 QStringLiteral("Wollen Sie zum Update-Fenster ?"), true,
+                                 this) == DialogAnswer::Yes)
             openUpdateWindow();
     } else {
         ui->Check5->setText(QStringLiteral("Täglich aus "));
@@ -155,7 +155,8 @@ void zeit::readOptions()
 
 void zeit::saveOptions()
 {
-    SettingsFiles::writeSwitches(SettingsFiles::optionsPath(), ui->Check5->isChecked(), ui->Check4->isChecked());
+    SettingsFiles::writeSwitches(SettingsFiles::optionsPath(), ui->Check5->isChecked(),
+                                 ui->Check4->isChecked());
 }
 
 bool zeit::saveUpdateDate()

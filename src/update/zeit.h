@@ -42,7 +42,7 @@ private:
     void unloadWindow();
 
     std::unique_ptr<Ui::zeit> ui;
-    FormTimer *Timer1;  // reads the options once, after a start
+    FormTimer *Timer1; // reads the options once, after a start
 };
 
 } // namespace ortelia

@@ -64,7 +64,8 @@ void HttpGetTest::failuresAreNamed()
         {at(server, "error"), HttpGet::Outcome::HttpError, "Fehler 500"},
         {at(server, "silent"), HttpGet::Outcome::Timeout, "antwortet nicht"},
         {refused, HttpGet::Outcome::NoConnection, "Achtung :keine Verbindung !"},
-        {QUrl(QStringLiteral("file:///etc/passwd")), HttpGet::Outcome::BadAddress, "Keine gültige Internet-Adresse"},
+        {QUrl(QStringLiteral("file:///etc/passwd")), HttpGet::Outcome::BadAddress,
+         "Keine gültige Internet-Adresse"},
     };
     for (const Case &c : cases) {
         HttpGet *get = HttpGet::text(c.url, 50000, this);
@@ -78,7 +79,8 @@ void HttpGetTest::failuresAreNamed()
 void HttpGetTest::fileIsWrittenWholeOrNotAtAll()
 {
     TestHttpServer server;
-    const QByteArray dictionary = QByteArray("oberestextfeld;unterestextfeld;zusatztextfeld\r\n").repeated(2000);
+    const QByteArray dictionary =
+        QByteArray("oberestextfeld;unterestextfeld;zusatztextfeld\r\n").repeated(2000);
     server.route("/d.txt", dictionary);
     server.route("/cut.txt", TestHttpServer::Route{200, dictionary, TestHttpServer::Mode::CutOff});
     server.route("/endless", TestHttpServer::Route{200, {}, TestHttpServer::Mode::Endless});
@@ -121,9 +123,12 @@ void HttpGetTest::fileIsWrittenWholeOrNotAtAll()
 void HttpGetTest::redirectOnlyToTheWeb()
 {
     TestHttpServer server;
-    server.route("/to-web", TestHttpServer::Route{302, {}, TestHttpServer::Mode::Normal,
+    server.route("/to-web", TestHttpServer::Route{302,
+                                                  {},
+                                                  TestHttpServer::Mode::Normal,
                                                   (server.base() + QStringLiteral("list.txt")).toLatin1()});
-    server.route("/to-file", TestHttpServer::Route{302, {}, TestHttpServer::Mode::Normal, "file:///etc/passwd"});
+    server.route("/to-file",
+                 TestHttpServer::Route{302, {}, TestHttpServer::Mode::Normal, "file:///etc/passwd"});
     server.route("/list.txt", "ok");
     HttpGet *web = HttpGet::text(at(server, "to-web"), 50000, this);
     QCOMPARE(web->wait(), HttpGet::Outcome::Ok);

@@ -43,8 +43,9 @@ void TestHttpServer::serve(QTcpSocket *socket)
     case Mode::Silent:
         return;
     case Mode::Normal: {
-        QByteArray head = "HTTP/1.1 " + QByteArray::number(route.status) + " X\r\nContent-Length: "
-                          + QByteArray::number(route.body.size()) + "\r\nConnection: close\r\n";
+        QByteArray head = "HTTP/1.1 " + QByteArray::number(route.status) +
+                          " X\r\nContent-Length: " + QByteArray::number(route.body.size()) +
+                          "\r\nConnection: close\r\n";
         if (!route.location.isEmpty())
             head += "Location: " + route.location + "\r\n";
         socket->write(head + "\r\n" + route.body);
@@ -52,8 +53,8 @@ void TestHttpServer::serve(QTcpSocket *socket)
         return;
     }
     case Mode::CutOff:
-        socket->write("HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(route.body.size())
-                      + "\r\nConnection: close\r\n\r\n" + route.body.left(route.body.size() / 2));
+        socket->write("HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(route.body.size()) +
+                      "\r\nConnection: close\r\n\r\n" + route.body.left(route.body.size() / 2));
         socket->flush();
         socket->disconnectFromHost();
         return;

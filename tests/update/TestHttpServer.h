@@ -11,10 +11,10 @@ class TestHttpServer : public QObject {
     Q_OBJECT
 public:
     enum class Mode {
-        Normal,   // status and body with their length
-        Silent,   // reads the request and never answers
-        Endless,  // 200 without a length, then 100 MB in pieces
-        CutOff,   // announces the body's length, sends half of it and closes
+        Normal,  // status and body with their length
+        Silent,  // reads the request and never answers
+        Endless, // 200 without a length, then 100 MB in pieces
+        CutOff,  // announces the body's length, sends half of it and closes
     };
     struct Route {
         Route(int status = 200, QByteArray body = {}, Mode mode = Mode::Normal, QByteArray location = {})
@@ -24,16 +24,16 @@ public:
         int status;
         QByteArray body;
         Mode mode;
-        QByteArray location;  // for a redirect
+        QByteArray location; // for a redirect
     };
 
     TestHttpServer();
-    QString base() const;  // "http://127.0.0.1:<port>/"
+    QString base() const; // "http://127.0.0.1:<port>/"
     void route(const QByteArray &path, const Route &route);
     void route(const QByteArray &path, const QByteArray &body) { route(path, Route{200, body}); }
 
-    QStringList requests;    // paths asked for, in order
-    QStringList userAgents;  // their User-Agent headers
+    QStringList requests;   // paths asked for, in order
+    QStringList userAgents; // their User-Agent headers
 
 private:
     void serve(class QTcpSocket *socket);

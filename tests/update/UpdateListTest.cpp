@@ -16,7 +16,8 @@ void UpdateListTest::splitsFieldsLikeTheWordSplitter()
 {
     test::RecordingResponder responder;
     QCOMPARE(UpdateList::parse(QStringLiteral("a##b#c#"))->fields, (QStringList{"a", "b", "c"}));
-    const UpdateList::Entry entry = *UpdateList::parse(QStringLiteral("Wörterbuch#DeEn#Englisch#20240102#http://h/x"));
+    const UpdateList::Entry entry =
+        *UpdateList::parse(QStringLiteral("Wörterbuch#DeEn#Englisch#20240102#http://h/x"));
     QCOMPARE(entry.summary(), QStringLiteral("Wörterbuch DeEn Englisch"));
     QCOMPARE(entry.date(), QStringLiteral("20240102"));
     QCOMPARE(entry.address(), QStringLiteral("http://h/x"));
@@ -45,15 +46,16 @@ void UpdateListTest::newOnlyWithEightDigitsAndALaterDate()
 void UpdateListTest::refusesHostileEntries()
 {
     const auto refusal = [](const QString &name, const QString &address = QStringLiteral("http://h/d.txt")) {
-        return UpdateList::refusal(UpdateList::Entry{{QStringLiteral("W"), name, QString(), QStringLiteral("20240101"), address}});
+        return UpdateList::refusal(
+            UpdateList::Entry{{QStringLiteral("W"), name, QString(), QStringLiteral("20240101"), address}});
     };
     QVERIFY(refusal(QStringLiteral("DeEn")).isEmpty());
     QVERIFY(refusal(QStringLiteral("Deutsch-Arabisch"), QStringLiteral("https://h/a b.txt")).isEmpty());
     QVERIFY(refusal(QString(QStringLiteral("x")).repeated(100)).isEmpty());
-    for (const QString &bad : {QStringLiteral("../../x"), QStringLiteral(".."), QStringLiteral("a/b"),
-                               QStringLiteral("a\\b"), QStringLiteral("C:x"), QStringLiteral(""),
-                               QStringLiteral("update"), QStringLiteral("UPDATE"), QStringLiteral("a\tb"),
-                               QStringLiteral("\""), QString(QStringLiteral("x")).repeated(101)})
+    for (const QString &bad :
+         {QStringLiteral("../../x"), QStringLiteral(".."), QStringLiteral("a/b"), QStringLiteral("a\\b"),
+          QStringLiteral("C:x"), QStringLiteral(""), QStringLiteral("update"), QStringLiteral("UPDATE"),
+          QStringLiteral("a\tb"), QStringLiteral("\""), QString(QStringLiteral("x")).repeated(101)})
         QVERIFY2(!refusal(bad).isEmpty(), qPrintable(bad));
     for (const QString &bad : {QStringLiteral("file:///etc/passwd"), QStringLiteral("ftp://h/x"),
                                QStringLiteral("http:///x"), QStringLiteral(""), QStringLiteral("DeEn.txt")})
@@ -79,7 +81,8 @@ void UpdateListTest::publishesListAndDictionaries()
 {
     test::TempProgramFolder folder;
     QTemporaryDir out;
-    const PublishResult result = publishUpdates(out.path(), QStringLiteral("http://127.0.0.1:8000"), QStringLiteral("20991231"));
+    const PublishResult result =
+        publishUpdates(out.path(), QStringLiteral("http://127.0.0.1:8000"), QStringLiteral("20991231"));
     QVERIFY2(result.error.isEmpty(), qPrintable(result.error));
     QVERIFY(result.dictionaries > 0);
     const QStringList lines =
@@ -91,9 +94,11 @@ void UpdateListTest::publishesListAndDictionaries()
     QCOMPARE(first.date(), QStringLiteral("20991231"));
     QVERIFY(first.address().startsWith(QStringLiteral("http://127.0.0.1:8000/ortelia-translator/update/")));
     const QString published = out.filePath(QStringLiteral("ortelia-translator/update/") + first.field(2));
-    QCOMPARE(QFileInfo(published).size(), QFileInfo(folder.file(QStringLiteral("TranslateDeGb/") + first.field(2))).size());
+    QCOMPARE(QFileInfo(published).size(),
+             QFileInfo(folder.file(QStringLiteral("TranslateDeGb/") + first.field(2))).size());
     // The stored copy's closing quote makes the last line the end marker.
-    const QStringList stored = TextFile::splitLines(UpdateList::storedCopy(TextFile::read(out.filePath(QStringLiteral("ortelia-translator/update/1/update1.txt"))).value()));
+    const QStringList stored = TextFile::splitLines(UpdateList::storedCopy(
+        TextFile::read(out.filePath(QStringLiteral("ortelia-translator/update/1/update1.txt"))).value()));
     QVERIFY(UpdateList::parse(stored.last())->isEndMarker());
 
     QVERIFY(!publishUpdates(out.path(), QStringLiteral("file:///tmp"), QString()).error.isEmpty());

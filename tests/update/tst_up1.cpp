@@ -27,7 +27,8 @@ using namespace ortelia::test;
 namespace {
 
 const QByteArray kListPath = "/ortelia-translator/update/1/update1.txt";
-const QByteArray kDictionary = QByteArray("oberestextfeld;unterestextfeld;zusatztextfeld\r\nneu;new\r\n").repeated(300);
+const QByteArray kDictionary =
+    QByteArray("oberestextfeld;unterestextfeld;zusatztextfeld\r\nneu;new\r\n").repeated(300);
 const QString kEndTitle = QStringLiteral("Alle Wörterbücher-Update überprüfungen durchgefürt!");
 
 QString quotedToday()
@@ -126,11 +127,14 @@ private slots:
     void fetchStoresBothCopiesAndTheDate()
     {
         QCOMPARE(c<QLineEdit>("Text5")->text(), QStringLiteral("20240101"));
-        QCOMPARE(c<QLineEdit>("Text7")->text(), folder->file(QStringLiteral("TranslateDeGb")) + QLatin1Char('/'));
+        QCOMPARE(c<QLineEdit>("Text7")->text(),
+                 folder->file(QStringLiteral("TranslateDeGb")) + QLatin1Char('/'));
         fetch();
         QCOMPARE(folder->readBytes(QStringLiteral("TranslateDeGb/update.chk")), '"' + listBytes() + "\"\r\n");
-        QCOMPARE(folder->readBytes(QStringLiteral("syso/LetztesUpdate-Datum.chk")), (quotedToday() + "\r\n").toLatin1());
-        QCOMPARE(c<QLabel>("Label2")->text(), QStringLiteral("In der Wörterrbuch Liste befinden sich: ( 6 Einträge )"));
+        QCOMPARE(folder->readBytes(QStringLiteral("syso/LetztesUpdate-Datum.chk")),
+                 (quotedToday() + "\r\n").toLatin1());
+        QCOMPARE(c<QLabel>("Label2")->text(),
+                 QStringLiteral("In der Wörterrbuch Liste befinden sich: ( 6 Einträge )"));
         QCOMPARE(c<QPushButton>("Command6")->text(), QStringLiteral("Suche beginnen"));
         QCOMPARE(c<QListWidget>("List1")->currentRow(), 1);
         QCOMPARE(c<QLineEdit>("Text8")->text(), QStringLiteral("DeAlt"));
@@ -201,7 +205,8 @@ private slots:
         server->route(kListPath, big);
         click("Command1");
         QTRY_VERIFY_WITH_TIMEOUT(c<QListWidget>("List1")->count() > 900, 5000);
-        QCOMPARE(folder->readBytes(QStringLiteral("TranslateDeGb/update.chk")), '"' + big.left(50000) + "\"\r\n");
+        QCOMPARE(folder->readBytes(QStringLiteral("TranslateDeGb/update.chk")),
+                 '"' + big.left(50000) + "\"\r\n");
     }
 
     void failedFetchKeepsTheStoredList()
@@ -212,7 +217,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(responder->requests.size(), 1, 5000);
         QVERIFY(responder->texts().first().contains(QStringLiteral("Fehler 404")));
         QCOMPARE(folder->readBytes(QStringLiteral("TranslateDeGb/update.chk")), QByteArray("\"alt\"\r\n"));
-        QCOMPARE(folder->readBytes(QStringLiteral("syso/LetztesUpdate-Datum.chk")), QByteArray("\"01.05.2007\"\r\n"));
+        QCOMPARE(folder->readBytes(QStringLiteral("syso/LetztesUpdate-Datum.chk")),
+                 QByteArray("\"01.05.2007\"\r\n"));
 
         server->route(kListPath, TestHttpServer::Route{200, {}, TestHttpServer::Mode::Silent});
         click("Command1");
@@ -221,7 +227,8 @@ private slots:
 
         QTcpServer closed;
         closed.listen(QHostAddress::LocalHost, 0);
-        qputenv("ORTELIA_UPDATE_SERVER", QStringLiteral("http://127.0.0.1:%1/").arg(closed.serverPort()).toLatin1());
+        qputenv("ORTELIA_UPDATE_SERVER",
+                QStringLiteral("http://127.0.0.1:%1/").arg(closed.serverPort()).toLatin1());
         closed.close();
         click("Command1");
         QTRY_COMPARE_WITH_TIMEOUT(responder->requests.size(), 3, 5000);
@@ -259,7 +266,8 @@ private slots:
         QVERIFY(c<QProgressBar>("ProgressBar1")->isVisible());
         responder->answers = {DialogAnswer::No};
         QTest::keyClick(window(), Qt::Key_Escape);
-        QCOMPARE(responder->requests.last().text, QStringLiteral("Wollen Sie das Update-Datum abspeichern ?"));
+        QCOMPARE(responder->requests.last().text,
+                 QStringLiteral("Wollen Sie das Update-Datum abspeichern ?"));
         QTRY_VERIFY(c<QProgressBar>("ProgressBar1")->isHidden());
         QCOMPARE(allFiles(), before);
         QCOMPARE(folder->readBytes(QStringLiteral("syso/update-datum.chk")), QByteArray("\"20240101\"\r\n"));
@@ -287,8 +295,10 @@ private slots:
         folder->writeBytes(QStringLiteral("syso/optionen1.chk"), " 1 \r\n 0 \r\n");
         window()->show();
         QVERIFY(c<FormTimer>("Timer5")->isActive());
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folder->file(QStringLiteral("TranslateDeGb/update.chk"))), 5000);
-        QCOMPARE(c<QLabel>("Label1")->text().trimmed(), QStringLiteral("Automatisches neues Update Liste laden...activiert"));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folder->file(QStringLiteral("TranslateDeGb/update.chk"))),
+                                 5000);
+        QCOMPARE(c<QLabel>("Label1")->text().trimmed(),
+                 QStringLiteral("Automatisches neues Update Liste laden...activiert"));
 
         click("Command15");
         const QDate today = QDate::currentDate();

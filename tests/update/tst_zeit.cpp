@@ -97,13 +97,15 @@ private slots:
 
         auto *month = c<QComboBox>("Combo1");
         month->setFocus();
-        QTRY_COMPARE(WindowRegistry::window(windows::hilfe1)->findChild<QLabel *>(QStringLiteral("HLabel1"))->text(),
-                     QStringLiteral("Nechstes Update Monat: ") + month->currentText());
+        QTRY_COMPARE(
+            WindowRegistry::window(windows::hilfe1)->findChild<QLabel *>(QStringLiteral("HLabel1"))->text(),
+            QStringLiteral("Nechstes Update Monat: ") + month->currentText());
         month->setCurrentIndex(11);
         click("Command5");
         QCOMPARE(folder->readBytes(QStringLiteral("syso/optionen.chk")), QByteArray(" 0 \r\n 1 \r\n"));
         QCOMPARE(folder->readBytes(QStringLiteral("syso/update-datum.chk")),
-                 quoted(today.toString(QStringLiteral("yyyy")) + QStringLiteral("12") + today.toString(QStringLiteral("dd"))));
+                 quoted(today.toString(QStringLiteral("yyyy")) + QStringLiteral("12") +
+                        today.toString(QStringLiteral("dd"))));
 
         daily->setChecked(false);
         monthly->setChecked(false);
@@ -115,7 +117,8 @@ private slots:
     void compareLeadsToTheUpdateWindowWhenDue()
     {
         // Equal: not due; the window is hidden.
-        folder->writeBytes(QStringLiteral("syso/update-datum.chk"), quoted(today.toString(QStringLiteral("yyyyMMdd"))));
+        folder->writeBytes(QStringLiteral("syso/update-datum.chk"),
+                           quoted(today.toString(QStringLiteral("yyyyMMdd"))));
         window()->show();
         click("Command52");
         QVERIFY(!window()->isVisible());
@@ -146,7 +149,8 @@ private slots:
         clock.start();
         click("Command14");
         QVERIFY(clock.elapsed() >= 3100);
-        QCOMPARE(responder->texts(), (QStringList{"Tägliches Wörterbuch Update", "Wollen Sie zum Update-Fenster ?"}));
+        QCOMPARE(responder->texts(),
+                 (QStringList{"Tägliches Wörterbuch Update", "Wollen Sie zum Update-Fenster ?"}));
         QCOMPARE(responder->requests[1].title, QStringLiteral("Neues Wörterbuch suchen !"));
         QVERIFY(responder->requests[1].warning);
         QVERIFY(!updateWindowShown());

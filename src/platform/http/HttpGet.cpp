@@ -15,8 +15,8 @@ int g_timeoutMs = HttpGet::kTimeoutMs;
 
 bool isWebAddress(const QUrl &url)
 {
-    return url.isValid() && !url.host().isEmpty()
-           && (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https"));
+    return url.isValid() && !url.host().isEmpty() &&
+           (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https"));
 }
 
 } // namespace
@@ -62,7 +62,8 @@ void HttpGet::start()
     request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Ortelia-Update"));
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
     request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::UserVerifiedRedirectPolicy);
     request.setTransferTimeout(g_timeoutMs);
     m_reply = m_manager->get(request);
     connect(m_reply, &QNetworkReply::redirected, this, [this](const QUrl &target) {
@@ -102,7 +103,8 @@ void HttpGet::finishSoon(Outcome outcome)
     if (m_finishing)
         return;
     m_finishing = true;
-    QMetaObject::invokeMethod(this, [this, outcome] { finish(outcome); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, outcome] { finish(outcome); }, Qt::QueuedConnection);
 }
 
 void HttpGet::readAvailable()
@@ -224,7 +226,9 @@ QString HttpGet::failureText() const
     case Outcome::NoConnection:
         return QStringLiteral("Achtung :keine Verbindung !");
     case Outcome::HttpError:
-        return QStringLiteral("Achtung : Der Server antwortet mit Fehler %1 [%2]!").arg(m_httpStatus).arg(m_url.toString());
+        return QStringLiteral("Achtung : Der Server antwortet mit Fehler %1 [%2]!")
+            .arg(m_httpStatus)
+            .arg(m_url.toString());
     case Outcome::Timeout:
         return QStringLiteral("Achtung : Der Server antwortet nicht [%1]!").arg(m_url.toString());
     case Outcome::TooLarge:
@@ -232,7 +236,8 @@ QString HttpGet::failureText() const
     case Outcome::Cancelled:
         return QStringLiteral("Achtung : Download abgebrochen!");
     case Outcome::WriteFailed:
-        return QStringLiteral("Achtung : Schreibschutz entfernen [%1]!").arg(m_file ? m_file->fileName() : QString());
+        return QStringLiteral("Achtung : Schreibschutz entfernen [%1]!")
+            .arg(m_file ? m_file->fileName() : QString());
     }
     return {};
 }

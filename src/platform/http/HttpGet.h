@@ -20,8 +20,17 @@ namespace ortelia {
 class HttpGet : public QObject {
     Q_OBJECT
 public:
-    enum class Outcome { Running, Ok, BadAddress, NoConnection, HttpError, Timeout, TooLarge, Cancelled,
-                         WriteFailed };
+    enum class Outcome {
+        Running,
+        Ok,
+        BadAddress,
+        NoConnection,
+        HttpError,
+        Timeout,
+        TooLarge,
+        Cancelled,
+        WriteFailed
+    };
 
     static constexpr int kTimeoutMs = 15000;
 
