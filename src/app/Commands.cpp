@@ -2,6 +2,7 @@
 
 #include "SayCommand.h"
 #include "ChooserCommands.h"
+#include "PublishUpdates.h"
 #include "TranslateCommand.h"
 
 #include <vector>
@@ -16,6 +17,7 @@ const std::vector<Command> kCommands = {
     {"translate", "translate [--pair DeEn|DeFr|DeGr|DeIt|DeSp | --page DATEI] [--foreign] [DATEI]",
      runTranslateCommand},
     {"import-freedict", "import-freedict INDEX DICT.DZ ZIEL.txt [SPRACHE]", runImportFreedictCommand},
+    {"publish-updates", "publish-updates ORDNER BASIS-ADRESSE [DATUM]", runPublishUpdatesCommand, false},
 };
 } // namespace
 

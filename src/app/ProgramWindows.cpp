@@ -4,7 +4,9 @@
 #include "TextUeberA.h"
 #include "WindowRegistry.h"
 #include "hilfe1.h"
+#include "up1.h"
 #include "worter1.h"
+#include "zeit.h"
 
 namespace ortelia {
 
@@ -14,6 +16,8 @@ void registerProgramWindows()
     WindowRegistry::registerWindow(windows::hilfe1, [] { return new hilfe1; });
     WindowRegistry::registerWindow<TextUeberA>(windows::TextUeberA);
     WindowRegistry::registerWindow<worter1>(windows::worter1);
+    WindowRegistry::registerWindow<up1>(windows::up1);
+    WindowRegistry::registerWindow<zeit>(windows::zeit);
 }
 
 } // namespace ortelia

@@ -29,6 +29,18 @@ QString updateOptionsPath() { return ProgramFolder::path(QStringLiteral("syso/op
 QString updateDatePath() { return ProgramFolder::path(QStringLiteral("syso/update-datum.chk")); }
 QString lastUpdateDatePath() { return ProgramFolder::path(QStringLiteral("syso/LetztesUpdate-Datum.chk")); }
 QString voiceProfilePath() { return ProgramFolder::path(QStringLiteral("stimm2.txt")); }
+QString updateServerPath() { return ProgramFolder::path(QStringLiteral("syso/update-server.chk")); }
+
+QString updateServer()
+{
+    const QString fromEnvironment = qEnvironmentVariable("ORTELIA_UPDATE_SERVER").trimmed();
+    if (!fromEnvironment.isEmpty())
+        return fromEnvironment;
+    const std::optional<QStringList> lines = TextFile::readLines(updateServerPath());
+    if (lines && !lines->isEmpty() && !lines->first().trimmed().isEmpty())
+        return lines->first().trimmed();
+    return QString::fromLatin1(kDefaultUpdateServer);
+}
 
 bool readSwitches(const QString &path, bool &first, bool &second)
 {
@@ -88,6 +100,7 @@ void WriteDefaultSettings()
     TextFile::writeLines(lastUpdateDatePath(), {QStringLiteral("01.05.2007")});
     pause(0.3);
     TextFile::writeLines(voiceProfilePath(), {QString::fromLatin1(kDefaultVoiceProfile)});
+    TextFile::writeLines(updateServerPath(), {QString::fromLatin1(kDefaultUpdateServer)});
 }
 
 } // namespace ortelia::SettingsFiles

@@ -14,6 +14,12 @@ QString updateOptionsPath();    // syso/optionen1.chk: automatic list loading, o
 QString updateDatePath();       // syso/update-datum.chk: yyyymmdd
 QString lastUpdateDatePath();   // syso/LetztesUpdate-Datum.chk: dd.mm.yyyy
 QString voiceProfilePath();     // stimm2.txt
+QString updateServerPath();     // syso/update-server.chk: base address of the update server
+
+inline constexpr const char *kDefaultUpdateServer = "http://127.0.0.1:8000/";
+// The update server's base address: ORTELIA_UPDATE_SERVER, else the first line of
+// syso/update-server.chk, else the default.
+QString updateServer();
 
 inline constexpr const char *kDefaultVoiceProfile = "#voice=name:lgx.en.bill#";
 
@@ -32,7 +38,7 @@ bool writeLastUpdateDate(const QString &ddmmyyyy);
 
 // First start: the options file is missing.
 bool isFirstRun();
-// Writes the five defaults in their order with their waits; a failed write is skipped.
+// Writes the defaults in their order with their waits; a failed write is skipped.
 void WriteDefaultSettings();
 
 } // namespace SettingsFiles

@@ -35,6 +35,7 @@ private slots:
         QCOMPARE(folder.readBytes(QStringLiteral("syso/update-datum.chk")), QByteArray("20070501\r\n"));
         QCOMPARE(folder.readBytes(QStringLiteral("syso/LetztesUpdate-Datum.chk")), QByteArray("01.05.2007\r\n"));
         QCOMPARE(folder.readBytes(QStringLiteral("stimm2.txt")), QByteArray("#voice=name:lgx.en.bill#\r\n"));
+        QCOMPARE(folder.readBytes(QStringLiteral("syso/update-server.chk")), QByteArray("http://127.0.0.1:8000/\r\n"));
         QVERIFY(!SettingsFiles::isFirstRun());
     }
 

@@ -1,0 +1,102 @@
+#include "PublishUpdates.h"
+
+#include "ProgramFolder.h"
+#include "TextFile.h"
+#include "UpdateList.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QUrl>
+
+#include <cstdio>
+
+namespace ortelia {
+
+namespace {
+
+const QString kDictionaryPath = QStringLiteral("ortelia-translator/update/");
+
+} // namespace
+
+QString updateListText(const QString &baseAddress, const QStringList &fileNames, const QStringList &dates)
+{
+    QString base = baseAddress.trimmed();
+    if (!base.endsWith(QLatin1Char('/')))
+        base += QLatin1Char('/');
+    QStringList lines{QStringLiteral("Ortelia Wörterbuch-Update#Datei#Beschreibung#Datum#Adresse")};
+    for (qsizetype i = 0; i < fileNames.size(); ++i) {
+        const QString bare = QFileInfo(fileNames[i]).completeBaseName();
+        const QString address =
+            base + kDictionaryPath + QString::fromLatin1(QUrl::toPercentEncoding(fileNames[i]));
+        lines << QStringLiteral("Wörterbuch#%1#%2#%3#%4").arg(bare, fileNames[i], dates[i], address);
+    }
+    // No line break after the marker: the stored copy's closing quote becomes its file name.
+    lines << QStringLiteral("Ende#");
+    return lines.join(QLatin1String("\r\n"));
+}
+
+PublishResult publishUpdates(const QString &folder, const QString &baseAddress, const QString &date)
+{
+    PublishResult result;
+    static const QRegularExpression eightDigits(QStringLiteral("^\\d{8}$"));
+    if (!date.isEmpty() && !eightDigits.match(date).hasMatch()) {
+        result.error = QStringLiteral("Das Datum muss acht Ziffern haben (jjjjmmtt): %1").arg(date);
+        return result;
+    }
+    const QUrl base(baseAddress, QUrl::StrictMode);
+    if (!base.isValid() || base.host().isEmpty() ||
+        (base.scheme() != QLatin1String("http") && base.scheme() != QLatin1String("https"))) {
+        result.error = QStringLiteral("Keine http- oder https-Adresse: %1").arg(baseAddress);
+        return result;
+    }
+    const QDir out(folder);
+    if (!out.mkpath(kDictionaryPath + QLatin1String("1"))) {
+        result.error = QStringLiteral("Der Ordner kann nicht angelegt werden: %1").arg(folder);
+        return result;
+    }
+    const QDir source(ProgramFolder::path(QStringLiteral("TranslateDeGb")));
+    QStringList names;
+    QStringList dates;
+    for (const QFileInfo &file : source.entryInfoList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name)) {
+        // Only names the window accepts as plain file names.
+        UpdateList::Entry entry{{QString(), file.completeBaseName(), QString(), QString(), baseAddress}};
+        if (!UpdateList::refusal(entry).isEmpty())
+            continue;
+        const QString target = out.filePath(kDictionaryPath + file.fileName());
+        QFile::remove(target);
+        if (!QFile::copy(file.filePath(), target)) {
+            result.error = QStringLiteral("Die Datei kann nicht geschrieben werden: %1").arg(target);
+            return result;
+        }
+        names << file.fileName();
+        dates << (date.isEmpty() ? file.lastModified().date().toString(QStringLiteral("yyyyMMdd")) : date);
+    }
+    const QString listPath = out.filePath(QLatin1String(UpdateList::kListPath));
+    if (!TextFile::write(listPath, updateListText(baseAddress, names, dates))) {
+        result.error = QStringLiteral("Die Datei kann nicht geschrieben werden: %1").arg(listPath);
+        return result;
+    }
+    result.dictionaries = int(names.size());
+    return result;
+}
+
+int runPublishUpdatesCommand(const QStringList &args, const QDir &startDir)
+{
+    if (args.size() < 2 || args.size() > 3) {
+        std::fputs("Aufruf: ortelia publish-updates ORDNER BASIS-ADRESSE [DATUM]\n", stderr);
+        return 2;
+    }
+    const QString folder = startDir.absoluteFilePath(args[0]);
+    const PublishResult result = publishUpdates(folder, args[1], args.value(2));
+    if (!result.error.isEmpty()) {
+        std::fprintf(stderr, "%s\n", result.error.toUtf8().constData());
+        return 1;
+    }
+    std::printf("%d Wörterbücher und die Update-Liste nach %s geschrieben.\n", result.dictionaries,
+                folder.toUtf8().constData());
+    return 0;
+}
+
+} // namespace ortelia

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace ortelia {
+
+// The rules of the update list: one entry a line, fields separated by "#" (label, file name,
+// description, date yyyymmdd, address). The stored copy is written quoted, so the entry whose
+// file name is a lone double quote marks the end of the list.
+namespace UpdateList {
+
+inline constexpr qint64 kMaxListBytes = 50000;
+inline constexpr qint64 kMaxDictionaryBytes = 64 * 1024 * 1024;
+inline constexpr int kMaxFileNameLength = 100;
+// Where the server keeps the list, below its base address.
+inline constexpr const char *kListPath = "ortelia-translator/update/1/update1.txt";
+
+struct Entry {
+    QStringList fields;
+
+    QString field(int index) const { return fields.value(index); }
+    QString fileName() const { return field(1); }
+    QString date() const { return field(3); }
+    QString address() const { return field(4); }
+    QString summary() const;
+    bool isEndMarker() const { return fileName() == QLatin1String("\""); }
+};
+
+// Splits a line into fields: a run of separators counts as one, a trailing one adds no field.
+// nullopt, after "Zu viele Worte!", for more than 1,501 fields.
+std::optional<Entry> parse(const QString &line);
+
+// New: its date is eight digits and later than the stored eight-digit date.
+bool isNewer(const QString &entryDate, const QString &storedDate);
+
+// Why the server's entry must not be fetched or written; empty when it is sound. The file name
+// must be a plain base name inside the dictionary folder, the address http or https.
+QString refusal(const Entry &entry);
+
+// The list address below a base address ("http://host/" or "http://host/prefix").
+QString listAddress(const QString &baseAddress);
+
+// The stored copy TranslateDeGb/update.chk: the text between two double quotes.
+QString storedCopy(const QString &text);
+
+} // namespace UpdateList
+} // namespace ortelia

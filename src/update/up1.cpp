@@ -1,0 +1,626 @@
+#include "up1.h"
+#include "ui_up1.h"
+
+#include "Dialogs.h"
+#include "FormTimer.h"
+#include "HoverHelp.h"
+#include "HttpGet.h"
+#include "ListWalk.h"
+#include "ProgramFolder.h"
+#include "SettingsFiles.h"
+#include "SettingsFormat.h"
+#include "Shell.h"
+#include "TextFile.h"
+#include "TextRoutines.h"
+#include "WindowKeys.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDate>
+#include <QDir>
+#include <QRegularExpression>
+#include <QSignalBlocker>
+#include <QTime>
+
+namespace ortelia {
+
+namespace {
+
+const QString kStoredList = QStringLiteral("TranslateDeGb/update.chk");
+const QString kWholeText = QStringLiteral("update.chk");
+
+QString today(const char *format)
+{
+    return QDate::currentDate().toString(QLatin1String(format));
+}
+
+} // namespace
+
+up1::up1(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::up1>())
+{
+    ui->setupUi(this);
+    setWindowFlag(Qt::Window);
+    Timer5 = new FormTimer(QStringLiteral("Timer5"), 2000, true, this);
+    Timer2 = new FormTimer(QStringLiteral("Timer2"), 1000, false, this);
+    Timer3 = new FormTimer(QStringLiteral("Timer3"), 1000, false, this);
+    for (int month = 1; month <= 12; ++month)
+        ui->Combo1->addItem(QStringLiteral("%1").arg(month, 2, 10, QLatin1Char('0')));
+
+    connect(Timer5, &FormTimer::timeout, this, [this] {
+        Timer5->setEnabled(false);
+        autoLoad();
+    });
+    connect(Timer2, &FormTimer::timeout, this, [this] {
+        Timer2->setEnabled(false);
+        scanStep();
+    });
+    connect(Timer3, &FormTimer::timeout, this, &up1::collectStep);
+
+    connect(ui->List1, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            selectEntry();
+    });
+    connect(ui->List3, &QListWidget::itemChanged, this, &up1::updateFoundList);
+    connect(ui->Check1, &QCheckBox::clicked, this, &up1::firstSwitchClicked);
+    connect(ui->Check2, &QCheckBox::clicked, this, &up1::secondSwitchClicked);
+
+    connect(ui->Command1, &QPushButton::clicked, this, &up1::fetch);
+    connect(ui->Command20, &QPushButton::clicked, this, &up1::fetch);
+    for (QPushButton *lade : {ui->Command2, ui->Command21, ui->Command22})
+        connect(lade, &QPushButton::clicked, this, &up1::downloadText);
+    connect(ui->Command3, &QPushButton::clicked, this, &up1::storeList);
+    connect(ui->Command4, &QPushButton::clicked, this, &up1::storeTextByAddress);
+    connect(ui->Command19, &QPushButton::clicked, this, &up1::storeWholeText);
+    connect(ui->Command5, &QPushButton::clicked, this, &up1::loadList);
+    connect(ui->Command6, &QPushButton::clicked, this, &up1::startScan);
+    connect(ui->Command7, &QPushButton::clicked, this, &up1::collect);
+    connect(ui->Command8, &QPushButton::clicked, this, &up1::checkOne);
+    for (QPushButton *now : {ui->Command9, ui->Command10})
+        connect(now, &QPushButton::clicked, this, [this] { download(); });
+    connect(ui->Command11, &QPushButton::clicked, this, &up1::askAndDownload);
+    connect(ui->Command12, &QPushButton::clicked, this, &up1::saveAs);
+    connect(ui->Command13, &QPushButton::clicked, this, &up1::saveSettings);
+    connect(ui->Command14, &QPushButton::clicked, this, &up1::readSettings);
+    connect(ui->Command15, &QPushButton::clicked, this, &up1::takeOverUpdate);
+    connect(ui->Command16, &QPushButton::clicked, this, &up1::openSelected);
+    connect(ui->Command17, &QPushButton::clicked, this, [this] { Shell::openDocument(dictionaryFolder()); });
+    connect(ui->Command18, &QPushButton::clicked, this, [this] {
+        stopTimers();
+        hide();
+    });
+    connect(ui->Command23, &QPushButton::clicked, this, &up1::readUpdateDate);
+    connect(ui->Command24, &QPushButton::clicked, this, &up1::saveCodeDate);
+    connect(ui->Command25, &QPushButton::clicked, this,
+            [] { SettingsFiles::writeLastUpdateDate(today("dd.MM.yyyy")); });
+    connect(ui->Command26, &QPushButton::clicked, this, &up1::readLastUpdateDate);
+
+    WindowKeys::bind(this, [this] { close(); });
+    attachHoverHelp();
+}
+
+up1::~up1() = default;
+
+void up1::Form_Load()
+{
+    readUpdateDate();
+    ui->Text7->setText(dictionaryFolder() + QLatin1Char('/'));
+    showClock();
+    readUpdateDate();
+    countDictionaries();
+    readSettings();
+    Timer5->restart(2000);
+    ui->Combo1->setCurrentIndex(QDate::currentDate().month() - 1);
+}
+
+void up1::attachHoverHelp()
+{
+    HoverHelp::attach(ui->Command1, QStringLiteral("Neue Update-Liste vom Update-Server abrufen!"));
+    HoverHelp::attach(ui->Command6,
+                      QStringLiteral("Automatische Suche: jedes neue Wörterbuch der Liste wird angeboten!"));
+    HoverHelp::attach(ui->Command7, QStringLiteral("Nur Wörterbücher nach dem letzten Update Anzeigen"));
+    HoverHelp::attach(
+        ui->Command9,
+        QStringLiteral("Das ausgewählte Wörterbuch jetzt in den Wörterbuch-Ordner herunterladen!"));
+    HoverHelp::attach(ui->Command15,
+                      QStringLiteral("Das heutige Datum als Datum des letzten Updates speichern!"));
+    HoverHelp::Options exit;
+    exit.highlight = HoverHelp::lightRed();
+    HoverHelp::attach(ui->Command18, QStringLiteral("Update Fenster schließen!"), exit);
+}
+
+QString up1::dictionaryFolder() const
+{
+    return ProgramFolder::path(QStringLiteral("TranslateDeGb"));
+}
+
+void up1::setStatus(const QString &text)
+{
+    ui->Label1->setText(text);
+}
+
+void up1::readUpdateDate()
+{
+    if (const std::optional<QString> date = SettingsFiles::readDate(SettingsFiles::updateDatePath())) {
+        ui->Text4->setText(*date);
+        ui->Text5->setText(*date);
+    }
+}
+
+void up1::readLastUpdateDate()
+{
+    if (const std::optional<QString> date = SettingsFiles::readDate(SettingsFiles::lastUpdateDatePath()))
+        ui->Text6->setText(*date);
+}
+
+void up1::showClock()
+{
+    ui->Label6->setText(QTime::currentTime().toString(QStringLiteral("hh:mm:ss")));
+    ui->Label7->setText(today("yyyyMMdd"));
+    ui->Label8->setText(today("dd.MM.yyyy"));
+}
+
+void up1::countDictionaries()
+{
+    const QStringList files = QDir(dictionaryFolder())
+                                  .entryList({QStringLiteral("*.txt"), QStringLiteral("*.chk")}, QDir::Files)
+                                  .filter(QRegularExpression(QStringLiteral("^(?!update\\.chk$)"),
+                                                             QRegularExpression::CaseInsensitiveOption));
+    ui->Label3->setText(
+        QStringLiteral("In Ihrem Wörterbuch-Ordner sind ( %1 ) Wörterbücher !").arg(files.size()));
+}
+
+void up1::readSettings()
+{
+    bool automatic = ui->Check1->isChecked();
+    bool onlyNewer = ui->Check2->isChecked();
+    SettingsFiles::readSwitches(SettingsFiles::updateOptionsPath(), automatic, onlyNewer);
+    ui->Check1->setChecked(automatic);
+    ui->Check2->setChecked(onlyNewer);
+}
+
+void up1::saveSettings()
+{
+    ui->Frame1->hide();
+    SettingsFiles::writeSwitches(SettingsFiles::updateOptionsPath(), ui->Check1->isChecked(),
+                                 ui->Check2->isChecked());
+}
+
+void up1::firstSwitchClicked(bool on)
+{
+    if (on) {
+        setStatus(QStringLiteral("Automatisches neues Update Liste laden...activiert "));
+        ui->Command7->show();
+        ui->Command20->show();
+    } else {
+        setStatus(QStringLiteral("Automatisches neues Update Liste laden...Nicht activiert "));
+        ui->Command20->hide();
+        ui->Check2->setChecked(false);
+    }
+    ui->Command13->show();
+}
+
+void up1::secondSwitchClicked(bool on)
+{
+    setStatus(on ? QStringLiteral("Nur Wörterbücher nach dem letzten Update Anzeigen ")
+                 : QStringLiteral("Es werden keine neue Wörterbücher automatisch Angezeigt "));
+}
+
+void up1::autoLoad()
+{
+    if (!ui->Check1->isChecked()) {
+        setStatus(QStringLiteral("Automatisches neues Update Liste laden...Nicht activiert "));
+        return;
+    }
+    setStatus(QStringLiteral("Automatisches neues Update Liste laden...activiert "));
+    const int closings = m_closings;
+    QPointer<up1> self(this);
+    if (!fetch())
+        return;
+    pause(2);
+    if (self && closings == m_closings && ui->Check2->isChecked())
+        collect();
+}
+
+bool up1::fetch()
+{
+    const int closings = m_closings;
+    QPointer<up1> self(this);
+    const auto stillWanted = [&] { return self && closings == m_closings; };
+    ui->Text1->setText(UpdateList::listAddress(SettingsFiles::updateServer()));
+    pause(0.2);
+    if (!stillWanted() || !downloadText())
+        return false;
+    pause(0.2);
+    if (!stillWanted() || !storeList())
+        return false;
+    loadList();
+    ui->Command6->setText(QStringLiteral("Suche beginnen"));
+    updateEntryCount();
+    SettingsFiles::writeLastUpdateDate(today("dd.MM.yyyy"));
+    return true;
+}
+
+bool up1::downloadText()
+{
+    if (m_listRequest)
+        return false;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    HttpGet *request = HttpGet::text(QUrl(ui->Text1->text().trimmed()), UpdateList::kMaxListBytes, this);
+    m_listRequest = request;
+    const HttpGet::Outcome outcome = request->wait();
+    m_listRequest = nullptr;
+    QApplication::restoreOverrideCursor();
+    request->deleteLater();
+    if (outcome == HttpGet::Outcome::Ok) {
+        m_listText = TextFile::decode(request->body());
+        ui->Text2->setPlainText(m_listText);
+        return true;
+    }
+    // A closed window asked for the cancel; nothing to report.
+    if (outcome != HttpGet::Outcome::Cancelled)
+        Dialogs::message(Dialogs::programTitle(), request->failureText(), this);
+    return false;
+}
+
+bool up1::storeList()
+{
+    if (TextFile::writeLines(ProgramFolder::path(kStoredList), {UpdateList::storedCopy(m_listText)}))
+        return true;
+    Dialogs::message(Dialogs::programTitle(),
+                     QStringLiteral("Achtung : Schreibschutz entfernen [update.chk]!"), this);
+    return false;
+}
+
+void up1::storeTextByAddress()
+{
+    // The address field may hold anything the server sent; only a name inside the program
+    // folder is written.
+    const QString root = QDir::cleanPath(ProgramFolder::root());
+    const QString name = ui->Text1->text().trimmed();
+    const QString path = QDir::cleanPath(ProgramFolder::path(name));
+    const bool inside = !name.isEmpty() && !name.contains(QLatin1String("..")) &&
+                        !name.contains(QLatin1Char(':')) && path.startsWith(root + QLatin1Char('/'));
+    if (!inside || !TextFile::write(path, m_listText))
+        Dialogs::message(Dialogs::programTitle(), QStringLiteral("Achtung :keine Verbindung !"), this);
+}
+
+void up1::storeWholeText()
+{
+    if (!TextFile::writeLines(ProgramFolder::path(kWholeText), {SettingsFormat::printText(m_listText)}))
+        Dialogs::message(Dialogs::programTitle(),
+                         QStringLiteral("Achtung : Schreibschutz entfernen [update.chk]!"), this);
+}
+
+void up1::loadList()
+{
+    readLastUpdateDate();
+    const std::optional<QStringList> lines = TextFile::readLines(ProgramFolder::path(kStoredList));
+    {
+        const QSignalBlocker blocker(ui->List1);
+        ui->List1->clear();
+        if (lines)
+            ui->List1->addItems(*lines);
+    }
+    ui->List1->setFocus();
+    ui->List1->setCurrentRow(1);
+    updateEntryCount();
+}
+
+void up1::updateEntryCount()
+{
+    ui->Label2->setText(
+        QStringLiteral("In der Wörterrbuch Liste befinden sich: ( %1 Einträge )").arg(ui->List1->count()));
+}
+
+UpdateList::Entry up1::currentEntry() const
+{
+    const QListWidgetItem *item = ui->List1->currentItem();
+    if (!item)
+        return {};
+    return UpdateList::parse(item->text()).value_or(UpdateList::Entry{});
+}
+
+void up1::selectEntry()
+{
+    const QListWidgetItem *item = ui->List1->currentItem();
+    if (!item)
+        return;
+    const std::optional<UpdateList::Entry> entry = UpdateList::parse(item->text());
+    ui->List2->clear();
+    if (!entry)
+        return;
+    ui->List2->addItems(entry->fields);
+    ui->List2->setCurrentRow(0);
+    ui->Text9->setText(entry->date());
+    ui->Text1->setText(entry->address());
+    if (entry->isEndMarker()) {
+        endOfList();
+        return;
+    }
+    ui->Text8->setText(entry->fileName());
+}
+
+void up1::endOfList()
+{
+    m_scanning = false;
+    m_collecting = false;
+    stopTimers();
+    ui->List3->setEnabled(true);
+    const DialogAnswer answer = Dialogs::yesNo(
+        QStringLiteral("Alle Wörterbücher-Update überprüfungen durchgefürt!"),
+        ui->Label4->text() + QStringLiteral(" Wollen Sie Updat Fenster  beenden ?"), false, this);
+    if (answer == DialogAnswer::Yes) {
+        stopTimers();
+        hide();
+    } else {
+        updateFoundList();
+    }
+}
+
+bool up1::isNew(const UpdateList::Entry &entry) const
+{
+    return !entry.isEndMarker() && UpdateList::isNewer(entry.date(), ui->Text5->text());
+}
+
+void up1::advance(int waitMs)
+{
+    // A list without its end marker ends at its last entry.
+    if (!selectNextRow(ui->List1)) {
+        endOfList();
+        return;
+    }
+    if (m_scanning)
+        Timer2->restart(waitMs);
+}
+
+void up1::startScan()
+{
+    ui->Command6->setText(QStringLiteral("Weiter Suche"));
+    // Pressed again while a step waits: go on now, without a second chain of steps.
+    Timer2->setEnabled(false);
+    m_scanning = true;
+    scanStep();
+}
+
+void up1::scanStep()
+{
+    if (!m_scanning)
+        return;
+    setStatus(QStringLiteral("Weiter suche"));
+    const UpdateList::Entry entry = currentEntry();
+    if (!isNew(entry)) {
+        setStatus(QStringLiteral("Aus runter"));
+        advance(1600);
+        return;
+    }
+    setStatus(QStringLiteral("Neues Wörterbuch gefunden"));
+    ++m_found;
+    updateFoundCounter();
+    ui->Text3->setText(entry.summary());
+    setStatus(QStringLiteral("Herunterladen ?"));
+    const auto next = [this] {
+        setStatus(QStringLiteral("Aus runtr AA"));
+        advance(300);
+    };
+    const QString refused = UpdateList::refusal(entry);
+    if (!refused.isEmpty()) {
+        setStatus(QStringLiteral("Eintrag abgelehnt: ") + refused);
+        advance(300);
+        return;
+    }
+    if (Dialogs::yesNo(entry.summary(), QStringLiteral("Wollen Sie das Neue Wörterbuch Downloaden ?"), false,
+                       this) == DialogAnswer::Yes &&
+        download([this, next] {
+            setStatus(QStringLiteral("Wörterbuch Downloaden ?"));
+            if (m_scanning)
+                next();
+        }))
+        return;
+    next();
+}
+
+void up1::collect()
+{
+    setFixedHeight(kCollectHeight);
+    QPalette palette = ui->List3->palette();
+    palette.setColor(QPalette::Base, HoverHelp::lightYellow());
+    ui->List3->setPalette(palette);
+    ui->List3->setEnabled(false);
+    if (!fetch())
+        return;
+    readUpdateDate();
+    ui->List1->setCurrentRow(1);
+    ui->List3->clear();
+    ui->List1->setCurrentRow(1);
+    m_collecting = true;
+    collectStep();
+    if (m_collecting)
+        Timer3->restart(1000);
+}
+
+void up1::collectStep()
+{
+    if (!m_collecting)
+        return;
+    setStatus(QStringLiteral("Verkleich starten"));
+    const QListWidgetItem *current = ui->List1->currentItem();
+    const UpdateList::Entry entry = currentEntry();
+    if (current && isNew(entry)) {
+        setStatus(QStringLiteral("Neues Wörterbuch gefunden !"));
+        const QString refused = UpdateList::refusal(entry);
+        auto *found = new QListWidgetItem(
+            refused.isEmpty() ? current->text()
+                              : QStringLiteral("abgelehnt (%1): %2").arg(refused, current->text()));
+        if (refused.isEmpty()) {
+            found->setFlags(found->flags() | Qt::ItemIsUserCheckable);
+            found->setCheckState(Qt::Unchecked);
+        }
+        const QSignalBlocker blocker(ui->List3);
+        ui->List3->addItem(found);
+    } else {
+        setStatus(QStringLiteral("Datums Verkleich beendet"));
+    }
+    const int count = ui->List3->count();
+    if (!selectNextRow(ui->List1))
+        endOfList();
+    ui->Label5->setText(QStringLiteral(" Achtung: [ %1 .] neue Einträge gefunden !").arg(count));
+}
+
+void up1::checkOne()
+{
+    setStatus(QStringLiteral("letztes datum lesen"));
+    readUpdateDate();
+    setStatus(QStringLiteral("Datum verkleich"));
+    if (isNew(currentEntry())) {
+        const QString text = QStringLiteral("Wollen Sie das neue Worterbuch herunterladen ?") +
+                             QStringLiteral(" Download Start...in Ordner: ") + ui->Text7->text();
+        if (Dialogs::yesNo(QStringLiteral("Neues Wörterbuch gefunden !"), text, false, this) ==
+            DialogAnswer::Yes) {
+            setStatus(QStringLiteral("Download Start...in Ordner [\\TranslateDeGb]"));
+            m_scanning = false;
+            Timer2->setEnabled(false);
+            download();
+        }
+    }
+    setStatus(QStringLiteral("Datums Verkleich beendet"));
+}
+
+void up1::askAndDownload()
+{
+    checkOne();
+    setStatus(QStringLiteral("Weiter suche"));
+    if (isNew(currentEntry())) {
+        setStatus(QStringLiteral("Neues Wörterbuch gefunden"));
+        ++m_found;
+        updateFoundCounter();
+    }
+    const QString text = QStringLiteral("Wollen Sie das Worterbuch automatisch jetzt herunterladen ?") +
+                         QStringLiteral(" Download Start...in Ordner: ") + ui->Text7->text();
+    if (Dialogs::yesNo(QStringLiteral("Neues Wörterbuch gefunden !"), text, false, this) ==
+        DialogAnswer::Yes) {
+        setStatus(QStringLiteral("Download Start...automatisch in Ordner [") + ui->Text7->text() +
+                  QStringLiteral("] nach Klick 3-5 Sec. "));
+        download();
+    }
+}
+
+bool up1::download(std::function<void()> then)
+{
+    const UpdateList::Entry entry = currentEntry();
+    if (entry.isEndMarker() || entry.fields.isEmpty())
+        return false;
+    const QString refused = UpdateList::refusal(entry);
+    if (!refused.isEmpty()) {
+        Dialogs::message(
+            Dialogs::programTitle(),
+            QStringLiteral("Achtung : Eintrag abgelehnt [%1]: %2!").arg(entry.summary(), refused), this);
+        return false;
+    }
+    return downloadTo(QDir(dictionaryFolder()).filePath(entry.fileName() + QLatin1String(".chk")),
+                      std::move(then));
+}
+
+bool up1::downloadTo(const QString &path, std::function<void()> then)
+{
+    if (m_download) {
+        setStatus(QStringLiteral("Ein Download läuft noch!"));
+        return false;
+    }
+    HttpGet *get = HttpGet::file(QUrl(currentEntry().address()), path, UpdateList::kMaxDictionaryBytes, this);
+    m_download = get;
+    ui->ProgressBar1->setValue(0);
+    ui->ProgressBar1->show();
+    connect(get, &HttpGet::progress, this, [this](qint64 received, qint64 total) {
+        ui->ProgressBar1->setRange(0, total > 0 ? 1000 : 0);
+        if (total > 0)
+            ui->ProgressBar1->setValue(int(received * 1000 / total));
+    });
+    connect(get, &HttpGet::finished, this, [this, get, then = std::move(then)] {
+        get->deleteLater();
+        m_download = nullptr;
+        ui->ProgressBar1->hide();
+        if (get->outcome() == HttpGet::Outcome::Ok)
+            countDictionaries();
+        else if (get->outcome() != HttpGet::Outcome::Cancelled)
+            Dialogs::message(Dialogs::programTitle(), get->failureText(), this);
+        if (then)
+            then();
+    });
+    return true;
+}
+
+void up1::saveAs()
+{
+    const UpdateList::Entry entry = currentEntry();
+    const QString refused = UpdateList::refusal(entry);
+    if (!refused.isEmpty()) {
+        Dialogs::message(
+            Dialogs::programTitle(),
+            QStringLiteral("Achtung : Eintrag abgelehnt [%1]: %2!").arg(entry.summary(), refused), this);
+        return;
+    }
+    const QString path =
+        Dialogs::saveFileName(QStringLiteral("Wörterbuch speichern unter"),
+                              QDir(dictionaryFolder()).filePath(entry.fileName() + QLatin1String(".chk")),
+                              QStringLiteral("*.chk"), this);
+    if (!path.isEmpty())
+        downloadTo(path, {});
+}
+
+void up1::takeOverUpdate()
+{
+    SettingsFiles::writeLastUpdateDate(today("dd.MM.yyyy"));
+    SettingsFiles::writeUpdateDate(today("yyyyMMdd"));
+    readUpdateDate();
+}
+
+void up1::saveCodeDate()
+{
+    const QDate now = QDate::currentDate();
+    SettingsFiles::writeUpdateDate(now.toString(QStringLiteral("yyyy")) + ui->Combo1->currentText() +
+                                   now.toString(QStringLiteral("dd")));
+    readUpdateDate();
+}
+
+void up1::openSelected()
+{
+    const UpdateList::Entry entry = currentEntry();
+    if (UpdateList::refusal(entry).isEmpty())
+        Shell::editTextFile(QDir(dictionaryFolder()).filePath(entry.fileName() + QLatin1String(".chk")));
+}
+
+void up1::stopTimers()
+{
+    Timer5->setEnabled(false);
+    Timer2->setEnabled(false);
+    Timer3->setEnabled(false);
+}
+
+void up1::updateFoundCounter()
+{
+    ui->Label4->setText(QString::number(m_found));
+}
+
+void up1::updateFoundList()
+{
+    ui->Label5->setText(QStringLiteral("Achtun: ( %1 ) neue Einträge gefunden!").arg(ui->List3->count()));
+}
+
+void up1::closeEvent(QCloseEvent *event)
+{
+    ++m_closings;
+    m_scanning = false;
+    m_collecting = false;
+    stopTimers();
+    if (m_listRequest)
+        m_listRequest->cancel();
+    if (m_download)
+        m_download->cancel();
+    if (Dialogs::yesNo(QStringLiteral("Einstellung !"),
+                       QStringLiteral("Wollen Sie das Update-Datum abspeichern ?"), false,
+                       this) == DialogAnswer::Yes)
+        takeOverUpdate();
+    event->accept();
+}
+
+} // namespace ortelia

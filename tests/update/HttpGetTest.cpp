@@ -1,0 +1,141 @@
+#include "HttpGet.h"
+#include "TestHttpServer.h"
+#include "UpdateTests.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace ortelia;
+
+namespace {
+
+QUrl at(const TestHttpServer &server, const char *path)
+{
+    return QUrl(server.base() + QLatin1String(path));
+}
+
+} // namespace
+
+void HttpGetTest::initTestCase()
+{
+    HttpGet::setTimeoutForTests(700);
+}
+
+void HttpGetTest::fetchesTextAsTheUpdateClient()
+{
+    TestHttpServer server;
+    server.route("/list.txt", "a#b\r\nc#d");
+    HttpGet *get = HttpGet::text(at(server, "list.txt"), 50000, this);
+    QCOMPARE(get->wait(), HttpGet::Outcome::Ok);
+    QCOMPARE(get->body(), QByteArray("a#b\r\nc#d"));
+    QVERIFY(get->failureText().isEmpty());
+    QCOMPARE(server.userAgents, QStringList{"Ortelia-Update"});
+    delete get;
+}
+
+void HttpGetTest::cutsTheListAtItsLimit()
+{
+    TestHttpServer server;
+    server.route("/big.txt", QByteArray(70000, 'z'));
+    HttpGet *get = HttpGet::text(at(server, "big.txt"), 50000, this);
+    QCOMPARE(get->wait(), HttpGet::Outcome::Ok);
+    QCOMPARE(get->body().size(), 50000);
+    delete get;
+}
+
+void HttpGetTest::failuresAreNamed()
+{
+    TestHttpServer server;
+    server.route("/silent", TestHttpServer::Route{200, {}, TestHttpServer::Mode::Silent});
+    server.route("/error", TestHttpServer::Route{500, "oops"});
+    struct Case {
+        QUrl url;
+        HttpGet::Outcome outcome;
+        const char *text;
+    };
+    QTcpServer closed;
+    closed.listen(QHostAddress::LocalHost, 0);
+    const QUrl refused(QStringLiteral("http://127.0.0.1:%1/x").arg(closed.serverPort()));
+    closed.close();
+    const Case cases[] = {
+        {at(server, "missing"), HttpGet::Outcome::HttpError, "Fehler 404"},
+        {at(server, "error"), HttpGet::Outcome::HttpError, "Fehler 500"},
+        {at(server, "silent"), HttpGet::Outcome::Timeout, "antwortet nicht"},
+        {refused, HttpGet::Outcome::NoConnection, "Achtung :keine Verbindung !"},
+        {QUrl(QStringLiteral("file:///etc/passwd")), HttpGet::Outcome::BadAddress,
+         "Keine gültige Internet-Adresse"},
+    };
+    for (const Case &c : cases) {
+        HttpGet *get = HttpGet::text(c.url, 50000, this);
+        QCOMPARE(get->wait(), c.outcome);
+        QVERIFY2(get->failureText().contains(QString::fromUtf8(c.text)), qPrintable(get->failureText()));
+        QVERIFY(get->body().isEmpty());
+        delete get;
+    }
+}
+
+void HttpGetTest::fileIsWrittenWholeOrNotAtAll()
+{
+    TestHttpServer server;
+    const QByteArray dictionary =
+        QByteArray("oberestextfeld;unterestextfeld;zusatztextfeld\r\n").repeated(2000);
+    server.route("/d.txt", dictionary);
+    server.route("/cut.txt", TestHttpServer::Route{200, dictionary, TestHttpServer::Mode::CutOff});
+    server.route("/endless", TestHttpServer::Route{200, {}, TestHttpServer::Mode::Endless});
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("DeXx.chk"));
+
+    HttpGet *get = HttpGet::file(at(server, "d.txt"), target, 64 << 20, this);
+    qint64 lastReceived = 0;
+    connect(get, &HttpGet::progress, this, [&](qint64 received, qint64) { lastReceived = received; });
+    QCOMPARE(get->wait(), HttpGet::Outcome::Ok);
+    QCOMPARE(lastReceived, dictionary.size());
+    delete get;
+    QFile written(target);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), dictionary);
+    written.close();
+
+    // A failed download leaves the earlier file as it was and no partial file beside it.
+    const auto failsAndKeeps = [&](const char *path, qint64 limit, HttpGet::Outcome outcome) {
+        HttpGet *failed = HttpGet::file(at(server, path), target, limit, this);
+        QCOMPARE(failed->wait(), outcome);
+        delete failed;
+        QFile again(target);
+        QVERIFY(again.open(QIODevice::ReadOnly));
+        QCOMPARE(again.readAll(), dictionary);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"DeXx.chk"});
+    };
+    failsAndKeeps("cut.txt", 64 << 20, HttpGet::Outcome::NoConnection);
+    failsAndKeeps("endless", 64 << 20, HttpGet::Outcome::TooLarge);
+    failsAndKeeps("d.txt", 1000, HttpGet::Outcome::TooLarge);
+
+    // Cancelled while it runs: the same.
+    HttpGet *cancelled = HttpGet::file(at(server, "endless"), target, 64 << 20, this);
+    QTimer::singleShot(50, cancelled, &HttpGet::cancel);
+    QCOMPARE(cancelled->wait(), HttpGet::Outcome::Cancelled);
+    delete cancelled;
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"DeXx.chk"});
+}
+
+void HttpGetTest::redirectOnlyToTheWeb()
+{
+    TestHttpServer server;
+    server.route("/to-web", TestHttpServer::Route{302,
+                                                  {},
+                                                  TestHttpServer::Mode::Normal,
+                                                  (server.base() + QStringLiteral("list.txt")).toLatin1()});
+    server.route("/to-file",
+                 TestHttpServer::Route{302, {}, TestHttpServer::Mode::Normal, "file:///etc/passwd"});
+    server.route("/list.txt", "ok");
+    HttpGet *web = HttpGet::text(at(server, "to-web"), 50000, this);
+    QCOMPARE(web->wait(), HttpGet::Outcome::Ok);
+    QCOMPARE(web->body(), QByteArray("ok"));
+    delete web;
+    HttpGet *file = HttpGet::text(at(server, "to-file"), 50000, this);
+    QVERIFY(file->wait() != HttpGet::Outcome::Ok);
+    QVERIFY(file->body().isEmpty());
+    delete file;
+}
