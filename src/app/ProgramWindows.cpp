@@ -4,6 +4,7 @@
 #include "TextUeberA.h"
 #include "WindowRegistry.h"
 #include "hilfe1.h"
+#include "supertrans1.h"
 
 namespace ortelia {
 
@@ -12,6 +13,7 @@ void registerProgramWindows()
     WindowRegistry::registerWindow<Form3>(windows::Form3);
     WindowRegistry::registerWindow(windows::hilfe1, [] { return new hilfe1; });
     WindowRegistry::registerWindow<TextUeberA>(windows::TextUeberA);
+    WindowRegistry::registerWindow<supertrans1>(windows::supertrans1);
 }
 
 } // namespace ortelia
