@@ -4,13 +4,13 @@
 
 #include "Catalogue.h"
 #include "Dialogs.h"
+#include "DictionaryChoice.h"
 #include "DictionaryModel.h"
 #include "FormTimer.h"
 #include "HoverHelp.h"
 #include "ListDictionary.h"
 #include "ListHoverHelp.h"
 #include "ListLine.h"
-#include "ProgramFolder.h"
 #include "ReadAloud.h"
 #include "SpeechRequest.h"
 #include "TextRoutines.h"
@@ -18,7 +18,6 @@
 #include "WindowRegistry.h"
 
 #include <QCloseEvent>
-#include <QDir>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QProgressBar>
@@ -116,9 +115,8 @@ supertrans1::supertrans1(QWidget *parent)
     attachHoverHelp();
     WindowKeys::bind(
         this, [this] { closeWindow(); }, arrowKeys());
-    for (QWidget *w : {static_cast<QWidget *>(ui->Text3), static_cast<QWidget *>(ui->Text1),
-                       static_cast<QWidget *>(ui->File1)})
-        w->installEventFilter(this);
+    ui->Text3->installEventFilter(this);
+    ui->Text1->installEventFilter(this);
 }
 
 supertrans1::~supertrans1() = default;
@@ -127,10 +125,8 @@ void supertrans1::Form_Load()
 {
     LoadDictionary();
     hideLists();
-    ui->File1->clear();
     ui->Frame1->hide();
     ui->auswahlzu->hide();
-    ui->uebernehmen->hide();
     ui->List6->addItem(kStandardVoice);
     showDescription(kDescription);
     ui->Check2->setChecked(false);
@@ -456,12 +452,7 @@ bool supertrans1::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            if (watched == ui->File1) {
-                takeChosenDictionary();
-                closeDictionaryChoice();
-            } else {
-                takeSelection();
-            }
+            takeSelection();
             return true;
         }
     }
@@ -500,19 +491,9 @@ void supertrans1::connectDictionaryChoice()
     connect(ui->Text2, &QLineEdit::textChanged, this, &supertrans1::dictionaryNameChanged);
     connect(ui->land, &QPushButton::clicked, this, &supertrans1::openDictionaryChoice);
     connect(ui->auswahlzu, &QPushButton::clicked, this, &supertrans1::closeDictionaryChoice);
-    connect(ui->File1, &QListWidget::itemClicked, ui->uebernehmen, &QWidget::show);
-    connect(ui->uebernehmen, &QPushButton::clicked, this, &supertrans1::takeChosenDictionary);
-    connect(ui->File1, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *item) {
-        QPointer<supertrans1> alive(this);
-        showProgress(false);
-        ui->Text2->setText(item->text());
-        pause(0.2);
-        if (!alive)
-            return;
-        LoadDictionary();
-        ui->Frame1->hide();
-        closeDictionaryChoice();
-    });
+    connect(ui->Frame1, &DictionaryChoice::taken, this, &supertrans1::takeChosenDictionary);
+    connect(ui->Frame1, &DictionaryChoice::finished, this, &supertrans1::closeDictionaryChoice);
+    connect(ui->Frame1, &DictionaryChoice::described, this, &supertrans1::showDescription);
 }
 
 void supertrans1::dictionaryNameChanged()
@@ -533,36 +514,23 @@ void supertrans1::dictionaryNameChanged()
 
 void supertrans1::openDictionaryChoice()
 {
-    ui->Frame1->show();
-    ui->Frame1->raise();
-    ui->File1->clear();
-    const QDir folder(ProgramFolder::path(QStringLiteral("TranslateDeGb")));
-    ui->File1->addItems(
-        folder.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name | QDir::IgnoreCase));
-    ui->File1->setFocus();
-    ui->File1->setCurrentRow(0);
+    ui->Frame1->open();
     ui->land->hide();
     ui->auswahlzu->show();
 }
 
-void supertrans1::takeChosenDictionary()
+void supertrans1::takeChosenDictionary(const QString &fileName, bool mainWindowBar)
 {
-    const QListWidgetItem *item = ui->File1->currentItem();
-    if (!item)
-        return;
     QPointer<supertrans1> alive(this);
-    showProgress(true);
-    ui->Text2->setText(item->text());
+    showProgress(mainWindowBar);
+    ui->Text2->setText(fileName);
     pause(0.2);
-    if (!alive)
-        return;
-    LoadDictionary();
-    ui->uebernehmen->hide();
+    if (alive)
+        LoadDictionary();
 }
 
 void supertrans1::closeDictionaryChoice()
 {
-    ui->uebernehmen->hide();
     ui->Frame1->hide();
     ui->auswahlzu->hide();
     ui->land->show();
@@ -624,13 +592,6 @@ void supertrans1::attachHoverHelp()
         HoverHelp::yellow());
     for (QListView *list : m_lists)
         dynamic(list, [this] { HoverHelp::setHelpText(ui->Text5->text()); });
-    dynamic(ui->File1, [this] {
-        const QListWidgetItem *item = ui->File1->currentItem();
-        const QString text = QStringLiteral("Mit Doppelklick markiertes Wörterbuch laden..") +
-                             (item ? item->text() : QString());
-        HoverHelp::setHelpText(text);
-        showDescription(text);
-    });
     dynamic(ui->Text2, [this] {
         const QString text = QStringLiteral("Das Momentan geladene Wörterbuch ist .. ") + ui->Label3->text() +
                              QLatin1Char(' ') + ui->Text2->text();

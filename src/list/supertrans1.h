@@ -10,7 +10,6 @@ namespace Ui {
 class supertrans1;
 }
 
-class QLineEdit;
 class QListView;
 
 namespace ortelia {
@@ -66,7 +65,7 @@ private:
 
     void dictionaryNameChanged();
     void openDictionaryChoice();
-    void takeChosenDictionary();
+    void takeChosenDictionary(const QString &fileName, bool mainWindowBar);
     void closeDictionaryChoice();
     void voiceBoxChanged(bool ticked);
     void focusBoxChanged(bool ticked);
