@@ -423,14 +423,6 @@ void supertrans1::moveSelection(int rows)
 
 std::map<int, std::function<void()>> supertrans1::arrowKeys()
 {
-    const auto upDown = [this](Qt::Key key) {
-        return [this, key] {
-            if (QListView *list = focusLists()) {
-                QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-                QCoreApplication::sendEvent(list, &press);
-            }
-        };
-    };
     // Left and Right read a field and give the focus to the lists; the selection stays.
     const auto readThenFocus = [this](int index, bool withVoice) {
         return [this, index, withVoice] {
@@ -441,8 +433,9 @@ std::map<int, std::function<void()>> supertrans1::arrowKeys()
                 focusLists();
         };
     };
-    return {{Qt::Key_Up, upDown(Qt::Key_Up)},
-            {Qt::Key_Down, upDown(Qt::Key_Down)},
+    // The window sees the key first, so Up and Down move the selection of the list they focus.
+    return {{Qt::Key_Up, [this] { moveSelection(-1); }},
+            {Qt::Key_Down, [this] { moveSelection(1); }},
             {Qt::Key_Left, readThenFocus(0, false)},
             {Qt::Key_Right, readThenFocus(1, true)}};
 }

@@ -46,6 +46,7 @@ private slots:
     void prefixSearchAcrossSections();
     void enterReadsTheTranslation();
     void readButtonsReadTheirFields();
+    void keysWalkTheListAndFocusBoxChoosesTheField();
     void refusedDictionaryKeepsTheLoadedOne();
     void badInputIsHarmless();
     void letterIsCollectedSavedAndPrinted();

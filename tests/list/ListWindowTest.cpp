@@ -246,6 +246,28 @@ void ListWindowTest::readButtonsReadTheirFields()
     QVERIFY(heard(QStringLiteral("Körperteil")));
 }
 
+// Down gives the focus to the visible list and moves its selection; Left reads the first field and
+// ends with the input reset. With the focus box ticked, Enter empties the upper field.
+void ListWindowTest::keysWalkTheListAndFocusBoxChoosesTheField()
+{
+    typeInto("Text1", QStringLiteral("s"));
+    QCOMPARE(currentLine(), QStringLiteral("süssigkeit;sweetness;"));
+    QTest::keyClick(c<QLineEdit>("Text1"), Qt::Key_Down);
+    QVERIFY(c<QListView>("List3")->hasFocus());
+    QCOMPARE(currentLine(), QStringLiteral("süssigkeiten;sweets;"));
+    QTest::keyClick(c<QListView>("List3"), Qt::Key_Left);
+    QCOMPARE(folder->readBytes(QStringLiteral("hilfe.txt")), QByteArray("\"s\xfcssigkeiten\"\r\n"));
+    QVERIFY(c<QLineEdit>("Text1")->text().isEmpty());
+
+    c<QCheckBox>("Check1")->click();
+    QCOMPARE(c<QCheckBox>("Check1")->text(), QStringLiteral("Focus 2"));
+    typeInto("Text3", QStringLiteral("auto"));
+    enter("Text3");
+    QVERIFY(c<QLineEdit>("Text3")->hasFocus());
+    QVERIFY(c<QLineEdit>("Text3")->text().isEmpty());
+    QVERIFY(heard(QStringLiteral("car")));
+}
+
 // A section of 32,768 lines is too many for the lists: both messages, the example stays.
 void ListWindowTest::refusedDictionaryKeepsTheLoadedOne()
 {
