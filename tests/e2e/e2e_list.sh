@@ -19,11 +19,11 @@ expected="$(awk 'BEGIN { RS = "\r\n"; s = 0 }
   TranslateDeGb/DeEn.txt)"
 [ -n "$expected" ] || fail "DeEn holds no line beginning with hau"
 
-sleep 1.5                                 # the load check puts the focus into the upper field
+sleep 3                                   # the load check puts the focus into the upper field
 click 335 18                              # "&Land": the dictionary panel, its file list focused
 xdotool type --delay 60 "DeEn"            # the file list jumps to DeEn.txt
 xdotool key Return                        # take it and close the panel
-sleep 2
+sleep 5                                   # DeEn loads; a second later the load check takes the focus
 click 100 76                              # the lower input field
 xdotool type --delay 60 "hau"
 xdotool key Return
