@@ -4,6 +4,7 @@
 #include "TextUeberA.h"
 #include "WindowRegistry.h"
 #include "hilfe1.h"
+#include "supertrans1.h"
 #include "up1.h"
 #include "worter1.h"
 #include "zeit.h"
@@ -18,6 +19,7 @@ void registerProgramWindows()
     WindowRegistry::registerWindow<worter1>(windows::worter1);
     WindowRegistry::registerWindow<up1>(windows::up1);
     WindowRegistry::registerWindow<zeit>(windows::zeit);
+    WindowRegistry::registerWindow<supertrans1>(windows::supertrans1);
 }
 
 } // namespace ortelia

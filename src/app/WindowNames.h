@@ -14,6 +14,7 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QProgressBar;
 class QRadioButton;
 class QWidget;
 
@@ -47,6 +48,7 @@ template <class T> struct ControlName {
     X(Form3, englisch, QAbstractButton)                                                                \
     X(Form3, Frame5, QWidget)                                                                          \
     X(Form3, Label26, QWidget)                                                                         \
+    X(Form3, ProgressBar1, QProgressBar)                                                               \
     X(hilfe1, pla, QAbstractButton)                                                                    \
     X(hilfe1, Check1, QCheckBox)                                                                       \
     X(TextUeberA, HScroll1, QAbstractSlider)                                                           \

@@ -18,7 +18,7 @@ constexpr WindowNeed kNeeds[] = {
     {"Form3", "weort", "worter1"},         {"Form3", "Picture20", "worter1"},
     {"Form3", "Label26", "arabisch1"},     {"hilfe1", "updates", "up1"},
     {"hilfe1", "zeiteinstellung", "zeit"}, {"worter1", "arabisch", "arabisch1"},
-    {"TextUeberA", "auf", "worter1"},
+    {"TextUeberA", "auf", "worter1"},     {"supertrans1", "stimmmuster", "Logox4"},
 };
 
 const WindowNeed *needOf(const QWidget *control)

@@ -86,11 +86,15 @@ TempProgramFolder::TempProgramFolder(bool realDictionaries) : m_previousCurrent(
     const QString root = m_dir.path();
     copyTree(assembledProgramFolder(), root, false);
     const QString dictionaries = root + QStringLiteral("/TranslateDeGb");
-    // The small test dictionaries replace the built ones, unless a test asks for the real data.
-    if (!realDictionaries) {
-        QDir dir(dictionaries);
-        for (const QString &name : dir.entryList({QStringLiteral("*.txt")}, QDir::Files))
-            dir.remove(name);
+    // The copy above leaves out the built dictionaries: the small test dictionaries stand in for
+    // them, unless a test asks for the real data.
+    if (realDictionaries) {
+        QDirIterator real(assembledProgramFolder() + QStringLiteral("/TranslateDeGb"), {QStringLiteral("*.txt")},
+                          QDir::Files);
+        while (real.hasNext()) {
+            real.next();
+            QFile::copy(real.filePath(), dictionaries + QLatin1Char('/') + real.fileName());
+        }
     }
     QDirIterator it(fixturesFolder() + QStringLiteral("/TranslateDeGb"), QDir::Files);
     while (it.hasNext()) {

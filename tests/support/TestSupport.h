@@ -30,8 +30,8 @@ private:
 };
 
 // A fresh program folder made from the assembled one, as the current directory while it lives.
-// The dictionary folder holds the small test dictionaries; with realDictionaries it also links
-// the dictionaries built from FreeDict.
+// The dictionary folder holds the small test dictionaries; with realDictionaries the dictionaries
+// built from FreeDict take the place of the small ones of the same name.
 class TempProgramFolder {
 public:
     explicit TempProgramFolder(bool realDictionaries = false);

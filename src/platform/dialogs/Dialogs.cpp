@@ -1,6 +1,8 @@
 #include "Dialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -75,8 +77,10 @@ QString askFileName(DialogRequest::Kind kind, const QString &title, const QStrin
 {
     if (g_responder)
         return g_responder->fileName(makeRequest(kind, title, folder, false));
-    return kind == DialogRequest::Kind::OpenFile ? QFileDialog::getOpenFileName(parent, title, folder, filter)
-                                                 : QFileDialog::getSaveFileName(parent, title, folder, filter);
+    return kind == DialogRequest::Kind::OpenFile
+               ? QFileDialog::getOpenFileName(parent, title, folder, filter)
+               : QFileDialog::getSaveFileName(parent, title, folder, filter, nullptr,
+                                              QFileDialog::DontConfirmOverwrite);
 }
 
 } // namespace
@@ -106,7 +110,15 @@ QString Dialogs::openFileName(const QString &title, const QString &folder, const
 QString Dialogs::saveFileName(const QString &title, const QString &folder, const QString &filter,
                               QWidget *parent)
 {
-    return askFileName(DialogRequest::Kind::SaveFile, title, folder, filter, parent);
+    const QString path = askFileName(DialogRequest::Kind::SaveFile, title, folder, filter, parent);
+    // Asked here rather than by the file dialog, so that every caller and every test sees the question.
+    if (!path.isEmpty() && QFileInfo::exists(path) &&
+        yesNo(title,
+              QStringLiteral("Die Datei \"%1\" ist schon vorhanden. Soll sie ersetzt werden?")
+                  .arg(QDir::toNativeSeparators(path)),
+              true, parent) != DialogAnswer::Yes)
+        return QString();
+    return path;
 }
 
 void Dialogs::setResponder(DialogResponder *responder) { g_responder = responder; }

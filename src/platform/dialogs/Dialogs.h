@@ -38,6 +38,7 @@ public:
                                     QWidget *parent = nullptr);
     static QString openFileName(const QString &title, const QString &folder, const QString &filter,
                                 QWidget *parent = nullptr);
+    // Asks before replacing a file that exists; "Nein" counts as cancelled (an empty name).
     static QString saveFileName(const QString &title, const QString &folder, const QString &filter,
                                 QWidget *parent = nullptr);
 

@@ -1,0 +1,629 @@
+#include "supertrans1.h"
+
+#include "ui_supertrans1.h"
+
+#include "Catalogue.h"
+#include "Dialogs.h"
+#include "DictionaryChoice.h"
+#include "DictionaryModel.h"
+#include "FormTimer.h"
+#include "HoverHelp.h"
+#include "ListDictionary.h"
+#include "ListHoverHelp.h"
+#include "ListLine.h"
+#include "ReadAloud.h"
+#include "SpeechRequest.h"
+#include "TextRoutines.h"
+#include "WindowKeys.h"
+#include "WindowRegistry.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QProgressBar>
+
+namespace ortelia {
+
+namespace {
+
+// Widths in pixels (twips / 15): with and without the letter area.
+constexpr int kLetterWidth = 10515 / 15;
+constexpr int kNarrowWidth = 5715 / 15;
+
+const QColor kWhite(0xFF, 0xFF, 0xFF);
+const QColor kLightGrey(0xE0, 0xE0, 0xE0);
+const QString kStandardVoice = QStringLiteral("#Standard Sprecher#");
+const QString kExampleDictionary = QStringLiteral("Woerterbuch-Muster");
+
+const QString kDescription = QStringLiteral(
+    "Beispiel: [Woerterbuch-Muster.txt] Schreiben Sie in das gelb markierte Textfeld [hallo] danach drücken "
+    "Sie "
+    "auf die [Entertaste]! Nun wird das geschriebene Wort [hallo] hier im Beispiel Englisch also [hello] "
+    "übersetzt und ausgesprochen! Gleichzeitig wird eine Liste angezeigt mit folgenden Einträgen: "
+    "[hallo;hello;Gruss]. Mit Doppelklick können Sie das Wort auch übersetzen und vorlesen lasen! Oder mit "
+    "den "
+    "Klick Button rechts neben der Liste. Über den Klickbutton [Land] können Sie ein Wörterbuch auswählen.");
+const QString kExampleText = QStringLiteral(
+    "Das Woerterbuch-Muster soll nur als Vorlage dienen,um gegebenenfalls in einer beliebigen Sprache ein "
+    "eigenes Wörterbuch zu erstellen.");
+const QString kVoiceHelp =
+    QStringLiteral("[Stimme] Mit Ihrem individuellem erstelltem Stimmuster Übersetzung "
+                   "vorlesen lassen.");
+
+// The description's other wordings: hover over "Beschreibung: >" and its click.
+QString descriptionHovered()
+{
+    return QString(kDescription).replace(QStringLiteral("Liste. Über"), QStringLiteral("Liste.Über"));
+}
+QString descriptionClicked()
+{
+    return descriptionHovered().replace(QStringLiteral("danach"), QStringLiteral("Danach"));
+}
+
+QString exampleFormatMessage()
+{
+    const QString sep = QString(8, QLatin1Char('\\'));
+    return QStringList{
+        QStringLiteral("Das Wörterbuch ist mit 3 Trennlinien eingeteilt"),
+        QStringLiteral("z.B. [1%1 Trennlinie ]  [2%1 Trennlinie ]  [3%1 Trennlinie ].").arg(sep),
+        QStringLiteral("Grosse umfangreiche Wörterbücher müssen so aufgeteilt werden,"),
+        QStringLiteral("ansonsten ist der Listenspeicher überladen."),
+        QStringLiteral("Und eine Fehler Meldung wird angezeigt.")}
+        .join(QStringLiteral("\r\n"));
+}
+
+void setBackground(QWidget *field, const QColor &colour)
+{
+    QPalette p = field->palette();
+    p.setColor(QPalette::Base, colour);
+    field->setPalette(p);
+}
+
+QColor buttonColour(const QWidget *w)
+{
+    return w->style()->standardPalette().color(QPalette::Button);
+}
+
+} // namespace
+
+supertrans1::supertrans1(QWidget *parent)
+    : QWidget(parent), ui(std::make_unique<Ui::supertrans1>()), m_model(new DictionaryModel(this))
+{
+    ui->setupUi(this);
+    setWindowFlag(Qt::Window);
+    m_lists[0] = ui->List1;
+    m_lists[1] = ui->List2;
+    m_lists[2] = ui->List3;
+    m_lists[3] = ui->List4;
+    for (int s = 0; s < DictionaryModel::kSections; ++s) {
+        QListView *list = m_lists[s];
+        list->setUniformItemSizes(true);
+        list->setModel(m_model);
+        list->setRootIndex(m_model->sectionIndex(s));
+        list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+    }
+    m_loadTimer = new FormTimer(QStringLiteral("Timer1"), 1000, false, this);
+    m_loadTimer->setObjectName(QStringLiteral("Timer1"));
+    setBackground(ui->Text1, kLightGrey);
+    ui->Brief->setVoiceLine([this] { return voiceLine(); });
+
+    connectSearch();
+    connectReading();
+    connectDictionaryChoice();
+    connectPanel();
+    attachHoverHelp();
+    WindowKeys::bind(
+        this, [this] { closeWindow(); }, arrowKeys());
+    ui->Text3->installEventFilter(this);
+    ui->Text1->installEventFilter(this);
+}
+
+supertrans1::~supertrans1() = default;
+
+void supertrans1::Form_Load()
+{
+    LoadDictionary();
+    hideLists();
+    ui->Frame1->hide();
+    ui->auswahlzu->hide();
+    ui->List6->addItem(kStandardVoice);
+    showDescription(kDescription);
+    ui->Check2->setChecked(false);
+    resize(kNarrowWidth, height());
+    WindowRegistry::hideControlsWithoutWindow(this);
+}
+
+// ---- loading -------------------------------------------------------------------------------
+
+void supertrans1::LoadDictionary()
+{
+    setProgress(10);
+    ListDictionary dictionary = ListDictionary::read(ui->Text2->text());
+    setProgress(30);
+    if (dictionary.outcome != ListDictionary::Outcome::Loaded) {
+        // Refused whole: the dictionary loaded before stays in the lists.
+        hideProgress();
+        ListDictionary::report(dictionary.outcome);
+        return;
+    }
+    setProgress(80);
+    m_model->setSections(std::move(dictionary.sections));
+    for (int s = 0; s < DictionaryModel::kSections; ++s)
+        m_lists[s]->setRootIndex(m_model->sectionIndex(s));
+    ui->List5->clear();
+    m_loadTimer->setEnabled(true);
+}
+
+// The load is finished once its timer ticks; the bars step up to 100 and go away.
+void supertrans1::loadingCheck()
+{
+    const int stages[] = {20, 50, 75};
+    for (int s = 0; s < 3; ++s) {
+        if (m_model->section(s).size() >= 2)
+            setProgress(stages[s]);
+    }
+    setProgress(100);
+    m_loadTimer->setEnabled(false);
+    ui->Text3->setFocus();
+    setBackground(ui->Text3, HoverHelp::yellow());
+    hideProgress();
+}
+
+void supertrans1::setProgress(int value)
+{
+    ui->ProgressBar1->setValue(value);
+    if (QProgressBar *bar = WindowRegistry::controlIfOpen(ctl::Form3_ProgressBar1))
+        bar->setValue(value);
+}
+
+void supertrans1::showProgress(bool mainWindowToo)
+{
+    ui->ProgressBar1->setValue(0);
+    ui->ProgressBar1->show();
+    if (QProgressBar *bar = WindowRegistry::controlIfOpen(ctl::Form3_ProgressBar1); bar && mainWindowToo) {
+        bar->setValue(0);
+        bar->show();
+    }
+}
+
+void supertrans1::hideProgress()
+{
+    ui->ProgressBar1->hide();
+    if (QProgressBar *bar = WindowRegistry::controlIfOpen(ctl::Form3_ProgressBar1))
+        bar->hide();
+}
+
+// ---- search --------------------------------------------------------------------------------
+
+void supertrans1::connectSearch()
+{
+    connect(m_loadTimer, &FormTimer::timeout, this, &supertrans1::loadingCheck);
+    connect(ui->Text3, &QLineEdit::textChanged, this, &supertrans1::searchWholeWord);
+    connect(ui->Text1, &QLineEdit::textChanged, this, &supertrans1::searchPrefix);
+    for (int s = 0; s < DictionaryModel::kSections; ++s) {
+        connect(m_lists[s]->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                [this, s](const QModelIndex &current) {
+                    if (!m_searching && current.isValid())
+                        lineSelected(s, current.row());
+                });
+        connect(m_lists[s], &QListView::doubleClicked, this, [this] {
+            setBackground(ui->Text3, HoverHelp::lightRed());
+            QPointer<supertrans1> alive(this);
+            readTranslation();
+            pause(0.2);
+            if (alive)
+                ui->Text3->clear();
+        });
+    }
+}
+
+// Every entry line has ";" after its key, so the key followed by ";" finds the whole word only.
+void supertrans1::searchWholeWord()
+{
+    hideLists();
+    ui->Text1->setText(ui->Text3->text() + QLatin1Char(';'));
+}
+
+void supertrans1::searchPrefix()
+{
+    hideLists();
+    const QString prefix = ui->Text1->text();
+    bool hit = false;
+    for (int s = 0; s < DictionaryModel::kSections; ++s) {
+        QListView *list = m_lists[s];
+        // An emptied field finds nothing rather than the first line of every list.
+        const int row = prefix.isEmpty() ? -1 : m_model->findPrefix(s, prefix);
+        m_searching = true;
+        if (row < 0) {
+            list->selectionModel()->clear();
+        } else {
+            const QModelIndex index = m_model->index(row, 0, m_model->sectionIndex(s));
+            list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+            list->scrollTo(index, QAbstractItemView::PositionAtTop);
+        }
+        m_searching = false;
+        // The last list with a hit gives the current line.
+        if (row >= 0) {
+            hit = true;
+            lineSelected(s, row);
+        }
+    }
+    setBackground(ui->Text3, hit ? HoverHelp::yellow() : kWhite);
+}
+
+void supertrans1::lineSelected(int section, int row)
+{
+    m_lists[section]->show();
+    m_lists[section]->raise();
+    ui->List5->clear();
+    const QString &line = m_model->section(section)[row];
+    ui->Text4->setText(line);
+    ui->Text5->setText(displayLine(line));
+}
+
+void supertrans1::hideLists()
+{
+    for (QListView *list : m_lists)
+        list->hide();
+}
+
+// ---- reading -------------------------------------------------------------------------------
+
+void supertrans1::connectReading()
+{
+    connect(ui->aufnehmen, &QPushButton::clicked, this, &supertrans1::takeSelection);
+    connect(ui->lese1, &QPushButton::clicked, this, [this] { readField(0, false); });
+    connect(ui->lese2, &QPushButton::clicked, this, [this] { readField(1, true); });
+    connect(ui->lese3, &QPushButton::clicked, this, [this] { readField(2, false); });
+    connect(ui->lese12, &QPushButton::clicked, this, [this] {
+        QPointer<supertrans1> alive(this);
+        readField(0, false);
+        pause(1.0);
+        if (alive)
+            readField(1, true);
+    });
+    connect(ui->lesegesamt, &QPushButton::clicked, this, [this] {
+        const QString line = ui->Text5->text();
+        inputReset();
+        read(line);
+    });
+    connect(ui->hoch, &QPushButton::clicked, this, [this] { moveSelection(-2); });
+    connect(ui->runter, &QPushButton::clicked, this, [this] { moveSelection(1); });
+    connect(ui->Check3, &QCheckBox::toggled, this, &supertrans1::voiceBoxChanged);
+    connect(ui->Check1, &QCheckBox::toggled, this, &supertrans1::focusBoxChanged);
+}
+
+void supertrans1::splitCurrentLine()
+{
+    ui->List5->clear();
+    ui->List5->addItems(lineFields(ui->Text4->text()));
+}
+
+// Fields by their position in the line: an empty middle field keeps the third one third.
+QString supertrans1::field(int index) const
+{
+    return lineField(ui->Text4->text(), index);
+}
+
+QString supertrans1::voiceLine() const
+{
+    const QListWidgetItem *item = ui->List6->currentItem();
+    return item ? item->text() : QString();
+}
+
+void supertrans1::read(const QString &text)
+{
+    switch (ReadAloud::read(text, ReadAloud::Button::Hilfex, ui->Check4->isChecked())) {
+    case ReadAloud::Result::NotWritten:
+        ReadAloud::reportNotWritten();
+        ui->Text3->setFocus();
+        break;
+    case ReadAloud::Result::NoSpeech:
+        ReadAloud::reportNoSpeech();
+        ui->Check4->setChecked(true);
+        break;
+    default:
+        break;
+    }
+}
+
+void supertrans1::readTranslation()
+{
+    QPointer<supertrans1> alive(this);
+    splitCurrentLine();
+    pause(0.2);
+    if (!alive)
+        return;
+    if (ui->List5->count() > 1)
+        ui->List5->setCurrentRow(1);
+    pause(0.1);
+    if (!alive)
+        return;
+    read(voiceLine() + field(1));
+    setBackground(ui->Text3, kWhite);
+}
+
+void supertrans1::readField(int index, bool withVoice)
+{
+    QPointer<supertrans1> alive(this);
+    splitCurrentLine();
+    pause(0.5);
+    if (!alive)
+        return;
+    const QString text = (withVoice ? voiceLine() : QString()) + field(index);
+    inputReset();
+    read(text);
+}
+
+void supertrans1::takeSelection()
+{
+    QPointer<supertrans1> alive(this);
+    if (!ui->Check2->isChecked()) {
+        setBackground(ui->Text3, HoverHelp::lightRed());
+        readTranslation();
+        if (alive)
+            inputReset();
+        return;
+    }
+    const QString translation = field(1);
+    readTranslation();
+    for (const auto &[wait, step] : std::initializer_list<std::pair<double, std::function<void()>>>{
+             {0.3, [this] { ui->Brief->focusEnd(); }},
+             {0.2, [this, translation] { ui->Brief->insertAtCaret(translation); }},
+             {0.5, [this] { ui->Brief->insertAtCaret(QStringLiteral(" ")); }}}) {
+        if (!alive)
+            return;
+        pause(wait);
+        if (!alive)
+            return;
+        step();
+    }
+    inputReset();
+}
+
+void supertrans1::inputReset()
+{
+    if (ui->Check1->isChecked()) {
+        ui->Text3->setFocus();
+        ui->Text3->clear();
+        setBackground(ui->Text3, kWhite);
+        setBackground(ui->Text1, buttonColour(this));
+    } else {
+        ui->Text1->setFocus();
+        ui->Text1->clear();
+        setBackground(ui->Text1, kWhite);
+    }
+}
+
+// The lists take the focus in turn; it ends on the last visible one.
+QListView *supertrans1::focusLists()
+{
+    QListView *focused = nullptr;
+    for (QListView *list : m_lists) {
+        if (list->isVisible()) {
+            list->setFocus();
+            focused = list;
+        }
+    }
+    return focused;
+}
+
+void supertrans1::moveSelection(int rows)
+{
+    QListView *list = focusLists();
+    if (!list)
+        return;
+    const int count = m_model->rowCount(list->rootIndex());
+    if (count == 0)
+        return;
+    const int row = std::clamp(list->currentIndex().row() + rows, 0, count - 1);
+    list->setCurrentIndex(m_model->index(row, 0, list->rootIndex()));
+}
+
+std::map<int, std::function<void()>> supertrans1::arrowKeys()
+{
+    // Left and Right read a field and give the focus to the lists; the selection stays.
+    const auto readThenFocus = [this](int index, bool withVoice) {
+        return [this, index, withVoice] {
+            QPointer<supertrans1> alive(this);
+            readField(index, withVoice);
+            pause(0.4);
+            if (alive)
+                focusLists();
+        };
+    };
+    // The window sees the key first, so Up and Down move the selection of the list they focus.
+    return {{Qt::Key_Up, [this] { moveSelection(-1); }},
+            {Qt::Key_Down, [this] { moveSelection(1); }},
+            {Qt::Key_Left, readThenFocus(0, false)},
+            {Qt::Key_Right, readThenFocus(1, true)}};
+}
+
+bool supertrans1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            takeSelection();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void supertrans1::voiceBoxChanged(bool ticked)
+{
+    ui->List6->clear();
+    if (ticked) {
+        ui->List6->addItems(LoadVoiceProfile());
+        setBackground(ui->Check3, kWhite);
+    } else {
+        ui->List6->addItem(kStandardVoice);
+        setBackground(ui->Check3, buttonColour(this));
+    }
+    ui->List6->setCurrentRow(0);
+}
+
+void supertrans1::focusBoxChanged(bool ticked)
+{
+    QLineEdit *field = ticked ? ui->Text3 : ui->Text1;
+    field->setFocus();
+    field->del();
+    if (ticked)
+        setBackground(ui->Text1, buttonColour(this));
+    else
+        setBackground(ui->Text1, kWhite);
+    ui->Check1->setText(ticked ? QStringLiteral("Focus 2") : QStringLiteral("Focus 1"));
+}
+
+// ---- choosing a dictionary -----------------------------------------------------------------
+
+void supertrans1::connectDictionaryChoice()
+{
+    connect(ui->Text2, &QLineEdit::textChanged, this, &supertrans1::dictionaryNameChanged);
+    connect(ui->land, &QPushButton::clicked, this, &supertrans1::openDictionaryChoice);
+    connect(ui->auswahlzu, &QPushButton::clicked, this, &supertrans1::closeDictionaryChoice);
+    connect(ui->Frame1, &DictionaryChoice::taken, this, &supertrans1::takeChosenDictionary);
+    connect(ui->Frame1, &DictionaryChoice::finished, this, &supertrans1::closeDictionaryChoice);
+    connect(ui->Frame1, &DictionaryChoice::described, this, &supertrans1::showDescription);
+}
+
+void supertrans1::dictionaryNameChanged()
+{
+    QString name = ui->Text2->text();
+    if (ZeichenErsetzen(name, QStringLiteral(".txt"), QString()) != ui->Text2->text()) {
+        ui->Text2->setText(name);
+        return;
+    }
+    ui->Label3->setText(QStringLiteral("Land"));
+    if (name == kExampleDictionary) {
+        Dialogs::message(Dialogs::programTitle(), exampleFormatMessage(), this);
+        ui->Label3->setText(QStringLiteral("Beispiel-Woerterbuch"));
+        return;
+    }
+    ui->Label3->setText(catalogueEntry(name).listLabel);
+}
+
+void supertrans1::openDictionaryChoice()
+{
+    ui->Frame1->open();
+    ui->land->hide();
+    ui->auswahlzu->show();
+}
+
+void supertrans1::takeChosenDictionary(const QString &fileName, bool mainWindowBar)
+{
+    QPointer<supertrans1> alive(this);
+    showProgress(mainWindowBar);
+    ui->Text2->setText(fileName);
+    pause(0.2);
+    if (alive)
+        LoadDictionary();
+}
+
+void supertrans1::closeDictionaryChoice()
+{
+    ui->Frame1->hide();
+    ui->auswahlzu->hide();
+    ui->land->show();
+}
+
+// ---- the rest of the window ----------------------------------------------------------------
+
+void supertrans1::connectPanel()
+{
+    connect(ui->Check2, &QCheckBox::toggled, this, [this](bool letter) {
+        resize(letter ? kLetterWidth : kNarrowWidth, height());
+        setBackground(ui->Check2, letter ? kWhite : buttonColour(this));
+    });
+    connect(ui->Brief, &LetterPanel::inputReset, this, &supertrans1::inputReset);
+    connect(ui->Brief, &LetterPanel::requestNotWritten, ui->Text3, qOverload<>(&QWidget::setFocus));
+    connect(ui->Brief, &LetterPanel::saved, this, [this] { setBackground(ui->Text3, kWhite); });
+    connect(ui->Brief, &LetterPanel::described, this, &supertrans1::showDescription);
+    connect(ui->X, &ClickLabel::clicked, this, &supertrans1::hideLists);
+    connect(ui->beschreibung1, &ClickLabel::clicked, this, [this] { showDescription(kDescription); });
+    connect(ui->beschreibung2, &ClickLabel::clicked, this, [this] { showDescription(descriptionClicked()); });
+    connect(ui->mehr, &ClickLabel::clicked, this,
+            [this] { showDescription(QStringLiteral("Beispiel 2 :")); });
+    connect(ui->eins, &ClickLabel::clicked, this, [this] {
+        showDescription(kExampleText);
+        HoverHelp::setHelpText(kExampleText);
+    });
+    connect(ui->zwei, &ClickLabel::clicked, ui->Text1, qOverload<>(&QWidget::setFocus));
+    connect(ui->Label4, &ClickLabel::doubleClicked, this, [this] {
+        if (ReadAloud::read(ui->Label4->text(), ReadAloud::Button::Hilfe, false) ==
+            ReadAloud::Result::NotWritten)
+            ReadAloud::reportNotWritten();
+        setBackground(ui->Text3, kWhite);
+    });
+    connect(ui->Label1, &ClickLabel::clicked, this,
+            [this] { ui->Label1->setText(QString::number(m_model->section(0).size())); });
+    connect(ui->exit, &QPushButton::clicked, this, &supertrans1::closeWindow);
+    connect(ui->stimmmuster, &QPushButton::clicked, this, [] {
+        if (QWidget *voices = WindowRegistry::window(windows::Logox4))
+            voices->show();
+    });
+}
+
+void supertrans1::attachHoverHelp()
+{
+    attachListHoverHelp(this, [this](const QString &text) { showDescription(text); });
+    const auto dynamic = [](QWidget *control, std::function<void()> show, QColor highlight = QColor()) {
+        HoverHelp::Options options;
+        options.highlight = highlight;
+        options.alsoDo = std::move(show);
+        HoverHelp::attach(control, QString(), options);
+    };
+    dynamic(
+        ui->Check3,
+        [this] {
+            HoverHelp::setHelpText(voiceLine() + kVoiceHelp);
+            showDescription(voiceLine() + QStringLiteral("Stimme:..") + kVoiceHelp);
+            ui->Check3->setToolTip(QStringLiteral("Ihr Ausgewählte Stimme:  ") + voiceLine());
+        },
+        HoverHelp::yellow());
+    for (QListView *list : m_lists)
+        dynamic(list, [this] { HoverHelp::setHelpText(ui->Text5->text()); });
+    dynamic(ui->Text2, [this] {
+        const QString text = QStringLiteral("Das Momentan geladene Wörterbuch ist .. ") + ui->Label3->text() +
+                             QLatin1Char(' ') + ui->Text2->text();
+        HoverHelp::setHelpText(text);
+        showDescription(text);
+    });
+    dynamic(ui->X, [this] {
+        HoverHelp::setHelpText(QStringLiteral("Liste ausblenden"));
+        showDescription(QStringLiteral("Liste ausblenden"));
+        hideLists();
+    });
+    dynamic(ui->eins, [this] {
+        HoverHelp::setHelpText(kExampleText);
+        showDescription(kExampleText);
+    });
+    dynamic(ui->beschreibung2, [this] {
+        HoverHelp::setHelpText(descriptionHovered());
+        showDescription(descriptionHovered());
+    });
+}
+
+void supertrans1::showDescription(const QString &text)
+{
+    ui->Label4->setText(text);
+}
+
+void supertrans1::closeWindow()
+{
+    if (m_closing)
+        return;
+    m_closing = true;
+    hideProgress();
+    WindowRegistry::unload(windows::supertrans1);
+}
+
+void supertrans1::closeEvent(QCloseEvent *event)
+{
+    closeWindow();
+    event->accept();
+}
+
+} // namespace ortelia

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+namespace Ui {
+class supertrans1;
+}
+
+class QListView;
+
+namespace ortelia {
+
+class DictionaryModel;
+class FormTimer;
+
+// The list translator "Listen-Translator": a whole dictionary as four alphabetical lists, found
+// by typing its first letters, read aloud field by field through the main window's speech page,
+// and collected into a letter (LetterPanel).
+class supertrans1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit supertrans1(QWidget *parent = nullptr);
+    ~supertrans1() override;
+
+    // The load step, run once the registry knows the window.
+    void Form_Load();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void connectSearch();
+    void connectReading();
+    void connectDictionaryChoice();
+    void connectPanel();
+    void attachHoverHelp();
+    std::map<int, std::function<void()>> arrowKeys();
+
+    void LoadDictionary();
+    void loadingCheck();
+    void setProgress(int value);
+    void showProgress(bool mainWindowToo);
+    void hideProgress();
+
+    void searchWholeWord();
+    void searchPrefix();
+    void lineSelected(int section, int row);
+    void hideLists();
+
+    void splitCurrentLine();
+    QString field(int index) const;
+    QString voiceLine() const;
+    void read(const QString &text);
+    void readTranslation();
+    void readField(int index, bool withVoice);
+    void takeSelection();
+    void inputReset();
+    QListView *focusLists();
+    void moveSelection(int rows);
+
+    void dictionaryNameChanged();
+    void openDictionaryChoice();
+    void takeChosenDictionary(const QString &fileName, bool mainWindowBar);
+    void closeDictionaryChoice();
+    void voiceBoxChanged(bool ticked);
+    void focusBoxChanged(bool ticked);
+    void showDescription(const QString &text);
+    void closeWindow();
+
+    std::unique_ptr<Ui::supertrans1> ui;
+    DictionaryModel *m_model;
+    QListView *m_lists[4];
+    FormTimer *m_loadTimer;
+    bool m_searching = false;
+    bool m_closing = false;
+};
+
+} // namespace ortelia

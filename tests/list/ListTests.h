@@ -1,0 +1,57 @@
+#pragma once
+
+#include "TestSupport.h"
+
+#include <QObject>
+
+#include <memory>
+
+class QLineEdit;
+class QListView;
+
+class ListRulesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void fieldsByPosition();
+    void modelSectionsAndPrefixSearch();
+    void letterFileIsOneQuotedLine();
+};
+
+// The list translator driven as a person would, on small dictionaries and the real DeEn.
+class ListWindowTest : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<ortelia::test::TempProgramFolder> folder;
+    std::unique_ptr<ortelia::test::RecordingResponder> responder;
+    ortelia::test::SpeechLog speechLog;
+
+    QWidget *window();
+    template <class T = QWidget> T *c(const char *name);
+    void open(bool realDictionaries = false);
+    void typeInto(const char *field, const QString &text);
+    void enter(const char *field);
+    void choose(const QString &fileName);
+    bool heard(const QString &text);
+    QString currentLine();
+    QList<int> visibleLists();
+    int count(int list);
+    QColor background(const char *field);
+    void writeDictionary(const QString &name, const QByteArray &bytes);
+
+private slots:
+    void init();
+    void cleanup();
+    void openingLoadsTheExample();
+    void wholeWordAndPrefixSearch();
+    void prefixSearchAcrossSections();
+    void enterReadsTheTranslation();
+    void readButtonsReadTheirFields();
+    void keysWalkTheListAndFocusBoxChoosesTheField();
+    void refusedDictionaryKeepsTheLoadedOne();
+    void badInputIsHarmless();
+    void letterIsCollectedSavedAndPrinted();
+    void savingNeverLosesTheLetter();
+    void mainWindowDrivesTheSoundBox();
+    void hoverTextsGoToHelpAndPanel();
+    void realDictionaryFindsHau();
+};

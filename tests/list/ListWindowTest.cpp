@@ -1,0 +1,439 @@
+// The list translator on the assembled program folder with the small test dictionaries, speaking
+// into the speech log; boxes are answered by the recording responder.
+
+#include "ListTests.h"
+
+#include "DictionaryFile.h"
+#include "HoverHelp.h"
+#include "ProgramWindows.h"
+#include "SpeechEngine.h"
+#include "WindowRegistry.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace ortelia;
+using namespace ortelia::test;
+
+namespace {
+
+const QString kSeparator = QString(8, QLatin1Char('\\'));
+const char *kLists[] = {"List1", "List2", "List3", "List4"};
+
+QByteArray crlf(const QStringList &lines)
+{
+    QByteArray bytes;
+    for (const QString &line : lines)
+        bytes += line.toLatin1() + "\r\n";
+    return bytes;
+}
+
+} // namespace
+
+QWidget *ListWindowTest::window()
+{
+    return WindowRegistry::window(windows::supertrans1);
+}
+
+template <class T> T *ListWindowTest::c(const char *name)
+{
+    T *found = window()->findChild<T *>(QLatin1String(name));
+    if (!found)
+        qFatal("no control %s", name);
+    return found;
+}
+
+void ListWindowTest::open(bool realDictionaries)
+{
+    cleanup();
+    folder = std::make_unique<TempProgramFolder>(realDictionaries);
+    responder = std::make_unique<RecordingResponder>();
+    registerProgramWindows();
+    WindowRegistry::window(windows::Form3)->show();
+    window()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window()));
+    // The load check finishes the progress display and hands the first field the focus.
+    QTRY_VERIFY_WITH_TIMEOUT(c<QLineEdit>("Text3")->hasFocus(), 3000);
+    speechLog.newLines();
+}
+
+void ListWindowTest::typeInto(const char *field, const QString &text)
+{
+    auto *edit = c<QLineEdit>(field);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+void ListWindowTest::enter(const char *field)
+{
+    QTest::keyClick(c<QLineEdit>(field), Qt::Key_Return);
+}
+
+void ListWindowTest::choose(const QString &fileName)
+{
+    QTest::mouseClick(c<QPushButton>("land"), Qt::LeftButton);
+    auto *files = c<QListWidget>("File1");
+    const QList<QListWidgetItem *> found = files->findItems(fileName, Qt::MatchExactly);
+    QVERIFY2(found.size() == 1, qPrintable(fileName));
+    files->setCurrentItem(found[0]);
+    QTest::mouseClick(c<QPushButton>("uebernehmen"), Qt::LeftButton);
+}
+
+bool ListWindowTest::heard(const QString &text)
+{
+    // Speech follows playback at real-time pace, behind whatever was said before.
+    QStringList said;
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 15000) {
+        said += speechLog.newLines();
+        if (said.join(QLatin1Char('\n')).contains(text))
+            return true;
+        QTest::qWait(50);
+    }
+    return false;
+}
+
+QString ListWindowTest::currentLine()
+{
+    return c<QLineEdit>("Text4")->text();
+}
+
+QList<int> ListWindowTest::visibleLists()
+{
+    QList<int> shown;
+    for (int i = 0; i < 4; ++i) {
+        if (c<QListView>(kLists[i])->isVisible())
+            shown << i + 1;
+    }
+    return shown;
+}
+
+int ListWindowTest::count(int list)
+{
+    auto *view = c<QListView>(kLists[list - 1]);
+    return view->model()->rowCount(view->rootIndex());
+}
+
+QColor ListWindowTest::background(const char *field)
+{
+    return c<QWidget>(field)->palette().color(QPalette::Base);
+}
+
+void ListWindowTest::writeDictionary(const QString &name, const QByteArray &bytes)
+{
+    folder->writeBytes(QStringLiteral("TranslateDeGb/") + name, bytes);
+}
+
+void ListWindowTest::init()
+{
+    open();
+}
+
+void ListWindowTest::cleanup()
+{
+    SpeechEngine::instance().stop();
+    WindowRegistry::reset();
+    responder.reset();
+    folder.reset();
+}
+
+void ListWindowTest::openingLoadsTheExample()
+{
+    QCOMPARE(window()->windowTitle(), QStringLiteral("Listen-Translator"));
+    QCOMPARE((QList<int>{count(1), count(2), count(3), count(4)}), (QList<int>{3, 1, 4, 2}));
+    QVERIFY(visibleLists().isEmpty());
+    QTest::mouseClick(c<QLabel>("beschreibung1"), Qt::LeftButton);
+    QVERIFY(c<QLabel>("Label4")->text().startsWith(QLatin1String("Beispiel: [Woerterbuch-Muster.txt]")));
+    QCOMPARE(background("Text3"), HoverHelp::yellow());
+    QVERIFY(!c<QProgressBar>("ProgressBar1")->isVisible());
+    QVERIFY(!c<QPushButton>("speichern")->isEnabled());
+    QVERIFY(responder->requests.isEmpty());
+    // The voice settings window is not part of the program yet: its button stays hidden.
+    QVERIFY(!c<QPushButton>("stimmmuster")->isVisible());
+}
+
+void ListWindowTest::wholeWordAndPrefixSearch()
+{
+    for (const QString &typed : {QStringLiteral("auto"), QStringLiteral("Auto")}) {
+        typeInto("Text3", typed);
+        QCOMPARE(visibleLists(), QList<int>{2});
+        QCOMPARE(c<QListView>("List2")->currentIndex().row(), 0);
+        QCOMPARE(c<QLineEdit>("Text1")->text(), typed + QLatin1Char(';'));
+        QCOMPARE(background("Text3"), HoverHelp::yellow());
+        QCOMPARE(currentLine(), QStringLiteral("auto;car;"));
+        QCOMPARE(c<QLineEdit>("Text5")->text(), QStringLiteral("auto  -  car  -  "));
+    }
+    typeInto("Text3", QStringLiteral("au"));
+    QVERIFY(visibleLists().isEmpty());
+    QCOMPARE(background("Text3"), QColor(Qt::white));
+    typeInto("Text1", QStringLiteral("au"));
+    QCOMPARE(visibleLists(), QList<int>{2});
+    QCOMPARE(currentLine(), QStringLiteral("auto;car;"));
+}
+
+// Hits in several sections show each list; the last section with a hit gives the current line.
+void ListWindowTest::prefixSearchAcrossSections()
+{
+    writeDictionary(QStringLiteral("Grenze.txt"),
+                    crlf({"ab;off;", "\u00e4rger;anger;", kSeparator, "hauen;hit;", kSeparator, "haus;house;",
+                          kSeparator, "zu;to;"}));
+    choose(QStringLiteral("Grenze.txt"));
+    QTRY_VERIFY(!c<QProgressBar>("ProgressBar1")->isVisible());
+    QCOMPARE(c<QLabel>("Label3")->text(), QStringLiteral("Land"));
+    typeInto("Text1", QStringLiteral("hau"));
+    QCOMPARE(visibleLists(), (QList<int>{2, 3}));
+    QCOMPARE(currentLine(), QStringLiteral("haus;house;"));
+    typeInto("Text1", QStringLiteral("haue"));
+    QCOMPARE(visibleLists(), QList<int>{2});
+    QCOMPARE(currentLine(), QStringLiteral("hauen;hit;"));
+    typeInto("Text1", QStringLiteral("Ä"));
+    QCOMPARE(visibleLists(), QList<int>{1});
+    QCOMPARE(currentLine(), QStringLiteral("ärger;anger;"));
+}
+
+void ListWindowTest::enterReadsTheTranslation()
+{
+    typeInto("Text3", QStringLiteral("auto"));
+    enter("Text3");
+    QCOMPARE(folder->readBytes(QStringLiteral("hilfe.txt")), QByteArray("\"car\"\r\n"));
+    QVERIFY(heard(QStringLiteral("car")));
+    // The lower field is cleared and takes the focus (the focus box is clear).
+    QVERIFY(c<QLineEdit>("Text1")->hasFocus());
+    QVERIFY(c<QLineEdit>("Text1")->text().isEmpty());
+
+    // The voice box puts the profile's first line in front.
+    folder->writeBytes(QStringLiteral("stimm2.txt"), "#voice=lgx.en.bill:#\r\n#spd=100%#\r\n");
+    c<QCheckBox>("Check3")->click();
+    typeInto("Text3", QStringLiteral("versuch"));
+    enter("Text3");
+    QCOMPARE(folder->readBytes(QStringLiteral("hilfe.txt")), QByteArray("\"#voice=lgx.en.bill:#trial\"\r\n"));
+    QVERIFY(heard(QLatin1String("trial")));
+
+    // Muted: the request is written, nothing is spoken and nothing is asked.
+    c<QCheckBox>("Check4")->setChecked(true);
+    typeInto("Text3", QStringLiteral("auto"));
+    enter("Text3");
+    QTest::qWait(600);
+    QVERIFY(speechLog.newLines().isEmpty());
+    QVERIFY(responder->requests.isEmpty());
+}
+
+void ListWindowTest::readButtonsReadTheirFields()
+{
+    writeDictionary(QStringLiteral("Felder.txt"), crlf({"a;b;", kSeparator, "kopf;;K\u00f6rperteil;",
+                                                        kSeparator, "c;d;", kSeparator, "e;f;"}));
+    choose(QStringLiteral("Felder.txt"));
+    const auto press = [&](const char *button) {
+        typeInto("Text3", QStringLiteral("kopf"));
+        QTest::mouseClick(c<QPushButton>(button), Qt::LeftButton);
+        return QString::fromLatin1(folder->readBytes(QStringLiteral("hilfe.txt")));
+    };
+    QCOMPARE(press("lese1"), QStringLiteral("\"kopf\"\r\n"));
+    QCOMPARE(press("lese2"), QStringLiteral("\"\"\r\n"));
+    QCOMPARE(press("lese3"), QStringLiteral("\"Körperteil\"\r\n"));
+    QCOMPARE(press("lesegesamt"), QStringLiteral("\"kopf  -    -  Körperteil  -  \"\r\n"));
+    QVERIFY(heard(QStringLiteral("Körperteil")));
+}
+
+// Down gives the focus to the visible list and moves its selection; Left reads the first field and
+// ends with the input reset. With the focus box ticked, Enter empties the upper field.
+void ListWindowTest::keysWalkTheListAndFocusBoxChoosesTheField()
+{
+    typeInto("Text1", QStringLiteral("s"));
+    QCOMPARE(currentLine(), QStringLiteral("süssigkeit;sweetness;"));
+    QTest::keyClick(c<QLineEdit>("Text1"), Qt::Key_Down);
+    QVERIFY(c<QListView>("List3")->hasFocus());
+    QCOMPARE(currentLine(), QStringLiteral("süssigkeiten;sweets;"));
+    QTest::keyClick(c<QListView>("List3"), Qt::Key_Left);
+    QCOMPARE(folder->readBytes(QStringLiteral("hilfe.txt")), QByteArray("\"s\xfcssigkeiten\"\r\n"));
+    QVERIFY(c<QLineEdit>("Text1")->text().isEmpty());
+
+    c<QCheckBox>("Check1")->click();
+    QCOMPARE(c<QCheckBox>("Check1")->text(), QStringLiteral("Focus 2"));
+    typeInto("Text3", QStringLiteral("auto"));
+    enter("Text3");
+    QVERIFY(c<QLineEdit>("Text3")->hasFocus());
+    QVERIFY(c<QLineEdit>("Text3")->text().isEmpty());
+    QVERIFY(heard(QStringLiteral("car")));
+}
+
+// A section of 32,768 lines is too many for the lists: both messages, the example stays.
+void ListWindowTest::refusedDictionaryKeepsTheLoadedOne()
+{
+    QStringList lines{"a;b;", kSeparator};
+    for (int i = 0; i < kMaxSectionPieces; ++i)
+        lines << QStringLiteral("wort%1;word;").arg(i);
+    lines << kSeparator << "c;d;" << kSeparator << "e;f;";
+    writeDictionary(QStringLiteral("Gross.txt"), crlf(lines));
+    choose(QStringLiteral("Gross.txt"));
+    QCOMPARE(responder->texts(), dictionaryFailureMessages());
+    QCOMPARE(count(2), 1);
+    typeInto("Text3", QStringLiteral("auto"));
+    QCOMPARE(currentLine(), QStringLiteral("auto;car;"));
+    QVERIFY(!c<QProgressBar>("ProgressBar1")->isVisible());
+}
+
+void ListWindowTest::badInputIsHarmless()
+{
+    const QByteArray example = folder->readBytes(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"));
+    writeDictionary(QStringLiteral("Ohne.txt"), crlf({"a;b;", "c;d;"}));
+    writeDictionary(QStringLiteral("Binaer.txt"), QByteArray("a;b;\r\n\x00\x01\x02\r\n", 10) + example);
+    writeDictionary(QStringLiteral("Weg.txt"), example);
+    for (const char *name : {"Ohne.txt", "Binaer.txt", "Weg.txt"}) {
+        responder->requests.clear();
+        if (QLatin1String(name) == QLatin1String("Weg.txt")) {
+            // Deleted after it was chosen, while the window waits before loading; typing goes on.
+            QTimer::singleShot(50,
+                               [&] { QFile::remove(folder->file(QStringLiteral("TranslateDeGb/Weg.txt"))); });
+            QTimer::singleShot(80, [&] { c<QLineEdit>("Text1")->setText(QStringLiteral("ver")); });
+        }
+        choose(QLatin1String(name));
+        QCOMPARE(responder->requests.size(), 2);
+        QCOMPARE(responder->requests[0].text, QStringLiteral("Achtung: Im Woerterbuch sind Fehler"));
+        QCOMPARE((QList<int>{count(1), count(2), count(3), count(4)}), (QList<int>{3, 1, 4, 2}));
+    }
+    // Five sections: the fifth is not shown, and nothing is said. A megabyte line loads.
+    responder->requests.clear();
+    writeDictionary(QStringLiteral("Fuenf.txt"),
+                    crlf({"a;b;", kSeparator, "c;d;", kSeparator, "e;f;", kSeparator,
+                          QString(1 << 20, QLatin1Char('g')), kSeparator, "h;i;"}));
+    choose(QStringLiteral("Fuenf.txt"));
+    QVERIFY(responder->requests.isEmpty());
+    QCOMPARE((QList<int>{count(1), count(2), count(3), count(4)}), (QList<int>{1, 1, 1, 1}));
+    typeInto("Text1", QStringLiteral("ggg"));
+    QCOMPARE(visibleLists(), QList<int>{4});
+    c<QLineEdit>("Text1")->setText(QString(10000, QLatin1Char('x')));
+    QVERIFY(visibleLists().isEmpty());
+    QCOMPARE(background("Text3"), QColor(Qt::white));
+}
+
+void ListWindowTest::letterIsCollectedSavedAndPrinted()
+{
+    const int narrow = window()->width();
+    c<QCheckBox>("Check2")->click();
+    QVERIFY(window()->width() > narrow);
+    for (const QString &word : {QStringLiteral("auto"), QStringLiteral("versuch"), QStringLiteral("hallo")}) {
+        typeInto("Text3", word);
+        enter("Text3");
+    }
+    auto *letter = c<QPlainTextEdit>("Text6");
+    QCOMPARE(letter->toPlainText(), QStringLiteral("car trial hello "));
+
+    const QString path = folder->file(QStringLiteral("brief.txt"));
+    responder->fileNames << path;
+    QTest::mouseClick(c<QPushButton>("speichernunter"), Qt::LeftButton);
+    QCOMPARE(folder->readBytes(QStringLiteral("brief.txt")), QByteArray("\"car trial hello \"\r\n"));
+    QVERIFY(c<QPushButton>("speichern")->isEnabled());
+
+    letter->setPlainText(QStringLiteral("Liebe Anna,\nüber alles."));
+    QTest::mouseClick(c<QPushButton>("speichern"), Qt::LeftButton);
+    QCOMPARE(folder->readBytes(QStringLiteral("brief.txt")), QByteArray("\"Liebe Anna,\r\n\xfc"
+                                                                        "ber alles.\"\r\n"));
+
+    const QString pdf = folder->file(QStringLiteral("brief.pdf"));
+    qputenv("ORTELIA_PRINT_PDF", pdf.toLocal8Bit());
+    responder->requests.clear();
+    QTest::mouseClick(c<QPushButton>("ausdrucken"), Qt::LeftButton);
+    qunsetenv("ORTELIA_PRINT_PDF");
+    QCOMPARE(responder->texts(), QStringList{QStringLiteral("Achtung :Text wird zum Drucker übertragen!")});
+    QProcess toText;
+    toText.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    QVERIFY(toText.waitForFinished());
+    QCOMPARE(QString::fromUtf8(toText.readAllStandardOutput()).simplified(),
+             QStringLiteral("Liebe Anna, über alles."));
+
+    // "Brief lesen" reads the letter even with the sound box ticked.
+    c<QCheckBox>("Check4")->setChecked(true);
+    QTest::mouseClick(c<QPushButton>("brieflesen"), Qt::LeftButton);
+    QVERIFY(heard(QLatin1String("alles")));
+}
+
+// Cancelling writes nothing, an existing file is replaced only when the user agrees, and a failed
+// save says so and keeps both the letter and the old file.
+void ListWindowTest::savingNeverLosesTheLetter()
+{
+    auto *letter = c<QPlainTextEdit>("Text6");
+    letter->setPlainText(QStringLiteral("neu"));
+    QTest::mouseClick(c<QPushButton>("speichernunter"), Qt::LeftButton);
+    QVERIFY(!c<QPushButton>("speichern")->isEnabled());
+
+    folder->writeBytes(QStringLiteral("alt.txt"), "\"alt\"\r\n");
+    const QString old = folder->file(QStringLiteral("alt.txt"));
+    responder->fileNames << old;
+    responder->answers << DialogAnswer::No;
+    QTest::mouseClick(c<QPushButton>("speichernunter"), Qt::LeftButton);
+    QCOMPARE(responder->requests.last().kind, DialogRequest::Kind::YesNo);
+    QCOMPARE(folder->readBytes(QStringLiteral("alt.txt")), QByteArray("\"alt\"\r\n"));
+    responder->fileNames << old;
+    QTest::mouseClick(c<QPushButton>("speichernunter"), Qt::LeftButton);
+    QCOMPARE(folder->readBytes(QStringLiteral("alt.txt")), QByteArray("\"neu\"\r\n"));
+
+    // A folder that is gone: the save fails, says so, and leaves the letter in the window.
+    const QString gone = folder->file(QStringLiteral("weg/brief.txt"));
+    letter->setPlainText(QStringLiteral("noch neuer"));
+    responder->requests.clear();
+    responder->fileNames << gone;
+    QTest::mouseClick(c<QPushButton>("speichernunter"), Qt::LeftButton);
+    QCOMPARE(responder->texts().last(),
+             QStringLiteral("Achtung : Schreibschutz entfernen [%1]!").arg(QDir::toNativeSeparators(gone)));
+    QCOMPARE(letter->toPlainText(), QStringLiteral("noch neuer"));
+    QCOMPARE(folder->readBytes(QStringLiteral("alt.txt")), QByteArray("\"neu\"\r\n"));
+}
+
+void ListWindowTest::mainWindowDrivesTheSoundBox()
+{
+    QWidget *main = WindowRegistry::window(windows::Form3);
+    auto *mute = main->findChild<QCheckBox *>(QStringLiteral("Check5"));
+    mute->setChecked(true);
+    QVERIFY(c<QCheckBox>("Check4")->isChecked());
+    mute->setChecked(false);
+    QVERIFY(!c<QCheckBox>("Check4")->isChecked());
+    QVERIFY(!main->findChild<QProgressBar *>(QStringLiteral("ProgressBar1"))->isVisible());
+}
+
+void ListWindowTest::hoverTextsGoToHelpAndPanel()
+{
+    const auto hover = [&](const char *control) {
+        QEvent enterEvent(QEvent::Enter);
+        QCoreApplication::sendEvent(c<QWidget>(control), &enterEvent);
+        return WindowRegistry::window(windows::hilfe1)
+            ->findChild<QLabel *>(QStringLiteral("HLabel1"))
+            ->text();
+    };
+    QCOMPARE(hover("Check4"), QStringLiteral("Ton ein und ausschalten"));
+    QCOMPARE(c<QLabel>("Label4")->text(), QStringLiteral("Ton ein und ausschalten\""));
+    QCOMPARE(hover("exit"), QStringLiteral("[EXIT].. Fenster schließen"));
+    QCOMPARE(c<QWidget>("exit")->palette().color(QPalette::Button), HoverHelp::lightRed());
+    typeInto("Text3", QStringLiteral("auto"));
+    QCOMPARE(hover("List2"), QStringLiteral("auto  -  car  -  "));
+    QCOMPARE(hover("Text2"),
+             QStringLiteral("Das Momentan geladene Wörterbuch ist .. Land Woerterbuch-Muster"));
+    hover("X");
+    QVERIFY(visibleLists().isEmpty());
+}
+
+// The whole DeEn of FreeDict: about 130,000 lines in four lists; "hau" and Enter speak English.
+void ListWindowTest::realDictionaryFindsHau()
+{
+    open(true);
+    choose(QStringLiteral("DeEn.txt"));
+    QCOMPARE(c<QLabel>("Label3")->text(), QStringLiteral("Deutsch-Englisch"));
+    QVERIFY(count(1) + count(2) + count(3) + count(4) > 100000);
+    typeInto("Text1", QStringLiteral("hau"));
+    QVERIFY(currentLine().startsWith(QLatin1String("hau")));
+    const QString translation = currentLine().section(QLatin1Char(';'), 1, 1);
+    QVERIFY(!translation.isEmpty());
+    enter("Text1");
+    QVERIFY(heard(translation));
+}
