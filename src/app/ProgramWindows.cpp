@@ -1,6 +1,7 @@
 #include "ProgramWindows.h"
 
 #include "Form3.h"
+#include "Speaking.h"
 #include "TextUeberA.h"
 #include "WindowRegistry.h"
 #include "hilfe1.h"
@@ -14,6 +15,7 @@ void registerProgramWindows()
     WindowRegistry::registerWindow(windows::hilfe1, [] { return new hilfe1; });
     WindowRegistry::registerWindow<TextUeberA>(windows::TextUeberA);
     WindowRegistry::registerWindow<worter1>(windows::worter1);
+    WindowRegistry::registerWindow<Speaking>(windows::Speaking);
 }
 
 } // namespace ortelia

@@ -47,6 +47,9 @@ template <class T> struct ControlName {
     X(Form3, englisch, QAbstractButton)                                                                \
     X(Form3, Frame5, QWidget)                                                                          \
     X(Form3, Label26, QWidget)                                                                         \
+    X(Form3, Text2, QLineEdit)                                                                         \
+    X(Form3, HScroll3, QAbstractSlider)                                                                \
+    X(Form3, Command14, QAbstractButton)                                                               \
     X(hilfe1, pla, QAbstractButton)                                                                    \
     X(hilfe1, Check1, QCheckBox)                                                                       \
     X(TextUeberA, HScroll1, QAbstractSlider)                                                           \
