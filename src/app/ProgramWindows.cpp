@@ -1,6 +1,7 @@
 #include "ProgramWindows.h"
 
 #include "Form3.h"
+#include "Logox4.h"
 #include "Speaking.h"
 #include "TextUeberA.h"
 #include "WindowRegistry.h"
@@ -16,6 +17,7 @@ void registerProgramWindows()
     WindowRegistry::registerWindow<TextUeberA>(windows::TextUeberA);
     WindowRegistry::registerWindow<worter1>(windows::worter1);
     WindowRegistry::registerWindow<Speaking>(windows::Speaking);
+    WindowRegistry::registerWindow<Logox4>(windows::Logox4);
 }
 
 } // namespace ortelia

@@ -13,6 +13,7 @@ class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPlainTextEdit;
 class QRadioButton;
 class QWidget;
@@ -50,6 +51,7 @@ template <class T> struct ControlName {
     X(Form3, Text2, QLineEdit)                                                                         \
     X(Form3, HScroll3, QAbstractSlider)                                                                \
     X(Form3, Command14, QAbstractButton)                                                               \
+    X(Form3, List3, QListWidget)                                                                       \
     X(hilfe1, pla, QAbstractButton)                                                                    \
     X(hilfe1, Check1, QCheckBox)                                                                       \
     X(TextUeberA, HScroll1, QAbstractSlider)                                                           \
