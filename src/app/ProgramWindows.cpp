@@ -1,6 +1,8 @@
 #include "ProgramWindows.h"
 
 #include "Form3.h"
+#include "Logox4.h"
+#include "Speaking.h"
 #include "TextUeberA.h"
 #include "WindowRegistry.h"
 #include "hilfe1.h"
@@ -20,6 +22,8 @@ void registerProgramWindows()
     WindowRegistry::registerWindow<up1>(windows::up1);
     WindowRegistry::registerWindow<zeit>(windows::zeit);
     WindowRegistry::registerWindow<supertrans1>(windows::supertrans1);
+    WindowRegistry::registerWindow<Speaking>(windows::Speaking);
+    WindowRegistry::registerWindow<Logox4>(windows::Logox4);
 }
 
 } // namespace ortelia

@@ -13,6 +13,7 @@ class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPlainTextEdit;
 class QProgressBar;
 class QRadioButton;
@@ -49,6 +50,10 @@ template <class T> struct ControlName {
     X(Form3, Frame5, QWidget)                                                                          \
     X(Form3, Label26, QWidget)                                                                         \
     X(Form3, ProgressBar1, QProgressBar)                                                               \
+    X(Form3, Text2, QLineEdit)                                                                         \
+    X(Form3, HScroll3, QAbstractSlider)                                                                \
+    X(Form3, Command14, QAbstractButton)                                                               \
+    X(Form3, List3, QListWidget)                                                                       \
     X(hilfe1, pla, QAbstractButton)                                                                    \
     X(hilfe1, Check1, QCheckBox)                                                                       \
     X(TextUeberA, HScroll1, QAbstractSlider)                                                           \

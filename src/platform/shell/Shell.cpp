@@ -22,6 +22,14 @@ bool openDocument(const QString &path) { return open(QStringLiteral("open"), pat
 
 bool editTextFile(const QString &path) { return open(QStringLiteral("edit"), path, QUrl::fromLocalFile(path)); }
 
+bool openAddress(const QString &address)
+{
+    const QUrl url(address, QUrl::StrictMode);
+    if (!url.isValid() || (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https")))
+        return false;
+    return open(QStringLiteral("address"), address, url);
+}
+
 bool openMail(const QString &address)
 {
     QUrl url;

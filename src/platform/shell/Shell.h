@@ -13,6 +13,8 @@ namespace Shell {
 bool openDocument(const QString &path);
 // Opens a text file in the desktop's text editor.
 bool editTextFile(const QString &path);
+// Opens a web address (http or https only) in the desktop's browser.
+bool openAddress(const QString &address);
 // Opens the mail program with a new message to the address.
 bool openMail(const QString &address);
 

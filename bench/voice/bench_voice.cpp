@@ -1,0 +1,44 @@
+// From letting go of the pitch slider of the voice settings window to the first sample of the
+// test sentence in the changed voice, offscreen, beside the main window's speech page.
+#include "FirstSample.h"
+#include "ProgramFolder.h"
+#include "ProgramWindows.h"
+#include "WindowRegistry.h"
+
+#include <QApplication>
+#include <QScrollBar>
+
+using namespace ortelia;
+
+namespace {
+
+void SliderReleaseToFirstSample(benchmark::State &state)
+{
+    WindowRegistry::reset();
+    registerProgramWindows();
+    WindowRegistry::window(windows::Form3)->show();
+    QWidget *voice = WindowRegistry::window(windows::Logox4);
+    voice->show();
+    auto *pitch = voice->findChild<QScrollBar *>(QStringLiteral("PitchScroll"));
+    int value = 50;
+    bench::timeToFirstSample(state, [&] {
+        pitch->setSliderDown(true);
+        pitch->setValue(value = value == 50 ? 120 : 50);
+        pitch->setSliderDown(false);
+    });
+    WindowRegistry::reset();
+}
+BENCHMARK(SliderReleaseToFirstSample)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ProgramFolder::setRoot(QStringLiteral(ORTELIA_PROGRAM_DIR));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "VoicePattern.h"
+
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class Logox4;
+}
+
+class QAbstractSlider;
+class QLabel;
+
+namespace ortelia {
+
+class ClickLabel;
+class FormTimer;
+class WebBrowser;
+
+// The voice settings window: a voice and six sliders make a voice pattern, which is heard with a
+// test sentence and adopted as the voice profile stimm2.txt that every translation is spoken in.
+class Logox4 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Logox4(QWidget *parent = nullptr);
+    ~Logox4() override;
+
+    void Form_Load();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    struct SliderRow {
+        VoiceSlider slider;
+        QAbstractSlider *scroll;
+        QLabel *caption;
+        ClickLabel *marker;
+        ClickLabel *valueText;
+    };
+
+    void connectSliders();
+    void connectButtons();
+    void sliderMoved(const SliderRow &row, int value);
+    void pickVoice(int index);
+    void testSpeaker(const QString &voiceLine);
+    void testThroughMainPage();
+    void adopt();
+    void storeList();
+    void showProfile();
+    void takeProfileIntoEditBox();
+    void handToMainWindow();
+    void addEntry();
+    void loadCollection(bool emptyFirst);
+    void showCount();
+    void setList1(const QStringList &lines);
+    QStringList list1() const;
+    void attachHoverTexts();
+
+    std::unique_ptr<Ui::Logox4> ui;
+    WebBrowser *WebBrowser1;
+    WebBrowser *WebBrowser2;
+    FormTimer *Timer1;
+    FormTimer *Timer2;
+    std::vector<SliderRow> m_rows;
+    VoicePattern m_pattern;
+};
+
+} // namespace ortelia
