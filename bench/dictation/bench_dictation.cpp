@@ -1,6 +1,7 @@
 // The dictation interpreter offscreen, beside the main window in dictation mode, with silent
 // audio: how evenly 20 dictated words are handed over at 300 ms, and how often its timers fire
 // while nothing is queued.
+#include "BenchMain.h"
 #include "FormTimer.h"
 #include "ProgramFolder.h"
 #include "ProgramWindows.h"
@@ -105,12 +106,6 @@ BENCHMARK(IdleTimeouts)->Iterations(1)->Unit(benchmark::kSecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("ORTELIA_AUDIO", "null");
-    QApplication app(argc, argv);
-    ProgramFolder::setRoot(QStringLiteral(ORTELIA_PROGRAM_DIR));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return ortelia::bench::runBenchmarks(argc, argv);
 }

@@ -1,5 +1,6 @@
 // From letting go of the pitch slider of the voice settings window to the first sample of the
 // test sentence in the changed voice, offscreen, beside the main window's speech page.
+#include "BenchMain.h"
 #include "FirstSample.h"
 #include "ProgramFolder.h"
 #include "ProgramWindows.h"
@@ -34,11 +35,5 @@ BENCHMARK(SliderReleaseToFirstSample)->UseManualTime()->Iterations(10)->Unit(ben
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ProgramFolder::setRoot(QStringLiteral(ORTELIA_PROGRAM_DIR));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return ortelia::bench::runBenchmarks(argc, argv);
 }

@@ -3,10 +3,7 @@
 
 #include "Form3.h"
 #include "FormTimer.h"
-#include "ProgramWindows.h"
-#include "SpeechEngine.h"
-#include "TestSupport.h"
-#include "WindowRegistry.h"
+#include "WindowFixture.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -20,27 +17,16 @@
 using namespace ortelia;
 using namespace ortelia::test;
 
-class SpeakingTest : public QObject {
+class SpeakingTest : public WindowFixture {
     Q_OBJECT
 
+public:
+    SpeakingTest() : WindowFixture(windows::Speaking) {}
+
 private:
-    std::unique_ptr<TempProgramFolder> folder;
-    std::unique_ptr<RecordingResponder> responder;
     SpeechLog speechLog;
     QStringList handedOver;
 
-    QWidget *window() { return WindowRegistry::window(windows::Speaking); }
-    template <class T = QWidget> T *c(const char *name)
-    {
-        T *found = window()->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
-    template <class T = QWidget> T *mainControl(const char *name)
-    {
-        return WindowRegistry::window(windows::Form3)->findChild<T *>(QLatin1String(name));
-    }
     QStringList queue()
     {
         QStringList items;
@@ -60,11 +46,8 @@ private:
 private slots:
     void init()
     {
-        folder = std::make_unique<TempProgramFolder>();
+        startProgram();
         folder->writeBytes(QStringLiteral("stimm2.txt"), "#voice=name:lgx.en.bill#\r\n");
-        responder = std::make_unique<RecordingResponder>();
-        WindowRegistry::reset();
-        registerProgramWindows();
         Form3::setProgramEnd([] {});
         WindowRegistry::window(windows::Form3)->show();
         mainControl<QPushButton>("Command14")->click();
@@ -75,13 +58,7 @@ private slots:
                 [this](const QString &word) { handedOver << word; });
         speechLog.newLines();
     }
-    void cleanup()
-    {
-        SpeechEngine::instance().stop();
-        WindowRegistry::reset();
-        responder.reset();
-        folder.reset();
-    }
+    void cleanup() { stopProgram(); }
 
     void dictatedPhraseIsTranslatedWordByWord()
     {

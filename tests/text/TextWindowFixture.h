@@ -5,10 +5,7 @@
 // the text translator's controls by name, and the speech log.
 
 #include "FormTimer.h"
-#include "ProgramWindows.h"
-#include "SpeechEngine.h"
-#include "TestSupport.h"
-#include "WindowRegistry.h"
+#include "WindowFixture.h"
 
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -21,18 +18,15 @@ namespace ortelia::test {
 
 inline const QString kStandardVoice = QStringLiteral("#Standar Sprecher#");
 
-class TextWindowFixture : public QObject {
+class TextWindowFixture : public WindowFixture {
 protected:
-    std::unique_ptr<TempProgramFolder> folder;
-    std::unique_ptr<RecordingResponder> responder;
+    TextWindowFixture() : WindowFixture(windows::TextUeberA) {}
+
     SpeechLog speechLog;
 
     void startWindows()
     {
-        folder = std::make_unique<TempProgramFolder>();
-        responder = std::make_unique<RecordingResponder>();
-        WindowRegistry::reset();
-        registerProgramWindows();
+        startProgram();
         WindowRegistry::window(windows::Form3)->show();
         speechLog.newLines();
     }
@@ -43,25 +37,11 @@ protected:
         showWindow();
         QTest::mouseClick(c<QRadioButton>("Option1_0"), Qt::LeftButton);
     }
-    void stopWindows()
-    {
-        SpeechEngine::instance().stop();
-        WindowRegistry::reset();
-        responder.reset();
-        folder.reset();
-    }
-    QWidget *window() { return WindowRegistry::window(windows::TextUeberA); }
+    void stopWindows() { stopProgram(); }
     void showWindow()
     {
         window()->show();
         QVERIFY(QTest::qWaitForWindowExposed(window()));
-    }
-    template <class T = QWidget> T *c(const char *name)
-    {
-        T *found = window()->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
     }
     QStringList items(const char *list)
     {

@@ -3,10 +3,7 @@
 
 #include "Form3.h"
 #include "FormTimer.h"
-#include "ProgramWindows.h"
-#include "SpeechEngine.h"
-#include "TestSupport.h"
-#include "WindowRegistry.h"
+#include "WindowFixture.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -21,26 +18,15 @@
 using namespace ortelia;
 using namespace ortelia::test;
 
-class Logox4Test : public QObject {
+class Logox4Test : public WindowFixture {
     Q_OBJECT
 
+public:
+    Logox4Test() : WindowFixture(windows::Logox4) {}
+
 private:
-    std::unique_ptr<TempProgramFolder> folder;
-    std::unique_ptr<RecordingResponder> responder;
     SpeechLog speechLog;
 
-    QWidget *window() { return WindowRegistry::window(windows::Logox4); }
-    template <class T = QWidget> T *c(const char *name)
-    {
-        T *found = window()->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
-    template <class T = QWidget> T *mainControl(const char *name)
-    {
-        return WindowRegistry::window(windows::Form3)->findChild<T *>(QLatin1String(name));
-    }
     void press(const char *button) { QTest::mouseClick(c<QPushButton>(button), Qt::LeftButton); }
     // Clicks on a slider's arrows or its track, or drags it to an end.
     void move(const char *slider, QAbstractSlider::SliderAction action, int times = 1)
@@ -61,25 +47,16 @@ private:
 private slots:
     void init()
     {
-        folder = std::make_unique<TempProgramFolder>();
+        startProgram();
         folder->writeBytes(QStringLiteral("stimm2.txt"), "#voice=name:lgx.en.bill#\r\n");
         folder->writeBytes(QStringLiteral("syso/reg2.txt"), "False\r\nTrue\r\nFalse\r\nTrue\r\nFalse\r\n");
-        responder = std::make_unique<RecordingResponder>();
-        WindowRegistry::reset();
-        registerProgramWindows();
         Form3::setProgramEnd([] {});
         WindowRegistry::window(windows::Form3)->show();
         QTest::mouseClick(mainControl<QPushButton>("Command9"), Qt::LeftButton);
         QVERIFY(QTest::qWaitForWindowExposed(window()));
         speechLog.newLines();
     }
-    void cleanup()
-    {
-        SpeechEngine::instance().stop();
-        WindowRegistry::reset();
-        responder.reset();
-        folder.reset();
-    }
+    void cleanup() { stopProgram(); }
 
     void slidersWriteTheirTags()
     {
