@@ -159,8 +159,9 @@ void ListWindowTest::openingLoadsTheExample()
     QVERIFY(!c<QProgressBar>("ProgressBar1")->isVisible());
     QVERIFY(!c<QPushButton>("speichern")->isEnabled());
     QVERIFY(responder->requests.isEmpty());
-    // The voice settings window is not part of the program yet: its button stays hidden.
-    QVERIFY(!c<QPushButton>("stimmmuster")->isVisible());
+    // "^ S&timme ^" shows the voice settings window.
+    QTest::mouseClick(c<QPushButton>("stimmmuster"), Qt::LeftButton);
+    QVERIFY(WindowRegistry::existing(windows::Logox4) && WindowRegistry::existing(windows::Logox4)->isVisible());
 }
 
 void ListWindowTest::wholeWordAndPrefixSearch()
