@@ -1,33 +1,44 @@
 #include "DictionaryFile.h"
 
 #include "Dialogs.h"
-#include "TextFile.h"
+#include "MappedText.h"
 
 namespace ortelia {
 
-QString dictionarySeparator() { return QString(8, QLatin1Char('\\')); }
+QString dictionarySeparator()
+{
+    return QString(8, QLatin1Char('\\'));
+}
 
-QString dictionaryHeaderLine() { return QStringLiteral("oberestextfeld;unterestextfeld;zusatztextfeld"); }
+QString dictionaryHeaderLine()
+{
+    return QStringLiteral("oberestextfeld;unterestextfeld;zusatztextfeld");
+}
 
 DictionarySections splitDictionarySections(const QString &text)
 {
     DictionarySections result;
-    const QStringList pieces = text.split(dictionarySeparator());
-    const QString lineBreak = QStringLiteral("\r\n");
+    const QString separator = dictionarySeparator();
+    const QStringView lineBreak = u"\r\n";
+    qsizetype pos = 0;
     for (int s = 0; s < 4; ++s) {
-        if (s >= pieces.size()) {
+        if (pos > text.size()) {
             result.failure = DictionaryFailure::MissingSection;
             return result;
         }
-        const QStringList lines = pieces[s].split(lineBreak);
-        if (lines.size() > kMaxSectionPieces) {
+        const qsizetype next = text.indexOf(separator, pos);
+        const QStringView piece = QStringView(text).sliced(pos, (next < 0 ? text.size() : next) - pos);
+        pos = next < 0 ? text.size() + 1 : next + separator.size();
+        // Counted before splitting: a section far beyond the limit costs no memory.
+        if (piece.count(lineBreak) + 1 > kMaxSectionPieces) {
             result.failure = DictionaryFailure::SectionTooLarge;
             return result;
         }
         QStringList &section = result.sections[s];
+        const QList<QStringView> lines = piece.split(lineBreak);
         for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
             if (!lines[i].isEmpty())
-                section << lines[i];
+                section << lines[i].toString();
         }
     }
     return result;
@@ -35,13 +46,13 @@ DictionarySections splitDictionarySections(const QString &text)
 
 DictionarySections readDictionarySections(const QString &path)
 {
-    const std::optional<QString> text = TextFile::read(path);
-    if (!text) {
+    const std::optional<MappedText> bytes = MappedText::map(path);
+    if (!bytes) {
         DictionarySections result;
         result.failure = DictionaryFailure::Unreadable;
         return result;
     }
-    return splitDictionarySections(*text);
+    return splitDictionarySections(bytes->decode(bytes->bytes()));
 }
 
 QStringList dictionaryFailureMessages()

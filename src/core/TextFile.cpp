@@ -60,6 +60,11 @@ QString decode(const QByteArray &bytes)
 {
     if (bytes.startsWith(kUtf8Bom))
         return QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
+    return decodeWindows1252(bytes);
+}
+
+QString decodeWindows1252(QByteArrayView bytes)
+{
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *out = text.data();
     for (qsizetype i = 0; i < bytes.size(); ++i) {

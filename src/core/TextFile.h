@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +15,7 @@ namespace ortelia {
 namespace TextFile {
 
 QString decode(const QByteArray &bytes);
+QString decodeWindows1252(QByteArrayView bytes);
 // Text the user hands in (a file to translate, standard input): as decode, and also plain UTF-8
 // without a byte-order mark when the bytes are valid UTF-8, as most texts on this platform are.
 // Windows-1252 text with letters beyond ASCII is practically never valid UTF-8.

@@ -22,7 +22,8 @@ const QString S = dictionarySeparator();
 QString exampleFile()
 {
     return lines({"ab und zu;every now and then;", S, "auto;car;", S, "süssigkeit;sweetness;",
-                  "süssigkeiten;sweets;", "süsskartoffel;sweetpotato;", S, "versuch;trial;", "xyz;yxz;TEST;"});
+                  "süssigkeiten;sweets;", "süsskartoffel;sweetpotato;", S, "versuch;trial;",
+                  "xyz;yxz;TEST;"});
 }
 
 QList<int> sizes(const DictionarySections &d)
@@ -43,7 +44,8 @@ private slots:
         QVERIFY(!d.failure);
         QCOMPARE(sizes(d), (QList<int>{1, 1, 3, 2}));
         QCOMPARE(d.sections[3], (QStringList{"versuch;trial;", "xyz;yxz;TEST;"}));
-        const DictionarySections withHeader = splitDictionarySections(lines({dictionaryHeaderLine()}) + exampleFile());
+        const DictionarySections withHeader =
+            splitDictionarySections(lines({dictionaryHeaderLine()}) + exampleFile());
         QCOMPARE(withHeader.sections[0].first(), dictionaryHeaderLine());
         QCOMPARE(sizes(withHeader), (QList<int>{2, 1, 3, 2}));
     }
@@ -80,7 +82,8 @@ private slots:
     void lineBreakRules()
     {
         // The last line without CR LF is not shown; blank lines give no items; bare LF stays inside.
-        const QString text = lines({"a;b;", "", "", S, "c;d", S, "x\ny\nz", S}) + QStringLiteral("last;line;");
+        const QString text =
+            lines({"a;b;", "", "", S, "c;d", S, "x\ny\nz", S}) + QStringLiteral("last;line;");
         const DictionarySections d = splitDictionarySections(text);
         QVERIFY(!d.failure);
         QCOMPARE(sizes(d), (QList<int>{1, 1, 1, 0}));
@@ -93,7 +96,8 @@ private slots:
         QStringList big;
         for (int i = 0; i < 40000; ++i)
             big << QStringLiteral("w%1;x;").arg(i);
-        const DictionarySections d = splitDictionarySections(lines(QStringList{"a;b;", S} + big + QStringList{S, "c;", S}));
+        const DictionarySections d =
+            splitDictionarySections(lines(QStringList{"a;b;", S} + big + QStringList{S, "c;", S}));
         QCOMPARE(d.failure, std::optional(DictionaryFailure::SectionTooLarge));
         QCOMPARE(sizes(d), (QList<int>{1, 0, 0, 0}));
 
@@ -102,7 +106,8 @@ private slots:
         QStringList edge;
         for (int i = 0; i < kMaxSectionPieces - 2; ++i)
             edge << QStringLiteral("w;x;");
-        const DictionarySections fits = splitDictionarySections(lines(QStringList{"a;", S} + edge + QStringList{S, S}));
+        const DictionarySections fits =
+            splitDictionarySections(lines(QStringList{"a;", S} + edge + QStringList{S, S}));
         QVERIFY(!fits.failure);
         QCOMPARE(fits.sections[1].size(), kMaxSectionPieces - 2);
         edge << QStringLiteral("one;more;");
@@ -120,15 +125,31 @@ private slots:
         QVERIFY(muster.sections[2].contains(QStringLiteral("süssigkeit;sweetness;")));
         QVERIFY(muster.sections[2].contains(QStringLiteral("hallo;hello;Gruss")));
 
-        const DictionarySections missing = readDictionarySections(folder.file(QStringLiteral("TranslateDeGb/nix.txt")));
+        const DictionarySections missing =
+            readDictionarySections(folder.file(QStringLiteral("TranslateDeGb/nix.txt")));
         QCOMPARE(missing.failure, std::optional(DictionaryFailure::Unreadable));
 
         QByteArray binary(4096, '\0');
         for (int i = 0; i < binary.size(); ++i)
             binary[i] = char((i * 37) & 0xFF);
         folder.writeBytes(QStringLiteral("TranslateDeGb/binaer.txt"), binary);
-        const DictionarySections junk = readDictionarySections(folder.file(QStringLiteral("TranslateDeGb/binaer.txt")));
+        const DictionarySections junk =
+            readDictionarySections(folder.file(QStringLiteral("TranslateDeGb/binaer.txt")));
         QVERIFY(junk.failure);
+
+        // A million lines: refused as too large, without first making a million strings.
+        QByteArray million;
+        million.reserve(16 * 1000 * 1000);
+        for (int i = 0; i < 1000 * 1000; ++i) {
+            million += "w" + QByteArray::number(i) + ";x;\r\n";
+            if (i % 250000 == 249999 && i < 999999)
+                million += S.toLatin1() + "\r\n";
+        }
+        folder.writeBytes(QStringLiteral("TranslateDeGb/million.txt"), million);
+        const DictionarySections huge =
+            readDictionarySections(folder.file(QStringLiteral("TranslateDeGb/million.txt")));
+        QCOMPARE(huge.failure, std::optional(DictionaryFailure::SectionTooLarge));
+        QCOMPARE(sizes(huge), (QList<int>{0, 0, 0, 0}));
     }
 
     void shippedExampleIsWindows1252WithCrLf()
@@ -153,14 +174,16 @@ private slots:
         QCOMPARE(second.size(), 17);
         QCOMPARE(second[3], QStringLiteral("1\\\\\\\\\\\\\\\\ Trennlinie"));
         QCOMPARE(second[12], QStringLiteral(" "));
-        QCOMPARE(second[16], QStringLiteral("Eine Trennlinien besteht aus folgenden Zeichen:  \\\\\\\\\\\\\\\\"));
+        QCOMPARE(second[16],
+                 QStringLiteral("Eine Trennlinien besteht aus folgenden Zeichen:  \\\\\\\\\\\\\\\\"));
     }
 
     void catalogueNamesKnownFiles()
     {
         QCOMPARE(catalogueEntry(QStringLiteral("deen")).chooserCaption, QStringLiteral("Deutsch-Englisch"));
         QCOMPARE(catalogueEntry(QStringLiteral("DeFr.txt")).listLabel, QStringLiteral("Land"));
-        QCOMPARE(catalogueEntry(QStringLiteral("DeFr.txt")).chooserCaption, QStringLiteral("Deutsch-Französisch"));
+        QCOMPARE(catalogueEntry(QStringLiteral("DeFr.txt")).chooserCaption,
+                 QStringLiteral("Deutsch-Französisch"));
         QCOMPARE(catalogueEntry(QStringLiteral("Woerterbuch-Muster.txt")).listLabel,
                  QStringLiteral("Beispiel-Woerterbuch"));
         QCOMPARE(catalogueEntry(QStringLiteral("DeIt.txt")).page, QStringLiteral("T3"));

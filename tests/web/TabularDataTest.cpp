@@ -2,6 +2,7 @@
 
 #include "CaseFold.h"
 #include "TabularData.h"
+#include "TextFile.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -10,19 +11,29 @@
 
 #include <thread>
 
+using namespace ortelia;
 using namespace ortelia::web;
 
 namespace {
 
 const QString kHeader = QStringLiteral("oberestextfeld;unterestextfeld;zusatztextfeld\r\n");
 
-TabularData dictionary(const QString &lines) { return TabularData(kHeader + lines, QLatin1Char(';'), true); }
+// The text as a file holds it: Windows-1252, or UTF-8 with a byte-order mark.
+TabularData table(const QString &text, QChar delimiter, bool useHeader)
+{
+    return TabularData(MappedText::of(TextFile::encode(text)), delimiter, useHeader);
+}
+
+TabularData dictionary(const QString &lines)
+{
+    return table(kHeader + lines, QLatin1Char(';'), true);
+}
 
 QStringList keys(const TabularData &data, const Selection &selection)
 {
     QStringList result;
     for (int i = 0; i < selection.size(); ++i)
-        result << data.field(selection.record(i), 0).toString();
+        result << data.field(selection.record(i), 0);
     return result;
 }
 
@@ -35,20 +46,21 @@ QStringList select(const TabularData &data, const QString &filter, bool caseSens
 
 void TabularDataTest::readsRecordsFieldsAndHeader()
 {
-    const TabularData data = dictionary(QStringLiteral("hallo;hello;Gruss\r\n\r\nauto;car;\nnur ein feld\rx;y;z;extra\r\n"));
+    const TabularData data =
+        dictionary(QStringLiteral("hallo;hello;Gruss\r\n\r\nauto;car;\nnur ein feld\rx;y;z;extra\r\n"));
     QCOMPARE(data.columns(), QStringList({"oberestextfeld", "unterestextfeld", "zusatztextfeld"}));
     QCOMPARE(data.column(u"UnteresTextfeld"), 1);
     QCOMPARE(data.column(u"zusatz1"), -1);
-    QCOMPARE(data.recordCount(), 4);  // the blank line is no record
-    QCOMPARE(data.field(0, 2), QStringView(u"Gruss"));
-    QCOMPARE(data.field(1, 2), QStringView(u""));
-    QCOMPARE(data.field(2, 0), QStringView(u"nur ein feld"));
-    QCOMPARE(data.field(2, 1), QStringView(u""));
-    QCOMPARE(data.field(3, 2), QStringView(u"z"));
+    QCOMPARE(data.recordCount(), 4); // the blank line is no record
+    QCOMPARE(data.field(0, 2), QStringLiteral("Gruss"));
+    QCOMPARE(data.field(1, 2), QString());
+    QCOMPARE(data.field(2, 0), QStringLiteral("nur ein feld"));
+    QCOMPARE(data.field(2, 1), QString());
+    QCOMPARE(data.field(3, 2), QStringLiteral("z"));
     QVERIFY(data.field(9, 0).isEmpty());
     QVERIFY(data.field(0, 7).isEmpty());
 
-    const TabularData headerless(QStringLiteral("a,b\r\nc,d\r\n"), QLatin1Char(','), false);
+    const TabularData headerless = table(QStringLiteral("a,b\r\nc,d\r\n"), QLatin1Char(','), false);
     QCOMPARE(headerless.columns(), QStringList({"Column1", "Column2"}));
     QCOMPARE(headerless.recordCount(), 2);
 }
@@ -76,7 +88,8 @@ void TabularDataTest::filterWildcardsAndTerms()
     const TabularData data = dictionary(QStringLiteral(
         "??;Deutsch;Englisch\r\nhalle;hall;\r\nhallo;hello;Gruss\r\nhallöchen;hi;\r\nhaus;house;home\r\n"
         "rock & roll;rock and roll;\r\nschall;sound;\r\n"));
-    QCOMPARE(select(data, QStringLiteral("oberestextfeld = hall*")), QStringList({"halle", "hallo", "hallöchen"}));
+    QCOMPARE(select(data, QStringLiteral("oberestextfeld = hall*")),
+             QStringList({"halle", "hallo", "hallöchen"}));
     QCOMPARE(select(data, QStringLiteral("oberestextfeld = HALLO*")), QStringList({"hallo"}));
     QCOMPARE(select(data, QStringLiteral("oberestextfeld = *all*")),
              QStringList({"halle", "hallo", "hallöchen", "schall"}));
@@ -84,7 +97,8 @@ void TabularDataTest::filterWildcardsAndTerms()
     QCOMPARE(select(data, QStringLiteral("oberestextfeld = *")).size(), data.recordCount());
     QCOMPARE(select(data, QStringLiteral("oberestextfeld = hall* & unterestextfeld = h*")),
              QStringList({"halle", "hallo", "hallöchen"}));
-    QCOMPARE(select(data, QStringLiteral("oberestextfeld = hall* & zusatztextfeld = gruss")), QStringList({"hallo"}));
+    QCOMPARE(select(data, QStringLiteral("oberestextfeld = hall* & zusatztextfeld = gruss")),
+             QStringList({"hallo"}));
     QCOMPARE(select(data, QStringLiteral("oberestextfeld = hall* & unterestextfeld <> hello")),
              QStringList({"halle", "hallöchen"}));
     // "&" that starts no new term belongs to the value.
@@ -113,7 +127,8 @@ void TabularDataTest::indexAgreesWithScan()
         const int length = 1 + int(random.bounded(4));
         for (int c = 0; c < length; ++c)
             word += letters[int(random.bounded(letters.size() - 1))];
-        text += QStringLiteral("k%1;%2;%3\r\n").arg(i / 10, 4, 10, QLatin1Char('0')).arg(word, word.toUpper());
+        text +=
+            QStringLiteral("k%1;%2;%3\r\n").arg(i / 10, 4, 10, QLatin1Char('0')).arg(word, word.toUpper());
         if (i % 700 == 0)
             text += QStringLiteral("\\\\\\\\\\\\\\\\;;\r\n");
     }
@@ -159,9 +174,11 @@ void TabularDataTest::cacheSharesFilesUntilTheyChange()
     const auto second = TabularDataCache::load(path, QLatin1Char(';'), true);
     QVERIFY(second.get() != first.get());
     QCOMPARE(second->recordCount(), 2);
-    QCOMPARE(first->recordCount(), 1);  // a page still holding the old data keeps it intact
+    QCOMPARE(first->recordCount(), 1); // a page still holding the old data keeps it intact
 
-    QCOMPARE(TabularDataCache::load(dir.filePath(QStringLiteral("fehlt.txt")), QLatin1Char(';'), true)->recordCount(), 0);
+    QCOMPARE(TabularDataCache::load(dir.filePath(QStringLiteral("fehlt.txt")), QLatin1Char(';'), true)
+                 ->recordCount(),
+             0);
     QCOMPARE(TabularDataCache::load(dir.path(), QLatin1Char(';'), true)->recordCount(), 0);
 }
 
@@ -171,17 +188,100 @@ void TabularDataTest::badFilesGiveNoCrash()
     QRandomGenerator random(7);
     for (char &c : junk)
         c = char(random.bounded(256));
-    const TabularData binary(QString::fromLatin1(junk), QLatin1Char(';'), true);
+    const TabularData binary(MappedText::of(junk), QLatin1Char(';'), true);
     QVERIFY(binary.recordCount() >= 0);
     binary.select(QStringLiteral("oberestextfeld = *a*"), false);
 
     // Ten megabytes without a single line break: one record, one huge field.
-    const TabularData huge(QString(10 * 1024 * 1024, QLatin1Char('x')), QLatin1Char(';'), false);
+    const TabularData huge(MappedText::of(QByteArray(10 * 1024 * 1024, 'x')), QLatin1Char(';'), false);
     QCOMPARE(huge.recordCount(), 1);
     QCOMPARE(huge.select(QStringLiteral("Column1 = x*"), false).size(), 1);
     QCOMPARE(huge.select(QStringLiteral("Column1 = x"), false).size(), 0);
 
-    const TabularData empty(QString(), QLatin1Char(';'), true);
+    const TabularData empty(MappedText::of({}), QLatin1Char(';'), true);
     QCOMPARE(empty.recordCount(), 0);
     QCOMPARE(empty.select(QStringLiteral("oberestextfeld = a"), false).size(), 0);
+}
+
+void TabularDataTest::fieldsDecodeFromTheFilesEncoding()
+{
+    const TabularData latin(MappedText::of(kHeader.toLatin1() + "s\xFC\xDF;sweet;\x80 2\r\nStra\xDF"
+                                                                "e;street;\r\n"),
+                            QLatin1Char(';'), true);
+    QCOMPARE(latin.field(0, 0), QStringLiteral("süß"));
+    QCOMPARE(latin.field(0, 2), QStringLiteral("€ 2"));
+    QCOMPARE(select(latin, QStringLiteral("oberestextfeld = SÜSS")), QStringList());
+    QCOMPARE(select(latin, QStringLiteral("oberestextfeld = SÜß")), QStringList({"süß"}));
+    QCOMPARE(select(latin, QStringLiteral("oberestextfeld = str*")), QStringList({"Straße"}));
+
+    const QByteArray greek = "\xEF\xBB\xBF" + kHeader.toUtf8() +
+                             QStringLiteral("καλημέρα;good morning;\r\nνερό;water;\r\n").toUtf8();
+    const TabularData utf8(MappedText::of(greek), QLatin1Char(';'), true);
+    QCOMPARE(utf8.columns().first(), QStringLiteral("oberestextfeld"));
+    QCOMPARE(select(utf8, QStringLiteral("oberestextfeld = ΝΕΡΌ")), QStringList({"νερό"}));
+    QCOMPARE(select(utf8, QStringLiteral("unterestextfeld = good*")), QStringList({"καλημέρα"}));
+}
+
+void TabularDataTest::wideHeaderKeepsOnlyPresentFields()
+{
+    QString header = QStringLiteral("oberestextfeld;unterestextfeld;zusatztextfeld");
+    for (int c = 3; c < 1000; ++c)
+        header += QStringLiteral(";zusatz%1").arg(c);
+    const TabularData data =
+        table(header + QStringLiteral("\r\nhallo;hello;Gruss\r\nauto;car\r\n"), QLatin1Char(';'), true);
+    QCOMPARE(data.columns().size(), 1000);
+    QCOMPARE(data.field(0, 2), QStringLiteral("Gruss"));
+    QCOMPARE(data.field(1, 2), QString());
+    QCOMPARE(data.field(0, 999), QString());
+    QCOMPARE(select(data, QStringLiteral("zusatz999 = ")), QStringList({"hallo", "auto"}));
+    QCOMPARE(select(data, QStringLiteral("zusatz999 = x")), QStringList());
+
+    // Fields beyond the columns are not kept; the last column ends at its own delimiter.
+    const TabularData narrow = table(QStringLiteral("a;b\r\n1;2;3;4\r\n"), QLatin1Char(';'), true);
+    QCOMPARE(narrow.field(0, 1), QStringLiteral("2"));
+    QCOMPARE(select(narrow, QStringLiteral("b = 2")).size(), 1);
+}
+
+// Indexes are written beside the file and taken from there while the file stays as it was; a
+// changed file, a damaged index file or a folder that cannot be written still give right answers.
+void TabularDataTest::indexesAreKeptBesideTheFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("DeEn.txt"));
+    const QString indexPath = ColumnIndexFile::pathFor(path);
+    const auto write = [](const QString &file, const QByteArray &bytes) {
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    };
+    const auto foreign = [&](const QString &word) {
+        TabularDataCache::clear();
+        const auto data = TabularDataCache::load(path, QLatin1Char(';'), true);
+        return keys(*data, data->select(QStringLiteral("unterestextfeld = ") + word, false));
+    };
+    write(path, kHeader.toLatin1() + "auto;car;\r\nhallo;hello;\r\nhaus;house;\r\nwagen;car;\r\n");
+    QCOMPARE(foreign(QStringLiteral("car")), QStringList({"auto", "wagen"}));
+    QVERIFY(QFile::exists(indexPath));
+    QCOMPARE(foreign(QStringLiteral("car")), QStringList({"auto", "wagen"}));
+    QCOMPARE(foreign(QStringLiteral("house")), QStringList({"haus"}));
+
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    write(path,
+          kHeader.toLatin1() + "auto;zar;\r\nhallo;hello;\r\nhaus;house;\r\nwagen;bar;\r\n"); // same size
+    QCOMPARE(foreign(QStringLiteral("bar")), QStringList({"wagen"}));
+
+    QFile damaged(indexPath);
+    QVERIFY(damaged.open(QIODevice::ReadWrite));
+    damaged.seek(damaged.size() - 8);
+    damaged.write("\xFF\xFF\xFF\x7F\xFF\xFF\xFF\x7F", 8);
+    damaged.close();
+    QCOMPARE(foreign(QStringLiteral("zar")), QStringList({"auto"}));
+    damaged.resize(30);
+    QCOMPARE(foreign(QStringLiteral("hello")), QStringList({"hallo"}));
+
+    QFile::remove(indexPath);
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QCOMPARE(foreign(QStringLiteral("house")), QStringList({"haus"}));
+    QFile::setPermissions(dir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }

@@ -11,4 +11,7 @@ private slots:
     void indexAgreesWithScan();
     void cacheSharesFilesUntilTheyChange();
     void badFilesGiveNoCrash();
+    void fieldsDecodeFromTheFilesEncoding();
+    void wideHeaderKeepsOnlyPresentFields();
+    void indexesAreKeptBesideTheFile();
 };

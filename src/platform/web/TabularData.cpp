@@ -1,7 +1,6 @@
 #include "TabularData.h"
 
 #include "CaseFold.h"
-#include "TextFile.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -9,6 +8,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 
 namespace ortelia::web {
@@ -30,6 +30,15 @@ Selection Selection::of(std::vector<int> records)
 
 namespace {
 
+// Field f of a record whose fields begin at offsets[0..count) and whose last field ends at
+// offsets[count]; the others end where the delimiter before the next one begins.
+QByteArrayView fieldSlice(QByteArrayView bytes, const quint32 *offsets, size_t count, size_t f,
+                          qsizetype delimiterSize)
+{
+    const quint32 end = f + 1 == count ? offsets[f + 1] : offsets[f + 1] - quint32(delimiterSize);
+    return bytes.sliced(offsets[f], end - offsets[f]);
+}
+
 struct FilterTerm {
     int column = -1;
     QString value;
@@ -37,8 +46,14 @@ struct FilterTerm {
     bool wildcard = false;
 };
 
-bool isNameStart(QChar c) { return c.isLetter() || c == QLatin1Char('_'); }
-bool isNameChar(QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('_'); }
+bool isNameStart(QChar c)
+{
+    return c.isLetter() || c == QLatin1Char('_');
+}
+bool isNameChar(QChar c)
+{
+    return c.isLetterOrNumber() || c == QLatin1Char('_');
+}
 
 // Reads "name op" at pos (blanks allowed around); on success pos is just after the operator.
 bool readNameAndOperator(const QString &f, qsizetype &pos, QString &name, bool &notEqual)
@@ -117,50 +132,77 @@ bool termMatches(const FilterTerm &term, QStringView value, bool caseSensitive)
 
 } // namespace
 
-TabularData::TabularData(QString text, QChar delimiter, bool useHeader) : m_text(std::move(text))
+TabularData::TabularData(MappedText text, QChar delimiter, bool useHeader) : m_text(std::move(text))
 {
-    const QChar *data = m_text.constData();
-    const qsizetype size = m_text.size();
+    const QByteArrayView bytes = m_text.bytes();
+    const QByteArray delim = m_text.encode(delimiter);
+    m_delimiterSize = delim.size();
+    const char *data = bytes.data();
+    const qsizetype size = bytes.size();
+    // Fields of the line being read: each field's start, then the end of the last one.
+    std::vector<quint32> fields;
+    const auto splitLine = [&](qsizetype pos, qsizetype end, size_t maxFields) {
+        fields.clear();
+        fields.push_back(quint32(pos));
+        if (!delim.isEmpty()) {
+            qsizetype at = pos;
+            while (fields.size() < maxFields &&
+                   (at = bytes.sliced(0, end).indexOf(QByteArrayView(delim), at)) >= 0) {
+                fields.push_back(quint32(at + m_delimiterSize));
+                at += m_delimiterSize;
+            }
+        }
+        // Fields beyond the columns are not kept: the last kept one ends at its own delimiter.
+        qsizetype last = end;
+        if (fields.size() == maxFields && !delim.isEmpty()) {
+            const qsizetype next = bytes.sliced(0, end).indexOf(QByteArrayView(delim), fields.back());
+            if (next >= 0)
+                last = next;
+        }
+        fields.push_back(quint32(last));
+    };
+
     qsizetype pos = 0;
     bool headerPending = useHeader;
-    std::vector<std::pair<qsizetype, qsizetype>> fields;
+    m_firstOffset.push_back(0);
     while (pos < size) {
         qsizetype end = pos;
-        while (end < size && data[end] != QLatin1Char('\n') && data[end] != QLatin1Char('\r'))
+        while (end < size && data[end] != '\n' && data[end] != '\r')
             ++end;
         if (end > pos) {
-            fields.clear();
-            qsizetype fieldStart = pos;
-            for (qsizetype i = pos; i <= end; ++i) {
-                if (i == end || data[i] == delimiter) {
-                    fields.emplace_back(fieldStart, i - fieldStart);
-                    fieldStart = i + 1;
-                }
-            }
             if (headerPending) {
-                for (const auto &[start, length] : fields)
-                    m_columns << m_text.mid(start, length).trimmed();
+                splitLine(pos, end, std::numeric_limits<size_t>::max());
+                for (size_t f = 0; f + 1 < fields.size(); ++f)
+                    m_columns << m_text
+                                     .decode(fieldSlice(bytes, fields.data(), fields.size() - 1, f,
+                                                        m_delimiterSize))
+                                     .trimmed();
                 headerPending = false;
             } else {
+                splitLine(pos, end,
+                          m_columns.isEmpty() ? std::numeric_limits<size_t>::max()
+                                              : size_t(m_columns.size()));
                 if (m_columns.isEmpty()) {
-                    for (size_t c = 0; c < fields.size(); ++c)
+                    for (size_t c = 0; c + 1 < fields.size(); ++c)
                         m_columns << QStringLiteral("Column%1").arg(c + 1);
                 }
-                for (int c = 0; c < m_columns.size(); ++c) {
-                    const bool present = size_t(c) < fields.size();
-                    m_start.push_back(present ? quint32(fields[size_t(c)].first) : 0);
-                    m_length.push_back(present ? quint32(fields[size_t(c)].second) : 0);
-                }
-                ++m_records;
+                m_offsets.insert(m_offsets.end(), fields.begin(), fields.end());
+                m_firstOffset.push_back(quint32(m_offsets.size()));
             }
         }
         pos = end;
-        if (pos < size && data[pos] == QLatin1Char('\r'))
+        if (pos < size && data[pos] == '\r')
             ++pos;
-        if (pos < size && data[pos] == QLatin1Char('\n'))
+        if (pos < size && data[pos] == '\n')
             ++pos;
     }
-    m_indexes.resize(size_t(m_columns.size()));
+    m_offsets.shrink_to_fit();
+    m_firstOffset.shrink_to_fit();
+}
+
+void TabularData::keepIndexesIn(std::unique_ptr<ColumnIndexFile> file)
+{
+    m_indexFile = std::move(file);
 }
 
 int TabularData::column(QStringView name) const
@@ -172,12 +214,20 @@ int TabularData::column(QStringView name) const
     return -1;
 }
 
-QStringView TabularData::field(int record, int column) const
+QByteArrayView TabularData::fieldBytes(int record, int column) const
 {
-    if (record < 0 || record >= m_records || column < 0 || column >= m_columns.size())
+    if (record < 0 || record >= recordCount() || column < 0)
         return {};
-    const size_t i = size_t(record) * size_t(m_columns.size()) + size_t(column);
-    return QStringView(m_text).mid(m_start[i], m_length[i]);
+    const quint32 first = m_firstOffset[size_t(record)];
+    const quint32 fieldCount = m_firstOffset[size_t(record) + 1] - first - 1;
+    if (quint32(column) >= fieldCount)
+        return {};
+    return fieldSlice(m_text.bytes(), m_offsets.data() + first, fieldCount, size_t(column), m_delimiterSize);
+}
+
+QString TabularData::field(int record, int column) const
+{
+    return m_text.decode(fieldBytes(record, column));
 }
 
 int TabularData::compareField(int record, int column, QStringView value) const
@@ -187,26 +237,48 @@ int TabularData::compareField(int record, int column, QStringView value) const
 
 const std::vector<int> &TabularData::index(int column) const
 {
-    std::vector<int> &index = m_indexes[size_t(column)];
-    if (!index.empty() || m_records == 0)
-        return index;
-    const auto less = [this, column](int a, int b) {
-        const int c = casefold::compare(field(a, column), field(b, column));
+    if (const auto found = m_indexes.find(column); found != m_indexes.end())
+        return found->second;
+    std::optional<std::vector<int>> stored = m_indexFile ? m_indexFile->read(column) : std::nullopt;
+    if (stored && stored->size() == size_t(recordCount()))
+        return m_indexes.emplace(column, std::move(*stored)).first->second;
+    const std::vector<int> &built = m_indexes.emplace(column, buildIndex(column)).first->second;
+    if (m_indexFile)
+        m_indexFile->write(m_indexes);
+    return built;
+}
+
+std::vector<int> TabularData::buildIndex(int column) const
+{
+    const int records = recordCount();
+    // The column decoded once into one buffer, so that sorting compares text, not bytes.
+    QString values;
+    std::vector<std::pair<qsizetype, qsizetype>> spans(static_cast<size_t>(records));
+    for (int r = 0; r < records; ++r) {
+        const QString value = field(r, column);
+        spans[size_t(r)] = {values.size(), value.size()};
+        values += value;
+    }
+    const auto view = [&](int r) {
+        return QStringView(values).sliced(spans[size_t(r)].first, spans[size_t(r)].second);
+    };
+    const auto less = [&](int a, int b) {
+        const int c = casefold::compare(view(a), view(b));
         return c != 0 ? c < 0 : a < b;
     };
     // Dictionaries are sorted by their first column already: keep the ordered run and sort only
     // the few records out of order (the separator lines), then merge the two.
     std::vector<int> ordered;
     std::vector<int> others;
-    ordered.reserve(size_t(m_records));
-    for (int r = 0; r < m_records; ++r) {
+    ordered.reserve(size_t(records));
+    for (int r = 0; r < records; ++r) {
         if (ordered.empty() || less(ordered.back(), r))
             ordered.push_back(r);
         else
             others.push_back(r);
     }
     std::sort(others.begin(), others.end(), less);
-    index.resize(size_t(m_records));
+    std::vector<int> index(static_cast<size_t>(records));
     std::merge(ordered.begin(), ordered.end(), others.begin(), others.end(), index.begin(), less);
     return index;
 }
@@ -217,7 +289,7 @@ Selection TabularData::select(const QString &filter, bool caseSensitive) const
     if (!terms)
         return Selection::of({});
     if (terms->empty())
-        return Selection::all(m_records);
+        return Selection::all(recordCount());
     for (const FilterTerm &term : *terms) {
         if (term.column < 0)
             return Selection::of({});
@@ -247,13 +319,14 @@ Selection TabularData::select(const QString &filter, bool caseSensitive) const
             for (auto it = first; it != idx.end() && compareField(*it, col, prefix) == 0; ++it)
                 candidates.push_back(*it);
         } else {
-            for (auto it = first; it != idx.end() && casefold::primaryStartsWith(field(*it, col), prefix); ++it)
+            for (auto it = first; it != idx.end() && casefold::primaryStartsWith(field(*it, col), prefix);
+                 ++it)
                 candidates.push_back(*it);
             std::sort(candidates.begin(), candidates.end());
         }
     } else {
-        candidates.resize(size_t(m_records));
-        for (int r = 0; r < m_records; ++r)
+        candidates.resize(size_t(recordCount()));
+        for (int r = 0; r < recordCount(); ++r)
             candidates[size_t(r)] = r;
     }
 
@@ -291,12 +364,13 @@ constexpr int kCachedFiles = 8;
 
 } // namespace
 
-std::shared_ptr<const TabularData> TabularDataCache::load(const QString &path, QChar delimiter, bool useHeader)
+std::shared_ptr<const TabularData> TabularDataCache::load(const QString &path, QChar delimiter,
+                                                          bool useHeader)
 {
     static quint64 useCounter = 0;
     const QFileInfo info(path);
     if (!info.isFile())
-        return std::make_shared<const TabularData>(QString(), delimiter, useHeader);
+        return std::make_shared<const TabularData>(MappedText::of({}), delimiter, useHeader);
     const QString key = info.absoluteFilePath() + QChar(0) + delimiter + (useHeader ? u'1' : u'0');
     auto &entries = cache();
     auto it = entries.find(key);
@@ -304,14 +378,15 @@ std::shared_ptr<const TabularData> TabularDataCache::load(const QString &path, Q
         it->lastUse = ++useCounter;
         return it->data;
     }
-    QString text;
-    if (info.size() <= kMaxFileBytes) {
-        QFile file(path);
-        if (file.open(QIODevice::ReadOnly))
-            text = TextFile::decode(file.readAll());
-    }
-    CacheEntry entry{info.size(), info.lastModified(),
-                     std::make_shared<const TabularData>(std::move(text), delimiter, useHeader), ++useCounter};
+    std::optional<MappedText> text;
+    if (info.size() <= kMaxFileBytes)
+        text = MappedText::map(path);
+    auto data =
+        std::make_shared<TabularData>(text ? std::move(*text) : MappedText::of({}), delimiter, useHeader);
+    data->keepIndexesIn(std::make_unique<ColumnIndexFile>(
+        path, ColumnIndexFile::Key{info.size(), info.lastModified(), delimiter.unicode(), useHeader,
+                                   data->recordCount()}));
+    CacheEntry entry{info.size(), info.lastModified(), std::move(data), ++useCounter};
     if (it == entries.end() && entries.size() >= kCachedFiles) {
         auto oldest = entries.begin();
         for (auto e = entries.begin(); e != entries.end(); ++e) {
@@ -324,6 +399,9 @@ std::shared_ptr<const TabularData> TabularDataCache::load(const QString &path, Q
     return entry.data;
 }
 
-void TabularDataCache::clear() { cache().clear(); }
+void TabularDataCache::clear()
+{
+    cache().clear();
+}
 
 } // namespace ortelia::web

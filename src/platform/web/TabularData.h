@@ -1,8 +1,12 @@
 #pragma once
 
+#include "ColumnIndexFile.h"
+#include "MappedText.h"
+
 #include <QString>
 #include <QStringList>
 
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -25,16 +29,17 @@ private:
 
 // A delimited text file read into records: lines are records (CR LF, LF or CR; empty lines are
 // skipped), fields are split at the delimiter. With a header the first line names the columns;
-// without one they are "Column1", "Column2"... The text is kept once; fields are views into it.
+// without one they are "Column1", "Column2"... The bytes stay as they are in the file; a record
+// keeps only where its fields begin, so memory follows the file's size, not its column count.
 class TabularData {
 public:
-    TabularData(QString text, QChar delimiter, bool useHeader);
+    TabularData(MappedText text, QChar delimiter, bool useHeader);
 
     const QStringList &columns() const { return m_columns; }
     // Column index by name without regard to case; -1 when there is no such column.
     int column(QStringView name) const;
-    int recordCount() const { return m_records; }
-    QStringView field(int record, int column) const;
+    int recordCount() const { return int(m_firstOffset.size()) - 1; }
+    QString field(int record, int column) const;
 
     // The records matching a filter: "column = value" terms (also "<>") joined by "&"; a value
     // may hold blanks, may be put in double quotes, and "*" in it matches any run of characters.
@@ -42,17 +47,25 @@ public:
     // be read, or names an unknown column, selects none.
     Selection select(const QString &filter, bool caseSensitive) const;
 
+    // Indexes built from now on are also written to this file, and taken from it when it has them.
+    void keepIndexesIn(std::unique_ptr<ColumnIndexFile> file);
+
 private:
+    QByteArrayView fieldBytes(int record, int column) const;
     // Records sorted by the column's value in dictionary order, ties in file order; built on first use.
     const std::vector<int> &index(int column) const;
+    std::vector<int> buildIndex(int column) const;
     int compareField(int record, int column, QStringView value) const;
 
-    QString m_text;
+    MappedText m_text;
+    qsizetype m_delimiterSize = 0;
     QStringList m_columns;
-    int m_records = 0;
-    std::vector<quint32> m_start;  // per record and column
-    std::vector<quint32> m_length;
-    mutable std::vector<std::vector<int>> m_indexes;
+    // Record r's fields begin at m_offsets[m_firstOffset[r]] and onwards; one more entry marks
+    // where its last field ends.
+    std::vector<quint32> m_offsets;
+    std::vector<quint32> m_firstOffset;
+    std::unique_ptr<ColumnIndexFile> m_indexFile;
+    mutable std::map<int, std::vector<int>> m_indexes;
 };
 
 // Parsed files shared by every page that shows them, so a large dictionary is read once. An

@@ -88,7 +88,7 @@ QString TabularDataObject::fieldAt(int position, const QString &column) const
 {
     if (position < 0 || position >= m_selection.size())
         return QString();
-    return m_data->field(m_selection.record(position), m_data->column(column)).toString();
+    return m_data->field(m_selection.record(position), m_data->column(column));
 }
 
 } // namespace ortelia::web
