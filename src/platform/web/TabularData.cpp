@@ -253,14 +253,15 @@ std::vector<int> TabularData::buildIndex(int column) const
     const int records = recordCount();
     // The column decoded once into one buffer, so that sorting compares text, not bytes.
     QString values;
-    std::vector<std::pair<qsizetype, qsizetype>> spans(static_cast<size_t>(records));
+    std::vector<quint32> starts;
+    starts.reserve(size_t(records) + 1);
     for (int r = 0; r < records; ++r) {
-        const QString value = field(r, column);
-        spans[size_t(r)] = {values.size(), value.size()};
-        values += value;
+        starts.push_back(quint32(values.size()));
+        values += field(r, column);
     }
+    starts.push_back(quint32(values.size()));
     const auto view = [&](int r) {
-        return QStringView(values).sliced(spans[size_t(r)].first, spans[size_t(r)].second);
+        return QStringView(values).sliced(starts[size_t(r)], starts[size_t(r) + 1] - starts[size_t(r)]);
     };
     const auto less = [&](int a, int b) {
         const int c = casefold::compare(view(a), view(b));

@@ -1,0 +1,25 @@
+// The page loader without scripts: the HTML parser, the node table, inner HTML and drawing.
+#include "FuzzSupport.h"
+#include "HtmlDocument.h"
+#include "PageRenderer.h"
+
+using namespace ortelia;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const std::unique_ptr<web::Document> document = web::Document::parse(fuzz::text(data, size));
+    if (!document)
+        return 0;
+    web::PageRenderer::toHtml(*document, QStringLiteral("/nonexistent"), nullptr);
+    if (web::Node *body = document->body()) {
+        const QString inner = document->innerHtml(body);
+        document->setInnerHtml(body, inner);
+        web::Document::textContent(body);
+    }
+    for (web::Node *form : document->forms()) {
+        document->formControls(form);
+        document->resetForm(form);
+    }
+    document->title();
+    return 0;
+}

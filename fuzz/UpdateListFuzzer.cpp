@@ -1,0 +1,21 @@
+// The update list from the server: split into lines and fields, judged entry by entry.
+#include "FuzzSupport.h"
+#include "UpdateList.h"
+
+using namespace ortelia;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    fuzz::answerDialogs();
+    const QString list = fuzz::text(data, size);
+    for (const QString &line : TextFile::splitLines(list)) {
+        const std::optional<UpdateList::Entry> entry = UpdateList::parse(line);
+        if (!entry)
+            continue;
+        UpdateList::refusal(*entry);
+        UpdateList::isNewer(entry->date(), QStringLiteral("20200101"));
+        entry->summary();
+    }
+    UpdateList::storedCopy(list);
+    return 0;
+}
