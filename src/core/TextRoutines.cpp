@@ -15,16 +15,11 @@ namespace ortelia {
 
 QString &ZeichenErsetzen(QString &text, const QString &oldText, const QString &newText)
 {
-    if (oldText.isEmpty())
-        return text;
-    qsizetype from = 0;
-    while (true) {
-        const qsizetype at = text.indexOf(oldText, from);
-        if (at < 0)
-            return text;
-        text.replace(at, oldText.size(), newText);
-        from = at + newText.size();
-    }
+    // Matching left to right and going on past each inserted text is exactly QString::replace,
+    // which does it in one pass; replacing in place match by match took quadratic time.
+    if (!oldText.isEmpty())
+        text.replace(oldText, newText);
+    return text;
 }
 
 QString lineBreakMarker() { return QStringLiteral(" `\u00B4 "); }

@@ -37,6 +37,7 @@ private slots:
         QTest::newRow("semicolon shown as dash") << "hallo;hello;Gruss" << ";" << "  -  "
                                                  << "hallo  -  hello  -  Gruss";
         QTest::newRow("empty search changes nothing") << "abc" << "" << "x" << "abc";
+        QTest::newRow("overlapping matches taken from the left") << "aaaaa" << "aa" << "b" << "bba";
     }
     void replaceAllMovesPastInsertedText()
     {

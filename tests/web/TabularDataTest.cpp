@@ -5,6 +5,7 @@
 #include "TextFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -264,6 +265,13 @@ void TabularDataTest::indexesAreKeptBesideTheFile()
     QVERIFY(QFile::exists(indexPath));
     QCOMPARE(foreign(QStringLiteral("car")), QStringList({"auto", "wagen"}));
     QCOMPARE(foreign(QStringLiteral("house")), QStringList({"haus"}));
+    // A later run searching another column adds its index and keeps the first.
+    const qint64 oneColumn = QFileInfo(indexPath).size();
+    TabularDataCache::clear();
+    QCOMPARE(select(*TabularDataCache::load(path, QLatin1Char(';'), true),
+                    QStringLiteral("oberestextfeld = haus")),
+             QStringList({"haus"}));
+    QVERIFY(QFileInfo(indexPath).size() > oneColumn);
 
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
     write(path,

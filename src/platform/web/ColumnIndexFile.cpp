@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace ortelia::web {
 
 namespace {
@@ -44,46 +46,53 @@ QString ColumnIndexFile::pathFor(const QString &dataPath)
     return info.absolutePath() + QLatin1String("/.") + info.fileName() + QLatin1String(".index");
 }
 
-std::optional<std::vector<int>> ColumnIndexFile::read(int column) const
+std::map<int, std::vector<int>> ColumnIndexFile::readAll() const
 {
+    std::map<int, std::vector<int>> indexes;
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
+        return indexes;
     QDataStream in(&file);
     if (!keyMatches(in, m_key))
-        return std::nullopt;
+        return indexes;
     qint32 count = 0;
     in >> count;
+    const qint64 bytes = qint64(m_key.records) * qint64(sizeof(qint32));
     for (qint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
-        qint32 stored = -1;
-        in >> stored;
-        const qint64 bytes = qint64(m_key.records) * qint64(sizeof(qint32));
-        if (stored != column) {
-            in.skipRawData(int(bytes));
-            continue;
-        }
+        qint32 column = -1;
+        in >> column;
         std::vector<int> index(size_t(m_key.records));
         if (in.readRawData(reinterpret_cast<char *>(index.data()), int(bytes)) != bytes)
-            return std::nullopt;
+            break;
         // A damaged file must not send a lookup outside the records.
-        for (int r : index) {
-            if (r < 0 || r >= m_key.records)
-                return std::nullopt;
-        }
-        return index;
+        if (std::all_of(index.begin(), index.end(), [&](int r) { return r >= 0 && r < m_key.records; }))
+            indexes.emplace(column, std::move(index));
     }
-    return std::nullopt;
+    return indexes;
+}
+
+std::optional<std::vector<int>> ColumnIndexFile::read(int column) const
+{
+    std::map<int, std::vector<int>> indexes = readAll();
+    const auto found = indexes.find(column);
+    if (found == indexes.end())
+        return std::nullopt;
+    return std::move(found->second);
 }
 
 void ColumnIndexFile::write(const std::map<int, std::vector<int>> &indexes) const
 {
+    // Another process may have kept other columns meanwhile: they stay.
+    std::map<int, std::vector<int>> all = readAll();
+    for (const auto &[column, index] : indexes)
+        all[column] = index;
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly))
         return;
     QDataStream out(&file);
     writeKey(out, m_key);
-    out << qint32(indexes.size());
-    for (const auto &[column, index] : indexes) {
+    out << qint32(all.size());
+    for (const auto &[column, index] : all) {
         out << qint32(column);
         out.writeRawData(reinterpret_cast<const char *>(index.data()), int(index.size() * sizeof(int)));
     }

@@ -28,10 +28,12 @@ public:
     static QString pathFor(const QString &dataPath);
     // The column's index as written by an earlier run; nullopt when there is none or it is stale.
     std::optional<std::vector<int>> read(int column) const;
-    // Writes the given indexes, replacing the file; a folder that cannot be written is no error.
+    // Adds the given indexes to the file (replaced atomically); a folder that cannot be written is no error.
     void write(const std::map<int, std::vector<int>> &indexes) const;
 
 private:
+    std::map<int, std::vector<int>> readAll() const;
+
     QString m_path;
     Key m_key;
 };
