@@ -42,9 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     // A single term: the index must find exactly what a scan finds.
     const qsizetype eq = filter.indexOf(QLatin1Char('='));
-    if (eq > 0 && !filter.contains(QLatin1Char('&')) && !filter.contains(QLatin1Char('"')) &&
-        !filter.left(eq).contains(QLatin1Char('<'))) {
-        const int column = table.column(filter.left(eq).trimmed());
+    const QString name = eq > 0 ? filter.left(eq).trimmed() : QString();
+    if (isPlainName(name) && !filter.contains(QLatin1Char('&')) && !filter.contains(QLatin1Char('"'))) {
+        const int column = table.column(name);
         if (column >= 0) {
             const QString pattern = filter.mid(eq + 1).trimmed();
             int expected = 0;

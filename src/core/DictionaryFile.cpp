@@ -15,11 +15,14 @@ QString dictionaryHeaderLine()
     return QStringLiteral("oberestextfeld;unterestextfeld;zusatztextfeld");
 }
 
-DictionarySections splitDictionarySections(const QString &text)
+namespace {
+
+// The split on text or on the file's bytes (separators and line breaks are ASCII in both of the
+// file's encodings): only the lines of a section within the limit are ever decoded.
+template <typename View, typename Decode>
+DictionarySections splitSections(View text, View separator, View lineBreak, Decode decode)
 {
     DictionarySections result;
-    const QString separator = dictionarySeparator();
-    const QStringView lineBreak = u"\r\n";
     qsizetype pos = 0;
     for (int s = 0; s < 4; ++s) {
         if (pos > text.size()) {
@@ -27,32 +30,44 @@ DictionarySections splitDictionarySections(const QString &text)
             return result;
         }
         const qsizetype next = text.indexOf(separator, pos);
-        const QStringView piece = QStringView(text).sliced(pos, (next < 0 ? text.size() : next) - pos);
+        const View piece = text.sliced(pos, (next < 0 ? text.size() : next) - pos);
         pos = next < 0 ? text.size() + 1 : next + separator.size();
-        // Counted before splitting: a section far beyond the limit costs no memory.
         if (piece.count(lineBreak) + 1 > kMaxSectionPieces) {
             result.failure = DictionaryFailure::SectionTooLarge;
             return result;
         }
+        // Every line ends in a line break; what follows the last one is no line.
         QStringList &section = result.sections[s];
-        const QList<QStringView> lines = piece.split(lineBreak);
-        for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
-            if (!lines[i].isEmpty())
-                section << lines[i].toString();
+        qsizetype end = 0;
+        for (qsizetype start = 0; (end = piece.indexOf(lineBreak, start)) >= 0;
+             start = end + lineBreak.size()) {
+            if (end > start)
+                section << decode(piece.sliced(start, end - start));
         }
     }
     return result;
 }
 
+} // namespace
+
+DictionarySections splitDictionarySections(const QString &text)
+{
+    const QString separator = dictionarySeparator();
+    return splitSections(QStringView(text), QStringView(separator), QStringView(u"\r\n"),
+                         [](QStringView line) { return line.toString(); });
+}
+
 DictionarySections readDictionarySections(const QString &path)
 {
-    const std::optional<MappedText> bytes = MappedText::map(path);
-    if (!bytes) {
+    const std::optional<MappedText> file = MappedText::map(path);
+    if (!file) {
         DictionarySections result;
         result.failure = DictionaryFailure::Unreadable;
         return result;
     }
-    return splitDictionarySections(bytes->decode(bytes->bytes()));
+    const QByteArray separator = dictionarySeparator().toLatin1();
+    return splitSections(file->bytes(), QByteArrayView(separator), QByteArrayView("\r\n"),
+                         [&](QByteArrayView line) { return file->decode(line); });
 }
 
 QStringList dictionaryFailureMessages()
