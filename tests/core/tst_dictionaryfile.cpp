@@ -22,8 +22,7 @@ const QString S = dictionarySeparator();
 QString exampleFile()
 {
     return lines({"ab und zu;every now and then;", S, "auto;car;", S, "süssigkeit;sweetness;",
-                  "süssigkeiten;sweets;", "süsskartoffel;sweetpotato;", S, "versuch;trial;",
-                  "xyz;yxz;TEST;"});
+                  "süssigkeiten;sweets;", "süsskartoffel;sweetpotato;", S, "versuch;trial;", "xyz;yxz;TEST;"});
 }
 
 QList<int> sizes(const DictionarySections &d)
@@ -44,8 +43,7 @@ private slots:
         QVERIFY(!d.failure);
         QCOMPARE(sizes(d), (QList<int>{1, 1, 3, 2}));
         QCOMPARE(d.sections[3], (QStringList{"versuch;trial;", "xyz;yxz;TEST;"}));
-        const DictionarySections withHeader =
-            splitDictionarySections(lines({dictionaryHeaderLine()}) + exampleFile());
+        const DictionarySections withHeader = splitDictionarySections(lines({dictionaryHeaderLine()}) + exampleFile());
         QCOMPARE(withHeader.sections[0].first(), dictionaryHeaderLine());
         QCOMPARE(sizes(withHeader), (QList<int>{2, 1, 3, 2}));
     }
@@ -82,8 +80,7 @@ private slots:
     void lineBreakRules()
     {
         // The last line without CR LF is not shown; blank lines give no items; bare LF stays inside.
-        const QString text =
-            lines({"a;b;", "", "", S, "c;d", S, "x\ny\nz", S}) + QStringLiteral("last;line;");
+        const QString text = lines({"a;b;", "", "", S, "c;d", S, "x\ny\nz", S}) + QStringLiteral("last;line;");
         const DictionarySections d = splitDictionarySections(text);
         QVERIFY(!d.failure);
         QCOMPARE(sizes(d), (QList<int>{1, 1, 1, 0}));
@@ -96,8 +93,7 @@ private slots:
         QStringList big;
         for (int i = 0; i < 40000; ++i)
             big << QStringLiteral("w%1;x;").arg(i);
-        const DictionarySections d =
-            splitDictionarySections(lines(QStringList{"a;b;", S} + big + QStringList{S, "c;", S}));
+        const DictionarySections d = splitDictionarySections(lines(QStringList{"a;b;", S} + big + QStringList{S, "c;", S}));
         QCOMPARE(d.failure, std::optional(DictionaryFailure::SectionTooLarge));
         QCOMPARE(sizes(d), (QList<int>{1, 0, 0, 0}));
 
@@ -106,8 +102,7 @@ private slots:
         QStringList edge;
         for (int i = 0; i < kMaxSectionPieces - 2; ++i)
             edge << QStringLiteral("w;x;");
-        const DictionarySections fits =
-            splitDictionarySections(lines(QStringList{"a;", S} + edge + QStringList{S, S}));
+        const DictionarySections fits = splitDictionarySections(lines(QStringList{"a;", S} + edge + QStringList{S, S}));
         QVERIFY(!fits.failure);
         QCOMPARE(fits.sections[1].size(), kMaxSectionPieces - 2);
         edge << QStringLiteral("one;more;");
@@ -125,16 +120,14 @@ private slots:
         QVERIFY(muster.sections[2].contains(QStringLiteral("süssigkeit;sweetness;")));
         QVERIFY(muster.sections[2].contains(QStringLiteral("hallo;hello;Gruss")));
 
-        const DictionarySections missing =
-            readDictionarySections(folder.file(QStringLiteral("TranslateDeGb/nix.txt")));
+        const DictionarySections missing = readDictionarySections(folder.file(QStringLiteral("TranslateDeGb/nix.txt")));
         QCOMPARE(missing.failure, std::optional(DictionaryFailure::Unreadable));
 
         QByteArray binary(4096, '\0');
         for (int i = 0; i < binary.size(); ++i)
             binary[i] = char((i * 37) & 0xFF);
         folder.writeBytes(QStringLiteral("TranslateDeGb/binaer.txt"), binary);
-        const DictionarySections junk =
-            readDictionarySections(folder.file(QStringLiteral("TranslateDeGb/binaer.txt")));
+        const DictionarySections junk = readDictionarySections(folder.file(QStringLiteral("TranslateDeGb/binaer.txt")));
         QVERIFY(junk.failure);
 
         // A million lines: refused as too large, without first making a million strings.
@@ -146,8 +139,7 @@ private slots:
                 million += S.toLatin1() + "\r\n";
         }
         folder.writeBytes(QStringLiteral("TranslateDeGb/million.txt"), million);
-        const DictionarySections huge =
-            readDictionarySections(folder.file(QStringLiteral("TranslateDeGb/million.txt")));
+        const DictionarySections huge = readDictionarySections(folder.file(QStringLiteral("TranslateDeGb/million.txt")));
         QCOMPARE(huge.failure, std::optional(DictionaryFailure::SectionTooLarge));
         QCOMPARE(sizes(huge), (QList<int>{0, 0, 0, 0}));
     }
@@ -174,16 +166,14 @@ private slots:
         QCOMPARE(second.size(), 17);
         QCOMPARE(second[3], QStringLiteral("1\\\\\\\\\\\\\\\\ Trennlinie"));
         QCOMPARE(second[12], QStringLiteral(" "));
-        QCOMPARE(second[16],
-                 QStringLiteral("Eine Trennlinien besteht aus folgenden Zeichen:  \\\\\\\\\\\\\\\\"));
+        QCOMPARE(second[16], QStringLiteral("Eine Trennlinien besteht aus folgenden Zeichen:  \\\\\\\\\\\\\\\\"));
     }
 
     void catalogueNamesKnownFiles()
     {
         QCOMPARE(catalogueEntry(QStringLiteral("deen")).chooserCaption, QStringLiteral("Deutsch-Englisch"));
         QCOMPARE(catalogueEntry(QStringLiteral("DeFr.txt")).listLabel, QStringLiteral("Land"));
-        QCOMPARE(catalogueEntry(QStringLiteral("DeFr.txt")).chooserCaption,
-                 QStringLiteral("Deutsch-Französisch"));
+        QCOMPARE(catalogueEntry(QStringLiteral("DeFr.txt")).chooserCaption, QStringLiteral("Deutsch-Französisch"));
         QCOMPARE(catalogueEntry(QStringLiteral("Woerterbuch-Muster.txt")).listLabel,
                  QStringLiteral("Beispiel-Woerterbuch"));
         QCOMPARE(catalogueEntry(QStringLiteral("DeIt.txt")).page, QStringLiteral("T3"));
