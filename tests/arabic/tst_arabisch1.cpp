@@ -156,6 +156,38 @@ private slots:
         QTRY_COMPARE(mainControl<QLabel>("Label21G")->text(), QStringLiteral("haus"));
     }
 
+    // A German-Arabic dictionary (UTF-8, as its Arabic words need) chosen for the main window: a
+    // word written with the keys and sent in the foreign direction is looked up in it.
+    void arabicWordIsLookedUpInTheChosenDictionary()
+    {
+        const QByteArray separator = "\\\\\\\\\\\\\\\\\r\n";
+        folder->writeBytes(
+            QStringLiteral("TranslateDeGb/Deutsch-Arabisch.txt"),
+            "\xEF\xBB\xBFoberestextfeld;unterestextfeld;zusatztextfeld\r\n??;Deutsch;Arabisch\r\n" +
+                separator + QStringLiteral(u"haus;\u0628\u064A\u062A;\r\n").toUtf8() + separator + separator);
+        mainControl<QPushButton>("laenderfenster")->click();
+        QWidget *chooser = WindowRegistry::window(windows::worter1);
+        QVERIFY(chooser->isVisible());
+        auto *files = chooser->findChild<QListWidget *>(QStringLiteral("File1"));
+        QListWidgetItem *file =
+            files->findItems(QStringLiteral("Deutsch-Arabisch.txt"), Qt::MatchExactly).value(0);
+        QVERIFY(file);
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(file).center());
+        QTest::mouseClick(chooser->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+        // The main window names the languages from the page and opens the keyboard for itself.
+        QTRY_COMPARE(mainControl<QLineEdit>("Text6")->text(), QStringLiteral("Arabisch"));
+        QTRY_VERIFY(window()->isVisible());
+        QVERIFY(c<QRadioButton>("Option1_0")->isChecked());
+
+        QTest::mouseClick(c<QCheckBox>("Check3"), Qt::LeftButton, {}, QPoint(6, 10));
+        click("Label18"); // b
+        click("Label17"); // y
+        click("Label21"); // t
+        QTest::keyClick(text(), Qt::Key_Return);
+        QCOMPARE(mainControl<QLineEdit>("TextEng")->text(), QStringLiteral(u"\u0628\u064A\u062A"));
+        QTRY_COMPARE(mainControl<QLabel>("Label21G")->text(), QStringLiteral("haus"));
+    }
+
     void enterSendsToTheTextTranslator()
     {
         openKeyboard();
