@@ -4,7 +4,9 @@
 #include "Logox4.h"
 #include "Speaking.h"
 #include "TextUeberA.h"
+#include "TrayWindow.h"
 #include "WindowRegistry.h"
+#include "arabisch1.h"
 #include "hilfe1.h"
 #include "supertrans1.h"
 #include "up1.h"
@@ -24,6 +26,23 @@ void registerProgramWindows()
     WindowRegistry::registerWindow<supertrans1>(windows::supertrans1);
     WindowRegistry::registerWindow<Speaking>(windows::Speaking);
     WindowRegistry::registerWindow<Logox4>(windows::Logox4);
+    WindowRegistry::registerWindow<arabisch1>(windows::arabisch1);
+    WindowRegistry::registerWindow<TrayWindow>(windows::ortelia);
+}
+
+void startProgramWindows(const QString &extraWindow)
+{
+    WindowRegistry::window(windows::ortelia);
+    WindowRegistry::window(windows::Form3)->show();
+    if (!extraWindow.isEmpty())
+        WindowRegistry::window(extraWindow)->show();
+}
+
+void showProgramWindow(const QString &extraWindow)
+{
+    WindowRegistry::bringToFront(windows::Form3);
+    if (!extraWindow.isEmpty() && WindowRegistry::isRegistered(extraWindow))
+        WindowRegistry::bringToFront(extraWindow);
 }
 
 } // namespace ortelia

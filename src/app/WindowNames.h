@@ -54,6 +54,15 @@ template <class T> struct ControlName {
     X(Form3, HScroll3, QAbstractSlider)                                                                \
     X(Form3, Command14, QAbstractButton)                                                               \
     X(Form3, List3, QListWidget)                                                                       \
+    X(Form3, url, QAbstractButton)                                                                     \
+    X(Form3, supertrannn, QAbstractButton)                                                             \
+    X(Form3, zwischenab, QAbstractButton)                                                              \
+    X(Form3, Command8, QAbstractButton)                                                                \
+    X(Form3, Command9, QAbstractButton)                                                                \
+    X(Form3, op, QAbstractButton)                                                                      \
+    X(Form3, Check5, QCheckBox)                                                                        \
+    X(Form3, TextD, QLineEdit)                                                                         \
+    X(Form3, TextEng, QLineEdit)                                                                       \
     X(hilfe1, pla, QAbstractButton)                                                                    \
     X(hilfe1, Check1, QCheckBox)                                                                       \
     X(TextUeberA, HScroll1, QAbstractSlider)                                                           \

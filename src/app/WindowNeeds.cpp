@@ -3,6 +3,7 @@
 
 #include "WindowRegistry.h"
 
+#include <QAction>
 #include <QWidget>
 
 namespace ortelia {
@@ -19,6 +20,12 @@ constexpr WindowNeed kNeeds[] = {
     {"Form3", "Label26", "arabisch1"},     {"hilfe1", "updates", "up1"},
     {"hilfe1", "zeiteinstellung", "zeit"}, {"worter1", "arabisch", "arabisch1"},
     {"TextUeberA", "auf", "worter1"},     {"supertrans1", "stimmmuster", "Logox4"},
+    {"ortelia", "HilfeFenster", "hilfe1"}, {"ortelia", "supert", "supertrans1"},
+    {"ortelia", "uebersetzer", "TextUeberA"}, {"ortelia", "zw", "TextUeberA"},
+    {"ortelia", "zw", "worter1"},         {"ortelia", "ztrans", "TextUeberA"},
+    {"ortelia", "ude", "TextUeberA"},     {"ortelia", "ued", "TextUeberA"},
+    {"ortelia", "sm", "Logox4"},          {"ortelia", "updatzeit", "zeit"},
+    {"ortelia", "woeup", "up1"},
 };
 
 const WindowNeed *needOf(const QWidget *control)
@@ -52,6 +59,8 @@ void WindowRegistry::hideControlsWithoutWindow(QWidget *window)
             continue;
         if (auto *control = window->findChild<QWidget *>(QLatin1String(need.control)))
             control->hide();
+        else if (auto *entry = window->findChild<QAction *>(QLatin1String(need.control)))
+            entry->setVisible(false);
     }
 }
 

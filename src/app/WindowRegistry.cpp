@@ -71,6 +71,20 @@ QWidget *WindowRegistry::window(const QString &name)
     return created;
 }
 
+QWidget *WindowRegistry::bringToFront(const QString &name)
+{
+    QWidget *w = window(name);
+    if (!w)
+        return nullptr;
+    if (w->isMinimized())
+        w->showNormal();
+    else
+        w->show();
+    w->raise();
+    w->activateWindow();
+    return w;
+}
+
 QWidget *WindowRegistry::existing(const QString &name)
 {
     auto it = entries().find(name);

@@ -47,6 +47,9 @@ public:
 
     // The window, created hidden on first use; nullptr when no such window is registered.
     static QWidget *window(const QString &name);
+    // The window, created if needed, shown and brought to the front, also when it was hidden or
+    // minimised; nullptr when no such window is registered.
+    static QWidget *bringToFront(const QString &name);
     // The window if it exists now, without creating it.
     static QWidget *existing(const QString &name);
     // Destroys the window once the current handler has returned; the next use creates a fresh one.

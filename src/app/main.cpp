@@ -1,7 +1,9 @@
 #include "Commands.h"
+#include "HelpText.h"
 #include "ProgramFolder.h"
 #include "ProgramWindows.h"
 #include "SettingsFiles.h"
+#include "SingleInstance.h"
 #include "WindowRegistry.h"
 
 #include <QApplication>
@@ -35,11 +37,13 @@ int runProgram(const QStringList &args)
                      qPrintable(WindowRegistry::registeredNames().join(QStringLiteral(", "))));
         return 2;
     }
+    SingleInstance instance(SingleInstance::socketPathFor(ProgramFolder::root()));
+    if (instance.handToRunning(extra))
+        return 0;
+    QObject::connect(&instance, &SingleInstance::requested, &showProgramWindow);
     if (SettingsFiles::isFirstRun())
         SettingsFiles::WriteDefaultSettings();
-    WindowRegistry::window(windows::Form3)->show();
-    if (!extra.isEmpty())
-        WindowRegistry::window(extra)->show();
+    startProgramWindows(extra);
     return QApplication::exec();
 }
 
@@ -50,7 +54,7 @@ int main(int argc, char **argv)
     const QString first = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     const ortelia::Command *command = ortelia::findCommand(first);
     if (!command && (first == QLatin1String("--help") || first == QLatin1String("-h"))) {
-        std::fputs(qPrintable(ortelia::commandUsage()), stdout);
+        std::fputs(ortelia::helpText().toLocal8Bit().constData(), stdout);
         return 0;
     }
     // Commands need no display; they draw their pages off screen.

@@ -3,6 +3,7 @@
 #include "ClipboardCapture.h"
 #include "HoverHelp.h"
 #include "TextRoutines.h"
+#include "TextTranslatorLayout.h"
 #include "WindowRegistry.h"
 
 #include <QAbstractButton>
@@ -17,8 +18,6 @@ namespace {
 // Positions and sizes in pixels (twips / 15).
 constexpr int kPanelTop = 155;
 constexpr int kPanelOut = 360;
-constexpr int kResultsLeft = 50 / 15;
-constexpr int kNarrowWidth = 4600 / 15;
 constexpr int kArrangedHeight = 7050 / 15;
 constexpr int kMiniOffHeight = 7000 / 15;
 
@@ -46,21 +45,8 @@ void ClipboardTranslator::OpenClipboardTranslator()
 {
     m_controls.panel->show();
     movePanel(m_controls.panel, kPanelTop);
-    QWidget *translator = WindowRegistry::window(windows::TextUeberA);
-    if (!translator)
+    if (!ArrangeTextTranslatorNarrow(kArrangedHeight))
         return;
-    translator->show();
-    if (QWidget *results = WindowRegistry::control(ctl::TextUeberA_Frame2))
-        results->move(kResultsLeft, results->y());
-    translator->resize(kNarrowWidth, translator->height());
-    if (QWidget *narrow = WindowRegistry::control(ctl::TextUeberA_Picture7))
-        narrow->hide();
-    if (QWidget *wide = WindowRegistry::control(ctl::TextUeberA_Picture8))
-        wide->show();
-    if (QWidget *low = WindowRegistry::control(ctl::TextUeberA_Picture9))
-        low->hide();
-    translator->resize(translator->width(), kArrangedHeight);
-    translator->move(0, 0);
     QPointer<QWidget> window(m_controls.mainWindow);
     pause(1.0);
     if (!window)
@@ -85,7 +71,8 @@ void ClipboardTranslator::translateClipboard(Side side)
     // Capturing into the text translator loads it when it is not loaded.
     QPlainTextEdit *source = WindowRegistry::control(german ? ctl::TextUeberA_Text : ctl::TextUeberA_TextE);
     if (!source || !CaptureClipboard(source)) {
-        HoverHelp::setHelpText(QStringLiteral("Die Zwischenablage enthält keinen Text: es gibt nichts zu übersetzen."));
+        HoverHelp::setHelpText(
+            QStringLiteral("Die Zwischenablage enthält keinen Text: es gibt nichts zu übersetzen."));
         return;
     }
     // The user sees what is translated, also when the capture has just loaded the window.

@@ -5,6 +5,7 @@
 #include "ClipboardTranslator.h"
 #include "FormTimer.h"
 #include "HoverHelp.h"
+#include "NotificationArea.h"
 #include "OptionGroup.h"
 #include "ProgramFolder.h"
 #include "SpeechPage.h"
@@ -213,7 +214,15 @@ void Form3::connectWindow()
     });
 
     connect(ui->verstecken, &QPushButton::clicked, this, [this] {
-        hide();
+        // Hidden, the window comes back through the tray icon; a desktop without a notification
+        // area has none, so the window goes to the task bar instead.
+        if (NotificationArea::isAvailable()) {
+            hide();
+        } else {
+            showMinimized();
+            setStatus(
+                QStringLiteral("Kein Infobereich für das Symbol: das Fenster liegt in der Taskleiste."));
+        }
         playSound(QStringLiteral("verstecken1"));
     });
     connect(ui->Label14, &ClickLabel::clicked, ui->verstecken, &QPushButton::click);

@@ -34,8 +34,12 @@ void ClickLabel::mousePressEvent(QMouseEvent *event)
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
+    if (rect().contains(event->position().toPoint())) {
+        if (event->button() == Qt::LeftButton)
+            emit clicked();
+        else if (event->button() == Qt::RightButton)
+            emit rightClicked();
+    }
     QLabel::mouseReleaseEvent(event);
 }
 

@@ -5,7 +5,8 @@
 namespace ortelia {
 
 // A label that acts as a button: a left click (and a double click) is reported, as the window's
-// labels "E N D E", "Suchtreffer:" and the result labels are pressed like buttons.
+// labels "E N D E", "Suchtreffer:" and the result labels are pressed like buttons; so is a right
+// click, for the labels that give a second meaning to it.
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
@@ -17,6 +18,7 @@ public:
 signals:
     void pressed();
     void clicked();
+    void rightClicked();
     void doubleClicked();
 
 protected:

@@ -102,7 +102,7 @@ private slots:
             if (!WindowRegistry::isRegistered(QLatin1String(need.window)))
                 continue;
             QWidget *window = WindowRegistry::window(QLatin1String(need.window));
-            QVERIFY2(window->findChild<QWidget *>(QLatin1String(need.control)), qPrintable(where + QStringLiteral(" fehlt")));
+            QVERIFY2(window->findChild<QObject *>(QLatin1String(need.control)), qPrintable(where + QStringLiteral(" fehlt")));
         }
     }
 

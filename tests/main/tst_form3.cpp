@@ -1,6 +1,7 @@
 #include "FormTimer.h"
 #include "HoverHelp.h"
 #include "MainWindowFixture.h"
+#include "NotificationArea.h"
 #include "ProgramFolder.h"
 #include "TestSupport.h"
 #include "TextFile.h"
@@ -170,7 +171,9 @@ private slots:
         QVERIFY(f->mask().isEmpty());
         QTest::mouseClick(control("Label23"), Qt::LeftButton);
         QCOMPARE(f->width(), Form3::kWideWidth);
+        NotificationArea::setAvailableForTests(true);
         control<QAbstractButton>("verstecken")->click();
+        NotificationArea::setAvailableForTests(std::nullopt);
         QVERIFY(!f->isVisible());
     }
 

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class arabisch1;
+}
+
+namespace ortelia {
+
+struct ArabicKey;
+class ClickLabel;
+class FormTimer;
+
+// The Arabic keyboard "Arabisch-Tastatur [Arabicnews R-L]": a keyboard picture whose keys write
+// Arabic letters into the text field, and Enter hands the text to the main window's translator or
+// to the text translator, in the German or the foreign direction.
+class arabisch1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit arabisch1(QWidget *parent = nullptr);
+    ~arabisch1() override;
+
+    void Form_Load();
+
+    // A key area as the user clicks it (left or right button).
+    void pressKey(const ArabicKey &key, Qt::MouseButton button);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    enum class Direction { German, Foreign };
+
+    void buildKeyAreas();
+    void drawKeyboard();
+    void attachHoverHelp();
+    void insertCharacter(const QString &text);
+    void deleteBeside(bool before);
+
+    void setFont(const QString &family, Qt::Alignment alignment, bool rightToLeft);
+    void useArabicFont(Qt::Alignment alignment, bool rightToLeft);
+    void useChosenFont(Qt::Alignment alignment, bool rightToLeft);
+    void focusText();
+    void rightToLeftTick();
+    void fontSizeChanged(const QString &value);
+
+    void enterPressed();
+    void send(Direction direction);
+    void sendToMainWindow(Direction direction, const QString &text);
+    void sendToTextTranslator(Direction direction, const QString &text);
+    void refreshDirectionLabels();
+    bool mainWindowIsTarget() const;
+    void setTopmost(bool topmost);
+
+    std::unique_ptr<Ui::arabisch1> ui;
+    FormTimer *Timer1; // right-to-left: keeps the caret where the next letter goes
+    FormTimer *Timer2; // refreshes the direction labels
+    ClickLabel *Label55 = nullptr;
+    ClickLabel *Label56 = nullptr;
+};
+
+} // namespace ortelia

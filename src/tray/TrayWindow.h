@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QWidget>
+
+class QAction;
+class QMenu;
+class QPushButton;
+class QSystemTrayIcon;
+
+namespace ortelia {
+
+// The invisible window "ortelia" that carries the program's icon in the notification area: a
+// double click brings the main window back, the icon's menu mnBar reaches every function of the
+// program through the other windows' own buttons. (The class cannot bear the window's name, which
+// is the program's namespace.)
+class TrayWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit TrayWindow(QWidget *parent = nullptr);
+    ~TrayWindow() override;
+
+    void Form_Load();
+
+    QSystemTrayIcon *trayIcon() const { return m_icon; }
+    QMenu *menu() const { return mnBar; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QAction *addEntry(const char *name, const QString &caption, void (TrayWindow::*run)());
+    void addSeparator(const char *name);
+
+    void showHelpWindow();
+    void showTextTranslator();
+    void readClipboard();
+    void openChooserForClipboard();
+    void openClipboardTranslator();
+    void translateGermanClipboard();
+    void translateForeignClipboard();
+    void showMainWindow();
+    void toggleSound();
+    void openVoiceSettings();
+    void showOptions();
+    void startSchedule();
+    void showUpdateWindow();
+    void openDescription();
+    void openListTranslator();
+    void endProgram();
+    void removeIcon();
+
+    QSystemTrayIcon *m_icon;
+    QMenu *mnBar;
+    QPushButton *ende;
+    QAction *m_ude = nullptr;
+    QAction *m_ued = nullptr;
+    QAction *m_ton = nullptr;
+};
+
+} // namespace ortelia

@@ -1,0 +1,197 @@
+// One running program: a second start hands its request over the local socket, a socket file left
+// by a crashed run is taken over, a request for an unknown window only brings the main window.
+// Beside it the two texts a user meets first: "ortelia --help" and the desktop launcher.
+
+#include "Commands.h"
+#include "DesktopEntry.h"
+#include "Form3.h"
+#include "HelpText.h"
+#include "ProgramWindows.h"
+#include "SingleInstance.h"
+#include "TestSupport.h"
+#include "WindowRegistry.h"
+
+#include <QLocalSocket>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <future>
+
+using namespace ortelia;
+using namespace ortelia::test;
+
+namespace {
+
+// What a second start would do, on its own thread while this one serves the first.
+std::future<bool> secondStart(const QString &socketPath, const QString &request)
+{
+    return std::async(std::launch::async, [socketPath, request] {
+        SingleInstance second(socketPath);
+        return second.handToRunning(request);
+    });
+}
+
+// Serves the first start's socket until the second start is done.
+bool waitFor(std::future<bool> &result)
+{
+    QDeadlineTimer deadline(10000);
+    while (result.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+        if (deadline.hasExpired())
+            return false;
+        QTest::qWait(10);
+    }
+    return true;
+}
+
+} // namespace
+
+class InstanceTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir;
+    QString socketPath() { return dir.filePath(QStringLiteral("ortelia.socket")); }
+
+private slots:
+    void secondStartReachesTheFirst()
+    {
+        SingleInstance first(socketPath());
+        QVERIFY(!first.handToRunning(QString()));
+        QSignalSpy requests(&first, &SingleInstance::requested);
+
+        std::future<bool> handed = secondStart(socketPath(), QStringLiteral("supertrans1"));
+        QVERIFY(waitFor(handed));
+        QVERIFY(handed.get());
+        QCOMPARE(requests.size(), 1);
+        QCOMPARE(requests.first().first().toString(), QStringLiteral("supertrans1"));
+
+        std::future<bool> plain = secondStart(socketPath(), QString());
+        QVERIFY(waitFor(plain));
+        QVERIFY(plain.get());
+        QCOMPARE(requests.last().first().toString(), QString());
+    }
+
+    void oversizedRequestIsDropped()
+    {
+        SingleInstance first(socketPath());
+        QVERIFY(!first.handToRunning(QString()));
+        QSignalSpy requests(&first, &SingleInstance::requested);
+        QLocalSocket talker;
+        talker.connectToServer(socketPath());
+        QVERIFY(talker.waitForConnected(2000));
+        talker.write(QByteArray(100000, 'x'));
+        QTRY_COMPARE(talker.state(), QLocalSocket::UnconnectedState);
+        QCOMPARE(requests.size(), 0);
+    }
+
+    void socketOfACrashedRunIsTakenOver()
+    {
+        // A socket file nobody listens on, as a killed run leaves it.
+        const QByteArray path = QFile::encodeName(socketPath());
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+        QCOMPARE(::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+        ::close(fd);
+        QVERIFY(QFile::exists(socketPath()));
+
+        SingleInstance first(socketPath());
+        QVERIFY(!first.handToRunning(QString()));
+        QSignalSpy requests(&first, &SingleInstance::requested);
+        std::future<bool> handed = secondStart(socketPath(), QStringLiteral("up1"));
+        QVERIFY(waitFor(handed));
+        QVERIFY(handed.get());
+        QCOMPARE(requests.size(), 1);
+    }
+
+    void socketPathDependsOnTheProgramFolder()
+    {
+        QTemporaryDir other;
+        QVERIFY(SingleInstance::socketPathFor(dir.path()) != SingleInstance::socketPathFor(other.path()));
+        QCOMPARE(SingleInstance::socketPathFor(dir.path()), SingleInstance::socketPathFor(dir.path() + "/."));
+    }
+
+    void requestShowsTheMainWindowAndKnownWindowsOnly()
+    {
+        TempProgramFolder folder;
+        RecordingResponder responder;
+        WindowRegistry::reset();
+        registerProgramWindows();
+        Form3::setProgramEnd([] {});
+        startProgramWindows(QString());
+        QWidget *main = WindowRegistry::window(windows::Form3);
+        main->hide();
+        showProgramWindow(QStringLiteral("Gibtsnicht"));
+        QVERIFY(main->isVisible());
+        showProgramWindow(QStringLiteral("Logox4"));
+        QVERIFY(WindowRegistry::existing(windows::Logox4)->isVisible());
+        WindowRegistry::reset();
+    }
+
+    void helpListsEveryCommandAndOption()
+    {
+        const QString help = helpText();
+        QVERIFY(help.startsWith(QLatin1String("Aufruf: ortelia")));
+        for (const Command &command : commands())
+            QVERIFY2(help.contains(QLatin1String("ortelia ") + QLatin1String(command.usage)), command.name);
+        QVERIFY(help.contains(QLatin1String("--window FENSTER")));
+        QVERIFY(help.contains(QLatin1String("-h, --help")));
+
+        QProcess program;
+        program.start(QStringLiteral(ORTELIA_EXECUTABLE), {QStringLiteral("--help")});
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitCode(), 0);
+        QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()), help);
+    }
+
+    void launcherIsInstalledValidAndRemoved()
+    {
+        QTemporaryDir home;
+        qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));
+        const QString icon = home.filePath(QStringLiteral("icon.svg"));
+        QFile iconFile(icon);
+        QVERIFY(iconFile.open(QIODevice::WriteOnly));
+        iconFile.write("<svg xmlns=\"http://www.w3.org/2000/svg\"/>");
+        iconFile.close();
+
+        const QString exe = QStringLiteral("/opt/my $dir/100%/ortelia");
+        QCOMPARE(DesktopEntry::install(exe, icon), QString());
+        QCOMPARE(DesktopEntry::launcherPath(), home.filePath(QStringLiteral("applications/ortelia.desktop")));
+        QVERIFY(QFile::exists(DesktopEntry::iconPath()));
+        QFile launcher(DesktopEntry::launcherPath());
+        QVERIFY(launcher.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(launcher.readAll());
+        QVERIFY(text.contains(QLatin1String("\nExec=\"/opt/my \\\\$dir/100%%/ortelia\"\n")));
+        QVERIFY(text.contains(QLatin1String("\nActions=TextUeberA;supertrans1;Logox4;up1;\n")));
+        QVERIFY(
+            text.contains(QLatin1String("Exec=\"/opt/my \\\\$dir/100%%/ortelia\" --window supertrans1\n")));
+
+        const QString validator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+        if (validator.isEmpty())
+            QWARN("desktop-file-validate is not installed");
+        else {
+            QProcess validate;
+            validate.start(validator, {DesktopEntry::launcherPath()});
+            QVERIFY(validate.waitForFinished(20000));
+            const QByteArray said = validate.readAllStandardOutput();
+            QVERIFY2(validate.exitCode() == 0 && !said.contains("error"), said.constData());
+        }
+
+        QVERIFY(DesktopEntry::uninstall());
+        QVERIFY(!QFile::exists(DesktopEntry::launcherPath()));
+        QVERIFY(!QFile::exists(DesktopEntry::iconPath()));
+        QVERIFY(!DesktopEntry::uninstall());
+        qunsetenv("XDG_DATA_HOME");
+    }
+};
+
+QTEST_MAIN(InstanceTest)
+#include "tst_instance.moc"

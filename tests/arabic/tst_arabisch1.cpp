@@ -1,0 +1,281 @@
+// The Arabic keyboard: its key table, the keys clicked with either button, writing right to left,
+// Enter to the main window's translator and to the text translator in both directions, the font
+// size field, and the chooser's button that opens it.
+
+#include "ArabicFont.h"
+#include "ArabicKeys.h"
+#include "Form3.h"
+#include "WindowFixture.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+using namespace ortelia;
+using namespace ortelia::test;
+
+class ArabicKeyboardTest : public WindowFixture {
+    Q_OBJECT
+
+public:
+    ArabicKeyboardTest() : WindowFixture(windows::arabisch1) {}
+
+private:
+    QLineEdit *text() { return c<QLineEdit>("Text1"); }
+    void click(const char *area, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mouseClick(c<QLabel>(area), button);
+    }
+    void openKeyboard()
+    {
+        window()->show();
+        window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window()));
+    }
+
+private slots:
+    void init()
+    {
+        startProgram();
+        folder->writeBytes(QStringLiteral("syso/reg2.txt"), "False\r\nTrue\r\nFalse\r\nTrue\r\nFalse\r\n");
+        Form3::setProgramEnd([] {});
+        WindowRegistry::window(windows::Form3)->show();
+    }
+    void cleanup() { stopProgram(); }
+
+    void keyTableHasEveryAreaOnce()
+    {
+        QSet<QString> names;
+        for (const ArabicKey &key : ArabicKeys::all()) {
+            QVERIFY2(!names.contains(QLatin1String(key.label)), key.label);
+            names.insert(QLatin1String(key.label));
+            const QRectF area = ArabicKeys::area(key, 1);
+            QVERIFY(area.left() >= 0 && area.right() <= ArabicKeys::kColumns &&
+                    area.bottom() <= ArabicKeys::kRows);
+            for (const ArabicKey &other : ArabicKeys::all()) {
+                if (&other != &key)
+                    QVERIFY2(!area.intersects(ArabicKeys::area(other, 1)), key.label);
+            }
+        }
+        for (int i = 1; i <= 66; ++i)
+            QVERIFY2(names.contains(QStringLiteral("Label%1").arg(i)), qPrintable(QString::number(i)));
+        QCOMPARE(names.size(), 66);
+    }
+
+    void keysInsertTheirLettersAtTheCaret()
+    {
+        openKeyboard();
+        click("Label14"); // q
+        click("Label18"); // f
+        click("Label47"); // b: lam-alif
+        QCOMPARE(text()->text(), QStringLiteral(u"\u0636\u0628\u0644\u0627"));
+        click("Label11", Qt::RightButton); // [ with the right button
+        click("Label11");
+        click("Label44", Qt::RightButton); // x: sukun
+        click("Label20", Qt::RightButton); // a key with one character gives it to either button
+        QCOMPARE(text()->text().mid(4), QStringLiteral(u">\u062C\u0652\u0627"));
+
+        text()->setSelection(0, 2);
+        click("Label26");
+        QCOMPARE(text()->text().left(2), QStringLiteral(u" \u0644"));
+        QCOMPARE(text()->cursorPosition(), 1);
+        click("Label41"); // *del
+        click("Label42"); // del*
+        QCOMPARE(text()->text().left(2), QStringLiteral(u"\u0627>"));
+        click("Label40"); // DeL*.*
+        QVERIFY(text()->text().isEmpty());
+    }
+
+    // The letters are stored in reading order; the field draws them right to left.
+    void rightToLeftKeepsTheCaretWhereTheNextLetterGoes()
+    {
+        openKeyboard();
+        QTest::mouseClick(c<QPushButton>("rl"), Qt::LeftButton);
+        QCOMPARE(text()->layoutDirection(), Qt::RightToLeft);
+        QVERIFY(text()->alignment() & Qt::AlignRight);
+        click("Label14");
+        click("Label2");
+        QCOMPARE(text()->text(), QStringLiteral(u"\u0636\u0635"));
+        // The w drawn in front of (left of) the q.
+        text()->setCursorPosition(1);
+        const auto caretX = [this] {
+            return text()->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+        };
+        const int afterQ = caretX();
+        text()->setCursorPosition(2);
+        QVERIFY(caretX() < afterQ);
+
+        text()->setCursorPosition(0);
+        QTRY_COMPARE(text()->cursorPosition(), 2);
+        QTest::mouseClick(c<QPushButton>("auswahlLr"), Qt::LeftButton);
+        QCOMPARE(text()->layoutDirection(), Qt::LeftToRight);
+        text()->setCursorPosition(0);
+        QTest::qWait(700);
+        QCOMPARE(text()->cursorPosition(), 0);
+    }
+
+    void arabicFontIsChosenOrHinted()
+    {
+        QCOMPARE(ArabicFont::choose({"Foo", "Noto Sans Arabic", "Noto Naskh Arabic"}),
+                 QStringLiteral("Noto Naskh Arabic"));
+        QCOMPARE(ArabicFont::choose({"Foo Arabic"}), QStringLiteral("Foo Arabic"));
+        QVERIFY(ArabicFont::choose({}).isEmpty());
+        openKeyboard();
+        QTest::mouseClick(c<QPushButton>("arabic"), Qt::LeftButton);
+        const QString family = ArabicFont::installed();
+        if (!family.isEmpty())
+            QCOMPARE(text()->font().family(), family);
+        QCOMPARE(window()->focusWidget(), text());
+    }
+
+    void enterSendsToTheMainWindowsTranslator()
+    {
+        QTest::mouseClick(mainControl<QPushButton>("Command13"), Qt::LeftButton); // its translator open
+        openKeyboard();
+        text()->setFocus();
+        QTest::keyClicks(text(), QStringLiteral("hallo"));
+        QTest::keyClick(text(), Qt::Key_Return);
+        QCOMPARE(mainControl<QLineEdit>("TextD")->text(), QStringLiteral("hallo"));
+        QVERIFY(text()->text().isEmpty());
+        QCOMPARE(c<QCheckBox>("Check3")->text(), QStringLiteral("Deutsch Enter"));
+        QTRY_COMPARE(mainControl<QLabel>("lblText")->text(), QStringLiteral("hello"));
+        QTRY_VERIFY(window()->isVisible());
+
+        c<QCheckBox>("Check3")->setChecked(false);
+        text()->setText(QStringLiteral("house"));
+        QTest::keyClick(text(), Qt::Key_Enter);
+        QCOMPARE(mainControl<QLineEdit>("TextEng")->text(), QStringLiteral("house"));
+        QCOMPARE(c<QCheckBox>("Check3")->text(), QStringLiteral("Englisch Enter"));
+        QVERIFY(text()->text().isEmpty());
+        QCOMPARE(window()->focusWidget(), text());
+        QTRY_COMPARE(mainControl<QLabel>("Label21G")->text(), QStringLiteral("haus"));
+    }
+
+    // A German-Arabic dictionary (UTF-8, as its Arabic words need) chosen for the main window: a
+    // word written with the keys and sent in the foreign direction is looked up in it.
+    void arabicWordIsLookedUpInTheChosenDictionary()
+    {
+        const QByteArray separator = "\\\\\\\\\\\\\\\\\r\n";
+        folder->writeBytes(
+            QStringLiteral("TranslateDeGb/Deutsch-Arabisch.txt"),
+            "\xEF\xBB\xBFoberestextfeld;unterestextfeld;zusatztextfeld\r\n??;Deutsch;Arabisch\r\n" +
+                separator + QStringLiteral(u"haus;\u0628\u064A\u062A;\r\n").toUtf8() + separator + separator);
+        mainControl<QPushButton>("laenderfenster")->click();
+        QWidget *chooser = WindowRegistry::window(windows::worter1);
+        QVERIFY(chooser->isVisible());
+        auto *files = chooser->findChild<QListWidget *>(QStringLiteral("File1"));
+        QListWidgetItem *file =
+            files->findItems(QStringLiteral("Deutsch-Arabisch.txt"), Qt::MatchExactly).value(0);
+        QVERIFY(file);
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(file).center());
+        QTest::mouseClick(chooser->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+        // The main window names the languages from the page and opens the keyboard for itself.
+        QTRY_COMPARE(mainControl<QLineEdit>("Text6")->text(), QStringLiteral("Arabisch"));
+        QTRY_VERIFY(window()->isVisible());
+        QVERIFY(c<QRadioButton>("Option1_0")->isChecked());
+
+        QTest::mouseClick(c<QCheckBox>("Check3"), Qt::LeftButton, {}, QPoint(6, 10));
+        click("Label18"); // b
+        click("Label17"); // y
+        click("Label21"); // t
+        QTest::keyClick(text(), Qt::Key_Return);
+        QCOMPARE(mainControl<QLineEdit>("TextEng")->text(), QStringLiteral(u"\u0628\u064A\u062A"));
+        QTRY_COMPARE(mainControl<QLabel>("Label21G")->text(), QStringLiteral("haus"));
+    }
+
+    void enterSendsToTheTextTranslator()
+    {
+        openKeyboard();
+        c<QRadioButton>("Option1_1")->setChecked(true);
+        QVERIFY(!c<QRadioButton>("Option1_0")->isChecked());
+        text()->setText(QStringLiteral(u"\u0628\u064A\u062A"));
+        QTest::keyClick(text(), Qt::Key_Return);
+        QWidget *translator = WindowRegistry::window(windows::TextUeberA);
+        QVERIFY(translator->isVisible());
+        QCOMPARE(translator->height(), 6985 / 15);
+        QCOMPARE(translator->pos(), QPoint(0, 0));
+        QCOMPARE(WindowRegistry::control(ctl::TextUeberA_Text)->toPlainText(),
+                 QStringLiteral(u"\u0628\u064A\u062A"));
+        QVERIFY(text()->text().isEmpty());
+
+        QTest::mouseClick(c<QCheckBox>("Check3"), Qt::LeftButton, {}, QPoint(6, 10));
+        text()->setText(QStringLiteral("house"));
+        QTest::keyClick(text(), Qt::Key_Return);
+        QCOMPARE(WindowRegistry::control(ctl::TextUeberA_TextE)->toPlainText(), QStringLiteral("house"));
+        QVERIFY(text()->text().isEmpty());
+    }
+
+    void fontSizeOutsideOneToTwoHundredIsRefused_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("zero") << "0";
+        QTest::newRow("negative") << "-5";
+        QTest::newRow("not a number") << "gross";
+        QTest::newRow("too large") << "201";
+    }
+    void fontSizeOutsideOneToTwoHundredIsRefused()
+    {
+        QFETCH(QString, typed);
+        auto *size = c<QLineEdit>("Text2");
+        const qreal before = text()->font().pointSizeF();
+        size->setText(typed);
+        QCOMPARE(responder->requests.size(), 1);
+        QCOMPARE(responder->requests.first().text,
+                 QStringLiteral("Die Schrift muss grosser als [ 0 ] betragen"));
+        QCOMPARE(size->text(), QStringLiteral("1"));
+        QCOMPARE(text()->font().pointSizeF(), 1.0);
+        size->setText(QStringLiteral("24"));
+        QCOMPARE(text()->font().pointSizeF(), 24.0);
+        QVERIFY(before > 0);
+        QCOMPARE(responder->requests.size(), 1);
+    }
+
+    void tenThousandLettersStayWritable()
+    {
+        openKeyboard();
+        QTest::mouseClick(c<QPushButton>("rl"), Qt::LeftButton);
+        text()->setText(QString(9999, QChar(0x0628)));
+        click("Label16");
+        QCOMPARE(text()->text().size(), 10000);
+        QVERIFY(text()->text().endsWith(QChar(0x0633)));
+        QTest::keyClick(text(), Qt::Key_F5);
+        QVERIFY(text()->text().isEmpty());
+    }
+
+    void chooserOpensTheKeyboardForTheArabicDictionary()
+    {
+        folder->writeBytes(QStringLiteral("TranslateDeGb/Deutsch-Arabisch.txt"),
+                           "oberestextfeld;unterestextfeld\r\n");
+        QWidget *chooser = WindowRegistry::window(windows::worter1);
+        chooser->show();
+        auto *files = chooser->findChild<QListWidget *>(QStringLiteral("File1"));
+        const QList<QListWidgetItem *> found =
+            files->findItems(QStringLiteral("Deutsch-Arabisch.txt"), Qt::MatchExactly);
+        QCOMPARE(found.size(), 1);
+        files->scrollToItem(found.first());
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
+                          files->visualItemRect(found.first()).center());
+        QCOMPARE(chooser->height(), 4215 / 15);
+        auto *button = chooser->findChild<QPushButton *>(QStringLiteral("arabisch"));
+        QVERIFY(!button->isHidden());
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(window()->isVisible());
+        QVERIFY(c<QRadioButton>("Option1_1")->isChecked());
+    }
+
+    void closingUnloadsTheKeyboard()
+    {
+        openKeyboard();
+        QPointer<QWidget> keyboard = window();
+        QTest::keyClick(text(), Qt::Key_Escape);
+        QTRY_VERIFY(!keyboard);
+    }
+};
+
+QTEST_MAIN(ArabicKeyboardTest)
+#include "tst_arabisch1.moc"

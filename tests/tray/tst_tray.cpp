@@ -1,0 +1,237 @@
+// The tray window beside the program's real windows: every menu entry triggered and its effect
+// on the window or button it reaches, the icon gone on every way the program ends, the double
+// click that brings the main window back, and hiding the main window on a desktop without a
+// notification area.
+
+#include "Form3.h"
+#include "NotificationArea.h"
+#include "Shell.h"
+#include "TrayWindow.h"
+#include "WindowFixture.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSystemTrayIcon>
+#include <QtTest>
+
+using namespace ortelia;
+using namespace ortelia::test;
+
+namespace {
+QStringList shellRequests;
+void recordShell(const QString &kind, const QString &target)
+{
+    shellRequests << kind + QLatin1Char(' ') + target;
+}
+} // namespace
+
+class TrayTest : public WindowFixture {
+    Q_OBJECT
+
+public:
+    TrayTest() : WindowFixture(windows::ortelia) {}
+
+private:
+    SpeechLog speechLog;
+    bool programEnded = false;
+
+    TrayWindow *tray() { return qobject_cast<TrayWindow *>(window()); }
+    void trigger(const char *entry) { c<QAction>(entry)->trigger(); }
+    bool shown(const QString &name)
+    {
+        QWidget *w = WindowRegistry::existing(name);
+        return w && w->isVisible();
+    }
+    QWidget *mainWindow() { return WindowRegistry::window(windows::Form3); }
+
+private slots:
+    void initTestCase() { Shell::setRecorder(recordShell); }
+
+    void init()
+    {
+        startProgram();
+        folder->writeBytes(QStringLiteral("syso/reg2.txt"), "False\r\nTrue\r\nFalse\r\nTrue\r\nFalse\r\n");
+        NotificationArea::setAvailableForTests(true);
+        programEnded = false;
+        Form3::setProgramEnd([this] {
+            programEnded = true;
+            WindowRegistry::unloadAll();
+        });
+        shellRequests.clear();
+        startProgramWindows(QString());
+        QVERIFY(QTest::qWaitForWindowExposed(mainWindow()));
+        QGuiApplication::clipboard()->setText(QStringLiteral("Hallo"));
+        speechLog.newLines();
+    }
+    void cleanup()
+    {
+        NotificationArea::setAvailableForTests(std::nullopt);
+        stopProgram();
+    }
+
+    void menuHasEveryEntryInOrder()
+    {
+        QVERIFY(tray()->trayIcon()->isVisible());
+        QCOMPARE(tray()->trayIcon()->toolTip(), QStringLiteral("Ortelia-Translator!"));
+        QVERIFY(!tray()->isVisible());
+        QCOMPARE(tray()->windowTitle(), QStringLiteral("Ortelia"));
+        QStringList names;
+        QStringList captions;
+        for (QAction *entry : tray()->menu()->actions()) {
+            names << entry->objectName();
+            if (!entry->isSeparator())
+                captions << entry->text();
+            QVERIFY(entry->isVisible());
+        }
+        QCOMPARE(names, QStringList({"beschreib", "HilfeFenster", "lee5",   "supert", "uebersetzer", "leer1",
+                                     "zwischen",  "zw",           "ztrans", "ude",    "ued",         "leer3",
+                                     "privat",    "leer4",        "ton",    "sm",     "option1",     "upleer",
+                                     "updatzeit", "woeup",        "leer",   "mnExit"}));
+        QCOMPARE(captions.first(), QStringLiteral("Beschreibung"));
+        QCOMPARE(captions.last(), QStringLiteral("Ende"));
+    }
+
+    void entriesOpenTheirWindows()
+    {
+        trigger("beschreib");
+        QCOMPARE(shellRequests.size(), 1);
+        trigger("HilfeFenster");
+        QVERIFY(shown(windows::hilfe1));
+        trigger("uebersetzer");
+        QVERIFY(shown(windows::TextUeberA));
+        trigger("sm");
+        QVERIFY(shown(windows::Logox4));
+        trigger("woeup");
+        QVERIFY(shown(windows::up1));
+        trigger("supert");
+        QTRY_VERIFY(shown(windows::supertrans1));
+    }
+
+    void clipboardEntries()
+    {
+        trigger("zwischen");
+        QTRY_VERIFY(speechLog.lines().join(QLatin1Char('\n')).contains(QLatin1String("Hallo")));
+
+        trigger("ztrans");
+        QVERIFY(shown(windows::TextUeberA));
+        QVERIFY(mainControl<QWidget>("Frame5")->isVisible());
+
+        WindowRegistry::window(windows::TextUeberA)->hide();
+        WindowRegistry::control(ctl::worter1_Check1)->setChecked(true);
+        trigger("zw");
+        QVERIFY(shown(windows::TextUeberA));
+        QVERIFY(shown(windows::worter1));
+        QVERIFY(!WindowRegistry::control(ctl::worter1_Check1)->isChecked());
+    }
+
+    void translateClipboardEntriesFollowTheLanguageNames()
+    {
+        WindowRegistry::control(ctl::TextUeberA_Text5)->setText(QStringLiteral("Deutsch "));
+        WindowRegistry::control(ctl::TextUeberA_Text6)->setText(QStringLiteral("Englisch "));
+        trigger("ude");
+        QVERIFY(!mainWindow()->isVisible());
+        QCOMPARE(c<QAction>("ude")->text(), QStringLiteral("Deutsch -Englisch "));
+        QTRY_COMPARE(WindowRegistry::control(ctl::TextUeberA_Text)->toPlainText(), QStringLiteral("Hallo"));
+
+        QGuiApplication::clipboard()->setText(QStringLiteral("house"));
+        trigger("ued");
+        QCOMPARE(c<QAction>("ued")->text(), QStringLiteral("Englisch -Deutsch "));
+        QTRY_COMPARE(WindowRegistry::control(ctl::TextUeberA_TextE)->toPlainText(), QStringLiteral("house"));
+    }
+
+    void soundOptionsAndSchedule()
+    {
+        auto *mute = mainControl<QCheckBox>("Check5");
+        trigger("ton");
+        QVERIFY(mute->isChecked());
+        QCOMPARE(mute->text(), QStringLiteral("Ton Ein"));
+        QCOMPARE(c<QAction>("ton")->text(), QStringLiteral("Ton Ein"));
+        QCOMPARE(mainControl<QScrollBar>("HScroll1")->value(), 32767);
+        trigger("ton");
+        QVERIFY(!mute->isChecked());
+        QCOMPARE(c<QAction>("ton")->text(), QStringLiteral("Ton Aus"));
+        QCOMPARE(mainControl<QScrollBar>("HScroll2")->value(), 0);
+
+        mainWindow()->hide();
+        trigger("option1");
+        QVERIFY(mainWindow()->isVisible());
+        QCOMPARE(mainControl<QWidget>("Frame1")->y(), 65);
+
+        trigger("updatzeit");
+        QVERIFY(shown(windows::zeit));
+    }
+
+    void doubleClickBringsTheHiddenMainWindowBack()
+    {
+        QTest::mouseClick(mainControl<QPushButton>("verstecken"), Qt::LeftButton);
+        QVERIFY(!mainWindow()->isVisible());
+        emit tray()->trayIcon()->activated(QSystemTrayIcon::Trigger);
+        QVERIFY(!mainWindow()->isVisible());
+        emit tray()->trayIcon()->activated(QSystemTrayIcon::DoubleClick);
+        QVERIFY(mainWindow()->isVisible());
+
+        QTest::mouseClick(mainControl<QLabel>("Label14"), Qt::LeftButton);
+        QVERIFY(!mainWindow()->isVisible());
+        trigger("privat");
+        QVERIFY(mainWindow()->isVisible());
+    }
+
+    // Without a notification area there is no icon to come back through.
+    void withoutNotificationAreaHidingMinimises()
+    {
+        NotificationArea::setAvailableForTests(false);
+        QTest::mouseClick(mainControl<QPushButton>("verstecken"), Qt::LeftButton);
+        QVERIFY(mainWindow()->isVisible());
+        QVERIFY(mainWindow()->isMinimized());
+        QVERIFY(mainControl<QLabel>("Label1")->text().contains(QLatin1String("Taskleiste")));
+        WindowRegistry::bringToFront(windows::Form3);
+        QVERIFY(!mainWindow()->isMinimized());
+    }
+
+    void endingPathsRemoveTheIcon_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("Ende") << "mnExit";
+        QTest::newRow("main window closed") << "main";
+        QTest::newRow("tray window closed from outside") << "tray";
+    }
+    void endingPathsRemoveTheIcon()
+    {
+        QFETCH(QString, path);
+        QPointer<TrayWindow> w = tray();
+        QSystemTrayIcon *icon = w->trayIcon();
+        QVERIFY(icon->isVisible());
+        if (path == QLatin1String("mnExit"))
+            trigger("mnExit");
+        else if (path == QLatin1String("main"))
+            QTest::keyClick(mainWindow(), Qt::Key_Escape);
+        else
+            w->close();
+        QVERIFY(!icon->isVisible());
+        QTRY_VERIFY(programEnded);
+        QTRY_VERIFY(!w);
+    }
+
+    void entriesOfMissingWindowsStayOut()
+    {
+        WindowRegistry::reset();
+        WindowRegistry::registerWindow<Form3>(windows::Form3);
+        WindowRegistry::registerWindow<TrayWindow>(windows::ortelia);
+        QVERIFY(!c<QAction>("supert")->isVisible());
+        QVERIFY(!c<QAction>("zw")->isVisible());
+        QVERIFY(!c<QAction>("woeup")->isVisible());
+        QVERIFY(c<QAction>("privat")->isVisible());
+        QVERIFY(c<QAction>("ton")->isVisible());
+    }
+};
+
+QTEST_MAIN(TrayTest)
+#include "tst_tray.moc"
