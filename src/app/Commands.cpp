@@ -2,6 +2,7 @@
 
 #include "SayCommand.h"
 #include "ChooserCommands.h"
+#include "FreedictImport.h"
 #include "PublishUpdates.h"
 #include "TranslateCommand.h"
 

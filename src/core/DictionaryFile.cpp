@@ -5,10 +5,6 @@
 
 namespace ortelia {
 
-QString dictionarySeparator() { return QString(8, QLatin1Char('\\')); }
-
-QString dictionaryHeaderLine() { return QStringLiteral("oberestextfeld;unterestextfeld;zusatztextfeld"); }
-
 DictionarySections splitDictionarySections(const QString &text)
 {
     DictionarySections result;
