@@ -25,6 +25,19 @@ bool plainWord(const QString &word)
     return true;
 }
 
+// "häuser" begins as "haus" does.
+bool sameBeginning(const QString &a, const QString &b)
+{
+    const auto folded = [](const QString &word) {
+        QString start = word.left(2);
+        start.replace(QChar(u'ä'), QLatin1Char('a'))
+            .replace(QChar(u'ö'), QLatin1Char('o'))
+            .replace(QChar(u'ü'), QLatin1Char('u'));
+        return start;
+    };
+    return folded(a) == folded(b);
+}
+
 } // namespace
 
 BaseFormFinder::BaseFormFinder(std::optional<FormTable> table, std::unique_ptr<Stemmer> german,
@@ -38,7 +51,9 @@ QString BaseFormFinder::knownStem(const Stemmer *stemmer, const QString &word, c
     if (!stemmer)
         return QString();
     for (const QString &stem : stemmer->stems(word)) {
-        if (stem != word && known(stem))
+        // Hunspell also answers a compound with one of its parts ("bahn" of "autobahnfahrer"):
+        // an inflected form begins as its stem does, the split tells more about a compound.
+        if (stem != word && sameBeginning(stem, word) && known(stem))
             return stem;
     }
     return QString();
@@ -111,8 +126,8 @@ const BaseFormFinder &BaseFormFinder::shared(const QString &tablePath, const QSt
         std::optional<FormTable> table = FormTable::read(tablePath, error);
         if (!table)
             problems << error;
-        const QString dir = QProcessEnvironment::systemEnvironment().value(QStringLiteral("ORTELIA_HUNSPELL_DIR"),
-                                                                          QStringLiteral("/usr/share/hunspell"));
+        const QString dir = QProcessEnvironment::systemEnvironment().value(
+            QStringLiteral("ORTELIA_HUNSPELL_DIR"), QStringLiteral("/usr/share/hunspell"));
         std::unique_ptr<Stemmer> german = Stemmer::open(dir, QStringLiteral("de_DE"), error);
         if (!german)
             problems << error;

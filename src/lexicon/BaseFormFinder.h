@@ -19,7 +19,8 @@ public:
     // Whether the dictionary holds a word (lower case).
     using Known = std::function<bool(const QString &)>;
 
-    BaseFormFinder(std::optional<FormTable> table, std::unique_ptr<Stemmer> german, std::unique_ptr<Stemmer> foreign);
+    BaseFormFinder(std::optional<FormTable> table, std::unique_ptr<Stemmer> german,
+                   std::unique_ptr<Stemmer> foreign);
 
     // The base form as one part, or a compound's parts; empty when there is none.
     QStringList german(const QString &word, const Known &known) const;
@@ -27,8 +28,8 @@ public:
 
     // The finder of a form table file and a foreign Hunspell language ("" for none), made once
     // per process; a damaged table or missing Hunspell dictionaries are said in one line on
-    // standard error and those steps are left out. Hunspell dictionaries are read from ORTELIA_HUNSPELL_DIR, else
-    // from the system's folder.
+    // standard error and those steps are left out. Hunspell dictionaries are read from ORTELIA_HUNSPELL_DIR,
+    // else from the system's folder.
     static const BaseFormFinder &shared(const QString &tablePath, const QString &foreignLanguage);
 
     // Words longer than this are no word of a dictionary: no base form is looked for.

@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -255,18 +256,22 @@ void RealDictionaryTest::everydayFirstTranslations()
 
 void RealDictionaryTest::everyWordOfAnInflectedSentence()
 {
-    const QByteArray sentence = "ich habe zwei Häuser gesehen, sie sind im Garten. Das Arbeitszimmer ist groß.";
+    const QByteArray sentence = "ich habe zwei Häuser gesehen, sie sind im Garten. Die Schlafzimmertür ist groß.";
     const Run run = runProgram({QStringLiteral("translate")}, QString(), sentence);
     QCOMPARE(run.exitCode, 0);
     QStringList untranslated;
     for (const QString &line : run.lines) {
         const QStringList fields = line.split(QLatin1Char('\t'));
-        if (fields.size() == 3 && fields[0].front().isLetter() && fields[1].isEmpty())
+        if (fields.size() == 3 && !fields[0].isEmpty() && fields[0].front().isLetter() && fields[1].isEmpty())
             untranslated << fields[0];
     }
     QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QLatin1Char(' '))));
-    QVERIFY(run.lines.contains(QStringLiteral("Häuser\thouse\thaus")));
-    QVERIFY(run.lines.contains(QStringLiteral("im\tin\tin")));
+    const QString answers = run.lines.join(QLatin1Char('\n')).toLower();
+    QVERIFY2(answers.contains(QStringLiteral("häuser\thouse\thaus")), qPrintable(answers));
+    QVERIFY(answers.contains(QStringLiteral("\nim\tin\tin\n")));
+    // A compound the dictionary lacks: its parts.
+    QVERIFY2(answers.contains(QRegularExpression(QStringLiteral("schlafzimmertür\t[^\t]+\tschlaf[a-z]*\\+[a-zü+]*tür"))),
+             qPrintable(answers));
 }
 
 void RealDictionaryTest::missingHunspellIsSaidOnce()
@@ -276,9 +281,10 @@ void RealDictionaryTest::missingHunspellIsSaidOnce()
     environment.insert(QStringLiteral("ORTELIA_HUNSPELL_DIR"), dir.path());
     Run run = runProgram({QStringLiteral("translate")}, QString(), "ist Häuser Haus", environment);
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.errors.count(QLatin1Char('\n')), 1);
-    QVERIFY(run.errors.contains(QStringLiteral("de_DE")) && run.errors.contains(QStringLiteral("en_US")));
-    QCOMPARE(run.lines, QStringList({"ist\tbe\tsein", "Häuser\t\t", "Haus\thouse\thaus"}));
+    const QStringList said = run.errors.split(QLatin1Char('\n')).filter(QStringLiteral("Hunspell"));
+    QCOMPARE(said.size(), 1);
+    QVERIFY(said[0].contains(QStringLiteral("de_DE")) && said[0].contains(QStringLiteral("en_US")));
+    QCOMPARE(run.lines.join(QLatin1Char('|')).toLower(), QStringLiteral("ist\tbe\tsein|häuser\t\t|haus\thouse\thaus|"));
 
     // A damaged form table is refused with its line; the stems still answer.
     QVERIFY(LookupPage::writeFixed(dir.filePath(QStringLiteral("seite")), QStringLiteral("mini"),
@@ -291,5 +297,5 @@ void RealDictionaryTest::missingHunspellIsSaidOnce()
                      dir.path());
     QCOMPARE(run.lines.mid(0, 3), QStringList({"house", "haus", "häuser"}));
     QVERIFY2(run.errors.contains(QStringLiteral("formen.tab, Zeile 3:")), qPrintable(run.errors));
-    QCOMPARE(run.errors.count(QLatin1Char('\n')), 1);
+    QCOMPARE(run.errors.count(QStringLiteral("ortelia: ")), 1);
 }

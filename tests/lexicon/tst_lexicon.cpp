@@ -47,10 +47,11 @@ private slots:
 
 void LexiconTest::germanFormsStemsAndCompounds()
 {
-    const BaseFormFinder finder(table({"# Kommentar", "ist;sein", "im;in", "daß;dass", "", "bin;nicht-im-wörterbuch"}),
-                                stemmer(QStringLiteral("de_DE")), nullptr);
-    const auto known = dictionary({"sein", "in", "dass", "haus", "kind", "gehen", "sehen", "machen", "meister",
-                                   "arbeit", "zimmer", "tür", "schön", "auto", "bahn", "fahrer"});
+    const BaseFormFinder finder(
+        table({"# Kommentar", "ist;sein", "im;in", "daß;dass", "", "bin;nicht-im-wörterbuch"}),
+        stemmer(QStringLiteral("de_DE")), nullptr);
+    const auto known = dictionary({"sein", "in", "dass", "haus", "kind", "gehen", "sehen", "machen",
+                                   "meister", "arbeit", "zimmer", "tür", "schön", "auto", "bahn", "fahrer"});
     // The table first, in any case; a base form the dictionary lacks is no answer.
     QCOMPARE(finder.german(QStringLiteral("ist"), known), QStringList{"sein"});
     QCOMPARE(finder.german(QStringLiteral("Im"), known), QStringList{"in"});
@@ -74,10 +75,10 @@ void LexiconTest::germanFormsStemsAndCompounds()
 void LexiconTest::englishStems()
 {
     const BaseFormFinder finder(std::nullopt, nullptr, stemmer(QStringLiteral("en_US")));
-    const auto known = dictionary({"dog", "house", "go", "child"});
+    const auto known = dictionary({"dog", "house", "walk", "child"});
     QCOMPARE(finder.foreign(QStringLiteral("dogs"), known), QStringList{"dog"});
     QCOMPARE(finder.foreign(QStringLiteral("Houses"), known), QStringList{"house"});
-    QCOMPARE(finder.foreign(QStringLiteral("goes"), known), QStringList{"go"});
+    QCOMPARE(finder.foreign(QStringLiteral("walked"), known), QStringList{"walk"});
     QCOMPARE(finder.foreign(QStringLiteral("cats"), known), QStringList());
     // Only German words are split.
     QCOMPARE(finder.foreign(QStringLiteral("doghouse"), known), QStringList());
@@ -85,15 +86,17 @@ void LexiconTest::englishStems()
 
 void LexiconTest::badWords()
 {
-    const BaseFormFinder finder(table({"ist;sein"}), stemmer(QStringLiteral("de_DE")), stemmer(QStringLiteral("en_US")));
+    const BaseFormFinder finder(table({"ist;sein"}), stemmer(QStringLiteral("de_DE")),
+                                stemmer(QStringLiteral("en_US")));
     int asked = 0;
     const BaseFormFinder::Known known = [&asked](const QString &word) {
         ++asked;
         return word == QLatin1String("haus");
     };
-    for (const QString &word : {QString(10000, QLatin1Char('a')), QString(10000, QLatin1Char('-')), QStringLiteral("---"),
-                                QStringLiteral("hausδσ"), QStringLiteral("haus1"), QStringLiteral("h"), QString(),
-                                QStringLiteral("haus-haus"), QStringLiteral("сhaus")}) {
+    for (const QString &word :
+         {QString(10000, QLatin1Char('a')), QString(10000, QLatin1Char('-')), QStringLiteral("---"),
+          QStringLiteral("hausδσ"), QStringLiteral("haus1"), QStringLiteral("h"), QString(),
+          QStringLiteral("haus-haus"), QStringLiteral("сhaus")}) {
         QCOMPARE(finder.german(word, known), QStringList());
         QCOMPARE(finder.foreign(word, known), QStringList());
     }
@@ -103,16 +106,18 @@ void LexiconTest::badWords()
 void LexiconTest::damagedTableIsRefusedNamingTheLine()
 {
     QString error;
-    QVERIFY(FormTable::parse({"# Formen", "ist;sein", "", "war;sein;x"}, QStringLiteral("Grundformen.tab"), error) ==
-            std::nullopt);
+    QVERIFY(FormTable::parse({"# Formen", "ist;sein", "", "war;sein;x"}, QStringLiteral("Grundformen.tab"),
+                             error) == std::nullopt);
     QVERIFY2(error.startsWith(QStringLiteral("Grundformen.tab, Zeile 4:")), qPrintable(error));
-    for (const QString &bad : {QStringLiteral("ohne Trenner"), QStringLiteral(";sein"), QStringLiteral("ist;"),
-                               QStringLiteral("ist;sein 2"), QString(100, QLatin1Char('x')) + QStringLiteral(";sein")}) {
+    for (const QString &bad :
+         {QStringLiteral("ohne Trenner"), QStringLiteral(";sein"), QStringLiteral("ist;"),
+          QStringLiteral("ist;sein 2"), QString(100, QLatin1Char('x')) + QStringLiteral(";sein")}) {
         error.clear();
         QVERIFY(!FormTable::parse({"ist;sein", bad}, QStringLiteral("t"), error));
         QVERIFY2(error.startsWith(QStringLiteral("t, Zeile 2:")), qPrintable(error));
     }
-    const std::optional<FormTable> good = FormTable::parse({"Ist ; Sein", "  # x"}, QStringLiteral("t"), error);
+    const std::optional<FormTable> good =
+        FormTable::parse({"Ist ; Sein", "  # x"}, QStringLiteral("t"), error);
     QVERIFY(good);
     QCOMPARE(good->baseOf(QStringLiteral("IST")), QStringLiteral("sein"));
     QVERIFY(!FormTable::read(QStringLiteral("/nicht/da.tab"), error));

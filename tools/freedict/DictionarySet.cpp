@@ -16,15 +16,16 @@ namespace {
 
 struct Pair {
     const char *fileName;
-    const char *code;  // FreeDict's language code
-    bool reverse;      // FreeDict has X-German too
+    const char *code; // FreeDict's language code
+    bool reverse;     // FreeDict has X-German too
 };
 
 std::optional<QStringList> database(const QString &dictdDir, const QString &name)
 {
     const QString base = dictdDir + QStringLiteral("/freedict-") + name;
     QString error;
-    std::optional<QStringList> entries = readDictdEntries(base + QStringLiteral(".index"), base + QStringLiteral(".dict.dz"), error);
+    std::optional<QStringList> entries =
+        readDictdEntries(base + QStringLiteral(".index"), base + QStringLiteral(".dict.dz"), error);
     if (!entries)
         std::fprintf(stderr, "%s\n", qPrintable(error));
     return entries;
@@ -64,8 +65,9 @@ void bridge(Glossary &glossary, const Glossary &english, const QHash<QString, QS
     }
 }
 
-QString written(Glossary &glossary, const QString &outDir, const QString &fileName)
+QString written(Glossary &glossary, const FormTable &forms, const QString &outDir, const QString &fileName)
 {
+    glossary.leaveOutForms(forms);
     glossary.finish();
     const GlossaryResult result =
         glossary.write(outDir + QLatin1Char('/') + fileName, catalogueEntry(fileName).languageName);
@@ -76,13 +78,17 @@ QString written(Glossary &glossary, const QString &outDir, const QString &fileNa
 
 } // namespace
 
-QString importDictionarySet(const QString &dictdDir, const QString &transPath, const QString &outDir)
+QString importDictionarySet(const QString &dictdDir, const QString &transPath, const QString &formsPath,
+                            const QString &outDir)
 {
-    Glossary english;
     QString error;
+    const std::optional<FormTable> forms = FormTable::read(formsPath, error);
+    if (!forms)
+        return error;
+    Glossary english;
     if (DingSource::add(english, transPath, error) < 0)
         return error;
-    error = written(english, outDir, QStringLiteral("DeEn.txt"));
+    error = written(english, *forms, outDir, QStringLiteral("DeEn.txt"));
     if (!error.isEmpty())
         return error;
 
@@ -102,7 +108,7 @@ QString importDictionarySet(const QString &dictdDir, const QString &transPath, c
             FreedictSource::addInverted(glossary, *reverse);
         }
         bridge(glossary, english, englishTable(dictdDir, code, false));
-        error = written(glossary, outDir, QString::fromLatin1(pair.fileName));
+        error = written(glossary, *forms, outDir, QString::fromLatin1(pair.fileName));
         if (!error.isEmpty())
             return error;
     }
@@ -112,7 +118,7 @@ QString importDictionarySet(const QString &dictdDir, const QString &transPath, c
     bridge(arabic, english, englishTable(dictdDir, QStringLiteral("ara"), true));
     if (arabic.empty())
         return QStringLiteral("FreeDict eng-ara und ara-eng fehlen.");
-    return written(arabic, outDir, QStringLiteral("Deutsch-Arabisch.txt"));
+    return written(arabic, *forms, outDir, QStringLiteral("Deutsch-Arabisch.txt"));
 }
 
 } // namespace ortelia

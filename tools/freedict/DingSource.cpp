@@ -13,12 +13,15 @@ namespace {
 QString withoutPlaceholders(const QString &text)
 {
     static const QSet<QString> placeholders = {
-        QStringLiteral("etw."), QStringLiteral("jdn."), QStringLiteral("jdm."), QStringLiteral("jds."),
-        QStringLiteral("jd."),  QStringLiteral("sich"), QStringLiteral("sth."), QStringLiteral("sb."),
+        QStringLiteral("etw."),  QStringLiteral("jdn."),  QStringLiteral("jdm."),   QStringLiteral("jds."),
+        QStringLiteral("jd."),   QStringLiteral("sich"),  QStringLiteral("sth."),   QStringLiteral("sb."),
         QStringLiteral("sb.'s"), QStringLiteral("sb.’s"), QStringLiteral("sth.'s"), QStringLiteral("sth.’s")};
     QStringList kept;
     for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (!placeholders.contains(word) && !word.startsWith(QLatin1Char('~')))  // "bad ~worse"
+        // "bad ~worse", "room /rm/": forms and abbreviations are no part of the translation.
+        const bool abbreviation =
+            word.size() > 2 && word.startsWith(QLatin1Char('/')) && word.endsWith(QLatin1Char('/'));
+        if (!placeholders.contains(word) && !word.startsWith(QLatin1Char('~')) && !abbreviation)
             kept << word;
     }
     return kept.join(QLatin1Char(' '));
@@ -33,8 +36,8 @@ QString grammarOf(const QString &text)
 
 bool isVerb(const QString &grammar)
 {
-    return grammar == QLatin1String("vt") || grammar == QLatin1String("vi") || grammar == QLatin1String("vr") ||
-           grammar.startsWith(QLatin1String("v"));
+    return grammar == QLatin1String("vt") || grammar == QLatin1String("vi") ||
+           grammar == QLatin1String("vr") || grammar.startsWith(QLatin1String("v"));
 }
 
 QString remarkOf(const QString &text)
@@ -54,7 +57,7 @@ struct Headword {
 QList<Headword> headwords(const QString &piece)
 {
     QList<Headword> found;
-    QString lineGrammar = grammarOf(piece);  // "ja; jo {adv}": the last synonym carries it
+    QString lineGrammar = grammarOf(piece); // "ja; jo {adv}": the last synonym carries it
     for (const QString &synonym : EntryText::splitItems(piece, false)) {
         bool prefixForm = false;
         const QString plain = withoutPlaceholders(EntryText::withoutBrackets(synonym).simplified());
@@ -64,7 +67,8 @@ QList<Headword> headwords(const QString &piece)
             continue;
         h.grammar = grammarOf(synonym).isEmpty() ? lineGrammar : grammarOf(synonym);
         h.label = EntryText::labels(synonym);
-        h.verbalNoun = plain[0].isUpper() && h.grammar == QLatin1String("n") && h.key.endsWith(QLatin1String("en"));
+        h.verbalNoun =
+            plain[0].isUpper() && h.grammar == QLatin1String("n") && h.key.endsWith(QLatin1String("en"));
         found << h;
     }
     return found;
@@ -74,7 +78,7 @@ QList<Headword> headwords(const QString &piece)
 
 int addText(Glossary &glossary, const QString &text)
 {
-    QHash<QString, int> senses;  // per key: lines where it is the first headword
+    QHash<QString, int> senses; // per key: lines where it is the first headword
     int noOrder = 0;
     int count = 0;
     for (QStringView line : QStringView(text).split(QLatin1Char('\n'))) {

@@ -4,8 +4,14 @@ namespace ortelia::EntryText {
 
 namespace {
 
-bool opening(char16_t u) { return u == '(' || u == '[' || u == '<' || u == '{'; }
-bool closing(char16_t u) { return u == ')' || u == ']' || u == '>' || u == '}'; }
+bool opening(char16_t u)
+{
+    return u == '(' || u == '[' || u == '<' || u == '{';
+}
+bool closing(char16_t u)
+{
+    return u == ')' || u == ']' || u == '>' || u == '}';
+}
 
 // 'Aeneis' (a title) is looked up as Aeneis.
 QString withoutQuotes(const QString &text)

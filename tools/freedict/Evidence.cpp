@@ -47,8 +47,14 @@ int Evidence::together(const QString &german, const QString &foreign) const
     return count;
 }
 
-int Evidence::germanCount(const QString &german) const { return int(m_german.value(german).size()); }
+int Evidence::germanCount(const QString &german) const
+{
+    return int(m_german.value(german).size());
+}
 
-int Evidence::foreignCount(const QString &foreign) const { return int(m_foreign.value(foreign).size()); }
+int Evidence::foreignCount(const QString &foreign) const
+{
+    return int(m_foreign.value(foreign).size());
+}
 
 } // namespace ortelia

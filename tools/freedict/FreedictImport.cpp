@@ -34,7 +34,8 @@ int runImportFreedictCommand(const QStringList &args, const QDir &startDir)
         return 2;
     }
     const QString out = startDir.absoluteFilePath(args[2]);
-    const QString language = args.size() > 3 ? args[3] : catalogueEntry(QFileInfo(out).fileName()).languageName;
+    const QString language =
+        args.size() > 3 ? args[3] : catalogueEntry(QFileInfo(out).fileName()).languageName;
     if (language.isEmpty()) {
         std::fputs("Bitte den Namen der Sprache angeben.\n", stderr);
         return 2;

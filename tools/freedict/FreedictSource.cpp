@@ -15,7 +15,7 @@ struct Sense {
 };
 
 struct Entry {
-    QString headline;  // the headword line as written
+    QString headline; // the headword line as written
     std::vector<Sense> senses;
     int examples = 0;
 };
@@ -33,7 +33,8 @@ Entry parse(const QString &text, Evidence *evidence)
     const qsizetype first = lines.size() > 2 && lines[1].trimmed().isEmpty() ? 2 : 1;
     for (qsizetype i = first; i < lines.size(); ++i) {
         const QString &line = lines[i];
-        const bool senseLine = (i == first) || (!line.isEmpty() && line[0].isDigit() && numbered.match(line).hasMatch());
+        const bool senseLine =
+            (i == first) || (!line.isEmpty() && line[0].isDigit() && numbered.match(line).hasMatch());
         const QString trimmed = line.trimmed();
         if (!senseLine) {
             if (trimmed.startsWith(QLatin1String("Note:")) && !entry.senses.empty()) {
@@ -89,7 +90,8 @@ void addGerman(Glossary &glossary, const QStringList &entries)
             continue;
         bool prefixForm = false;
         const QString key = EntryText::keyOf(entry.headline, prefixForm);
-        glossary.evidence().addLine(EntryText::words(key), EntryText::words(entry.senses.front().items.join(' ')));
+        glossary.evidence().addLine(EntryText::words(key),
+                                    EntryText::words(entry.senses.front().items.join(' ')));
         for (size_t s = 0; s < entry.senses.size(); ++s) {
             const Sense &sense = entry.senses[s];
             for (qsizetype i = 0; i < sense.items.size(); ++i) {

@@ -21,16 +21,22 @@ constexpr int kFurtherTranslations = 6;
 
 const QString kBridgeNote = QStringLiteral("(über Englisch)");
 
-int wordCount(const QString &text) { return int(text.count(QLatin1Char(' '))) + 1; }
+int wordCount(const QString &text)
+{
+    return int(text.count(QLatin1Char(' '))) + 1;
+}
 
 bool hasPlaceholder(const QString &text)
 {
-    static const QStringList marks = {QStringLiteral("sth."), QStringLiteral("sb."), QStringLiteral("jdn."),
+    static const QStringList marks = {QStringLiteral("sth."), QStringLiteral("sb."),  QStringLiteral("jdn."),
                                       QStringLiteral("jdm."), QStringLiteral("etw."), QStringLiteral("jds.")};
     return std::any_of(marks.begin(), marks.end(), [&text](const QString &m) { return text.contains(m); });
 }
 
-int sourceRank(Source source) { return source == Source::Own ? 0 : source == Source::Inverted ? 1 : 2; }
+int sourceRank(Source source)
+{
+    return source == Source::Own ? 0 : source == Source::Inverted ? 1 : 2;
+}
 
 } // namespace
 
@@ -53,9 +59,8 @@ void Glossary::add(const QString &key, const Candidate &candidate)
 double Glossary::score(const Entry &entry, const Candidate &c) const
 {
     return -2.0 * c.sense - 0.4 * c.item - 6.0 * sourceRank(c.source) - (c.label.isEmpty() ? 0.0 : 1.5) -
-           (c.prefixForm ? 5.0 : 0.0) - (c.verbalNoun ? 6.0 : 0.0) -
-           (c.synonym ? 3.0 : 0.0) - (hasPlaceholder(c.text) ? 3.0 : 0.0) -
-           0.8 * (wordCount(c.text) - 1) + 0.3 * qMin(c.examples, 10) +
+           (c.prefixForm ? 5.0 : 0.0) - (c.verbalNoun ? 6.0 : 0.0) - (c.synonym ? 3.0 : 0.0) -
+           (hasPlaceholder(c.text) ? 3.0 : 0.0) - 0.8 * (wordCount(c.text) - 1) + 0.3 * qMin(c.examples, 10) +
            0.8 * std::log2(1.0 + m_evidence.together(entry.key, c.text));
 }
 
@@ -64,7 +69,8 @@ void Glossary::orderTranslations(Entry &entry) const
     std::vector<std::pair<double, const Candidate *>> ranked;
     for (const Candidate &c : entry.candidates)
         ranked.emplace_back(score(entry, c), &c);
-    std::stable_sort(ranked.begin(), ranked.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
+    std::stable_sort(ranked.begin(), ranked.end(),
+                     [](const auto &a, const auto &b) { return a.first > b.first; });
     QSet<QString> seen;
     for (const auto &[value, c] : ranked) {
         const QString folded = c->text.toCaseFolded();
@@ -131,6 +137,15 @@ void Glossary::finish()
     giveFirstTranslationsOwners();
 }
 
+void Glossary::leaveOutForms(const FormTable &table)
+{
+    for (Entry &entry : m_entries) {
+        const QString base = table.baseOf(entry.key);
+        if (!base.isEmpty() && m_byKey.contains(base))
+            entry.candidates.clear();
+    }
+}
+
 QString Glossary::firstTranslation(const QString &key) const
 {
     const auto it = m_byKey.constFind(key);
@@ -173,9 +188,9 @@ double Glossary::usefulness(const Entry &entry) const
     int examples = 0;
     for (const Candidate &c : entry.candidates)
         examples += c.examples;
-    return 2.0 * std::log2(1.0 + germanCount(entry.key)) +
-           qMin<double>(double(entry.candidates.size()), 5) + 0.5 * qMin(examples, 6) - 0.1 * double(entry.key.size()) -
-           2.0 * double(wordCount(entry.key) - 1) - (entry.bridged ? 2.0 : 0.0);
+    return 2.0 * std::log2(1.0 + germanCount(entry.key)) + qMin<double>(double(entry.candidates.size()), 5) +
+           0.5 * qMin(examples, 6) - 0.1 * double(entry.key.size()) - 2.0 * double(wordCount(entry.key) - 1) -
+           (entry.bridged ? 2.0 : 0.0);
 }
 
 GlossaryResult Glossary::write(const QString &outPath, const QString &languageName, int maxKeys)
@@ -197,7 +212,8 @@ GlossaryResult Glossary::write(const QString &outPath, const QString &languageNa
         std::vector<std::pair<double, Entry *>> ranked;
         for (Entry *entry : kept)
             ranked.emplace_back(usefulness(*entry), entry);
-        std::stable_sort(ranked.begin(), ranked.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
+        std::stable_sort(ranked.begin(), ranked.end(),
+                         [](const auto &a, const auto &b) { return a.first > b.first; });
         kept.clear();
         for (int i = 0; i < maxKeys; ++i)
             kept.push_back(ranked[size_t(i)].second);
@@ -213,8 +229,12 @@ GlossaryResult Glossary::write(const QString &outPath, const QString &languageNa
         QStringList further = entry->translations.mid(1, kFurtherTranslations);
         if (entry->bridged)
             further.prepend(kBridgeNote);
-        lines << entry->key + QLatin1Char(';') + entry->translations.first() + QLatin1Char(';') +
-                     further.join(QLatin1String(", "));
+        // A label may hold the field separator ("[Thema; Frage]").
+        const QString fields[] = {entry->key, entry->translations.first(), further.join(QLatin1String(", "))};
+        QStringList line;
+        for (QString field : fields)
+            line << field.replace(QLatin1Char(';'), QLatin1Char(','));
+        lines << line.join(QLatin1Char(';'));
     }
     result.keys = int(kept.size()) + 1;
 

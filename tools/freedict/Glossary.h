@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Evidence.h"
+#include "FormTable.h"
 
 #include <QHash>
 #include <QString>
@@ -19,19 +20,19 @@ enum class Source { Own, Inverted, Bridge };
 // One translation a source offers for a German key.
 struct Candidate {
     QString text;
-    int sense = 0;  // order of the sense in its source
-    int item = 0;   // order within the sense
+    int sense = 0; // order of the sense in its source
+    int item = 0;  // order within the sense
     Source source = Source::Own;
-    QString label;  // the sense's subject or usage labels, "[techn.]"
+    QString label; // the sense's subject or usage labels, "[techn.]"
     int examples = 0;
-    bool prefixForm = false;  // "Haus…"
-    bool verbalNoun = false;  // "das Werden" under the key "werden"
-    bool synonym = false;     // the key is a further synonym of the sense's headword
+    bool prefixForm = false; // "Haus…"
+    bool verbalNoun = false; // "das Werden" under the key "werden"
+    bool synonym = false;    // the key is a further synonym of the sense's headword
 };
 
 struct GlossaryResult {
-    QString error;  // empty on success
-    int keys = 0;   // entry lines written, the "??" line included
+    QString error; // empty on success
+    int keys = 0;  // entry lines written, the "??" line included
     bool utf8 = false;
 };
 
@@ -51,6 +52,10 @@ public:
     // everyday German word the first record that carries a given first translation (the page
     // binds the first match): keys before it in the file say their label ("dog [techn.]").
     void finish();
+    // Before finish: leaves out keys that are forms of the table whose base form is a key too
+    // ("habe", the rare noun, is "haben"): the dictionary pages answer them with the base form's
+    // entry.
+    void leaveOutForms(const FormTable &table);
     // After finish: the key's first translation, or "".
     QString firstTranslation(const QString &key) const;
     // After finish: whether the key is the one a search for its first translation finds.
@@ -67,7 +72,7 @@ private:
     struct Entry {
         QString key;
         std::vector<Candidate> candidates;
-        QStringList translations;  // ordered, unique
+        QStringList translations; // ordered, unique
         QString firstLabel;
         bool firstIsPlain = false;
         bool bridged = false;

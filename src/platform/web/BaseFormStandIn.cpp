@@ -38,16 +38,21 @@ BaseFormStandIn::BaseFormStandIn(const QString &param, const QString &pageDir)
     const QStringList words = param.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (words.isEmpty())
         return;
-    const QString foreignLanguage = words.value(1);
-    m_foreign = !foreignLanguage.isEmpty();
-    m_finder = &BaseFormFinder::shared(ProgramFolder::resolve(pageDir, words[0]), foreignLanguage);
+    m_tablePath = ProgramFolder::resolve(pageDir, words[0]);
+    m_foreignLanguage = words.value(1);
 }
 
-std::optional<BaseFormStandIn::Answer> BaseFormStandIn::answer(const TabularData &data, const QString &filter) const
+const BaseFormFinder &BaseFormStandIn::finder() const
+{
+    return BaseFormFinder::shared(m_tablePath, m_foreignLanguage);
+}
+
+std::optional<BaseFormStandIn::Answer> BaseFormStandIn::answer(const TabularData &data,
+                                                               const QString &filter) const
 {
     static const QRegularExpression single(QStringLiteral("^\\s*(\\w+)\\s*=\\s*(\\w+)\\s*$"),
                                            QRegularExpression::UseUnicodePropertiesOption);
-    if (!m_finder)
+    if (m_tablePath.isEmpty())
         return std::nullopt;
     const QRegularExpressionMatch match = single.match(filter);
     if (!match.hasMatch())
@@ -55,15 +60,16 @@ std::optional<BaseFormStandIn::Answer> BaseFormStandIn::answer(const TabularData
     const QString column = match.captured(1).toLower();
     if (column == kGerman)
         return german(data, match.captured(2));
-    if (column == kForeign && m_foreign)
+    if (column == kForeign && !m_foreignLanguage.isEmpty())
         return foreign(data, match.captured(2));
     return std::nullopt;
 }
 
-std::optional<BaseFormStandIn::Answer> BaseFormStandIn::german(const TabularData &data, const QString &word) const
+std::optional<BaseFormStandIn::Answer> BaseFormStandIn::german(const TabularData &data,
+                                                               const QString &word) const
 {
     const QStringList parts =
-        m_finder->german(word, [&data](const QString &w) { return firstRecord(data, kGerman, w) >= 0; });
+        finder().german(word, [&data](const QString &w) { return firstRecord(data, kGerman, w) >= 0; });
     if (parts.isEmpty())
         return std::nullopt;
     Answer answer;
@@ -81,10 +87,11 @@ std::optional<BaseFormStandIn::Answer> BaseFormStandIn::german(const TabularData
     return answer;
 }
 
-std::optional<BaseFormStandIn::Answer> BaseFormStandIn::foreign(const TabularData &data, const QString &word) const
+std::optional<BaseFormStandIn::Answer> BaseFormStandIn::foreign(const TabularData &data,
+                                                                const QString &word) const
 {
     const QStringList parts =
-        m_finder->foreign(word, [&data](const QString &w) { return firstRecord(data, kForeign, w) >= 0; });
+        finder().foreign(word, [&data](const QString &w) { return firstRecord(data, kForeign, w) >= 0; });
     if (parts.isEmpty())
         return std::nullopt;
     Answer answer;

@@ -19,8 +19,8 @@ namespace ortelia::web {
 class BaseFormStandIn {
 public:
     struct Answer {
-        int record = -1;                 // the record whose other columns show
-        QHash<QString, QString> fields;  // lower-case column name -> value shown instead
+        int record = -1;                // the record whose other columns show
+        QHash<QString, QString> fields; // lower-case column name -> value shown instead
     };
 
     BaseFormStandIn(const QString &param, const QString &pageDir);
@@ -33,8 +33,11 @@ private:
     std::optional<Answer> german(const TabularData &data, const QString &word) const;
     std::optional<Answer> foreign(const TabularData &data, const QString &word) const;
 
-    const BaseFormFinder *m_finder = nullptr;
-    bool m_foreign = false;
+    // Read on the first word the file lacks: a page of known words costs nothing.
+    const BaseFormFinder &finder() const;
+
+    QString m_tablePath; // empty: no base forms
+    QString m_foreignLanguage;
 };
 
 } // namespace ortelia::web

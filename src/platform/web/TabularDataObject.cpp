@@ -94,7 +94,8 @@ QString TabularDataObject::fieldAt(int position, const QString &column) const
     if (position < 0 || position >= recordCount())
         return QString();
     if (m_standIn)
-        return m_standIn->fields.value(column.toLower(), m_data->field(m_standIn->record, m_data->column(column)).toString());
+        return m_standIn->fields.value(column.toLower(),
+                                       m_data->field(m_standIn->record, m_data->column(column)).toString());
     return m_data->field(m_selection.record(position), m_data->column(column)).toString();
 }
 
