@@ -11,7 +11,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 for page in $PAGES; do
   file=$(ls /usr/share/man/de/man1/"$page".1.gz 2>/dev/null) || continue
-  zcat "$file" | groff -Tutf8 -man -P-cbou 2>/dev/null
+  zcat "$file" | groff -k -Tutf8 -man -P-cbou 2>/dev/null  # -k: the pages are UTF-8
 done >"$work/prose.txt"
 [ -s "$work/prose.txt" ] || { echo "coverage: no German manual pages (package manpages-de)" >&2; exit 1; }
 
