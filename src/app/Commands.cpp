@@ -2,6 +2,7 @@
 
 #include "ChooserCommands.h"
 #include "DesktopEntry.h"
+#include "FreedictImport.h"
 #include "PublishUpdates.h"
 #include "SayCommand.h"
 #include "TranslateCommand.h"

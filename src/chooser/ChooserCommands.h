@@ -11,9 +11,4 @@ namespace ortelia {
 // nothing, 2 on a wrong call.
 int runLookupCommand(const QStringList &args, const QDir &startDir);
 
-// ortelia import-freedict INDEX DICT.DZ OUT.txt [LANGUAGE]
-// Imports a FreeDict German database; without LANGUAGE the name comes from the catalogue entry
-// of OUT's file name.
-int runImportFreedictCommand(const QStringList &args, const QDir &startDir);
-
 } // namespace ortelia

@@ -128,6 +128,17 @@ QString text(const QString &name) { return page(dataSourceLine(name)); }
 
 bool write(const QString &path, const QString &name) { return TextFile::write(path, text(name)); }
 
+QString fixedPageText(const QString &name, const QString &baseForms)
+{
+    return page(dataSourceLine(name) + QStringLiteral("\r\n  <param name=\"BaseForms\" value=\"") +
+                web::Document::escapeAttribute(baseForms) + QStringLiteral("\">"));
+}
+
+bool writeFixed(const QString &path, const QString &name, const QString &baseForms)
+{
+    return TextFile::write(path, fixedPageText(name, baseForms));
+}
+
 bool writeWithSourceLine(const QString &path, const QString &sourceLine)
 {
     return TextFile::write(path, page(sourceLine));

@@ -23,6 +23,10 @@ QString tail();
 QString text(const QString &name);
 // Writes the page for the dictionary name to path (Windows-1252), replacing it atomically.
 bool write(const QString &path, const QString &name);
+// The program's own page T2..T6: the same page whose data object also answers unknown words with
+// their base form (param BaseForms: the form table and the foreign Hunspell language, if any).
+QString fixedPageText(const QString &name, const QString &baseForms);
+bool writeFixed(const QString &path, const QString &name, const QString &baseForms);
 // The same with the data source line as the chooser holds it.
 bool writeWithSourceLine(const QString &path, const QString &sourceLine);
 

@@ -5,16 +5,6 @@
 
 namespace ortelia {
 
-QString dictionarySeparator()
-{
-    return QString(8, QLatin1Char('\\'));
-}
-
-QString dictionaryHeaderLine()
-{
-    return QStringLiteral("oberestextfeld;unterestextfeld;zusatztextfeld");
-}
-
 namespace {
 
 // The split on text or on the file's bytes (separators and line breaks are ASCII in both of the

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DictionaryFormat.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -7,12 +9,6 @@
 #include <optional>
 
 namespace ortelia {
-
-// A dictionary's separator line: eight backslashes.
-QString dictionarySeparator();
-
-// Largest number of CR LF pieces one section may have (a 16-bit signed counter).
-inline constexpr int kMaxSectionPieces = 32768;
 
 enum class DictionaryFailure { Unreadable, MissingSection, SectionTooLarge };
 
@@ -32,8 +28,5 @@ DictionarySections readDictionarySections(const QString &path);
 // The two messages shown, in order, when a dictionary fails to load (caption: the program title).
 QStringList dictionaryFailureMessages();
 void showDictionaryFailure();
-
-// The header line of every dictionary.
-QString dictionaryHeaderLine();
 
 } // namespace ortelia

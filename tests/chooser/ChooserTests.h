@@ -14,6 +14,7 @@ private slots:
     void hitListLimit64572();
     void everyPairPageAnswersInItsLanguage();
     void badDictionariesGiveEmptyAnswers();
+    void fixedPagesAnswerWithBaseForms();
 };
 
 // The dictionaries built from FreeDict and the lookup command on them.
@@ -24,9 +25,12 @@ private slots:
     void filesFollowTheDictionaryRules();
     void pagesAnswerFromRealData();
     void lookupCommand();
+    void everydayFirstTranslations();
+    void everyWordOfAnInflectedSentence();
+    void missingHunspellIsSaidOnce();
 };
 
-// The FreeDict import on small dictd databases made by the test.
+// The dictionary import on small dictd databases and word lists made by the test.
 class FreedictImportTest : public QObject {
     Q_OBJECT
 private slots:
@@ -34,4 +38,5 @@ private slots:
     void otherScriptsAreWrittenAsUtf8();
     void keepsTheMostUsefulKeys();
     void badDatabasesAreReported();
+    void dingListFirstTranslationsAndOwners();
 };

@@ -1,7 +1,7 @@
 #include "ChooserTests.h"
 
-#include "ChooserCommands.h"
 #include "DictionaryFile.h"
+#include "DingSource.h"
 #include "FreedictImport.h"
 #include "TextFile.h"
 
@@ -193,4 +193,43 @@ void FreedictImportTest::badDatabasesAreReported()
     makeDatabase(empty, {}, "nichts\tZZZZ\tZZ\n\n\t\t\nkaputt\n");
     QVERIFY(!importFreedict(empty.index(), empty.dict(), empty.out(), QStringLiteral("E")).error.isEmpty());
     QVERIFY(!QFile::exists(empty.out()));
+}
+
+void FreedictImportTest::dingListFirstTranslationsAndOwners()
+{
+    Glossary glossary;
+    QCOMPARE(DingSource::addText(glossary, QStringLiteral(
+        "# Version :: test\n"
+        "Bandhaken {m} (Fassbinderei) :: dog (barrel-making)\n"
+        "ausgedehnt; groß {adj} :: ample\n"
+        "groß; schwer {adj} | größer | ein großes Haus :: big | bigger | a big house\n"
+        "Gehen {n} | das Gehen :: going | walking\n"
+        "gehen {vi} | ich gehe | nach Hause gehen :: to go | I go | to go home\n"
+        "Hund {m} [zool.] | Hunde {pl} | einen Hund halten | Hundehütte {f} :: dog | dogs | to keep a dog | dog kennel\n"
+        "Hund {m} :: canine\n"
+        "schlecht {adj} | nicht schlecht :: bad ~worse | not bad\n"
+        "etw. nehmen {vt} | nehmend :: to take sth. {took; taken} | taking\n"
+        "kaputt\n")),
+             9);
+    glossary.finish();
+    {
+        QTemporaryDir dir;
+        const QString out = dir.filePath(QStringLiteral("DeEn.txt"));
+        QVERIFY(glossary.write(out, QStringLiteral("Englisch")).error.isEmpty());
+        // The headword's own first sense before a synonym's, verbs before verbal nouns, no
+        // placeholders or forms; the dog's everyday word owns "dog", the earlier specialist one
+        // says its label.
+        QCOMPARE(entryLines(out).mid(2), QStringList({
+            "ausgedehnt;ample;",
+            "bandhaken;dog (barrel-making);",
+            "gehen;go;going",
+            "groß;big;ample",
+            "hund;dog;canine",
+            "nehmen;take;",
+            "schlecht;bad;",
+            "schwer;big;",
+        }));
+    }
+    QVERIFY(glossary.ownsFirstTranslation(QStringLiteral("hund")));
+    QVERIFY(!glossary.ownsFirstTranslation(QStringLiteral("bandhaken")));
 }

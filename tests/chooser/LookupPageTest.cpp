@@ -73,12 +73,17 @@ void LookupPageTest::writtenPageBytes()
     QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
     QCOMPARE(bytes.count('\r'), bytes.count("\r\n"));
 
-    // The pages T2 to T6 of the program folder are made by the same routine.
+    // The pages T2 to T6 of the program folder are made by the same routine, with base forms.
     for (const CatalogueEntry &entry : knownDictionaries()) {
         if (entry.page.isEmpty())
             continue;
         const QString name = QStringLiteral("TranslateDeGb/") + QFileInfo(entry.fileName).completeBaseName();
-        QCOMPARE(folder.readBytes(entry.page), TextFile::encode(LookupPage::text(name)));
+        const QString baseForms = entry.page == QLatin1String("T2") ? QStringLiteral("Grundformen.tab en_US")
+                                                                    : QStringLiteral("Grundformen.tab");
+        const QString text = LookupPage::fixedPageText(name, baseForms);
+        QCOMPARE(folder.readBytes(entry.page), TextFile::encode(text));
+        QVERIFY(text.startsWith(LookupPage::head() + LookupPage::dataSourceLine(name) +
+                                QStringLiteral("\r\n  <param name=\"BaseForms\"")));
     }
 }
 
@@ -348,4 +353,41 @@ void LookupPageTest::badDictionariesGiveEmptyAnswers()
     openPage(browser, QStringLiteral("Gross"));
     LookUpOnPage(browser, QStringLiteral("a*"), TextDirection::German);
     QCOMPARE(readLookupAnswer(browser).translation, QString());
+}
+
+void LookupPageTest::fixedPagesAnswerWithBaseForms()
+{
+    TempProgramFolder folder;
+    writeDictionary(QStringLiteral("Formen"), {"??;Deutsch;Englisch", "sein;be;his", "haus;house;home", "tür;door;",
+                                               "sehen;see;look", "hund;dog;", "arbeit;work;", "zimmer;room;"});
+    QVERIFY(LookupPage::writeFixed(ProgramFolder::path(QStringLiteral("Formen.htm")), QStringLiteral("TranslateDeGb/Formen"),
+                                   QStringLiteral("Grundformen.tab en_US")));
+    WebBrowser browser;
+    browser.navigate(ProgramFolder::path(QStringLiteral("Formen.htm")));
+    const auto ask = [&browser](const QString &word, TextDirection direction = TextDirection::German) {
+        LookUpOnPage(browser, word, direction);
+        const LookupAnswer a = readLookupAnswer(browser);
+        return QStringList{a.translation, a.german, a.note};
+    };
+    // Our form table, Hunspell, a compound: the base form (or the parts) and the asked form first.
+    QCOMPARE(ask("ist"), QStringList({"be", "sein", "ist – his"}));
+    QCOMPARE(ask("häuser"), QStringList({"house", "haus", "häuser – home"}));
+    QCOMPARE(ask("gesehen"), QStringList({"see", "sehen", "gesehen – look"}));
+    QCOMPARE(ask("haustür"), QStringList({"house door", "haus+tür", "haustür"}));
+    QCOMPARE(ask("arbeitszimmer"), QStringList({"work room", "arbeit+zimmer", "arbeitszimmer"}));
+    QCOMPARE(ask("dogs", TextDirection::Foreign), QStringList({"dog", "hund", "dogs"}));
+    QCOMPARE(script(browser, QStringLiteral("Begriffe.RecordCount")), QStringLiteral("1"));
+    // Words that are none of these, and bad input, keep the empty answer; known words are as before.
+    for (const QString &word : {QStringLiteral("xyzzy"), QString(10000, QLatin1Char('h')), QStringLiteral("----"),
+                                QStringLiteral("hausδσ"), QStringLiteral("haus*")}) {
+        LookUpOnPage(browser, word, TextDirection::German);
+        if (word != QLatin1String("haus*"))
+            QCOMPARE(readLookupAnswer(browser).translation, QString());
+    }
+    QCOMPARE(ask("haus"), QStringList({"house", "haus", "home"}));
+
+    // The chooser's page for the same dictionary stays as that routine writes it.
+    openPage(browser, QStringLiteral("Formen"));
+    QCOMPARE(ask("häuser"), QStringList({"", "", ""}));
+    QCOMPARE(ask("ist"), QStringList({"", "", ""}));
 }

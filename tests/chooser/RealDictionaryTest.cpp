@@ -13,6 +13,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -29,19 +31,70 @@ QString builtDictionary(const QString &name)
 struct Run {
     int exitCode = -1;
     QStringList lines;
+    QString errors;
 };
 
-Run runProgram(const QStringList &args, const QString &workingDir = QString())
+Run runProgram(const QStringList &args, const QString &workingDir = QString(), const QByteArray &input = QByteArray(),
+               const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
     if (!workingDir.isEmpty())
         process.setWorkingDirectory(workingDir);
+    process.setProcessEnvironment(environment);
     process.start(test::assembledProgramFolder() + QStringLiteral("/ortelia"), args);
+    process.write(input);
+    process.closeWriteChannel();
     process.waitForFinished(120000);
     Run run;
     run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     run.lines = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'));
+    run.errors = QString::fromUtf8(process.readAllStandardError());
     return run;
+}
+
+// Everyday words and the first translation a person expects to hear ("a|b": either).
+const QList<QPair<QString, QString>> kGermanEnglish = {
+    {"haus", "house"},   {"ja", "yes"},        {"nein", "no"},         {"hund", "dog"},       {"katze", "cat"},
+    {"baum", "tree"},    {"wasser", "water"},  {"brot", "bread"},      {"buch", "book"},      {"tisch", "table"},
+    {"stuhl", "chair"},  {"tür", "door"},      {"fenster", "window"},  {"stadt", "town|city"}, {"zeit", "time"},
+    {"tag", "day"},      {"nacht", "night"},   {"jahr", "year"},       {"woche", "week"},     {"geld", "money"},
+    {"arbeit", "work"},  {"schule", "school"}, {"frau", "woman"},      {"mann", "man"},       {"kind", "child"},
+    {"auto", "car"},     {"gehen", "go"},      {"kommen", "come"},     {"sehen", "see"},      {"nehmen", "take"},
+    {"geben", "give"},   {"machen", "make|do"}, {"sagen", "say"},      {"essen", "eat"},      {"trinken", "drink"},
+    {"schlafen", "sleep"}, {"lesen", "read"},  {"schreiben", "write"}, {"sprechen", "speak"}, {"hören", "hear"},
+    {"kaufen", "buy"},   {"finden", "find"},   {"wissen", "know"},     {"gut", "good"},       {"schlecht", "bad"},
+    {"groß", "big|large"}, {"klein", "small"}, {"alt", "old"},         {"neu", "new"},        {"schnell", "fast|quick"},
+    {"langsam", "slow"}, {"schön", "beautiful|nice"}, {"heute", "today"}, {"immer", "always"}, {"nie", "never"},
+    {"hier", "here"},    {"dort", "there"},    {"mit", "with"},        {"ohne", "without"},   {"und", "and"},
+    {"oder", "or"},      {"aber", "but"},      {"nicht", "not"},       {"ich", "I"},          {"wir", "we"},
+    {"weil", "because"}, {"wenn", "if|when"},  {"werden", "become|will"}, {"sein", "be"},     {"haben", "have"}};
+const QList<QPair<QString, QString>> kEnglishGerman = {
+    {"dog", "hund"},      {"cat", "katze"},     {"house", "haus"},     {"tree", "baum"},      {"come", "kommen"},
+    {"yes", "ja"},        {"no", "nein|kein|keine"}, {"water", "wasser"}, {"bread", "brot"},  {"book", "buch"},
+    {"table", "tisch"},   {"chair", "stuhl"},   {"door", "tür"},       {"window", "fenster"}, {"day", "tag"},
+    {"night", "nacht"},   {"year", "jahr"},     {"money", "geld"},     {"school", "schule"},  {"woman", "frau"},
+    {"man", "mann"},      {"child", "kind"},    {"car", "auto"},       {"go", "gehen"},       {"see", "sehen"},
+    {"take", "nehmen"},   {"give", "geben"},    {"eat", "essen"},      {"read", "lesen"},     {"write", "schreiben"},
+    {"speak", "sprechen"}, {"buy", "kaufen"},   {"good", "gut"},       {"bad", "schlecht"},   {"small", "klein"},
+    {"old", "alt"},       {"new", "neu"},       {"today", "heute"},    {"always", "immer"},   {"never", "nie"},
+    {"here", "hier"},     {"with", "mit"},      {"and", "und"},        {"time", "zeit"},      {"drink", "trinken"},
+    {"sleep", "schlafen"}};
+
+// The share of words whose answer is one of the expected ones; the misses in misses.
+double precision(WebBrowser &browser, const QList<QPair<QString, QString>> &list, TextDirection direction,
+                 QStringList &misses)
+{
+    int right = 0;
+    for (const auto &[word, expected] : list) {
+        LookUpOnPage(browser, word, direction);
+        const LookupAnswer answer = readLookupAnswer(browser);
+        const QString got = direction == TextDirection::German ? answer.translation : answer.german;
+        if (expected.split(QLatin1Char('|')).contains(got))
+            ++right;
+        else
+            misses << word + QStringLiteral(" -> ") + got;
+    }
+    return double(right) / double(list.size());
 }
 
 } // namespace
@@ -167,4 +220,82 @@ void RealDictionaryTest::lookupCommand()
                         dir.path()).exitCode,
              1);
     QCOMPARE(runProgram({QStringLiteral("import-freedict"), QStringLiteral("nur-eins")}).exitCode, 2);
+}
+
+void RealDictionaryTest::everydayFirstTranslations()
+{
+    TempProgramFolder folder(true);
+    WebBrowser browser;
+    browser.navigate(ProgramFolder::path(QStringLiteral("T2")));
+    QStringList misses;
+    QVERIFY(kGermanEnglish.size() >= 60 && kEnglishGerman.size() >= 40);
+    const double german = precision(browser, kGermanEnglish, TextDirection::German, misses);
+    QVERIFY2(german >= 0.95, qPrintable(misses.join(QStringLiteral(", "))));
+    const double foreign = precision(browser, kEnglishGerman, TextDirection::Foreign, misses);
+    QVERIFY2(foreign >= 0.90, qPrintable(misses.join(QStringLiteral(", "))));
+    qInfo("first translations: German-English %.0f %%, English-German %.0f %%; missed: %s", german * 100,
+          foreign * 100, qPrintable(misses.join(QStringLiteral(", "))));
+
+    // Specialist senses before the everyday word in the file say their label.
+    LookUpOnPage(browser, QStringLiteral("bandhaken"), TextDirection::German);
+    QVERIFY(readLookupAnswer(browser).translation.startsWith(QStringLiteral("dog ")));
+
+    // The smaller pairs: their own word first, words they lack through English.
+    const QMap<QString, QStringList> pairs = {{"T3", {"hund", "cane"}}, {"T4", {"hund", "chien"}},
+                                              {"T5", {"hund", "σκύλος"}}, {"T6", {"hund", "perro"}}};
+    for (auto it = pairs.begin(); it != pairs.end(); ++it) {
+        browser.navigate(ProgramFolder::path(it.key()));
+        LookUpOnPage(browser, it.value()[0], TextDirection::German);
+        QCOMPARE(readLookupAnswer(browser).translation, it.value()[1]);
+    }
+    const QStringList arabic = TextFile::readLines(builtDictionary(QStringLiteral("Deutsch-Arabisch.txt"))).value();
+    QCOMPARE(arabic.value(1), QStringLiteral("??;Deutsch;Arabisch"));
+    QVERIFY(arabic.size() > 20000);
+    QVERIFY(arabic.contains(QStringLiteral("hund;الكلب;(über Englisch)")));
+}
+
+void RealDictionaryTest::everyWordOfAnInflectedSentence()
+{
+    const QByteArray sentence = "ich habe zwei Häuser gesehen, sie sind im Garten. Die Schlafzimmertür ist groß.";
+    const Run run = runProgram({QStringLiteral("translate")}, QString(), sentence);
+    QCOMPARE(run.exitCode, 0);
+    QStringList untranslated;
+    for (const QString &line : run.lines) {
+        const QStringList fields = line.split(QLatin1Char('\t'));
+        if (fields.size() == 3 && !fields[0].isEmpty() && fields[0].front().isLetter() && fields[1].isEmpty())
+            untranslated << fields[0];
+    }
+    QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QLatin1Char(' '))));
+    const QString answers = run.lines.join(QLatin1Char('\n')).toLower();
+    QVERIFY2(answers.contains(QStringLiteral("häuser\thouse\thaus")), qPrintable(answers));
+    QVERIFY(answers.contains(QStringLiteral("\nim\tin\tin\n")));
+    // A compound the dictionary lacks: its parts.
+    QVERIFY2(answers.contains(QRegularExpression(QStringLiteral("schlafzimmertür\t[^\t]+\tschlaf[a-z]*\\+[a-zü+]*tür"))),
+             qPrintable(answers));
+}
+
+void RealDictionaryTest::missingHunspellIsSaidOnce()
+{
+    QTemporaryDir dir;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("ORTELIA_HUNSPELL_DIR"), dir.path());
+    Run run = runProgram({QStringLiteral("translate")}, QString(), "ist Häuser Haus", environment);
+    QCOMPARE(run.exitCode, 0);
+    const QStringList said = run.errors.split(QLatin1Char('\n')).filter(QStringLiteral("Hunspell"));
+    QCOMPARE(said.size(), 1);
+    QVERIFY(said[0].contains(QStringLiteral("de_DE")) && said[0].contains(QStringLiteral("en_US")));
+    QCOMPARE(run.lines.join(QLatin1Char('|')).toLower(), QStringLiteral("ist\tbe\tsein|häuser\t\t|haus\thouse\thaus|"));
+
+    // A damaged form table is refused with its line; the stems still answer.
+    QVERIFY(LookupPage::writeFixed(dir.filePath(QStringLiteral("seite")), QStringLiteral("mini"),
+                                   QStringLiteral("formen.tab")));
+    QVERIFY(TextFile::writeLines(dir.filePath(QStringLiteral("mini.txt")),
+                                 {dictionaryHeaderLine(), QStringLiteral("haus;house;"), QStringLiteral("sein;be;")}));
+    QVERIFY(TextFile::writeLines(dir.filePath(QStringLiteral("formen.tab")),
+                                 {QStringLiteral("ist;sein"), QStringLiteral("# x"), QStringLiteral("war sein")}));
+    run = runProgram({QStringLiteral("lookup"), QStringLiteral("--page"), QStringLiteral("seite"), QStringLiteral("häuser")},
+                     dir.path());
+    QCOMPARE(run.lines.mid(0, 3), QStringList({"house", "haus", "häuser"}));
+    QVERIFY2(run.errors.contains(QStringLiteral("formen.tab, Zeile 3:")), qPrintable(run.errors));
+    QCOMPARE(run.errors.count(QStringLiteral("ortelia: ")), 1);
 }

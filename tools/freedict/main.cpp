@@ -1,14 +1,26 @@
-// Build-time import of a FreeDict database into the program folder (the same routine as
-// "ortelia import-freedict").
-#include "ChooserCommands.h"
+// Build-time import of the program's dictionaries into TranslateDeGb of the program folder.
+#include "DictionarySet.h"
 
-#include <QDir>
-#include <QStringList>
+#include <QElapsedTimer>
+
+#include <cstdio>
 
 int main(int argc, char **argv)
 {
-    QStringList args;
-    for (int i = 1; i < argc; ++i)
-        args << QString::fromLocal8Bit(argv[i]);
-    return ortelia::runImportFreedictCommand(args, QDir::current());
+    if (argc != 5) {
+        std::fputs("Aufruf: ortelia_dictionary_import DICTD-ORDNER TRANS-DATEI FORMENTABELLE ZIELORDNER\n",
+                   stderr);
+        return 2;
+    }
+    QElapsedTimer timer;
+    timer.start();
+    const QString error =
+        ortelia::importDictionarySet(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2]),
+                                     QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(argv[4]));
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "%s\n", error.toUtf8().constData());
+        return 1;
+    }
+    std::printf("Wörterbücher in %.1f s importiert.\n", double(timer.elapsed()) / 1000.0);
+    return 0;
 }

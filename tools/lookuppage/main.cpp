@@ -1,5 +1,6 @@
 // Writes the dictionary pages T2 to T6 into the program folder with the routine the dictionary
-// chooser uses for its page; each reads its pair's dictionary in TranslateDeGb.
+// chooser uses for its page; each reads its pair's dictionary in TranslateDeGb and answers words
+// it does not hold with their base form.
 #include "Catalogue.h"
 #include "LookupPage.h"
 
@@ -18,7 +19,10 @@ int main(int argc, char **argv)
         if (entry.page.isEmpty())
             continue;
         const QString name = QStringLiteral("TranslateDeGb/") + QFileInfo(entry.fileName).completeBaseName();
-        if (!ortelia::LookupPage::write(folder + QLatin1Char('/') + entry.page, name)) {
+        // Only German-English has a foreign Hunspell dictionary.
+        const QString baseForms = QStringLiteral("Grundformen.tab") +
+                                  (entry.fileName == QLatin1String("DeEn.txt") ? QStringLiteral(" en_US") : QString());
+        if (!ortelia::LookupPage::writeFixed(folder + QLatin1Char('/') + entry.page, name, baseForms)) {
             std::fprintf(stderr, "Die Seite %s kann nicht geschrieben werden.\n", qPrintable(entry.page));
             return 1;
         }

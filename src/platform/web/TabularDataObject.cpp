@@ -34,6 +34,8 @@ TabularDataObject::TabularDataObject(const QMap<QString, QString> &params, const
             m_caseSensitive = truth(it.value());
         else if (name == QLatin1String("filter"))
             m_filter = it.value();
+        else if (name == QLatin1String("baseforms"))
+            m_baseForms = std::make_unique<BaseFormStandIn>(it.value(), pageDir);
     }
     load();
     m_selection = m_data->select(m_filter, m_caseSensitive);
@@ -65,13 +67,16 @@ void TabularDataObject::Reset()
 {
     load();
     m_selection = m_data->select(m_filter, m_caseSensitive);
-    m_position = m_selection.size() > 0 ? 0 : -1;
+    m_standIn.reset();
+    if (m_selection.size() == 0 && m_baseForms)
+        m_standIn = m_baseForms->answer(*m_data, m_filter);
+    m_position = recordCount() > 0 ? 0 : -1;
     emit recordChanged();
 }
 
 void TabularDataObject::moveTo(int position)
 {
-    const int count = m_selection.size();
+    const int count = recordCount();
     m_position = count == 0 ? -1 : qBound(0, position, count - 1);
     emit recordChanged();
 }
@@ -80,14 +85,17 @@ void TabularDataObject::setAbsolutePosition(int position) { moveTo(position - 1)
 void TabularDataObject::MoveFirst() { moveTo(0); }
 void TabularDataObject::MoveNext() { moveTo(m_position + 1); }
 void TabularDataObject::MovePrevious() { moveTo(m_position - 1); }
-void TabularDataObject::MoveLast() { moveTo(m_selection.size() - 1); }
+void TabularDataObject::MoveLast() { moveTo(recordCount() - 1); }
 
 QString TabularDataObject::field(const QString &column) const { return fieldAt(m_position, column); }
 
 QString TabularDataObject::fieldAt(int position, const QString &column) const
 {
-    if (position < 0 || position >= m_selection.size())
+    if (position < 0 || position >= recordCount())
         return QString();
+    if (m_standIn)
+        return m_standIn->fields.value(column.toLower(),
+                                       m_data->field(m_standIn->record, m_data->column(column)));
     return m_data->field(m_selection.record(position), m_data->column(column));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BaseFormStandIn.h"
 #include "TabularData.h"
 
 #include <QMap>
@@ -13,7 +14,8 @@ namespace ortelia::web {
 // The tabular data object of the pages (<object classid="clsid:333C7BC4-...">): a delimited text
 // file (param DataURL, relative to the page; UseHeader; FieldDelim), filtered by Filter when
 // Reset() is called. Elements with datasrc="#id" datafld="column" show the current record.
-// Matching ignores case unless the param CaseSensitive is "true".
+// Matching ignores case unless the param CaseSensitive is "true". With the param BaseForms a
+// filter that finds nothing is answered with the word's base form (see BaseFormStandIn).
 class TabularDataObject : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString DataURL READ dataUrl WRITE setDataUrl)
@@ -41,7 +43,7 @@ public:
     QString filter() const { return m_filter; }
     void setFilter(const QString &filter) { m_filter = filter; }
 
-    int recordCount() const { return m_selection.size(); }
+    int recordCount() const { return m_standIn ? 1 : m_selection.size(); }
     // 1-based position of the current record; 0 when there is none.
     int absolutePosition() const { return m_position + 1; }
     void setAbsolutePosition(int position);
@@ -76,6 +78,8 @@ private:
     std::shared_ptr<const TabularData> m_data;
     Selection m_selection;
     int m_position = -1;
+    std::unique_ptr<BaseFormStandIn> m_baseForms;
+    std::optional<BaseFormStandIn::Answer> m_standIn;
 };
 
 } // namespace ortelia::web

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "FormTable.h"
+#include "Stemmer.h"
+
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace ortelia {
+
+// The entry to answer a word with that a dictionary does not hold. German: our form table, then
+// Hunspell stems (and past participles without their "ge"), then a compound split into known
+// parts (longest known head first, a linking "s" dropped). Foreign (English): Hunspell stems.
+class BaseFormFinder {
+public:
+    // Whether the dictionary holds a word (lower case).
+    using Known = std::function<bool(const QString &)>;
+
+    BaseFormFinder(std::optional<FormTable> table, std::unique_ptr<Stemmer> german,
+                   std::unique_ptr<Stemmer> foreign);
+
+    // The base form as one part, or a compound's parts; empty when there is none.
+    QStringList german(const QString &word, const Known &known) const;
+    QStringList foreign(const QString &word, const Known &known) const;
+
+    // The finder of a form table file and a foreign Hunspell language ("" for none), made once
+    // per process; a damaged table or missing Hunspell dictionaries are said in one line on
+    // standard error and those steps are left out. Hunspell dictionaries are read from ORTELIA_HUNSPELL_DIR,
+    // else from the system's folder.
+    static const BaseFormFinder &shared(const QString &tablePath, const QString &foreignLanguage);
+
+    // Words longer than this are no word of a dictionary: no base form is looked for.
+    static constexpr int kMaxWordLength = 64;
+
+private:
+    QString knownStem(const Stemmer *stemmer, const QString &word, const Known &known) const;
+    QStringList compoundParts(const QString &word, const Known &known, int depth) const;
+
+    std::optional<FormTable> m_table;
+    std::unique_ptr<Stemmer> m_german;
+    std::unique_ptr<Stemmer> m_foreign;
+};
+
+} // namespace ortelia

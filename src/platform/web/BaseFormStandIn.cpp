@@ -1,0 +1,103 @@
+#include "BaseFormStandIn.h"
+
+#include "BaseFormFinder.h"
+#include "ProgramFolder.h"
+
+#include <QRegularExpression>
+
+namespace ortelia::web {
+
+namespace {
+
+const QString kGerman = QStringLiteral("oberestextfeld");
+const QString kForeign = QStringLiteral("unterestextfeld");
+const QString kNote = QStringLiteral("zusatztextfeld");
+
+int firstRecord(const TabularData &data, const QString &column, const QString &word)
+{
+    const Selection found = data.select(column + QLatin1String(" = ") + word, false);
+    return found.size() > 0 ? found.record(0) : -1;
+}
+
+QString fieldOf(const TabularData &data, int record, const QString &column)
+{
+    return data.field(record, data.column(column)).toString();
+}
+
+// The asked form first, so that the answer shows what happened.
+QString noteWithForm(const TabularData &data, int record, const QString &asked)
+{
+    const QString note = fieldOf(data, record, kNote);
+    return note.isEmpty() ? asked : asked + QStringLiteral(" – ") + note;
+}
+
+} // namespace
+
+BaseFormStandIn::BaseFormStandIn(const QString &param, const QString &pageDir)
+{
+    const QStringList words = param.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (words.isEmpty())
+        return;
+    m_tablePath = ProgramFolder::resolve(pageDir, words[0]);
+    m_foreignLanguage = words.value(1);
+}
+
+const BaseFormFinder &BaseFormStandIn::finder() const
+{
+    return BaseFormFinder::shared(m_tablePath, m_foreignLanguage);
+}
+
+std::optional<BaseFormStandIn::Answer> BaseFormStandIn::answer(const TabularData &data,
+                                                               const QString &filter) const
+{
+    static const QRegularExpression single(QStringLiteral("^\\s*(\\w+)\\s*=\\s*(\\w+)\\s*$"),
+                                           QRegularExpression::UseUnicodePropertiesOption);
+    if (m_tablePath.isEmpty())
+        return std::nullopt;
+    const QRegularExpressionMatch match = single.match(filter);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const QString column = match.captured(1).toLower();
+    if (column == kGerman)
+        return german(data, match.captured(2));
+    if (column == kForeign && !m_foreignLanguage.isEmpty())
+        return foreign(data, match.captured(2));
+    return std::nullopt;
+}
+
+std::optional<BaseFormStandIn::Answer> BaseFormStandIn::german(const TabularData &data,
+                                                               const QString &word) const
+{
+    const QStringList parts =
+        finder().german(word, [&data](const QString &w) { return firstRecord(data, kGerman, w) >= 0; });
+    if (parts.isEmpty())
+        return std::nullopt;
+    Answer answer;
+    answer.record = firstRecord(data, kGerman, parts.last());
+    if (parts.size() == 1) {
+        answer.fields.insert(kNote, noteWithForm(data, answer.record, word));
+        return answer;
+    }
+    QStringList translations;
+    for (const QString &part : parts)
+        translations << fieldOf(data, firstRecord(data, kGerman, part), kForeign);
+    answer.fields.insert(kGerman, parts.join(QLatin1Char('+')));
+    answer.fields.insert(kForeign, translations.join(QLatin1Char(' ')));
+    answer.fields.insert(kNote, word);
+    return answer;
+}
+
+std::optional<BaseFormStandIn::Answer> BaseFormStandIn::foreign(const TabularData &data,
+                                                                const QString &word) const
+{
+    const QStringList parts =
+        finder().foreign(word, [&data](const QString &w) { return firstRecord(data, kForeign, w) >= 0; });
+    if (parts.isEmpty())
+        return std::nullopt;
+    Answer answer;
+    answer.record = firstRecord(data, kForeign, parts.first());
+    answer.fields.insert(kNote, noteWithForm(data, answer.record, word));
+    return answer;
+}
+
+} // namespace ortelia::web

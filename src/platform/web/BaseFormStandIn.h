@@ -1,0 +1,43 @@
+#pragma once
+
+#include "TabularData.h"
+
+#include <QHash>
+#include <QString>
+
+#include <optional>
+
+namespace ortelia {
+class BaseFormFinder;
+}
+
+namespace ortelia::web {
+
+// A dictionary page's answer for a word its file does not hold: the record of the word's base
+// form, or for a compound the parts' translations. Pages ask for it with the data object's param
+// BaseForms ("form table, relative to the page[ foreign Hunspell language]").
+class BaseFormStandIn {
+public:
+    struct Answer {
+        int record = -1;                // the record whose other columns show
+        QHash<QString, QString> fields; // lower-case column name -> value shown instead
+    };
+
+    BaseFormStandIn(const QString &param, const QString &pageDir);
+
+    // The answer for a filter "oberestextfeld = word" (German) or "unterestextfeld = word"
+    // (foreign, with a foreign language) that found nothing.
+    std::optional<Answer> answer(const TabularData &data, const QString &filter) const;
+
+private:
+    std::optional<Answer> german(const TabularData &data, const QString &word) const;
+    std::optional<Answer> foreign(const TabularData &data, const QString &word) const;
+
+    // Read on the first word the file lacks: a page of known words costs nothing.
+    const BaseFormFinder &finder() const;
+
+    QString m_tablePath; // empty: no base forms
+    QString m_foreignLanguage;
+};
+
+} // namespace ortelia::web

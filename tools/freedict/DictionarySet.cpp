@@ -1,0 +1,124 @@
+#include "DictionarySet.h"
+
+#include "Catalogue.h"
+#include "DictdDatabase.h"
+#include "DingSource.h"
+#include "FreedictSource.h"
+#include "Glossary.h"
+
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace ortelia {
+
+namespace {
+
+struct Pair {
+    const char *fileName;
+    const char *code; // FreeDict's language code
+    bool reverse;     // FreeDict has X-German too
+};
+
+std::optional<QStringList> database(const QString &dictdDir, const QString &name)
+{
+    const QString base = dictdDir + QStringLiteral("/freedict-") + name;
+    QString error;
+    std::optional<QStringList> entries =
+        readDictdEntries(base + QStringLiteral(".index"), base + QStringLiteral(".dict.dz"), error);
+    if (!entries)
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+    return entries;
+}
+
+QHash<QString, QStringList> englishTable(const QString &dictdDir, const QString &code, bool alsoReversed)
+{
+    QHash<QString, QStringList> table;
+    if (const auto entries = database(dictdDir, QStringLiteral("eng-") + code))
+        FreedictSource::addEnglishTranslations(table, *entries, false);
+    if (!alsoReversed)
+        return table;
+    QHash<QString, QStringList> reversed;
+    if (const auto entries = database(dictdDir, code + QStringLiteral("-eng")))
+        FreedictSource::addEnglishTranslations(reversed, *entries, true);
+    for (auto it = reversed.begin(); it != reversed.end(); ++it) {
+        if (!table.contains(it.key()))
+            table.insert(it.key(), it.value());
+    }
+    return table;
+}
+
+// Words the pair lacks, through their English first translation when that is the everyday
+// English word for them and English-X knows exactly one translation of it.
+void bridge(Glossary &glossary, const Glossary &english, const QHash<QString, QStringList> &table)
+{
+    for (const QString &key : english.keys()) {
+        if (glossary.contains(key) || !english.ownsFirstTranslation(key))
+            continue;
+        const QStringList found = table.value(english.firstTranslation(key).toLower());
+        if (found.size() != 1)
+            continue;
+        Candidate c;
+        c.text = found.first();
+        c.source = Source::Bridge;
+        glossary.add(key, c);
+    }
+}
+
+QString written(Glossary &glossary, const FormTable &forms, const QString &outDir, const QString &fileName)
+{
+    glossary.leaveOutForms(forms);
+    glossary.finish();
+    const GlossaryResult result =
+        glossary.write(outDir + QLatin1Char('/') + fileName, catalogueEntry(fileName).languageName);
+    if (result.error.isEmpty())
+        std::printf("%s: %d Einträge\n", qPrintable(fileName), result.keys);
+    return result.error;
+}
+
+} // namespace
+
+QString importDictionarySet(const QString &dictdDir, const QString &transPath, const QString &formsPath,
+                            const QString &outDir)
+{
+    QString error;
+    const std::optional<FormTable> forms = FormTable::read(formsPath, error);
+    if (!forms)
+        return error;
+    Glossary english;
+    if (DingSource::add(english, transPath, error) < 0)
+        return error;
+    error = written(english, *forms, outDir, QStringLiteral("DeEn.txt"));
+    if (!error.isEmpty())
+        return error;
+
+    for (const Pair &pair : {Pair{"DeFr.txt", "fra", true}, Pair{"DeIt.txt", "ita", true},
+                             Pair{"DeSp.txt", "spa", true}, Pair{"DeGr.txt", "ell", false}}) {
+        const QString code = QString::fromLatin1(pair.code);
+        Glossary glossary;
+        glossary.countGermanWordsAlso(&english.evidence());
+        const std::optional<QStringList> own = database(dictdDir, QStringLiteral("deu-") + code);
+        if (!own)
+            return QStringLiteral("FreeDict deu-%1 fehlt.").arg(code);
+        FreedictSource::addGerman(glossary, *own);
+        if (pair.reverse) {
+            const std::optional<QStringList> reverse = database(dictdDir, code + QStringLiteral("-deu"));
+            if (!reverse)
+                return QStringLiteral("FreeDict %1-deu fehlt.").arg(code);
+            FreedictSource::addInverted(glossary, *reverse);
+        }
+        bridge(glossary, english, englishTable(dictdDir, code, false));
+        error = written(glossary, *forms, outDir, QString::fromLatin1(pair.fileName));
+        if (!error.isEmpty())
+            return error;
+    }
+
+    Glossary arabic;
+    arabic.countGermanWordsAlso(&english.evidence());
+    bridge(arabic, english, englishTable(dictdDir, QStringLiteral("ara"), true));
+    if (arabic.empty())
+        return QStringLiteral("FreeDict eng-ara und ara-eng fehlen.");
+    return written(arabic, *forms, outDir, QStringLiteral("Deutsch-Arabisch.txt"));
+}
+
+} // namespace ortelia

@@ -1,0 +1,136 @@
+#include "DingSource.h"
+
+#include "EntryText.h"
+
+#include <QFile>
+#include <QSet>
+
+namespace ortelia::DingSource {
+
+namespace {
+
+// Placeholders of valency ("etw. nehmen", "to take sth.") are no part of a word one looks up.
+QString withoutPlaceholders(const QString &text)
+{
+    static const QSet<QString> placeholders = {
+        QStringLiteral("etw."),  QStringLiteral("jdn."),  QStringLiteral("jdm."),   QStringLiteral("jds."),
+        QStringLiteral("jd."),   QStringLiteral("sich"),  QStringLiteral("sth."),   QStringLiteral("sb."),
+        QStringLiteral("sb.'s"), QStringLiteral("sb.’s"), QStringLiteral("sth.'s"), QStringLiteral("sth.’s")};
+    QStringList kept;
+    for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        // "bad ~worse", "room /rm/": forms and abbreviations are no part of the translation.
+        const bool abbreviation =
+            word.size() > 2 && word.startsWith(QLatin1Char('/')) && word.endsWith(QLatin1Char('/'));
+        if (!placeholders.contains(word) && !word.startsWith(QLatin1Char('~')) && !abbreviation)
+            kept << word;
+    }
+    return kept.join(QLatin1Char(' '));
+}
+
+QString grammarOf(const QString &text)
+{
+    const qsizetype open = text.indexOf(QLatin1Char('{'));
+    const qsizetype close = open < 0 ? -1 : text.indexOf(QLatin1Char('}'), open);
+    return close < 0 ? QString() : text.mid(open + 1, close - open - 1).trimmed();
+}
+
+bool isVerb(const QString &grammar)
+{
+    return grammar == QLatin1String("vt") || grammar == QLatin1String("vi") ||
+           grammar == QLatin1String("vr") || grammar.startsWith(QLatin1String("v"));
+}
+
+QString remarkOf(const QString &text)
+{
+    const qsizetype open = text.indexOf(QLatin1Char('('));
+    const qsizetype close = open < 0 ? -1 : text.indexOf(QLatin1Char(')'), open);
+    return close < 0 ? QString() : text.mid(open, close - open + 1);
+}
+
+struct Headword {
+    QString key;
+    QString grammar;
+    QString label;
+    bool verbalNoun = false;
+};
+
+QList<Headword> headwords(const QString &piece)
+{
+    QList<Headword> found;
+    QString lineGrammar = grammarOf(piece); // "ja; jo {adv}": the last synonym carries it
+    for (const QString &synonym : EntryText::splitItems(piece, false)) {
+        bool prefixForm = false;
+        const QString plain = withoutPlaceholders(EntryText::withoutBrackets(synonym).simplified());
+        Headword h;
+        h.key = EntryText::keyOf(plain, prefixForm);
+        if (h.key.isEmpty() || prefixForm)
+            continue;
+        h.grammar = grammarOf(synonym).isEmpty() ? lineGrammar : grammarOf(synonym);
+        h.label = EntryText::labels(synonym);
+        h.verbalNoun =
+            plain[0].isUpper() && h.grammar == QLatin1String("n") && h.key.endsWith(QLatin1String("en"));
+        found << h;
+    }
+    return found;
+}
+
+} // namespace
+
+int addText(Glossary &glossary, const QString &text)
+{
+    QHash<QString, int> senses; // per key: lines where it is the first headword
+    int noOrder = 0;
+    int count = 0;
+    for (QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1Char('#')))
+            continue;
+        const qsizetype cut = line.indexOf(QLatin1String(" :: "));
+        if (cut < 0)
+            continue;
+        ++count;
+        const QString german = line.left(cut).toString();
+        const QString english = line.mid(cut + 4).trimmed().toString();
+        glossary.evidence().addLine(EntryText::words(german), EntryText::words(english));
+        const QString germanHead = german.section(QLatin1String(" | "), 0, 0);
+        const QString englishHead = english.section(QLatin1String(" | "), 0, 0);
+        const QStringList items = EntryText::splitItems(englishHead, false);
+        const QList<Headword> heads = headwords(germanHead);
+        for (qsizetype n = 0; n < heads.size(); ++n) {
+            const Headword &h = heads[n];
+            // The order of lines where the key is a further synonym follows another headword.
+            int &sense = n == 0 ? senses[h.key] : noOrder;
+            for (qsizetype i = 0; i < items.size(); ++i) {
+                QString translation = withoutPlaceholders(EntryText::cleanItem(items[i]));
+                if (isVerb(h.grammar) && translation.startsWith(QLatin1String("to ")))
+                    translation.remove(0, 3);
+                if (translation.isEmpty())
+                    continue;
+                Candidate c;
+                c.text = translation;
+                c.sense = sense;
+                c.item = int(i);
+                c.label = (h.label + QLatin1Char(' ') + EntryText::labels(items[i])).trimmed();
+                if (c.label.isEmpty())
+                    c.label = remarkOf(items[i]);
+                c.verbalNoun = h.verbalNoun;
+                c.synonym = n > 0;
+                glossary.add(h.key, c);
+            }
+            ++sense;
+            noOrder = 0;
+        }
+    }
+    return count;
+}
+
+int add(Glossary &glossary, const QString &path, QString &error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("Die Wortliste kann nicht gelesen werden: %1").arg(path);
+        return -1;
+    }
+    return addText(glossary, QString::fromUtf8(file.readAll()));
+}
+
+} // namespace ortelia::DingSource

@@ -1,0 +1,138 @@
+#include "EntryText.h"
+
+namespace ortelia::EntryText {
+
+namespace {
+
+bool opening(char16_t u)
+{
+    return u == '(' || u == '[' || u == '<' || u == '{';
+}
+bool closing(char16_t u)
+{
+    return u == ')' || u == ']' || u == '>' || u == '}';
+}
+
+// 'Aeneis' (a title) is looked up as Aeneis.
+QString withoutQuotes(const QString &text)
+{
+    if (text.size() > 2 && (text.front() == QLatin1Char('\'') || text.front() == QLatin1Char('"')) &&
+        text.back() == text.front())
+        return text.mid(1, text.size() - 2).trimmed();
+    return text;
+}
+
+} // namespace
+
+QStringList splitItems(const QString &line, bool atCommas)
+{
+    QStringList items;
+    int depth = 0;
+    QString current;
+    for (QChar c : line) {
+        const char16_t u = c.unicode();
+        if (opening(u))
+            ++depth;
+        else if (closing(u) && depth > 0)
+            --depth;
+        if (depth == 0 && ((atCommas && u == ',') || u == ';')) {
+            items << current;
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    items << current;
+    return items;
+}
+
+QString withoutBrackets(const QString &text)
+{
+    QString out;
+    int depth = 0;
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (opening(u)) {
+            ++depth;
+        } else if (closing(u)) {
+            if (depth > 0)
+                --depth;
+        } else if (depth == 0) {
+            out += c;
+        }
+    }
+    return out;
+}
+
+QString labels(const QString &text)
+{
+    QStringList found;
+    qsizetype from = 0;
+    while (true) {
+        const qsizetype open = text.indexOf(QLatin1Char('['), from);
+        const qsizetype close = open < 0 ? -1 : text.indexOf(QLatin1Char(']'), open);
+        if (close < 0)
+            break;
+        found << text.mid(open, close - open + 1);
+        from = close + 1;
+    }
+    return found.join(QLatin1Char(' '));
+}
+
+QString cleanItem(const QString &item)
+{
+    QString text = withoutBrackets(item).simplified();
+    text.replace(QLatin1Char(';'), QLatin1Char(','));
+    while (!text.isEmpty() && (text.endsWith(QLatin1Char(',')) || text.endsWith(QLatin1Char(':'))))
+        text.chop(1);
+    text = withoutQuotes(text.trimmed());
+    if (text.endsWith(QLatin1Char('!'))) {
+        while (text.endsWith(QLatin1Char('!')))
+            text.chop(1);
+        text = text.trimmed();
+        if (text.size() > 1 && text[0].isUpper() && text[1].isLower())
+            text[0] = text[0].toLower();
+    }
+    return text;
+}
+
+QString keyOf(const QString &headwordLine, bool &prefixForm)
+{
+    QString head = headwordLine;
+    qsizetype cut = head.size();
+    for (const char *mark : {" /", " <", " [", " {"}) {
+        const qsizetype at = head.indexOf(QLatin1String(mark));
+        if (at >= 0)
+            cut = qMin(cut, at);
+    }
+    head = head.left(cut).simplified();
+    prefixForm = false;
+    bool changed = true;
+    while (changed && !head.isEmpty()) {
+        changed = false;
+        for (const QString &mark : {QStringLiteral("…"), QStringLiteral("..."), QStringLiteral("!")}) {
+            if (head.endsWith(mark)) {
+                head.chop(mark.size());
+                prefixForm = prefixForm || mark != QLatin1String("!");
+                changed = true;
+            }
+            if (head.startsWith(mark)) {
+                head.remove(0, mark.size());
+                prefixForm = true;
+                changed = true;
+            }
+        }
+        head = head.trimmed();
+    }
+    head.replace(QLatin1Char(';'), QLatin1Char(','));
+    return withoutQuotes(head).toLower();
+}
+
+QStringList words(QStringView text)
+{
+    QStringList found;
+    forEachWord(text, [&found](const QString &word) { found << word; });
+    return found;
+}
+
+} // namespace ortelia::EntryText

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace ortelia::EntryText {
+
+// Splits at commas and semicolons that stand outside brackets of any kind.
+QStringList splitItems(const QString &line, bool atCommas = true);
+// The text outside brackets of any kind.
+QString withoutBrackets(const QString &text);
+// The contents of the square brackets ("[techn.] [Br.]"), as written.
+QString labels(const QString &text);
+// A translation as a person would say it: no grammar marks, labels or remarks in brackets, no
+// ";", and an exclamation ("Hello!") as the plain word ("hello").
+QString cleanItem(const QString &item);
+// A headword as a dictionary key: without pronunciation, grammar marks or a trailing "!", in
+// lower case; prefixForm tells a "Haus…" form.
+QString keyOf(const QString &headwordLine, bool &prefixForm);
+// Calls f with each run of letters of text, in lower case.
+template <typename F> void forEachWord(QStringView text, F f)
+{
+    qsizetype start = -1;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        const bool letter = i < text.size() && text[i].isLetter();
+        if (letter && start < 0) {
+            start = i;
+        } else if (!letter && start >= 0) {
+            f(text.mid(start, i - start).toString().toLower());
+            start = -1;
+        }
+    }
+}
+QStringList words(QStringView text);
+
+} // namespace ortelia::EntryText

@@ -1,0 +1,254 @@
+#include "Glossary.h"
+
+#include "CaseFold.h"
+#include "DictionaryFormat.h"
+#include "EntryText.h"
+#include "TextFile.h"
+
+#include <QSet>
+
+#include <algorithm>
+#include <cmath>
+
+namespace ortelia {
+
+namespace {
+
+// Lines of one section stay below the list translator's limit of 32,768 pieces (a section
+// after a separator has an empty piece before its first line and one after its last).
+constexpr int kMaxSectionLines = kMaxSectionPieces - 2;
+constexpr int kFurtherTranslations = 6;
+
+const QString kBridgeNote = QStringLiteral("(über Englisch)");
+
+int wordCount(const QString &text)
+{
+    return int(text.count(QLatin1Char(' '))) + 1;
+}
+
+bool hasPlaceholder(const QString &text)
+{
+    static const QStringList marks = {QStringLiteral("sth."), QStringLiteral("sb."),  QStringLiteral("jdn."),
+                                      QStringLiteral("jdm."), QStringLiteral("etw."), QStringLiteral("jds.")};
+    return std::any_of(marks.begin(), marks.end(), [&text](const QString &m) { return text.contains(m); });
+}
+
+int sourceRank(Source source)
+{
+    return source == Source::Own ? 0 : source == Source::Inverted ? 1 : 2;
+}
+
+} // namespace
+
+void Glossary::add(const QString &key, const Candidate &candidate)
+{
+    if (key.isEmpty() || candidate.text.isEmpty() || key == QLatin1String("??") ||
+        key.count(QLatin1Char('\\')) == key.size())
+        return;
+    auto it = m_byKey.find(key);
+    if (it == m_byKey.end()) {
+        it = m_byKey.insert(key, int(m_entries.size()));
+        m_entries.push_back({key, {}, {}, {}, false, false, true});
+    }
+    m_entries[size_t(*it)].candidates.push_back(candidate);
+}
+
+// Evidence that the translation is this key's everyday sense: the source's sense order, the pair
+// met together in the source's entries and examples, the same part of speech, a plain word
+// rather than a phrase with placeholders, no subject label.
+double Glossary::score(const Entry &entry, const Candidate &c) const
+{
+    return -2.0 * c.sense - 0.4 * c.item - 6.0 * sourceRank(c.source) - (c.label.isEmpty() ? 0.0 : 1.5) -
+           (c.prefixForm ? 5.0 : 0.0) - (c.verbalNoun ? 6.0 : 0.0) - (c.synonym ? 3.0 : 0.0) -
+           (hasPlaceholder(c.text) ? 3.0 : 0.0) - 0.8 * (wordCount(c.text) - 1) + 0.3 * qMin(c.examples, 10) +
+           0.8 * std::log2(1.0 + m_evidence.together(entry.key, c.text));
+}
+
+void Glossary::orderTranslations(Entry &entry) const
+{
+    std::vector<std::pair<double, const Candidate *>> ranked;
+    for (const Candidate &c : entry.candidates)
+        ranked.emplace_back(score(entry, c), &c);
+    std::stable_sort(ranked.begin(), ranked.end(),
+                     [](const auto &a, const auto &b) { return a.first > b.first; });
+    QSet<QString> seen;
+    for (const auto &[value, c] : ranked) {
+        const QString folded = c->text.toCaseFolded();
+        if (seen.contains(folded))
+            continue;
+        seen.insert(folded);
+        if (entry.translations.isEmpty()) {
+            entry.firstLabel = c->label;
+            entry.firstIsPlain = c->sense == 0 && c->label.isEmpty() && !c->prefixForm && !c->synonym;
+            entry.bridged = c->source == Source::Bridge;
+        }
+        entry.translations << c->text;
+    }
+}
+
+// How surely a key is the everyday German word for its first translation.
+double Glossary::ownerScore(const Entry &entry) const
+{
+    const QString first = entry.translations.first();
+    return 1.5 * std::log2(1.0 + m_evidence.together(entry.key, first)) +
+           std::log2(1.0 + germanCount(entry.key)) + (entry.firstIsPlain ? 2.0 : 0.0) -
+           2.0 * (wordCount(entry.key) - 1) - (entry.bridged ? 3.0 : 0.0);
+}
+
+void Glossary::giveFirstTranslationsOwners()
+{
+    QHash<QString, std::vector<Entry *>> byFirst;
+    for (Entry &entry : m_entries) {
+        if (!entry.translations.isEmpty())
+            byFirst[entry.translations.first().toCaseFolded()].push_back(&entry);
+    }
+    for (std::vector<Entry *> &group : byFirst) {
+        if (group.size() < 2)
+            continue;
+        Entry *owner = *std::max_element(group.begin(), group.end(), [this](const Entry *a, const Entry *b) {
+            const double sa = ownerScore(*a), sb = ownerScore(*b);
+            return sa != sb ? sa < sb : casefold::compare(a->key, b->key) > 0;
+        });
+        const int ownerCount = germanCount(owner->key);
+        for (Entry *entry : group) {
+            if (entry == owner || casefold::compare(entry->key, owner->key) > 0)
+                continue;
+            // An everyday word of the same sense may stand first ("der" and "die" for "the").
+            if (entry->firstIsPlain && 4 * germanCount(entry->key) >= ownerCount)
+                continue;
+            // Before the owner in the file: the page would find this key first. A word reached
+            // through English has no label to tell it apart and is left out.
+            entry->owner = false;
+            if (entry->bridged) {
+                entry->translations.clear();
+                continue;
+            }
+            QString &first = entry->translations.first();
+            first += entry->firstLabel.isEmpty() ? QStringLiteral(" (") + entry->key + QLatin1Char(')')
+                                                 : QLatin1Char(' ') + entry->firstLabel;
+        }
+    }
+}
+
+void Glossary::finish()
+{
+    for (Entry &entry : m_entries)
+        orderTranslations(entry);
+    giveFirstTranslationsOwners();
+}
+
+void Glossary::leaveOutForms(const FormTable &table)
+{
+    for (Entry &entry : m_entries) {
+        const QString base = table.baseOf(entry.key);
+        if (!base.isEmpty() && m_byKey.contains(base))
+            entry.candidates.clear();
+    }
+}
+
+QString Glossary::firstTranslation(const QString &key) const
+{
+    const auto it = m_byKey.constFind(key);
+    return it == m_byKey.cend() ? QString() : m_entries[size_t(*it)].translations.value(0);
+}
+
+bool Glossary::ownsFirstTranslation(const QString &key) const
+{
+    const auto it = m_byKey.constFind(key);
+    return it != m_byKey.cend() && m_entries[size_t(*it)].owner;
+}
+
+QStringList Glossary::keys() const
+{
+    QStringList all;
+    for (const Entry &entry : m_entries)
+        all << entry.key;
+    return all;
+}
+
+int Glossary::germanCount(const QString &key) const
+{
+    return m_evidence.germanCount(key) + (m_otherCounts ? m_otherCounts->germanCount(key) : 0);
+}
+
+bool Glossary::mostlyOutsideWindows1252() const
+{
+    qsizetype outside = 0;
+    for (const Entry &entry : m_entries) {
+        if (!entry.translations.isEmpty() && !TextFile::fitsWindows1252(entry.translations.first()))
+            ++outside;
+    }
+    return outside * 2 > qsizetype(m_entries.size());
+}
+
+// How likely a person looks the key up: words met often in the sources, keys with many senses and
+// examples, short keys and few words first.
+double Glossary::usefulness(const Entry &entry) const
+{
+    int examples = 0;
+    for (const Candidate &c : entry.candidates)
+        examples += c.examples;
+    return 2.0 * std::log2(1.0 + germanCount(entry.key)) + qMin<double>(double(entry.candidates.size()), 5) +
+           0.5 * qMin(examples, 6) - 0.1 * double(entry.key.size()) - 2.0 * double(wordCount(entry.key) - 1) -
+           (entry.bridged ? 2.0 : 0.0);
+}
+
+GlossaryResult Glossary::write(const QString &outPath, const QString &languageName, int maxKeys)
+{
+    GlossaryResult result;
+    result.utf8 = mostlyOutsideWindows1252();
+    std::vector<Entry *> kept;
+    for (Entry &entry : m_entries) {
+        if (!result.utf8) {
+            if (!TextFile::fitsWindows1252(entry.key))
+                continue;
+            entry.translations.removeIf([](const QString &t) { return !TextFile::fitsWindows1252(t); });
+        }
+        if (!entry.translations.isEmpty())
+            kept.push_back(&entry);
+    }
+    maxKeys = qBound(0, maxKeys - 1, 4 * kMaxSectionLines - 2);
+    if (int(kept.size()) > maxKeys) {
+        std::vector<std::pair<double, Entry *>> ranked;
+        for (Entry *entry : kept)
+            ranked.emplace_back(usefulness(*entry), entry);
+        std::stable_sort(ranked.begin(), ranked.end(),
+                         [](const auto &a, const auto &b) { return a.first > b.first; });
+        kept.clear();
+        for (int i = 0; i < maxKeys; ++i)
+            kept.push_back(ranked[size_t(i)].second);
+    }
+    std::sort(kept.begin(), kept.end(), [](const Entry *a, const Entry *b) {
+        const int c = casefold::compare(a->key, b->key);
+        return c != 0 ? c < 0 : a->key < b->key;
+    });
+
+    QStringList lines;
+    lines << dictionaryHeaderLine() << QStringLiteral("??;Deutsch;") + languageName;
+    for (const Entry *entry : kept) {
+        QStringList further = entry->translations.mid(1, kFurtherTranslations);
+        if (entry->bridged)
+            further.prepend(kBridgeNote);
+        // A label may hold the field separator ("[Thema; Frage]").
+        const QString fields[] = {entry->key, entry->translations.first(), further.join(QLatin1String(", "))};
+        QStringList line;
+        for (QString field : fields)
+            line << field.replace(QLatin1Char(';'), QLatin1Char(','));
+        lines << line.join(QLatin1Char(';'));
+    }
+    result.keys = int(kept.size()) + 1;
+
+    // Four sections of (nearly) equal size.
+    const qsizetype per = (lines.size() + 3) / 4;
+    QStringList withSeparators;
+    for (int s = 0; s < 4; ++s) {
+        if (s > 0)
+            withSeparators << dictionarySeparator();
+        withSeparators << lines.mid(s * per, per);
+    }
+    if (!TextFile::writeLines(outPath, withSeparators))
+        result.error = QStringLiteral("Die Datei kann nicht geschrieben werden: %1").arg(outPath);
+    return result;
+}
+
+} // namespace ortelia

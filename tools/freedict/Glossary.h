@@ -1,0 +1,96 @@
+#pragma once
+
+#include "Evidence.h"
+#include "FormTable.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace ortelia {
+
+// Largest number of keys an imported dictionary keeps: four sections of fewer than 32,768 lines.
+inline constexpr int kMaxImportedKeys = 130000;
+
+// Where a translation comes from, best first.
+enum class Source { Own, Inverted, Bridge };
+
+// One translation a source offers for a German key.
+struct Candidate {
+    QString text;
+    int sense = 0; // order of the sense in its source
+    int item = 0;  // order within the sense
+    Source source = Source::Own;
+    QString label; // the sense's subject or usage labels, "[techn.]"
+    int examples = 0;
+    bool prefixForm = false; // "Haus…"
+    bool verbalNoun = false; // "das Werden" under the key "werden"
+    bool synonym = false;    // the key is a further synonym of the sense's headword
+};
+
+struct GlossaryResult {
+    QString error; // empty on success
+    int keys = 0;  // entry lines written, the "??" line included
+    bool utf8 = false;
+};
+
+// German keys and their translations from one or more sources; orders them by the evidence that
+// a translation belongs to its key and writes the dictionary file.
+class Glossary {
+public:
+    void add(const QString &key, const Candidate &candidate);
+    Evidence &evidence() { return m_evidence; }
+    // A larger source's evidence of how common German words are, added to this glossary's own.
+    void countGermanWordsAlso(const Evidence *other) { m_otherCounts = other; }
+    const Evidence &evidence() const { return m_evidence; }
+    bool contains(const QString &key) const { return m_byKey.contains(key); }
+    bool empty() const { return m_entries.empty(); }
+
+    // Orders every key's translations, the first being what the user hears; then makes the
+    // everyday German word the first record that carries a given first translation (the page
+    // binds the first match): keys before it in the file say their label ("dog [techn.]").
+    void finish();
+    // Before finish: leaves out keys that are forms of the table whose base form is a key too
+    // ("habe", the rare noun, is "haben"): the dictionary pages answer them with the base form's
+    // entry.
+    void leaveOutForms(const FormTable &table);
+    // After finish: the key's first translation, or "".
+    QString firstTranslation(const QString &key) const;
+    // After finish: whether the key is the one a search for its first translation finds.
+    bool ownsFirstTranslation(const QString &key) const;
+    // All keys, after finish.
+    QStringList keys() const;
+
+    // Header, "??;Deutsch;<languageName>", one sorted line per key (key;first;further), cut into
+    // four sections; at most maxKeys lines, the most useful keys kept. Windows-1252, or UTF-8
+    // with a byte-order mark when most translations are in another script.
+    GlossaryResult write(const QString &outPath, const QString &languageName, int maxKeys = kMaxImportedKeys);
+
+private:
+    struct Entry {
+        QString key;
+        std::vector<Candidate> candidates;
+        QStringList translations; // ordered, unique
+        QString firstLabel;
+        bool firstIsPlain = false;
+        bool bridged = false;
+        bool owner = true;
+    };
+
+    double score(const Entry &entry, const Candidate &candidate) const;
+    double ownerScore(const Entry &entry) const;
+    double usefulness(const Entry &entry) const;
+    int germanCount(const QString &key) const;
+    void orderTranslations(Entry &entry) const;
+    void giveFirstTranslationsOwners();
+    bool mostlyOutsideWindows1252() const;
+
+    QHash<QString, int> m_byKey;
+    std::vector<Entry> m_entries;
+    Evidence m_evidence;
+    const Evidence *m_otherCounts = nullptr;
+};
+
+} // namespace ortelia
