@@ -21,7 +21,7 @@ int firstRecord(const TabularData &data, const QString &column, const QString &w
 
 QString fieldOf(const TabularData &data, int record, const QString &column)
 {
-    return data.field(record, data.column(column)).toString();
+    return data.field(record, data.column(column));
 }
 
 // The asked form first, so that the answer shows what happened.
