@@ -198,8 +198,8 @@ std::unique_ptr<Document> Document::parse(const QString &html)
 
 Node *Document::adopt(std::unique_ptr<Node> node, Node *parent)
 {
-    node->id = int(m_nodes.size());
-    m_nodes.push_back(node.get());
+    node->id = m_nextId++;
+    m_nodes.emplace(node->id, node.get());
     node->parent = parent;
     Node *raw = node.get();
     if (parent)
@@ -214,7 +214,7 @@ void Document::forget(Node *node)
 {
     for (auto &child : node->children)
         forget(child.get());
-    m_nodes[size_t(node->id)] = nullptr;
+    m_nodes.erase(node->id);
 }
 
 void Document::removeChildren(Node *node)
@@ -289,7 +289,8 @@ QString Document::title() const
 
 Node *Document::node(int id) const
 {
-    return id >= 0 && size_t(id) < m_nodes.size() ? m_nodes[size_t(id)] : nullptr;
+    const auto found = m_nodes.find(id);
+    return found == m_nodes.end() ? nullptr : found->second;
 }
 
 const QHash<QString, Node *> &Document::idMap() const

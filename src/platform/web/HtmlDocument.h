@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 namespace ortelia::web {
@@ -49,6 +50,7 @@ public:
     Node *body() const;
     QString title() const;
     Node *node(int id) const;   // nullptr once the node has been removed
+    std::size_t nodeCount() const { return m_nodes.size(); }
 
     Node *elementById(const QString &id) const;
     QList<Node *> elementsByName(const QString &name) const;
@@ -89,7 +91,9 @@ private:
     const QHash<QString, Node *> &idMap() const;
 
     std::unique_ptr<Node> m_root;
-    std::vector<Node *> m_nodes;  // by id
+    // The nodes in the tree by id: a page that replaces its content without end keeps its size.
+    std::unordered_map<int, Node *> m_nodes;
+    int m_nextId = 0;
     int m_generation = 0;
     void updateFormCache() const;
 
