@@ -1,9 +1,12 @@
 #include "Commands.h"
 
-#include "SayCommand.h"
 #include "ChooserCommands.h"
+#include "ProgramFolder.h"
 #include "PublishUpdates.h"
+#include "SayCommand.h"
 #include "TranslateCommand.h"
+
+#include <QCoreApplication>
 
 #include <vector>
 
@@ -12,12 +15,12 @@ namespace ortelia {
 namespace {
 // One entry per command; each subsystem that offers a command adds its line here.
 const std::vector<Command> kCommands = {
-    {"say", "say [--wav DATEI] ZEILE...", runSay, false},
+    {"say", "say [--wav DATEI] ZEILE...", runSay, sayNeedsSoundCard},
     {"lookup", "lookup [--pair DeEn|DeFr|DeGr|DeIt|DeSp | --page DATEI] [--foreign] WORT", runLookupCommand},
     {"translate", "translate [--pair DeEn|DeFr|DeGr|DeIt|DeSp | --page DATEI] [--foreign] [DATEI]",
      runTranslateCommand},
     {"import-freedict", "import-freedict INDEX DICT.DZ ZIEL.txt [SPRACHE]", runImportFreedictCommand},
-    {"publish-updates", "publish-updates ORDNER BASIS-ADRESSE [DATUM]", runPublishUpdatesCommand, false},
+    {"publish-updates", "publish-updates ORDNER BASIS-ADRESSE [DATUM]", runPublishUpdatesCommand},
 };
 } // namespace
 
@@ -36,6 +39,31 @@ QString commandUsage()
     for (const Command &command : kCommands)
         text += QStringLiteral("  ortelia %1\n").arg(QLatin1String(command.usage));
     return text;
+}
+
+namespace {
+QStringList arguments(int argc, char **argv, int from)
+{
+    QStringList args;
+    for (int i = from; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    return args;
+}
+} // namespace
+
+bool runsWithoutWindowProgram(int argc, char **argv)
+{
+    const Command *command = argc > 1 ? findCommand(QString::fromLocal8Bit(argv[1])) : nullptr;
+    return command && !(command->needsWindowProgram && command->needsWindowProgram(arguments(argc, argv, 2)));
+}
+
+int runCommand(const Command &command, int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Ortelia"));
+    const QDir startDir = QDir::current();
+    ProgramFolder::setRoot(QCoreApplication::applicationDirPath());
+    return command.run(QCoreApplication::arguments().mid(2), startDir);
 }
 
 } // namespace ortelia

@@ -9,6 +9,8 @@
 
 namespace ortelia {
 
+bool sayNeedsSoundCard(const QStringList &args) { return !args.contains(QLatin1String("--wav")); }
+
 int runSay(const QStringList &args, const QDir &startDir)
 {
     QStringList lines;

@@ -1,7 +1,6 @@
 #include "SpeechEngine.h"
 
 #include "AudioOutput.h"
-#include "DeviceSink.h"
 #include "PcmEffects.h"
 #include "RealTimeThread.h"
 #include "SpeechStream.h"
@@ -10,7 +9,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QMediaDevices>
 
 #include <algorithm>
 
@@ -22,6 +20,7 @@ namespace {
 constexpr int kSecondsAhead = 5;
 
 SpeechEngine *g_engine = nullptr;
+std::function<SpeechEngine::SinkFactory()> g_soundCard;
 
 void destroyEngine()
 {
@@ -191,19 +190,20 @@ void SpeechEngine::setOutput(std::unique_ptr<AudioSink> sink)
                               });
 }
 
+void SpeechEngine::setSoundCard(std::function<SinkFactory()> soundCard) { g_soundCard = std::move(soundCard); }
+
 void SpeechEngine::useDefaultOutput()
 {
     m_outputChosen = true;
     // The device is looked up here, on the user-interface thread that owns Qt Multimedia; its
     // sink is made on the audio thread that feeds it.
-    const QAudioDevice device =
-        qgetenv("ORTELIA_AUDIO") == "null" ? QAudioDevice() : QMediaDevices::defaultAudioOutput();
-    const int rate = sampleRate();
     AudioOutput::SinkFactory factory;
-    if (device.isNull())
+    if (g_soundCard && qgetenv("ORTELIA_AUDIO") != "null")
+        factory = g_soundCard();
+    if (!factory) {
+        const int rate = sampleRate();
         factory = [rate] { return std::make_unique<PacedSink>(SinkFormat{rate, 1}); };
-    else
-        factory = [device] { return std::make_unique<DeviceSink>(device); };
+    }
     QMetaObject::invokeMethod(m_output, [output = m_output, factory] { output->useSinks(factory); });
 }
 

@@ -7,6 +7,7 @@
 #include <QThread>
 
 #include <condition_variable>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -55,6 +56,12 @@ public:
     void setOutputGains(double left, double right);
     double leftGain() const { return m_left; }
     double rightGain() const { return m_right; }
+
+    // Makes sinks for the sound card, on the audio output's thread.
+    using SinkFactory = std::function<std::unique_ptr<AudioSink>()>;
+    // How the program reaches its sound card (SoundCard.h; the commands have none): called when
+    // the default output is chosen, an empty factory when there is no device.
+    static void setSoundCard(std::function<SinkFactory()> soundCard);
 
     // Replaces the audio output's sink (a recording, for WAV files and tests); nullptr returns
     // to the sound card, or the silent sink when there is none or ORTELIA_AUDIO=null. Stops
