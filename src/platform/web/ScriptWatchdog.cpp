@@ -24,6 +24,8 @@ ScriptWatchdog::~ScriptWatchdog()
     m_thread.join();
 }
 
+// Entering and leaving page code wakes nobody (a lookup enters it thousands of times a second):
+// the watchdog looks at least once per kLimit and then waits exactly for what is left.
 std::size_t ScriptWatchdog::push(QJSEngine *engine)
 {
     std::lock_guard lock(m_mutex);
@@ -32,7 +34,6 @@ std::size_t ScriptWatchdog::push(QJSEngine *engine)
         m_stack.back().used += now - m_topSince;
     m_stack.push_back({engine});
     m_topSince = now;
-    m_changed.notify_all();
     return m_stack.size() - 1;
 }
 
@@ -41,7 +42,6 @@ void ScriptWatchdog::pop()
     std::lock_guard lock(m_mutex);
     m_stack.pop_back();
     m_topSince = Clock::now();
-    m_changed.notify_all();
 }
 
 bool ScriptWatchdog::fired(std::size_t depth)
@@ -54,18 +54,17 @@ void ScriptWatchdog::watch()
 {
     std::unique_lock lock(m_mutex);
     while (!m_quit) {
-        if (m_stack.empty() || !m_stack.back().engine || m_stack.back().fired) {
-            m_changed.wait(lock);
-            continue;
+        Clock::duration wait = kLimit;
+        if (!m_stack.empty() && m_stack.back().engine && !m_stack.back().fired) {
+            const Clock::duration spent = m_stack.back().used + (Clock::now() - m_topSince);
+            if (spent >= kLimit) {
+                m_stack.back().fired = true;
+                m_stack.back().engine->setInterrupted(true);
+                continue;
+            }
+            wait = kLimit - spent;
         }
-        const std::size_t depth = m_stack.size();
-        const Clock::time_point deadline = m_topSince + (kLimit - m_stack.back().used);
-        // Woken by any push or pop: the deadline holds only for the same top entry.
-        if (m_changed.wait_until(lock, deadline) == std::cv_status::timeout && m_stack.size() == depth &&
-            Clock::now() >= m_topSince + (kLimit - m_stack.back().used)) {
-            m_stack.back().fired = true;
-            m_stack.back().engine->setInterrupted(true);
-        }
+        m_changed.wait_for(lock, wait);
     }
 }
 

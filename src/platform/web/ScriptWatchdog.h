@@ -59,7 +59,7 @@ private:
     void watch();
 
     std::mutex m_mutex;
-    std::condition_variable m_changed;
+    std::condition_variable m_changed; // only for m_quit
     std::vector<Entry> m_stack;
     Clock::time_point m_topSince;
     bool m_quit = false;
