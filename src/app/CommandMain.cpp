@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
-// The small "ortelia": runs the commands on QtCore alone and hands everything else, arguments
-// unchanged, to the window program beside it. Nothing here loads Qt before it must.
+// "ortelia-commands": runs the commands on QtCore alone and hands everything else, arguments
+// unchanged, to the window program beside it.
 int main(int argc, char **argv)
 {
     if (argc > 1 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {

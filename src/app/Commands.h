@@ -16,11 +16,11 @@ struct Command {
     bool (*needsWindowProgram)(const QStringList &args) = nullptr;
 };
 
-// The commands the program understands besides starting its windows. The small "ortelia" runs
+// The commands the program understands besides starting its windows. "ortelia-commands" runs
 // them on QtCore alone and hands everything else to the window program.
 const Command *findCommand(const QString &name);
 QString commandUsage();
-// True for the arguments of a command that the small executable runs itself.
+// True for the arguments of a command that "ortelia-commands" runs itself.
 bool runsWithoutWindowProgram(int argc, char **argv);
 // Runs the command named by argv[1] on a QCoreApplication in the program folder.
 int runCommand(const Command &command, int argc, char **argv);
