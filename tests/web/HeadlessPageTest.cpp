@@ -90,6 +90,14 @@ void HeadlessPageTest::replacedContentLeavesNoNodesBehind()
     QCOMPARE(document->nodeCount(), nodes);
     QCOMPARE(document->node(oldChild), nullptr);
     QVERIFY(target->children.front()->id > oldChild); // ids are never reused
+
+    // Markup of more elements than a document holds is cut off, also through innerHTML.
+    const QString many = QStringLiteral("<p>x</p>").repeated(int(ortelia::web::Document::kMaxNodes));
+    auto large = ortelia::web::Document::parse(QStringLiteral("<html><body>") + many +
+                                               QStringLiteral("</body></html>"));
+    QCOMPARE(large->nodeCount(), ortelia::web::Document::kMaxNodes);
+    document->setInnerHtml(target, many);
+    QCOMPARE(document->nodeCount(), ortelia::web::Document::kMaxNodes);
 }
 
 void HeadlessPageTest::everyHandlerThrowing()

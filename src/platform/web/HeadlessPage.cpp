@@ -55,8 +55,9 @@ using web::Node;
 
 namespace {
 
-// Pages larger than this are not read.
+// Files larger than this are not read; HTML is held to less, as every byte of it may be a node.
 constexpr qint64 kMaxPageBytes = 64 * 1024 * 1024;
+constexpr qint64 kMaxHtmlBytes = 8 * 1024 * 1024;
 
 QString normalizedClassId(const QString &classId)
 {
@@ -161,7 +162,10 @@ void HeadlessPage::navigate(const QString &path)
     } else if (!m_location.isEmpty() && info.isFile() && info.size() <= kMaxPageBytes) {
         QFile file(m_location);
         const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        if (looksLikeHtml(m_location, bytes)) {
+        const bool html = looksLikeHtml(m_location, bytes);
+        if (html && bytes.size() > kMaxHtmlBytes) {
+            page->document = Document::parse(QString());
+        } else if (html) {
             page->document = Document::parse(decodePage(bytes));
             page->script = std::make_unique<web::PageScript>(*page->document, [this, page] {
                 if (page == m_page)

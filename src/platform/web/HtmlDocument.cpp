@@ -136,6 +136,8 @@ struct DocumentBuilder {
 
     void convert(const xmlNode *n, Node *to, int depth)
     {
+        if (doc.m_nodes.size() >= Document::kMaxNodes)
+            return;
         auto node = std::make_unique<Node>();
         switch (n->type) {
         case XML_ELEMENT_NODE:

@@ -43,6 +43,10 @@ struct Node {
 // then change and from which the page is drawn.
 class Document {
 public:
+    // Nodes beyond this many are dropped, by the parser and by innerHTML alike: a page of
+    // millions of elements would take gigabytes.
+    static constexpr std::size_t kMaxNodes = 100000;
+
     // Broken markup is repaired as far as the parser can; the result always has a body.
     static std::unique_ptr<Document> parse(const QString &html);
 
