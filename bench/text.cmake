@@ -1,5 +1,5 @@
 # The text translator's word walk on the real DeEn (needs the imported DeEn and the page T2).
-ortelia_add_bench(bench_text SOURCES ${CMAKE_CURRENT_LIST_DIR}/text/TextWalkBench.cpp LIBS ortelia_textwalk)
+ortelia_add_bench(bench_text SOURCES ${CMAKE_CURRENT_LIST_DIR}/text/TextWalkBench.cpp LIBS ortelia_textwalk Qt6::Widgets)
 target_compile_definitions(bench_text PRIVATE ORTELIA_BENCH_TEXT="${CMAKE_CURRENT_LIST_DIR}/text/beispiel.txt")
 add_dependencies(bench_text ortelia)
 

@@ -3,9 +3,8 @@
 #include "BenchMain.h"
 #include "ProgramFolder.h"
 #include "TextWalk.h"
-#include "WebBrowser.h"
+#include "HeadlessPage.h"
 
-#include <QApplication>
 #include <QFile>
 
 #include <benchmark/benchmark.h>
@@ -36,7 +35,7 @@ BENCHMARK(SplitTenThousandWords)->Unit(benchmark::kMillisecond);
 void LookUpOneWord(benchmark::State &state)
 {
     const QStringList words = TextWalk::words(germanText(), TextDirection::German);
-    WebBrowser browser;
+    HeadlessPage browser;
     browser.navigate(QStringLiteral(ORTELIA_PROGRAM_DIR "/T2"));
     qsizetype next = 0;
     qsizetype found = 0;

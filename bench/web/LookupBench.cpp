@@ -1,11 +1,10 @@
 // The dictionary page: loading T2 with the 130,000-key DeEn from cold, and warm lookups.
 #include "BenchMain.h"
+#include "HeadlessPage.h"
 #include "LookUpOnPage.h"
 #include "ProgramFolder.h"
 #include "TabularData.h"
-#include "WebBrowser.h"
 
-#include <QApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -20,7 +19,7 @@ void ColdNavigateT2(benchmark::State &state)
 {
     for (auto _ : state) {
         web::TabularDataCache::clear();
-        WebBrowser browser;
+        HeadlessPage browser;
         browser.navigate(kPage);
         benchmark::DoNotOptimize(browser.value(1, QStringLiteral("Textfeld2")));
     }
@@ -32,7 +31,7 @@ void ColdNavigateT2AndFirstLookup(benchmark::State &state)
 {
     for (auto _ : state) {
         web::TabularDataCache::clear();
-        WebBrowser browser;
+        HeadlessPage browser;
         browser.navigate(kPage);
         LookUpOnPage(browser, QStringLiteral("hallo"), TextDirection::German);
         benchmark::DoNotOptimize(readLookupAnswer(browser));
@@ -43,10 +42,10 @@ BENCHMARK(ColdNavigateT2AndFirstLookup)->Unit(benchmark::kMillisecond);
 // The page is loaded and DeEn is in memory (another page had it open).
 void NavigateT2WithDeEnReady(benchmark::State &state)
 {
-    WebBrowser warmup;
+    HeadlessPage warmup;
     warmup.navigate(kPage);
     for (auto _ : state) {
-        WebBrowser browser;
+        HeadlessPage browser;
         browser.navigate(kPage);
         benchmark::DoNotOptimize(browser.value(1, QStringLiteral("Textfeld2")));
     }
@@ -55,7 +54,7 @@ BENCHMARK(NavigateT2WithDeEnReady)->Unit(benchmark::kMillisecond);
 
 void WarmLookup(benchmark::State &state, const QString &word, TextDirection direction)
 {
-    WebBrowser browser;
+    HeadlessPage browser;
     browser.navigate(kPage);
     LookUpOnPage(browser, word, direction);
     for (auto _ : state) {

@@ -3,9 +3,12 @@
 #include "ChooserCommands.h"
 #include "DesktopEntry.h"
 #include "FreedictImport.h"
+#include "ProgramFolder.h"
 #include "PublishUpdates.h"
 #include "SayCommand.h"
 #include "TranslateCommand.h"
+
+#include <QCoreApplication>
 
 #include <vector>
 
@@ -15,7 +18,7 @@ namespace {
 // One entry per command; each subsystem that offers a command adds its line here.
 const std::vector<Command> kCommands = {
     {"say", "say [--wav DATEI] ZEILE...",
-     "spricht die Zeilen, Stimm-Markierungen zuerst; mit --wav in eine WAV-Datei", runSay, false},
+     "spricht die Zeilen, Stimm-Markierungen zuerst; mit --wav in eine WAV-Datei", runSay, sayNeedsSoundCard},
     {"lookup", "lookup [--pair DeEn|DeFr|DeGr|DeIt|DeSp | --page DATEI] [--foreign] WORT",
      "schlägt ein Wort nach und gibt Übersetzung, deutsche Seite und Zusatz aus", runLookupCommand},
     {"translate", "translate [--pair DeEn|DeFr|DeGr|DeIt|DeSp | --page DATEI] [--foreign] [DATEI]",
@@ -24,11 +27,10 @@ const std::vector<Command> kCommands = {
      "macht aus einem FreeDict-Wörterbuch ein Wörterbuch dieses Programms", runImportFreedictCommand},
     {"publish-updates", "publish-updates ORDNER BASIS-ADRESSE [DATUM]",
      "schreibt die Update-Liste und die Wörterbücher für einen Update-Server in ORDNER",
-     runPublishUpdatesCommand, false},
+     runPublishUpdatesCommand},
     {"install", "install", "trägt Ortelia mit Symbol und Fenster-Aktionen ins Menü des Desktops ein",
-     runInstallCommand, false},
-    {"uninstall", "uninstall", "nimmt den Menüeintrag und das Symbol wieder heraus", runUninstallCommand,
-     false},
+     runInstallCommand},
+    {"uninstall", "uninstall", "nimmt den Menüeintrag und das Symbol wieder heraus", runUninstallCommand},
 };
 } // namespace
 
@@ -44,6 +46,31 @@ const Command *findCommand(const QString &name)
 std::span<const Command> commands()
 {
     return kCommands;
+}
+
+namespace {
+QStringList arguments(int argc, char **argv, int from)
+{
+    QStringList args;
+    for (int i = from; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    return args;
+}
+} // namespace
+
+bool runsWithoutWindowProgram(int argc, char **argv)
+{
+    const Command *command = argc > 1 ? findCommand(QString::fromLocal8Bit(argv[1])) : nullptr;
+    return command && !(command->needsWindowProgram && command->needsWindowProgram(arguments(argc, argv, 2)));
+}
+
+int runCommand(const Command &command, int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Ortelia"));
+    const QDir startDir = QDir::current();
+    ProgramFolder::setRoot(QCoreApplication::applicationDirPath());
+    return command.run(QCoreApplication::arguments().mid(2), startDir);
 }
 
 } // namespace ortelia

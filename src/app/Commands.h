@@ -15,13 +15,18 @@ struct Command {
     // One line for the help, in German.
     const char *summary;
     int (*run)(const QStringList &args, const QDir &startDir);
-    // False for a command that shows no widget, not even off screen: it starts without the GUI
-    // set-up, which would cost more than its work.
-    bool usesWidgets = true;
+    // True when this call needs what only the window program has (the sound card); nullptr
+    // when it never does.
+    bool (*needsWindowProgram)(const QStringList &args) = nullptr;
 };
 
-// The commands the program understands besides starting its windows.
+// The commands the program understands besides starting its windows. "ortelia-commands" runs
+// them on QtCore alone and hands everything else to the window program.
 const Command *findCommand(const QString &name);
 std::span<const Command> commands();
+// True for the arguments of a command that "ortelia-commands" runs itself.
+bool runsWithoutWindowProgram(int argc, char **argv);
+// Runs the command named by argv[1] on a QCoreApplication in the program folder.
+int runCommand(const Command &command, int argc, char **argv);
 
 } // namespace ortelia

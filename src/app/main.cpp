@@ -1,24 +1,18 @@
 #include "Commands.h"
-#include "HelpText.h"
+#include "DialogBoxes.h"
 #include "ProgramFolder.h"
 #include "ProgramWindows.h"
 #include "SettingsFiles.h"
 #include "SingleInstance.h"
+#include "SoundCard.h"
 #include "WindowRegistry.h"
 
 #include <QApplication>
 #include <QDir>
 
 #include <cstdio>
-#include <memory>
 
 namespace {
-
-bool hasDisplay()
-{
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-}
 
 // "--window NAME": the window to open beside the main window, empty when none is asked for.
 QString requestedWindow(const QStringList &args)
@@ -49,28 +43,18 @@ int runProgram(const QStringList &args)
 
 } // namespace
 
+// The window program "ortelia-windows", started by "ortelia" with its arguments. It also runs
+// the commands that need its sound card ("say" to be heard).
 int main(int argc, char **argv)
 {
-    const QString first = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-    const ortelia::Command *command = ortelia::findCommand(first);
-    if (!command && (first == QLatin1String("--help") || first == QLatin1String("-h"))) {
-        std::fputs(ortelia::helpText().toLocal8Bit().constData(), stdout);
-        return 0;
-    }
-    // Commands need no display; they draw their pages off screen.
-    if (command && !hasDisplay())
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ortelia::useSoundCard();
+    ortelia::useDialogBoxes();
+    if (const ortelia::Command *command =
+            argc > 1 ? ortelia::findCommand(QString::fromLocal8Bit(argv[1])) : nullptr)
+        return ortelia::runCommand(*command, argc, argv);
 
-    std::unique_ptr<QCoreApplication> app;
-    if (command && !command->usesWidgets)
-        app = std::make_unique<QCoreApplication>(argc, argv);
-    else
-        app = std::make_unique<QApplication>(argc, argv);
+    QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Ortelia"));
-    const QDir startDir = QDir::current();
     ortelia::ProgramFolder::setRoot(QCoreApplication::applicationDirPath());
-
-    if (command)
-        return command->run(QCoreApplication::arguments().mid(2), startDir);
     return runProgram(QCoreApplication::arguments().mid(1));
 }

@@ -6,7 +6,7 @@
 namespace ortelia {
 
 // ortelia lookup [--pair DeEn|DeFr|DeGr|DeIt|DeSp | --page FILE] [--foreign] WORD
-// Looks the word up through a browser control and dictionary page as the windows do and prints
+// Looks the word up on a dictionary page as the windows do and prints
 // Textfeld2, Textfeld and Textfeld3, one per line. 0 when the page answered, 1 when it found
 // nothing, 2 on a wrong call.
 int runLookupCommand(const QStringList &args, const QDir &startDir);

@@ -1,20 +1,20 @@
 #include "LookUpOnPage.h"
 
-#include "WebBrowser.h"
+#include "HeadlessPage.h"
 
 namespace ortelia {
 
-void LookUpOnPage(WebBrowser &browser, const QString &word, TextDirection direction)
+void LookUpOnPage(HeadlessPage &page, const QString &word, TextDirection direction)
 {
     const bool german = direction == TextDirection::German;
-    browser.setValue(0, german ? QStringLiteral("SuchDeu") : QStringLiteral("SuchEng"), word);
-    browser.click(0, german ? QStringLiteral("suchenfeld") : QStringLiteral("englichsuche"));
+    page.setValue(0, german ? QStringLiteral("SuchDeu") : QStringLiteral("SuchEng"), word);
+    page.click(0, german ? QStringLiteral("suchenfeld") : QStringLiteral("englichsuche"));
 }
 
-LookupAnswer readLookupAnswer(const WebBrowser &browser)
+LookupAnswer readLookupAnswer(const HeadlessPage &page)
 {
-    return {browser.value(1, QStringLiteral("Textfeld2")), browser.value(1, QStringLiteral("Textfeld")),
-            browser.value(1, QStringLiteral("Textfeld3"))};
+    return {page.value(1, QStringLiteral("Textfeld2")), page.value(1, QStringLiteral("Textfeld")),
+            page.value(1, QStringLiteral("Textfeld3"))};
 }
 
 } // namespace ortelia

@@ -6,11 +6,11 @@
 
 namespace ortelia {
 
-class WebBrowser;
+class HeadlessPage;
 
 // Looks a word up on a dictionary page: German to foreign writes Forms(0).SuchDeu and presses
 // Forms(0).suchenfeld; foreign to German writes Forms(0).SuchEng and presses englichsuche.
-void LookUpOnPage(WebBrowser &browser, const QString &word, TextDirection direction);
+void LookUpOnPage(HeadlessPage &page, const QString &word, TextDirection direction);
 
 // The page's answer in Forms(1).
 struct LookupAnswer {
@@ -18,6 +18,6 @@ struct LookupAnswer {
     QString german;       // Textfeld
     QString note;         // Textfeld3
 };
-LookupAnswer readLookupAnswer(const WebBrowser &browser);
+LookupAnswer readLookupAnswer(const HeadlessPage &page);
 
 } // namespace ortelia

@@ -2,7 +2,7 @@
 
 #include "LookUpOnPage.h"
 #include "PageCommandLine.h"
-#include "WebBrowser.h"
+#include "HeadlessPage.h"
 
 #include <cstdio>
 
@@ -24,7 +24,7 @@ int runLookupCommand(const QStringList &args, const QDir &startDir)
     const std::optional<PageOptions> options = parsePageOptions(args, startDir);
     if (!options || options->operands.isEmpty())
         return usage();
-    WebBrowser browser;
+    HeadlessPage browser;
     if (!openDictionaryPage(browser, options->page))
         return 1;
     LookUpOnPage(browser, options->operands.join(QLatin1Char(' ')), options->direction);

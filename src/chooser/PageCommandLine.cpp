@@ -2,7 +2,7 @@
 
 #include "Catalogue.h"
 #include "ProgramFolder.h"
-#include "WebBrowser.h"
+#include "HeadlessPage.h"
 
 #include <QFileInfo>
 
@@ -43,7 +43,7 @@ std::optional<PageOptions> parsePageOptions(const QStringList &args, const QDir 
     return options;
 }
 
-bool openDictionaryPage(WebBrowser &browser, const QString &page)
+bool openDictionaryPage(HeadlessPage &browser, const QString &page)
 {
     if (!QFileInfo(page).isFile()) {
         std::fprintf(stderr, "Die Seite %s fehlt.\n", qPrintable(page));

@@ -9,7 +9,7 @@
 
 namespace ortelia {
 
-class WebBrowser;
+class HeadlessPage;
 
 // What the commands that look words up on a dictionary page share on the command line:
 // [--pair DeEn|DeFr|DeGr|DeIt|DeSp | --page FILE] [--foreign], the page, and their output.
@@ -24,7 +24,7 @@ struct PageOptions {
 std::optional<PageOptions> parsePageOptions(const QStringList &args, const QDir &startDir);
 
 // Loads the page; false, with a German message on standard error, when it is missing.
-bool openDictionaryPage(WebBrowser &browser, const QString &page);
+bool openDictionaryPage(HeadlessPage &browser, const QString &page);
 
 // Writes text and a line feed to standard output as UTF-8.
 void printLine(const QString &text);

@@ -34,7 +34,7 @@ void Form3::pressSpeechButton(const QString &button)
 QString Form3::lookUp(const QString &word, Direction direction)
 {
     const bool german = direction == Direction::German;
-    LookUpOnPage(*ui->WebBrowser1, word, german ? TextDirection::German : TextDirection::Foreign);
+    LookUpOnPage(ui->WebBrowser1->page(), word, german ? TextDirection::German : TextDirection::Foreign);
     return ui->WebBrowser1->value(0, german ? QStringLiteral("SuchDeu") : QStringLiteral("SuchEng"));
 }
 

@@ -9,6 +9,8 @@
 
 namespace ortelia {
 
+bool sayNeedsSoundCard(const QStringList &args) { return !args.contains(QLatin1String("--wav")); }
+
 int runSay(const QStringList &args, const QDir &startDir)
 {
     QStringList lines;
@@ -25,22 +27,19 @@ int runSay(const QStringList &args, const QDir &startDir)
     }
 
     SpeechEngine &engine = SpeechEngine::instance();
-    RecordingSink *recording = nullptr;
+    const QString request = lines.join(QLatin1Char('\n'));
     if (!wavPath.isEmpty()) {
-        auto sink = std::make_unique<RecordingSink>(engine.sampleRate());
-        recording = sink.get();
-        engine.setOutput(std::move(sink));
+        if (!WavFile::write(wavPath, engine.record(request), engine.sampleRate())) {
+            std::fprintf(stderr, "Die Datei %s kann nicht geschrieben werden.\n", qPrintable(wavPath));
+            return 1;
+        }
+        return 0;
     }
     QEventLoop loop;
     QObject::connect(&engine, &SpeechEngine::finished, &loop, &QEventLoop::quit);
-    engine.speak(lines.join(QLatin1Char('\n')));
+    engine.speak(request);
     if (engine.isSpeaking())
         loop.exec();
-
-    if (recording && !WavFile::write(wavPath, recording->samples(), engine.sampleRate())) {
-        std::fprintf(stderr, "Die Datei %s kann nicht geschrieben werden.\n", qPrintable(wavPath));
-        return 1;
-    }
     return 0;
 }
 

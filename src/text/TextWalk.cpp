@@ -1,6 +1,6 @@
 #include "TextWalk.h"
 
-#include "WebBrowser.h"
+#include "HeadlessPage.h"
 
 namespace ortelia::TextWalk {
 
@@ -95,14 +95,14 @@ QStringList words(const QString &text, TextDirection direction)
     return result;
 }
 
-Pair lookUp(WebBrowser &browser, const QString &word, TextDirection direction)
+Pair lookUp(HeadlessPage &browser, const QString &word, TextDirection direction)
 {
     const QString lowered = word.toLower();
     LookUpOnPage(browser, lowered, direction);
     return {lowered, readLookupAnswer(browser)};
 }
 
-QList<Pair> lookUpAll(WebBrowser &browser, const QStringList &words, TextDirection direction)
+QList<Pair> lookUpAll(HeadlessPage &browser, const QStringList &words, TextDirection direction)
 {
     QList<Pair> pairs;
     pairs.reserve(words.size());

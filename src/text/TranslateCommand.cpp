@@ -4,7 +4,7 @@
 #include "ProgramFolder.h"
 #include "TextFile.h"
 #include "TextWalk.h"
-#include "WebBrowser.h"
+#include "HeadlessPage.h"
 
 #include <QFile>
 
@@ -71,7 +71,7 @@ int runTranslateCommand(const QStringList &args, const QDir &startDir)
                          qPrintable(options->operands[0]));
         return 1;
     }
-    WebBrowser browser;
+    HeadlessPage browser;
     if (!openDictionaryPage(browser, options->page))
         return 1;
     const QStringList words = TextWalk::words(inputText(*bytes), options->direction);

@@ -122,7 +122,7 @@ void TranslationWalk::lookUpNow()
 {
     m_lookupTimer->setEnabled(false);
     const bool german = m_controls.direction == TextDirection::German;
-    LookUpOnPage(*m_shared.page, m_controls.word->text(), m_controls.direction);
+    LookUpOnPage(m_shared.page->page(), m_controls.word->text(), m_controls.direction);
     // The page may correct the word; it also empties its field after every search, and that
     // empty field is no correction.
     const QString readBack =

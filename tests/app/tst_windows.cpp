@@ -116,6 +116,23 @@ private slots:
         QVERIFY(said.contains(QLatin1String("Gibtsnicht")));
         QVERIFY(said.contains(QLatin1String("TextUeberA")));
     }
+
+    // The commands start without the libraries of the windows; the rest goes to the window program.
+    void commandsLoadNoWindowLibraries()
+    {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("files"));
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(ORTELIA_EXECUTABLE), {QStringLiteral("lookup"), QStringLiteral("hallo")});
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitCode(), 0);
+        QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()).section(u'\n', 0, 0), QStringLiteral("hello"));
+        const QString loaded = QString::fromUtf8(program.readAllStandardError());
+        QVERIFY(loaded.contains(QLatin1String("libQt6Core")));
+        for (const char *library : {"libQt6Gui", "libQt6Widgets", "libQt6Multimedia"})
+            QVERIFY2(!loaded.contains(QLatin1String(library)), library);
+    }
 };
 
 QTEST_MAIN(WindowsTest)

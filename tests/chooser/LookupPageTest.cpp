@@ -138,8 +138,8 @@ void LookupPageTest::germanAndForeignSearch()
     WebBrowser browser;
     openPage(browser, QStringLiteral("DeEn"));
 
-    LookUpOnPage(browser, QStringLiteral("hallo"), TextDirection::German);
-    LookupAnswer answer = readLookupAnswer(browser);
+    LookUpOnPage(browser.page(), QStringLiteral("hallo"), TextDirection::German);
+    LookupAnswer answer = readLookupAnswer(browser.page());
     QCOMPARE(answer.translation, QStringLiteral("hello"));
     QCOMPARE(answer.german, QStringLiteral("hallo"));
     QCOMPARE(answer.note, QStringLiteral("Gruss"));
@@ -148,24 +148,24 @@ void LookupPageTest::germanAndForeignSearch()
     QVERIFY(tableShown(browser));
     QCOMPARE(script(browser, QStringLiteral("Anzeigetabelle2M.dataPageSize")), QStringLiteral("1"));
 
-    LookUpOnPage(browser, QStringLiteral("HELLO"), TextDirection::Foreign);
-    answer = readLookupAnswer(browser);
+    LookUpOnPage(browser.page(), QStringLiteral("HELLO"), TextDirection::Foreign);
+    answer = readLookupAnswer(browser.page());
     QCOMPARE(answer.german, QStringLiteral("hallo"));
     QCOMPARE(answer.translation, QStringLiteral("hello"));
     QCOMPARE(browser.value(0, QStringLiteral("SuchEng")), QString());
 
-    LookUpOnPage(browser, QStringLiteral("ab und zu"), TextDirection::German);
-    QCOMPARE(readLookupAnswer(browser).translation, QStringLiteral("every now and then"));
-    QCOMPARE(readLookupAnswer(browser).note, QString());
+    LookUpOnPage(browser.page(), QStringLiteral("ab und zu"), TextDirection::German);
+    QCOMPARE(readLookupAnswer(browser.page()).translation, QStringLiteral("every now and then"));
+    QCOMPARE(readLookupAnswer(browser.page()).note, QString());
 
-    LookUpOnPage(browser, QStringLiteral("??"), TextDirection::German);
-    answer = readLookupAnswer(browser);
+    LookUpOnPage(browser.page(), QStringLiteral("??"), TextDirection::German);
+    answer = readLookupAnswer(browser.page());
     QCOMPARE(answer.translation, QStringLiteral("Deutsch"));
     QCOMPARE(answer.note, QStringLiteral("Englisch"));
 
     // A word the dictionary lacks empties the answer.
-    LookUpOnPage(browser, QStringLiteral("hall"), TextDirection::German);
-    answer = readLookupAnswer(browser);
+    LookUpOnPage(browser.page(), QStringLiteral("hall"), TextDirection::German);
+    answer = readLookupAnswer(browser.page());
     QCOMPARE(answer.translation, QString());
     QCOMPARE(answer.german, QString());
     QCOMPARE(hits(browser), QStringLiteral("0 Suchtreffer !"));
@@ -173,8 +173,8 @@ void LookupPageTest::germanAndForeignSearch()
     // Shown wide, the page lists its hits; the German side in lower case.
     writeDictionary(QStringLiteral("Gross"), {QStringLiteral("Berlin;Berlin;Stadt"), QStringLiteral("BERLINER;Berliner;")});
     openPage(browser, QStringLiteral("Gross"));
-    LookUpOnPage(browser, QStringLiteral("berlin"), TextDirection::German);
-    QCOMPARE(readLookupAnswer(browser).german, QStringLiteral("Berlin"));
+    LookUpOnPage(browser.page(), QStringLiteral("berlin"), TextDirection::German);
+    QCOMPARE(readLookupAnswer(browser.page()).german, QStringLiteral("Berlin"));
     browser.resize(800, 600);
     browser.show();
     auto *view = browser.findChild<QTextBrowser *>();
@@ -188,9 +188,9 @@ void LookupPageTest::wildcardAndHitTable()
     TempProgramFolder folder;
     WebBrowser browser;
     browser.navigate(ProgramFolder::path(QStringLiteral("T2")));
-    LookUpOnPage(browser, QStringLiteral("hall*"), TextDirection::German);
-    QCOMPARE(readLookupAnswer(browser).german, QStringLiteral("hallo"));
-    QCOMPARE(readLookupAnswer(browser).translation, QStringLiteral("hello"));
+    LookUpOnPage(browser.page(), QStringLiteral("hall*"), TextDirection::German);
+    QCOMPARE(readLookupAnswer(browser.page()).german, QStringLiteral("hallo"));
+    QCOMPARE(readLookupAnswer(browser.page()).translation, QStringLiteral("hello"));
     QCOMPARE(hits(browser), QStringLiteral("2 Suchtreffer !"));
     QCOMPARE(script(browser, QStringLiteral("Anzeigetabelle2M.dataPageSize")), QStringLiteral("2"));
     browser.resize(800, 600);
@@ -200,10 +200,10 @@ void LookupPageTest::wildcardAndHitTable()
     QVERIFY(view->toPlainText().contains(QStringLiteral("hi there")));
     QVERIFY(!view->toPlainText().contains(QStringLiteral("house")));
 
-    LookUpOnPage(browser, QStringLiteral("*ll*"), TextDirection::German);
+    LookUpOnPage(browser.page(), QStringLiteral("*ll*"), TextDirection::German);
     QCOMPARE(hits(browser), QStringLiteral("2 Suchtreffer !"));
-    LookUpOnPage(browser, QStringLiteral("*e"), TextDirection::Foreign);
-    QCOMPARE(readLookupAnswer(browser).german, QStringLiteral("bitte"));  // the first in file order
+    LookUpOnPage(browser.page(), QStringLiteral("*e"), TextDirection::Foreign);
+    QCOMPARE(readLookupAnswer(browser.page()).german, QStringLiteral("bitte"));  // the first in file order
 }
 
 void LookupPageTest::emptySearchAndFilterInput()
@@ -216,15 +216,15 @@ void LookupPageTest::emptySearchAndFilterInput()
     // No search word: every record is a hit on a small dictionary, separators included.
     QVERIFY(browser.click(0, QStringLiteral("suchenfeld")));
     QCOMPARE(hits(browser), QStringLiteral("%1 Suchtreffer !").arg(records));
-    QCOMPARE(readLookupAnswer(browser).german, QStringLiteral("??"));
+    QCOMPARE(readLookupAnswer(browser.page()).german, QStringLiteral("??"));
 
     // Looking up the emptied search field again keeps the last answer.
-    LookUpOnPage(browser, QStringLiteral("haus"), TextDirection::German);
+    LookUpOnPage(browser.page(), QStringLiteral("haus"), TextDirection::German);
     QCOMPARE(browser.value(0, QStringLiteral("SuchDeu")), QString());
-    LookUpOnPage(browser, browser.value(0, QStringLiteral("SuchDeu")), TextDirection::German);
-    QCOMPARE(readLookupAnswer(browser).translation, QStringLiteral("house"));
-    QCOMPARE(readLookupAnswer(browser).german, QStringLiteral("haus"));
-    QCOMPARE(readLookupAnswer(browser).note, QStringLiteral("home"));
+    LookUpOnPage(browser.page(), browser.value(0, QStringLiteral("SuchDeu")), TextDirection::German);
+    QCOMPARE(readLookupAnswer(browser.page()).translation, QStringLiteral("house"));
+    QCOMPARE(readLookupAnswer(browser.page()).german, QStringLiteral("haus"));
+    QCOMPARE(readLookupAnswer(browser.page()).note, QStringLiteral("home"));
     QCOMPARE(hits(browser), QStringLiteral("%1 Suchtreffer !").arg(records));
 
     // Both fields at once: the terms are joined with " & ".
@@ -241,22 +241,22 @@ void LookupPageTest::emptySearchAndFilterInput()
     // The search-only button searches too; the delete button only clears.
     browser.setValue(0, QStringLiteral("SuchDeu"), QStringLiteral("katze"));
     script(browser, QStringLiteral("document.Eingabe.elements[7].click()"));
-    QCOMPARE(readLookupAnswer(browser).translation, QStringLiteral("cat"));
+    QCOMPARE(readLookupAnswer(browser.page()).translation, QStringLiteral("cat"));
     browser.setValue(0, QStringLiteral("SuchDeu"), QStringLiteral("hund"));
     script(browser, QStringLiteral("document.Eingabe.elements[8].click()"));
     QCOMPARE(browser.value(0, QStringLiteral("SuchDeu")), QString());
-    QCOMPARE(readLookupAnswer(browser).translation, QStringLiteral("cat"));
+    QCOMPARE(readLookupAnswer(browser.page()).translation, QStringLiteral("cat"));
 
     // Awkward search words give an answer or none, never a fault.
     for (const QString &word : {QStringLiteral("\""), QStringLiteral("&"), QStringLiteral("\"hallo\""),
                                 QStringLiteral("hallo & unterestextfeld = x"), QStringLiteral("' or 1=1"),
                                 QStringLiteral("<script>"), QString(1000, QLatin1Char('*')), QStringLiteral("\\\\\\\\")}) {
-        LookUpOnPage(browser, word, TextDirection::German);
+        LookUpOnPage(browser.page(), word, TextDirection::German);
         QVERIFY(hits(browser).endsWith(QStringLiteral(" Suchtreffer !")));
     }
-    LookUpOnPage(browser, QStringLiteral("\"hallo\""), TextDirection::German);
-    QCOMPARE(readLookupAnswer(browser).translation, QStringLiteral("hello"));
-    LookUpOnPage(browser, QStringLiteral("*"), TextDirection::German);
+    LookUpOnPage(browser.page(), QStringLiteral("\"hallo\""), TextDirection::German);
+    QCOMPARE(readLookupAnswer(browser.page()).translation, QStringLiteral("hello"));
+    LookUpOnPage(browser.page(), QStringLiteral("*"), TextDirection::German);
     QCOMPARE(hits(browser), QStringLiteral("%1 Suchtreffer !").arg(records));
 }
 
@@ -275,24 +275,24 @@ void LookupPageTest::hitListLimit64572()
     WebBrowser browser;
 
     openPage(browser, QStringLiteral("Grenze"));
-    LookUpOnPage(browser, QStringLiteral("k*"), TextDirection::German);
+    LookUpOnPage(browser.page(), QStringLiteral("k*"), TextDirection::German);
     QCOMPARE(hits(browser), QStringLiteral("64571 Suchtreffer !"));
     QVERIFY(tableShown(browser));
     QCOMPARE(script(browser, QStringLiteral("Anzeigetabelle2M.dataPageSize")), QStringLiteral("64571"));
 
     openPage(browser, QStringLiteral("Darueber"));
-    LookUpOnPage(browser, QStringLiteral("k*"), TextDirection::German);
+    LookUpOnPage(browser.page(), QStringLiteral("k*"), TextDirection::German);
     QCOMPARE(hits(browser), QStringLiteral("0 Suchtreffer !"));
     QVERIFY(!tableShown(browser));
-    QCOMPARE(readLookupAnswer(browser).translation, QStringLiteral("t00000"));  // the first hit is still bound
-    LookUpOnPage(browser, QStringLiteral("zebra"), TextDirection::German);
+    QCOMPARE(readLookupAnswer(browser.page()).translation, QStringLiteral("t00000"));  // the first hit is still bound
+    LookUpOnPage(browser.page(), QStringLiteral("zebra"), TextDirection::German);
     QCOMPARE(hits(browser), QStringLiteral("1 Suchtreffer !"));
     QVERIFY(tableShown(browser));
     // An empty search over a large dictionary shows nothing and keeps the answer.
     QVERIFY(browser.click(0, QStringLiteral("suchenfeld")));
     QCOMPARE(hits(browser), QStringLiteral("0 Suchtreffer !"));
     QVERIFY(!tableShown(browser));
-    QCOMPARE(readLookupAnswer(browser).german, QStringLiteral("zebra"));
+    QCOMPARE(readLookupAnswer(browser.page()).german, QStringLiteral("zebra"));
 }
 
 void LookupPageTest::everyPairPageAnswersInItsLanguage()
@@ -304,11 +304,11 @@ void LookupPageTest::everyPairPageAnswersInItsLanguage()
             continue;
         WebBrowser browser;
         browser.navigate(ProgramFolder::path(entry.page.toLower()));  // found without regard to case
-        LookUpOnPage(browser, QStringLiteral("haus"), TextDirection::German);
-        QCOMPARE(readLookupAnswer(browser).translation, house.value(entry.page));
-        LookUpOnPage(browser, QStringLiteral("??"), TextDirection::German);
-        QCOMPARE(readLookupAnswer(browser).translation, QStringLiteral("Deutsch"));
-        QCOMPARE(readLookupAnswer(browser).note, entry.languageName);
+        LookUpOnPage(browser.page(), QStringLiteral("haus"), TextDirection::German);
+        QCOMPARE(readLookupAnswer(browser.page()).translation, house.value(entry.page));
+        LookUpOnPage(browser.page(), QStringLiteral("??"), TextDirection::German);
+        QCOMPARE(readLookupAnswer(browser.page()).translation, QStringLiteral("Deutsch"));
+        QCOMPARE(readLookupAnswer(browser.page()).note, entry.languageName);
     }
 }
 
@@ -318,8 +318,8 @@ void LookupPageTest::badDictionariesGiveEmptyAnswers()
     WebBrowser browser;
     // A page whose dictionary is missing.
     openPage(browser, QStringLiteral("Fehlt"));
-    LookUpOnPage(browser, QStringLiteral("hallo"), TextDirection::German);
-    QCOMPARE(readLookupAnswer(browser).translation, QString());
+    LookUpOnPage(browser.page(), QStringLiteral("hallo"), TextDirection::German);
+    QCOMPARE(readLookupAnswer(browser.page()).translation, QString());
     QCOMPARE(hits(browser), QStringLiteral("0 Suchtreffer !"));
 
     // Lines without ";", blank lines, a header-less file, binary junk.
@@ -331,19 +331,19 @@ void LookupPageTest::badDictionariesGiveEmptyAnswers()
     junk.write(bytes);
     junk.close();
     openPage(browser, QStringLiteral("Junk"));
-    LookUpOnPage(browser, QStringLiteral("hallo"), TextDirection::German);
-    QCOMPARE(readLookupAnswer(browser).translation, QString());  // the first line was taken as the header
+    LookUpOnPage(browser.page(), QStringLiteral("hallo"), TextDirection::German);
+    QCOMPARE(readLookupAnswer(browser.page()).translation, QString());  // the first line was taken as the header
 
     QVERIFY(TextFile::writeLines(ProgramFolder::path(QStringLiteral("TranslateDeGb/Lose.txt")),
                                  {QStringLiteral("oberestextfeld;unterestextfeld;zusatztextfeld"), QString(),
                                   QStringLiteral("nur ein wort"), QStringLiteral("hallo;hello"), QString()}));
     openPage(browser, QStringLiteral("Lose"));
-    LookUpOnPage(browser, QStringLiteral("nur ein wort"), TextDirection::German);
-    QCOMPARE(readLookupAnswer(browser).german, QStringLiteral("nur ein wort"));
-    QCOMPARE(readLookupAnswer(browser).translation, QString());
-    LookUpOnPage(browser, QStringLiteral("hallo"), TextDirection::German);
-    QCOMPARE(readLookupAnswer(browser).translation, QStringLiteral("hello"));
-    QCOMPARE(readLookupAnswer(browser).note, QString());
+    LookUpOnPage(browser.page(), QStringLiteral("nur ein wort"), TextDirection::German);
+    QCOMPARE(readLookupAnswer(browser.page()).german, QStringLiteral("nur ein wort"));
+    QCOMPARE(readLookupAnswer(browser.page()).translation, QString());
+    LookUpOnPage(browser.page(), QStringLiteral("hallo"), TextDirection::German);
+    QCOMPARE(readLookupAnswer(browser.page()).translation, QStringLiteral("hello"));
+    QCOMPARE(readLookupAnswer(browser.page()).note, QString());
 
     // Ten megabytes of one line.
     QFile big(ProgramFolder::path(QStringLiteral("TranslateDeGb/Gross.txt")));
@@ -351,8 +351,8 @@ void LookupPageTest::badDictionariesGiveEmptyAnswers()
     big.write(QByteArray(10 * 1024 * 1024, 'a'));
     big.close();
     openPage(browser, QStringLiteral("Gross"));
-    LookUpOnPage(browser, QStringLiteral("a*"), TextDirection::German);
-    QCOMPARE(readLookupAnswer(browser).translation, QString());
+    LookUpOnPage(browser.page(), QStringLiteral("a*"), TextDirection::German);
+    QCOMPARE(readLookupAnswer(browser.page()).translation, QString());
 }
 
 void LookupPageTest::fixedPagesAnswerWithBaseForms()

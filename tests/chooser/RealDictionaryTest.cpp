@@ -153,12 +153,12 @@ void RealDictionaryTest::pagesAnswerFromRealData()
     TempProgramFolder folder(true);
     WebBrowser browser;
     browser.navigate(ProgramFolder::path(QStringLiteral("T2")));
-    LookUpOnPage(browser, QStringLiteral("hallo"), TextDirection::German);
-    QCOMPARE(readLookupAnswer(browser).translation, QStringLiteral("hello"));
-    LookUpOnPage(browser, QStringLiteral("hello"), TextDirection::Foreign);
-    QCOMPARE(readLookupAnswer(browser).german, QStringLiteral("hallo"));
+    LookUpOnPage(browser.page(), QStringLiteral("hallo"), TextDirection::German);
+    QCOMPARE(readLookupAnswer(browser.page()).translation, QStringLiteral("hello"));
+    LookUpOnPage(browser.page(), QStringLiteral("hello"), TextDirection::Foreign);
+    QCOMPARE(readLookupAnswer(browser.page()).german, QStringLiteral("hallo"));
 
-    LookUpOnPage(browser, QStringLiteral("hall*"), TextDirection::German);
+    LookUpOnPage(browser.page(), QStringLiteral("hall*"), TextDirection::German);
     const int count = browser.evaluateScript(QStringLiteral("Begriffe.RecordCount")).toInt();
     QVERIFY(count > 1);
     QCOMPARE(browser.evaluateScript(QStringLiteral("document.getElementById('Treffer').innerText")).toString(),
@@ -174,12 +174,12 @@ void RealDictionaryTest::pagesAnswerFromRealData()
         if (entry.page.isEmpty())
             continue;
         browser.navigate(ProgramFolder::path(entry.page));
-        LookUpOnPage(browser, QStringLiteral("??"), TextDirection::German);
-        QCOMPARE(readLookupAnswer(browser).translation, QStringLiteral("Deutsch"));
-        QCOMPARE(readLookupAnswer(browser).note, entry.languageName);
+        LookUpOnPage(browser.page(), QStringLiteral("??"), TextDirection::German);
+        QCOMPARE(readLookupAnswer(browser.page()).translation, QStringLiteral("Deutsch"));
+        QCOMPARE(readLookupAnswer(browser.page()).note, entry.languageName);
         if (house.contains(entry.page)) {
-            LookUpOnPage(browser, QStringLiteral("haus"), TextDirection::German);
-            QCOMPARE(readLookupAnswer(browser).translation, house.value(entry.page));
+            LookUpOnPage(browser.page(), QStringLiteral("haus"), TextDirection::German);
+            QCOMPARE(readLookupAnswer(browser.page()).translation, house.value(entry.page));
         }
     }
 }

@@ -1,7 +1,7 @@
 #include "ProgramFolder.h"
 #include "TestSupport.h"
 #include "TextWalk.h"
-#include "WebBrowser.h"
+#include "HeadlessPage.h"
 
 #include <QProcess>
 #include <QtTest>
@@ -110,7 +110,7 @@ private slots:
     void eachWordIsPairedWithItsAnswer()
     {
         TempProgramFolder folder;
-        WebBrowser browser;
+        HeadlessPage browser;
         browser.navigate(ProgramFolder::path(QStringLiteral("T2")));
         const auto walk = [&](const QString &text, TextDirection direction) {
             return lines(TextWalk::lookUpAll(browser, TextWalk::words(text, direction), direction));

@@ -1,10 +1,9 @@
 #include "Dialogs.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
-#include <QPushButton>
+
+#include <cstdio>
 
 namespace ortelia {
 
@@ -12,39 +11,23 @@ namespace {
 
 DialogResponder *g_responder = nullptr;
 
+DialogPresenter *g_presenter = nullptr;
+
 DialogAnswer showBox(const DialogRequest &request, QWidget *parent)
 {
     if (g_responder)
         return g_responder->answer(request);
-
-    QMessageBox box(request.warning ? QMessageBox::Warning : QMessageBox::NoIcon, request.title,
-                    request.text, QMessageBox::NoButton, parent);
-    QPushButton *yes = nullptr, *no = nullptr, *ok = nullptr;
+    if (g_presenter)
+        return g_presenter->show(request, parent);
+    std::fprintf(stderr, "%s\n", qPrintable(request.text));
     switch (request.kind) {
     case DialogRequest::Kind::Message:
-        ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-        break;
-    case DialogRequest::Kind::YesNo:
-        yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
-        no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
-        break;
-    case DialogRequest::Kind::YesNoCancel:
-        yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
-        no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
-        box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
-        break;
-    default:
-        break;
-    }
-    box.exec();
-    QAbstractButton *clicked = box.clickedButton();
-    if (clicked && clicked == ok)
         return DialogAnswer::Ok;
-    if (clicked && clicked == yes)
-        return DialogAnswer::Yes;
-    if (clicked && clicked == no)
+    case DialogRequest::Kind::YesNo:
         return DialogAnswer::No;
-    return request.kind == DialogRequest::Kind::Message ? DialogAnswer::Ok : DialogAnswer::Cancel;
+    default:
+        return DialogAnswer::Cancel;
+    }
 }
 
 DialogRequest makeRequest(DialogRequest::Kind kind, const QString &title, const QString &text,
@@ -75,12 +58,10 @@ DialogRequest makeRequest(DialogRequest::Kind kind, const QString &title, const 
 QString askFileName(DialogRequest::Kind kind, const QString &title, const QString &folder,
                     const QString &filter, QWidget *parent)
 {
+    const DialogRequest request = makeRequest(kind, title, folder, false);
     if (g_responder)
-        return g_responder->fileName(makeRequest(kind, title, folder, false));
-    return kind == DialogRequest::Kind::OpenFile
-               ? QFileDialog::getOpenFileName(parent, title, folder, filter)
-               : QFileDialog::getSaveFileName(parent, title, folder, filter, nullptr,
-                                              QFileDialog::DontConfirmOverwrite);
+        return g_responder->fileName(request);
+    return g_presenter ? g_presenter->fileName(request, filter, parent) : QString();
 }
 
 } // namespace
@@ -120,6 +101,8 @@ QString Dialogs::saveFileName(const QString &title, const QString &folder, const
         return QString();
     return path;
 }
+
+void Dialogs::setPresenter(DialogPresenter *presenter) { g_presenter = presenter; }
 
 void Dialogs::setResponder(DialogResponder *responder) { g_responder = responder; }
 

@@ -28,7 +28,18 @@ public:
     virtual QString fileName(const DialogRequest &request) = 0;
 };
 
-// Every message box and file dialog of the program goes through here.
+// Shows boxes to the user. The window program installs the real ones (DialogBoxes.h).
+class DialogPresenter {
+public:
+    virtual ~DialogPresenter() = default;
+    virtual DialogAnswer show(const DialogRequest &request, QWidget *parent) = 0;
+    // request.text holds the folder to start in; an empty string for "cancelled".
+    virtual QString fileName(const DialogRequest &request, const QString &filter, QWidget *parent) = 0;
+};
+
+// Every message box and file dialog of the program goes through here. Without a presenter (the
+// commands) a message goes to standard error, a question is answered "Abbrechen" (or "Nein")
+// and a file dialog is cancelled.
 class Dialogs {
 public:
     static void message(const QString &title, const QString &text, QWidget *parent = nullptr);
@@ -41,6 +52,9 @@ public:
     // Asks before replacing a file that exists; "Nein" counts as cancelled (an empty name).
     static QString saveFileName(const QString &title, const QString &folder, const QString &filter,
                                 QWidget *parent = nullptr);
+
+    // Installs the presenter of the real boxes (not owned).
+    static void setPresenter(DialogPresenter *presenter);
 
     // Installs a responder (not owned); nullptr restores the real boxes.
     static void setResponder(DialogResponder *responder);

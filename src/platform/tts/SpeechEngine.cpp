@@ -1,7 +1,6 @@
 #include "SpeechEngine.h"
 
 #include "AudioOutput.h"
-#include "DeviceSink.h"
 #include "PcmEffects.h"
 #include "RealTimeThread.h"
 #include "SpeechStream.h"
@@ -10,7 +9,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QMediaDevices>
 
 #include <algorithm>
 
@@ -22,6 +20,7 @@ namespace {
 constexpr int kSecondsAhead = 5;
 
 SpeechEngine *g_engine = nullptr;
+std::function<SpeechEngine::SinkFactory()> g_soundCard;
 
 void destroyEngine()
 {
@@ -107,22 +106,14 @@ void SpeechEngine::speak(const QString &request)
     stop();
     m_lastRequest = request;
     emit started(request);
-    VoiceSettings start;
-    start.voice = m_currentVoice;
-    const QList<Utterance> utterances = VoiceMarkup::interpret(request, start);
-    const QList<bool> loadable = checkVoices(utterances);
-    appendToLog(utterances, loadable);
-    if (utterances.isEmpty())
+    const Prepared prepared = prepare(request);
+    if (prepared.all.isEmpty())
         return;
-    m_speed = utterances.first().settings.speedPercent;
+    m_speed = prepared.all.first().settings.speedPercent;
     if (!m_outputChosen)
         useDefaultOutput();
 
-    Job job{std::make_shared<SpeechStream>(++m_streams, qsizetype(kSecondsAhead) * sampleRate()), {}};
-    for (qsizetype i = 0; i < utterances.size(); ++i) {
-        if (loadable[i])
-            job.utterances << utterances[i];
-    }
+    Job job{std::make_shared<SpeechStream>(++m_streams, qsizetype(kSecondsAhead) * sampleRate()), prepared.loadable};
     m_stream = job.stream;
     m_active = true;
     {
@@ -191,19 +182,20 @@ void SpeechEngine::setOutput(std::unique_ptr<AudioSink> sink)
                               });
 }
 
+void SpeechEngine::setSoundCard(std::function<SinkFactory()> soundCard) { g_soundCard = std::move(soundCard); }
+
 void SpeechEngine::useDefaultOutput()
 {
     m_outputChosen = true;
     // The device is looked up here, on the user-interface thread that owns Qt Multimedia; its
     // sink is made on the audio thread that feeds it.
-    const QAudioDevice device =
-        qgetenv("ORTELIA_AUDIO") == "null" ? QAudioDevice() : QMediaDevices::defaultAudioOutput();
-    const int rate = sampleRate();
     AudioOutput::SinkFactory factory;
-    if (device.isNull())
+    if (g_soundCard && qgetenv("ORTELIA_AUDIO") != "null")
+        factory = g_soundCard();
+    if (!factory) {
+        const int rate = sampleRate();
         factory = [rate] { return std::make_unique<PacedSink>(SinkFormat{rate, 1}); };
-    else
-        factory = [device] { return std::make_unique<DeviceSink>(device); };
+    }
     QMetaObject::invokeMethod(m_output, [output = m_output, factory] { output->useSinks(factory); });
 }
 
@@ -253,15 +245,53 @@ void SpeechEngine::runWorker()
     }
 }
 
+SpeechEngine::Prepared SpeechEngine::prepare(const QString &request)
+{
+    VoiceSettings start;
+    start.voice = m_currentVoice;
+    Prepared prepared;
+    prepared.all = VoiceMarkup::interpret(request, start);
+    const QList<bool> loadable = checkVoices(prepared.all);
+    appendToLog(prepared.all, loadable);
+    for (qsizetype i = 0; i < prepared.all.size(); ++i) {
+        if (loadable[i])
+            prepared.loadable << prepared.all[i];
+    }
+    return prepared;
+}
+
+QList<qint16> SpeechEngine::record(const QString &request)
+{
+    stop();
+    QList<qint16> samples;
+    synthesize(prepare(request).loadable, [&samples](const qint16 *data, qsizetype count, const QList<SpeechStream::Word> &) {
+        samples.append(QList<qint16>(data, data + count));
+        return true;
+    });
+    return samples;
+}
+
 void SpeechEngine::synthesize(const Job &job)
 {
     SpeechStream &stream = *job.stream;
+    const bool whole = synthesize(job.utterances, [&stream](const qint16 *samples, qsizetype count,
+                                                            const QList<SpeechStream::Word> &words) {
+        return stream.write(samples, count, words);
+    });
+    if (whole)
+        stream.finish();
+}
+
+bool SpeechEngine::synthesize(const QList<Utterance> &utterances, const WriteSamples &write)
+{
+    const std::lock_guard lock(m_synthesis);
     qint64 position = 0;
-    for (const Utterance &utterance : job.utterances) {
+    for (const Utterance &utterance : utterances) {
         PcmEffects effects(utterance.settings, sampleRate());
         QList<qint16> processed;
+        bool going = true;
         const auto send = [&](const QList<SpeechStream::Word> &words) {
-            const bool going = stream.write(processed.constData(), processed.size(), words);
+            going = write(processed.constData(), processed.size(), words);
             position += processed.size();
             processed.clear();
             return going;
@@ -284,14 +314,14 @@ void SpeechEngine::synthesize(const Job &job)
                 return send(marks);
             };
             m_synthesizer->synthesize(utterance.settings, line.text, receive);
-            if (stream.cancelled())
-                return;
+            if (!going)
+                return false;
         }
         effects.finish(processed);
         if (!processed.isEmpty() && !send({}))
-            return;
+            return false;
     }
-    stream.finish();
+    return true;
 }
 
 void SpeechEngine::appendToLog(const QList<Utterance> &utterances, const QList<bool> &spoken)

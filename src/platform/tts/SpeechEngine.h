@@ -1,12 +1,14 @@
 #pragma once
 
 #include "AudioSink.h"
+#include "SpeechStream.h"
 
 #include <QObject>
 #include <QString>
 #include <QThread>
 
 #include <condition_variable>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -15,7 +17,6 @@
 namespace ortelia {
 
 class AudioOutput;
-class SpeechStream;
 class Synthesizer;
 struct Utterance;
 
@@ -40,6 +41,10 @@ public:
     void select(int index);
 
     void speak(const QString &request);
+    // The request's speech as speak() would play it (same voices, markup, effects and log line),
+    // made at once on the calling thread and returned as mono samples at sampleRate(): for WAV
+    // files, without any sound output. Stops current speech.
+    QList<qint16> record(const QString &request);
     void pause();
     void resume();
     bool paused() const { return m_paused; }
@@ -55,6 +60,12 @@ public:
     void setOutputGains(double left, double right);
     double leftGain() const { return m_left; }
     double rightGain() const { return m_right; }
+
+    // Makes sinks for the sound card, on the audio output's thread.
+    using SinkFactory = std::function<std::unique_ptr<AudioSink>()>;
+    // How the program reaches its sound card (SoundCard.h; the commands have none): called when
+    // the default output is chosen, an empty factory when there is no device.
+    static void setSoundCard(std::function<SinkFactory()> soundCard);
 
     // Replaces the audio output's sink (a recording, for WAV files and tests); nullptr returns
     // to the sound card, or the silent sink when there is none or ORTELIA_AUDIO=null. Stops
@@ -80,15 +91,28 @@ private:
         QList<Utterance> utterances;
     };
 
+    // A request's utterances, every voice checked and the log line written.
+    struct Prepared {
+        QList<Utterance> all;
+        QList<Utterance> loadable;
+    };
+
     SpeechEngine();
+    Prepared prepare(const QString &request);
     void useDefaultOutput();
     void runWorker();
     void synthesize(const Job &job);
+    // Takes the samples and the words starting in them; false to stop.
+    using WriteSamples = std::function<bool(const qint16 *samples, qsizetype count, const QList<SpeechStream::Word> &words)>;
+    // False when write stopped it.
+    bool synthesize(const QList<Utterance> &utterances, const WriteSamples &write);
     // False for the utterances whose voice cannot be loaded; each such voice is reported.
     QList<bool> checkVoices(const QList<Utterance> &utterances);
     static void appendToLog(const QList<Utterance> &utterances, const QList<bool> &spoken);
 
     std::unique_ptr<Synthesizer> m_synthesizer;
+    // eSpeak NG serves one caller at a time: the worker, or record() on the calling thread.
+    std::mutex m_synthesis;
 
     // The worker's next job, under m_mutex.
     std::mutex m_mutex;

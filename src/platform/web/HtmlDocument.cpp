@@ -136,6 +136,8 @@ struct DocumentBuilder {
 
     void convert(const xmlNode *n, Node *to, int depth)
     {
+        if (doc.m_nodes.size() >= Document::kMaxNodes)
+            return;
         auto node = std::make_unique<Node>();
         switch (n->type) {
         case XML_ELEMENT_NODE:
@@ -198,8 +200,8 @@ std::unique_ptr<Document> Document::parse(const QString &html)
 
 Node *Document::adopt(std::unique_ptr<Node> node, Node *parent)
 {
-    node->id = int(m_nodes.size());
-    m_nodes.push_back(node.get());
+    node->id = m_nextId++;
+    m_nodes.emplace(node->id, node.get());
     node->parent = parent;
     Node *raw = node.get();
     if (parent)
@@ -214,7 +216,7 @@ void Document::forget(Node *node)
 {
     for (auto &child : node->children)
         forget(child.get());
-    m_nodes[size_t(node->id)] = nullptr;
+    m_nodes.erase(node->id);
 }
 
 void Document::removeChildren(Node *node)
@@ -289,7 +291,8 @@ QString Document::title() const
 
 Node *Document::node(int id) const
 {
-    return id >= 0 && size_t(id) < m_nodes.size() ? m_nodes[size_t(id)] : nullptr;
+    const auto found = m_nodes.find(id);
+    return found == m_nodes.end() ? nullptr : found->second;
 }
 
 const QHash<QString, Node *> &Document::idMap() const

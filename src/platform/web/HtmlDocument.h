@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 namespace ortelia::web {
@@ -42,6 +43,10 @@ struct Node {
 // then change and from which the page is drawn.
 class Document {
 public:
+    // Nodes beyond this many are dropped, by the parser and by innerHTML alike: a page of
+    // millions of elements would take gigabytes.
+    static constexpr std::size_t kMaxNodes = 100000;
+
     // Broken markup is repaired as far as the parser can; the result always has a body.
     static std::unique_ptr<Document> parse(const QString &html);
 
@@ -49,6 +54,7 @@ public:
     Node *body() const;
     QString title() const;
     Node *node(int id) const;   // nullptr once the node has been removed
+    std::size_t nodeCount() const { return m_nodes.size(); }
 
     Node *elementById(const QString &id) const;
     QList<Node *> elementsByName(const QString &name) const;
@@ -89,7 +95,9 @@ private:
     const QHash<QString, Node *> &idMap() const;
 
     std::unique_ptr<Node> m_root;
-    std::vector<Node *> m_nodes;  // by id
+    // The nodes in the tree by id: a page that replaces its content without end keeps its size.
+    std::unordered_map<int, Node *> m_nodes;
+    int m_nextId = 0;
     int m_generation = 0;
     void updateFormCache() const;
 

@@ -1,10 +1,11 @@
 #include "PageScript.h"
 
 #include "HtmlDocument.h"
-#include "PagePrelude.h"
 #include "ProgramFolder.h"
+#include "ScriptWatchdog.h"
 #include "TextFile.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QJSEngine>
@@ -220,8 +221,13 @@ public:
         if (element(id))
             m_focus = id;
     }
+    // 0, and no timer, once the page has kMaxTimers of them.
     Q_INVOKABLE int setTimer(QJSValue function, int ms, bool repeat)
     {
+        if (m_timers.size() >= PageScript::kMaxTimers) {
+            qCDebug(lcPageScript) << "too many timers";
+            return 0;
+        }
         const int id = ++m_lastTimer;
         auto *timer = new QTimer(this);
         timer->setSingleShot(!repeat);
@@ -295,6 +301,12 @@ QString scriptFile(const QString &pageDir, const QString &src)
     return TextFile::read(resolved).value_or(QString());
 }
 
+QString preludeSource()
+{
+    QFile file(QStringLiteral(":/web/prelude.js"));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
 } // namespace
 
 PageScript::PageScript(Document &document, std::function<void()> changed)
@@ -302,9 +314,10 @@ PageScript::PageScript(Document &document, std::function<void()> changed)
 {
     m_bridge = std::make_unique<DomBridge>(*this, document, std::move(changed));
     QJSEngine::setObjectOwnership(m_bridge.get(), QJSEngine::CppOwnership);
-    QJSValue prelude = m_engine->evaluate(pagePrelude(), QStringLiteral("prelude.js"));
+    static const QString prelude = preludeSource();
+    const QJSValue builder = m_engine->evaluate(prelude, QStringLiteral("prelude.js"));
     const QJSValue entry =
-        prelude.call({m_engine->newQObject(m_bridge.get()), m_engine->globalObject()});
+        builder.call({m_engine->newQObject(m_bridge.get()), m_engine->globalObject()});
     m_click = entry.property(QStringLiteral("click"));
     m_refresh = entry.property(QStringLiteral("refresh"));
     m_load = entry.property(QStringLiteral("load"));
@@ -358,10 +371,8 @@ void PageScript::refreshNames()
 
 QJSValue PageScript::evaluate(const QString &code)
 {
-    ++m_depth;
     QStringList trace;
-    QJSValue result = m_engine->evaluate(code, QStringLiteral("page"), 1, &trace);
-    --m_depth;
+    QJSValue result = guarded([&] { return m_engine->evaluate(code, QStringLiteral("page"), 1, &trace); });
     if (!trace.isEmpty() || result.isError()) {
         qCDebug(lcPageScript) << result.toString();
         return QJSValue();
@@ -373,10 +384,36 @@ QJSValue PageScript::call(QJSValue &function, const QJSValueList &args)
 {
     if (!function.isCallable())
         return QJSValue();
-    ++m_depth;
-    QJSValue result = function.call(args);
-    --m_depth;
+    QJSValue result = guarded([&] { return function.call(args); });
     noteError(result);
+    return result;
+}
+
+template <typename Run> QJSValue PageScript::guarded(Run &&run)
+{
+    // Page code entered again from within (a timer in a nested event loop) runs on the outer
+    // entry's time.
+    if (m_depth > 0) {
+        ++m_depth;
+        QJSValue result = run();
+        --m_depth;
+        return result;
+    }
+    ++m_depth;
+    bool interrupted = false;
+    QJSValue result;
+    {
+        ScriptWatchdog::Running running(m_engine.get());
+        result = run();
+        interrupted = running.interrupted();
+    }
+    --m_depth;
+    if (interrupted) {
+        m_engine->setInterrupted(false);
+        qCWarning(lcPageScript).noquote()
+            << QStringLiteral("Ein Skript der Seite lief länger als 2 Sekunden und wurde abgebrochen.");
+        return QJSValue();
+    }
     return result;
 }
 

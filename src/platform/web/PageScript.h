@@ -18,9 +18,13 @@ struct Node;
 // The scripts of one loaded page: a QJSEngine that sees the page's document (forms, elements by
 // id and name, values, styles, text, HTML, clicks, focus, timers) and its page objects, and
 // nothing else: no files, no network. A script error ends that script or handler only (set
-// QT_LOGGING_RULES=ortelia.web.script.debug=true to see it).
+// QT_LOGGING_RULES=ortelia.web.script.debug=true to see it). Page code that runs longer than
+// ScriptWatchdog::kLimit is interrupted with a German warning; the page stays usable.
 class PageScript {
 public:
+    // Timers a page may have waiting at once.
+    static constexpr int kMaxTimers = 1000;
+
     PageScript(Document &document, std::function<void()> changed);
     ~PageScript();
     PageScript(const PageScript &) = delete;
@@ -43,6 +47,8 @@ public:
 private:
     friend class DomBridge;
     QJSValue call(QJSValue &function, const QJSValueList &args);
+    // Runs page code under the watchdog.
+    template <typename Run> QJSValue guarded(Run &&run);
     static void noteError(const QJSValue &result);
 
     Document &m_document;

@@ -1,6 +1,7 @@
 #include "TabularDataObject.h"
 
 #include "ProgramFolder.h"
+#include "ScriptWatchdog.h"
 
 #include <QUrl>
 
@@ -65,6 +66,8 @@ void TabularDataObject::load()
 
 void TabularDataObject::Reset()
 {
+    // A large dictionary read or searched is the program's time, not the page script's.
+    const ScriptWatchdog::NativeWork work;
     load();
     m_selection = m_data->select(m_filter, m_caseSensitive);
     m_standIn.reset();

@@ -2,131 +2,14 @@
 
 #include "HtmlDocument.h"
 #include "PageRenderer.h"
-#include "PageScript.h"
-#include "ProgramFolder.h"
-#include "TabularDataObject.h"
-#include "TextFile.h"
 
 #include <QDesktopServices>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QHash>
-#include <QPointer>
-#include <QRegularExpression>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
 namespace ortelia {
-
-namespace web {
-
-// Everything that belongs to the page now shown: its document, scripts and page objects.
-class LoadedPage : public QObject {
-public:
-    explicit LoadedPage(QObject *parent) : QObject(parent) {}
-    ~LoadedPage() override
-    {
-        script.reset();
-        for (const auto &object : objects)
-            delete object.second.data();
-    }
-
-    std::unique_ptr<Document> document;
-    std::unique_ptr<PageScript> script;
-    QString dir;
-    bool listing = false;
-    QList<QPair<QString, QPointer<QObject>>> objects;  // by element id
-    int boundGeneration = -1;
-    QHash<QString, QList<int>> bound;  // data object id (lower case) -> bound elements
-
-    QObject *object(const QString &id) const
-    {
-        for (const auto &o : objects) {
-            if (o.first.compare(id, Qt::CaseInsensitive) == 0)
-                return o.second.data();
-        }
-        return nullptr;
-    }
-};
-
-} // namespace web
-
-using web::Document;
-using web::LoadedPage;
-using web::Node;
-
-namespace {
-
-// Pages larger than this are not read.
-constexpr qint64 kMaxPageBytes = 64 * 1024 * 1024;
-
-QString normalizedClassId(const QString &classId)
-{
-    QString id = classId.trimmed().toLower();
-    if (id.startsWith(QLatin1String("clsid:")))
-        id.remove(0, 6);
-    return id;
-}
-
-QHash<QString, WebBrowser::ObjectFactory> &factories()
-{
-    static QHash<QString, WebBrowser::ObjectFactory> map = [] {
-        QHash<QString, WebBrowser::ObjectFactory> m;
-        m.insert(normalizedClassId(web::TabularDataObject::classId()),
-                 [](const QMap<QString, QString> &params, const QString &pageDir, QObject *parent) -> QObject * {
-                     return new web::TabularDataObject(params, pageDir, parent);
-                 });
-        return m;
-    }();
-    return map;
-}
-
-bool looksLikeHtml(const QString &path, const QByteArray &bytes)
-{
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    static const QStringList htmlSuffixes = {QStringLiteral("htm"), QStringLiteral("html"), QStringLiteral("xhtml"),
-                                             QStringLiteral("hta"), QStringLiteral("shtml")};
-    static const QStringList textSuffixes = {QStringLiteral("txt"), QStringLiteral("text"), QStringLiteral("chk"),
-                                             QStringLiteral("log"), QStringLiteral("csv"), QStringLiteral("ini")};
-    if (htmlSuffixes.contains(suffix))
-        return true;
-    if (textSuffixes.contains(suffix))
-        return false;
-    qsizetype i = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-    while (i < bytes.size() && QChar::isSpace(uchar(bytes[i])))
-        ++i;
-    return i < bytes.size() && bytes[i] == '<';
-}
-
-// Windows-1252 unless the page says UTF-8 (byte-order mark or a charset in its head).
-QString decodePage(const QByteArray &bytes)
-{
-    static const QRegularExpression utf8Charset(QStringLiteral("charset\\s*=\\s*[\"']?utf-?8"),
-                                                QRegularExpression::CaseInsensitiveOption);
-    if (!bytes.startsWith("\xEF\xBB\xBF") && utf8Charset.match(QString::fromLatin1(bytes.left(2048))).hasMatch())
-        return QString::fromUtf8(bytes);
-    return TextFile::decode(bytes);
-}
-
-QString folderListing(const QString &dir)
-{
-    QString html = QStringLiteral("<html><head><title>") + Document::escapeText(dir) +
-                   QStringLiteral("</title></head><body><h3>") + Document::escapeText(dir) + QStringLiteral("</h3><ul>");
-    const QFileInfoList entries =
-        QDir(dir).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::DirsFirst | QDir::Name | QDir::IgnoreCase);
-    for (const QFileInfo &entry : entries) {
-        const QString name = entry.fileName() + (entry.isDir() ? QStringLiteral("/") : QString());
-        html += QStringLiteral("<li><a href=\"") +
-                Document::escapeAttribute(QUrl::fromLocalFile(entry.absoluteFilePath()).toString()) +
-                QStringLiteral("\">") + Document::escapeText(name) + QStringLiteral("</a></li>");
-    }
-    return html + QStringLiteral("</ul></body></html>");
-}
-
-} // namespace
 
 WebBrowser::WebBrowser(QWidget *parent) : QWidget(parent), m_view(new QTextBrowser(this))
 {
@@ -137,181 +20,47 @@ WebBrowser::WebBrowser(QWidget *parent) : QWidget(parent), m_view(new QTextBrows
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
     connect(m_view, &QTextBrowser::anchorClicked, this, &WebBrowser::openLink);
-    navigate(QString());
+    connect(&m_page, &HeadlessPage::changed, this, &WebBrowser::scheduleRender);
 }
 
-WebBrowser::~WebBrowser() { delete m_page; }
+WebBrowser::~WebBrowser() = default;
 
 void WebBrowser::navigate(const QString &path)
 {
-    if (LoadedPage *old = m_page) {
-        m_page = nullptr;
-        // A page whose own code asked for the new page is let go once that code has returned.
-        if (old->script && old->script->running())
-            old->deleteLater();
-        else
-            delete old;
-    }
-    auto *page = new LoadedPage(this);
-    m_page = page;
-    m_location = path.isEmpty() ? QString() : ProgramFolder::resolve(ProgramFolder::root(), path);
-    const QFileInfo info(m_location);
-    page->dir = info.absolutePath();
-
-    if (!m_location.isEmpty() && info.isDir()) {
-        page->dir = info.absoluteFilePath();
-        page->listing = true;
-        page->document = Document::parse(folderListing(page->dir));
-    } else if (!m_location.isEmpty() && info.isFile() && info.size() <= kMaxPageBytes) {
-        QFile file(m_location);
-        const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        if (looksLikeHtml(m_location, bytes)) {
-            page->document = Document::parse(decodePage(bytes));
-            page->script = std::make_unique<web::PageScript>(*page->document, [this, page] {
-                if (page == m_page)
-                    scheduleRender();
-            });
-            createPageObjects();
-        } else {
-            page->document = Document::parse(QStringLiteral("<pre>") + Document::escapeText(TextFile::decode(bytes)) +
-                                             QStringLiteral("</pre>"));
-        }
-    } else {
-        page->document = Document::parse(QString());
-    }
-
-    const bool noMenu = page->document->body()->attribute(QStringLiteral("oncontextmenu")).contains(QLatin1String("false"));
+    m_page.navigate(path);
+    const bool noMenu =
+        m_page.document().body()->attribute(QStringLiteral("oncontextmenu")).contains(QLatin1String("false"));
     m_view->setContextMenuPolicy(noMenu ? Qt::NoContextMenu : Qt::DefaultContextMenu);
-    scheduleRender();
-    if (page->script)
-        page->script->runPage(page->dir);
 }
 
-void WebBrowser::createPageObjects()
-{
-    LoadedPage *page = m_page;
-    for (Node *element : page->document->elementsByTag(nullptr, QStringLiteral("object"))) {
-        const auto factory = factories().find(normalizedClassId(element->attribute(QStringLiteral("classid"))));
-        if (factory == factories().end())
-            continue;
-        QMap<QString, QString> params;
-        for (const auto &child : element->children) {
-            if (child->is("param"))
-                params.insert(child->attribute(QStringLiteral("name")), child->attribute(QStringLiteral("value")));
-        }
-        QObject *object = (*factory)(params, page->dir, page);
-        if (!object)
-            continue;
-        QString id = element->attribute(QStringLiteral("id"));
-        if (id.isEmpty())
-            id = element->attribute(QStringLiteral("name"));
-        page->objects.append({id, object});
-        page->script->addObject(element->id, id, object);
-        if (auto *data = qobject_cast<web::TabularDataObject *>(object)) {
-            connect(data, &web::TabularDataObject::recordChanged, this, [this, page, id] {
-                if (page == m_page)
-                    bindData(id);
-            });
-            bindData(id);
-        }
-    }
-}
+QString WebBrowser::location() const { return m_page.location(); }
 
-void WebBrowser::bindData(const QString &sourceId)
-{
-    auto *data = qobject_cast<web::TabularDataObject *>(m_page->object(sourceId));
-    if (!data)
-        return;
-    Document &document = *m_page->document;
-    if (m_page->boundGeneration != document.generation()) {
-        m_page->bound.clear();
-        for (Node *n : document.elementsByTag(nullptr, QStringLiteral("*"))) {
-            if (!n->bound)
-                continue;
-            QString source = n->attribute(QStringLiteral("datasrc"));
-            if (source.startsWith(QLatin1Char('#')))
-                source.remove(0, 1);
-            m_page->bound[source.toLower()] << n->id;
-        }
-        m_page->boundGeneration = document.generation();
-    }
-    for (int id : m_page->bound.value(sourceId.toLower())) {
-        if (Node *n = document.node(id))
-            n->value = data->field(n->attribute(QStringLiteral("datafld")));
-    }
-    scheduleRender();
-}
+int WebBrowser::formCount() const { return m_page.formCount(); }
 
-QString WebBrowser::location() const { return m_location; }
+bool WebBrowser::hasMember(int form, const QString &name) const { return m_page.hasMember(form, name); }
 
-int WebBrowser::formCount() const { return int(m_page->document->forms().size()); }
+QString WebBrowser::value(int form, const QString &name) const { return m_page.value(form, name); }
 
-namespace {
-Node *member(const Document &document, int form, const QString &name)
-{
-    const QList<Node *> forms = document.forms();
-    if (form < 0 || form >= forms.size())
-        return nullptr;
-    return document.formMember(forms[form], name);
-}
-} // namespace
+void WebBrowser::setValue(int form, const QString &name, const QString &value) { m_page.setValue(form, name, value); }
 
-bool WebBrowser::hasMember(int form, const QString &name) const
-{
-    return member(*m_page->document, form, name) != nullptr;
-}
+bool WebBrowser::click(int form, const QString &name) { return m_page.click(form, name); }
 
-QString WebBrowser::value(int form, const QString &name) const
-{
-    const Node *n = member(*m_page->document, form, name);
-    return n ? n->value : QString();
-}
+QString WebBrowser::bodyHtml() const { return m_page.bodyHtml(); }
 
-void WebBrowser::setValue(int form, const QString &name, const QString &value)
-{
-    if (Node *n = member(*m_page->document, form, name)) {
-        n->value = value;
-        scheduleRender();
-    }
-}
-
-bool WebBrowser::click(int form, const QString &name)
-{
-    const Node *n = member(*m_page->document, form, name);
-    if (!n)
-        return false;
-    if (m_page->script)
-        m_page->script->click(n->id);
-    return true;
-}
-
-QString WebBrowser::bodyHtml() const { return m_page->document->innerHtml(m_page->document->body()); }
-
-void WebBrowser::setBodyHtml(const QString &html)
-{
-    m_page->document->setInnerHtml(m_page->document->body(), html);
-    if (m_page->script)
-        m_page->script->refreshNames();
-    scheduleRender();
-}
+void WebBrowser::setBodyHtml(const QString &html) { m_page.setBodyHtml(html); }
 
 void WebBrowser::focusDocument() { m_view->setFocus(Qt::OtherFocusReason); }
 
 void WebBrowser::registerObjectType(const QString &classId, ObjectFactory factory)
 {
-    factories().insert(normalizedClassId(classId), std::move(factory));
+    HeadlessPage::registerObjectType(classId, std::move(factory));
 }
 
-QObject *WebBrowser::pageObject(const QString &id) const { return m_page->object(id); }
+QObject *WebBrowser::pageObject(const QString &id) const { return m_page.pageObject(id); }
 
-QVariant WebBrowser::evaluateScript(const QString &code)
-{
-    if (!m_page->script)
-        return QVariant();
-    return m_page->script->evaluate(code).toVariant();
-}
+QVariant WebBrowser::evaluateScript(const QString &code) { return m_page.evaluateScript(code); }
 
-QString WebBrowser::title() const { return m_page->document->title(); }
+QString WebBrowser::title() const { return m_page.title(); }
 
 void WebBrowser::showEvent(QShowEvent *event)
 {
@@ -340,20 +89,17 @@ void WebBrowser::render()
     if (!m_renderPending)
         return;
     m_renderPending = false;
-    LoadedPage *page = m_page;
-    m_view->setHtml(web::PageRenderer::toHtml(*page->document, page->dir, [page](const QString &id) {
-        return qobject_cast<web::TabularDataObject *>(page->object(id));
-    }));
+    m_view->setHtml(web::PageRenderer::toHtml(m_page.document(), m_page.dir(),
+                                              [this](const QString &id) { return m_page.dataObject(id); }));
 }
 
 void WebBrowser::openLink(const QUrl &url)
 {
     const QString scheme = url.scheme().toLower();
     if (scheme == QLatin1String("ortelia-click")) {
-        if (m_page->script)
-            m_page->script->click(url.path().toInt());
+        m_page.clickNode(url.path().toInt());
     } else if (url.isLocalFile()) {
-        if (m_page->listing)
+        if (m_page.isListing())
             QDesktopServices::openUrl(url);
         else
             navigate(url.toLocalFile());

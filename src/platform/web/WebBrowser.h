@@ -1,25 +1,18 @@
 #pragma once
 
-#include <QMap>
+#include "HeadlessPage.h"
+
 #include <QString>
 #include <QVariant>
 #include <QWidget>
-
-#include <functional>
 
 class QTextBrowser;
 class QUrl;
 
 namespace ortelia {
 
-namespace web {
-class LoadedPage;
-}
-
-// The program's browser control. It loads a file synchronously: an HTML page is parsed into a
-// document, its scripts and on... handlers run in a QJSEngine, and it is drawn from its current
-// document in a QTextBrowser; a folder shows as a listing whose entries open with the system's
-// handler; a text file shows as plain text; a missing file leaves an empty document.
+// The program's browser control: a HeadlessPage drawn in a QTextBrowser from its current
+// document. Entries of a folder listing open with the system's handler.
 class WebBrowser : public QWidget {
     Q_OBJECT
 public:
@@ -43,13 +36,8 @@ public:
     void setBodyHtml(const QString &html);
     void focusDocument();
 
-    // Page objects: an <object id="X" classid="clsid:..."> whose class id is registered gets a
-    // QObject from the factory (params = its <param name value> pairs, pageDir = the page's
-    // folder). Scripts reach it as the global X and as document.getElementById("X"); its
-    // invokable methods, slots, signals and properties are the page's to use. The browser owns
-    // the object and deletes it on the next navigate.
-    using ObjectFactory = std::function<QObject *(const QMap<QString, QString> &params, const QString &pageDir,
-                                                  QObject *parent)>;
+    // Page objects: see HeadlessPage.
+    using ObjectFactory = HeadlessPage::ObjectFactory;
     static void registerObjectType(const QString &classId, ObjectFactory factory);
     // The created page object of the given id (nullptr when none).
     QObject *pageObject(const QString &id) const;
@@ -59,6 +47,9 @@ public:
     // The page title.
     QString title() const;
 
+    // The page shown, for code that works on pages with or without a window.
+    HeadlessPage &page() { return m_page; }
+
 protected:
     void showEvent(QShowEvent *event) override;
 
@@ -66,12 +57,9 @@ private:
     void scheduleRender();
     void render();
     void openLink(const QUrl &url);
-    void createPageObjects();
-    void bindData(const QString &sourceId);
 
+    HeadlessPage m_page;
     QTextBrowser *m_view;
-    web::LoadedPage *m_page = nullptr;
-    QString m_location;
     bool m_renderPending = false;
     bool m_renderQueued = false;
 };

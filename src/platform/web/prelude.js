@@ -1,13 +1,8 @@
-#include "PagePrelude.h"
-
-namespace ortelia::web {
-
-// The page's view of its document, built on the native bridge. Elements are plain objects
-// keyed by node id; forms carry their members by name, the document its forms by name, and
-// every element id is a global (as in the browsers these pages were written for).
-QString pagePrelude()
-{
-    return QStringLiteral(R"JS((function (bridge, global) {
+// Run first in every page: a function of the native bridge and the global object that builds the
+// page's document model and returns its entry points (click, refresh, load). Elements are plain
+// objects keyed by node id; forms carry their members by name, the document its forms by name,
+// and every element id is a global (as in the browsers these pages were written for).
+(function (bridge, global) {
     // The bridge's methods, fetched once: each property read of a native object makes a new
     // function object.
     var D = {};
@@ -25,7 +20,7 @@ QString pagePrelude()
     var owners = {};
     var idNodes = {};
     var generation = -1;
-    var ownGlobals = {};
+    var ownGlobals = Object.create(null);
     var ownDocumentNames = {};
     var formsList = null;
     var allCollection = null;
@@ -224,25 +219,33 @@ QString pagePrelude()
             var n = D.attr(f, "name") || D.attr(f, "id");
             if (n && !(n in documentObject)) { defineMember(documentObject, n, f); ownDocumentNames[n] = true; }
         });
-        Object.keys(ownGlobals).forEach(function (n) {
-            var d = Object.getOwnPropertyDescriptor(global, n);
-            if (d && d.get === ownGlobals[n]) delete global[n];
-        });
-        ownGlobals = {};
+        // Element ids as globals: the first element of a name holds it. Only what changed is
+        // redefined, so that a change of shape costs in proportion to the page, not more.
+        var wanted = Object.create(null);
         var ids = D.ids();
         for (var i = 0; i + 1 < ids.length; i += 2) {
-            var name = ids[i];
-            if (name in global) continue;
-            (function (name, id) {
-                var get = function () { return el(id); };
-                // A script's own variable of that name takes the name over.
-                var set = function (v) {
-                    Object.defineProperty(global, name, { value: v, writable: true, configurable: true, enumerable: true });
-                };
-                Object.defineProperty(global, name, { get: get, set: set, configurable: true });
-                ownGlobals[name] = get;
-            })(name, ids[i + 1]);
+            if (!Object.prototype.hasOwnProperty.call(wanted, ids[i])) wanted[ids[i]] = ids[i + 1];
         }
+        Object.keys(ownGlobals).forEach(function (n) {
+            var d = Object.getOwnPropertyDescriptor(global, n);
+            var own = d && d.get === ownGlobals[n].get;
+            if (own && wanted[n] === ownGlobals[n].id) return;
+            if (own) delete global[n];
+            delete ownGlobals[n];
+        });
+        Object.keys(wanted).forEach(function (name) {
+            if (ownGlobals[name] || name in global) return;
+            var id = wanted[name];
+            var get = function () { return el(id); };
+            // A script's own variable of that name takes the name over.
+            var set = function (v) {
+                Object.defineProperty(global, name, { value: v, writable: true, configurable: true, enumerable: true });
+            };
+            Object.defineProperty(global, name, { get: get, set: set, configurable: true });
+            ownGlobals[name] = { get: get, id: id };
+        });
+        // Handlers set by scripts on elements that are gone.
+        Object.keys(assigned).forEach(function (id) { if (D.tag(Number(id)) === "") delete assigned[id]; });
     }
 
     function handler(id, type) {
@@ -324,7 +327,4 @@ QString pagePrelude()
     global.clearInterval = global.clearTimeout;
 
     return { click: click, refresh: refresh, load: load };
-}))JS");
-}
-
-} // namespace ortelia::web
+})

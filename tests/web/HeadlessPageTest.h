@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QObject>
+
+class HeadlessPageTest : public QObject {
+    Q_OBJECT
+private slots:
+    void runawayScriptsAreInterruptedAndThePageStaysUsable();
+    void timersAreBounded();
+    void replacedContentLeavesNoNodesBehind();
+    void everyHandlerThrowing();
+};
