@@ -365,8 +365,8 @@ void LookupPageTest::fixedPagesAnswerWithBaseForms()
     WebBrowser browser;
     browser.navigate(ProgramFolder::path(QStringLiteral("Formen.htm")));
     const auto ask = [&browser](const QString &word, TextDirection direction = TextDirection::German) {
-        LookUpOnPage(browser, word, direction);
-        const LookupAnswer a = readLookupAnswer(browser);
+        LookUpOnPage(browser.page(), word, direction);
+        const LookupAnswer a = readLookupAnswer(browser.page());
         return QStringList{a.translation, a.german, a.note};
     };
     // Our form table, Hunspell, a compound: the base form (or the parts) and the asked form first.
@@ -380,9 +380,9 @@ void LookupPageTest::fixedPagesAnswerWithBaseForms()
     // Words that are none of these, and bad input, keep the empty answer; known words are as before.
     for (const QString &word : {QStringLiteral("xyzzy"), QString(10000, QLatin1Char('h')), QStringLiteral("----"),
                                 QStringLiteral("hausδσ"), QStringLiteral("haus*")}) {
-        LookUpOnPage(browser, word, TextDirection::German);
+        LookUpOnPage(browser.page(), word, TextDirection::German);
         if (word != QLatin1String("haus*"))
-            QCOMPARE(readLookupAnswer(browser).translation, QString());
+            QCOMPARE(readLookupAnswer(browser.page()).translation, QString());
     }
     QCOMPARE(ask("haus"), QStringList({"house", "haus", "home"}));
 

@@ -86,8 +86,8 @@ double precision(WebBrowser &browser, const QList<QPair<QString, QString>> &list
 {
     int right = 0;
     for (const auto &[word, expected] : list) {
-        LookUpOnPage(browser, word, direction);
-        const LookupAnswer answer = readLookupAnswer(browser);
+        LookUpOnPage(browser.page(), word, direction);
+        const LookupAnswer answer = readLookupAnswer(browser.page());
         const QString got = direction == TextDirection::German ? answer.translation : answer.german;
         if (expected.split(QLatin1Char('|')).contains(got))
             ++right;
@@ -237,16 +237,16 @@ void RealDictionaryTest::everydayFirstTranslations()
           foreign * 100, qPrintable(misses.join(QStringLiteral(", "))));
 
     // Specialist senses before the everyday word in the file say their label.
-    LookUpOnPage(browser, QStringLiteral("bandhaken"), TextDirection::German);
-    QVERIFY(readLookupAnswer(browser).translation.startsWith(QStringLiteral("dog ")));
+    LookUpOnPage(browser.page(), QStringLiteral("bandhaken"), TextDirection::German);
+    QVERIFY(readLookupAnswer(browser.page()).translation.startsWith(QStringLiteral("dog ")));
 
     // The smaller pairs: their own word first, words they lack through English.
     const QMap<QString, QStringList> pairs = {{"T3", {"hund", "cane"}}, {"T4", {"hund", "chien"}},
                                               {"T5", {"hund", "σκύλος"}}, {"T6", {"hund", "perro"}}};
     for (auto it = pairs.begin(); it != pairs.end(); ++it) {
         browser.navigate(ProgramFolder::path(it.key()));
-        LookUpOnPage(browser, it.value()[0], TextDirection::German);
-        QCOMPARE(readLookupAnswer(browser).translation, it.value()[1]);
+        LookUpOnPage(browser.page(), it.value()[0], TextDirection::German);
+        QCOMPARE(readLookupAnswer(browser.page()).translation, it.value()[1]);
     }
     const QStringList arabic = TextFile::readLines(builtDictionary(QStringLiteral("Deutsch-Arabisch.txt"))).value();
     QCOMPARE(arabic.value(1), QStringLiteral("??;Deutsch;Arabisch"));
