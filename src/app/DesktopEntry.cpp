@@ -126,7 +126,7 @@ int runInstallCommand(const QStringList &args, const QDir &)
         std::fputs("Aufruf: ortelia install\n", stderr);
         return 2;
     }
-    const QString error = DesktopEntry::install(QCoreApplication::applicationFilePath(),
+    const QString error = DesktopEntry::install(QCoreApplication::applicationDirPath() + QStringLiteral("/ortelia"),
                                                 ProgramFolder::path(QStringLiteral("art/ortelia.svg")));
     if (!error.isEmpty()) {
         std::fprintf(stderr, "ortelia install: %s\n", qPrintable(error));

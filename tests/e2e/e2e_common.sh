@@ -7,8 +7,20 @@ screenshot="$2"
 
 if [ -z "${ORTELIA_E2E_INNER:-}" ]; then
   export ORTELIA_E2E_INNER=1
-  unset QT_QPA_PLATFORM WAYLAND_DISPLAY DISPLAY
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+  unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+  # Xvfb chooses a free display itself and names it on a pipe: "xvfb-run -a" guesses from lock
+  # files and can pick a display whose server is still going away.
+  fifo="$(mktemp -u)"
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$fifo" 2>/dev/null &
+  xvfb=$!
+  read -r display <"$fifo"
+  rm -f "$fifo"
+  rc=0
+  DISPLAY=":$display" bash "$0" "$@" || rc=$?
+  kill "$xvfb" 2>/dev/null || true
+  wait "$xvfb" 2>/dev/null || true
+  exit "$rc"
 fi
 
 work="$(mktemp -d)"
