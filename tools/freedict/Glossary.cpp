@@ -113,12 +113,8 @@ void Glossary::giveFirstTranslationsOwners()
             const double sa = ownerScore(*a), sb = ownerScore(*b);
             return sa != sb ? sa < sb : casefold::compare(a->key, b->key) > 0;
         });
-        const int ownerCount = germanCount(owner->key);
         for (Entry *entry : group) {
             if (entry == owner || casefold::compare(entry->key, owner->key) > 0)
-                continue;
-            // An everyday word of the same sense may stand first ("der" and "die" for "the").
-            if (entry->firstIsPlain && 4 * germanCount(entry->key) >= ownerCount)
                 continue;
             // Before the owner in the file: the page would find this key first. A word reached
             // through English has no label to tell it apart and is left out.
