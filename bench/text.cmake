@@ -8,6 +8,7 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/text/translate-process.sh ${CMAKE_BINAR
                COPYONLY FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/text/beispiel.txt ${CMAKE_BINARY_DIR}/bench/beispiel.txt COPYONLY)
 
-# Coverage of German prose per pair through "ortelia translate" (needs manpages-de).
+# Coverage of German prose and manual pages per pair through "ortelia translate" (needs fortunes-de
+# and manpages-de).
 configure_file(${CMAKE_CURRENT_LIST_DIR}/text/coverage.sh ${CMAKE_BINARY_DIR}/bench/bench_text_coverage
                COPYONLY FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE)

@@ -2,6 +2,7 @@
 
 #include <QMutex>
 #include <QProcessEnvironment>
+#include <QSet>
 
 #include <cstdio>
 #include <map>
@@ -13,6 +14,23 @@ namespace {
 constexpr int kMinPart = 3;
 constexpr int kMaxCompound = 40;
 constexpr int kMaxCompoundParts = 3;
+
+// Prepositions, prefixes, articles and particles: a word that begins or ends with one is mostly a
+// derivation ("Vorsicht", "Eindruck", "durchaus", "vielmehr") whose parts translate to nonsense.
+bool particle(const QString &part)
+{
+    static const QSet<QString> particles = {
+        QStringLiteral("ab"),     QStringLiteral("an"),      QStringLiteral("auf"),    QStringLiteral("aus"),
+        QStringLiteral("bei"),    QStringLiteral("dar"),     QStringLiteral("das"),    QStringLiteral("dem"),
+        QStringLiteral("den"),    QStringLiteral("der"),     QStringLiteral("des"),    QStringLiteral("die"),
+        QStringLiteral("durch"),  QStringLiteral("ein"),     QStringLiteral("fort"),   QStringLiteral("gegen"),
+        QStringLiteral("her"),    QStringLiteral("hin"),     QStringLiteral("hinter"), QStringLiteral("mehr"),
+        QStringLiteral("mit"),    QStringLiteral("nach"),    QStringLiteral("neben"),  QStringLiteral("über"),
+        QStringLiteral("um"),     QStringLiteral("unter"),   QStringLiteral("von"),    QStringLiteral("vor"),
+        QStringLiteral("weg"),    QStringLiteral("wider"),   QStringLiteral("wieder"), QStringLiteral("zu"),
+        QStringLiteral("zurück"), QStringLiteral("zusammen")};
+    return particles.contains(part);
+}
 
 bool plainWord(const QString &word)
 {
@@ -36,6 +54,37 @@ bool sameBeginning(const QString &a, const QString &b)
         return start;
     };
     return folded(a) == folded(b);
+}
+
+// The stem's last umlaut undone: "männ" of "männer" is "mann".
+QString withoutUmlaut(const QString &stem)
+{
+    static const QString umlauts = QStringLiteral("äöü"), plain = QStringLiteral("aou");
+    for (qsizetype i = stem.size() - 1; i >= 0; --i) {
+        const qsizetype u = umlauts.indexOf(stem[i]);
+        if (u >= 0)
+            return stem.left(i) + plain[u] + stem.mid(i + 1);
+    }
+    return QString();
+}
+
+// Plural and adjective endings Hunspell's German dictionary leaves on ("augen", "männer",
+// "bücher", "bösen", "meinungen"): the shortest ending whose stem the dictionary holds.
+QString withoutEnding(const QString &word, const BaseFormFinder::Known &known)
+{
+    static const char *const endings[] = {"n", "e", "s", "en", "er", "es", "ern", "nen"};
+    for (const char *ending : endings) {
+        const QLatin1String e(ending);
+        if (!word.endsWith(e) || word.size() - e.size() < kMinPart)
+            continue;
+        const QString stem = word.chopped(e.size());
+        if (known(stem))
+            return stem;
+        const QString plain = withoutUmlaut(stem);
+        if (!plain.isEmpty() && known(plain))
+            return plain;
+    }
+    return QString();
 }
 
 } // namespace
@@ -75,6 +124,8 @@ QStringList BaseFormFinder::german(const QString &word, const Known &known) cons
         const QString rest = lower.mid(2);
         stem = known(rest) ? rest : knownStem(m_german.get(), rest, known);
     }
+    if (stem.isEmpty())
+        stem = withoutEnding(lower, known);
     if (!stem.isEmpty())
         return {stem};
     if (lower.size() > kMaxCompound)
@@ -82,8 +133,9 @@ QStringList BaseFormFinder::german(const QString &word, const Known &known) cons
     return compoundParts(lower, known, 1);
 }
 
-QStringList BaseFormFinder::compoundParts(const QString &word, const Known &known, int depth) const
+QStringList BaseFormFinder::compoundParts(const QString &word, const Known &dictionary, int depth) const
 {
+    const auto known = [&dictionary](const QString &part) { return !particle(part) && dictionary(part); };
     for (qsizetype head = word.size() - kMinPart; head >= kMinPart; --head) {
         const QString last = word.right(head);
         if (!known(last))
@@ -97,7 +149,7 @@ QStringList BaseFormFinder::compoundParts(const QString &word, const Known &know
         if (withoutLink.size() >= kMinPart && known(withoutLink))
             return {withoutLink, last};
         if (depth < kMaxCompoundParts - 1) {
-            QStringList parts = compoundParts(rest, known, depth + 1);
+            QStringList parts = compoundParts(rest, dictionary, depth + 1);
             if (!parts.isEmpty())
                 return parts << last;
         }

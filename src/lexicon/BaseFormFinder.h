@@ -12,8 +12,9 @@
 namespace ortelia {
 
 // The entry to answer a word with that a dictionary does not hold. German: our form table, then
-// Hunspell stems (and past participles without their "ge"), then a compound split into known
-// parts (longest known head first, a linking "s" dropped). Foreign (English): Hunspell stems.
+// Hunspell stems (and past participles without their "ge"), then plural and adjective endings
+// Hunspell leaves on, then a compound split into known parts (longest known head first, a linking
+// "s" dropped). Foreign (English): Hunspell stems.
 class BaseFormFinder {
 public:
     // Whether the dictionary holds a word (lower case).
@@ -37,7 +38,7 @@ public:
 
 private:
     QString knownStem(const Stemmer *stemmer, const QString &word, const Known &known) const;
-    QStringList compoundParts(const QString &word, const Known &known, int depth) const;
+    QStringList compoundParts(const QString &word, const Known &dictionary, int depth) const;
 
     std::optional<FormTable> m_table;
     std::unique_ptr<Stemmer> m_german;

@@ -6,8 +6,7 @@
 
 namespace ortelia {
 
-Stemmer::Stemmer(std::unique_ptr<Hunspell> hunspell, bool utf8)
-    : m_hunspell(std::move(hunspell)), m_utf8(utf8)
+Stemmer::Stemmer(const QString &aff, const QString &dic) : m_aff(aff), m_dic(dic)
 {
 }
 
@@ -22,10 +21,17 @@ std::unique_ptr<Stemmer> Stemmer::open(const QString &dir, const QString &langua
                     .arg(language, dir);
         return nullptr;
     }
-    auto hunspell =
-        std::make_unique<Hunspell>(QFile::encodeName(aff).constData(), QFile::encodeName(dic).constData());
-    const bool utf8 = QByteArray(hunspell->get_dic_encoding()).toUpper() == "UTF-8";
-    return std::unique_ptr<Stemmer>(new Stemmer(std::move(hunspell), utf8));
+    return std::unique_ptr<Stemmer>(new Stemmer(aff, dic));
+}
+
+Hunspell &Stemmer::hunspell() const
+{
+    std::call_once(m_loaded, [this] {
+        m_hunspell = std::make_unique<Hunspell>(QFile::encodeName(m_aff).constData(),
+                                                QFile::encodeName(m_dic).constData());
+        m_utf8 = QByteArray(m_hunspell->get_dic_encoding()).toUpper() == "UTF-8";
+    });
+    return *m_hunspell;
 }
 
 QStringList Stemmer::stems(const QString &word) const
@@ -33,12 +39,13 @@ QStringList Stemmer::stems(const QString &word) const
     QStringList spellings{word};
     if (!word.isEmpty() && word[0].isLower())
         spellings << word.left(1).toUpper() + word.mid(1);
+    Hunspell &dictionary = hunspell();
     QStringList result;
     for (const QString &spelling : spellings) {
         const QByteArray bytes = m_utf8 ? spelling.toUtf8() : spelling.toLatin1();
         if (!m_utf8 && QString::fromLatin1(bytes) != spelling)
             continue; // not in the dictionary's character set
-        for (const std::string &stem : m_hunspell->stem(bytes.toStdString())) {
+        for (const std::string &stem : dictionary.stem(bytes.toStdString())) {
             const QByteArray raw = QByteArray::fromStdString(stem);
             const QString text = (m_utf8 ? QString::fromUtf8(raw) : QString::fromLatin1(raw)).toLower();
             if (!result.contains(text))

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <mutex>
 
 class Hunspell;
 
@@ -12,7 +13,9 @@ namespace ortelia {
 // Hunspell's stems of a word, for one language's dictionary (such as "de_DE").
 class Stemmer {
 public:
-    // The stemmer of dir/<language>.aff and .dic; nullptr with error when they are missing.
+    // The stemmer of dir/<language>.aff and .dic; nullptr with error when they are missing. They
+    // are read on the first word asked: loading them takes a fifth of a second, and the words a
+    // dictionary lacks are often forms of our table that need no stems.
     static std::unique_ptr<Stemmer> open(const QString &dir, const QString &language, QString &error);
     ~Stemmer();
 
@@ -21,10 +24,14 @@ public:
     QStringList stems(const QString &word) const;
 
 private:
-    Stemmer(std::unique_ptr<Hunspell> hunspell, bool utf8);
+    Stemmer(const QString &aff, const QString &dic);
+    Hunspell &hunspell() const;
 
-    std::unique_ptr<Hunspell> m_hunspell;
-    bool m_utf8;
+    QString m_aff;
+    QString m_dic;
+    mutable std::once_flag m_loaded;
+    mutable std::unique_ptr<Hunspell> m_hunspell;
+    mutable bool m_utf8 = false;
 };
 
 } // namespace ortelia

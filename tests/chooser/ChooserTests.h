@@ -39,4 +39,6 @@ private slots:
     void keepsTheMostUsefulKeys();
     void badDatabasesAreReported();
     void dingListFirstTranslationsAndOwners();
+    void functionWordsGoFirst();
+    void damagedFunctionWordTableIsRefusedNamingTheLine();
 };

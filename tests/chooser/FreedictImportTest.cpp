@@ -3,6 +3,7 @@
 #include "DictionaryFile.h"
 #include "DingSource.h"
 #include "FreedictImport.h"
+#include "FunctionWords.h"
 #include "TextFile.h"
 
 #include <QFile>
@@ -232,4 +233,55 @@ void FreedictImportTest::dingListFirstTranslationsAndOwners()
     }
     QVERIFY(glossary.ownsFirstTranslation(QStringLiteral("hund")));
     QVERIFY(!glossary.ownsFirstTranslation(QStringLiteral("bandhaken")));
+}
+
+void FreedictImportTest::functionWordsGoFirst()
+{
+    QString error;
+    const std::optional<FunctionWords> table = FunctionWords::parse(
+        {"# Deutsch;Englisch;Französisch;Spanisch;Italienisch;Griechisch", "und;and;et;y;e;και", "",
+         "sich;oneself;se;se;si;τον εαυτό του", "jemand;someone;quelqu'un;;qualcuno;κάποιος"},
+        QStringLiteral("Funktionswoerter.tab"), error);
+    QVERIFY2(table, qPrintable(error));
+    QCOMPARE(table->size(), 3);
+
+    // The source's rare sense and its well-attested evidence come after our word; a key the
+    // source lacks is added; an empty field leaves the source's word first.
+    Glossary italian;
+    Candidate rare;
+    rare.text = QStringLiteral("eccetera");
+    rare.examples = 10;
+    italian.add(QStringLiteral("und"), rare);
+    table->addTo(italian, FunctionWords::Italian);
+    Glossary spanish;
+    Candidate someone;
+    someone.text = QStringLiteral("alguien");
+    spanish.add(QStringLiteral("jemand"), someone);
+    table->addTo(spanish, FunctionWords::Spanish);
+    italian.finish();
+    spanish.finish();
+    QCOMPARE(italian.firstTranslation(QStringLiteral("und")), QStringLiteral("e"));
+    QCOMPARE(italian.firstTranslation(QStringLiteral("sich")), QStringLiteral("si"));
+    QCOMPARE(spanish.firstTranslation(QStringLiteral("jemand")), QStringLiteral("alguien"));
+    QCOMPARE(spanish.firstTranslation(QStringLiteral("und")), QStringLiteral("y"));
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("DeIt.txt"));
+    QVERIFY(italian.write(out, QStringLiteral("Italienisch")).error.isEmpty());
+    QCOMPARE(entryLines(out).mid(2), QStringList({"jemand;qualcuno;", "sich;si;", "und;e;eccetera"}));
+}
+
+void FreedictImportTest::damagedFunctionWordTableIsRefusedNamingTheLine()
+{
+    QString error;
+    for (const QString &bad : {QStringLiteral("und;and;et;y;e"), QStringLiteral("und;and;et;y;e;και;x"),
+                               QStringLiteral("Und;and;et;y;e;και"), QStringLiteral(";and;et;y;e;και"),
+                               QStringLiteral("und;<b>and</b>;et;y;e;και"), QStringLiteral("und;and,;et;y;e;και"),
+                               QStringLiteral("und;and;et;y;e;") + QString(41, QChar(u'κ'))}) {
+        error.clear();
+        QVERIFY2(!FunctionWords::parse({"# x", "oder;or;ou;o;o;ή", bad}, QStringLiteral("f.tab"), error),
+                 qPrintable(bad));
+        QVERIFY2(error.startsWith(QStringLiteral("f.tab, Zeile 3:")), qPrintable(error));
+    }
+    QVERIFY(!FunctionWords::read(QStringLiteral("/nicht/da.tab"), error));
+    QVERIFY(error.contains(QStringLiteral("/nicht/da.tab")));
 }

@@ -279,12 +279,12 @@ void RealDictionaryTest::missingHunspellIsSaidOnce()
     QTemporaryDir dir;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("ORTELIA_HUNSPELL_DIR"), dir.path());
-    Run run = runProgram({QStringLiteral("translate")}, QString(), "ist Häuser Haus", environment);
+    Run run = runProgram({QStringLiteral("translate")}, QString(), "ist gehst Haus", environment);
     QCOMPARE(run.exitCode, 0);
     const QStringList said = run.errors.split(QLatin1Char('\n')).filter(QStringLiteral("Hunspell"));
     QCOMPARE(said.size(), 1);
     QVERIFY(said[0].contains(QStringLiteral("de_DE")) && said[0].contains(QStringLiteral("en_US")));
-    QCOMPARE(run.lines.join(QLatin1Char('|')).toLower(), QStringLiteral("ist\tbe\tsein|häuser\t\t|haus\thouse\thaus|"));
+    QCOMPARE(run.lines.join(QLatin1Char('|')).toLower(), QStringLiteral("ist\tbe\tsein|gehst\t\t|haus\thouse\thaus|"));
 
     // A damaged form table is refused with its line; the stems still answer.
     QVERIFY(LookupPage::writeFixed(dir.filePath(QStringLiteral("seite")), QStringLiteral("mini"),

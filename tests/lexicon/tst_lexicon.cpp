@@ -51,7 +51,8 @@ void LexiconTest::germanFormsStemsAndCompounds()
         table({"# Kommentar", "ist;sein", "im;in", "daß;dass", "", "bin;nicht-im-wörterbuch"}),
         stemmer(QStringLiteral("de_DE")), nullptr);
     const auto known = dictionary({"sein", "in", "dass", "haus", "kind", "gehen", "sehen", "machen",
-                                   "meister", "arbeit", "zimmer", "tür", "schön", "auto", "bahn", "fahrer"});
+                                   "meister", "arbeit", "zimmer", "tür", "schön", "auto", "bahn", "fahrer",
+                                   "auge", "mann", "buch", "meinung", "böse", "vor", "sicht", "durch", "aus"});
     // The table first, in any case; a base form the dictionary lacks is no answer.
     QCOMPARE(finder.german(QStringLiteral("ist"), known), QStringList{"sein"});
     QCOMPARE(finder.german(QStringLiteral("Im"), known), QStringList{"in"});
@@ -64,11 +65,21 @@ void LexiconTest::germanFormsStemsAndCompounds()
     QCOMPARE(finder.german(QStringLiteral("schönen"), known), QStringList{"schön"});
     QCOMPARE(finder.german(QStringLiteral("gesehen"), known), QStringList{"sehen"});
     QCOMPARE(finder.german(QStringLiteral("gemacht"), known), QStringList{"machen"});
+    // Endings Hunspell leaves on, an umlaut undone.
+    QCOMPARE(finder.german(QStringLiteral("Augen"), known), QStringList{"auge"});
+    QCOMPARE(finder.german(QStringLiteral("männer"), known), QStringList{"mann"});
+    QCOMPARE(finder.german(QStringLiteral("büchern"), known), QStringList{"buch"});
+    QCOMPARE(finder.german(QStringLiteral("meinungen"), known), QStringList{"meinung"});
+    QCOMPARE(finder.german(QStringLiteral("bösen"), known), QStringList{"böse"});
+    QCOMPARE(finder.german(QStringLiteral("bücherei"), known), QStringList());
     // Compounds: the longest known head, a linking s, three parts at most.
     QCOMPARE(finder.german(QStringLiteral("hausmeister"), known), QStringList({"haus", "meister"}));
     QCOMPARE(finder.german(QStringLiteral("Arbeitszimmer"), known), QStringList({"arbeit", "zimmer"}));
     QCOMPARE(finder.german(QStringLiteral("autobahnfahrer"), known), QStringList({"auto", "bahn", "fahrer"}));
     QCOMPARE(finder.german(QStringLiteral("hauszzz"), known), QStringList());
+    // A preposition or prefix makes a derivation, no compound.
+    QCOMPARE(finder.german(QStringLiteral("vorsicht"), known), QStringList());
+    QCOMPARE(finder.german(QStringLiteral("durchaus"), known), QStringList());
     QCOMPARE(finder.german(QStringLiteral("xyzabc"), known), QStringList());
 }
 
@@ -130,11 +141,12 @@ void LexiconTest::missingHunspellDictionary()
     QString error;
     QVERIFY(!Stemmer::open(empty.path(), QStringLiteral("de_DE"), error));
     QVERIFY(error.contains(QStringLiteral("de_DE")));
-    // Without stems the table and the compound split still answer.
+    // Without stems the table, the endings and the compound split still answer.
     const BaseFormFinder finder(table({"ist;sein"}), nullptr, nullptr);
-    const auto known = dictionary({"sein", "haus", "tür"});
+    const auto known = dictionary({"sein", "haus", "tür", "gehen"});
     QCOMPARE(finder.german(QStringLiteral("ist"), known), QStringList{"sein"});
-    QCOMPARE(finder.german(QStringLiteral("häuser"), known), QStringList());
+    QCOMPARE(finder.german(QStringLiteral("gehst"), known), QStringList());
+    QCOMPARE(finder.german(QStringLiteral("häuser"), known), QStringList{"haus"});
     QCOMPARE(finder.german(QStringLiteral("haustür"), known), QStringList({"haus", "tür"}));
 }
 

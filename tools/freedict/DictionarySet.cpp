@@ -4,6 +4,7 @@
 #include "DictdDatabase.h"
 #include "DingSource.h"
 #include "FreedictSource.h"
+#include "FunctionWords.h"
 #include "Glossary.h"
 
 #include <QFileInfo>
@@ -18,6 +19,7 @@ struct Pair {
     const char *fileName;
     const char *code; // FreeDict's language code
     bool reverse;     // FreeDict has X-German too
+    FunctionWords::Language language;
 };
 
 std::optional<QStringList> database(const QString &dictdDir, const QString &name)
@@ -79,21 +81,27 @@ QString written(Glossary &glossary, const FormTable &forms, const QString &outDi
 } // namespace
 
 QString importDictionarySet(const QString &dictdDir, const QString &transPath, const QString &formsPath,
-                            const QString &outDir)
+                            const QString &functionWordsPath, const QString &outDir)
 {
     QString error;
     const std::optional<FormTable> forms = FormTable::read(formsPath, error);
     if (!forms)
         return error;
+    const std::optional<FunctionWords> functionWords = FunctionWords::read(functionWordsPath, error);
+    if (!functionWords)
+        return error;
     Glossary english;
     if (DingSource::add(english, transPath, error) < 0)
         return error;
+    functionWords->addTo(english, FunctionWords::English);
     error = written(english, *forms, outDir, QStringLiteral("DeEn.txt"));
     if (!error.isEmpty())
         return error;
 
-    for (const Pair &pair : {Pair{"DeFr.txt", "fra", true}, Pair{"DeIt.txt", "ita", true},
-                             Pair{"DeSp.txt", "spa", true}, Pair{"DeGr.txt", "ell", false}}) {
+    for (const Pair &pair : {Pair{"DeFr.txt", "fra", true, FunctionWords::French},
+                             Pair{"DeIt.txt", "ita", true, FunctionWords::Italian},
+                             Pair{"DeSp.txt", "spa", true, FunctionWords::Spanish},
+                             Pair{"DeGr.txt", "ell", false, FunctionWords::Greek}}) {
         const QString code = QString::fromLatin1(pair.code);
         Glossary glossary;
         glossary.countGermanWordsAlso(&english.evidence());
@@ -107,6 +115,7 @@ QString importDictionarySet(const QString &dictdDir, const QString &transPath, c
                 return QStringLiteral("FreeDict %1-deu fehlt.").arg(code);
             FreedictSource::addInverted(glossary, *reverse);
         }
+        functionWords->addTo(glossary, pair.language);
         bridge(glossary, english, englishTable(dictdDir, code, false));
         error = written(glossary, *forms, outDir, QString::fromLatin1(pair.fileName));
         if (!error.isEmpty())

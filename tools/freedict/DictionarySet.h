@@ -9,8 +9,10 @@ namespace ortelia {
 // the X-German ones turned round and, for words still missing, through English where English-X
 // has exactly one entry for the German word's first English translation ("(über Englisch)");
 // Deutsch-Arabisch.txt the same way through eng-ara and ara-eng. Keys that are forms of the form
-// table (formsPath) are left out where their base form is a key. Returns "" or the first error.
+// table (formsPath) are left out where their base form is a key. Our table of function words
+// (functionWordsPath) gives those keys their first translation in every pair but Arabic. Returns ""
+// or the first error.
 QString importDictionarySet(const QString &dictdDir, const QString &transPath, const QString &formsPath,
-                            const QString &outDir);
+                            const QString &functionWordsPath, const QString &outDir);
 
 } // namespace ortelia

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace ortelia {
 
@@ -35,7 +36,7 @@ bool hasPlaceholder(const QString &text)
 
 int sourceRank(Source source)
 {
-    return source == Source::Own ? 0 : source == Source::Inverted ? 1 : 2;
+    return source == Source::Inverted ? 1 : source == Source::Bridge ? 2 : 0;
 }
 
 } // namespace
@@ -58,6 +59,9 @@ void Glossary::add(const QString &key, const Candidate &candidate)
 // rather than a phrase with placeholders, no subject label.
 double Glossary::score(const Entry &entry, const Candidate &c) const
 {
+    // Our table's word is checked by hand: first, whatever the sources' evidence says.
+    if (c.source == Source::Curated)
+        return std::numeric_limits<double>::max();
     return -2.0 * c.sense - 0.4 * c.item - 6.0 * sourceRank(c.source) - (c.label.isEmpty() ? 0.0 : 1.5) -
            (c.prefixForm ? 5.0 : 0.0) - (c.verbalNoun ? 6.0 : 0.0) - (c.synonym ? 3.0 : 0.0) -
            (hasPlaceholder(c.text) ? 3.0 : 0.0) - 0.8 * (wordCount(c.text) - 1) + 0.3 * qMin(c.examples, 10) +
@@ -109,12 +113,8 @@ void Glossary::giveFirstTranslationsOwners()
             const double sa = ownerScore(*a), sb = ownerScore(*b);
             return sa != sb ? sa < sb : casefold::compare(a->key, b->key) > 0;
         });
-        const int ownerCount = germanCount(owner->key);
         for (Entry *entry : group) {
             if (entry == owner || casefold::compare(entry->key, owner->key) > 0)
-                continue;
-            // An everyday word of the same sense may stand first ("der" and "die" for "the").
-            if (entry->firstIsPlain && 4 * germanCount(entry->key) >= ownerCount)
                 continue;
             // Before the owner in the file: the page would find this key first. A word reached
             // through English has no label to tell it apart and is left out.

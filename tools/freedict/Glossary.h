@@ -14,8 +14,9 @@ namespace ortelia {
 // Largest number of keys an imported dictionary keeps: four sections of fewer than 32,768 lines.
 inline constexpr int kMaxImportedKeys = 130000;
 
-// Where a translation comes from, best first.
-enum class Source { Own, Inverted, Bridge };
+// Where a translation comes from, best first: our function-word table, the pair's own
+// dictionary, the reverse one turned round, a bridge through English.
+enum class Source { Curated, Own, Inverted, Bridge };
 
 // One translation a source offers for a German key.
 struct Candidate {
