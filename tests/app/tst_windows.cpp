@@ -117,21 +117,35 @@ private slots:
         QVERIFY(said.contains(QLatin1String("TextUeberA")));
     }
 
-    // The commands start without the libraries of the windows; the rest goes to the window program.
-    void commandsLoadNoWindowLibraries()
+    // Each command starts without the libraries of the windows and of the other commands; the rest
+    // goes to the window program.
+    void commandsLoadOnlyTheirLibraries()
     {
-        QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("files"));
-        program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(ORTELIA_EXECUTABLE), {QStringLiteral("lookup"), QStringLiteral("hallo")});
-        QVERIFY(program.waitForFinished(20000));
-        QCOMPARE(program.exitCode(), 0);
-        QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()).section(u'\n', 0, 0), QStringLiteral("hello"));
-        const QString loaded = QString::fromUtf8(program.readAllStandardError());
-        QVERIFY(loaded.contains(QLatin1String("libQt6Core")));
-        for (const char *library : {"libQt6Gui", "libQt6Widgets", "libQt6Multimedia"})
-            QVERIFY2(!loaded.contains(QLatin1String(library)), library);
+        QTemporaryDir dir;
+        const auto loaded = [](const QStringList &args) {
+            QProcess program;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("files"));
+            program.setProcessEnvironment(environment);
+            program.start(QStringLiteral(ORTELIA_EXECUTABLE), args);
+            if (!program.waitForFinished(20000) || program.exitCode() != 0)
+                return QString();
+            return QString::fromUtf8(program.readAllStandardError());
+        };
+        const QString lookup = loaded({QStringLiteral("lookup"), QStringLiteral("hallo")});
+        const QString say = loaded({QStringLiteral("say"), QStringLiteral("--wav"),
+                                    dir.filePath(QStringLiteral("a.wav")), QStringLiteral("hallo")});
+        const QString help = loaded({QStringLiteral("--help")});
+        for (const QString &libraries : {lookup, say, help}) {
+            QVERIFY(libraries.contains(QLatin1String("libQt6Core")));
+            for (const char *library : {"libQt6Gui", "libQt6Widgets", "libQt6Multimedia"})
+                QVERIFY2(!libraries.contains(QLatin1String(library)), library);
+        }
+        QVERIFY(!lookup.contains(QLatin1String("libespeak-ng")));
+        QVERIFY(say.contains(QLatin1String("libespeak-ng")));
+        for (const char *library : {"libQt6Qml", "libxml2", "libhunspell"})
+            QVERIFY2(!say.contains(QLatin1String(library)) && !help.contains(QLatin1String(library)), library);
+        QVERIFY(QFileInfo(dir.filePath(QStringLiteral("a.wav"))).size() > 44);
     }
 };
 
