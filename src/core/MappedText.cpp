@@ -3,6 +3,7 @@
 #include "TextFile.h"
 
 #include <QFile>
+#include <QStringDecoder>
 
 namespace ortelia {
 
@@ -52,6 +53,21 @@ QByteArrayView MappedText::bytes() const
 QString MappedText::decode(QByteArrayView piece) const
 {
     return m_utf8 ? QString::fromUtf8(piece) : TextFile::decodeWindows1252(piece);
+}
+
+QStringView MappedText::decode(QByteArrayView piece, QString &buffer) const
+{
+    // UTF-8 never gives more UTF-16 units than it has bytes.
+    if (buffer.size() < piece.size())
+        buffer.resize(piece.size());
+    QChar *out = buffer.data();
+    if (!m_utf8) {
+        TextFile::decodeWindows1252(piece, out);
+        return QStringView(out, piece.size());
+    }
+    // As QString::fromUtf8: a byte-order mark inside the text stays a character.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return QStringView(out, utf8.appendToBuffer(out, piece) - out);
 }
 
 QByteArray MappedText::encode(QChar c) const

@@ -293,3 +293,48 @@ void TabularDataTest::indexesAreKeptBesideTheFile()
     QFile::setPermissions(dir.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
+
+// A run that finds the index file takes the record starts from it instead of reading the whole
+// file; a key before the first or after the last finds nothing, equal keys in a row give the
+// first one first, and record starts out of order make the file stale.
+void TabularDataTest::lookupFromTheIndexFileFindsTheFirstOfEqualKeys()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("DeEn.txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(kHeader.toLatin1() + "\r\n??;Deutsch;Englisch\r\naal;eel;\r\nhallo;hello;\r\nHallo;hi;\r\n"
+                                    "hallo;hullo;\r\nhaus;house;\r\nzug;train;");
+    file.close();
+    const auto lookUp = [&](const QString &filter) {
+        TabularDataCache::clear();
+        const auto data = TabularDataCache::load(path, QLatin1Char(';'), true);
+        QStringList found;
+        const Selection selection = data->select(filter, false);
+        for (int i = 0; i < selection.size(); ++i)
+            found << data->field(selection.record(i), 1);
+        return found;
+    };
+    for (int run = 0; run < 2; ++run) { // without the index file, then with it
+        QCOMPARE(lookUp(QStringLiteral("oberestextfeld = hallo")), QStringList({"hello", "hi", "hullo"}));
+        QCOMPARE(lookUp(QStringLiteral("oberestextfeld = aal")), QStringList({"eel"}));
+        QCOMPARE(lookUp(QStringLiteral("oberestextfeld = zug")), QStringList({"train"}));
+        QCOMPARE(lookUp(QStringLiteral("oberestextfeld = a")), QStringList());
+        QCOMPARE(lookUp(QStringLiteral("oberestextfeld = zzz")), QStringList());
+        QCOMPARE(lookUp(QStringLiteral("unterestextfeld = train")), QStringList({"train"}));
+        QVERIFY(QFile::exists(ColumnIndexFile::pathFor(path)));
+    }
+
+    // The first two record starts swapped: out of order, so the file is not used.
+    QFile index(ColumnIndexFile::pathFor(path));
+    QVERIFY(index.open(QIODevice::ReadWrite));
+    QByteArray bytes = index.readAll();
+    const QByteArray first = bytes.mid(40, 4);
+    bytes.replace(40, 4, bytes.mid(44, 4));
+    bytes.replace(44, 4, first);
+    index.seek(0);
+    index.write(bytes);
+    index.close();
+    QCOMPARE(lookUp(QStringLiteral("oberestextfeld = haus")), QStringList({"house"}));
+    QCOMPARE(lookUp(QStringLiteral("oberestextfeld = ??")), QStringList({"Deutsch"}));
+}
