@@ -72,7 +72,8 @@ private slots:
             QVERIFY(WindowRegistry::window(name));
         for (const QString &name : WindowRegistry::registeredNames()) {
             const QWidgetList all = QApplication::topLevelWidgets();
-            const auto count = std::count_if(all.begin(), all.end(), [&](QWidget *w) { return w->objectName() == name; });
+            const auto count =
+                std::count_if(all.begin(), all.end(), [&](QWidget *w) { return w->objectName() == name; });
             QVERIFY2(count == 1, qPrintable(name));
         }
         auto *speed = WindowRegistry::control(ctl::TextUeberA_HScroll1);
@@ -86,30 +87,35 @@ private slots:
             QVERIFY2(kWindowNames.contains(name), qPrintable(name));
         int checked = 0;
         for (const Use &use : kUses) {
-            const QString where = QStringLiteral("%1.%2").arg(QLatin1String(use.window), QLatin1String(use.control));
+            const QString where =
+                QStringLiteral("%1.%2").arg(QLatin1String(use.window), QLatin1String(use.control));
             if (!WindowRegistry::isRegistered(QLatin1String(use.window)))
                 continue;
             QWidget *window = WindowRegistry::window(QLatin1String(use.window));
             QObject *control = window->findChild<QObject *>(QLatin1String(use.control));
             QVERIFY2(control, qPrintable(where + QStringLiteral(" fehlt")));
-            QVERIFY2(control->inherits(use.kind), qPrintable(where + QStringLiteral(" ist kein ") + use.kind));
+            QVERIFY2(control->inherits(use.kind),
+                     qPrintable(where + QStringLiteral(" ist kein ") + use.kind));
             ++checked;
         }
         QVERIFY(checked > 0);
         for (const WindowNeed &need : windowNeeds()) {
-            const QString where = QStringLiteral("%1.%2").arg(QLatin1String(need.window), QLatin1String(need.control));
+            const QString where =
+                QStringLiteral("%1.%2").arg(QLatin1String(need.window), QLatin1String(need.control));
             QVERIFY2(kWindowNames.contains(QLatin1String(need.needs)), qPrintable(where));
             if (!WindowRegistry::isRegistered(QLatin1String(need.window)))
                 continue;
             QWidget *window = WindowRegistry::window(QLatin1String(need.window));
-            QVERIFY2(window->findChild<QObject *>(QLatin1String(need.control)), qPrintable(where + QStringLiteral(" fehlt")));
+            QVERIFY2(window->findChild<QObject *>(QLatin1String(need.control)),
+                     qPrintable(where + QStringLiteral(" fehlt")));
         }
     }
 
     void unknownWindowOnTheCommandLineListsTheKnownOnes()
     {
         QProcess program;
-        program.start(QStringLiteral(ORTELIA_EXECUTABLE), {QStringLiteral("--window"), QStringLiteral("Gibtsnicht")});
+        program.start(QStringLiteral(ORTELIA_EXECUTABLE),
+                      {QStringLiteral("--window"), QStringLiteral("Gibtsnicht")});
         QVERIFY(program.waitForFinished(20000));
         QCOMPARE(program.exitCode(), 2);
         const QString said = QString::fromUtf8(program.readAllStandardError());
@@ -144,7 +150,8 @@ private slots:
         QVERIFY(!lookup.contains(QLatin1String("libespeak-ng")));
         QVERIFY(say.contains(QLatin1String("libespeak-ng")));
         for (const char *library : {"libQt6Qml", "libxml2", "libhunspell"})
-            QVERIFY2(!say.contains(QLatin1String(library)) && !help.contains(QLatin1String(library)), library);
+            QVERIFY2(!say.contains(QLatin1String(library)) && !help.contains(QLatin1String(library)),
+                     library);
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("a.wav"))).size() > 44);
     }
 };
