@@ -302,6 +302,19 @@ std::vector<qint32> TabularData::buildIndex(int column) const
     return index;
 }
 
+int TabularData::firstRecord(int column, QStringView value) const
+{
+    if (column < 0 || column >= m_columns.size())
+        return -1;
+    const std::span<const qint32> idx = index(column);
+    QString buffer;
+    // Equal values are in file order in the index: the first of them is the first in the file.
+    const auto first = std::lower_bound(idx.begin(), idx.end(), value, [&](int r, QStringView v) {
+        return compareField(r, column, v, buffer) < 0;
+    });
+    return first != idx.end() && compareField(*first, column, value, buffer) == 0 ? *first : -1;
+}
+
 Selection TabularData::select(const QString &filter, bool caseSensitive) const
 {
     const std::optional<std::vector<FilterTerm>> terms = parseFilter(filter, *this);

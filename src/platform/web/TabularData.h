@@ -50,6 +50,9 @@ public:
     // The whole value is compared. An empty filter selects every record; a filter that cannot
     // be read, or names an unknown column, selects none.
     Selection select(const QString &filter, bool caseSensitive) const;
+    // The first record in file order whose field equals value without regard to case, as
+    // select("column = value") finds it for a value without wildcard; -1 when there is none.
+    int firstRecord(int column, QStringView value) const;
 
     // Record starts and indexes are taken from this file when it has them; indexes built from
     // now on are written to it.
