@@ -22,9 +22,13 @@ time_runs() {
   done | median_ms
 }
 
-"$EXE" lookup hallo >/dev/null 2>&1  # warm the file cache
+echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
+"$EXE" lookup hallo >/dev/null 2>&1  # warm the file cache and write the index beside DeEn
+"$EXE" lookup --foreign hello >/dev/null 2>&1
 ortelia_ms=$(time_runs "$EXE" lookup hallo)
 echo "ortelia lookup hallo:                       median ${ortelia_ms} ms (${N} runs)"
+foreign_ms=$(time_runs "$EXE" lookup --foreign hello)
+echo "ortelia lookup --foreign hello:             median ${foreign_ms} ms (${N} runs)"
 
 if ! command -v dictd >/dev/null || ! command -v dict >/dev/null; then
   echo "dictd or dict not installed: no comparison"
@@ -57,4 +61,6 @@ dict_ms=$(time_runs dict -h localhost -p "$PORT" -d fd-deu-eng hallo)
 [ -s "$work/dictd.pid" ] && kill "$(cat "$work/dictd.pid")"
 rm -rf "$work"
 echo "dict -h localhost -p $PORT -d fd-deu-eng hallo: median ${dict_ms} ms (${N} runs)"
-awk -v a="$ortelia_ms" -v b="$dict_ms" 'BEGIN { if (b > 0) printf "ratio ortelia / dict: %.1f\n", a / b }'
+awk -v a="$ortelia_ms" -v f="$foreign_ms" -v b="$dict_ms" \
+  'BEGIN { if (b > 0) printf "ratio ortelia / dict: %.2f, --foreign: %.2f\n", a / b, f / b }'
+echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
