@@ -324,6 +324,11 @@ void TabularDataTest::lookupFromTheIndexFileFindsTheFirstOfEqualKeys()
         QCOMPARE(lookUp(QStringLiteral("unterestextfeld = train")), QStringList({"train"}));
         QVERIFY(QFile::exists(ColumnIndexFile::pathFor(path)));
     }
+    const auto data = TabularDataCache::load(path, QLatin1Char(';'), true);
+    QCOMPARE(data->field(data->firstRecord(0, u"HALLO"), 1), QStringLiteral("hello"));
+    QCOMPARE(data->firstRecord(0, u"a"), -1);
+    QCOMPARE(data->firstRecord(0, u"zzz"), -1);
+    QCOMPARE(data->firstRecord(3, u"hallo"), -1);
 
     // The first two record starts swapped: out of order, so the file is not used.
     QFile index(ColumnIndexFile::pathFor(path));
