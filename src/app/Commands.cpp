@@ -43,7 +43,7 @@ int runCommandProgram(int argc, char **argv, std::span<const Command> commands)
         if (!command && entry)
             program = entry->program;
     }
-    return replaceProcess(executableFolder(argv[0]) + '/' + program, argv);
+    return replaceProcessBeside(argv[0], program, argv);
 }
 
 int runCommand(const Command &command, int argc, char **argv)

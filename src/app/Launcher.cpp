@@ -11,5 +11,5 @@ int main(int argc, char **argv)
     const char *program = command                             ? command->program
                           : argc > 1 && isHelpOption(argv[1]) ? kCommandsProgram
                                                               : kWindowProgram;
-    return replaceProcess(executableFolder(argv[0]) + '/' + program, argv);
+    return replaceProcessBeside(argv[0], program, argv);
 }
