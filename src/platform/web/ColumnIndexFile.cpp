@@ -78,7 +78,7 @@ std::optional<ColumnIndexFile::Contents> ColumnIndexFile::open(const QString &pa
         header.columns != (bytes - records * 4) / ((1 + records) * 4) ||
         bytes != records * 4 + quint64(header.columns) * (1 + records) * 4)
         return std::nullopt;
-    // A damaged file must not send a lookup outside the data or the records.
+    // A damaged file must not send a lookup outside the data.
     const auto *words = reinterpret_cast<const quint32 *>(mapped + sizeof(Header));
     Contents contents{file, {words, size_t(records)}, {}};
     quint32 previous = 0;
@@ -87,12 +87,11 @@ std::optional<ColumnIndexFile::Contents> ColumnIndexFile::open(const QString &pa
             return std::nullopt;
         previous = words[r];
     }
+    // The columns are checked when first asked for: a lookup needs one of them.
     const quint32 *column = words + records;
-    for (quint32 c = 0; c < header.columns; ++c, column += 1 + records) {
-        const std::span<const qint32> index(reinterpret_cast<const qint32 *>(column + 1), size_t(records));
-        if (std::all_of(index.begin(), index.end(), [&](qint32 r) { return r >= 0 && quint64(r) < records; }))
-            contents.indexes.emplace(qint32(column[0]), index);
-    }
+    for (quint32 c = 0; c < header.columns; ++c, column += 1 + records)
+        contents.indexes.emplace(qint32(column[0]),
+                                 std::span(reinterpret_cast<const qint32 *>(column + 1), size_t(records)));
     return contents;
 }
 
@@ -110,7 +109,15 @@ std::optional<std::span<const qint32>> ColumnIndexFile::index(int column) const
     const auto found = m_contents->indexes.find(column);
     if (found == m_contents->indexes.end())
         return std::nullopt;
-    return found->second;
+    const std::span<const qint32> index = found->second;
+    auto [checked, unchecked] = m_checked.try_emplace(column, false);
+    // A damaged file must not send a lookup outside the records.
+    if (unchecked)
+        checked->second = std::all_of(index.begin(), index.end(),
+                                      [&](qint32 r) { return r >= 0 && size_t(r) < index.size(); });
+    if (!checked->second)
+        return std::nullopt;
+    return index;
 }
 
 void ColumnIndexFile::write(std::span<const quint32> starts,

@@ -51,6 +51,8 @@ private:
     QString m_path;
     Key m_key;
     std::optional<Contents> m_contents;
+    // Whether each column asked for holds only record numbers in range.
+    mutable std::map<int, bool> m_checked;
 };
 
 } // namespace ortelia::web
