@@ -121,10 +121,6 @@ bool termMatches(const FilterTerm &term, QStringView value, bool caseSensitive)
     return equal != term.notEqual;
 }
 
-} // namespace
-
-namespace {
-
 // The end of the line that begins at pos.
 qsizetype lineEnd(QByteArrayView bytes, qsizetype pos)
 {
