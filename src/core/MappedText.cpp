@@ -3,7 +3,6 @@
 #include "TextFile.h"
 
 #include <QFile>
-#include <QStringDecoder>
 
 namespace ortelia {
 
@@ -57,17 +56,16 @@ QString MappedText::decode(QByteArrayView piece) const
 
 QStringView MappedText::decode(QByteArrayView piece, QString &buffer) const
 {
-    // UTF-8 never gives more UTF-16 units than it has bytes.
+    // UTF-8 exactly as decode() reads it: a byte-order mark at the start of a piece and broken
+    // sequences must come out the same, or a binary search would disagree with its index.
+    if (m_utf8) {
+        buffer = QString::fromUtf8(piece);
+        return buffer;
+    }
     if (buffer.size() < piece.size())
         buffer.resize(piece.size());
-    QChar *out = buffer.data();
-    if (!m_utf8) {
-        TextFile::decodeWindows1252(piece, out);
-        return QStringView(out, piece.size());
-    }
-    // As QString::fromUtf8: a byte-order mark inside the text stays a character.
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-    return QStringView(out, utf8.appendToBuffer(out, piece) - out);
+    TextFile::decodeWindows1252(piece, buffer.data());
+    return QStringView(buffer.data(), piece.size());
 }
 
 QByteArray MappedText::encode(QChar c) const
