@@ -24,5 +24,6 @@ median() { # median of column $1 of times.txt, in milliseconds
   awk -v c="$1" '{print (c == 0) ? $2 + $3 : $1}' "$work/times.txt" | sort -n |
     awk '{v[NR] = $1} END {m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "%.0f", m * 1000}'
 }
+echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "ortelia translate, $(wc -w <"$work/text.txt") words ($lines lines, $answered answered):" \
   "median $(median 1) ms wall, $(median 0) ms processor ($N runs)"

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# "ortelia lookup hallo" as a whole process, beside the dictd client answering the same word from
-# the same FreeDict data (a private dictd on a spare local port). Medians of N runs (default 31).
+# "ortelia lookup hallo" and "ortelia lookup --foreign hello" as whole processes, beside the dictd
+# client answering the same word from the same FreeDict data (a private dictd on a spare local
+# port). The three take turns in every round, so that other work on the machine weighs on each
+# alike. Medians of N rounds (default 31).
 set -uo pipefail
 HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 EXE="$HERE/../Ortelia/ortelia"
@@ -12,49 +14,58 @@ PORT="${DICTD_PORT:-26280}"
 median_ms() {
   sort -n | awk '{v[NR] = $1} END {m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "%.1f", m / 1000}'
 }
-time_runs() {
-  for _ in $(seq "$N"); do
-    local start end
-    start=$(date +%s%N)
-    "$@" >/dev/null 2>&1
-    end=$(date +%s%N)
-    echo $(((end - start) / 1000))
-  done | median_ms
+# Appends the run's time in microseconds to the file $1.
+time_run() {
+  local out="$1" start end
+  shift
+  start=$(date +%s%N)
+  "$@" >/dev/null 2>&1
+  end=$(date +%s%N)
+  echo $(((end - start) / 1000)) >>"$out"
 }
 
-"$EXE" lookup hallo >/dev/null 2>&1  # warm the file cache
-ortelia_ms=$(time_runs "$EXE" lookup hallo)
-echo "ortelia lookup hallo:                       median ${ortelia_ms} ms (${N} runs)"
-
-if ! command -v dictd >/dev/null || ! command -v dict >/dev/null; then
-  echo "dictd or dict not installed: no comparison"
-  exit 0
-fi
 work=$(mktemp -d)
-cat >"$work/dictd.conf" <<CONF
+trap 'rm -rf "$work"' EXIT
+compare=no
+if command -v dictd >/dev/null && command -v dict >/dev/null; then
+  cat >"$work/dictd.conf" <<CONF
 global { listen_to 127.0.0.1 port $PORT }
 database fd-deu-eng { data "$FREEDICT/freedict-deu-eng.dict.dz" index "$FREEDICT/freedict-deu-eng.index" }
 CONF
-chmod 755 "$work"
-touch "$work/dictd.log"
-chmod 666 "$work/dictd.log"
-dictd -c "$work/dictd.conf" -L "$work/dictd.log" --pid-file "$work/dictd.pid"
-answered=no
-for _ in $(seq 100); do
-  if dict -h localhost -p "$PORT" -d fd-deu-eng hallo 2>/dev/null | grep -q Hello; then
-    answered=yes
-    break
-  fi
-  sleep 0.1
-done
-if [ "$answered" != yes ]; then
-  echo "dictd did not answer on port $PORT: no comparison"
-  [ -s "$work/dictd.pid" ] && kill "$(cat "$work/dictd.pid")"
-  rm -rf "$work"
-  exit 0
+  chmod 755 "$work"
+  touch "$work/dictd.log"
+  chmod 666 "$work/dictd.log"
+  dictd -c "$work/dictd.conf" -L "$work/dictd.log" --pid-file "$work/dictd.pid"
+  for _ in $(seq 100); do
+    if dict -h localhost -p "$PORT" -d fd-deu-eng hallo 2>/dev/null | grep -q Hello; then
+      compare=yes
+      break
+    fi
+    sleep 0.1
+  done
+  [ "$compare" = yes ] || echo "dictd did not answer on port $PORT: no comparison"
+else
+  echo "dictd or dict not installed: no comparison"
 fi
-dict_ms=$(time_runs dict -h localhost -p "$PORT" -d fd-deu-eng hallo)
+
+echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
+"$EXE" lookup hallo >/dev/null 2>&1  # warm the file cache and write the index beside DeEn
+"$EXE" lookup --foreign hello >/dev/null 2>&1
+for _ in $(seq "$N"); do
+  time_run "$work/ortelia" "$EXE" lookup hallo
+  time_run "$work/foreign" "$EXE" lookup --foreign hello
+  [ "$compare" = yes ] && time_run "$work/dict" dict -h localhost -p "$PORT" -d fd-deu-eng hallo
+done
 [ -s "$work/dictd.pid" ] && kill "$(cat "$work/dictd.pid")"
-rm -rf "$work"
-echo "dict -h localhost -p $PORT -d fd-deu-eng hallo: median ${dict_ms} ms (${N} runs)"
-awk -v a="$ortelia_ms" -v b="$dict_ms" 'BEGIN { if (b > 0) printf "ratio ortelia / dict: %.1f\n", a / b }'
+
+ortelia_ms=$(median_ms <"$work/ortelia")
+foreign_ms=$(median_ms <"$work/foreign")
+echo "ortelia lookup hallo:                       median ${ortelia_ms} ms (${N} runs)"
+echo "ortelia lookup --foreign hello:             median ${foreign_ms} ms (${N} runs)"
+if [ "$compare" = yes ]; then
+  dict_ms=$(median_ms <"$work/dict")
+  echo "dict -h localhost -p $PORT -d fd-deu-eng hallo: median ${dict_ms} ms (${N} runs)"
+  awk -v a="$ortelia_ms" -v f="$foreign_ms" -v b="$dict_ms" \
+    'BEGIN { if (b > 0) printf "ratio ortelia / dict: %.2f, --foreign: %.2f\n", a / b, f / b }'
+fi
+echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"

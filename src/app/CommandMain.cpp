@@ -1,19 +1,25 @@
 #include "Commands.h"
+#include "CommandCatalogue.h"
+#include "DesktopEntry.h"
+#include "FreedictImport.h"
 #include "HelpText.h"
-#include "ReplaceProcess.h"
+#include "PublishUpdates.h"
 
 #include <cstdio>
-#include <cstring>
 
-// "ortelia-commands": runs the commands on QtCore alone and hands everything else, arguments
-// unchanged, to the window program beside it.
+// "ortelia-commands": the help and the commands that neither speak nor show a page.
 int main(int argc, char **argv)
 {
-    if (argc > 1 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-        std::fputs(qPrintable(ortelia::helpText()), stdout);
+    using namespace ortelia;
+    if (argc > 1 && isHelpOption(argv[1])) {
+        std::fputs(qPrintable(helpText()), stdout);
         return 0;
     }
-    if (ortelia::runsWithoutWindowProgram(argc, argv))
-        return ortelia::runCommand(*ortelia::findCommand(QString::fromLocal8Bit(argv[1])), argc, argv);
-    return ortelia::replaceProcess(ortelia::executableFolder(argv[0]) + "/ortelia-windows", argv);
+    static const Command commands[] = {
+        {"import-freedict", runImportFreedictCommand},
+        {"publish-updates", runPublishUpdatesCommand},
+        {"install", runInstallCommand},
+        {"uninstall", runUninstallCommand},
+    };
+    return runCommandProgram(argc, argv, commands);
 }

@@ -1,6 +1,6 @@
 #include "HelpText.h"
 
-#include "Commands.h"
+#include "CommandCatalogue.h"
 
 namespace ortelia {
 
@@ -22,7 +22,7 @@ QString helpText()
                        "  -h, --help        zeigt diese Hilfe an und endet\n"
                        "\n"
                        "Befehle (sie brauchen keine Anzeige):\n");
-    for (const Command &command : commands()) {
+    for (const CommandEntry &command : kCommandCatalogue) {
         text += QStringLiteral("  ortelia %1\n      %2\n")
                     .arg(QString::fromUtf8(command.usage), QString::fromUtf8(command.summary));
     }

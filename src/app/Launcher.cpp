@@ -1,14 +1,15 @@
+#include "CommandCatalogue.h"
 #include "ReplaceProcess.h"
 
-#include <cstring>
-
-// "ortelia": hands the call, arguments unchanged, to one of the two programs beside it before
-// any library of theirs is loaded. No arguments or an option start the windows; a word (and
-// --help) is a command, which the commands program runs or passes on to the windows in turn.
+// "ortelia": hands the call, arguments unchanged, to a program beside it before any library of
+// theirs is loaded: a command to the program that runs it, --help to the commands program, and
+// everything else (no arguments, options) to the window program.
 int main(int argc, char **argv)
 {
-    const bool command = argc > 1 && (argv[1][0] != '-' || std::strcmp(argv[1], "--help") == 0 ||
-                                      std::strcmp(argv[1], "-h") == 0);
-    const char *program = command ? "/ortelia-commands" : "/ortelia-windows";
-    return ortelia::replaceProcess(ortelia::executableFolder(argv[0]) + program, argv);
+    using namespace ortelia;
+    const CommandEntry *command = argc > 1 ? findCommandEntry(argv[1]) : nullptr;
+    const char *program = command                             ? command->program
+                          : argc > 1 && isHelpOption(argv[1]) ? kCommandsProgram
+                                                              : kWindowProgram;
+    return replaceProcessBeside(argv[0], program, argv);
 }

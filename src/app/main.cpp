@@ -2,6 +2,7 @@
 #include "DialogBoxes.h"
 #include "ProgramFolder.h"
 #include "ProgramWindows.h"
+#include "SayCommand.h"
 #include "SettingsFiles.h"
 #include "SingleInstance.h"
 #include "SoundCard.h"
@@ -44,13 +45,13 @@ int runProgram(const QStringList &args)
 } // namespace
 
 // The window program "ortelia-windows", started by "ortelia" with its arguments. It also runs
-// the commands that need its sound card ("say" to be heard).
+// the command that needs its sound card ("say" to be heard).
 int main(int argc, char **argv)
 {
     ortelia::useSoundCard();
     ortelia::useDialogBoxes();
-    if (const ortelia::Command *command =
-            argc > 1 ? ortelia::findCommand(QString::fromLocal8Bit(argv[1])) : nullptr)
+    static const ortelia::Command commands[] = {{"say", ortelia::runSay}};
+    if (const ortelia::Command *command = argc > 1 ? ortelia::findCommand(commands, argv[1]) : nullptr)
         return ortelia::runCommand(*command, argc, argv);
 
     QApplication app(argc, argv);

@@ -54,6 +54,20 @@ QString MappedText::decode(QByteArrayView piece) const
     return m_utf8 ? QString::fromUtf8(piece) : TextFile::decodeWindows1252(piece);
 }
 
+QStringView MappedText::decode(QByteArrayView piece, QString &buffer) const
+{
+    // UTF-8 exactly as decode() reads it: a byte-order mark at the start of a piece and broken
+    // sequences must come out the same, or a binary search would disagree with its index.
+    if (m_utf8) {
+        buffer = QString::fromUtf8(piece);
+        return buffer;
+    }
+    if (buffer.size() < piece.size())
+        buffer.resize(piece.size());
+    TextFile::decodeWindows1252(piece, buffer.data());
+    return QStringView(buffer.data(), piece.size());
+}
+
 QByteArray MappedText::encode(QChar c) const
 {
     if (m_utf8)

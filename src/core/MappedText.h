@@ -25,6 +25,9 @@ public:
     QByteArrayView bytes() const;
     bool isUtf8() const { return m_utf8; }
     QString decode(QByteArrayView piece) const;
+    // The piece decoded as decode() does, into buffer, whose memory a Windows-1252 text reuses:
+    // comparing many fields allocates once.
+    QStringView decode(QByteArrayView piece, QString &buffer) const;
     // How a character is written in this text; empty when the encoding has no byte for it.
     QByteArray encode(QChar c) const;
 

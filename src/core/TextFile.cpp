@@ -63,14 +63,18 @@ QString decode(const QByteArray &bytes)
     return decodeWindows1252(bytes);
 }
 
-QString decodeWindows1252(QByteArrayView bytes)
+void decodeWindows1252(QByteArrayView bytes, QChar *out)
 {
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar *out = text.data();
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
         out[i] = (b >= 0x80 && b < 0xA0) ? QChar(kHighTable[b - 0x80]) : QChar(b);
     }
+}
+
+QString decodeWindows1252(QByteArrayView bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    decodeWindows1252(bytes, text.data());
     return text;
 }
 

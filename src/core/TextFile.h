@@ -16,6 +16,8 @@ namespace TextFile {
 
 QString decode(const QByteArray &bytes);
 QString decodeWindows1252(QByteArrayView bytes);
+// Decodes into out, which has room for bytes.size() characters.
+void decodeWindows1252(QByteArrayView bytes, QChar *out);
 // Text the user hands in (a file to translate, standard input): as decode, and also plain UTF-8
 // without a byte-order mark when the bytes are valid UTF-8, as most texts on this platform are.
 // Windows-1252 text with letters beyond ASCII is practically never valid UTF-8.

@@ -9,7 +9,10 @@
 
 namespace ortelia {
 
-bool sayNeedsSoundCard(const QStringList &args) { return !args.contains(QLatin1String("--wav")); }
+bool sayNeedsSoundCard(const QStringList &args)
+{
+    return !args.contains(QLatin1String("--wav"));
+}
 
 int runSay(const QStringList &args, const QDir &startDir)
 {
@@ -29,7 +32,10 @@ int runSay(const QStringList &args, const QDir &startDir)
     SpeechEngine &engine = SpeechEngine::instance();
     const QString request = lines.join(QLatin1Char('\n'));
     if (!wavPath.isEmpty()) {
-        if (!WavFile::write(wavPath, engine.record(request), engine.sampleRate())) {
+        WavFile file(wavPath, engine.sampleRate());
+        const bool recorded = engine.record(
+            request, [&file](const qint16 *samples, qsizetype count) { return file.append(samples, count); });
+        if (!recorded || !file.commit()) {
             std::fprintf(stderr, "Die Datei %s kann nicht geschrieben werden.\n", qPrintable(wavPath));
             return 1;
         }

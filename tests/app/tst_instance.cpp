@@ -2,7 +2,7 @@
 // by a crashed run is taken over, a request for an unknown window only brings the main window.
 // Beside it the two texts a user meets first: "ortelia --help" and the desktop launcher.
 
-#include "Commands.h"
+#include "CommandCatalogue.h"
 #include "DesktopEntry.h"
 #include "Form3.h"
 #include "HelpText.h"
@@ -140,7 +140,7 @@ private slots:
     {
         const QString help = helpText();
         QVERIFY(help.startsWith(QLatin1String("Aufruf: ortelia")));
-        for (const Command &command : commands())
+        for (const CommandEntry &command : kCommandCatalogue)
             QVERIFY2(help.contains(QLatin1String("ortelia ") + QLatin1String(command.usage)), command.name);
         QVERIFY(help.contains(QLatin1String("--window FENSTER")));
         QVERIFY(help.contains(QLatin1String("-h, --help")));

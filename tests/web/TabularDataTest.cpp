@@ -221,6 +221,12 @@ void TabularDataTest::fieldsDecodeFromTheFilesEncoding()
     QCOMPARE(utf8.columns().first(), QStringLiteral("oberestextfeld"));
     QCOMPARE(select(utf8, QStringLiteral("oberestextfeld = ΝΕΡΌ")), QStringList({"νερό"}));
     QCOMPARE(select(utf8, QStringLiteral("unterestextfeld = good*")), QStringList({"καλημέρα"}));
+    // A byte-order mark at the start of a record and a broken sequence (found by fuzzing): the
+    // binary search reads the fields as the index was sorted by them.
+    const TabularData odd(MappedText::of("\xEF\xBB\xBF" + kHeader.toUtf8() +
+                                         "hallo\x9C\xDF;x;\r\n\xEF\xBB\xBFha;y;\r\n];z;\r\n"),
+                          QLatin1Char(';'), true);
+    QCOMPARE(odd.select(QStringLiteral("oberestextfeld = hall*"), false).size(), 1);
 }
 
 void TabularDataTest::wideHeaderKeepsOnlyPresentFields()
@@ -292,4 +298,54 @@ void TabularDataTest::indexesAreKeptBesideTheFile()
     QCOMPARE(foreign(QStringLiteral("house")), QStringList({"haus"}));
     QFile::setPermissions(dir.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+// A run that finds the index file takes the record starts from it instead of reading the whole
+// file; a key before the first or after the last finds nothing, equal keys in a row give the
+// first one first, and record starts out of order make the file stale.
+void TabularDataTest::lookupFromTheIndexFileFindsTheFirstOfEqualKeys()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("DeEn.txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(kHeader.toLatin1() + "\r\n??;Deutsch;Englisch\r\naal;eel;\r\nhallo;hello;\r\nHallo;hi;\r\n"
+                                    "hallo;hullo;\r\nhaus;house;\r\nzug;train;");
+    file.close();
+    const auto lookUp = [&](const QString &filter) {
+        TabularDataCache::clear();
+        const auto data = TabularDataCache::load(path, QLatin1Char(';'), true);
+        QStringList found;
+        const Selection selection = data->select(filter, false);
+        for (int i = 0; i < selection.size(); ++i)
+            found << data->field(selection.record(i), 1);
+        return found;
+    };
+    for (int run = 0; run < 2; ++run) { // without the index file, then with it
+        QCOMPARE(lookUp(QStringLiteral("oberestextfeld = hallo")), QStringList({"hello", "hi", "hullo"}));
+        QCOMPARE(lookUp(QStringLiteral("oberestextfeld = aal")), QStringList({"eel"}));
+        QCOMPARE(lookUp(QStringLiteral("oberestextfeld = zug")), QStringList({"train"}));
+        QCOMPARE(lookUp(QStringLiteral("oberestextfeld = a")), QStringList());
+        QCOMPARE(lookUp(QStringLiteral("oberestextfeld = zzz")), QStringList());
+        QCOMPARE(lookUp(QStringLiteral("unterestextfeld = train")), QStringList({"train"}));
+        QVERIFY(QFile::exists(ColumnIndexFile::pathFor(path)));
+    }
+    const auto data = TabularDataCache::load(path, QLatin1Char(';'), true);
+    QCOMPARE(data->field(data->firstRecord(0, u"HALLO"), 1), QStringLiteral("hello"));
+    QCOMPARE(data->firstRecord(0, u"a"), -1);
+    QCOMPARE(data->firstRecord(0, u"zzz"), -1);
+    QCOMPARE(data->firstRecord(3, u"hallo"), -1);
+
+    // The first two record starts swapped: out of order, so the file is not used.
+    QFile index(ColumnIndexFile::pathFor(path));
+    QVERIFY(index.open(QIODevice::ReadWrite));
+    QByteArray bytes = index.readAll();
+    const QByteArray first = bytes.mid(40, 4);
+    bytes.replace(40, 4, bytes.mid(44, 4));
+    bytes.replace(44, 4, first);
+    index.seek(0);
+    index.write(bytes);
+    index.close();
+    QCOMPARE(lookUp(QStringLiteral("oberestextfeld = haus")), QStringList({"house"}));
+    QCOMPARE(lookUp(QStringLiteral("oberestextfeld = ??")), QStringList({"Deutsch"}));
 }

@@ -14,4 +14,5 @@ private slots:
     void fieldsDecodeFromTheFilesEncoding();
     void wideHeaderKeepsOnlyPresentFields();
     void indexesAreKeptBesideTheFile();
+    void lookupFromTheIndexFileFindsTheFirstOfEqualKeys();
 };

@@ -1,29 +1,48 @@
 #include "ReplaceProcess.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 
 #include <unistd.h>
 
 namespace ortelia {
 
-std::string executableFolder(const char *argv0)
+namespace {
+
+// The folder of the running executable, asked before any application object exists; false when
+// it cannot be found or the path does not fit.
+bool executableFolder(const char *argv0, char (&folder)[PATH_MAX])
 {
-    std::error_code error;
-    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error)
-        self = std::filesystem::absolute(argv0 ? argv0 : "", error);
-    return self.parent_path().string();
+    ssize_t length = readlink("/proc/self/exe", folder, sizeof folder - 1);
+    if (length < 0) {
+        if (!argv0 || !realpath(argv0, folder))
+            return false;
+        length = ssize_t(std::strlen(folder));
+    }
+    folder[length] = '\0';
+    char *slash = std::strrchr(folder, '/');
+    if (!slash)
+        return false;
+    *slash = '\0';
+    return true;
 }
 
-int replaceProcess(const std::string &path, char **argv)
+} // namespace
+
+int replaceProcessBeside(const char *argv0, const char *program, char **argv)
 {
-    execv(path.c_str(), argv);
-    std::fprintf(stderr, "Das Programm %s kann nicht gestartet werden: %s\n", path.c_str(),
-                 std::strerror(errno));
+    char folder[PATH_MAX];
+    char path[PATH_MAX];
+    if (!executableFolder(argv0, folder) ||
+        std::snprintf(path, sizeof path, "%s/%s", folder, program) >= int(sizeof path)) {
+        std::fprintf(stderr, "Das Programm %s kann nicht gefunden werden.\n", program);
+        return 127;
+    }
+    execv(path, argv);
+    std::fprintf(stderr, "Das Programm %s kann nicht gestartet werden: %s\n", path, std::strerror(errno));
     return 127;
 }
 

@@ -40,9 +40,16 @@ SpeechEngine &SpeechEngine::instance()
 }
 
 SpeechEngine::SpeechEngine()
-    : m_synthesizer(std::make_unique<Synthesizer>()), m_output(new AudioOutput(sampleRate())),
-      m_currentVoice(VoiceTable::kDefaultVoice)
+    : m_synthesizer(std::make_unique<Synthesizer>()), m_currentVoice(VoiceTable::kDefaultVoice)
 {
+}
+
+AudioOutput *SpeechEngine::output()
+{
+    // Started on first use: speech into a file ("say --wav") needs neither thread.
+    if (m_output)
+        return m_output;
+    m_output = new AudioOutput(sampleRate());
     m_output->moveToThread(&m_audioThread);
     connect(m_output, &AudioOutput::wordHeard, this, [this](quint64 stream, int start, int length) {
         if (m_active && m_stream && m_stream->id() == stream)
@@ -61,6 +68,7 @@ SpeechEngine::SpeechEngine()
     m_audioThread.start(QThread::TimeCriticalPriority);
     QMetaObject::invokeMethod(m_output, &runInRealTime);
     m_worker = std::thread([this] { runWorker(); });
+    return m_output;
 }
 
 SpeechEngine::~SpeechEngine()
@@ -72,6 +80,8 @@ SpeechEngine::~SpeechEngine()
     }
     if (m_stream)
         m_stream->cancel();
+    if (!m_output)
+        return;
     m_wake.notify_all();
     m_worker.join();
     QMetaObject::invokeMethod(m_output, &AudioOutput::shutdown, Qt::BlockingQueuedConnection);
@@ -113,7 +123,8 @@ void SpeechEngine::speak(const QString &request)
     if (!m_outputChosen)
         useDefaultOutput();
 
-    Job job{std::make_shared<SpeechStream>(++m_streams, qsizetype(kSecondsAhead) * sampleRate()), prepared.loadable};
+    Job job{std::make_shared<SpeechStream>(++m_streams, qsizetype(kSecondsAhead) * sampleRate()),
+            prepared.loadable};
     m_stream = job.stream;
     m_active = true;
     {
@@ -121,7 +132,8 @@ void SpeechEngine::speak(const QString &request)
         m_job = std::move(job);
     }
     m_wake.notify_all();
-    QMetaObject::invokeMethod(m_output, [output = m_output, stream = m_stream] { output->play(stream); });
+    AudioOutput *out = output();
+    QMetaObject::invokeMethod(out, [out, stream = m_stream] { out->play(stream); });
 }
 
 void SpeechEngine::pause()
@@ -129,7 +141,7 @@ void SpeechEngine::pause()
     if (!m_active || m_paused)
         return;
     m_paused = true;
-    QMetaObject::invokeMethod(m_output, &AudioOutput::pause);
+    QMetaObject::invokeMethod(output(), &AudioOutput::pause);
 }
 
 void SpeechEngine::resume()
@@ -137,7 +149,7 @@ void SpeechEngine::resume()
     if (!m_paused)
         return;
     m_paused = false;
-    QMetaObject::invokeMethod(m_output, &AudioOutput::resume);
+    QMetaObject::invokeMethod(output(), &AudioOutput::resume);
 }
 
 void SpeechEngine::repeat()
@@ -157,15 +169,16 @@ void SpeechEngine::stop()
     m_stream.reset();
     m_active = false;
     m_paused = false;
-    QMetaObject::invokeMethod(m_output, &AudioOutput::stop);
+    if (m_output)
+        QMetaObject::invokeMethod(m_output, &AudioOutput::stop);
 }
 
 void SpeechEngine::setOutputGains(double left, double right)
 {
     m_left = std::clamp(left, 0.0, 1.0);
     m_right = std::clamp(right, 0.0, 1.0);
-    QMetaObject::invokeMethod(
-        m_output, [output = m_output, l = float(m_left), r = float(m_right)] { output->setGains(l, r); });
+    AudioOutput *out = output();
+    QMetaObject::invokeMethod(out, [out, l = float(m_left), r = float(m_right)] { out->setGains(l, r); });
 }
 
 void SpeechEngine::setOutput(std::unique_ptr<AudioSink> sink)
@@ -176,13 +189,15 @@ void SpeechEngine::setOutput(std::unique_ptr<AudioSink> sink)
         return;
     }
     m_outputChosen = true;
-    QMetaObject::invokeMethod(m_output,
-                              [output = m_output, shared = std::shared_ptr<AudioSink>(std::move(sink))] {
-                                  output->useSink(shared);
-                              });
+    AudioOutput *out = output();
+    QMetaObject::invokeMethod(
+        out, [out, shared = std::shared_ptr<AudioSink>(std::move(sink))] { out->useSink(shared); });
 }
 
-void SpeechEngine::setSoundCard(std::function<SinkFactory()> soundCard) { g_soundCard = std::move(soundCard); }
+void SpeechEngine::setSoundCard(std::function<SinkFactory()> soundCard)
+{
+    g_soundCard = std::move(soundCard);
+}
 
 void SpeechEngine::useDefaultOutput()
 {
@@ -196,17 +211,18 @@ void SpeechEngine::useDefaultOutput()
         const int rate = sampleRate();
         factory = [rate] { return std::make_unique<PacedSink>(SinkFormat{rate, 1}); };
     }
-    QMetaObject::invokeMethod(m_output, [output = m_output, factory] { output->useSinks(factory); });
+    AudioOutput *out = output();
+    QMetaObject::invokeMethod(out, [out, factory] { out->useSinks(factory); });
 }
 
 int SpeechEngine::underruns() const
 {
-    return m_output->underruns();
+    return m_output ? m_output->underruns() : 0;
 }
 
 int SpeechEngine::outputLatencyMs() const
 {
-    return m_output->latencyMs();
+    return m_output ? m_output->latencyMs() : 0;
 }
 
 QList<bool> SpeechEngine::checkVoices(const QList<Utterance> &utterances)
@@ -260,15 +276,14 @@ SpeechEngine::Prepared SpeechEngine::prepare(const QString &request)
     return prepared;
 }
 
-QList<qint16> SpeechEngine::record(const QString &request)
+bool SpeechEngine::record(const QString &request,
+                          const std::function<bool(const qint16 *samples, qsizetype count)> &write)
 {
     stop();
-    QList<qint16> samples;
-    synthesize(prepare(request).loadable, [&samples](const qint16 *data, qsizetype count, const QList<SpeechStream::Word> &) {
-        samples.append(QList<qint16>(data, data + count));
-        return true;
-    });
-    return samples;
+    return synthesize(prepare(request).loadable,
+                      [&write](const qint16 *samples, qsizetype count, const QList<SpeechStream::Word> &) {
+                          return write(samples, count);
+                      });
 }
 
 void SpeechEngine::synthesize(const Job &job)

@@ -42,9 +42,11 @@ public:
 
     void speak(const QString &request);
     // The request's speech as speak() would play it (same voices, markup, effects and log line),
-    // made at once on the calling thread and returned as mono samples at sampleRate(): for WAV
-    // files, without any sound output. Stops current speech.
-    QList<qint16> record(const QString &request);
+    // made at once on the calling thread and handed piece by piece to write as mono samples at
+    // sampleRate(): for WAV files, without any sound output. Stops current speech. False when
+    // write refused a piece.
+    bool record(const QString &request,
+                const std::function<bool(const qint16 *samples, qsizetype count)> &write);
     void pause();
     void resume();
     bool paused() const { return m_paused; }
@@ -100,10 +102,13 @@ private:
     SpeechEngine();
     Prepared prepare(const QString &request);
     void useDefaultOutput();
+    // The audio thread, its output and the synthesis worker, started on first use.
+    AudioOutput *output();
     void runWorker();
     void synthesize(const Job &job);
     // Takes the samples and the words starting in them; false to stop.
-    using WriteSamples = std::function<bool(const qint16 *samples, qsizetype count, const QList<SpeechStream::Word> &words)>;
+    using WriteSamples =
+        std::function<bool(const qint16 *samples, qsizetype count, const QList<SpeechStream::Word> &words)>;
     // False when write stopped it.
     bool synthesize(const QList<Utterance> &utterances, const WriteSamples &write);
     // False for the utterances whose voice cannot be loaded; each such voice is reported.
@@ -122,7 +127,7 @@ private:
     std::thread m_worker;
 
     QThread m_audioThread;
-    AudioOutput *m_output;
+    AudioOutput *m_output = nullptr;
 
     // User-interface thread only.
     std::shared_ptr<SpeechStream> m_stream;

@@ -3,6 +3,7 @@
 #include <espeak-ng/speak_lib.h>
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cmath>
@@ -65,7 +66,8 @@ Synthesizer::Synthesizer()
     // A language without its dictionary, or a variant without its file, cannot be loaded.
     const char *path = nullptr;
     espeak_Info(&path);
-    const QDir data(QString::fromLocal8Bit(path));
+    m_dataPath = QString::fromLocal8Bit(path);
+    const QDir data(m_dataPath);
     for (int i = 0; i < VoiceTable::count(); ++i) {
         const VoiceInfo &voice = VoiceTable::at(i);
         m_loadable.push_back(data.exists(QLatin1String(voice.language) + QLatin1String("_dict")) &&
@@ -84,6 +86,21 @@ Synthesizer::~Synthesizer()
         espeak_Terminate();
 }
 
+QByteArray Synthesizer::languageFile(const char *language) const
+{
+    // eSpeak NG finds a bare language name by reading every voice file it has, which takes
+    // longer than the speech of a sentence; a path below "lang/" it loads at once, the same voice.
+    const QDir lang(m_dataPath + QLatin1String("/lang"));
+    const QString name = QString::fromLatin1(language);
+    if (!QFileInfo(lang.filePath(name)).isFile()) {
+        for (const QString &family : lang.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            if (QFileInfo(lang.filePath(family + u'/' + name)).isFile())
+                return (family + u'/' + name).toLatin1();
+        }
+    }
+    return language;
+}
+
 int Synthesizer::pitchFor(int basePitchHz)
 {
     return logScale(basePitchHz, 15, 50, 400);
@@ -100,7 +117,7 @@ bool Synthesizer::synthesize(const VoiceSettings &settings, const QString &text,
         return false;
     if (settings.voice != m_voice) {
         const VoiceInfo &voice = VoiceTable::at(settings.voice);
-        const QByteArray name = QByteArray(voice.language) + '+' + voice.variant;
+        const QByteArray name = languageFile(voice.language) + '+' + voice.variant;
         if (espeak_SetVoiceByName(name.constData()) != EE_OK)
             return false;
         m_voice = settings.voice;

@@ -52,6 +52,10 @@ public:
     static int rangeFor(int intonationHz);
 
 private:
+    // The language's voice file as a path below eSpeak NG's "lang/" folder, such as "gmw/de".
+    QByteArray languageFile(const char *language) const;
+
+    QString m_dataPath;
     int m_sampleRate = 0;
     int m_voice = -1; // the voice eSpeak NG has loaded
     std::vector<bool> m_loadable;

@@ -1,9 +1,8 @@
 #include "WavFile.h"
 
-#include <QSaveFile>
 #include <QtEndian>
 
-namespace ortelia::WavFile {
+namespace ortelia {
 
 namespace {
 
@@ -23,34 +22,47 @@ void append16(QByteArray &bytes, quint16 value)
 
 } // namespace
 
-bool write(const QString &path, const QList<qint16> &samples, int sampleRate)
+WavFile::WavFile(const QString &path, int sampleRate) : m_file(path), m_sampleRate(sampleRate)
 {
-    const quint32 dataBytes = quint32(samples.size()) * 2;
+    m_ok = m_file.open(QIODevice::WriteOnly) && writeHeader(0);
+}
+
+bool WavFile::writeHeader(quint32 dataBytes)
+{
     QByteArray bytes;
-    bytes.reserve(44 + qsizetype(dataBytes));
     bytes.append("RIFF", 4);
     append32(bytes, 36 + dataBytes);
     bytes.append("WAVEfmt ", 8);
     append32(bytes, 16); // format chunk size
     append16(bytes, 1);  // PCM
     append16(bytes, 1);  // mono
-    append32(bytes, quint32(sampleRate));
-    append32(bytes, quint32(sampleRate) * 2); // bytes per second
-    append16(bytes, 2);                       // bytes per frame
-    append16(bytes, 16);                      // bits per sample
+    append32(bytes, quint32(m_sampleRate));
+    append32(bytes, quint32(m_sampleRate) * 2); // bytes per second
+    append16(bytes, 2);                         // bytes per frame
+    append16(bytes, 16);                        // bits per sample
     bytes.append("data", 4);
     append32(bytes, dataBytes);
-    const qsizetype header = bytes.size();
-    bytes.resize(header + qsizetype(dataBytes));
-    if (!samples.isEmpty())
-        qToLittleEndian<qint16>(samples.constData(), samples.size(), bytes.data() + header);
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return m_file.seek(0) && m_file.write(bytes) == bytes.size();
 }
 
-} // namespace ortelia::WavFile
+bool WavFile::append(const qint16 *samples, qsizetype count)
+{
+    if (!m_ok || count <= 0)
+        return m_ok;
+    QByteArray bytes(count * 2, Qt::Uninitialized);
+    qToLittleEndian<qint16>(samples, count, bytes.data());
+    m_ok = m_file.write(bytes) == bytes.size();
+    m_dataBytes += quint32(bytes.size());
+    return m_ok;
+}
+
+bool WavFile::commit()
+{
+    if (!m_ok || !writeHeader(m_dataBytes)) {
+        m_file.cancelWriting();
+        return false;
+    }
+    return m_file.commit();
+}
+
+} // namespace ortelia

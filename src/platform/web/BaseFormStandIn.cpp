@@ -15,8 +15,7 @@ const QString kNote = QStringLiteral("zusatztextfeld");
 
 int firstRecord(const TabularData &data, const QString &column, const QString &word)
 {
-    const Selection found = data.select(column + QLatin1String(" = ") + word, false);
-    return found.size() > 0 ? found.record(0) : -1;
+    return data.firstRecord(data.column(column), word);
 }
 
 QString fieldOf(const TabularData &data, int record, const QString &column)

@@ -1,44 +1,59 @@
 #include "ColumnIndexFile.h"
 
-#include <QDataStream>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cstring>
 
 namespace ortelia::web {
 
 namespace {
 
 constexpr quint32 kMagic = 0x4F524958; // "ORIX"
-constexpr quint32 kVersion = 1;
+// Version 2: native byte order, made to be mapped.
+constexpr quint32 kVersion = 2;
 
-void writeKey(QDataStream &out, const ColumnIndexFile::Key &key)
+// The file: this header, the records' starts, then per column its number and its index.
+struct Header {
+    quint32 magic = kMagic;
+    quint32 version = kVersion;
+    qint64 size = 0;
+    qint64 modified = 0;
+    quint32 delimiter = 0;
+    quint32 useHeader = 0;
+    quint32 records = 0;
+    quint32 columns = 0;
+};
+static_assert(sizeof(Header) == 40);
+
+Header headerFor(const ColumnIndexFile::Key &key)
 {
-    out << kMagic << kVersion << key.size << key.modified.toMSecsSinceEpoch() << quint16(key.delimiter)
-        << quint8(key.useHeader) << qint32(key.records);
+    Header header;
+    header.size = key.size;
+    header.modified = key.modified.toMSecsSinceEpoch();
+    header.delimiter = key.delimiter;
+    header.useHeader = key.useHeader;
+    return header;
 }
 
-bool keyMatches(QDataStream &in, const ColumnIndexFile::Key &key)
+bool belongsTo(const Header &header, const ColumnIndexFile::Key &key)
 {
-    quint32 magic = 0, version = 0;
-    qint64 size = 0, modified = 0;
-    quint16 delimiter = 0;
-    quint8 useHeader = 0;
-    qint32 records = 0;
-    in >> magic >> version >> size >> modified >> delimiter >> useHeader >> records;
-    return in.status() == QDataStream::Ok && magic == kMagic && version == kVersion && size == key.size &&
-           modified == key.modified.toMSecsSinceEpoch() && delimiter == key.delimiter &&
-           bool(useHeader) == key.useHeader && records == key.records;
+    const Header expected = headerFor(key);
+    return header.magic == kMagic && header.version == kVersion && header.size == expected.size &&
+           header.modified == expected.modified && header.delimiter == expected.delimiter &&
+           header.useHeader == expected.useHeader;
 }
 
 } // namespace
 
 ColumnIndexFile::ColumnIndexFile(const QString &dataPath, Key key)
-    : m_path(pathFor(dataPath)), m_key(std::move(key))
+    : m_path(pathFor(dataPath)), m_key(std::move(key)), m_contents(open(m_path, m_key))
 {
 }
+
+ColumnIndexFile::~ColumnIndexFile() = default;
 
 QString ColumnIndexFile::pathFor(const QString &dataPath)
 {
@@ -46,57 +61,93 @@ QString ColumnIndexFile::pathFor(const QString &dataPath)
     return info.absolutePath() + QLatin1String("/.") + info.fileName() + QLatin1String(".index");
 }
 
-std::map<int, std::vector<int>> ColumnIndexFile::readAll() const
+std::optional<ColumnIndexFile::Contents> ColumnIndexFile::open(const QString &path, const Key &key)
 {
-    std::map<int, std::vector<int>> indexes;
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
-        return indexes;
-    QDataStream in(&file);
-    if (!keyMatches(in, m_key))
-        return indexes;
-    qint32 count = 0;
-    in >> count;
-    const qint64 bytes = qint64(m_key.records) * qint64(sizeof(qint32));
-    for (qint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
-        qint32 column = -1;
-        in >> column;
-        std::vector<int> index(size_t(m_key.records));
-        if (in.readRawData(reinterpret_cast<char *>(index.data()), int(bytes)) != bytes)
-            break;
-        // A damaged file must not send a lookup outside the records.
-        if (std::all_of(index.begin(), index.end(), [&](int r) { return r >= 0 && r < m_key.records; }))
-            indexes.emplace(column, std::move(index));
-    }
-    return indexes;
-}
-
-std::optional<std::vector<int>> ColumnIndexFile::read(int column) const
-{
-    std::map<int, std::vector<int>> indexes = readAll();
-    const auto found = indexes.find(column);
-    if (found == indexes.end())
+    auto file = std::make_shared<QFile>(path);
+    if (!file->open(QIODevice::ReadOnly) || file->size() < qint64(sizeof(Header)))
         return std::nullopt;
-    return std::move(found->second);
+    const uchar *mapped = file->map(0, file->size());
+    if (!mapped)
+        return std::nullopt;
+    Header header;
+    std::memcpy(&header, mapped, sizeof header);
+    const quint64 records = header.records;
+    const quint64 bytes = quint64(file->size()) - sizeof(Header);
+    // Checked piece by piece, so that a damaged count cannot overflow the sum.
+    if (!belongsTo(header, key) || records * 4 > bytes ||
+        header.columns != (bytes - records * 4) / ((1 + records) * 4) ||
+        bytes != records * 4 + quint64(header.columns) * (1 + records) * 4)
+        return std::nullopt;
+    // A damaged file must not send a lookup outside the data.
+    const auto *words = reinterpret_cast<const quint32 *>(mapped + sizeof(Header));
+    Contents contents{file, {words, size_t(records)}, {}};
+    quint32 previous = 0;
+    for (size_t r = 0; r < records; ++r) {
+        if (words[r] >= quint64(key.size) || (r > 0 && words[r] <= previous))
+            return std::nullopt;
+        previous = words[r];
+    }
+    // The columns are checked when first asked for: a lookup needs one of them.
+    const quint32 *column = words + records;
+    for (quint32 c = 0; c < header.columns; ++c, column += 1 + records)
+        contents.indexes.emplace(qint32(column[0]),
+                                 std::span(reinterpret_cast<const qint32 *>(column + 1), size_t(records)));
+    return contents;
 }
 
-void ColumnIndexFile::write(const std::map<int, std::vector<int>> &indexes) const
+std::optional<std::span<const quint32>> ColumnIndexFile::recordStarts() const
+{
+    if (!m_contents)
+        return std::nullopt;
+    return m_contents->starts;
+}
+
+std::optional<std::span<const qint32>> ColumnIndexFile::index(int column) const
+{
+    if (!m_contents)
+        return std::nullopt;
+    const auto found = m_contents->indexes.find(column);
+    if (found == m_contents->indexes.end())
+        return std::nullopt;
+    const std::span<const qint32> index = found->second;
+    auto [checked, unchecked] = m_checked.try_emplace(column, false);
+    // A damaged file must not send a lookup outside the records.
+    if (unchecked)
+        checked->second = std::all_of(index.begin(), index.end(),
+                                      [&](qint32 r) { return r >= 0 && size_t(r) < index.size(); });
+    if (!checked->second)
+        return std::nullopt;
+    return index;
+}
+
+void ColumnIndexFile::write(std::span<const quint32> starts,
+                            const std::map<int, std::span<const qint32>> &indexes) const
 {
     // Another process may have kept other columns meanwhile: they stay.
-    std::map<int, std::vector<int>> all = readAll();
-    for (const auto &[column, index] : indexes)
-        all[column] = index;
+    const std::optional<Contents> current = open(m_path, m_key);
+    std::map<int, std::span<const qint32>> all;
+    if (current && current->starts.size() == starts.size())
+        all = current->indexes;
+    for (const auto &[column, index] : indexes) {
+        if (index.size() == starts.size())
+            all[column] = index;
+    }
+    Header header = headerFor(m_key);
+    header.records = quint32(starts.size());
+    header.columns = quint32(all.size());
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly))
         return;
-    QDataStream out(&file);
-    writeKey(out, m_key);
-    out << qint32(all.size());
+    bool written = file.write(reinterpret_cast<const char *>(&header), sizeof header) == sizeof header &&
+                   file.write(reinterpret_cast<const char *>(starts.data()), qint64(starts.size_bytes())) ==
+                       qint64(starts.size_bytes());
     for (const auto &[column, index] : all) {
-        out << qint32(column);
-        out.writeRawData(reinterpret_cast<const char *>(index.data()), int(index.size() * sizeof(int)));
+        const qint32 number = column;
+        written = written && file.write(reinterpret_cast<const char *>(&number), 4) == 4 &&
+                  file.write(reinterpret_cast<const char *>(index.data()), qint64(index.size_bytes())) ==
+                      qint64(index.size_bytes());
     }
-    if (out.status() == QDataStream::Ok)
+    if (written)
         file.commit();
     else
         file.cancelWriting();

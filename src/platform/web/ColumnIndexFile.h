@@ -4,15 +4,20 @@
 #include <QString>
 
 #include <map>
+#include <memory>
 #include <optional>
-#include <vector>
+#include <span>
+
+class QFile;
 
 namespace ortelia::web {
 
-// The sorted column indexes of a data file, kept in a hidden file beside it (".DeEn.txt.index")
-// so that the next run finds them instead of sorting again. They belong to one state of the file:
-// its size and modification time, the delimiter and the header choice; any change makes them
-// stale. Where the folder cannot be written the indexes simply live in memory.
+// Where the records of a data file begin and its sorted column indexes, kept in a hidden file
+// beside it (".DeEn.txt.index") so that the next run neither scans the file nor sorts again. The
+// file is mapped, not read: a lookup touches only the entries its binary search visits. It
+// belongs to one state of the data file: its size and modification time, the delimiter and the
+// header choice; any change makes it stale. Where the folder cannot be written everything simply
+// lives in memory.
 class ColumnIndexFile {
 public:
     struct Key {
@@ -20,22 +25,34 @@ public:
         QDateTime modified;
         char16_t delimiter = 0;
         bool useHeader = false;
-        int records = 0;
     };
 
+    // Maps the file when it belongs to this state of the data file and is whole.
     ColumnIndexFile(const QString &dataPath, Key key);
+    ~ColumnIndexFile();
 
     static QString pathFor(const QString &dataPath);
-    // The column's index as written by an earlier run; nullopt when there is none or it is stale.
-    std::optional<std::vector<int>> read(int column) const;
-    // Adds the given indexes to the file (replaced atomically); a folder that cannot be written is no error.
-    void write(const std::map<int, std::vector<int>> &indexes) const;
+    // Where each record begins, as an earlier run wrote it; nullopt when the file had none.
+    std::optional<std::span<const quint32>> recordStarts() const;
+    // The column's index as an earlier run wrote it; nullopt when there is none.
+    std::optional<std::span<const qint32>> index(int column) const;
+    // Writes the record starts and the given indexes, keeping the other columns another process
+    // may have added meanwhile (replaced atomically); a folder that cannot be written is no error.
+    void write(std::span<const quint32> starts, const std::map<int, std::span<const qint32>> &indexes) const;
 
 private:
-    std::map<int, std::vector<int>> readAll() const;
+    struct Contents {
+        std::shared_ptr<QFile> file;
+        std::span<const quint32> starts;
+        std::map<int, std::span<const qint32>> indexes;
+    };
+    static std::optional<Contents> open(const QString &path, const Key &key);
 
     QString m_path;
     Key m_key;
+    std::optional<Contents> m_contents;
+    // Whether each column asked for holds only record numbers in range.
+    mutable std::map<int, bool> m_checked;
 };
 
 } // namespace ortelia::web

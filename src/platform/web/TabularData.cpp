@@ -30,15 +30,6 @@ Selection Selection::of(std::vector<int> records)
 
 namespace {
 
-// Field f of a record whose fields begin at offsets[0..count) and whose last field ends at
-// offsets[count]; the others end where the delimiter before the next one begins.
-QByteArrayView fieldSlice(QByteArrayView bytes, const quint32 *offsets, size_t count, size_t f,
-                          qsizetype delimiterSize)
-{
-    const quint32 end = f + 1 == count ? offsets[f + 1] : offsets[f + 1] - quint32(delimiterSize);
-    return bytes.sliced(offsets[f], end - offsets[f]);
-}
-
 struct FilterTerm {
     int column = -1;
     QString value;
@@ -130,74 +121,46 @@ bool termMatches(const FilterTerm &term, QStringView value, bool caseSensitive)
     return equal != term.notEqual;
 }
 
+// The end of the line that begins at pos.
+qsizetype lineEnd(QByteArrayView bytes, qsizetype pos)
+{
+    while (pos < bytes.size() && bytes[pos] != '\n' && bytes[pos] != '\r')
+        ++pos;
+    return pos;
+}
+
+// Where the line after the one ending at end begins (after CR LF, LF or CR).
+qsizetype nextLine(QByteArrayView bytes, qsizetype end)
+{
+    if (end < bytes.size() && bytes[end] == '\r')
+        ++end;
+    if (end < bytes.size() && bytes[end] == '\n')
+        ++end;
+    return end;
+}
+
 } // namespace
 
-TabularData::TabularData(MappedText text, QChar delimiter, bool useHeader) : m_text(std::move(text))
+TabularData::TabularData(MappedText text, QChar delimiter, bool useHeader)
+    : m_text(std::move(text)), m_delimiter(m_text.encode(delimiter))
 {
+    // The columns come from the first line that is not empty: its names, or its number of fields.
     const QByteArrayView bytes = m_text.bytes();
-    const QByteArray delim = m_text.encode(delimiter);
-    m_delimiterSize = delim.size();
-    const char *data = bytes.data();
-    const qsizetype size = bytes.size();
-    // Fields of the line being read: each field's start, then the end of the last one.
-    std::vector<quint32> fields;
-    const auto splitLine = [&](qsizetype pos, qsizetype end, size_t maxFields) {
-        fields.clear();
-        fields.push_back(quint32(pos));
-        if (!delim.isEmpty()) {
-            qsizetype at = pos;
-            while (fields.size() < maxFields &&
-                   (at = bytes.sliced(0, end).indexOf(QByteArrayView(delim), at)) >= 0) {
-                fields.push_back(quint32(at + m_delimiterSize));
-                at += m_delimiterSize;
-            }
-        }
-        // Fields beyond the columns are not kept: the last kept one ends at its own delimiter.
-        qsizetype last = end;
-        if (fields.size() == maxFields && !delim.isEmpty()) {
-            const qsizetype next = bytes.sliced(0, end).indexOf(QByteArrayView(delim), fields.back());
-            if (next >= 0)
-                last = next;
-        }
-        fields.push_back(quint32(last));
-    };
-
     qsizetype pos = 0;
-    bool headerPending = useHeader;
-    m_firstOffset.push_back(0);
-    while (pos < size) {
-        qsizetype end = pos;
-        while (end < size && data[end] != '\n' && data[end] != '\r')
-            ++end;
-        if (end > pos) {
-            if (headerPending) {
-                splitLine(pos, end, std::numeric_limits<size_t>::max());
-                for (size_t f = 0; f + 1 < fields.size(); ++f)
-                    m_columns << m_text
-                                     .decode(fieldSlice(bytes, fields.data(), fields.size() - 1, f,
-                                                        m_delimiterSize))
-                                     .trimmed();
-                headerPending = false;
-            } else {
-                splitLine(pos, end,
-                          m_columns.isEmpty() ? std::numeric_limits<size_t>::max()
-                                              : size_t(m_columns.size()));
-                if (m_columns.isEmpty()) {
-                    for (size_t c = 0; c + 1 < fields.size(); ++c)
-                        m_columns << QStringLiteral("Column%1").arg(c + 1);
-                }
-                m_offsets.insert(m_offsets.end(), fields.begin(), fields.end());
-                m_firstOffset.push_back(quint32(m_offsets.size()));
-            }
-        }
-        pos = end;
-        if (pos < size && data[pos] == '\r')
-            ++pos;
-        if (pos < size && data[pos] == '\n')
-            ++pos;
+    while (pos < bytes.size() && lineEnd(bytes, pos) == pos)
+        pos = nextLine(bytes, pos);
+    if (pos >= bytes.size())
+        return;
+    const qsizetype end = lineEnd(bytes, pos);
+    for (qsizetype start = pos;; start += m_delimiter.size()) {
+        const qsizetype stop = fieldEnd(start);
+        m_columns << (useHeader ? m_text.decode(bytes.sliced(start, stop - start)).trimmed()
+                                : QStringLiteral("Column%1").arg(m_columns.size() + 1));
+        if (stop >= end)
+            break;
+        start = stop;
     }
-    m_offsets.shrink_to_fit();
-    m_firstOffset.shrink_to_fit();
+    m_bodyStart = useHeader ? nextLine(bytes, end) : pos;
 }
 
 void TabularData::keepIndexesIn(std::unique_ptr<ColumnIndexFile> file)
@@ -214,15 +177,64 @@ int TabularData::column(QStringView name) const
     return -1;
 }
 
+std::span<const quint32> TabularData::recordStarts() const
+{
+    if (m_scannedStarts)
+        return *m_scannedStarts;
+    if (m_indexFile) {
+        if (const auto stored = m_indexFile->recordStarts())
+            return *stored;
+    }
+    m_scannedStarts = scanRecordStarts();
+    return *m_scannedStarts;
+}
+
+std::vector<quint32> TabularData::scanRecordStarts() const
+{
+    const QByteArrayView bytes = m_text.bytes();
+    std::vector<quint32> starts;
+    // Offsets are 32 bits: the cache refuses larger files long before.
+    for (qsizetype pos = m_bodyStart; pos < bytes.size() && pos <= std::numeric_limits<quint32>::max();) {
+        const qsizetype end = lineEnd(bytes, pos);
+        if (end > pos)
+            starts.push_back(quint32(pos));
+        pos = nextLine(bytes, end);
+    }
+    return starts;
+}
+
+qsizetype TabularData::fieldEnd(qsizetype pos) const
+{
+    const QByteArrayView bytes = m_text.bytes();
+    const char *data = bytes.data();
+    const qsizetype size = bytes.size();
+    const char first = m_delimiter.isEmpty() ? '\n' : m_delimiter[0];
+    for (; pos < size; ++pos) {
+        const char c = data[pos];
+        if (c == '\n' || c == '\r' || (c == first && bytes.sliced(pos).startsWith(m_delimiter)))
+            return pos;
+    }
+    return pos;
+}
+
 QByteArrayView TabularData::fieldBytes(int record, int column) const
 {
-    if (record < 0 || record >= recordCount() || column < 0)
+    const std::span<const quint32> starts = recordStarts();
+    if (record < 0 || size_t(record) >= starts.size() || column < 0 || column >= m_columns.size())
         return {};
-    const quint32 first = m_firstOffset[size_t(record)];
-    const quint32 fieldCount = m_firstOffset[size_t(record) + 1] - first - 1;
-    if (quint32(column) >= fieldCount)
+    const QByteArrayView bytes = m_text.bytes();
+    qsizetype start = starts[size_t(record)];
+    if (start >= bytes.size())
         return {};
-    return fieldSlice(m_text.bytes(), m_offsets.data() + first, fieldCount, size_t(column), m_delimiterSize);
+    qsizetype end = fieldEnd(start);
+    for (int c = 0; c < column; ++c) {
+        // A line with fewer fields than columns leaves the others empty.
+        if (end >= bytes.size() || bytes[end] == '\n' || bytes[end] == '\r' || m_delimiter.isEmpty())
+            return {};
+        start = end + m_delimiter.size();
+        end = fieldEnd(start);
+    }
+    return bytes.sliced(start, end - start);
 }
 
 QString TabularData::field(int record, int column) const
@@ -230,25 +242,27 @@ QString TabularData::field(int record, int column) const
     return m_text.decode(fieldBytes(record, column));
 }
 
-int TabularData::compareField(int record, int column, QStringView value) const
+int TabularData::compareField(int record, int column, QStringView value, QString &buffer) const
 {
-    return casefold::compare(field(record, column), value);
+    return casefold::compare(m_text.decode(fieldBytes(record, column), buffer), value);
 }
 
-const std::vector<int> &TabularData::index(int column) const
+std::span<const qint32> TabularData::index(int column) const
 {
-    if (const auto found = m_indexes.find(column); found != m_indexes.end())
+    if (const auto found = m_builtIndexes.find(column); found != m_builtIndexes.end())
         return found->second;
-    std::optional<std::vector<int>> stored = m_indexFile ? m_indexFile->read(column) : std::nullopt;
-    if (stored && stored->size() == size_t(recordCount()))
-        return m_indexes.emplace(column, std::move(*stored)).first->second;
-    const std::vector<int> &built = m_indexes.emplace(column, buildIndex(column)).first->second;
+    const std::span<const quint32> starts = recordStarts();
+    if (m_indexFile) {
+        if (const auto stored = m_indexFile->index(column); stored && stored->size() == starts.size())
+            return *stored;
+    }
+    const std::vector<qint32> &built = m_builtIndexes.emplace(column, buildIndex(column)).first->second;
     if (m_indexFile)
-        m_indexFile->write(m_indexes);
+        m_indexFile->write(starts, {m_builtIndexes.begin(), m_builtIndexes.end()});
     return built;
 }
 
-std::vector<int> TabularData::buildIndex(int column) const
+std::vector<qint32> TabularData::buildIndex(int column) const
 {
     const int records = recordCount();
     // The column decoded once into one buffer, so that sorting compares text, not bytes.
@@ -269,8 +283,8 @@ std::vector<int> TabularData::buildIndex(int column) const
     };
     // Dictionaries are sorted by their first column already: keep the ordered run and sort only
     // the few records out of order (the separator lines), then merge the two.
-    std::vector<int> ordered;
-    std::vector<int> others;
+    std::vector<qint32> ordered;
+    std::vector<qint32> others;
     ordered.reserve(size_t(records));
     for (int r = 0; r < records; ++r) {
         if (ordered.empty() || less(ordered.back(), r))
@@ -279,9 +293,22 @@ std::vector<int> TabularData::buildIndex(int column) const
             others.push_back(r);
     }
     std::sort(others.begin(), others.end(), less);
-    std::vector<int> index(static_cast<size_t>(records));
+    std::vector<qint32> index(static_cast<size_t>(records));
     std::merge(ordered.begin(), ordered.end(), others.begin(), others.end(), index.begin(), less);
     return index;
+}
+
+int TabularData::firstRecord(int column, QStringView value) const
+{
+    if (column < 0 || column >= m_columns.size())
+        return -1;
+    const std::span<const qint32> idx = index(column);
+    QString buffer;
+    // Equal values are in file order in the index: the first of them is the first in the file.
+    const auto first = std::lower_bound(idx.begin(), idx.end(), value, [&](int r, QStringView v) {
+        return compareField(r, column, v, buffer) < 0;
+    });
+    return first != idx.end() && compareField(*first, column, value, buffer) == 0 ? *first : -1;
 }
 
 Selection TabularData::select(const QString &filter, bool caseSensitive) const
@@ -312,12 +339,14 @@ Selection TabularData::select(const QString &filter, bool caseSensitive) const
 
     std::vector<int> candidates;
     if (driver) {
-        const std::vector<int> &idx = index(driver->column);
+        const std::span<const qint32> idx = index(driver->column);
         const int col = driver->column;
-        auto first = std::lower_bound(idx.begin(), idx.end(), prefix,
-                                      [&](int r, const QString &v) { return compareField(r, col, v) < 0; });
+        QString buffer;
+        auto first = std::lower_bound(idx.begin(), idx.end(), prefix, [&](int r, const QString &v) {
+            return compareField(r, col, v, buffer) < 0;
+        });
         if (!driver->wildcard) {
-            for (auto it = first; it != idx.end() && compareField(*it, col, prefix) == 0; ++it)
+            for (auto it = first; it != idx.end() && compareField(*it, col, prefix, buffer) == 0; ++it)
                 candidates.push_back(*it);
         } else {
             for (auto it = first; it != idx.end() && casefold::primaryStartsWith(field(*it, col), prefix);
@@ -384,9 +413,9 @@ std::shared_ptr<const TabularData> TabularDataCache::load(const QString &path, Q
         text = MappedText::map(path);
     auto data =
         std::make_shared<TabularData>(text ? std::move(*text) : MappedText::of({}), delimiter, useHeader);
-    data->keepIndexesIn(std::make_unique<ColumnIndexFile>(
-        path, ColumnIndexFile::Key{info.size(), info.lastModified(), delimiter.unicode(), useHeader,
-                                   data->recordCount()}));
+    if (text)
+        data->keepIndexesIn(std::make_unique<ColumnIndexFile>(
+            path, ColumnIndexFile::Key{info.size(), info.lastModified(), delimiter.unicode(), useHeader}));
     CacheEntry entry{info.size(), info.lastModified(), std::move(data), ++useCounter};
     if (it == entries.end() && entries.size() >= kCachedFiles) {
         auto oldest = entries.begin();

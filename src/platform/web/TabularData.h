@@ -8,6 +8,8 @@
 
 #include <map>
 #include <memory>
+#include <optional>
+#include <span>
 #include <vector>
 
 namespace ortelia::web {
@@ -30,7 +32,9 @@ private:
 // A delimited text file read into records: lines are records (CR LF, LF or CR; empty lines are
 // skipped), fields are split at the delimiter. With a header the first line names the columns;
 // without one they are "Column1", "Column2"... The bytes stay as they are in the file; a record
-// keeps only where its fields begin, so memory follows the file's size, not its column count.
+// is known by where its line begins, and its fields are split when asked for, so memory follows
+// the number of lines, not the column count. Where the lines begin and the column indexes come
+// from the index file when it has them, so that a lookup reads only the lines it compares.
 class TabularData {
 public:
     TabularData(MappedText text, QChar delimiter, bool useHeader);
@@ -38,7 +42,7 @@ public:
     const QStringList &columns() const { return m_columns; }
     // Column index by name without regard to case; -1 when there is no such column.
     int column(QStringView name) const;
-    int recordCount() const { return int(m_firstOffset.size()) - 1; }
+    int recordCount() const { return int(recordStarts().size()); }
     QString field(int record, int column) const;
 
     // The records matching a filter: "column = value" terms (also "<>") joined by "&"; a value
@@ -46,26 +50,33 @@ public:
     // The whole value is compared. An empty filter selects every record; a filter that cannot
     // be read, or names an unknown column, selects none.
     Selection select(const QString &filter, bool caseSensitive) const;
+    // The first record in file order whose field equals value without regard to case, as
+    // select("column = value") finds it for a value without wildcard; -1 when there is none.
+    int firstRecord(int column, QStringView value) const;
 
-    // Indexes built from now on are also written to this file, and taken from it when it has them.
+    // Record starts and indexes are taken from this file when it has them; indexes built from
+    // now on are written to it.
     void keepIndexesIn(std::unique_ptr<ColumnIndexFile> file);
 
 private:
+    std::span<const quint32> recordStarts() const;
+    std::vector<quint32> scanRecordStarts() const;
+    // Where the field that begins at pos ends: at the next delimiter or the end of its line.
+    qsizetype fieldEnd(qsizetype pos) const;
     QByteArrayView fieldBytes(int record, int column) const;
     // Records sorted by the column's value in dictionary order, ties in file order; built on first use.
-    const std::vector<int> &index(int column) const;
-    std::vector<int> buildIndex(int column) const;
-    int compareField(int record, int column, QStringView value) const;
+    std::span<const qint32> index(int column) const;
+    std::vector<qint32> buildIndex(int column) const;
+    int compareField(int record, int column, QStringView value, QString &buffer) const;
 
     MappedText m_text;
-    qsizetype m_delimiterSize = 0;
+    QByteArray m_delimiter;
     QStringList m_columns;
-    // Record r's fields begin at m_offsets[m_firstOffset[r]] and onwards; one more entry marks
-    // where its last field ends.
-    std::vector<quint32> m_offsets;
-    std::vector<quint32> m_firstOffset;
+    // Where the records begin: after the header line.
+    qsizetype m_bodyStart = 0;
     std::unique_ptr<ColumnIndexFile> m_indexFile;
-    mutable std::map<int, std::vector<int>> m_indexes;
+    mutable std::optional<std::vector<quint32>> m_scannedStarts;
+    mutable std::map<int, std::vector<qint32>> m_builtIndexes;
 };
 
 // Parsed files shared by every page that shows them, so a large dictionary is read once. An

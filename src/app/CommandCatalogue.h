@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstring>
+
+namespace ortelia {
+
+// A command-line command, "ortelia <name> args...", and the program beside "ortelia" that runs
+// it. Without Qt: the launcher chooses the program from it before any library is loaded, so each
+// command loads only the libraries it uses.
+struct CommandEntry {
+    const char *name;
+    const char *program;
+    const char *usage;
+    // One line for the help, in German.
+    const char *summary;
+};
+
+inline constexpr const char *kCommandsProgram = "ortelia-commands";
+inline constexpr const char *kWindowProgram = "ortelia-windows";
+
+inline constexpr CommandEntry kCommandCatalogue[] = {
+    {"say", "ortelia-say", "say [--wav DATEI] ZEILE...",
+     "spricht die Zeilen, Stimm-Markierungen zuerst; mit --wav in eine WAV-Datei"},
+    {"lookup", "ortelia-pages", "lookup [--pair DeEn|DeFr|DeGr|DeIt|DeSp | --page DATEI] [--foreign] WORT",
+     "schlägt ein Wort nach und gibt Übersetzung, deutsche Seite und Zusatz aus"},
+    {"translate", "ortelia-pages",
+     "translate [--pair DeEn|DeFr|DeGr|DeIt|DeSp | --page DATEI] [--foreign] [DATEI]",
+     "übersetzt einen Text (DATEI oder Standardeingabe) Wort für Wort"},
+    {"import-freedict", kCommandsProgram, "import-freedict INDEX DICT.DZ ZIEL.txt [SPRACHE]",
+     "macht aus einem FreeDict-Wörterbuch ein Wörterbuch dieses Programms"},
+    {"publish-updates", kCommandsProgram, "publish-updates ORDNER BASIS-ADRESSE [DATUM]",
+     "schreibt die Update-Liste und die Wörterbücher für einen Update-Server in ORDNER"},
+    {"install", kCommandsProgram, "install",
+     "trägt Ortelia mit Symbol und Fenster-Aktionen ins Menü des Desktops ein"},
+    {"uninstall", kCommandsProgram, "uninstall", "nimmt den Menüeintrag und das Symbol wieder heraus"},
+};
+
+inline const CommandEntry *findCommandEntry(const char *name)
+{
+    for (const CommandEntry &entry : kCommandCatalogue) {
+        if (std::strcmp(name, entry.name) == 0)
+            return &entry;
+    }
+    return nullptr;
+}
+
+inline bool isHelpOption(const char *argument)
+{
+    return std::strcmp(argument, "--help") == 0 || std::strcmp(argument, "-h") == 0;
+}
+
+} // namespace ortelia
