@@ -4,9 +4,14 @@
 
 using namespace ortelia;
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     fuzz::answerDialogs();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
     const QString text = fuzz::text(data, size);
     for (TextDirection direction : {TextDirection::German, TextDirection::Foreign}) {
         const QString normal = normalizeForTranslation(text, direction);

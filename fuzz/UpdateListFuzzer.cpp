@@ -4,9 +4,14 @@
 
 using namespace ortelia;
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     fuzz::answerDialogs();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
     const QString list = fuzz::text(data, size);
     for (const QString &line : TextFile::splitLines(list)) {
         const std::optional<UpdateList::Entry> entry = UpdateList::parse(line);

@@ -47,15 +47,20 @@ bool readSwitches(const QString &path, bool &first, bool &second)
     const std::optional<QStringList> lines = TextFile::readLines(path);
     if (!lines)
         return false;
-    if (lines->size() > 0) {
-        if (const std::optional<int> value = SettingsFormat::readNumber(lines->at(0)))
+    switchesIn(*lines, first, second);
+    return true;
+}
+
+void switchesIn(const QStringList &lines, bool &first, bool &second)
+{
+    if (lines.size() > 0) {
+        if (const std::optional<int> value = SettingsFormat::readNumber(lines.at(0)))
             first = *value != 0;
     }
-    if (lines->size() > 1) {
-        if (const std::optional<int> value = SettingsFormat::readNumber(lines->at(1)))
+    if (lines.size() > 1) {
+        if (const std::optional<int> value = SettingsFormat::readNumber(lines.at(1)))
             second = *value != 0;
     }
-    return true;
 }
 
 bool writeSwitches(const QString &path, bool first, bool second)
@@ -67,9 +72,14 @@ bool writeSwitches(const QString &path, bool first, bool second)
 std::optional<QString> readDate(const QString &path)
 {
     const std::optional<QStringList> lines = TextFile::readLines(path);
-    if (!lines || lines->isEmpty())
+    return lines ? dateIn(*lines) : std::nullopt;
+}
+
+std::optional<QString> dateIn(const QStringList &lines)
+{
+    if (lines.isEmpty())
         return std::nullopt;
-    return SettingsFormat::unquoted(lines->last());
+    return SettingsFormat::unquoted(lines.last());
 }
 
 bool writeUpdateDate(const QString &yyyymmdd)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -26,11 +27,15 @@ inline constexpr const char *kDefaultVoiceProfile = "#voice=name:lgx.en.bill#";
 // Reads the two switches of an option file. A switch keeps its value when its line is missing
 // or holds no number (the first-run file has one line only). False when the file is unreadable.
 bool readSwitches(const QString &path, bool &first, bool &second);
+// The same on the lines of an option file already read.
+void switchesIn(const QStringList &lines, bool &first, bool &second);
 // Writes the two switches as printed numbers, one per line.
 bool writeSwitches(const QString &path, bool first, bool second);
 
 // The last line of a date file with every double quote removed; nullopt when unreadable or empty.
 std::optional<QString> readDate(const QString &path);
+// The same on the lines of a date file already read; nullopt when there are none.
+std::optional<QString> dateIn(const QStringList &lines);
 // Writes the date with the quoting write; on failure shows the file's write-protection message
 // and returns false.
 bool writeUpdateDate(const QString &yyyymmdd);

@@ -68,6 +68,17 @@ private slots:
         QVERIFY(daily);
     }
 
+    void linesInMemoryReadAsTheFiles()
+    {
+        bool daily = true, monthly = false;
+        SettingsFiles::switchesIn({QStringLiteral("\"ja\""), QStringLiteral(" 1 ")}, daily, monthly);
+        QVERIFY(daily);
+        QVERIFY(monthly);
+        QCOMPARE(SettingsFiles::dateIn({QStringLiteral("20070501"), QStringLiteral("\"20250101\"")}),
+                 std::optional(QStringLiteral("20250101")));
+        QCOMPARE(SettingsFiles::dateIn({}), std::nullopt);
+    }
+
     void datesRoundTripWithoutQuotes()
     {
         test::TempProgramFolder folder;
