@@ -2,6 +2,8 @@
 
 #include "HeadlessPage.h"
 
+#include <QHash>
+
 namespace ortelia::TextWalk {
 
 namespace {
@@ -104,10 +106,22 @@ Pair lookUp(HeadlessPage &browser, const QString &word, TextDirection direction)
 
 QList<Pair> lookUpAll(HeadlessPage &browser, const QStringList &words, TextDirection direction)
 {
+    // A text repeats its words and the page answers a word the same way each time, so each is
+    // asked once. Not the empty word: the page answers it with its last answer.
+    QHash<QString, LookupAnswer> answered;
     QList<Pair> pairs;
     pairs.reserve(words.size());
-    for (const QString &word : words)
-        pairs << lookUp(browser, word, direction);
+    for (const QString &word : words) {
+        const QString lowered = word.toLower();
+        if (lowered.isEmpty()) {
+            pairs << lookUp(browser, lowered, direction);
+            continue;
+        }
+        auto known = answered.constFind(lowered);
+        if (known == answered.cend())
+            known = answered.insert(lowered, lookUp(browser, lowered, direction).answer);
+        pairs << Pair{lowered, *known};
+    }
     return pairs;
 }
 

@@ -117,6 +117,8 @@ private slots:
         };
         QCOMPARE(walk(QStringLiteral("Ich habe ein Haus"), TextDirection::German),
                  QStringLiteral("ich|I|ich\nhabe||\nein||\nhaus|house|haus"));
+        QCOMPARE(walk(QStringLiteral("Haus Tag haus"), TextDirection::German),
+                 QStringLiteral("haus|house|haus\ntag|day|tag\nhaus|house|haus"));
         QCOMPARE(walk(QStringLiteral("HELLO dog"), TextDirection::Foreign),
                  QStringLiteral("hello|hello|hallo\ndog|dog|hund"));
         // An empty word keeps the page's last answer, as in the window.
