@@ -1,52 +1,44 @@
 #include "FormTable.h"
 
-#include "TextFile.h"
+#include "SemicolonTable.h"
 
 namespace ortelia {
 
 namespace {
 
-bool isWord(const QString &text)
+const QString kLayout = QStringLiteral("Form;Grundform");
+
+bool isGoodRow(const SemicolonTable::Row &fields)
 {
-    if (text.isEmpty() || text.size() > 40)
-        return false;
-    for (QChar c : text) {
-        if (!c.isLetter() && c != QLatin1Char('-') && c != QLatin1Char('\''))
-            return false;
-    }
-    return true;
+    return fields.size() == 2 && !fields[0].isEmpty() && !fields[1].isEmpty() &&
+           SemicolonTable::isWordOf(fields[0], u"-'") && SemicolonTable::isWordOf(fields[1], u"-'");
+}
+
+std::optional<FormTable> fromRows(const std::optional<QList<SemicolonTable::Row>> &rows)
+{
+    if (!rows)
+        return std::nullopt;
+    FormTable table;
+    for (const SemicolonTable::Row &row : *rows)
+        table.add(row[0], row[1]);
+    return table;
 }
 
 } // namespace
 
 std::optional<FormTable> FormTable::read(const QString &path, QString &error)
 {
-    const std::optional<QStringList> lines = TextFile::readLines(path);
-    if (!lines) {
-        error = QStringLiteral("%1 kann nicht gelesen werden.").arg(path);
-        return std::nullopt;
-    }
-    return parse(*lines, path, error);
+    return fromRows(SemicolonTable::read(path, kLayout, isGoodRow, error));
 }
 
 std::optional<FormTable> FormTable::parse(const QStringList &lines, const QString &name, QString &error)
 {
-    FormTable table;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString line = lines[i].trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
-            continue;
-        const QStringList fields = line.split(QLatin1Char(';'));
-        if (fields.size() != 2 || !isWord(fields[0].trimmed()) || !isWord(fields[1].trimmed())) {
-            error = QStringLiteral("%1, Zeile %2: \"Form;Grundform\" erwartet, gelesen: %3")
-                        .arg(name)
-                        .arg(i + 1)
-                        .arg(line.left(80));
-            return std::nullopt;
-        }
-        table.m_bases.insert(fields[0].trimmed().toLower(), fields[1].trimmed().toLower());
-    }
-    return table;
+    return fromRows(SemicolonTable::parse(lines, name, kLayout, isGoodRow, error));
+}
+
+void FormTable::add(const QString &form, const QString &base)
+{
+    m_bases.insert(form.toLower(), base.toLower());
 }
 
 } // namespace ortelia

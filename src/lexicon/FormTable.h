@@ -18,6 +18,7 @@ public:
     // The base form of a form (any case); empty when the table does not hold it.
     QString baseOf(const QString &form) const { return m_bases.value(form.toLower()); }
     int size() const { return int(m_bases.size()); }
+    void add(const QString &form, const QString &base);
 
 private:
     QHash<QString, QString> m_bases;

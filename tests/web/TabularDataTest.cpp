@@ -293,6 +293,23 @@ void TabularDataTest::indexesAreKeptBesideTheFile()
     damaged.resize(30);
     QCOMPARE(foreign(QStringLiteral("hello")), QStringList({"hallo"}));
 
+    // An index of the earlier layout (version 1) is written anew.
+    const auto version = [&] {
+        QFile file(indexPath);
+        quint32 number = 0;
+        return file.open(QIODevice::ReadOnly) && file.seek(4) &&
+                       file.read(reinterpret_cast<char *>(&number), 4) == 4
+                   ? number
+                   : 0;
+    };
+    QCOMPARE(version(), 2u);
+    QVERIFY(damaged.open(QIODevice::ReadWrite) && damaged.seek(4));
+    const quint32 first = 1;
+    damaged.write(reinterpret_cast<const char *>(&first), 4);
+    damaged.close();
+    QCOMPARE(foreign(QStringLiteral("house")), QStringList({"haus"}));
+    QCOMPARE(version(), 2u);
+
     QFile::remove(indexPath);
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     QCOMPARE(foreign(QStringLiteral("house")), QStringList({"haus"}));

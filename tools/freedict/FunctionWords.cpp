@@ -1,6 +1,6 @@
 #include "FunctionWords.h"
 
-#include "TextFile.h"
+#include "SemicolonTable.h"
 
 #include <algorithm>
 
@@ -8,67 +8,46 @@ namespace ortelia {
 
 namespace {
 
-constexpr int kMaxField = 40;
+const QString kLayout = QStringLiteral("Deutsch;Englisch;Französisch;Spanisch;Italienisch;Griechisch");
 
 bool isGermanWord(const QString &text)
 {
-    if (text.isEmpty() || text.size() > kMaxField)
+    if (text.isEmpty() || !SemicolonTable::isWordOf(text, {}))
         return false;
-    for (QChar c : text) {
-        if (!c.isLower())
-            return false;
-    }
-    return true;
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.isLower(); });
 }
 
-// A translation is a word or a few, never markup or the dictionary's separators.
+// A translation is a word or a few, never markup or the dictionary's separators; empty leaves
+// the language to the other sources.
 bool isTranslation(const QString &text)
 {
-    if (text.size() > kMaxField)
-        return false;
-    for (QChar c : text) {
-        if (!c.isLetter() && c != QLatin1Char(' ') && c != QLatin1Char('\'') && c != QLatin1Char('-'))
-            return false;
-    }
-    return true;
+    return SemicolonTable::isWordOf(text, u" '-");
+}
+
+bool isGoodRow(const SemicolonTable::Row &fields)
+{
+    return fields.size() == FunctionWords::LanguageCount + 1 && isGermanWord(fields[0]) &&
+           std::all_of(fields.begin() + 1, fields.end(), isTranslation);
+}
+
+std::optional<FunctionWords> fromRows(std::optional<QList<SemicolonTable::Row>> rows)
+{
+    if (!rows)
+        return std::nullopt;
+    return FunctionWords(std::move(*rows));
 }
 
 } // namespace
 
 std::optional<FunctionWords> FunctionWords::read(const QString &path, QString &error)
 {
-    const std::optional<QStringList> lines = TextFile::readLines(path);
-    if (!lines) {
-        error = QStringLiteral("%1 kann nicht gelesen werden.").arg(path);
-        return std::nullopt;
-    }
-    return parse(*lines, path, error);
+    return fromRows(SemicolonTable::read(path, kLayout, isGoodRow, error));
 }
 
 std::optional<FunctionWords> FunctionWords::parse(const QStringList &lines, const QString &name,
                                                   QString &error)
 {
-    FunctionWords table;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString line = lines[i].trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
-            continue;
-        QStringList fields = line.split(QLatin1Char(';'));
-        for (QString &field : fields)
-            field = field.simplified();
-        const bool good = fields.size() == LanguageCount + 1 && isGermanWord(fields[0]) &&
-                          std::all_of(fields.begin() + 1, fields.end(), isTranslation);
-        if (!good) {
-            error = QStringLiteral("%1, Zeile %2: \"Deutsch;Englisch;Französisch;Spanisch;Italienisch;"
-                                   "Griechisch\" erwartet, gelesen: %3")
-                        .arg(name)
-                        .arg(i + 1)
-                        .arg(line.left(80));
-            return std::nullopt;
-        }
-        table.m_rows.push_back(fields);
-    }
-    return table;
+    return fromRows(SemicolonTable::parse(lines, name, kLayout, isGoodRow, error));
 }
 
 void FunctionWords::addTo(Glossary &glossary, Language language) const

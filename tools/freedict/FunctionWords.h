@@ -6,7 +6,6 @@
 #include <QStringList>
 
 #include <optional>
-#include <vector>
 
 namespace ortelia {
 
@@ -18,6 +17,8 @@ class FunctionWords {
 public:
     enum Language { English, French, Spanish, Italian, Greek, LanguageCount };
 
+    explicit FunctionWords(QList<QStringList> rows) : m_rows(std::move(rows)) {}
+
     // The table of a file; nullopt with error naming the file and line when a line is damaged.
     static std::optional<FunctionWords> read(const QString &path, QString &error);
     static std::optional<FunctionWords> parse(const QStringList &lines, const QString &name, QString &error);
@@ -27,7 +28,7 @@ public:
     int size() const { return int(m_rows.size()); }
 
 private:
-    std::vector<QStringList> m_rows; // German word, then one field per language
+    QList<QStringList> m_rows; // German word, then one field per language
 };
 
 } // namespace ortelia
