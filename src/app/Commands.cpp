@@ -48,7 +48,11 @@ int runCommandProgram(int argc, char **argv, std::span<const Command> commands)
 
 int runCommand(const Command &command, int argc, char **argv)
 {
+    // Qt's own event dispatcher starts sooner than GLib's, and a command needs none of GLib's
+    // sources; the variable is read only here, so that programs started later get GLib again.
+    qputenv("QT_NO_GLIB", "1");
     QCoreApplication app(argc, argv);
+    qunsetenv("QT_NO_GLIB");
     QCoreApplication::setApplicationName(QStringLiteral("Ortelia"));
     const QDir startDir = QDir::current();
     ProgramFolder::setRoot(QCoreApplication::applicationDirPath());

@@ -160,7 +160,8 @@ private slots:
                 args << QStringLiteral("hallo");
             const QString libraries = loaded(args);
             const QString program = QLatin1String(entry.program);
-            QVERIFY2(libraries.count(QLatin1String("initialize program:")) == 2, entry.name);
+            // The launcher is linked statically: the loader starts only the one program.
+            QVERIFY2(libraries.count(QLatin1String("initialize program:")) == 1, entry.name);
             QVERIFY2(withoutGui(libraries), entry.name);
             QCOMPARE(libraries.contains(QLatin1String("libespeak-ng")), program == QLatin1String("ortelia-say"));
             QCOMPARE(libraries.contains(QLatin1String("libQt6Qml")), program == QLatin1String("ortelia-pages"));

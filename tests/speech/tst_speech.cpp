@@ -238,6 +238,11 @@ private slots:
         QCOMPARE(say({}), 2);
         QCOMPARE(say({QStringLiteral("--wav"), QStringLiteral("kein/ordner/d.wav"), QStringLiteral("Hallo")}),
                  1);
+        // A target that cannot be replaced fails and leaves no partial file beside it.
+        QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("e.wav")));
+        QCOMPARE(say({QStringLiteral("--wav"), QStringLiteral("e.wav"), QStringLiteral("Hallo")}), 1);
+        QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("*.wav*")}, QDir::Files),
+                 QStringList({"a.wav", "b.wav", "c.wav"}));
     }
 };
 

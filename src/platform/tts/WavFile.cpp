@@ -1,6 +1,9 @@
 #include "WavFile.h"
 
+#include <QRandomGenerator>
 #include <QtEndian>
+
+#include <cstdio>
 
 namespace ortelia {
 
@@ -22,9 +25,26 @@ void append16(QByteArray &bytes, quint16 value)
 
 } // namespace
 
-WavFile::WavFile(const QString &path, int sampleRate) : m_file(path), m_sampleRate(sampleRate)
+WavFile::WavFile(const QString &path, int sampleRate) : m_target(path), m_sampleRate(sampleRate)
 {
-    m_ok = m_file.open(QIODevice::WriteOnly) && writeHeader(0);
+    // A fresh name each try, so that two calls writing the same target never share a file.
+    bool open = false;
+    for (int attempt = 0; attempt < 8 && !open; ++attempt) {
+        m_file.setFileName(
+            QStringLiteral("%1.%2.tmp").arg(path).arg(QRandomGenerator::global()->generate(), 0, 36));
+        open = m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
+    }
+    m_ok = open && writeHeader(0);
+    if (!open)
+        m_file.setFileName(QString());
+}
+
+WavFile::~WavFile()
+{
+    if (m_committed || m_file.fileName().isEmpty())
+        return;
+    m_file.close();
+    QFile::remove(m_file.fileName());
 }
 
 bool WavFile::writeHeader(quint32 dataBytes)
@@ -58,11 +78,12 @@ bool WavFile::append(const qint16 *samples, qsizetype count)
 
 bool WavFile::commit()
 {
-    if (!m_ok || !writeHeader(m_dataBytes)) {
-        m_file.cancelWriting();
+    if (!m_ok || !writeHeader(m_dataBytes) || !m_file.flush())
         return false;
-    }
-    return m_file.commit();
+    m_file.close();
+    m_committed = std::rename(QFile::encodeName(m_file.fileName()).constData(),
+                              QFile::encodeName(m_target).constData()) == 0;
+    return m_committed;
 }
 
 } // namespace ortelia

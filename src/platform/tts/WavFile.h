@@ -1,15 +1,19 @@
 #pragma once
 
-#include <QSaveFile>
+#include <QFile>
 #include <QString>
 
 namespace ortelia {
 
 // A RIFF WAVE file of 16-bit mono PCM, written while the speech is made, so that no copy of the
-// whole speech is held; the target is replaced only when the file is whole.
+// whole speech is held; the target is replaced only when the file is whole. It is written under
+// a name of its own beside the target and renamed over it, without waiting for the disk: the
+// speech can be made again, and the wait cost "ortelia say --wav" a tenth of its time.
 class WavFile {
 public:
     WavFile(const QString &path, int sampleRate);
+    // Removes the partial file when commit was not reached or failed.
+    ~WavFile();
 
     bool append(const qint16 *samples, qsizetype count);
     // Puts the sizes into the header and replaces the target; false when anything failed.
@@ -18,7 +22,9 @@ public:
 private:
     bool writeHeader(quint32 dataBytes);
 
-    QSaveFile m_file;
+    QString m_target;
+    QFile m_file;
+    bool m_committed = false;
     int m_sampleRate;
     quint32 m_dataBytes = 0;
     bool m_ok;
