@@ -32,8 +32,7 @@ int runLookupCommand(const QStringList &args, const QDir &startDir)
     printLine(answer.translation);
     printLine(answer.german);
     printLine(answer.note);
-    std::fflush(stdout);
-    return answer.translation.isEmpty() && answer.german.isEmpty() ? 1 : 0;
+    endPageCommand(answer.translation.isEmpty() && answer.german.isEmpty() ? 1 : 0);
 }
 
 } // namespace ortelia

@@ -78,8 +78,7 @@ int runTranslateCommand(const QStringList &args, const QDir &startDir)
     for (const TextWalk::Pair &pair : TextWalk::lookUpAll(browser, words, options->direction))
         printLine(field(pair.word) + u'\t' + field(pair.answer.translation) + u'\t' +
                   field(pair.answer.german));
-    std::fflush(stdout);
-    return 0;
+    endPageCommand(0);
 }
 
 } // namespace ortelia

@@ -5,7 +5,6 @@
 #include "ScriptWatchdog.h"
 #include "TextFile.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QJSEngine>
@@ -15,6 +14,13 @@
 #include <QVariantList>
 
 Q_LOGGING_CATEGORY(lcPageScript, "ortelia.web.script", QtWarningMsg)
+
+// Registers the prelude's byte code, made by the build, with the engine's module loader. Outside
+// any namespace, as Q_INIT_RESOURCE needs.
+static void registerPreludeByteCode()
+{
+    Q_INIT_RESOURCE(qmlcache_page_prelude);
+}
 
 namespace ortelia::web {
 
@@ -301,12 +307,6 @@ QString scriptFile(const QString &pageDir, const QString &src)
     return TextFile::read(resolved).value_or(QString());
 }
 
-QString preludeSource()
-{
-    QFile file(QStringLiteral(":/web/prelude.js"));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
 } // namespace
 
 PageScript::PageScript(Document &document, std::function<void()> changed)
@@ -314,8 +314,9 @@ PageScript::PageScript(Document &document, std::function<void()> changed)
 {
     m_bridge = std::make_unique<DomBridge>(*this, document, std::move(changed));
     QJSEngine::setObjectOwnership(m_bridge.get(), QJSEngine::CppOwnership);
-    static const QString prelude = preludeSource();
-    const QJSValue builder = m_engine->evaluate(prelude, QStringLiteral("prelude.js"));
+    registerPreludeByteCode();
+    const QJSValue builder =
+        m_engine->importModule(QStringLiteral(":/web/prelude.mjs")).property(QStringLiteral("default"));
     const QJSValue entry =
         builder.call({m_engine->newQObject(m_bridge.get()), m_engine->globalObject()});
     m_click = entry.property(QStringLiteral("click"));

@@ -2,7 +2,9 @@
 // page's document model and returns its entry points (click, refresh, load). Elements are plain
 // objects keyed by node id; forms carry their members by name, the document its forms by name,
 // and every element id is a global (as in the browsers these pages were written for).
-(function (bridge, global) {
+// A module, so that the build compiles it to byte code; modules are strict, the handlers it makes
+// of the page's attributes are not.
+export default function (bridge, global) {
     // The bridge's methods, fetched once: each property read of a native object makes a new
     // function object.
     var D = {};
@@ -327,4 +329,4 @@
     global.clearInterval = global.clearTimeout;
 
     return { click: click, refresh: refresh, load: load };
-})
+}
