@@ -2,6 +2,7 @@
 
 #include "LookUpOnPage.h"
 #include "PageCommandLine.h"
+#include "CommandEnd.h"
 #include "HeadlessPage.h"
 
 #include <cstdio>
@@ -32,7 +33,7 @@ int runLookupCommand(const QStringList &args, const QDir &startDir)
     printLine(answer.translation);
     printLine(answer.german);
     printLine(answer.note);
-    endPageCommand(answer.translation.isEmpty() && answer.german.isEmpty() ? 1 : 0);
+    endCommandProcess(answer.translation.isEmpty() && answer.german.isEmpty() ? 1 : 0);
 }
 
 } // namespace ortelia

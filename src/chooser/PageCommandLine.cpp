@@ -7,7 +7,6 @@
 #include <QFileInfo>
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace ortelia {
 
@@ -58,13 +57,6 @@ void printLine(const QString &text)
 {
     const QByteArray bytes = text.toUtf8() + '\n';
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-}
-
-void endPageCommand(int status)
-{
-    std::fflush(stdout);
-    std::fflush(stderr);
-    std::_Exit(status);
 }
 
 } // namespace ortelia

@@ -29,9 +29,4 @@ bool openDictionaryPage(HeadlessPage &browser, const QString &page);
 // Writes text and a line feed to standard output as UTF-8.
 void printLine(const QString &text);
 
-// Ends the command's process with status once the answer is out: writes out standard output and
-// stops at once. Taking down the page's script engine and Qt's globals took a lookup a tenth of
-// its time, and the system frees it all anyway.
-[[noreturn]] void endPageCommand(int status);
-
 } // namespace ortelia

@@ -1,5 +1,6 @@
 #include "SayCommand.h"
 
+#include "CommandEnd.h"
 #include "SpeechEngine.h"
 #include "WavFile.h"
 
@@ -39,7 +40,7 @@ int runSay(const QStringList &args, const QDir &startDir)
             std::fprintf(stderr, "Die Datei %s kann nicht geschrieben werden.\n", qPrintable(wavPath));
             return 1;
         }
-        return 0;
+        endCommandProcess(0);
     }
     QEventLoop loop;
     QObject::connect(&engine, &SpeechEngine::finished, &loop, &QEventLoop::quit);

@@ -4,6 +4,7 @@
 #include "ProgramFolder.h"
 #include "TextFile.h"
 #include "TextWalk.h"
+#include "CommandEnd.h"
 #include "HeadlessPage.h"
 
 #include <QFile>
@@ -78,7 +79,7 @@ int runTranslateCommand(const QStringList &args, const QDir &startDir)
     for (const TextWalk::Pair &pair : TextWalk::lookUpAll(browser, words, options->direction))
         printLine(field(pair.word) + u'\t' + field(pair.answer.translation) + u'\t' +
                   field(pair.answer.german));
-    endPageCommand(0);
+    endCommandProcess(0);
 }
 
 } // namespace ortelia
