@@ -40,7 +40,7 @@ std::optional<QList<Row>> read(const QString &path, const QString &layout, const
 
 bool isWordOf(const QString &text, QStringView marks)
 {
-    if (text.size() > 40)
+    if (text.isEmpty() || text.size() > 40)
         return false;
     for (QChar c : text) {
         if (!c.isLetter() && !marks.contains(c))

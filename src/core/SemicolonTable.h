@@ -24,7 +24,7 @@ std::optional<QList<Row>> parse(const QStringList &lines, const QString &name, c
 std::optional<QList<Row>> read(const QString &path, const QString &layout, const RowCheck &isGood,
                                QString &error);
 
-// A word or a few of letters: at most 40 characters, besides letters only those in marks.
+// A word or a few of letters: 1 to 40 characters, besides letters only those in marks.
 bool isWordOf(const QString &text, QStringView marks);
 
 } // namespace SemicolonTable

@@ -10,8 +10,8 @@ const QString kLayout = QStringLiteral("Form;Grundform");
 
 bool isGoodRow(const SemicolonTable::Row &fields)
 {
-    return fields.size() == 2 && !fields[0].isEmpty() && !fields[1].isEmpty() &&
-           SemicolonTable::isWordOf(fields[0], u"-'") && SemicolonTable::isWordOf(fields[1], u"-'");
+    return fields.size() == 2 && SemicolonTable::isWordOf(fields[0], u"-'") &&
+           SemicolonTable::isWordOf(fields[1], u"-'");
 }
 
 std::optional<FormTable> fromRows(const std::optional<QList<SemicolonTable::Row>> &rows)

@@ -12,16 +12,15 @@ const QString kLayout = QStringLiteral("Deutsch;Englisch;Französisch;Spanisch;I
 
 bool isGermanWord(const QString &text)
 {
-    if (text.isEmpty() || !SemicolonTable::isWordOf(text, {}))
-        return false;
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.isLower(); });
+    return SemicolonTable::isWordOf(text, {}) &&
+           std::all_of(text.begin(), text.end(), [](QChar c) { return c.isLower(); });
 }
 
 // A translation is a word or a few, never markup or the dictionary's separators; empty leaves
 // the language to the other sources.
 bool isTranslation(const QString &text)
 {
-    return SemicolonTable::isWordOf(text, u" '-");
+    return text.isEmpty() || SemicolonTable::isWordOf(text, u" '-");
 }
 
 bool isGoodRow(const SemicolonTable::Row &fields)

@@ -314,7 +314,8 @@ PageScript::PageScript(Document &document, std::function<void()> changed)
 {
     m_bridge = std::make_unique<DomBridge>(*this, document, std::move(changed));
     QJSEngine::setObjectOwnership(m_bridge.get(), QJSEngine::CppOwnership);
-    registerPreludeByteCode();
+    static const bool registered = (registerPreludeByteCode(), true);
+    Q_UNUSED(registered);
     const QJSValue builder =
         m_engine->importModule(QStringLiteral(":/web/prelude.mjs")).property(QStringLiteral("default"));
     const QJSValue entry =
