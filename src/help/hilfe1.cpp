@@ -39,13 +39,6 @@ hilfe1::hilfe1(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::hilfe
     SpeechPage::load(*WebBrowser1, QStringLiteral("blank.htm"));
     ui->Label2->hide();
 
-    ui->Picture1S->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
-    ui->Image1->setIcon(style()->standardIcon(QStyle::SP_MediaStop));
-    ui->Image3->setIcon(style()->standardIcon(QStyle::SP_MediaPause));
-    ui->Image4->setIcon(style()->standardIcon(QStyle::SP_MediaSeekForward));
-    ui->Image5->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
-    ui->Image7->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
-
     connect(ui->pla, &QPushButton::clicked, this, [this] {
         readAloud();
         ui->pla->setEnabled(false);
@@ -200,6 +193,21 @@ bool hilfe1::eventFilter(QObject *watched, QEvent *event)
         ui->zeiteinstellung->hide();
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// The style's icons are looked up in the icon theme, which is slow the first time. The window is
+// created hidden while the main window starts, so they wait until it is first shown.
+void hilfe1::showEvent(QShowEvent *event)
+{
+    if (ui->Picture1S->icon().isNull()) {
+        ui->Picture1S->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+        ui->Image1->setIcon(style()->standardIcon(QStyle::SP_MediaStop));
+        ui->Image3->setIcon(style()->standardIcon(QStyle::SP_MediaPause));
+        ui->Image4->setIcon(style()->standardIcon(QStyle::SP_MediaSeekForward));
+        ui->Image5->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+        ui->Image7->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    }
+    QWidget::showEvent(event);
 }
 
 void hilfe1::keyPressEvent(QKeyEvent *event)

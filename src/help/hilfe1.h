@@ -27,6 +27,7 @@ public:
     Q_INVOKABLE void setHelpText(const QString &text);
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 

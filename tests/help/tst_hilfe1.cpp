@@ -111,6 +111,9 @@ private slots:
         HoverHelp::setHelpText(QStringLiteral("Groß"));
         help()->show();
         QVERIFY(QTest::qWaitForWindowExposed(help()));
+        // The speech buttons get their pictures when the window is first shown.
+        for (const char *name : {"Picture1S", "Image1", "Image3", "Image4", "Image5", "Image7"})
+            QVERIFY2(!control<QToolButton>(name)->icon().isNull(), name);
         const int normal = help()->width();
         control<QPushButton>("Label3")->click();
         QVERIFY(control<QLabel>("Label2")->isVisible());
