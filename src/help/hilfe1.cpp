@@ -36,7 +36,6 @@ hilfe1::hilfe1(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::hilfe
     auto *pageLayout = new QVBoxLayout(ui->pageHost);
     pageLayout->setContentsMargins(0, 0, 0, 0);
     pageLayout->addWidget(WebBrowser1);
-    SpeechPage::load(*WebBrowser1, QStringLiteral("blank.htm"));
     ui->Label2->hide();
 
     connect(ui->pla, &QPushButton::clicked, this, [this] {
@@ -150,9 +149,18 @@ void hilfe1::readAloud()
     SpeakText(List1);
 }
 
+WebBrowser &hilfe1::helpPage()
+{
+    if (!m_helpPageLoaded) {
+        SpeechPage::load(*WebBrowser1, QStringLiteral("blank.htm"));
+        m_helpPageLoaded = true;
+    }
+    return *WebBrowser1;
+}
+
 void hilfe1::pressOnBothPages(const QString &button)
 {
-    WebBrowser1->click(0, button);
+    helpPage().click(0, button);
     if (WebBrowser *main = SpeechPage::mainPage())
         main->click(0, button);
 }
@@ -195,10 +203,11 @@ bool hilfe1::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-// The style's icons are looked up in the icon theme, which is slow the first time. The window is
-// created hidden while the main window starts, so they wait until it is first shown.
+// The window is created hidden while the main window starts. What it needs only when seen waits
+// until it is first shown: the style's icons, looked up in the icon theme, and the help page.
 void hilfe1::showEvent(QShowEvent *event)
 {
+    helpPage();
     if (ui->Picture1S->icon().isNull()) {
         ui->Picture1S->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
         ui->Image1->setIcon(style()->standardIcon(QStyle::SP_MediaStop));

@@ -35,6 +35,8 @@ private:
     void readAloud();
     void enlarge();
     void normalView();
+    // The help page blank.htm, loaded on first use.
+    WebBrowser &helpPage();
     void pressOnBothPages(const QString &button);
     void openDescription();
     void setHelpAndDescription(const QString &text);
@@ -42,6 +44,7 @@ private:
 
     std::unique_ptr<Ui::hilfe1> ui;
     WebBrowser *WebBrowser1 = nullptr;
+    bool m_helpPageLoaded = false;
     QStringList List1;
 };
 
