@@ -151,10 +151,8 @@ void hilfe1::readAloud()
 
 WebBrowser &hilfe1::helpPage()
 {
-    if (!m_helpPageLoaded) {
+    if (WebBrowser1->location().isEmpty())
         SpeechPage::load(*WebBrowser1, QStringLiteral("blank.htm"));
-        m_helpPageLoaded = true;
-    }
     return *WebBrowser1;
 }
 

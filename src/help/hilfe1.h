@@ -44,7 +44,6 @@ private:
 
     std::unique_ptr<Ui::hilfe1> ui;
     WebBrowser *WebBrowser1 = nullptr;
-    bool m_helpPageLoaded = false;
     QStringList List1;
 };
 

@@ -111,7 +111,9 @@ private slots:
         HoverHelp::setHelpText(QStringLiteral("Groß"));
         help()->show();
         QVERIFY(QTest::qWaitForWindowExposed(help()));
-        // The speech buttons get their pictures when the window is first shown.
+        // The help page and the speech buttons' pictures come with the first showing.
+        QVERIFY(help()->findChild<WebBrowser *>(QStringLiteral("WebBrowser1"))->location().endsWith(
+            QStringLiteral("blank.htm")));
         for (const char *name : {"Picture1S", "Image1", "Image3", "Image4", "Image5", "Image7"})
             QVERIFY2(!control<QToolButton>(name)->icon().isNull(), name);
         const int normal = help()->width();

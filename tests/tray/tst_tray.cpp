@@ -231,6 +231,15 @@ private slots:
         QVERIFY(c<QAction>("privat")->isVisible());
         QVERIFY(c<QAction>("ton")->isVisible());
     }
+
+    // The tray shows the program's picture, or the style's computer when the picture is broken.
+    void programIconEvenWithoutItsPicture()
+    {
+        QVERIFY(!window()->windowIcon().pixmap(16).isNull());
+        folder->writeBytes(QStringLiteral("art/ortelia.svg"), "kein Bild");
+        WindowRegistry::unload(windows::ortelia);
+        QVERIFY(!WindowRegistry::window(windows::ortelia)->windowIcon().pixmap(16).isNull());
+    }
 };
 
 QTEST_MAIN(TrayTest)
