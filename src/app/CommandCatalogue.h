@@ -17,13 +17,14 @@ struct CommandEntry {
 
 inline constexpr const char *kCommandsProgram = "ortelia-commands";
 inline constexpr const char *kWindowProgram = "ortelia-windows";
+inline constexpr const char *kPagesProgram = "ortelia-pages";
 
 inline constexpr CommandEntry kCommandCatalogue[] = {
     {"say", "ortelia-say", "say [--wav DATEI] ZEILE...",
      "spricht die Zeilen, Stimm-Markierungen zuerst; mit --wav in eine WAV-Datei"},
-    {"lookup", "ortelia-pages", "lookup [--pair DeEn|DeFr|DeGr|DeIt|DeSp | --page DATEI] [--foreign] WORT",
+    {"lookup", "ortelia-lookup", "lookup [--pair DeEn|DeFr|DeGr|DeIt|DeSp | --page DATEI] [--foreign] WORT",
      "schlägt ein Wort nach und gibt Übersetzung, deutsche Seite und Zusatz aus"},
-    {"translate", "ortelia-pages",
+    {"translate", kPagesProgram,
      "translate [--pair DeEn|DeFr|DeGr|DeIt|DeSp | --page DATEI] [--foreign] [DATEI]",
      "übersetzt einen Text (DATEI oder Standardeingabe) Wort für Wort"},
     {"import-freedict", kCommandsProgram, "import-freedict INDEX DICT.DZ ZIEL.txt [SPRACHE]",

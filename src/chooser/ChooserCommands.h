@@ -10,5 +10,8 @@ namespace ortelia {
 // Textfeld2, Textfeld and Textfeld3, one per line. 0 when the page answered, 1 when it found
 // nothing, 2 on a wrong call.
 int runLookupCommand(const QStringList &args, const QDir &startDir);
+// The same in the lookup program, on QtCore alone: it answers the program's own dictionary pages
+// itself and hands every other call to the page program, unchanged.
+int runOwnPageLookupCommand(const QStringList &args, const QDir &startDir);
 
 } // namespace ortelia

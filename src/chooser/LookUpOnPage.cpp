@@ -1,8 +1,17 @@
 #include "LookUpOnPage.h"
 
 #include "HeadlessPage.h"
+#include "PageCommandLine.h"
 
 namespace ortelia {
+
+bool openDictionaryPage(HeadlessPage &browser, const QString &page)
+{
+    if (!pageExists(page))
+        return false;
+    browser.navigate(page);
+    return true;
+}
 
 void LookUpOnPage(HeadlessPage &page, const QString &word, TextDirection direction)
 {

@@ -8,6 +8,9 @@ namespace ortelia {
 
 class HeadlessPage;
 
+// Loads the page; false, with a German message on standard error, when it is missing.
+bool openDictionaryPage(HeadlessPage &browser, const QString &page);
+
 // Looks a word up on a dictionary page: German to foreign writes Forms(0).SuchDeu and presses
 // Forms(0).suchenfeld; foreign to German writes Forms(0).SuchEng and presses englichsuche.
 void LookUpOnPage(HeadlessPage &page, const QString &word, TextDirection direction);

@@ -1,39 +1,20 @@
 #include "ChooserCommands.h"
 
-#include "LookUpOnPage.h"
-#include "PageCommandLine.h"
-#include "CommandEnd.h"
 #include "HeadlessPage.h"
-
-#include <cstdio>
+#include "LookupCall.h"
 
 namespace ortelia {
 
-namespace {
-
-int usage()
-{
-    std::fputs("Aufruf: ortelia lookup [--pair DeEn|DeFr|DeGr|DeIt|DeSp | --page DATEI] [--foreign] WORT\n",
-               stderr);
-    return 2;
-}
-
-} // namespace
-
 int runLookupCommand(const QStringList &args, const QDir &startDir)
 {
-    const std::optional<PageOptions> options = parsePageOptions(args, startDir);
-    if (!options || options->operands.isEmpty())
-        return usage();
+    const std::variant<LookupCall, int> call = readLookupCall(args, startDir);
+    if (const int *status = std::get_if<int>(&call))
+        return *status;
+    const LookupCall &lookup = std::get<LookupCall>(call);
     HeadlessPage browser;
-    if (!openDictionaryPage(browser, options->page))
-        return 1;
-    LookUpOnPage(browser, options->operands.join(QLatin1Char(' ')), options->direction);
-    const LookupAnswer answer = readLookupAnswer(browser);
-    printLine(answer.translation);
-    printLine(answer.german);
-    printLine(answer.note);
-    endCommandProcess(answer.translation.isEmpty() && answer.german.isEmpty() ? 1 : 0);
+    browser.navigate(lookup.page);
+    LookUpOnPage(browser, lookup.word, lookup.direction);
+    endLookup(readLookupAnswer(browser));
 }
 
 } // namespace ortelia

@@ -3,6 +3,8 @@
 #include "HtmlDocument.h"
 #include "TextFile.h"
 
+#include <algorithm>
+
 namespace ortelia::LookupPage {
 
 namespace {
@@ -122,6 +124,18 @@ QString tail()
 
 namespace {
 QString page(const QString &sourceLine) { return head() + sourceLine + tail() + QStringLiteral("\r\n"); }
+
+const QLatin1String kBaseFormsParam("\r\n  <param name=\"BaseForms\" value=\"");
+const QLatin1String kParamEnd("\">");
+
+// A value that the page holds as it is: nothing in it is escaped, and the page's parser takes it
+// back unchanged.
+bool writtenAsItIs(QStringView value)
+{
+    return std::none_of(value.begin(), value.end(), [](QChar c) {
+        return c.unicode() < 0x20 || c == u'&' || c == u'"' || c == u'<' || c == u'>';
+    });
+}
 } // namespace
 
 QString text(const QString &name) { return page(dataSourceLine(name)); }
@@ -130,13 +144,39 @@ bool write(const QString &path, const QString &name) { return TextFile::write(pa
 
 QString fixedPageText(const QString &name, const QString &baseForms)
 {
-    return page(dataSourceLine(name) + QStringLiteral("\r\n  <param name=\"BaseForms\" value=\"") +
-                web::Document::escapeAttribute(baseForms) + QStringLiteral("\">"));
+    return page(dataSourceLine(name) + kBaseFormsParam + web::Document::escapeAttribute(baseForms) + kParamEnd);
 }
 
 bool writeFixed(const QString &path, const QString &name, const QString &baseForms)
 {
     return TextFile::write(path, fixedPageText(name, baseForms));
+}
+
+std::optional<QMap<QString, QString>> dataObjectParams(const QString &pageText)
+{
+    const QString start = head() + label2();
+    const QString end = tail() + QStringLiteral("\r\n");
+    if (pageText.size() < start.size() + end.size() || !pageText.startsWith(start) || !pageText.endsWith(end))
+        return std::nullopt;
+    const QStringView middle = QStringView(pageText).sliced(start.size(), pageText.size() - start.size() - end.size());
+    // No name written as it is holds Label3, which has a quote.
+    const qsizetype nameEnd = middle.indexOf(label3());
+    if (nameEnd < 0 || !writtenAsItIs(middle.first(nameEnd)))
+        return std::nullopt;
+    QMap<QString, QString> params{{QStringLiteral("DataURL"), middle.first(nameEnd).toString() + QStringLiteral(".txt")},
+                                  {QStringLiteral("UseHeader"), QStringLiteral("true")},
+                                  {QStringLiteral("FieldDelim"), QStringLiteral(";")}};
+    const QStringView rest = middle.sliced(nameEnd + label3().size());
+    if (rest.isEmpty())
+        return params;
+    if (rest.size() < kBaseFormsParam.size() + kParamEnd.size() || !rest.startsWith(kBaseFormsParam) ||
+        !rest.endsWith(kParamEnd))
+        return std::nullopt;
+    const QStringView baseForms = rest.sliced(kBaseFormsParam.size(), rest.size() - kBaseFormsParam.size() - kParamEnd.size());
+    if (!writtenAsItIs(baseForms))
+        return std::nullopt;
+    params.insert(QStringLiteral("BaseForms"), baseForms.toString());
+    return params;
 }
 
 bool writeWithSourceLine(const QString &path, const QString &sourceLine)

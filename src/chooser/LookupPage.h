@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
+
+#include <optional>
 
 namespace ortelia {
 
@@ -29,6 +32,10 @@ QString fixedPageText(const QString &name, const QString &baseForms);
 bool writeFixed(const QString &path, const QString &name, const QString &baseForms);
 // The same with the data source line as the chooser holds it.
 bool writeWithSourceLine(const QString &path, const QString &sourceLine);
+// The params of the data object when pageText is a page written above (text() or fixedPageText())
+// for a name and base forms that need no escaping; nullopt for every other page. Such a page
+// searches as its script does, and the lookup program answers it without loading it.
+std::optional<QMap<QString, QString>> dataObjectParams(const QString &pageText);
 
 } // namespace LookupPage
 } // namespace ortelia

@@ -2,7 +2,6 @@
 
 #include "Catalogue.h"
 #include "ProgramFolder.h"
-#include "HeadlessPage.h"
 
 #include <QFileInfo>
 
@@ -43,14 +42,12 @@ std::optional<PageOptions> parsePageOptions(const QStringList &args, const QDir 
     return options;
 }
 
-bool openDictionaryPage(HeadlessPage &browser, const QString &page)
+bool pageExists(const QString &page)
 {
-    if (!QFileInfo(page).isFile()) {
-        std::fprintf(stderr, "Die Seite %s fehlt.\n", qPrintable(page));
-        return false;
-    }
-    browser.navigate(page);
-    return true;
+    if (QFileInfo(page).isFile())
+        return true;
+    std::fprintf(stderr, "Die Seite %s fehlt.\n", qPrintable(page));
+    return false;
 }
 
 void printLine(const QString &text)

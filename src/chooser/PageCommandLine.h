@@ -9,8 +9,6 @@
 
 namespace ortelia {
 
-class HeadlessPage;
-
 // What the commands that look words up on a dictionary page share on the command line:
 // [--pair DeEn|DeFr|DeGr|DeIt|DeSp | --page FILE] [--foreign], the page, and their output.
 struct PageOptions {
@@ -23,8 +21,8 @@ struct PageOptions {
 // unknown pair (named on standard error). --page is taken relative to startDir.
 std::optional<PageOptions> parsePageOptions(const QStringList &args, const QDir &startDir);
 
-// Loads the page; false, with a German message on standard error, when it is missing.
-bool openDictionaryPage(HeadlessPage &browser, const QString &page);
+// False, with a German message on standard error, when the page is missing.
+bool pageExists(const QString &page);
 
 // Writes text and a line feed to standard output as UTF-8.
 void printLine(const QString &text);

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 namespace ortelia {
 
@@ -53,8 +52,7 @@ QString ProgramFolder::resolve(const QString &base, const QString &name)
     } else {
         current = QDir(base).absolutePath();
     }
-    static const QRegularExpression slashes(QStringLiteral("/+"));
-    const QStringList parts = unified.split(slashes, Qt::SkipEmptyParts);
+    const QStringList parts = unified.split(QLatin1Char('/'), Qt::SkipEmptyParts);
     for (const QString &part : parts) {
         const QString entry = matchEntry(current, part);
         current = current.endsWith(QLatin1Char('/')) ? current + entry : current + QLatin1Char('/') + entry;

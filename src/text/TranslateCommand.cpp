@@ -6,6 +6,7 @@
 #include "TextWalk.h"
 #include "CommandEnd.h"
 #include "HeadlessPage.h"
+#include "LookUpOnPage.h"
 
 #include <QFile>
 

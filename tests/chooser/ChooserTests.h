@@ -15,6 +15,7 @@ private slots:
     void everyPairPageAnswersInItsLanguage();
     void badDictionariesGiveEmptyAnswers();
     void fixedPagesAnswerWithBaseForms();
+    void ownPagesAreKnownByTheirWholeText();
 };
 
 // The dictionaries built from FreeDict and the lookup command on them.
@@ -25,6 +26,7 @@ private slots:
     void filesFollowTheDictionaryRules();
     void pagesAnswerFromRealData();
     void lookupCommand();
+    void ownPagesAnswerAsTheirScriptDoes();
     void everydayFirstTranslations();
     void everyWordOfAnInflectedSentence();
     void missingHunspellIsSaidOnce();

@@ -391,3 +391,31 @@ void LookupPageTest::fixedPagesAnswerWithBaseForms()
     QCOMPARE(ask("häuser"), QStringList({"", "", ""}));
     QCOMPARE(ask("ist"), QStringList({"", "", ""}));
 }
+
+// The lookup program answers a page itself only when it is, character for character, one this
+// routine writes for a name and base forms that need no escaping.
+void LookupPageTest::ownPagesAreKnownByTheirWholeText()
+{
+    const auto params = LookupPage::dataObjectParams(LookupPage::text(QStringLiteral("Mini")));
+    QVERIFY(params);
+    QCOMPARE(params->value(QStringLiteral("DataURL")), QStringLiteral("Mini.txt"));
+    QCOMPARE(params->value(QStringLiteral("UseHeader")), QStringLiteral("true"));
+    QCOMPARE(params->value(QStringLiteral("FieldDelim")), QStringLiteral(";"));
+    QVERIFY(!params->contains(QStringLiteral("BaseForms")));
+    const auto fixed = LookupPage::dataObjectParams(
+        LookupPage::fixedPageText(QStringLiteral("TranslateDeGb/DeEn"), QStringLiteral("Grundformen.tab en_US")));
+    QVERIFY(fixed);
+    QCOMPARE(fixed->value(QStringLiteral("DataURL")), QStringLiteral("TranslateDeGb/DeEn.txt"));
+    QCOMPARE(fixed->value(QStringLiteral("BaseForms")), QStringLiteral("Grundformen.tab en_US"));
+
+    const QString page = LookupPage::text(QStringLiteral("Mini"));
+    const QString sourceLineOnly = LookupPage::head() + LookupPage::label2() + QStringLiteral("Mini") +
+                                   LookupPage::label3() + QStringLiteral("\r\n  <param name=\"BaseForms\" value=\">") +
+                                   LookupPage::tail() + QStringLiteral("\r\n");
+    for (const QString &other :
+         {LookupPage::text(QStringLiteral("a&b")), LookupPage::text(QStringLiteral("a\"b")),
+          LookupPage::fixedPageText(QStringLiteral("Mini"), QStringLiteral("x<y")),
+          QString(page).replace(QStringLiteral("Suchtreffer"), QStringLiteral("Treffer")), page.chopped(1),
+          page.mid(1), sourceLineOnly, QString()})
+        QVERIFY2(!LookupPage::dataObjectParams(other), qPrintable(other.right(200)));
+}

@@ -5,6 +5,7 @@
 #include "DictionaryFile.h"
 #include "LookUpOnPage.h"
 #include "LookupPage.h"
+#include "OwnPageLookup.h"
 #include "ProgramFolder.h"
 #include "TestSupport.h"
 #include "TextFile.h"
@@ -214,12 +215,62 @@ void RealDictionaryTest::lookupCommand()
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.lines.mid(0, 3), QStringList({"now and then", "ab und zu", "selten"}));
 
+    // A page of the user's own making is run with its script.
+    QString page = LookupPage::text(QStringLiteral("Mini"));
+    page.replace(QStringLiteral("  Begriffe.Reset();\r\n"),
+                 QStringLiteral("  Begriffe.Reset();\r\n  ergebnis.Textfeld2.value = \"vom Skript\";\r\n"));
+    QVERIFY(TextFile::write(dir.filePath(QStringLiteral("eigene")), page));
+    run = runProgram({QStringLiteral("lookup"), QStringLiteral("--page"), QStringLiteral("eigene"), QStringLiteral("ab"),
+                      QStringLiteral("und"), QStringLiteral("zu")},
+                     dir.path());
+    QCOMPARE(run.lines.mid(0, 3), QStringList({"vom Skript", "ab und zu", "selten"}));
+
     QCOMPARE(runProgram({QStringLiteral("lookup")}).exitCode, 2);
     QCOMPARE(runProgram({QStringLiteral("lookup"), QStringLiteral("--pair"), QStringLiteral("DeXx"), QStringLiteral("haus")}).exitCode, 2);
     QCOMPARE(runProgram({QStringLiteral("lookup"), QStringLiteral("--page"), QStringLiteral("fehlt"), QStringLiteral("haus")},
                         dir.path()).exitCode,
              1);
     QCOMPARE(runProgram({QStringLiteral("import-freedict"), QStringLiteral("nur-eins")}).exitCode, 2);
+}
+
+// The lookup program answers the program's own pages without their script, as the script does:
+// hits, misses, base forms, wildcards, odd filters, the separator line, both directions, every
+// pair. Other pages and an empty word it leaves to the script.
+void RealDictionaryTest::ownPagesAnswerAsTheirScriptDoes()
+{
+    TempProgramFolder folder(true);
+    WebBrowser browser;
+    QStringList differences;
+    const auto compare = [&](const QString &page, const QString &word, TextDirection direction) {
+        const std::optional<LookupAnswer> own = lookUpOnOwnPage(ProgramFolder::path(page), word, direction);
+        LookUpOnPage(browser.page(), word, direction);
+        const LookupAnswer scripted = readLookupAnswer(browser.page());
+        if (!own || own->translation != scripted.translation || own->german != scripted.german ||
+            own->note != scripted.note)
+            differences << page + QLatin1Char(' ') + word;
+    };
+    const QStringList odd = {"gehst", "Häuser", "HALLO", " hallo", "hall*", "*ll*", "??", "xyzzy", "\"hallo\"",
+                             "ab und zu", "haus & auto", "haus = x", "a <> b", "*"};
+    browser.navigate(ProgramFolder::path(QStringLiteral("T2")));
+    for (const auto &[word, expected] : kGermanEnglish)
+        compare(QStringLiteral("T2"), word, TextDirection::German);
+    for (const auto &[word, expected] : kEnglishGerman)
+        compare(QStringLiteral("T2"), word, TextDirection::Foreign);
+    for (const QString &word : odd) {
+        compare(QStringLiteral("T2"), word, TextDirection::German);
+        compare(QStringLiteral("T2"), word, TextDirection::Foreign);
+    }
+    for (const QString page : {"T3", "T4", "T5", "T6"}) {
+        browser.navigate(ProgramFolder::path(page));
+        for (const QString word : {"haus", "hund", "gehst", "??"})
+            compare(page, word, TextDirection::German);
+        compare(page, QStringLiteral("dog"), TextDirection::Foreign);
+    }
+    QVERIFY2(differences.isEmpty(), qPrintable(differences.join(QStringLiteral(", "))));
+
+    QVERIFY(!lookUpOnOwnPage(ProgramFolder::path(QStringLiteral("T2")), QString(), TextDirection::German));
+    QVERIFY(!lookUpOnOwnPage(ProgramFolder::path(QStringLiteral("blank.htm")), QStringLiteral("hallo"),
+                             TextDirection::German));
 }
 
 void RealDictionaryTest::everydayFirstTranslations()

@@ -46,6 +46,24 @@ bool belongsTo(const Header &header, const ColumnIndexFile::Key &key)
            header.useHeader == expected.useHeader;
 }
 
+// The checks run over every entry without an early exit, so that the compiler vectorises them: a
+// lookup pays for them on every start.
+bool ascendingBelow(std::span<const quint32> values, quint64 limit)
+{
+    bool ascending = true;
+    for (size_t i = 1; i < values.size(); ++i)
+        ascending &= values[i - 1] < values[i];
+    return ascending && (values.empty() || values.back() < limit);
+}
+
+bool allBelow(std::span<const qint32> values, size_t limit)
+{
+    quint32 largest = 0;
+    for (const qint32 value : values)
+        largest = std::max(largest, quint32(value)); // a negative value becomes the largest
+    return values.empty() || largest < limit;
+}
+
 } // namespace
 
 ColumnIndexFile::ColumnIndexFile(const QString &dataPath, Key key)
@@ -81,12 +99,8 @@ std::optional<ColumnIndexFile::Contents> ColumnIndexFile::open(const QString &pa
     // A damaged file must not send a lookup outside the data.
     const auto *words = reinterpret_cast<const quint32 *>(mapped + sizeof(Header));
     Contents contents{file, {words, size_t(records)}, {}};
-    quint32 previous = 0;
-    for (size_t r = 0; r < records; ++r) {
-        if (words[r] >= quint64(key.size) || (r > 0 && words[r] <= previous))
-            return std::nullopt;
-        previous = words[r];
-    }
+    if (!ascendingBelow(contents.starts, quint64(key.size)))
+        return std::nullopt;
     // The columns are checked when first asked for: a lookup needs one of them.
     const quint32 *column = words + records;
     for (quint32 c = 0; c < header.columns; ++c, column += 1 + records)
@@ -113,8 +127,7 @@ std::optional<std::span<const qint32>> ColumnIndexFile::index(int column) const
     auto [checked, unchecked] = m_checked.try_emplace(column, false);
     // A damaged file must not send a lookup outside the records.
     if (unchecked)
-        checked->second = std::all_of(index.begin(), index.end(),
-                                      [&](qint32 r) { return r >= 0 && size_t(r) < index.size(); });
+        checked->second = allBelow(index, index.size());
     if (!checked->second)
         return std::nullopt;
     return index;

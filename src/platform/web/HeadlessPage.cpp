@@ -1,6 +1,7 @@
 #include "HeadlessPage.h"
 
 #include "HtmlDocument.h"
+#include "PageFile.h"
 #include "PageScript.h"
 #include "ProgramFolder.h"
 #include "TabularDataObject.h"
@@ -11,7 +12,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QPointer>
-#include <QRegularExpression>
 #include <QUrl>
 
 namespace ortelia {
@@ -81,36 +81,6 @@ QHash<QString, HeadlessPage::ObjectFactory> &factories()
     return map;
 }
 
-bool looksLikeHtml(const QString &path, const QByteArray &bytes)
-{
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    static const QStringList htmlSuffixes = {QStringLiteral("htm"), QStringLiteral("html"),
-                                             QStringLiteral("xhtml"), QStringLiteral("hta"),
-                                             QStringLiteral("shtml")};
-    static const QStringList textSuffixes = {QStringLiteral("txt"), QStringLiteral("text"),
-                                             QStringLiteral("chk"), QStringLiteral("log"),
-                                             QStringLiteral("csv"), QStringLiteral("ini")};
-    if (htmlSuffixes.contains(suffix))
-        return true;
-    if (textSuffixes.contains(suffix))
-        return false;
-    qsizetype i = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-    while (i < bytes.size() && QChar::isSpace(uchar(bytes[i])))
-        ++i;
-    return i < bytes.size() && bytes[i] == '<';
-}
-
-// Windows-1252 unless the page says UTF-8 (byte-order mark or a charset in its head).
-QString decodePage(const QByteArray &bytes)
-{
-    static const QRegularExpression utf8Charset(QStringLiteral("charset\\s*=\\s*[\"']?utf-?8"),
-                                                QRegularExpression::CaseInsensitiveOption);
-    if (!bytes.startsWith("\xEF\xBB\xBF") &&
-        utf8Charset.match(QString::fromLatin1(bytes.left(2048))).hasMatch())
-        return QString::fromUtf8(bytes);
-    return TextFile::decode(bytes);
-}
-
 QString folderListing(const QString &dir)
 {
     QString html = QStringLiteral("<html><head><title>") + Document::escapeText(dir) +
@@ -162,11 +132,11 @@ void HeadlessPage::navigate(const QString &path)
     } else if (!m_location.isEmpty() && info.isFile() && info.size() <= kMaxPageBytes) {
         QFile file(m_location);
         const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        const bool html = looksLikeHtml(m_location, bytes);
+        const bool html = web::PageFile::looksLikeHtml(m_location, bytes);
         if (html && bytes.size() > kMaxHtmlBytes) {
             page->document = Document::parse(QString());
         } else if (html) {
-            page->document = Document::parse(decodePage(bytes));
+            page->document = Document::parse(web::PageFile::decode(bytes));
             page->script = std::make_unique<web::PageScript>(*page->document, [this, page] {
                 if (page == m_page)
                     emit changed();

@@ -405,7 +405,7 @@ template <typename Run> QJSValue PageScript::guarded(Run &&run)
     bool interrupted = false;
     QJSValue result;
     {
-        ScriptWatchdog::Running running(m_engine.get());
+        ScriptWatchdog::Running running([engine = m_engine.get()] { engine->setInterrupted(true); });
         result = run();
         interrupted = running.interrupted();
     }

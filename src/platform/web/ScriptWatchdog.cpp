@@ -1,7 +1,5 @@
 #include "ScriptWatchdog.h"
 
-#include <QJSEngine>
-
 namespace ortelia::web {
 
 ScriptWatchdog &ScriptWatchdog::instance()
@@ -26,13 +24,13 @@ ScriptWatchdog::~ScriptWatchdog()
 
 // Entering and leaving page code wakes nobody (a lookup enters it thousands of times a second):
 // the watchdog looks at least once per kLimit and then waits exactly for what is left.
-std::size_t ScriptWatchdog::push(QJSEngine *engine)
+std::size_t ScriptWatchdog::push(std::function<void()> interrupt)
 {
     std::lock_guard lock(m_mutex);
     const Clock::time_point now = Clock::now();
     if (!m_stack.empty())
         m_stack.back().used += now - m_topSince;
-    m_stack.push_back({engine});
+    m_stack.push_back({std::move(interrupt)});
     m_topSince = now;
     return m_stack.size() - 1;
 }
@@ -55,11 +53,11 @@ void ScriptWatchdog::watch()
     std::unique_lock lock(m_mutex);
     while (!m_quit) {
         Clock::duration wait = kLimit;
-        if (!m_stack.empty() && m_stack.back().engine && !m_stack.back().fired) {
+        if (!m_stack.empty() && m_stack.back().interrupt && !m_stack.back().fired) {
             const Clock::duration spent = m_stack.back().used + (Clock::now() - m_topSince);
             if (spent >= kLimit) {
                 m_stack.back().fired = true;
-                m_stack.back().engine->setInterrupted(true);
+                m_stack.back().interrupt();
                 continue;
             }
             wait = kLimit - spent;
@@ -68,7 +66,8 @@ void ScriptWatchdog::watch()
     }
 }
 
-ScriptWatchdog::Running::Running(QJSEngine *engine) : m_depth(instance().push(engine))
+ScriptWatchdog::Running::Running(std::function<void()> interrupt)
+    : m_depth(instance().push(std::move(interrupt)))
 {
 }
 
@@ -84,7 +83,7 @@ bool ScriptWatchdog::Running::interrupted() const
 
 ScriptWatchdog::NativeWork::NativeWork()
 {
-    instance().push(nullptr);
+    instance().push({});
 }
 
 ScriptWatchdog::NativeWork::~NativeWork()

@@ -2,11 +2,10 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <thread>
 #include <vector>
-
-class QJSEngine;
 
 namespace ortelia::web {
 
@@ -17,10 +16,12 @@ class ScriptWatchdog {
 public:
     static constexpr std::chrono::milliseconds kLimit{2000};
 
-    // Page code of the engine runs while this lives (main thread only).
+    // Page code runs while this lives (main thread only); interrupt stops it (called from the
+    // watchdog's thread). The watchdog knows no script engine, so that the data objects, which
+    // mark their work as native, run without one.
     class Running {
     public:
-        explicit Running(QJSEngine *engine);
+        explicit Running(std::function<void()> interrupt);
         ~Running();
         Running(const Running &) = delete;
         Running &operator=(const Running &) = delete;
@@ -46,14 +47,14 @@ public:
 private:
     using Clock = std::chrono::steady_clock;
     struct Entry {
-        QJSEngine *engine; // nullptr for native work
+        std::function<void()> interrupt; // empty for native work
         Clock::duration used{};
         bool fired = false;
     };
 
     static ScriptWatchdog &instance();
     ScriptWatchdog();
-    std::size_t push(QJSEngine *engine);
+    std::size_t push(std::function<void()> interrupt);
     void pop();
     bool fired(std::size_t depth);
     void watch();

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "LookUpOnPage.h"
+#include "TextRoutines.h"
+
+#include <QDir>
+#include <QStringList>
+
+#include <variant>
+
+namespace ortelia {
+
+// ortelia lookup [--pair DeEn|DeFr|DeGr|DeIt|DeSp | --page FILE] [--foreign] WORD...: the page,
+// the words joined by blanks, and the direction.
+struct LookupCall {
+    QString page;
+    QString word;
+    TextDirection direction = TextDirection::German;
+};
+
+// The call of "lookup" with these arguments; otherwise its exit status, after the German message
+// on standard error: 2 for a wrong call, 1 when the page is missing.
+std::variant<LookupCall, int> readLookupCall(const QStringList &args, const QDir &startDir);
+
+// Prints Textfeld2, Textfeld and Textfeld3, one per line, and ends the process: 0 when the page
+// answered, 1 when it found nothing.
+[[noreturn]] void endLookup(const LookupAnswer &answer);
+
+} // namespace ortelia
