@@ -9,13 +9,29 @@ if [ -z "${ORTELIA_E2E_INNER:-}" ]; then
   export ORTELIA_E2E_INNER=1
   unset QT_QPA_PLATFORM WAYLAND_DISPLAY
   # Xvfb chooses a free display itself and names it on a pipe: "xvfb-run -a" guesses from lock
-  # files and can pick a display whose server is still going away.
-  fifo="$(mktemp -u)"
-  mkfifo "$fifo"
-  Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$fifo" 2>/dev/null &
-  xvfb=$!
-  read -r display <"$fifo"
-  rm -f "$fifo"
+  # files and can pick a display whose server is still going away. A display that does not take
+  # a client (another server answering under the same name) is given up for one further on.
+  for attempt in 1 2 3 4 5; do
+    if [ "$attempt" = 1 ]; then
+      fifo="$(mktemp -u)"
+      mkfifo "$fifo"
+      Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$fifo" 2>/dev/null &
+      xvfb=$!
+      read -r display <"$fifo"
+      rm -f "$fifo"
+    else
+      display=$((100 + RANDOM % 800))
+      Xvfb ":$display" -nolisten tcp -screen 0 1280x1024x24 2>/dev/null &
+      xvfb=$!
+    fi
+    for _ in $(seq 1 30); do
+      DISPLAY=":$display" xdotool getdisplaygeometry >/dev/null 2>&1 && break 2
+      sleep 0.1
+    done
+    echo "display :$display does not take a client; another one" >&2
+    kill "$xvfb" 2>/dev/null || true
+    wait "$xvfb" 2>/dev/null || true
+  done
   rc=0
   DISPLAY=":$display" bash "$0" "$@" || rc=$?
   kill "$xvfb" 2>/dev/null || true
