@@ -12,10 +12,8 @@ namespace ortelia {
 
 namespace {
 
-// The running command's own arguments, argv[0] included, and the folder it was started in, for
-// handCallTo.
+// The running command's own arguments, argv[0] included, for handCallTo.
 char **g_commandArgv = nullptr;
-QString g_startFolder;
 
 QStringList arguments(int argc, char **argv, int from)
 {
@@ -64,15 +62,14 @@ int runCommand(const Command &command, int argc, char **argv)
     qputenv("QV4_FORCE_INTERPRETER", "1");
     QCoreApplication::setApplicationName(QStringLiteral("Ortelia"));
     const QDir startDir = QDir::current();
-    g_startFolder = startDir.path();
     ProgramFolder::setRoot(QCoreApplication::applicationDirPath());
     return command.run(QCoreApplication::arguments().mid(2), startDir);
 }
 
-int handCallTo(const char *program)
+int handCallTo(const char *program, const QDir &startDir)
 {
     // The other program reads file arguments relative to where it starts.
-    QDir::setCurrent(g_startFolder);
+    QDir::setCurrent(startDir.path());
     return replaceProcessBeside(g_commandArgv[0], program, g_commandArgv);
 }
 

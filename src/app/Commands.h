@@ -24,8 +24,8 @@ const Command *findCommand(std::span<const Command> commands, const char *name);
 // Runs the command named by argv[1] on a QCoreApplication in the program folder.
 int runCommand(const Command &command, int argc, char **argv);
 // Replaces the process of the running command by the program of that name beside it, with the
-// same arguments: for a call the command leaves to another program. Returns only when that
-// fails (127, with the reason on standard error).
-int handCallTo(const char *program);
+// same arguments, started in startDir (the command's own): for a call the command leaves to
+// another program. Returns only when that fails (127, with the reason on standard error).
+int handCallTo(const char *program, const QDir &startDir);
 
 } // namespace ortelia

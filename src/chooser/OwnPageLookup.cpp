@@ -2,7 +2,7 @@
 
 #include "LookupPage.h"
 #include "PageFile.h"
-#include "ProgramFolder.h"
+#include "DictionaryFormat.h"
 #include "TabularDataObject.h"
 
 #include <QFile>
@@ -19,23 +19,20 @@ std::optional<LookupAnswer> lookUpOnOwnPage(const QString &pagePath, const QStri
 {
     if (word.isEmpty())
         return std::nullopt;
-    const QString location = ProgramFolder::resolve(ProgramFolder::root(), pagePath);
-    QFile file(location);
+    QFile file(pagePath);
     if (file.size() > kMaxOwnPageBytes || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
     const QByteArray bytes = file.readAll();
-    if (!web::PageFile::looksLikeHtml(location, bytes))
+    if (!web::PageFile::looksLikeHtml(pagePath, bytes))
         return std::nullopt;
     const std::optional<QMap<QString, QString>> params = LookupPage::dataObjectParams(web::PageFile::decode(bytes));
     if (!params)
         return std::nullopt;
-    web::TabularDataObject data(*params, QFileInfo(location).absolutePath());
-    data.setFilter((direction == TextDirection::German ? QStringLiteral("oberestextfeld = ")
-                                                        : QStringLiteral("unterestextfeld = ")) +
+    web::TabularDataObject data(*params, QFileInfo(pagePath).absolutePath());
+    data.setFilter((direction == TextDirection::German ? germanColumn() : foreignColumn()) + QStringLiteral(" = ") +
                    word);
     data.Reset();
-    return LookupAnswer{data.field(QStringLiteral("unterestextfeld")), data.field(QStringLiteral("oberestextfeld")),
-                        data.field(QStringLiteral("zusatztextfeld"))};
+    return LookupAnswer{data.field(foreignColumn()), data.field(germanColumn()), data.field(noteColumn())};
 }
 
 } // namespace ortelia

@@ -15,7 +15,7 @@ int runOwnPageLookupCommand(const QStringList &args, const QDir &startDir)
     const LookupCall &lookup = std::get<LookupCall>(call);
     if (const std::optional<LookupAnswer> answer = lookUpOnOwnPage(lookup.page, lookup.word, lookup.direction))
         endLookup(*answer);
-    return handCallTo(kPagesProgram);
+    return handCallTo(kPagesProgram, startDir);
 }
 
 } // namespace ortelia

@@ -9,8 +9,16 @@ namespace ortelia {
 // A dictionary's separator line: eight backslashes.
 inline QString dictionarySeparator() { return QString(8, QLatin1Char('\\')); }
 
+// The columns of every dictionary: the German word, its translation, a note.
+inline QString germanColumn() { return QStringLiteral("oberestextfeld"); }
+inline QString foreignColumn() { return QStringLiteral("unterestextfeld"); }
+inline QString noteColumn() { return QStringLiteral("zusatztextfeld"); }
+
 // The header line of every dictionary.
-inline QString dictionaryHeaderLine() { return QStringLiteral("oberestextfeld;unterestextfeld;zusatztextfeld"); }
+inline QString dictionaryHeaderLine()
+{
+    return germanColumn() + QLatin1Char(';') + foreignColumn() + QLatin1Char(';') + noteColumn();
+}
 
 // Largest number of CR LF pieces one section may have (a 16-bit signed counter).
 inline constexpr int kMaxSectionPieces = 32768;

@@ -1,6 +1,7 @@
 #include "BaseFormStandIn.h"
 
 #include "BaseFormFinder.h"
+#include "DictionaryFormat.h"
 #include "ProgramFolder.h"
 
 #include <QRegularExpression>
@@ -9,9 +10,9 @@ namespace ortelia::web {
 
 namespace {
 
-const QString kGerman = QStringLiteral("oberestextfeld");
-const QString kForeign = QStringLiteral("unterestextfeld");
-const QString kNote = QStringLiteral("zusatztextfeld");
+const QString kGerman = germanColumn();
+const QString kForeign = foreignColumn();
+const QString kNote = noteColumn();
 
 int firstRecord(const TabularData &data, const QString &column, const QString &word)
 {
