@@ -16,7 +16,12 @@
 #include <cmath>
 #include <thread>
 
+#include <dlfcn.h>
+
 using namespace ortelia;
+
+// Synthesizer.cpp's answer to eSpeak NG's question for a playback device.
+extern "C" struct audio_object *create_audio_device_object(const char *, const char *, const char *);
 
 namespace {
 
@@ -388,6 +393,16 @@ private slots:
         QCOMPARE(apply(100), input);
         QCOMPARE(apply(50), (QList<qint16>{0, 500, -500, 10000, -10000, 15000, -15000}));
         QCOMPARE(apply(0), QList<qint16>(input.size(), 0));
+        // Halves round away from zero.
+        VoiceSettings half;
+        half.volumePercent = 50;
+        QCOMPARE(withEffects(half, {1, -1, 3, -3, 5}), (QList<qint16>{1, -1, 2, -2, 3}));
+        // At 100 % a full-scale peak is still limited, and the gain comes back afterwards.
+        QList<qint16> peak(22050, 10000);
+        peak[0] = 32767;
+        const QList<qint16> limited = withEffects(VoiceSettings(), peak);
+        QVERIFY(limited[0] < 32767 && limited[1] < 10000);
+        QCOMPARE(limited.last(), qint16(10000));
 
         // Speech at 500 %: much louder, yet no peak reaches full scale.
         const QString text = QStringLiteral("Guten Morgen, wie geht es Ihnen heute");
@@ -442,6 +457,14 @@ private slots:
             peaks += rough[i] >= 9990 && rough[i - 1] < 9990;
         QVERIFY2(peaks >= 20 && peaks <= 50, qPrintable(QString::number(peaks)));
         QVERIFY(rms(apply(43)) > rms(rough));
+    }
+
+    void eSpeakIsOfferedNoPlaybackDevice()
+    {
+        // The executable's definition is the one the dynamic linker gives eSpeak NG's library.
+        QCOMPARE(dlsym(RTLD_DEFAULT, "create_audio_device_object"),
+                 reinterpret_cast<void *>(&create_audio_device_object));
+        QCOMPARE(create_audio_device_object(nullptr, "eSpeak", "Text-to-Speech"), nullptr);
     }
 
     void speechIsRecorded()

@@ -11,6 +11,13 @@ constexpr double kTwoPi = 2.0 * std::numbers::pi;
 // Just under full scale, so that no peak reaches it.
 constexpr float kCeiling = 32000.0f;
 constexpr double kReleaseSeconds = 0.05;
+
+// std::round, halves away from zero, without its library call: adding just under one half and
+// truncating rounds every float the same way. The limiter keeps the value within qint16.
+qint16 roundedSample(float value)
+{
+    return qint16(int(value + std::copysign(0.49999997f, value)));
+}
 } // namespace
 
 PcmEffects::PcmEffects(const VoiceSettings &settings, int sampleRate)
@@ -50,8 +57,16 @@ float PcmEffects::limit(float sample)
 
 void PcmEffects::process(const qint16 *samples, qsizetype count, QList<qint16> &out)
 {
-    out.reserve(out.size() + count);
+    const qsizetype start = out.size();
+    out.resize(start + count);
+    qint16 *processed = out.data() + start;
+    const bool shaped = m_roughDepth > 0.0f || !m_delayLine.empty() || m_gain != 1.0f;
     for (qsizetype i = 0; i < count; ++i) {
+        // Most speech needs no shaping and no limiting: it passes as it is.
+        if (!shaped && m_limiterGain == 1.0f && std::abs(samples[i]) <= kCeiling) {
+            processed[i] = samples[i];
+            continue;
+        }
         float value = rough(float(samples[i]));
         if (!m_delayLine.empty()) {
             const float delayed = m_delayLine[m_delayPos];
@@ -59,7 +74,7 @@ void PcmEffects::process(const qint16 *samples, qsizetype count, QList<qint16> &
             m_delayPos = (m_delayPos + 1) % m_delayLine.size();
             value += m_echoGain * delayed;
         }
-        out << qint16(std::round(limit(value * m_gain)));
+        processed[i] = roundedSample(limit(value * m_gain));
     }
 }
 

@@ -54,6 +54,17 @@ int logScale(int value, double low, double middle, double high)
 
 } // namespace
 
+// eSpeak NG asks its sound library for a playback device as it starts, even when it only hands the
+// samples back: the library opens and drops a stream on the sound server (or finds none), which
+// costs about a millisecond and a server round trip before every command's first word. This
+// program plays the samples itself, so the executable answers the question: no device. The
+// executables export this definition (see CMakeLists.txt), which the dynamic linker then prefers
+// to the sound library's; eSpeak NG runs without a device in its synchronous mode.
+extern "C" struct audio_object *create_audio_device_object(const char *, const char *, const char *)
+{
+    return nullptr;
+}
+
 Synthesizer::Synthesizer()
 {
     // 50 ms buffers: the first audio of a request arrives after little work.
