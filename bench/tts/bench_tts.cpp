@@ -10,10 +10,16 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
 
 namespace {
 
@@ -122,42 +128,62 @@ void UnderrunsWhileWindowBusy(benchmark::State &state)
 }
 BENCHMARK(UnderrunsWhileWindowBusy)->Iterations(1)->UseRealTime()->Unit(benchmark::kSecond);
 
-void runProcess(benchmark::State &state, const QString &program, const QStringList &args)
+// The wall time of one run of argv in milliseconds, output discarded; negative when it fails.
+// posix_spawn starts the child without copying this process, so the figure is the child's own.
+double timedRun(const std::vector<std::string> &argv)
 {
-    for (auto _ : state) {
-        QProcess process;
-        process.start(program, args);
-        if (!process.waitForFinished(60000) || process.exitCode() != 0)
-            state.SkipWithError("the process failed");
-    }
+    std::vector<char *> args;
+    for (const std::string &arg : argv)
+        args.push_back(const_cast<char *>(arg.c_str()));
+    args.push_back(nullptr);
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_adddup2(&quiet, 1, 2);
+    QElapsedTimer clock;
+    clock.start();
+    pid_t child = 0;
+    int status = 0;
+    const bool ran = posix_spawnp(&child, args[0], &quiet, nullptr, args.data(), environ) == 0 &&
+                     waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    const double ms = double(clock.nsecsElapsed()) / 1e6;
+    posix_spawn_file_actions_destroy(&quiet);
+    return ran ? ms : -1.0;
 }
 
-void SayProcess(benchmark::State &state)
+double median(std::vector<double> values)
 {
-    QTemporaryDir dir;
-    runProcess(state, QStringLiteral(ORTELIA_PROGRAM_DIR "/ortelia"),
-               {QStringLiteral("say"), QStringLiteral("--wav"), dir.filePath(QStringLiteral("say.wav")),
-                QStringLiteral("#voice=name:lgx.de.bill#"), kSentence});
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0.0 : values[values.size() / 2];
 }
-BENCHMARK(SayProcess)
-    ->UseRealTime()
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(9)
-    ->ReportAggregatesOnly(true);
 
-void EspeakProcess(benchmark::State &state)
+// "ortelia say --wav" and "espeak-ng -w" of the same sentence, taking turns in every round so that
+// other work on the machine weighs on both alike: the medians of both and their ratio.
+void SayBesideEspeak(benchmark::State &state)
 {
     QTemporaryDir dir;
+    const std::string sentence = kSentence.toStdString();
+    const std::vector<std::string> say = {ORTELIA_PROGRAM_DIR "/ortelia", "say", "--wav",
+                                          dir.filePath(QStringLiteral("say.wav")).toStdString(),
+                                          "#voice=name:lgx.de.bill#", sentence};
     // The voice lgx.de.bill is eSpeak NG's "de" with the variant "m3": the same work.
-    runProcess(state, QStringLiteral("espeak-ng"),
-               {QStringLiteral("-v"), QStringLiteral("de+m3"), QStringLiteral("-w"),
-                dir.filePath(QStringLiteral("espeak.wav")), kSentence});
+    const std::vector<std::string> espeak = {
+        "espeak-ng", "-v", "de+m3", "-w", dir.filePath(QStringLiteral("espeak.wav")).toStdString(), sentence};
+    std::vector<double> sayMs;
+    std::vector<double> espeakMs;
+    for (auto _ : state) {
+        espeakMs.push_back(timedRun(espeak));
+        sayMs.push_back(timedRun(say));
+        if (espeakMs.back() < 0 || sayMs.back() < 0) {
+            state.SkipWithError("a process failed");
+            return;
+        }
+    }
+    state.counters["say_ms"] = median(sayMs);
+    state.counters["espeak_ms"] = median(espeakMs);
+    state.counters["ratio"] = median(sayMs) / median(espeakMs);
 }
-BENCHMARK(EspeakProcess)
-    ->UseRealTime()
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(9)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(SayBesideEspeak)->Iterations(61)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -4,8 +4,8 @@
 
 namespace ortelia {
 
-// A command-line command, "ortelia <name> args...", and the program beside "ortelia" that runs
-// it. Without Qt: the launcher chooses the program from it before any library is loaded, so each
+// A command-line command, "ortelia <name> args...", and the module beside "ortelia" that runs
+// it. Without Qt: the launcher chooses the module from it before any library is loaded, so each
 // command loads only the libraries it uses.
 struct CommandEntry {
     const char *name;
@@ -15,9 +15,13 @@ struct CommandEntry {
     const char *summary;
 };
 
-inline constexpr const char *kCommandsProgram = "ortelia-commands";
+// The launcher and the window program are executables, the rest modules the launcher loads.
+inline constexpr const char *kLauncherProgram = "ortelia";
 inline constexpr const char *kWindowProgram = "ortelia-windows";
+inline constexpr const char *kCommandsProgram = "ortelia-commands";
 inline constexpr const char *kPagesProgram = "ortelia-pages";
+// Names the module a command hands its call to; the launcher reads it and takes it away.
+inline constexpr const char *kHandedModuleVariable = "ORTELIA_MODULE";
 
 inline constexpr CommandEntry kCommandCatalogue[] = {
     {"say", "ortelia-say", "say [--wav DATEI] ZEILE...",
@@ -41,6 +45,18 @@ inline const CommandEntry *findCommandEntry(const char *name)
     for (const CommandEntry &entry : kCommandCatalogue) {
         if (std::strcmp(name, entry.name) == 0)
             return &entry;
+    }
+    return nullptr;
+}
+
+// The catalogue's own name of the command module called name; nullptr for any other name.
+inline const char *commandModule(const char *name)
+{
+    if (std::strcmp(name, kCommandsProgram) == 0)
+        return kCommandsProgram;
+    for (const CommandEntry &entry : kCommandCatalogue) {
+        if (std::strcmp(name, entry.program) == 0)
+            return entry.program;
     }
     return nullptr;
 }

@@ -3,12 +3,13 @@
 #include "DesktopEntry.h"
 #include "FreedictImport.h"
 #include "HelpText.h"
+#include "ProgramsBeside.h"
 #include "PublishUpdates.h"
 
 #include <cstdio>
 
-// "ortelia-commands": the help and the commands that neither speak nor show a page.
-int main(int argc, char **argv)
+// The module "ortelia-commands": the help and the commands that neither speak nor show a page.
+ORTELIA_MODULE_ENTRY(int argc, char **argv)
 {
     using namespace ortelia;
     if (argc > 1 && isHelpOption(argv[1])) {

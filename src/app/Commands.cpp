@@ -2,10 +2,11 @@
 
 #include "CommandCatalogue.h"
 #include "ProgramFolder.h"
-#include "ReplaceProcess.h"
+#include "ProgramsBeside.h"
 
 #include <QCoreApplication>
 
+#include <cstdlib>
 #include <cstring>
 
 namespace ortelia {
@@ -14,6 +15,16 @@ namespace {
 
 // The running command's own arguments, argv[0] included, for handCallTo.
 char **g_commandArgv = nullptr;
+
+// Hands the call, arguments unchanged, to program: the window program replaces this process; a
+// command module is loaded by a fresh launcher, told which one.
+int handTo(const char *program, char **argv)
+{
+    if (!commandModule(program))
+        return replaceProcessBeside(argv[0], program, argv);
+    setenv(kHandedModuleVariable, program, 1);
+    return replaceProcessBeside(argv[0], kLauncherProgram, argv);
+}
 
 QStringList arguments(int argc, char **argv, int from)
 {
@@ -46,7 +57,7 @@ int runCommandProgram(int argc, char **argv, std::span<const Command> commands)
         if (!command && entry)
             program = entry->program;
     }
-    return replaceProcessBeside(argv[0], program, argv);
+    return handTo(program, argv);
 }
 
 int runCommand(const Command &command, int argc, char **argv)
@@ -70,7 +81,7 @@ int handCallTo(const char *program, const QDir &startDir)
 {
     // The other program reads file arguments relative to where it starts.
     QDir::setCurrent(startDir.path());
-    return replaceProcessBeside(g_commandArgv[0], program, g_commandArgv);
+    return handTo(program, g_commandArgv);
 }
 
 } // namespace ortelia

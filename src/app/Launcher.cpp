@@ -1,15 +1,33 @@
 #include "CommandCatalogue.h"
-#include "ReplaceProcess.h"
+#include "ProgramsBeside.h"
 
-// "ortelia": hands the call, arguments unchanged, to a program beside it before any library of
-// theirs is loaded: a command to the program that runs it, --help to the commands program, and
-// everything else (no arguments, options) to the window program.
+#include <cstdlib>
+
+namespace {
+
+// The module a command handed its call to, taken from the environment so that programs started
+// later do not see it; nullptr when there is none or it is no module of the catalogue.
+const char *handedModule()
+{
+    const char *value = std::getenv(ortelia::kHandedModuleVariable);
+    const char *module = value ? ortelia::commandModule(value) : nullptr;
+    unsetenv(ortelia::kHandedModuleVariable);
+    return module;
+}
+
+} // namespace
+
+// "ortelia": runs a command in the module that holds it, loaded into this process, so that no
+// library but the C library is loaded before the module's own: a command in its module, --help
+// in the commands module. Everything else (no arguments, options) goes, arguments unchanged, to
+// the window program.
 int main(int argc, char **argv)
 {
     using namespace ortelia;
-    const CommandEntry *command = argc > 1 ? findCommandEntry(argv[1]) : nullptr;
-    const char *program = command                             ? command->program
-                          : argc > 1 && isHelpOption(argv[1]) ? kCommandsProgram
-                                                              : kWindowProgram;
-    return replaceProcessBeside(argv[0], program, argv);
+    const char *module = handedModule();
+    if (!module && argc > 1) {
+        const CommandEntry *command = findCommandEntry(argv[1]);
+        module = command ? command->program : isHelpOption(argv[1]) ? kCommandsProgram : nullptr;
+    }
+    return module ? runModuleBeside(argv[0], module, argc, argv) : replaceProcessBeside(argv[0], kWindowProgram, argv);
 }

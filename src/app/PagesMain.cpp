@@ -1,9 +1,10 @@
 #include "ChooserCommands.h"
 #include "Commands.h"
+#include "ProgramsBeside.h"
 #include "TranslateCommand.h"
 
-// "ortelia-pages": the commands that run a dictionary page headless, without eSpeak NG.
-int main(int argc, char **argv)
+// The module "ortelia-pages": the commands that run a dictionary page headless, without eSpeak NG.
+ORTELIA_MODULE_ENTRY(int argc, char **argv)
 {
     static const ortelia::Command commands[] = {
         {"lookup", ortelia::runLookupCommand},

@@ -124,8 +124,8 @@ private slots:
         QVERIFY(said.contains(QLatin1String("TextUeberA")));
     }
 
-    // The launcher hands each command straight to the program the catalogue names, which runs it
-    // without handing it on and loads only the libraries that command uses.
+    // The launcher runs each command in the module the catalogue names, in its own process,
+    // without handing it on; only the libraries that command uses are loaded.
     void eachCommandRunsInItsProgramWithOnlyItsLibraries()
     {
         QTemporaryDir dir;
@@ -160,7 +160,7 @@ private slots:
                 args << QStringLiteral("hallo");
             const QString libraries = loaded(args);
             const QString program = QLatin1String(entry.program);
-            // The launcher is linked statically: the loader starts only the one program.
+            // One program started: the module runs in the launcher's process.
             QVERIFY2(libraries.count(QLatin1String("initialize program:")) == 1, entry.name);
             QVERIFY2(withoutGui(libraries), entry.name);
             QCOMPARE(libraries.contains(QLatin1String("libespeak-ng")), program == QLatin1String("ortelia-say"));
@@ -171,6 +171,24 @@ private slots:
         QVERIFY(withoutGui(help));
         for (const char *library : {"libQt6Qml", "libespeak-ng", "libxml2", "libhunspell"})
             QVERIFY2(!help.contains(QLatin1String(library)), library);
+
+        // A command hands a call on by naming the module in the environment; the launcher takes
+        // only a module of the catalogue from there, never a path.
+        const auto lookupIn = [](const QString &module) {
+            QProcess program;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QLatin1String(kHandedModuleVariable), module);
+            environment.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("files"));
+            program.setProcessEnvironment(environment);
+            program.start(QStringLiteral(ORTELIA_EXECUTABLE), {QStringLiteral("lookup"), QStringLiteral("hallo")});
+            program.waitForFinished(20000);
+            return QString::fromUtf8(program.readAllStandardOutput()).section(u'\n', 0, 0) + u' ' +
+                   QString::fromUtf8(program.readAllStandardError());
+        };
+        const QString inPages = lookupIn(QLatin1String(kPagesProgram));
+        QVERIFY(inPages.startsWith(QLatin1String("hello ")) && inPages.contains(QLatin1String("libQt6Qml")));
+        const QString elsewhere = lookupIn(QStringLiteral("../ortelia-pages"));
+        QVERIFY(elsewhere.startsWith(QLatin1String("hello ")) && !elsewhere.contains(QLatin1String("libQt6Qml")));
     }
 };
 
