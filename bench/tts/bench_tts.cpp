@@ -163,9 +163,12 @@ void SayBesideEspeak(benchmark::State &state)
 {
     QTemporaryDir dir;
     const std::string sentence = kSentence.toStdString();
-    const std::vector<std::string> say = {ORTELIA_PROGRAM_DIR "/ortelia", "say", "--wav",
+    const std::vector<std::string> say = {ORTELIA_PROGRAM_DIR "/ortelia",
+                                          "say",
+                                          "--wav",
                                           dir.filePath(QStringLiteral("say.wav")).toStdString(),
-                                          "#voice=name:lgx.de.bill#", sentence};
+                                          "#voice=name:lgx.de.bill#",
+                                          sentence};
     // The voice lgx.de.bill is eSpeak NG's "de" with the variant "m3": the same work.
     const std::vector<std::string> espeak = {
         "espeak-ng", "-v", "de+m3", "-w", dir.filePath(QStringLiteral("espeak.wav")).toStdString(), sentence};

@@ -29,5 +29,6 @@ int main(int argc, char **argv)
         const CommandEntry *command = findCommandEntry(argv[1]);
         module = command ? command->program : isHelpOption(argv[1]) ? kCommandsProgram : nullptr;
     }
-    return module ? runModuleBeside(argv[0], module, argc, argv) : replaceProcessBeside(argv[0], kWindowProgram, argv);
+    return module ? runModuleBeside(argv[0], module, argc, argv)
+                  : replaceProcessBeside(argv[0], kWindowProgram, argv);
 }

@@ -163,8 +163,10 @@ private slots:
             // One program started: the module runs in the launcher's process.
             QVERIFY2(libraries.count(QLatin1String("initialize program:")) == 1, entry.name);
             QVERIFY2(withoutGui(libraries), entry.name);
-            QCOMPARE(libraries.contains(QLatin1String("libespeak-ng")), program == QLatin1String("ortelia-say"));
-            QCOMPARE(libraries.contains(QLatin1String("libQt6Qml")), program == QLatin1String("ortelia-pages"));
+            QCOMPARE(libraries.contains(QLatin1String("libespeak-ng")),
+                     program == QLatin1String("ortelia-say"));
+            QCOMPARE(libraries.contains(QLatin1String("libQt6Qml")),
+                     program == QLatin1String("ortelia-pages"));
         }
         QVERIFY(QFileInfo(wav).size() > 44);
         const QString help = loaded({QStringLiteral("--help")});
@@ -180,7 +182,8 @@ private slots:
             environment.insert(QLatin1String(kHandedModuleVariable), module);
             environment.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("files"));
             program.setProcessEnvironment(environment);
-            program.start(QStringLiteral(ORTELIA_EXECUTABLE), {QStringLiteral("lookup"), QStringLiteral("hallo")});
+            program.start(QStringLiteral(ORTELIA_EXECUTABLE),
+                          {QStringLiteral("lookup"), QStringLiteral("hallo")});
             program.waitForFinished(20000);
             return QString::fromUtf8(program.readAllStandardOutput()).section(u'\n', 0, 0) + u' ' +
                    QString::fromUtf8(program.readAllStandardError());
@@ -188,7 +191,8 @@ private slots:
         const QString inPages = lookupIn(QLatin1String(kPagesProgram));
         QVERIFY(inPages.startsWith(QLatin1String("hello ")) && inPages.contains(QLatin1String("libQt6Qml")));
         const QString elsewhere = lookupIn(QStringLiteral("../ortelia-pages"));
-        QVERIFY(elsewhere.startsWith(QLatin1String("hello ")) && !elsewhere.contains(QLatin1String("libQt6Qml")));
+        QVERIFY(elsewhere.startsWith(QLatin1String("hello ")) &&
+                !elsewhere.contains(QLatin1String("libQt6Qml")));
     }
 };
 
