@@ -20,9 +20,6 @@
 
 using namespace ortelia;
 
-// Synthesizer.cpp's answer to eSpeak NG's question for a playback device.
-extern "C" struct audio_object *create_audio_device_object(const char *, const char *, const char *);
-
 namespace {
 
 using Word = QPair<int, int>;

@@ -8,6 +8,10 @@
 #include <functional>
 #include <vector>
 
+// eSpeak NG's question to its sound library for a playback device, which this program answers
+// itself: no device (see Synthesizer.cpp).
+extern "C" struct audio_object *create_audio_device_object(const char *, const char *, const char *);
+
 namespace ortelia {
 
 // A word as the synthesiser reports it: the sample at which it starts (from the start of the
