@@ -1,7 +1,6 @@
 #include "TextFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <array>
@@ -39,19 +38,6 @@ QByteArray joinLines(const QStringList &lines)
         text += QLatin1String("\r\n");
     }
     return encode(text);
-}
-
-// Replaces the file only once all bytes are written: a failed write leaves the old file.
-bool saveAtomically(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
 }
 
 } // namespace
@@ -142,14 +128,14 @@ std::optional<QStringList> readLines(const QString &path)
     return splitLines(*text);
 }
 
-bool write(const QString &path, const QString &text)
+SaveResult write(const QString &path, const QString &text)
 {
-    return saveAtomically(path, encode(text));
+    return saveFile(path, encode(text));
 }
 
-bool writeLines(const QString &path, const QStringList &lines)
+SaveResult writeLines(const QString &path, const QStringList &lines)
 {
-    return saveAtomically(path, joinLines(lines));
+    return saveFile(path, joinLines(lines));
 }
 
 bool writeLinesInPlace(const QString &path, const QStringList &lines)

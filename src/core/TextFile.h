@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileSave.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -35,10 +37,10 @@ QStringList splitLines(const QString &text);
 // line break is not a line. nullopt when the file cannot be read.
 std::optional<QStringList> readLines(const QString &path);
 
-// Writes text as it stands, replacing the file atomically.
-bool write(const QString &path, const QString &text);
-// Writes each line followed by CR LF, replacing the file atomically.
-bool writeLines(const QString &path, const QStringList &lines);
+// Writes text as it stands, replacing the file atomically (saveFile).
+SaveResult write(const QString &path, const QString &text);
+// Writes each line followed by CR LF, replacing the file atomically (saveFile).
+SaveResult writeLines(const QString &path, const QStringList &lines);
 // Writes each line followed by CR LF into the file as it is (truncate, write, close), for
 // request files that another reader may be watching.
 bool writeLinesInPlace(const QString &path, const QStringList &lines);

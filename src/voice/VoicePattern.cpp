@@ -51,7 +51,7 @@ QStringList VoicePattern::testLines(const QString &voiceLine, const QString &sen
 
 bool VoicePattern::store(const QString &path, const QStringList &lines)
 {
-    return TextFile::writeLines(path, lines);
+    return TextFile::writeLines(path, lines).ok();
 }
 
 } // namespace ortelia

@@ -1,3 +1,4 @@
+#include "FileRead.h"
 #include "ProgramFolder.h"
 #include "SettingsFormat.h"
 #include "TestSupport.h"
@@ -6,6 +7,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 using namespace ortelia;
 
@@ -79,6 +82,54 @@ private slots:
         QVERIFY(!TextFile::writeLines(folder.file(QStringLiteral("belegt.txt")), {QStringLiteral("neu")}));
         QVERIFY(!TextFile::writeLinesInPlace(folder.file(QStringLiteral("belegt.txt")), {QStringLiteral("neu")}));
         QVERIFY(QFileInfo(folder.file(QStringLiteral("belegt.txt/inhalt"))).isDir());
+    }
+
+    void fullDiskKeepsTheOldFileAndSaysWhy()
+    {
+        const test::SmallDisk disk;
+        if (!disk.mounted())
+            QSKIP("a full disk needs a tmpfs, which only root can mount");
+        const QString path = disk.path() + QStringLiteral("/LetztesUpdate-Datum.chk");
+        QVERIFY(TextFile::writeLines(path, {QStringLiteral("\"01.05.2007\"")}));
+        disk.fill();
+        // Small enough to sit in the write buffer until the flush, which is where a full disk shows.
+        const SaveResult small = TextFile::writeLines(path, {QStringLiteral("\"10.12.2026\"")});
+        const SaveResult large = saveFile(path, QByteArray(1 << 20, 'x'));
+        for (const SaveResult &result : {small, large}) {
+            QVERIFY(!result);
+            QCOMPARE(result.failure(), SaveResult::Failure::DiskFull);
+            QVERIFY(result.message().contains(QStringLiteral("voll")));
+        }
+        QCOMPARE(*TextFile::readLines(path), QStringList{QStringLiteral("\"01.05.2007\"")});
+        QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden).size(), 2); // no leftovers
+    }
+
+    void boundedReadTakesOnlyRegularFilesWithinTheBound()
+    {
+        test::TempProgramFolder folder;
+        folder.writeBytes(QStringLiteral("klein.txt"), "hallo;hello");
+        QVERIFY(QFile::link(folder.file(QStringLiteral("klein.txt")), folder.file(QStringLiteral("link.txt"))));
+        QCOMPARE(*FileRead::regularFile(folder.file(QStringLiteral("link.txt")), 11), QByteArray("hallo;hello"));
+
+        FileRead::Failure why = FileRead::Failure::None;
+        QVERIFY(!FileRead::regularFile(folder.file(QStringLiteral("klein.txt")), 10, &why));
+        QCOMPARE(why, FileRead::Failure::TooLarge);
+        QVERIFY(!FileRead::regularFile(folder.file(QStringLiteral("fehlt.txt")), 10, &why));
+        QCOMPARE(why, FileRead::Failure::Missing);
+        // A FIFO without a writer would block a plain open for good.
+        const QString fifo = folder.file(QStringLiteral("fifo.txt"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QVERIFY(!FileRead::regularFile(fifo, 1 << 20, &why));
+        QCOMPARE(why, FileRead::Failure::NotRegular);
+        QVERIFY(!FileRead::regularFile(QStringLiteral("/dev/zero"), 1 << 20, &why));
+        QCOMPARE(why, FileRead::Failure::NotRegular);
+        QCOMPARE(FileRead::check(folder.path(), 1 << 20), FileRead::Failure::NotRegular);
+
+        // An endless stream as standard input stops at the bound.
+        QFile zero(QStringLiteral("/dev/zero"));
+        QVERIFY(zero.open(QIODevice::ReadOnly));
+        QVERIFY(!FileRead::descriptor(zero.handle(), 1 << 16, &why));
+        QCOMPARE(why, FileRead::Failure::TooLarge);
     }
 
     void printAndQuotingWrites()

@@ -6,6 +6,9 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+
+#include <unistd.h>
 
 namespace ortelia::test {
 
@@ -165,6 +168,34 @@ QStringList SpeechLog::newLines()
     const QStringList fresh = all.mid(m_seen);
     m_seen = all.size();
     return fresh;
+}
+
+SmallDisk::SmallDisk()
+{
+    if (::geteuid() != 0 || !m_dir.isValid())
+        return;
+    m_mounted = QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"),
+                                                            QStringLiteral("-o"), QStringLiteral("size=512k"),
+                                                            QStringLiteral("tmpfs"), m_dir.path()}) == 0;
+}
+
+SmallDisk::~SmallDisk()
+{
+    if (m_mounted)
+        QProcess::execute(QStringLiteral("umount"), {m_dir.path()});
+}
+
+void SmallDisk::fill() const
+{
+    QFile filler(m_dir.filePath(QStringLiteral(".filler")));
+    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return;
+    const QByteArray block(4096, 'x');
+    while (filler.write(block) > 0) {
+    }
+    // The last bytes of a block.
+    while (filler.write("x", 1) == 1) {
+    }
 }
 
 QString assembledProgramFolder() { return QStringLiteral(ORTELIA_PROGRAM_DIR); }

@@ -62,6 +62,23 @@ private:
     qsizetype m_seen = 0;
 };
 
+// A small file system of its own (tmpfs) that a test can fill up, to see what a full disk does.
+// Needs root, as CI and the development machines run the tests; otherwise mounted() is false
+// and the test skips.
+class SmallDisk {
+public:
+    SmallDisk();
+    ~SmallDisk();
+    bool mounted() const { return m_mounted; }
+    QString path() const { return m_dir.path(); }
+    // Takes every free byte, so that the next write fails.
+    void fill() const;
+
+private:
+    QTemporaryDir m_dir;
+    bool m_mounted = false;
+};
+
 // The assembled program folder of the build and the test fixtures of the source tree.
 QString assembledProgramFolder();
 QString fixturesFolder();
