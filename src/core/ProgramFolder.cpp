@@ -60,4 +60,14 @@ QString ProgramFolder::resolve(const QString &base, const QString &name)
     return QDir::cleanPath(current);
 }
 
+bool ProgramFolder::holds(const QString &path)
+{
+    const QString folder = QFileInfo(root()).canonicalFilePath();
+    const QString target = QFileInfo(path).canonicalFilePath();
+    if (folder.isEmpty() || target.isEmpty())
+        return false;
+    return target == folder ||
+           target.startsWith(folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/'));
+}
+
 } // namespace ortelia

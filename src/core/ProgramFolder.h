@@ -17,6 +17,9 @@ public:
     static QString path(const QString &relativeName);
     // Same, relative to any base folder.
     static QString resolve(const QString &base, const QString &name);
+    // Whether path, with every link resolved, is the program folder or lies inside it; false for a
+    // path that does not exist. The one test of what belongs to the program.
+    static bool holds(const QString &path);
 };
 
 } // namespace ortelia
