@@ -66,9 +66,8 @@ void YellowField::saveGuestFile()
     for (int i = 0; i < saved->count(); ++i)
         lines += saved->item(i)->text().split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
     saved->clear();
-    if (!TextFile::writeLines(ProgramFolder::path(QStringLiteral("Gast.txt")), lines))
-        Dialogs::message(Dialogs::programTitle(), QStringLiteral("Achtung : Schreibschutz entfernen [Gast.txt]!"),
-                         m_controls.field->window());
+    if (const SaveResult saved = TextFile::writeLines(ProgramFolder::path(QStringLiteral("Gast.txt")), lines); !saved)
+        Dialogs::message(Dialogs::programTitle(), saved.message(QStringLiteral("Gast.txt")), m_controls.field->window());
 }
 
 } // namespace ortelia

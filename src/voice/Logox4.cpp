@@ -5,6 +5,7 @@
 #include "FormTimer.h"
 #include "HoverHelp.h"
 #include "ProgramFolder.h"
+#include "SettingsFiles.h"
 #include "Shell.h"
 #include "SpeechEngine.h"
 #include "SpeechPage.h"
@@ -168,8 +169,8 @@ void Logox4::adopt()
 
 void Logox4::storeList()
 {
-    if (!VoicePattern::store(ProgramFolder::path(kProfileFile), list1())) {
-        Dialogs::message(QString(), QStringLiteral("Achtung : Schreibschutz entfernen [stimm2.txt]!"), this);
+    if (const SaveResult saved = VoicePattern::store(ProgramFolder::path(kProfileFile), list1()); !saved) {
+        Dialogs::message(QString(), saved.message(QStringLiteral("stimm2.txt")), this);
         return;
     }
     ui->Command5->click();
@@ -185,7 +186,7 @@ void Logox4::showProfile()
 
 void Logox4::takeProfileIntoEditBox()
 {
-    if (const std::optional<QStringList> lines = TextFile::readLines(ProgramFolder::path(kProfileFile)))
+    if (const std::optional<QStringList> lines = SettingsFiles::readLines(ProgramFolder::path(kProfileFile)))
         ui->Text2->setText(lines->join(QLatin1Char(' ')));
 }
 
@@ -222,7 +223,7 @@ void Logox4::loadCollection(bool emptyFirst)
 {
     if (emptyFirst)
         ui->List2->clear();
-    if (const std::optional<QStringList> lines = TextFile::readLines(ProgramFolder::path(kProfileFile)))
+    if (const std::optional<QStringList> lines = SettingsFiles::readLines(ProgramFolder::path(kProfileFile)))
         ui->List2->addItems(*lines);
     showCount();
 }
@@ -278,9 +279,9 @@ void Logox4::connectButtons()
         QStringList lines;
         for (int i = 0; i < ui->List2->count(); ++i)
             lines << ui->List2->item(i)->text();
-        if (!TextFile::writeLines(ProgramFolder::path(QStringLiteral("stimm.txt")), lines))
-            Dialogs::message(QString(), QStringLiteral("Achtung : Schreibschutz entfernen [stimm.txt]!"),
-                             this);
+        if (const SaveResult saved = TextFile::writeLines(ProgramFolder::path(QStringLiteral("stimm.txt")), lines);
+            !saved)
+            Dialogs::message(QString(), saved.message(QStringLiteral("stimm.txt")), this);
     });
     connect(ui->loese1, &QPushButton::clicked, this, [this] {
         ui->List2->clear();

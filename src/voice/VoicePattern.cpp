@@ -49,9 +49,9 @@ QStringList VoicePattern::testLines(const QString &voiceLine, const QString &sen
     return profileLines(voiceLine) << sentence;
 }
 
-bool VoicePattern::store(const QString &path, const QStringList &lines)
+SaveResult VoicePattern::store(const QString &path, const QStringList &lines)
 {
-    return TextFile::writeLines(path, lines).ok();
+    return TextFile::writeLines(path, lines);
 }
 
 } // namespace ortelia

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileSave.h"
+
 #include "VoiceTags.h"
 
 #include <QString>
@@ -31,7 +33,7 @@ public:
 
     // Writes the profile file atomically in the program's text file rules: a failed write leaves
     // the old profile whole. False when it could not be written.
-    static bool store(const QString &path, const QStringList &lines);
+    static SaveResult store(const QString &path, const QStringList &lines);
 
 private:
     QString m_voiceLine;

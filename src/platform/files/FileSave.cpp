@@ -20,9 +20,9 @@ SaveResult failed(const QString &path, qint64 needed)
 
 } // namespace
 
-QString SaveResult::message() const
+QString SaveResult::message(const QString &shownName) const
 {
-    const QString name = QDir::toNativeSeparators(m_path);
+    const QString name = shownName.isEmpty() ? QDir::toNativeSeparators(m_path) : shownName;
     switch (m_failure) {
     case Failure::None:
         return {};

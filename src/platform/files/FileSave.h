@@ -19,8 +19,9 @@ public:
     explicit operator bool() const { return ok(); }
     Failure failure() const { return m_failure; }
     const QString &path() const { return m_path; }
-    // What went wrong, in German, naming the file; for a window or a command to show.
-    QString message() const;
+    // What went wrong, in German, naming the file as shownName (default: its path); for a window
+    // or a command to show.
+    QString message(const QString &shownName = QString()) const;
 
 private:
     Failure m_failure = Failure::None;
