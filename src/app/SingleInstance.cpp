@@ -1,11 +1,19 @@
 #include "SingleInstance.h"
 
 #include <QCryptographicHash>
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QLockFile>
-#include <QStandardPaths>
+#include <QThread>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace ortelia {
 
@@ -16,6 +24,57 @@ constexpr int kConnectMs = 2000;
 constexpr int kAnswerMs = 30000;
 // A request is a window name; anything longer is not one.
 constexpr qint64 kMaxRequest = 256;
+
+// A folder only this user can enter: a folder itself (not a link to one), owned by the user,
+// closed to group and others. In anyone else's folder another user could listen in our place.
+bool isPrivateFolder(const QString &path)
+{
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           info.st_uid == ::getuid() && (info.st_mode & (S_IRWXG | S_IRWXO)) == 0;
+}
+
+// The folder, made 0700 when missing; empty when it is not the user's own.
+QString privateFolder(const QString &path)
+{
+    ::mkdir(QFile::encodeName(path).constData(), 0700);
+    return isPrivateFolder(path) ? path : QString();
+}
+
+bool peerIsThisUser(qintptr socket)
+{
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    return ::getsockopt(int(socket), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == ::getuid();
+}
+
+// Two starts at once: the lock lets one of them check and listen before the other looks. The
+// system drops the lock with the process that held it, so a lock file left by a run that was
+// killed never holds a start up; only a living start is waited for.
+class StartLock {
+public:
+    explicit StartLock(const QString &path)
+        : m_fd(::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600))
+    {
+        const QDeadlineTimer deadline(kAnswerMs);
+        while (m_fd >= 0 && ::flock(m_fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK &&
+               !deadline.hasExpired())
+            QThread::msleep(20);
+    }
+    ~StartLock() { unlock(); }
+    StartLock(const StartLock &) = delete;
+    StartLock &operator=(const StartLock &) = delete;
+
+    void unlock()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = -1;
+    }
+
+private:
+    int m_fd;
+};
 
 } // namespace
 
@@ -28,23 +87,28 @@ SingleInstance::~SingleInstance() = default;
 
 QString SingleInstance::socketPathFor(const QString &programFolder)
 {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty())
-        dir = QDir::tempPath();
-    const QByteArray folder = QDir(programFolder).canonicalPath().toUtf8();
-    const QByteArray hash = QCryptographicHash::hash(folder, QCryptographicHash::Sha1).toHex().left(16);
-    return dir + QStringLiteral("/ortelia-") + QString::fromLatin1(hash) + QStringLiteral(".socket");
+    QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (folder.isEmpty() || !isPrivateFolder(folder))
+        folder = privateFolder(QDir::tempPath() + QStringLiteral("/ortelia-") + QString::number(::getuid()));
+    if (folder.isEmpty())
+        return {};
+    const QByteArray program = QDir(programFolder).canonicalPath().toUtf8();
+    const QByteArray hash = QCryptographicHash::hash(program, QCryptographicHash::Sha1).toHex().left(16);
+    return folder + QStringLiteral("/ortelia-") + QString::fromLatin1(hash) + QStringLiteral(".socket");
 }
 
 bool SingleInstance::handToRunning(const QString &request)
 {
-    // Two starts at once: the lock lets one of them check and listen before the other looks.
-    QLockFile lock(m_socketPath + QStringLiteral(".lock"));
-    lock.tryLock(kAnswerMs);
+    if (m_socketPath.isEmpty() || !isPrivateFolder(QFileInfo(m_socketPath).path()))
+        return false;
+    StartLock lock(m_socketPath + QStringLiteral(".lock"));
 
     QLocalSocket socket;
     socket.connectToServer(m_socketPath);
     if (socket.waitForConnected(kConnectMs)) {
+        // Not ours to hand to, nor to replace.
+        if (!peerIsThisUser(socket.socketDescriptor()))
+            return false;
         socket.write(request.toUtf8().left(kMaxRequest) + '\n');
         socket.waitForBytesWritten(kConnectMs);
         lock.unlock();
@@ -70,6 +134,11 @@ void SingleInstance::answer()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        if (!peerIsThisUser(socket->socketDescriptor())) {
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
         auto read = [this, socket] {
             if (!socket->canReadLine()) {
                 if (socket->bytesAvailable() > kMaxRequest)

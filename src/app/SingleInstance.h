@@ -7,9 +7,11 @@ class QLocalServer;
 
 namespace ortelia {
 
-// One running program per program folder. The first start listens on a local socket; a later
-// start hands its request (a window name, or empty for the main window) to it and ends. A socket
-// file left by a run that crashed is recovered: nobody answers on it, so it is replaced.
+// One running program per program folder and user. The first start listens on a local socket; a
+// later start hands its request (a window name, or empty for the main window) to it and ends. A
+// socket file left by a run that crashed is recovered: nobody answers on it, so it is replaced.
+// The socket lies in a folder only the user can enter, and both ends check that the other runs
+// as the same user: another user's program neither takes our requests nor sends us any.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
@@ -17,11 +19,14 @@ public:
     explicit SingleInstance(QString socketPath, QObject *parent = nullptr);
     ~SingleInstance() override;
 
-    // The socket of the program in this program folder, in the user's runtime folder.
+    // The socket of the program in this program folder: in the user's runtime folder when only
+    // the user can enter it, else in <temporary folder>/ortelia-<user id>, made for it. Empty
+    // when neither is the user's own.
     static QString socketPathFor(const QString &programFolder);
 
-    // True when a running program took the request; false when this one is the first (and
-    // now listens) or no socket can be had at all.
+    // True when a running program of this user took the request. False when this one is the
+    // first (and now listens), and also when the socket's folder is not the user's own or
+    // another user answers on it: then this one runs alone, without a socket.
     bool handToRunning(const QString &request);
 
 signals:

@@ -1,5 +1,6 @@
 // One running program: a second start hands its request over the local socket, a socket file left
-// by a crashed run is taken over, a request for an unknown window only brings the main window.
+// by a crashed run is taken over, a request for an unknown window only brings the main window,
+// another user can neither take our requests nor send us any, a stale lock holds no start up.
 // Beside it the two texts a user meets first: "ortelia --help" and the desktop launcher.
 
 #include "CommandCatalogue.h"
@@ -11,16 +12,21 @@
 #include "TestSupport.h"
 #include "WindowRegistry.h"
 
+#include <QElapsedTimer>
+#include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstring>
 #include <future>
 
@@ -36,6 +42,40 @@ std::future<bool> secondStart(const QString &socketPath, const QString &request)
         SingleInstance second(socketPath);
         return second.handToRunning(request);
     });
+}
+
+constexpr uid_t kNobody = 65534;
+
+// A socket of this process bound to path; -1 when it cannot be made.
+int boundSocket(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    if (::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// Calls step as the user "nobody": the kernel notes a socket's user when it listens or connects.
+// False when the user cannot be changed or the step failed.
+template <typename Step> bool asNobody(Step step)
+{
+    if (::seteuid(kNobody) != 0)
+        return false;
+    const bool done = step();
+    return ::seteuid(0) == 0 && done;
+}
+
+bool closedByPeer(int fd)
+{
+    char byte;
+    const ssize_t got = ::recv(fd, &byte, 1, MSG_DONTWAIT);
+    return got == 0 || (got < 0 && errno != EAGAIN && errno != EWOULDBLOCK);
 }
 
 // Serves the first start's socket until the second start is done.
@@ -117,6 +157,103 @@ private slots:
         QTemporaryDir other;
         QVERIFY(SingleInstance::socketPathFor(dir.path()) != SingleInstance::socketPathFor(other.path()));
         QCOMPARE(SingleInstance::socketPathFor(dir.path()), SingleInstance::socketPathFor(dir.path() + "/."));
+    }
+
+    void socketOnlyInAFolderOfTheUsersOwn()
+    {
+        QTemporaryDir temp;
+        const auto restore = qScopeGuard([runtime = qgetenv("XDG_RUNTIME_DIR"), tmp = qgetenv("TMPDIR")] {
+            qputenv("XDG_RUNTIME_DIR", runtime);
+            qputenv("TMPDIR", tmp);
+        });
+        qputenv("TMPDIR", QFile::encodeName(temp.path()));
+        const QString own = temp.filePath(QStringLiteral("ortelia-%1").arg(::getuid()));
+        const QString open = temp.filePath(QStringLiteral("runtime"));
+        QVERIFY(QDir().mkdir(open));
+        QCOMPARE(::chmod(QFile::encodeName(open).constData(), 0755), 0);
+
+        // A runtime folder others may enter is passed over for a folder made for the socket.
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(open));
+        QCOMPARE(QFileInfo(SingleInstance::socketPathFor(dir.path())).path(), own);
+        struct stat info {};
+        QCOMPARE(::lstat(QFile::encodeName(own).constData(), &info), 0);
+        QCOMPARE(info.st_mode & 0777, 0700u);
+
+        // That folder as a link, or another user's: no socket at all.
+        QVERIFY(QDir(own).removeRecursively());
+        QVERIFY(QFile::link(dir.path(), own));
+        QCOMPARE(SingleInstance::socketPathFor(dir.path()), QString());
+        if (::getuid() == 0) {
+            QVERIFY(QFile::remove(own));
+            QCOMPARE(::mkdir(QFile::encodeName(own).constData(), 0700), 0);
+            QCOMPARE(::chown(QFile::encodeName(own).constData(), kNobody, kNobody), 0);
+            QCOMPARE(SingleInstance::socketPathFor(dir.path()), QString());
+        }
+
+        // A socket in an open folder: the start runs alone, without reaching a listener there or
+        // listening itself.
+        const QString exposed = open + QStringLiteral("/ortelia.socket");
+        QLocalServer listener;
+        QVERIFY(listener.listen(exposed));
+        SingleInstance start(exposed);
+        QVERIFY(!start.handToRunning(QStringLiteral("up1")));
+        QVERIFY(!listener.waitForNewConnection(0));
+        QVERIFY(listener.isListening());
+        QVERIFY(!QFileInfo::exists(exposed + QStringLiteral(".lock")));
+    }
+
+    void anotherUsersProgramIsNeitherReachedNorHeard()
+    {
+        if (::getuid() != 0)
+            QSKIP("Only root can act as another user here");
+        // Their listener on our socket: this start runs alone and leaves it be.
+        const int theirs = boundSocket(socketPath());
+        QVERIFY(theirs >= 0);
+        QVERIFY(asNobody([&] { return ::listen(theirs, 4) == 0; }));
+        {
+            SingleInstance start(socketPath());
+            QVERIFY(!start.handToRunning(QStringLiteral("up1")));
+        }
+        QVERIFY(QFileInfo::exists(socketPath()));
+        ::close(theirs);
+        QVERIFY(QFile::remove(socketPath()));
+
+        // Their request to our listener, through a folder and socket opened for them: cut unread.
+        SingleInstance first(socketPath());
+        QVERIFY(!first.handToRunning(QString()));
+        QSignalSpy requests(&first, &SingleInstance::requested);
+        const auto closeAgain =
+            qScopeGuard([this] { ::chmod(QFile::encodeName(dir.path()).constData(), 0700); });
+        QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0711), 0);
+        QCOMPARE(::chmod(QFile::encodeName(socketPath()).constData(), 0777), 0);
+        const QByteArray name = QFile::encodeName(socketPath());
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        QVERIFY(asNobody(
+            [&] { return ::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0; }));
+        QCOMPARE(::write(fd, "up1\n", 4), 4);
+        QTRY_VERIFY_WITH_TIMEOUT(closedByPeer(fd), 10000);
+        ::close(fd);
+        QCOMPARE(requests.size(), 0);
+    }
+
+    void staleLockHoldsNoStartUp()
+    {
+        // A run killed while it made its lock leaves an empty lock file that names no owner.
+        QFile lock(socketPath() + QStringLiteral(".lock"));
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.close();
+        QElapsedTimer clock;
+        clock.start();
+        SingleInstance first(socketPath());
+        QVERIFY(!first.handToRunning(QString()));
+        std::future<bool> handed = secondStart(socketPath(), QStringLiteral("up1"));
+        QVERIFY(waitFor(handed));
+        QVERIFY(handed.get());
+        // Waiting for the lock to age would take 30 s.
+        QVERIFY2(clock.elapsed() < 15000, qPrintable(QString::number(clock.elapsed())));
     }
 
     void requestShowsTheMainWindowAndKnownWindowsOnly()
