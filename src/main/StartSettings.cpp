@@ -1,6 +1,8 @@
 #include "StartSettings.h"
 
+#include "Dialogs.h"
 #include "ProgramFolder.h"
+#include "SettingsFiles.h"
 #include "SettingsFormat.h"
 #include "TextFile.h"
 
@@ -11,18 +13,21 @@ QString path()
     return ProgramFolder::path(QStringLiteral("syso/reg2.txt"));
 }
 
-bool write(const QList<bool> &values)
+SaveResult write(const QList<bool> &values)
 {
     QStringList lines;
     for (int i = 0; i < kLineCount; ++i)
         lines << SettingsFormat::truthText(values.value(i));
-    return TextFile::writeLines(path(), lines);
+    const SaveResult saved = TextFile::writeLines(path(), lines);
+    if (!saved)
+        Dialogs::message(Dialogs::programTitle(), saved.message());
+    return saved;
 }
 
 QList<std::optional<bool>> read()
 {
     QList<std::optional<bool>> values(kLineCount);
-    const std::optional<QStringList> lines = TextFile::readLines(path());
+    const std::optional<QStringList> lines = SettingsFiles::readLines(path());
     if (!lines)
         return values;
     for (int i = 0; i < kLineCount && i < lines->size(); ++i)

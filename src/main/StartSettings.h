@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileSave.h"
+
 #include <QList>
 #include <QString>
 
@@ -15,11 +17,12 @@ inline constexpr int kLineCount = 5;
 
 QString path();
 
-// Writes the five values (missing ones as "False"); false when the file cannot be written.
-bool write(const QList<bool> &values);
+// Writes the five values (missing ones as "False"); a failure is shown in a message and returned.
+SaveResult write(const QList<bool> &values);
 
 // The values of the file's first five lines, in order; a line that is missing or holds no truth
-// value gives nullopt, and its button keeps its state. An unreadable file gives five nullopts.
+// value gives nullopt, and its button keeps its state. An unreadable file (also one that is not a
+// regular file or is too large for a settings file) gives five nullopts.
 QList<std::optional<bool>> read();
 
 } // namespace StartSettings

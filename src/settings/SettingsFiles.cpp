@@ -9,42 +9,109 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace ortelia::SettingsFiles {
 
 namespace {
 
-bool writeQuotedDate(const QString &relativePath, const QString &date, const QString &shownName)
+// The date files keep their own message for a write-protected file; a full disk says so.
+SaveResult writeQuotedDate(const QString &relativePath, const QString &date, const QString &shownName)
 {
-    if (TextFile::writeLines(ProgramFolder::path(relativePath), {SettingsFormat::quoted(date)}))
-        return true;
-    Dialogs::message(Dialogs::programTitle(),
-                     QStringLiteral("Achtung : Schreibschutz entfernen [Ordner> %1]!").arg(shownName));
-    return false;
+    const SaveResult saved =
+        TextFile::writeLines(ProgramFolder::path(relativePath), {SettingsFormat::quoted(date)});
+    if (saved.failure() == SaveResult::Failure::NotWritable)
+        Dialogs::message(Dialogs::programTitle(),
+                         QStringLiteral("Achtung : Schreibschutz entfernen [Ordner> %1]!").arg(shownName));
+    else if (!saved)
+        Dialogs::message(Dialogs::programTitle(), saved.message());
+    return saved;
+}
+
+struct DefaultFile {
+    QString (*path)();
+    const char *line;
+    double waitAfter;
+};
+
+const DefaultFile kDefaults[] = {
+    {optionsPath, "0", 0.7},
+    {updateOptionsPath, "0", 0.7},
+    {updateDatePath, kDefaultUpdateDate, 0.7},
+    {lastUpdateDatePath, kDefaultLastUpdateDate, 0.3},
+    {voiceProfilePath, kDefaultVoiceProfile, 0},
+    {updateServerPath, kDefaultUpdateServer, 0},
+};
+
+// Missing, or left empty by a start that was killed while it wrote. A link or anything but a
+// regular file is the user's doing and stays.
+bool needsDefault(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isSymLink())
+        return false;
+    return !info.exists() || (info.isFile() && info.size() == 0);
 }
 
 } // namespace
 
-QString optionsPath() { return ProgramFolder::path(QStringLiteral("syso/optionen.chk")); }
-QString updateOptionsPath() { return ProgramFolder::path(QStringLiteral("syso/optionen1.chk")); }
-QString updateDatePath() { return ProgramFolder::path(QStringLiteral("syso/update-datum.chk")); }
-QString lastUpdateDatePath() { return ProgramFolder::path(QStringLiteral("syso/LetztesUpdate-Datum.chk")); }
-QString voiceProfilePath() { return ProgramFolder::path(QStringLiteral("stimm2.txt")); }
-QString updateServerPath() { return ProgramFolder::path(QStringLiteral("syso/update-server.chk")); }
+QString optionsPath()
+{
+    return ProgramFolder::path(QStringLiteral("syso/optionen.chk"));
+}
+QString updateOptionsPath()
+{
+    return ProgramFolder::path(QStringLiteral("syso/optionen1.chk"));
+}
+QString updateDatePath()
+{
+    return ProgramFolder::path(QStringLiteral("syso/update-datum.chk"));
+}
+QString lastUpdateDatePath()
+{
+    return ProgramFolder::path(QStringLiteral("syso/LetztesUpdate-Datum.chk"));
+}
+QString voiceProfilePath()
+{
+    return ProgramFolder::path(QStringLiteral("stimm2.txt"));
+}
+QString updateServerPath()
+{
+    return ProgramFolder::path(QStringLiteral("syso/update-server.chk"));
+}
 
 QString updateServer()
 {
     const QString fromEnvironment = qEnvironmentVariable("ORTELIA_UPDATE_SERVER").trimmed();
     if (!fromEnvironment.isEmpty())
         return fromEnvironment;
-    const std::optional<QStringList> lines = TextFile::readLines(updateServerPath());
+    const std::optional<QStringList> lines = readLines(updateServerPath());
     if (lines && !lines->isEmpty() && !lines->first().trimmed().isEmpty())
         return lines->first().trimmed();
     return QString::fromLatin1(kDefaultUpdateServer);
 }
 
+std::optional<QStringList> readLines(const QString &path, FileRead::Failure *failure)
+{
+    const std::optional<QByteArray> bytes = FileRead::regularFile(path, kMaxFileBytes, failure);
+    if (!bytes)
+        return std::nullopt;
+    return TextFile::splitLines(TextFile::decode(*bytes));
+}
+
+bool isPlainText(const QStringList &lines)
+{
+    return std::all_of(lines.begin(), lines.end(), [](const QString &line) {
+        return std::none_of(line.begin(), line.end(), [](QChar c) {
+            return (c.category() == QChar::Other_Control && c != QLatin1Char('\t')) ||
+                   c == QChar::ReplacementCharacter;
+        });
+    });
+}
+
 bool readSwitches(const QString &path, bool &first, bool &second)
 {
-    const std::optional<QStringList> lines = TextFile::readLines(path);
+    const std::optional<QStringList> lines = readLines(path);
     if (!lines)
         return false;
     switchesIn(*lines, first, second);
@@ -63,15 +130,18 @@ void switchesIn(const QStringList &lines, bool &first, bool &second)
     }
 }
 
-bool writeSwitches(const QString &path, bool first, bool second)
+SaveResult writeSwitches(const QString &path, bool first, bool second)
 {
-    return TextFile::writeLines(path, {SettingsFormat::printNumber(first ? 1 : 0),
-                                       SettingsFormat::printNumber(second ? 1 : 0)});
+    const SaveResult saved = TextFile::writeLines(
+        path, {SettingsFormat::printNumber(first ? 1 : 0), SettingsFormat::printNumber(second ? 1 : 0)});
+    if (!saved)
+        Dialogs::message(Dialogs::programTitle(), saved.message());
+    return saved;
 }
 
 std::optional<QString> readDate(const QString &path)
 {
-    const std::optional<QStringList> lines = TextFile::readLines(path);
+    const std::optional<QStringList> lines = readLines(path);
     return lines ? dateIn(*lines) : std::nullopt;
 }
 
@@ -82,35 +152,56 @@ std::optional<QString> dateIn(const QStringList &lines)
     return SettingsFormat::unquoted(lines.last());
 }
 
-bool writeUpdateDate(const QString &yyyymmdd)
+QString readUpdateDate()
+{
+    return updateDateIn(readLines(updateDatePath()).value_or(QStringList()));
+}
+
+QString updateDateIn(const QStringList &lines)
+{
+    const std::optional<QString> date = dateIn(lines);
+    const bool eightDigits =
+        date && date->size() == 8 && std::all_of(date->begin(), date->end(), [](QChar c) {
+            return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+        });
+    return eightDigits ? *date : QString::fromLatin1(kDefaultUpdateDate);
+}
+
+SaveResult writeUpdateDate(const QString &yyyymmdd)
 {
     return writeQuotedDate(QStringLiteral("syso/update-datum.chk"), yyyymmdd,
                            QStringLiteral("syso/update-datum.chk"));
 }
 
-bool writeLastUpdateDate(const QString &ddmmyyyy)
+SaveResult writeLastUpdateDate(const QString &ddmmyyyy)
 {
     return writeQuotedDate(QStringLiteral("syso/LetztesUpdate-Datum.chk"), ddmmyyyy,
                            QStringLiteral("syso\\LetztesUpdate-Datum.chk"));
 }
 
-bool isFirstRun() { return !QFileInfo::exists(optionsPath()); }
+bool isFirstRun()
+{
+    return std::any_of(std::begin(kDefaults), std::end(kDefaults),
+                       [](const DefaultFile &file) { return needsDefault(file.path()); });
+}
 
-void WriteDefaultSettings()
+SaveResult WriteDefaultSettings()
 {
     // The folder ships with the program; recreate it if a user removed it, so that the
     // defaults are not lost and the first run is not repeated at every start.
     QDir().mkpath(ProgramFolder::path(QStringLiteral("syso")));
-    TextFile::writeLines(optionsPath(), {QStringLiteral("0")});
-    pause(0.7);
-    TextFile::writeLines(updateOptionsPath(), {QStringLiteral("0")});
-    pause(0.7);
-    TextFile::writeLines(updateDatePath(), {QStringLiteral("20070501")});
-    pause(0.7);
-    TextFile::writeLines(lastUpdateDatePath(), {QStringLiteral("01.05.2007")});
-    pause(0.3);
-    TextFile::writeLines(voiceProfilePath(), {QString::fromLatin1(kDefaultVoiceProfile)});
-    TextFile::writeLines(updateServerPath(), {QString::fromLatin1(kDefaultUpdateServer)});
+    SaveResult firstFailure;
+    for (const DefaultFile &file : kDefaults) {
+        if (!needsDefault(file.path()))
+            continue;
+        const SaveResult saved = TextFile::writeLines(file.path(), {QString::fromLatin1(file.line)});
+        if (!saved && firstFailure)
+            firstFailure = saved;
+        // The waits belong to writing; a folder that takes nothing is not waited on.
+        if (saved && file.waitAfter > 0)
+            pause(file.waitAfter);
+    }
+    return firstFailure;
 }
 
 } // namespace ortelia::SettingsFiles

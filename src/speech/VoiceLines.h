@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SettingsFiles.h"
+
 #include <QLatin1String>
 
 namespace ortelia::VoiceLines {
@@ -10,7 +12,7 @@ inline constexpr QLatin1String kBill("#voice=name:lgx.de.bill#");
 inline constexpr QLatin1String kSilke("#voice=name:lgx.de.silke#");
 inline constexpr QLatin1String kJohanna("#voice=name:lgx.de.johanna#");
 inline constexpr QLatin1String kMartin("#voice=name:lgx.de.martin#");
-inline constexpr QLatin1String kFirstRunProfile("#voice=name:lgx.en.bill#");
+inline constexpr QLatin1String kFirstRunProfile(SettingsFiles::kDefaultVoiceProfile);
 
 // Help texts and the windows' own explanations are always spoken with this line first.
 inline constexpr QLatin1String

@@ -162,7 +162,7 @@ void zeit::saveOptions()
 bool zeit::saveUpdateDate()
 {
     buildDateNow();
-    return SettingsFiles::writeUpdateDate(ui->Label5->text());
+    return SettingsFiles::writeUpdateDate(ui->Label5->text()).ok();
 }
 
 void zeit::dailyClicked(bool on)

@@ -1,13 +1,48 @@
 #include "SettingsFiles.h"
+#include "SpeechRequest.h"
+#include "StartSettings.h"
 #include "TestSupport.h"
+#include "VoiceLines.h"
+#include "WindowRegistry.h"
+#include "hilfe1.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLabel>
+#include <QRandomGenerator>
 #include <QTimer>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace ortelia;
+
+namespace {
+
+// Puts a file in path's place that no settings file should be.
+void makeUnusable(const QString &path, const QString &kind)
+{
+    if (kind == QLatin1String("link to /dev/zero")) {
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+    } else if (kind == QLatin1String("FIFO")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else {
+        QByteArray bytes(kind == QLatin1String("5 MB line") ? 5 << 20 : 4096, 'a');
+        if (kind == QLatin1String("random bytes"))
+            QRandomGenerator(25).fillRange(reinterpret_cast<quint32 *>(bytes.data()), bytes.size() / 4);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(bytes), bytes.size());
+    }
+}
+
+QString helpLine()
+{
+    return WindowRegistry::window(windows::hilfe1)->findChild<QLabel *>(QStringLiteral("HLabel1"))->text();
+}
+
+} // namespace
 
 class SettingsTest : public QObject {
     Q_OBJECT
@@ -33,9 +68,11 @@ private slots:
         QCOMPARE(folder.readBytes(QStringLiteral("syso/optionen.chk")), QByteArray("0\r\n"));
         QCOMPARE(folder.readBytes(QStringLiteral("syso/optionen1.chk")), QByteArray("0\r\n"));
         QCOMPARE(folder.readBytes(QStringLiteral("syso/update-datum.chk")), QByteArray("20070501\r\n"));
-        QCOMPARE(folder.readBytes(QStringLiteral("syso/LetztesUpdate-Datum.chk")), QByteArray("01.05.2007\r\n"));
+        QCOMPARE(folder.readBytes(QStringLiteral("syso/LetztesUpdate-Datum.chk")),
+                 QByteArray("01.05.2007\r\n"));
         QCOMPARE(folder.readBytes(QStringLiteral("stimm2.txt")), QByteArray("#voice=name:lgx.en.bill#\r\n"));
-        QCOMPARE(folder.readBytes(QStringLiteral("syso/update-server.chk")), QByteArray("http://127.0.0.1:8000/\r\n"));
+        QCOMPARE(folder.readBytes(QStringLiteral("syso/update-server.chk")),
+                 QByteArray("http://127.0.0.1:8000/\r\n"));
         QVERIFY(!SettingsFiles::isFirstRun());
     }
 
@@ -85,12 +122,15 @@ private slots:
         test::RecordingResponder responder;
         QVERIFY(SettingsFiles::writeUpdateDate(QStringLiteral("20261208")));
         QCOMPARE(folder.readBytes(QStringLiteral("syso/update-datum.chk")), QByteArray("\"20261208\"\r\n"));
-        QCOMPARE(SettingsFiles::readDate(SettingsFiles::updateDatePath()), std::optional(QStringLiteral("20261208")));
+        QCOMPARE(SettingsFiles::readDate(SettingsFiles::updateDatePath()),
+                 std::optional(QStringLiteral("20261208")));
         QVERIFY(SettingsFiles::writeLastUpdateDate(QStringLiteral("08.12.2026")));
-        QCOMPARE(SettingsFiles::readDate(SettingsFiles::lastUpdateDatePath()), std::optional(QStringLiteral("08.12.2026")));
+        QCOMPARE(SettingsFiles::readDate(SettingsFiles::lastUpdateDatePath()),
+                 std::optional(QStringLiteral("08.12.2026")));
         // Readers keep the last line of the file.
         folder.writeBytes(QStringLiteral("syso/update-datum.chk"), "20070501\r\n\"20250101\"\r\n");
-        QCOMPARE(SettingsFiles::readDate(SettingsFiles::updateDatePath()), std::optional(QStringLiteral("20250101")));
+        QCOMPARE(SettingsFiles::readDate(SettingsFiles::updateDatePath()),
+                 std::optional(QStringLiteral("20250101")));
         folder.writeBytes(QStringLiteral("syso/update-datum.chk"), "");
         QCOMPARE(SettingsFiles::readDate(SettingsFiles::updateDatePath()), std::nullopt);
         QVERIFY(responder.requests.isEmpty());
@@ -108,6 +148,87 @@ private slots:
         QCOMPARE(responder.texts(),
                  (QStringList{"Achtung : Schreibschutz entfernen [Ordner> syso/update-datum.chk]!",
                               "Achtung : Schreibschutz entfernen [Ordner> syso\\LetztesUpdate-Datum.chk]!"}));
+    }
+
+    void cutShortFirstStartIsCompleted()
+    {
+        test::TempProgramFolder folder;
+        // Killed while it wrote the third file; the user has changed the first one since.
+        folder.writeBytes(QStringLiteral("syso/optionen.chk"), " 1 \r\n 1 \r\n");
+        folder.writeBytes(QStringLiteral("syso/optionen1.chk"), "0\r\n");
+        folder.writeBytes(QStringLiteral("syso/update-datum.chk"), "");
+        QVERIFY(SettingsFiles::isFirstRun());
+        QVERIFY(SettingsFiles::WriteDefaultSettings());
+        QCOMPARE(folder.readBytes(QStringLiteral("syso/optionen.chk")), QByteArray(" 1 \r\n 1 \r\n"));
+        QCOMPARE(folder.readBytes(QStringLiteral("syso/update-datum.chk")), QByteArray("20070501\r\n"));
+        QCOMPARE(folder.readBytes(QStringLiteral("syso/LetztesUpdate-Datum.chk")),
+                 QByteArray("01.05.2007\r\n"));
+        QCOMPARE(folder.readBytes(QStringLiteral("stimm2.txt")), QByteArray("#voice=name:lgx.en.bill#\r\n"));
+        QCOMPARE(folder.readBytes(QStringLiteral("syso/update-server.chk")),
+                 QByteArray("http://127.0.0.1:8000/\r\n"));
+        QVERIFY(!SettingsFiles::isFirstRun());
+    }
+
+    void unusableFilesAreNotRead_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char *kind : {"random bytes", "5 MB line", "link to /dev/zero", "FIFO"})
+            QTest::newRow(kind) << QString::fromLatin1(kind);
+    }
+
+    void unusableFilesAreNotRead()
+    {
+        QFETCH(QString, kind);
+        test::TempProgramFolder folder;
+        WindowRegistry::reset();
+        WindowRegistry::registerWindow(windows::hilfe1, [] { return new hilfe1; });
+        for (const char *name : {"stimm2.txt", "syso/update-datum.chk", "syso/optionen.chk", "syso/reg2.txt"})
+            makeUnusable(folder.file(QString::fromLatin1(name)), kind);
+
+        QCOMPARE(LoadVoiceProfile(), QStringList{QString(VoiceLines::kFirstRunProfile)});
+        QCOMPARE(
+            helpLine(),
+            QStringLiteral("Achtung : stimm2.txt ist kein Stimm-Muster! Es spricht die Standardstimme."));
+        QCOMPARE(SettingsFiles::readUpdateDate(), QStringLiteral("20070501"));
+        bool daily = true, monthly = true;
+        SettingsFiles::readSwitches(SettingsFiles::optionsPath(), daily, monthly);
+        QVERIFY(daily && monthly);
+        QCOMPARE(StartSettings::read(), QList<std::optional<bool>>(StartSettings::kLineCount));
+        WindowRegistry::reset();
+    }
+
+    void damagedUpdateDateCountsAsNeverUpdated()
+    {
+        test::TempProgramFolder folder;
+        QCOMPARE(SettingsFiles::readUpdateDate(), QStringLiteral("20070501"));
+        folder.writeBytes(QStringLiteral("syso/update-datum.chk"), "\"2026121\"\r\n");
+        QCOMPARE(SettingsFiles::readUpdateDate(), QStringLiteral("20070501"));
+        folder.writeBytes(QStringLiteral("syso/update-datum.chk"), "\"20261210\"\r\n");
+        QCOMPARE(SettingsFiles::readUpdateDate(), QStringLiteral("20261210"));
+    }
+
+    void fullDiskKeepsTheSettingsAndSaysSo()
+    {
+        test::TempProgramFolder folder;
+        test::RecordingResponder responder;
+        const test::SmallDisk disk;
+        if (!disk.mounted())
+            QSKIP("a full disk needs a tmpfs, which only root can mount");
+        QVERIFY(QDir(folder.file(QStringLiteral("syso"))).removeRecursively());
+        QVERIFY(QFile::link(disk.path(), folder.file(QStringLiteral("syso"))));
+        const QStringList files = {"syso/optionen.chk", "syso/update-datum.chk", "syso/reg2.txt"};
+        for (const QString &file : files)
+            folder.writeBytes(file, "alt\r\n");
+        disk.fill();
+
+        QVERIFY(!SettingsFiles::writeSwitches(SettingsFiles::optionsPath(), true, false));
+        QVERIFY(!SettingsFiles::writeUpdateDate(QStringLiteral("20261210")));
+        QVERIFY(!StartSettings::write({true, false, true, false, false}));
+        for (const QString &file : files)
+            QCOMPARE(folder.readBytes(file), QByteArray("alt\r\n"));
+        QCOMPARE(responder.texts().size(), 3);
+        for (const QString &text : responder.texts())
+            QVERIFY2(text.contains(QStringLiteral("voll")), qPrintable(text));
     }
 
     void firstRunSurvivesAMissingSettingsFolder()
