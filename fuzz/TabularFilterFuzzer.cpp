@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const qsizetype lineEnd = input.indexOf('\n');
     const QString filter = TextFile::decode(lineEnd < 0 ? input : input.left(lineEnd));
     const QByteArray file = lineEnd < 0 ? QByteArray() : input.mid(lineEnd + 1);
-    const web::TabularData table(MappedText::of(file), QLatin1Char(';'), true);
+    const web::TabularData table(EncodedText::of(file), QLatin1Char(';'), true);
     const web::Selection selection = table.select(filter, caseSensitive);
     if (selection.size() > table.recordCount())
         __builtin_trap();

@@ -5,6 +5,8 @@
 #include "LookupCall.h"
 #include "OwnPageLookup.h"
 
+#include <cstdio>
+
 namespace ortelia {
 
 int runOwnPageLookupCommand(const QStringList &args, const QDir &startDir)
@@ -13,8 +15,13 @@ int runOwnPageLookupCommand(const QStringList &args, const QDir &startDir)
     if (const int *status = std::get_if<int>(&call))
         return *status;
     const LookupCall &lookup = std::get<LookupCall>(call);
-    if (const std::optional<LookupAnswer> answer = lookUpOnOwnPage(lookup.page, lookup.word, lookup.direction))
+    QString refusal;
+    if (const std::optional<LookupAnswer> answer =
+            lookUpOnOwnPage(lookup.page, lookup.word, lookup.direction, &refusal)) {
+        if (!refusal.isEmpty())
+            std::fprintf(stderr, "%s\n", refusal.toLocal8Bit().constData());
         endLookup(*answer);
+    }
     return handCallTo(kPagesProgram, startDir);
 }
 

@@ -1,16 +1,31 @@
 #include "DictionaryFile.h"
 
 #include "Dialogs.h"
-#include "MappedText.h"
+#include "EncodedText.h"
+#include "FileRead.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace ortelia {
 
 namespace {
 
+bool isLineBreak(char c)
+{
+    return c == '\r' || c == '\n';
+}
+bool isLineBreak(QChar c)
+{
+    return c == u'\r' || c == u'\n';
+}
+
 // The split on text or on the file's bytes (separators and line breaks are ASCII in both of the
-// file's encodings): only the lines of a section within the limit are ever decoded.
+// file's encodings): the lines of a section are decoded only once it is known to be within the
+// limit.
 template <typename View, typename Decode>
-DictionarySections splitSections(View text, View separator, View lineBreak, Decode decode)
+DictionarySections splitSections(View text, View separator, Decode decode)
 {
     DictionarySections result;
     qsizetype pos = 0;
@@ -22,20 +37,49 @@ DictionarySections splitSections(View text, View separator, View lineBreak, Deco
         const qsizetype next = text.indexOf(separator, pos);
         const View piece = text.sliced(pos, (next < 0 ? text.size() : next) - pos);
         pos = next < 0 ? text.size() + 1 : next + separator.size();
-        if (piece.count(lineBreak) + 1 > kMaxSectionPieces) {
-            result.failure = DictionaryFailure::SectionTooLarge;
-            return result;
+        // Every line ends in a line break (CR LF, LF or CR); what follows the last one is no line.
+        std::vector<std::pair<qsizetype, qsizetype>> lines;
+        qsizetype pieces = 1;
+        qsizetype start = 0;
+        for (qsizetype i = 0; i < piece.size(); ++i) {
+            if (!isLineBreak(piece[i]))
+                continue;
+            if (++pieces > kMaxSectionPieces) {
+                result.failure = DictionaryFailure::SectionTooLarge;
+                return result;
+            }
+            if (i > start)
+                lines.emplace_back(start, i - start);
+            if (piece[i] == u'\r' && i + 1 < piece.size() && piece[i + 1] == u'\n')
+                ++i;
+            start = i + 1;
         }
-        // Every line ends in a line break; what follows the last one is no line.
         QStringList &section = result.sections[s];
-        qsizetype end = 0;
-        for (qsizetype start = 0; (end = piece.indexOf(lineBreak, start)) >= 0;
-             start = end + lineBreak.size()) {
-            if (end > start)
-                section << decode(piece.sliced(start, end - start));
-        }
+        section.reserve(qsizetype(lines.size()));
+        for (const auto &[from, length] : lines)
+            section << decode(piece.sliced(from, length));
     }
     return result;
+}
+
+DictionaryFailure failureOf(FileRead::Failure why)
+{
+    switch (why) {
+    case FileRead::Failure::NotRegular:
+        return DictionaryFailure::NotRegular;
+    case FileRead::Failure::TooLarge:
+        return DictionaryFailure::TooLarge;
+    default:
+        return DictionaryFailure::Unreadable;
+    }
+}
+
+// Control bytes other than tab, CR and LF mean the file is not text (a picture, a program, a
+// file of another encoding with zero bytes); in both encodings they are the same characters.
+bool holdsControlBytes(QByteArrayView bytes)
+{
+    return std::any_of(bytes.begin(), bytes.end(),
+                       [](char c) { return uchar(c) < 0x20 && c != '\t' && c != '\r' && c != '\n'; });
 }
 
 } // namespace
@@ -43,21 +87,27 @@ DictionarySections splitSections(View text, View separator, View lineBreak, Deco
 DictionarySections splitDictionarySections(const QString &text)
 {
     const QString separator = dictionarySeparator();
-    return splitSections(QStringView(text), QStringView(separator), QStringView(u"\r\n"),
+    return splitSections(QStringView(text), QStringView(separator),
                          [](QStringView line) { return line.toString(); });
 }
 
 DictionarySections readDictionarySections(const QString &path)
 {
-    const std::optional<MappedText> file = MappedText::map(path);
-    if (!file) {
-        DictionarySections result;
-        result.failure = DictionaryFailure::Unreadable;
+    DictionarySections result;
+    FileRead::Failure why = FileRead::Failure::None;
+    std::optional<QByteArray> bytes = FileRead::regularFile(path, kMaxDictionaryBytes, &why);
+    if (!bytes) {
+        result.failure = failureOf(why);
+        return result;
+    }
+    const EncodedText file = EncodedText::of(std::move(*bytes));
+    if (holdsControlBytes(file.bytes())) {
+        result.failure = DictionaryFailure::NotText;
         return result;
     }
     const QByteArray separator = dictionarySeparator().toLatin1();
-    return splitSections(file->bytes(), QByteArrayView(separator), QByteArrayView("\r\n"),
-                         [&](QByteArrayView line) { return file->decode(line); });
+    return splitSections(file.bytes(), QByteArrayView(separator),
+                         [&](QByteArrayView line) { return file.decode(line); });
 }
 
 QStringList dictionaryFailureMessages()

@@ -7,12 +7,24 @@ namespace ortelia {
 // The fixed lines of every dictionary file, shared by the program and the build-time importer.
 
 // A dictionary's separator line: eight backslashes.
-inline QString dictionarySeparator() { return QString(8, QLatin1Char('\\')); }
+inline QString dictionarySeparator()
+{
+    return QString(8, QLatin1Char('\\'));
+}
 
 // The columns of every dictionary: the German word, its translation, a note.
-inline QString germanColumn() { return QStringLiteral("oberestextfeld"); }
-inline QString foreignColumn() { return QStringLiteral("unterestextfeld"); }
-inline QString noteColumn() { return QStringLiteral("zusatztextfeld"); }
+inline QString germanColumn()
+{
+    return QStringLiteral("oberestextfeld");
+}
+inline QString foreignColumn()
+{
+    return QStringLiteral("unterestextfeld");
+}
+inline QString noteColumn()
+{
+    return QStringLiteral("zusatztextfeld");
+}
 
 // The header line of every dictionary.
 inline QString dictionaryHeaderLine()
@@ -20,7 +32,12 @@ inline QString dictionaryHeaderLine()
     return germanColumn() + QLatin1Char(';') + foreignColumn() + QLatin1Char(';') + noteColumn();
 }
 
-// Largest number of CR LF pieces one section may have (a 16-bit signed counter).
+// Largest number of pieces one section may have when split at its line breaks (a 16-bit signed
+// counter).
 inline constexpr int kMaxSectionPieces = 32768;
+
+// Largest dictionary file any reader takes (the list translator, the lookup pages, their data
+// files): a larger file is refused before it is read.
+inline constexpr qint64 kMaxDictionaryBytes = 64 * 1024 * 1024;
 
 } // namespace ortelia

@@ -14,7 +14,7 @@ QString letterFileText(const QString &letter)
 
 bool saveLetter(const QString &path, const QString &letter)
 {
-    return !path.isEmpty() && TextFile::write(path, letterFileText(letter));
+    return !path.isEmpty() && TextFile::write(path, letterFileText(letter)).ok();
 }
 
 } // namespace ortelia

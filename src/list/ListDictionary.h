@@ -7,7 +7,8 @@
 namespace ortelia {
 
 // Reading a dictionary of TranslateDeGb for the list translator, all or nothing: a dictionary
-// that fails is refused whole, so the one loaded before stays in the lists.
+// that fails is refused whole, so the one loaded before stays in the lists. A file that is no
+// regular file or is larger than kMaxDictionaryBytes is refused unread, as Faulty.
 struct ListDictionary {
     enum class Outcome { Loaded, NotInstalled, Faulty, NotText };
     Outcome outcome = Outcome::Faulty;

@@ -21,6 +21,7 @@
 #include <QKeyEvent>
 #include <QPointer>
 #include <QProgressBar>
+#include <QSignalBlocker>
 
 namespace ortelia {
 
@@ -142,11 +143,13 @@ void supertrans1::LoadDictionary()
     ListDictionary dictionary = ListDictionary::read(ui->Text2->text());
     setProgress(30);
     if (dictionary.outcome != ListDictionary::Outcome::Loaded) {
-        // Refused whole: the dictionary loaded before stays in the lists.
+        // Refused whole: the dictionary loaded before stays in the lists, and its name in the field.
         hideProgress();
+        showLoadedName();
         ListDictionary::report(dictionary.outcome);
         return;
     }
+    m_loadedName = ui->Text2->text();
     setProgress(80);
     m_model->setSections(std::move(dictionary.sections));
     for (int s = 0; s < DictionaryModel::kSections; ++s)
@@ -503,6 +506,14 @@ void supertrans1::dictionaryNameChanged()
         return;
     }
     ui->Label3->setText(catalogueEntry(name).listLabel);
+}
+
+void supertrans1::showLoadedName()
+{
+    // Without the steps of a name change: the example's format message is not shown again.
+    const QSignalBlocker quiet(ui->Text2);
+    ui->Text2->setText(m_loadedName);
+    ui->Label3->setText(catalogueEntry(m_loadedName).listLabel);
 }
 
 void supertrans1::openDictionaryChoice()

@@ -64,6 +64,8 @@ private:
     void moveSelection(int rows);
 
     void dictionaryNameChanged();
+    // The name field and label name the dictionary in the lists (none: empty).
+    void showLoadedName();
     void openDictionaryChoice();
     void takeChosenDictionary(const QString &fileName, bool mainWindowBar);
     void closeDictionaryChoice();
@@ -76,6 +78,7 @@ private:
     DictionaryModel *m_model;
     QListView *m_lists[4];
     FormTimer *m_loadTimer;
+    QString m_loadedName;
     bool m_searching = false;
     bool m_closing = false;
 };

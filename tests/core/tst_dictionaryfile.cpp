@@ -5,6 +5,8 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace ortelia;
 
 namespace {
@@ -22,7 +24,8 @@ const QString S = dictionarySeparator();
 QString exampleFile()
 {
     return lines({"ab und zu;every now and then;", S, "auto;car;", S, "süssigkeit;sweetness;",
-                  "süssigkeiten;sweets;", "süsskartoffel;sweetpotato;", S, "versuch;trial;", "xyz;yxz;TEST;"});
+                  "süssigkeiten;sweets;", "süsskartoffel;sweetpotato;", S, "versuch;trial;",
+                  "xyz;yxz;TEST;"});
 }
 
 QList<int> sizes(const DictionarySections &d)
@@ -43,7 +46,8 @@ private slots:
         QVERIFY(!d.failure);
         QCOMPARE(sizes(d), (QList<int>{1, 1, 3, 2}));
         QCOMPARE(d.sections[3], (QStringList{"versuch;trial;", "xyz;yxz;TEST;"}));
-        const DictionarySections withHeader = splitDictionarySections(lines({dictionaryHeaderLine()}) + exampleFile());
+        const DictionarySections withHeader =
+            splitDictionarySections(lines({dictionaryHeaderLine()}) + exampleFile());
         QCOMPARE(withHeader.sections[0].first(), dictionaryHeaderLine());
         QCOMPARE(sizes(withHeader), (QList<int>{2, 1, 3, 2}));
     }
@@ -79,13 +83,30 @@ private slots:
 
     void lineBreakRules()
     {
-        // The last line without CR LF is not shown; blank lines give no items; bare LF stays inside.
-        const QString text = lines({"a;b;", "", "", S, "c;d", S, "x\ny\nz", S}) + QStringLiteral("last;line;");
+        // The last line without a line break is not shown; blank lines give no items.
+        const QString text = lines({"a;b;", "", "", S, "c;d", S, "x;1;", S}) + QStringLiteral("last;line;");
         const DictionarySections d = splitDictionarySections(text);
         QVERIFY(!d.failure);
         QCOMPARE(sizes(d), (QList<int>{1, 1, 1, 0}));
         QCOMPARE(d.sections[1], QStringList{"c;d"});
-        QCOMPARE(d.sections[2], QStringList{"x\ny\nz"});
+
+        // LF and CR end lines as CR LF does, also mixed in one file, and count as pieces alike.
+        const QString crlf = exampleFile();
+        for (const QString &end : {QStringLiteral("\n"), QStringLiteral("\r")}) {
+            const DictionarySections other =
+                splitDictionarySections(QString(crlf).replace(QStringLiteral("\r\n"), end));
+            QVERIFY(!other.failure);
+            QCOMPARE(other.sections, splitDictionarySections(crlf).sections);
+        }
+        const DictionarySections mixed = splitDictionarySections(QStringLiteral("a;\rb;\n\r\nc;\r\r") + S +
+                                                                 "\n" + S + "\r" + S + "\nz;\n");
+        QCOMPARE(mixed.sections[0], (QStringList{"a;", "b;", "c;"}));
+        QCOMPARE(mixed.sections[3], QStringList{"z;"});
+        QString tooMany = QStringLiteral("a;") + S;
+        for (int i = 0; i < kMaxSectionPieces; ++i)
+            tooMany += i % 2 ? QStringLiteral("w;\n") : QStringLiteral("w;\r");
+        QCOMPARE(splitDictionarySections(tooMany + S + S).failure,
+                 std::optional(DictionaryFailure::SectionTooLarge));
     }
 
     void oversizedSectionFailsAfterEarlierSections()
@@ -93,7 +114,8 @@ private slots:
         QStringList big;
         for (int i = 0; i < 40000; ++i)
             big << QStringLiteral("w%1;x;").arg(i);
-        const DictionarySections d = splitDictionarySections(lines(QStringList{"a;b;", S} + big + QStringList{S, "c;", S}));
+        const DictionarySections d =
+            splitDictionarySections(lines(QStringList{"a;b;", S} + big + QStringList{S, "c;", S}));
         QCOMPARE(d.failure, std::optional(DictionaryFailure::SectionTooLarge));
         QCOMPARE(sizes(d), (QList<int>{1, 0, 0, 0}));
 
@@ -102,7 +124,8 @@ private slots:
         QStringList edge;
         for (int i = 0; i < kMaxSectionPieces - 2; ++i)
             edge << QStringLiteral("w;x;");
-        const DictionarySections fits = splitDictionarySections(lines(QStringList{"a;", S} + edge + QStringList{S, S}));
+        const DictionarySections fits =
+            splitDictionarySections(lines(QStringList{"a;", S} + edge + QStringList{S, S}));
         QVERIFY(!fits.failure);
         QCOMPARE(fits.sections[1].size(), kMaxSectionPieces - 2);
         edge << QStringLiteral("one;more;");
@@ -120,14 +143,16 @@ private slots:
         QVERIFY(muster.sections[2].contains(QStringLiteral("süssigkeit;sweetness;")));
         QVERIFY(muster.sections[2].contains(QStringLiteral("hallo;hello;Gruss")));
 
-        const DictionarySections missing = readDictionarySections(folder.file(QStringLiteral("TranslateDeGb/nix.txt")));
+        const DictionarySections missing =
+            readDictionarySections(folder.file(QStringLiteral("TranslateDeGb/nix.txt")));
         QCOMPARE(missing.failure, std::optional(DictionaryFailure::Unreadable));
 
         QByteArray binary(4096, '\0');
         for (int i = 0; i < binary.size(); ++i)
             binary[i] = char((i * 37) & 0xFF);
         folder.writeBytes(QStringLiteral("TranslateDeGb/binaer.txt"), binary);
-        const DictionarySections junk = readDictionarySections(folder.file(QStringLiteral("TranslateDeGb/binaer.txt")));
+        const DictionarySections junk =
+            readDictionarySections(folder.file(QStringLiteral("TranslateDeGb/binaer.txt")));
         QVERIFY(junk.failure);
 
         // A million lines: refused as too large, without first making a million strings.
@@ -139,9 +164,39 @@ private slots:
                 million += S.toLatin1() + "\r\n";
         }
         folder.writeBytes(QStringLiteral("TranslateDeGb/million.txt"), million);
-        const DictionarySections huge = readDictionarySections(folder.file(QStringLiteral("TranslateDeGb/million.txt")));
+        const DictionarySections huge =
+            readDictionarySections(folder.file(QStringLiteral("TranslateDeGb/million.txt")));
         QCOMPARE(huge.failure, std::optional(DictionaryFailure::SectionTooLarge));
         QCOMPARE(sizes(huge), (QList<int>{0, 0, 0, 0}));
+    }
+
+    // A FIFO (also behind a link) is refused without waiting for a writer; a file over the bound
+    // is refused unread (a sparse file: no disk is used); control bytes are no text.
+    void specialAndHugeFilesAreRefusedUnread()
+    {
+        test::TempProgramFolder folder;
+        const QString fifo = folder.file(QStringLiteral("TranslateDeGb/Rohr.txt"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QVERIFY(QFile::link(fifo, folder.file(QStringLiteral("TranslateDeGb/Link.txt"))));
+        QCOMPARE(readDictionarySections(fifo).failure, std::optional(DictionaryFailure::NotRegular));
+        QCOMPARE(readDictionarySections(folder.file(QStringLiteral("TranslateDeGb/Link.txt"))).failure,
+                 std::optional(DictionaryFailure::NotRegular));
+        QCOMPARE(readDictionarySections(folder.file(QStringLiteral("TranslateDeGb"))).failure,
+                 std::optional(DictionaryFailure::NotRegular));
+
+        QFile huge(folder.file(QStringLiteral("TranslateDeGb/Riesig.txt")));
+        QVERIFY(huge.open(QIODevice::WriteOnly));
+        QVERIFY(huge.write(exampleFile().toLatin1()) > 0);
+        QVERIFY(huge.resize(kMaxDictionaryBytes + 1));
+        huge.close();
+        const DictionarySections tooLarge = readDictionarySections(huge.fileName());
+        QCOMPARE(tooLarge.failure, std::optional(DictionaryFailure::TooLarge));
+        QCOMPARE(sizes(tooLarge), (QList<int>{0, 0, 0, 0}));
+
+        folder.writeBytes(QStringLiteral("TranslateDeGb/Null.txt"),
+                          "a;b;\r\n\x01\r\n" + exampleFile().toLatin1());
+        QCOMPARE(readDictionarySections(folder.file(QStringLiteral("TranslateDeGb/Null.txt"))).failure,
+                 std::optional(DictionaryFailure::NotText));
     }
 
     void shippedExampleIsWindows1252WithCrLf()
@@ -166,14 +221,16 @@ private slots:
         QCOMPARE(second.size(), 17);
         QCOMPARE(second[3], QStringLiteral("1\\\\\\\\\\\\\\\\ Trennlinie"));
         QCOMPARE(second[12], QStringLiteral(" "));
-        QCOMPARE(second[16], QStringLiteral("Eine Trennlinien besteht aus folgenden Zeichen:  \\\\\\\\\\\\\\\\"));
+        QCOMPARE(second[16],
+                 QStringLiteral("Eine Trennlinien besteht aus folgenden Zeichen:  \\\\\\\\\\\\\\\\"));
     }
 
     void catalogueNamesKnownFiles()
     {
         QCOMPARE(catalogueEntry(QStringLiteral("deen")).chooserCaption, QStringLiteral("Deutsch-Englisch"));
         QCOMPARE(catalogueEntry(QStringLiteral("DeFr.txt")).listLabel, QStringLiteral("Land"));
-        QCOMPARE(catalogueEntry(QStringLiteral("DeFr.txt")).chooserCaption, QStringLiteral("Deutsch-Französisch"));
+        QCOMPARE(catalogueEntry(QStringLiteral("DeFr.txt")).chooserCaption,
+                 QStringLiteral("Deutsch-Französisch"));
         QCOMPARE(catalogueEntry(QStringLiteral("Woerterbuch-Muster.txt")).listLabel,
                  QStringLiteral("Beispiel-Woerterbuch"));
         QCOMPARE(catalogueEntry(QStringLiteral("DeIt.txt")).page, QStringLiteral("T3"));

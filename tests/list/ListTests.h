@@ -4,6 +4,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <memory>
 
 class QLineEdit;
@@ -30,7 +31,8 @@ private:
     void open(bool realDictionaries = false);
     void typeInto(const char *field, const QString &text);
     void enter(const char *field);
-    void choose(const QString &fileName);
+    // Chooses a dictionary in the panel; afterListing runs once the panel lists the files.
+    void choose(const QString &fileName, const std::function<void()> &afterListing = {});
     bool heard(const QString &text);
     QString currentLine();
     QList<int> visibleLists();
@@ -49,6 +51,7 @@ private slots:
     void keysWalkTheListAndFocusBoxChoosesTheField();
     void refusedDictionaryKeepsTheLoadedOne();
     void badInputIsHarmless();
+    void everyLineEndLoads();
     void letterIsCollectedSavedAndPrinted();
     void savingNeverLosesTheLetter();
     void mainWindowDrivesTheSoundBox();

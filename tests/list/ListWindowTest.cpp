@@ -4,6 +4,7 @@
 #include "ListTests.h"
 
 #include "DictionaryFile.h"
+#include "DictionaryFormat.h"
 #include "HoverHelp.h"
 #include "ProgramWindows.h"
 #include "SpeechEngine.h"
@@ -20,6 +21,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 using namespace ortelia;
 using namespace ortelia::test;
@@ -79,9 +82,11 @@ void ListWindowTest::enter(const char *field)
     QTest::keyClick(c<QLineEdit>(field), Qt::Key_Return);
 }
 
-void ListWindowTest::choose(const QString &fileName)
+void ListWindowTest::choose(const QString &fileName, const std::function<void()> &afterListing)
 {
     QTest::mouseClick(c<QPushButton>("land"), Qt::LeftButton);
+    if (afterListing)
+        afterListing();
     auto *files = c<QListWidget>("File1");
     const QList<QListWidgetItem *> found = files->findItems(fileName, Qt::MatchExactly);
     QVERIFY2(found.size() == 1, qPrintable(fileName));
@@ -161,7 +166,8 @@ void ListWindowTest::openingLoadsTheExample()
     QVERIFY(responder->requests.isEmpty());
     // "^ S&timme ^" shows the voice settings window.
     QTest::mouseClick(c<QPushButton>("stimmmuster"), Qt::LeftButton);
-    QVERIFY(WindowRegistry::existing(windows::Logox4) && WindowRegistry::existing(windows::Logox4)->isVisible());
+    QVERIFY(WindowRegistry::existing(windows::Logox4) &&
+            WindowRegistry::existing(windows::Logox4)->isVisible());
 }
 
 void ListWindowTest::wholeWordAndPrefixSearch()
@@ -280,6 +286,9 @@ void ListWindowTest::refusedDictionaryKeepsTheLoadedOne()
     choose(QStringLiteral("Gross.txt"));
     QCOMPARE(responder->texts(), dictionaryFailureMessages());
     QCOMPARE(count(2), 1);
+    // The name field names the dictionary still in the lists; its format message is not shown again.
+    QCOMPARE(c<QLineEdit>("Text2")->text(), QStringLiteral("Woerterbuch-Muster"));
+    QCOMPARE(c<QLabel>("Label3")->text(), QStringLiteral("Beispiel-Woerterbuch"));
     typeInto("Text3", QStringLiteral("auto"));
     QCOMPARE(currentLine(), QStringLiteral("auto;car;"));
     QVERIFY(!c<QProgressBar>("ProgressBar1")->isVisible());
@@ -291,7 +300,19 @@ void ListWindowTest::badInputIsHarmless()
     writeDictionary(QStringLiteral("Ohne.txt"), crlf({"a;b;", "c;d;"}));
     writeDictionary(QStringLiteral("Binaer.txt"), QByteArray("a;b;\r\n\x00\x01\x02\r\n", 10) + example);
     writeDictionary(QStringLiteral("Weg.txt"), example);
-    for (const char *name : {"Ohne.txt", "Binaer.txt", "Weg.txt"}) {
+    // A file over the bound (sparse: no disk used), and a FIFO put in place of a listed file (it
+    // would wait for a writer for ever).
+    QFile huge(folder->file(QStringLiteral("TranslateDeGb/Riesig.txt")));
+    QVERIFY(huge.open(QIODevice::WriteOnly) && huge.write(example) > 0 &&
+            huge.resize(kMaxDictionaryBytes + 1));
+    huge.close();
+    const QString fifo = folder->file(QStringLiteral("TranslateDeGb/Rohr.txt"));
+    writeDictionary(QStringLiteral("Rohr.txt"), example);
+    const auto toFifo = [&] {
+        QVERIFY(QFile::remove(fifo));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    };
+    for (const char *name : {"Ohne.txt", "Binaer.txt", "Weg.txt", "Riesig.txt", "Rohr.txt"}) {
         responder->requests.clear();
         if (QLatin1String(name) == QLatin1String("Weg.txt")) {
             // Deleted after it was chosen, while the window waits before loading; typing goes on.
@@ -299,7 +320,8 @@ void ListWindowTest::badInputIsHarmless()
                                [&] { QFile::remove(folder->file(QStringLiteral("TranslateDeGb/Weg.txt"))); });
             QTimer::singleShot(80, [&] { c<QLineEdit>("Text1")->setText(QStringLiteral("ver")); });
         }
-        choose(QLatin1String(name));
+        choose(QLatin1String(name),
+               QLatin1String(name) == QLatin1String("Rohr.txt") ? toFifo : std::function<void()>());
         QCOMPARE(responder->requests.size(), 2);
         QCOMPARE(responder->requests[0].text, QStringLiteral("Achtung: Im Woerterbuch sind Fehler"));
         QCOMPARE((QList<int>{count(1), count(2), count(3), count(4)}), (QList<int>{3, 1, 4, 2}));
@@ -317,6 +339,23 @@ void ListWindowTest::badInputIsHarmless()
     c<QLineEdit>("Text1")->setText(QString(10000, QLatin1Char('x')));
     QVERIFY(visibleLists().isEmpty());
     QCOMPARE(background("Text3"), QColor(Qt::white));
+}
+
+// Lines ending in LF or CR alone load as CR LF lines do.
+void ListWindowTest::everyLineEndLoads()
+{
+    const QByteArray example = folder->readBytes(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"));
+    writeDictionary(QStringLiteral("Lf.txt"), QByteArray(example).replace("\r\n", "\n"));
+    writeDictionary(QStringLiteral("Cr.txt"), QByteArray(example).replace("\r\n", "\r"));
+    responder->requests.clear();
+    for (const char *name : {"Lf.txt", "Cr.txt"}) {
+        choose(QLatin1String(name));
+        QVERIFY(responder->requests.isEmpty());
+        QCOMPARE((QList<int>{count(1), count(2), count(3), count(4)}), (QList<int>{3, 1, 4, 2}));
+        QCOMPARE(c<QLineEdit>("Text2")->text(), QString::fromLatin1(name).chopped(4));
+    }
+    typeInto("Text3", QStringLiteral("auto"));
+    QCOMPARE(currentLine(), QStringLiteral("auto;car;"));
 }
 
 void ListWindowTest::letterIsCollectedSavedAndPrinted()

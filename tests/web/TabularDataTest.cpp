@@ -1,16 +1,23 @@
 #include "TabularDataTest.h"
 
 #include "CaseFold.h"
+#include "DictionaryFormat.h"
 #include "TabularData.h"
+#include "TabularDataObject.h"
+#include "TestSupport.h"
 #include "TextFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include <thread>
+
+#include <sys/stat.h>
 
 using namespace ortelia;
 using namespace ortelia::web;
@@ -22,7 +29,7 @@ const QString kHeader = QStringLiteral("oberestextfeld;unterestextfeld;zusatztex
 // The text as a file holds it: Windows-1252, or UTF-8 with a byte-order mark.
 TabularData table(const QString &text, QChar delimiter, bool useHeader)
 {
-    return TabularData(MappedText::of(TextFile::encode(text)), delimiter, useHeader);
+    return TabularData(EncodedText::of(TextFile::encode(text)), delimiter, useHeader);
 }
 
 TabularData dictionary(const QString &lines)
@@ -189,25 +196,25 @@ void TabularDataTest::badFilesGiveNoCrash()
     QRandomGenerator random(7);
     for (char &c : junk)
         c = char(random.bounded(256));
-    const TabularData binary(MappedText::of(junk), QLatin1Char(';'), true);
+    const TabularData binary(EncodedText::of(junk), QLatin1Char(';'), true);
     QVERIFY(binary.recordCount() >= 0);
     binary.select(QStringLiteral("oberestextfeld = *a*"), false);
 
     // Ten megabytes without a single line break: one record, one huge field.
-    const TabularData huge(MappedText::of(QByteArray(10 * 1024 * 1024, 'x')), QLatin1Char(';'), false);
+    const TabularData huge(EncodedText::of(QByteArray(10 * 1024 * 1024, 'x')), QLatin1Char(';'), false);
     QCOMPARE(huge.recordCount(), 1);
     QCOMPARE(huge.select(QStringLiteral("Column1 = x*"), false).size(), 1);
     QCOMPARE(huge.select(QStringLiteral("Column1 = x"), false).size(), 0);
 
-    const TabularData empty(MappedText::of({}), QLatin1Char(';'), true);
+    const TabularData empty(EncodedText::of({}), QLatin1Char(';'), true);
     QCOMPARE(empty.recordCount(), 0);
     QCOMPARE(empty.select(QStringLiteral("oberestextfeld = a"), false).size(), 0);
 }
 
 void TabularDataTest::fieldsDecodeFromTheFilesEncoding()
 {
-    const TabularData latin(MappedText::of(kHeader.toLatin1() + "s\xFC\xDF;sweet;\x80 2\r\nStra\xDF"
-                                                                "e;street;\r\n"),
+    const TabularData latin(EncodedText::of(kHeader.toLatin1() + "s\xFC\xDF;sweet;\x80 2\r\nStra\xDF"
+                                                                 "e;street;\r\n"),
                             QLatin1Char(';'), true);
     QCOMPARE(latin.field(0, 0), QStringLiteral("süß"));
     QCOMPARE(latin.field(0, 2), QStringLiteral("€ 2"));
@@ -217,14 +224,14 @@ void TabularDataTest::fieldsDecodeFromTheFilesEncoding()
 
     const QByteArray greek = "\xEF\xBB\xBF" + kHeader.toUtf8() +
                              QStringLiteral("καλημέρα;good morning;\r\nνερό;water;\r\n").toUtf8();
-    const TabularData utf8(MappedText::of(greek), QLatin1Char(';'), true);
+    const TabularData utf8(EncodedText::of(greek), QLatin1Char(';'), true);
     QCOMPARE(utf8.columns().first(), QStringLiteral("oberestextfeld"));
     QCOMPARE(select(utf8, QStringLiteral("oberestextfeld = ΝΕΡΌ")), QStringList({"νερό"}));
     QCOMPARE(select(utf8, QStringLiteral("unterestextfeld = good*")), QStringList({"καλημέρα"}));
     // A byte-order mark at the start of a record and a broken sequence (found by fuzzing): the
     // binary search reads the fields as the index was sorted by them.
-    const TabularData odd(MappedText::of("\xEF\xBB\xBF" + kHeader.toUtf8() +
-                                         "hallo\x9C\xDF;x;\r\n\xEF\xBB\xBFha;y;\r\n];z;\r\n"),
+    const TabularData odd(EncodedText::of("\xEF\xBB\xBF" + kHeader.toUtf8() +
+                                          "hallo\x9C\xDF;x;\r\n\xEF\xBB\xBFha;y;\r\n];z;\r\n"),
                           QLatin1Char(';'), true);
     QCOMPARE(odd.select(QStringLiteral("oberestextfeld = hall*"), false).size(), 1);
 }
@@ -253,7 +260,8 @@ void TabularDataTest::wideHeaderKeepsOnlyPresentFields()
 // changed file, a damaged index file or a folder that cannot be written still give right answers.
 void TabularDataTest::indexesAreKeptBesideTheFile()
 {
-    QTemporaryDir dir;
+    const test::TempProgramFolder folder;
+    const QDir dir(folder.path());
     const QString path = dir.filePath(QStringLiteral("DeEn.txt"));
     const QString indexPath = ColumnIndexFile::pathFor(path);
     const auto write = [](const QString &file, const QByteArray &bytes) {
@@ -293,7 +301,7 @@ void TabularDataTest::indexesAreKeptBesideTheFile()
     damaged.resize(30);
     QCOMPARE(foreign(QStringLiteral("hello")), QStringList({"hallo"}));
 
-    // An index of the earlier layout (version 1) is written anew.
+    // An index of the earlier layout (version 2, times in milliseconds) is written anew.
     const auto version = [&] {
         QFile file(indexPath);
         quint32 number = 0;
@@ -302,13 +310,13 @@ void TabularDataTest::indexesAreKeptBesideTheFile()
                    ? number
                    : 0;
     };
-    QCOMPARE(version(), 2u);
+    QCOMPARE(version(), 3u);
     QVERIFY(damaged.open(QIODevice::ReadWrite) && damaged.seek(4));
-    const quint32 first = 1;
-    damaged.write(reinterpret_cast<const char *>(&first), 4);
+    const quint32 earlier = 2;
+    damaged.write(reinterpret_cast<const char *>(&earlier), 4);
     damaged.close();
     QCOMPARE(foreign(QStringLiteral("house")), QStringList({"haus"}));
-    QCOMPARE(version(), 2u);
+    QCOMPARE(version(), 3u);
 
     QFile::remove(indexPath);
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
@@ -322,7 +330,8 @@ void TabularDataTest::indexesAreKeptBesideTheFile()
 // first one first, and record starts out of order make the file stale.
 void TabularDataTest::lookupFromTheIndexFileFindsTheFirstOfEqualKeys()
 {
-    QTemporaryDir dir;
+    const test::TempProgramFolder folder;
+    const QDir dir(folder.path());
     const QString path = dir.filePath(QStringLiteral("DeEn.txt"));
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -365,4 +374,99 @@ void TabularDataTest::lookupFromTheIndexFileFindsTheFirstOfEqualKeys()
     index.close();
     QCOMPARE(lookUp(QStringLiteral("oberestextfeld = haus")), QStringList({"house"}));
     QCOMPARE(lookUp(QStringLiteral("oberestextfeld = ??")), QStringList({"Deutsch"}));
+}
+
+// A dictionary changed under the pages (cut short, rewritten in place): data a page holds stays
+// whole, and the next search reads the file again.
+void TabularDataTest::changedFileIsReadAgain()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("DeEn.txt"));
+    QFile file(path);
+    const auto rewrite = [&](const QByteArray &bytes) {
+        QVERIFY(file.open(QIODevice::ReadWrite | QIODevice::Truncate));
+        QCOMPARE(file.write(bytes), bytes.size());
+        file.close();
+    };
+    rewrite(kHeader.toLatin1() + "auto;car;\r\nhallo;hello;\r\nhaus;house;\r\n");
+    TabularDataCache::clear();
+    TabularDataObject page({{QStringLiteral("DataURL"), QStringLiteral("DeEn.txt")},
+                            {QStringLiteral("UseHeader"), QStringLiteral("true")},
+                            {QStringLiteral("FieldDelim"), QStringLiteral(";")}},
+                           dir.path());
+    const auto lookUp = [&](const QString &word) {
+        page.setFilter(QStringLiteral("oberestextfeld = ") + word);
+        page.Reset();
+        return page.field(QStringLiteral("unterestextfeld"));
+    };
+    QCOMPARE(lookUp(QStringLiteral("haus")), QStringLiteral("house"));
+    const auto held = TabularDataCache::load(path, QLatin1Char(';'), true);
+
+    QVERIFY(file.resize(kHeader.size() + 10)); // inside the first record, after "auto;car;"
+    QCOMPARE(held->field(2, 1), QStringLiteral("house"));
+    QCOMPARE(lookUp(QStringLiteral("haus")), QString());
+    QCOMPARE(lookUp(QStringLiteral("auto")), QStringLiteral("car"));
+
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    rewrite(kHeader.toLatin1() + "auto;wagon;\r\nhaus;home;\r");
+    QCOMPARE(lookUp(QStringLiteral("haus")), QStringLiteral("home"));
+    QCOMPARE(page.loadFailure(), FileRead::Failure::None);
+    QCOMPARE(held->field(0, 1), QStringLiteral("car"));
+}
+
+// A data file outside the program folder, also behind a link inside it, gets no index file: its
+// indexes live in memory.
+void TabularDataTest::noIndexFileOutsideTheProgramFolder()
+{
+    const test::TempProgramFolder folder;
+    QTemporaryDir outside;
+    const QString path = outside.filePath(QStringLiteral("data.txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(kHeader.toLatin1() + "auto;car;\r\nhaus;house;\r\n");
+    file.close();
+    const QString link = folder.file(QStringLiteral("TranslateDeGb/Verweis.txt"));
+    QVERIFY(QFile::link(path, link));
+    for (const QString &data : {QUrl::fromLocalFile(path).toString(), QStringLiteral("Verweis.txt")}) {
+        TabularDataCache::clear();
+        TabularDataObject page({{QStringLiteral("DataURL"), data},
+                                {QStringLiteral("UseHeader"), QStringLiteral("true")},
+                                {QStringLiteral("FieldDelim"), QStringLiteral(";")}},
+                               folder.file(QStringLiteral("TranslateDeGb")));
+        page.setFilter(QStringLiteral("unterestextfeld = house"));
+        page.Reset();
+        QCOMPARE(page.field(QStringLiteral("oberestextfeld")), QStringLiteral("haus"));
+    }
+    QCOMPARE(QDir(outside.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("data.txt")});
+    QVERIFY(!QFile::exists(ColumnIndexFile::pathFor(link)));
+}
+
+// A data file that is a FIFO (also behind a link) or larger than the bound (a sparse file) is
+// refused unread: no records, and the object says why.
+void TabularDataTest::specialAndHugeFilesAreRefused()
+{
+    QTemporaryDir dir;
+    QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("Rohr.txt"))).constData(), 0600), 0);
+    QVERIFY(QFile::link(dir.filePath(QStringLiteral("Rohr.txt")), dir.filePath(QStringLiteral("Link.txt"))));
+    QFile huge(dir.filePath(QStringLiteral("Riesig.txt")));
+    QVERIFY(huge.open(QIODevice::WriteOnly));
+    QVERIFY(huge.write(kHeader.toLatin1() + "haus;house;\r\n") > 0);
+    QVERIFY(huge.resize(kMaxDictionaryBytes + 1));
+    huge.close();
+    const QList<std::pair<QString, FileRead::Failure>> cases = {
+        {QStringLiteral("Rohr.txt"), FileRead::Failure::NotRegular},
+        {QStringLiteral("Link.txt"), FileRead::Failure::NotRegular},
+        {QStringLiteral("Riesig.txt"), FileRead::Failure::TooLarge},
+        {QStringLiteral("fehlt.txt"), FileRead::Failure::Missing}};
+    for (const auto &[name, failure] : cases) {
+        TabularDataObject page({{QStringLiteral("DataURL"), name},
+                                {QStringLiteral("UseHeader"), QStringLiteral("true")},
+                                {QStringLiteral("FieldDelim"), QStringLiteral(";")}},
+                               dir.path());
+        page.setFilter(QStringLiteral("oberestextfeld = haus"));
+        page.Reset();
+        QCOMPARE(page.loadFailure(), failure);
+        QCOMPARE(page.recordCount(), 0);
+    }
 }

@@ -15,4 +15,7 @@ private slots:
     void wideHeaderKeepsOnlyPresentFields();
     void indexesAreKeptBesideTheFile();
     void lookupFromTheIndexFileFindsTheFirstOfEqualKeys();
+    void changedFileIsReadAgain();
+    void noIndexFileOutsideTheProgramFolder();
+    void specialAndHugeFilesAreRefused();
 };

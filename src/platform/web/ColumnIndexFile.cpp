@@ -1,6 +1,7 @@
 #include "ColumnIndexFile.h"
 
-#include <QFile>
+#include "FileRead.h"
+
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -12,8 +13,11 @@ namespace ortelia::web {
 namespace {
 
 constexpr quint32 kMagic = 0x4F524958; // "ORIX"
-// Version 2: native byte order, made to be mapped.
-constexpr quint32 kVersion = 2;
+// Version 3: native byte order, the data file's time in nanoseconds.
+constexpr quint32 kVersion = 3;
+// Columns kept in the file at most (the pages search up to five); others live in memory. With the
+// data file's size this bounds what is read.
+constexpr size_t kMaxStoredColumns = 8;
 
 // The file: this header, the records' starts, then per column its number and its index.
 struct Header {
@@ -32,7 +36,7 @@ Header headerFor(const ColumnIndexFile::Key &key)
 {
     Header header;
     header.size = key.size;
-    header.modified = key.modified.toMSecsSinceEpoch();
+    header.modified = key.modifiedNs;
     header.delimiter = key.delimiter;
     header.useHeader = key.useHeader;
     return header;
@@ -81,14 +85,13 @@ QString ColumnIndexFile::pathFor(const QString &dataPath)
 
 std::optional<ColumnIndexFile::Contents> ColumnIndexFile::open(const QString &path, const Key &key)
 {
-    auto file = std::make_shared<QFile>(path);
-    if (!file->open(QIODevice::ReadOnly) || file->size() < qint64(sizeof(Header)))
-        return std::nullopt;
-    const uchar *mapped = file->map(0, file->size());
-    if (!mapped)
+    // A record is at least one byte of its file.
+    const qint64 bound = qint64(sizeof(Header)) + 4 * (key.size + 1) * qint64(1 + kMaxStoredColumns);
+    const std::optional<QByteArray> file = FileRead::regularFile(path, bound);
+    if (!file || file->size() < qsizetype(sizeof(Header)))
         return std::nullopt;
     Header header;
-    std::memcpy(&header, mapped, sizeof header);
+    std::memcpy(&header, file->constData(), sizeof header);
     const quint64 records = header.records;
     const quint64 bytes = quint64(file->size()) - sizeof(Header);
     // Checked piece by piece, so that a damaged count cannot overflow the sum.
@@ -96,13 +99,14 @@ std::optional<ColumnIndexFile::Contents> ColumnIndexFile::open(const QString &pa
         header.columns != (bytes - records * 4) / ((1 + records) * 4) ||
         bytes != records * 4 + quint64(header.columns) * (1 + records) * 4)
         return std::nullopt;
+    auto words = std::make_shared<std::vector<quint32>>(bytes / 4);
+    std::memcpy(words->data(), file->constData() + sizeof(Header), bytes);
     // A damaged file must not send a lookup outside the data.
-    const auto *words = reinterpret_cast<const quint32 *>(mapped + sizeof(Header));
-    Contents contents{file, {words, size_t(records)}, {}};
+    Contents contents{words, {words->data(), size_t(records)}, {}};
     if (!ascendingBelow(contents.starts, quint64(key.size)))
         return std::nullopt;
     // The columns are checked when first asked for: a lookup needs one of them.
-    const quint32 *column = words + records;
+    const quint32 *column = words->data() + records;
     for (quint32 c = 0; c < header.columns; ++c, column += 1 + records)
         contents.indexes.emplace(qint32(column[0]),
                                  std::span(reinterpret_cast<const qint32 *>(column + 1), size_t(records)));
@@ -142,7 +146,7 @@ void ColumnIndexFile::write(std::span<const quint32> starts,
     if (current && current->starts.size() == starts.size())
         all = current->indexes;
     for (const auto &[column, index] : indexes) {
-        if (index.size() == starts.size())
+        if (index.size() == starts.size() && (all.size() < kMaxStoredColumns || all.contains(column)))
             all[column] = index;
     }
     Header header = headerFor(m_key);

@@ -1,33 +1,31 @@
 #pragma once
 
-#include <QDateTime>
 #include <QString>
 
 #include <map>
 #include <memory>
 #include <optional>
 #include <span>
-
-class QFile;
+#include <vector>
 
 namespace ortelia::web {
 
 // Where the records of a data file begin and its sorted column indexes, kept in a hidden file
 // beside it (".DeEn.txt.index") so that the next run neither scans the file nor sorts again. The
-// file is mapped, not read: a lookup touches only the entries its binary search visits. It
-// belongs to one state of the data file: its size and modification time, the delimiter and the
-// header choice; any change makes it stale. Where the folder cannot be written everything simply
-// lives in memory.
+// file is read whole, with a bound, and checked before use: a file cut short or damaged is not
+// used. It belongs to one state of the data file: its size and modification time (to the
+// nanosecond), the delimiter and the header choice; any change makes it stale. Where the folder
+// cannot be written everything simply lives in memory.
 class ColumnIndexFile {
 public:
     struct Key {
         qint64 size = 0;
-        QDateTime modified;
+        qint64 modifiedNs = 0;
         char16_t delimiter = 0;
         bool useHeader = false;
     };
 
-    // Maps the file when it belongs to this state of the data file and is whole.
+    // Reads the file when it belongs to this state of the data file and is whole.
     ColumnIndexFile(const QString &dataPath, Key key);
     ~ColumnIndexFile();
 
@@ -42,7 +40,7 @@ public:
 
 private:
     struct Contents {
-        std::shared_ptr<QFile> file;
+        std::shared_ptr<const std::vector<quint32>> words;
         std::span<const quint32> starts;
         std::map<int, std::span<const qint32>> indexes;
     };

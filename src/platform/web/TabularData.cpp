@@ -1,15 +1,18 @@
 #include "TabularData.h"
 
 #include "CaseFold.h"
+#include "DictionaryFormat.h"
+#include "ProgramFolder.h"
 
-#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 
 #include <algorithm>
+#include <cerrno>
 #include <limits>
 #include <optional>
+#include <sys/stat.h>
 
 namespace ortelia::web {
 
@@ -141,7 +144,7 @@ qsizetype nextLine(QByteArrayView bytes, qsizetype end)
 
 } // namespace
 
-TabularData::TabularData(MappedText text, QChar delimiter, bool useHeader)
+TabularData::TabularData(EncodedText text, QChar delimiter, bool useHeader)
     : m_text(std::move(text)), m_delimiter(m_text.encode(delimiter))
 {
     // The columns come from the first line that is not empty: its names, or its number of fields.
@@ -377,9 +380,35 @@ Selection TabularData::select(const QString &filter, bool caseSensitive) const
 
 namespace {
 
-struct CacheEntry {
+// What tells one state of a file from another: an editor that saves in place keeps the inode but
+// changes the time, one that saves a new file changes the inode.
+struct FileState {
     qint64 size = -1;
-    QDateTime modified;
+    qint64 modifiedNs = 0;
+    quint64 device = 0;
+    quint64 inode = 0;
+    bool operator==(const FileState &) const = default;
+};
+
+std::optional<FileState> stateOf(const QString &path, FileRead::Failure &failure)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
+        failure =
+            errno == ENOENT || errno == ENOTDIR ? FileRead::Failure::Missing : FileRead::Failure::Unreadable;
+        return std::nullopt;
+    }
+    failure = !S_ISREG(info.st_mode)               ? FileRead::Failure::NotRegular
+              : info.st_size > kMaxDictionaryBytes ? FileRead::Failure::TooLarge
+                                                   : FileRead::Failure::None;
+    if (failure != FileRead::Failure::None)
+        return std::nullopt;
+    return FileState{qint64(info.st_size), qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec,
+                     quint64(info.st_dev), quint64(info.st_ino)};
+}
+
+struct CacheEntry {
+    FileState state;
     std::shared_ptr<const TabularData> data;
     quint64 lastUse = 0;
 };
@@ -392,31 +421,44 @@ QHash<QString, CacheEntry> &cache()
 
 constexpr int kCachedFiles = 8;
 
+std::shared_ptr<const TabularData> nothing(QChar delimiter, bool useHeader)
+{
+    return std::make_shared<const TabularData>(EncodedText::of({}), delimiter, useHeader);
+}
+
 } // namespace
 
 std::shared_ptr<const TabularData> TabularDataCache::load(const QString &path, QChar delimiter,
-                                                          bool useHeader)
+                                                          bool useHeader, FileRead::Failure *failure)
 {
     static quint64 useCounter = 0;
-    const QFileInfo info(path);
-    if (!info.isFile())
-        return std::make_shared<const TabularData>(MappedText::of({}), delimiter, useHeader);
-    const QString key = info.absoluteFilePath() + QChar(0) + delimiter + (useHeader ? u'1' : u'0');
+    FileRead::Failure why = FileRead::Failure::Missing;
+    const std::optional<FileState> state = path.isEmpty() ? std::nullopt : stateOf(path, why);
+    if (failure)
+        *failure = why;
+    if (!state)
+        return nothing(delimiter, useHeader);
+    const QString key = QFileInfo(path).absoluteFilePath() + QChar(0) + delimiter + (useHeader ? u'1' : u'0');
     auto &entries = cache();
     auto it = entries.find(key);
-    if (it != entries.end() && it->size == info.size() && it->modified == info.lastModified()) {
+    if (it != entries.end() && it->state == *state) {
         it->lastUse = ++useCounter;
         return it->data;
     }
-    std::optional<MappedText> text;
-    if (info.size() <= kMaxFileBytes)
-        text = MappedText::map(path);
-    auto data =
-        std::make_shared<TabularData>(text ? std::move(*text) : MappedText::of({}), delimiter, useHeader);
-    if (text)
+    std::optional<QByteArray> bytes = FileRead::regularFile(path, kMaxDictionaryBytes, &why);
+    if (failure)
+        *failure = why;
+    if (!bytes)
+        return nothing(delimiter, useHeader);
+    // A file that changed between the look and the read is kept without its index file (the next
+    // load sees the change and reads it again), and so is a file outside the program folder: no
+    // file is written beside it.
+    const bool indexFile = bytes->size() == state->size && ProgramFolder::holds(path);
+    auto data = std::make_shared<TabularData>(EncodedText::of(std::move(*bytes)), delimiter, useHeader);
+    if (indexFile)
         data->keepIndexesIn(std::make_unique<ColumnIndexFile>(
-            path, ColumnIndexFile::Key{info.size(), info.lastModified(), delimiter.unicode(), useHeader}));
-    CacheEntry entry{info.size(), info.lastModified(), std::move(data), ++useCounter};
+            path, ColumnIndexFile::Key{state->size, state->modifiedNs, delimiter.unicode(), useHeader}));
+    CacheEntry entry{*state, std::move(data), ++useCounter};
     if (it == entries.end() && entries.size() >= kCachedFiles) {
         auto oldest = entries.begin();
         for (auto e = entries.begin(); e != entries.end(); ++e) {

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "ColumnIndexFile.h"
-#include "MappedText.h"
+#include "EncodedText.h"
+#include "FileRead.h"
 
 #include <QString>
 #include <QStringList>
@@ -37,7 +38,7 @@ private:
 // from the index file when it has them, so that a lookup reads only the lines it compares.
 class TabularData {
 public:
-    TabularData(MappedText text, QChar delimiter, bool useHeader);
+    TabularData(EncodedText text, QChar delimiter, bool useHeader);
 
     const QStringList &columns() const { return m_columns; }
     // Column index by name without regard to case; -1 when there is no such column.
@@ -69,7 +70,7 @@ private:
     std::vector<qint32> buildIndex(int column) const;
     int compareField(int record, int column, QStringView value, QString &buffer) const;
 
-    MappedText m_text;
+    EncodedText m_text;
     QByteArray m_delimiter;
     QStringList m_columns;
     // Where the records begin: after the header line.
@@ -79,15 +80,19 @@ private:
     mutable std::map<int, std::vector<qint32>> m_builtIndexes;
 };
 
-// Parsed files shared by every page that shows them, so a large dictionary is read once. An
-// entry is valid while the file keeps its size and modification time.
+// Parsed files shared by every page that shows them, so a large dictionary is read once. The file
+// is read whole into memory: a file changed or cut short on disk never touches data a page holds.
+// An entry is valid while the file keeps its size, modification time and identity (device and
+// inode), which every load checks. Indexes are kept in a file beside the data (ColumnIndexFile)
+// only inside the program folder; elsewhere they live in memory.
 class TabularDataCache {
 public:
-    // The parsed file; an unreadable or missing file gives empty data.
-    static std::shared_ptr<const TabularData> load(const QString &path, QChar delimiter, bool useHeader);
+    // The parsed file. A missing or unreadable file, one that is no regular file (a FIFO, a
+    // device, a folder, also behind a link) or one larger than kMaxDictionaryBytes gives empty
+    // data, and failure says why.
+    static std::shared_ptr<const TabularData> load(const QString &path, QChar delimiter, bool useHeader,
+                                                   FileRead::Failure *failure = nullptr);
     static void clear();
-    // Files beyond this size are not read (the page then sees no records).
-    static constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
 };
 
 } // namespace ortelia::web

@@ -17,7 +17,10 @@ bool truth(const QString &text)
 
 } // namespace
 
-QString TabularDataObject::classId() { return QStringLiteral("clsid:333C7BC4-460F-11D0-BC04-0080C7055A83"); }
+QString TabularDataObject::classId()
+{
+    return QStringLiteral("clsid:333C7BC4-460F-11D0-BC04-0080C7055A83");
+}
 
 TabularDataObject::TabularDataObject(const QMap<QString, QString> &params, const QString &pageDir,
                                      QObject *parent)
@@ -51,17 +54,15 @@ void TabularDataObject::setFieldDelim(const QString &delimiter)
 
 void TabularDataObject::load()
 {
-    const QString key = m_dataUrl + QChar(0) + m_delimiter + (m_useHeader ? u'1' : u'0');
-    if (m_data && key == m_loadedFrom)
-        return;
-    m_loadedFrom = key;
     QString path;
     const QUrl url(m_dataUrl);
     if (url.isLocalFile())
         path = url.toLocalFile();
     else if (!m_dataUrl.contains(QLatin1String("://")) && !m_dataUrl.trimmed().isEmpty())
         path = ProgramFolder::resolve(m_pageDir, m_dataUrl.trimmed());
-    m_data = TabularDataCache::load(path, m_delimiter, m_useHeader);
+    // Every time: the cache answers at once while the file is unchanged, and reads it anew when
+    // it was changed or replaced meanwhile.
+    m_data = TabularDataCache::load(path, m_delimiter, m_useHeader, &m_loadFailure);
 }
 
 void TabularDataObject::Reset()
@@ -84,13 +85,31 @@ void TabularDataObject::moveTo(int position)
     emit recordChanged();
 }
 
-void TabularDataObject::setAbsolutePosition(int position) { moveTo(position - 1); }
-void TabularDataObject::MoveFirst() { moveTo(0); }
-void TabularDataObject::MoveNext() { moveTo(m_position + 1); }
-void TabularDataObject::MovePrevious() { moveTo(m_position - 1); }
-void TabularDataObject::MoveLast() { moveTo(recordCount() - 1); }
+void TabularDataObject::setAbsolutePosition(int position)
+{
+    moveTo(position - 1);
+}
+void TabularDataObject::MoveFirst()
+{
+    moveTo(0);
+}
+void TabularDataObject::MoveNext()
+{
+    moveTo(m_position + 1);
+}
+void TabularDataObject::MovePrevious()
+{
+    moveTo(m_position - 1);
+}
+void TabularDataObject::MoveLast()
+{
+    moveTo(recordCount() - 1);
+}
 
-QString TabularDataObject::field(const QString &column) const { return fieldAt(m_position, column); }
+QString TabularDataObject::field(const QString &column) const
+{
+    return fieldAt(m_position, column);
+}
 
 QString TabularDataObject::fieldAt(int position, const QString &column) const
 {

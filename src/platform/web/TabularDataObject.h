@@ -30,7 +30,8 @@ class TabularDataObject : public QObject {
 public:
     static QString classId();
 
-    TabularDataObject(const QMap<QString, QString> &params, const QString &pageDir, QObject *parent = nullptr);
+    TabularDataObject(const QMap<QString, QString> &params, const QString &pageDir,
+                      QObject *parent = nullptr);
 
     QString dataUrl() const { return m_dataUrl; }
     void setDataUrl(const QString &url) { m_dataUrl = url; }
@@ -49,7 +50,10 @@ public:
     void setAbsolutePosition(int position);
     QObject *recordset() { return this; }
 
-    // Re-reads the file if its name or format changed, applies the filter, goes to the first record.
+    // Why the last load gave no data (Missing also for no file named); None when the file was read.
+    FileRead::Failure loadFailure() const { return m_loadFailure; }
+
+    // Reads the file again if it changed, applies the filter, goes to the first record.
     Q_INVOKABLE void Reset();
     Q_INVOKABLE void MoveFirst();
     Q_INVOKABLE void MoveNext();
@@ -74,7 +78,7 @@ private:
     QChar m_delimiter = QLatin1Char(',');
     bool m_caseSensitive = false;
     QString m_filter;
-    QString m_loadedFrom;
+    FileRead::Failure m_loadFailure = FileRead::Failure::None;
     std::shared_ptr<const TabularData> m_data;
     Selection m_selection;
     int m_position = -1;

@@ -4,22 +4,16 @@
 #include <QByteArrayView>
 #include <QString>
 
-#include <memory>
-#include <optional>
-
-class QFile;
-
 namespace ortelia {
 
 // The bytes of a text file of the program's kind (Windows-1252, or UTF-8 after a byte-order
-// mark), kept as they are on disk: a large file is mapped, not copied, and only the pieces asked
-// for are decoded. Copies share the bytes.
-class MappedText {
+// mark), kept as they are in the file: only the pieces asked for are decoded. The bytes are
+// owned, never mapped, so a file changed or cut short on disk cannot touch a text already read.
+// Copies share the bytes.
+class EncodedText {
 public:
-    // Text already in memory, in the file's encoding.
-    static MappedText of(QByteArray bytes);
-    // The file mapped into memory; nullopt when it cannot be opened or mapped.
-    static std::optional<MappedText> map(const QString &path);
+    // Text in the file's encoding.
+    static EncodedText of(QByteArray bytes);
 
     // The text's bytes without the byte-order mark.
     QByteArrayView bytes() const;
@@ -32,13 +26,9 @@ public:
     QByteArray encode(QChar c) const;
 
 private:
-    MappedText() = default;
-    void detectEncoding();
+    EncodedText() = default;
 
-    std::shared_ptr<QFile> m_file;
-    const char *m_mapped = nullptr;
-    qsizetype m_size = 0;
-    QByteArray m_owned;
+    QByteArray m_bytes;
     bool m_utf8 = false;
 };
 
