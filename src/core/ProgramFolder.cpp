@@ -62,12 +62,17 @@ QString ProgramFolder::resolve(const QString &base, const QString &name)
 
 bool ProgramFolder::holds(const QString &path)
 {
-    const QString folder = QFileInfo(root()).canonicalFilePath();
+    return isInside(path, root());
+}
+
+bool ProgramFolder::isInside(const QString &path, const QString &folder)
+{
+    const QString within = QFileInfo(folder).canonicalFilePath();
     const QString target = QFileInfo(path).canonicalFilePath();
-    if (folder.isEmpty() || target.isEmpty())
+    if (within.isEmpty() || target.isEmpty())
         return false;
-    return target == folder ||
-           target.startsWith(folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/'));
+    return target == within ||
+           target.startsWith(within.endsWith(QLatin1Char('/')) ? within : within + QLatin1Char('/'));
 }
 
 } // namespace ortelia

@@ -20,6 +20,8 @@ public:
     // Whether path, with every link resolved, is the program folder or lies inside it; false for a
     // path that does not exist. The one test of what belongs to the program.
     static bool holds(const QString &path);
+    // The same test for any folder (a page of the user's own, outside the program folder).
+    static bool isInside(const QString &path, const QString &folder);
 };
 
 } // namespace ortelia

@@ -11,6 +11,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
+#include <vector>
+
 using ortelia::HeadlessPage;
 
 namespace {
@@ -25,6 +28,7 @@ QString write(const QTemporaryDir &dir, const QString &text)
 }
 
 const char kInterrupted[] = "Ein Skript der Seite lief länger als 2 Sekunden und wurde abgebrochen.";
+const char kTooLarge[] = "Ein Skript der Seite brauchte zu viel Speicher und wurde abgebrochen.";
 
 } // namespace
 
@@ -123,4 +127,96 @@ void HeadlessPageTest::everyHandlerThrowing()
     QCOMPARE(page.evaluateScript(QStringLiteral("Daten.recordCount")).toInt(), 0);
     page.setValue(0, QStringLiteral("Feld"), QStringLiteral("neu"));
     QCOMPARE(page.evaluateScript(QStringLiteral("document.F.Feld.value")).toString(), QStringLiteral("neu"));
+}
+
+void HeadlessPageTest::longNativeWorkIsStoppedAndThePageGoesOn()
+{
+    QTemporaryDir dir;
+    QStringList lines;
+    for (int i = 0; i < 20000; ++i)
+        lines << QStringLiteral("wort%1;word%1").arg(i);
+    QFile data(dir.filePath(QStringLiteral("daten.txt")));
+    QVERIFY(data.open(QIODevice::WriteOnly));
+    data.write(lines.join(QLatin1Char('\n')).toLatin1());
+    data.close();
+    HeadlessPage page;
+    page.navigate(write(dir, QStringLiteral(R"HTML(<html><body>
+<object id="Daten" classid="clsid:333C7BC4-460F-11D0-BC04-0080C7055A83">
+<param name="DataURL" value="daten.txt"><param name="FieldDelim" value=";"></object></body></html>)HTML")));
+
+    // Each search is short, but the page never stops asking: the searches' own budget ends it.
+    QTest::ignoreMessage(QtWarningMsg, kInterrupted);
+    QVERIFY(
+        !page.evaluateScript(QStringLiteral("for (;;) { Daten.Filter = 'Column1 = *q*z*'; Daten.Reset(); }"))
+             .isValid());
+    QVERIFY(!ortelia::web::ScriptWatchdog::stopRequested());
+    QCOMPARE(page.evaluateScript(QStringLiteral("Daten.Filter = 'Column1 = wort7*'; Daten.Reset(); "
+                                                "Daten.recordCount"))
+                 .toInt(),
+             1111);
+}
+
+void HeadlessPageTest::memoryBombsAreStoppedAndThePageGoesOn()
+{
+    QTemporaryDir dir;
+    HeadlessPage page;
+    page.navigate(write(dir, QStringLiteral("<html><body></body></html>")));
+    const QStringList bombs = {
+        QStringLiteral("'x'.repeat(1 << 30)"),
+        QStringLiteral("new Array(1 << 30).fill(1.5)"),
+        QStringLiteral("[].concat(new Array(1 << 30), [1])"),
+        QStringLiteral("'x'.padEnd(1 << 30)"),
+        QStringLiteral("'x'.repeat(1 << 23).split('')"),
+        QStringLiteral("try { new Array(1 << 30).map(Math.abs) } catch (e) {} 'weiter'")};
+    for (const QString &bomb : bombs) {
+        QTest::ignoreMessage(QtWarningMsg, kTooLarge);
+        QVERIFY2(!page.evaluateScript(bomb).isValid(), qPrintable(bomb));
+        QCOMPARE(
+            page.evaluateScript(QStringLiteral("[1, 2, 3].map(function (x) { return x * 2; }).join('-')"))
+                .toString(),
+            QStringLiteral("2-4-6"));
+    }
+    QCOMPARE(page.evaluateScript(QStringLiteral("typeof Float64Array + typeof Proxy")).toString(),
+             QStringLiteral("undefinedundefined"));
+
+    // Memory that page code makes the program take, directly or through native work, is watched
+    // as well.
+    using ortelia::web::ScriptWatchdog;
+    std::atomic<bool> interrupted = false;
+    ScriptWatchdog::Running running([&] { interrupted = true; });
+    {
+        const ScriptWatchdog::NativeWork work;
+        const std::vector<char> block(std::size_t(ScriptWatchdog::kMemoryLimit + 128 * 1024 * 1024), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(ScriptWatchdog::stopRequested(), 8000);
+        QCOMPARE(block.back(), 1);
+    }
+    QCOMPARE(running.end(), ScriptWatchdog::Stop::Memory);
+    QVERIFY(interrupted);
+    QVERIFY(!ScriptWatchdog::stopRequested());
+}
+
+void HeadlessPageTest::markupBeyondItsBoundsIsRefused()
+{
+    using ortelia::web::Document;
+    const auto elements = [](const Document &document) {
+        return document.elementsByTag(nullptr, QStringLiteral("p")).size();
+    };
+    const auto attributes = [](int count) {
+        QString markup = QStringLiteral("<p");
+        for (int i = 0; i < count; ++i)
+            markup += QStringLiteral(" a%1=\"%1 >\"").arg(i);
+        return markup + QStringLiteral(">x</p>");
+    };
+    QCOMPARE(elements(*Document::parse(attributes(Document::kMaxAttributes))), 1);
+    // 200,000 attributes took the parser seconds.
+    QCOMPARE(elements(*Document::parse(attributes(200000))), 0);
+    QCOMPARE(elements(*Document::parse(QStringLiteral("<p>").repeated(int(Document::kMaxTags) + 1))), 0);
+    QCOMPARE(elements(*Document::parse(QStringLiteral("<p>") +
+                                       QString(int(Document::kMaxMarkupBytes), QLatin1Char('x')))),
+             0);
+
+    auto document = Document::parse(QStringLiteral("<html><body><div id=a><p>alt</p></div></body></html>"));
+    document->setInnerHtml(document->elementById(QStringLiteral("a")), attributes(200000));
+    QCOMPARE(elements(*document), 0);
+    QVERIFY(document->body());
 }

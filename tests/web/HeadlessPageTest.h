@@ -9,4 +9,7 @@ private slots:
     void timersAreBounded();
     void replacedContentLeavesNoNodesBehind();
     void everyHandlerThrowing();
+    void longNativeWorkIsStoppedAndThePageGoesOn();
+    void memoryBombsAreStoppedAndThePageGoesOn();
+    void markupBeyondItsBoundsIsRefused();
 };

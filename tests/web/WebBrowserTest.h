@@ -48,4 +48,5 @@ private slots:
     void dataBindingShowsTheCurrentRecord();
     void recordsNeverBecomeMarkup();
     void drawingHonoursHiddenElements();
+    void pagesReachOnlyTheirFolders();
 };

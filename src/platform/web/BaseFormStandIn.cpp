@@ -2,6 +2,7 @@
 
 #include "BaseFormFinder.h"
 #include "DictionaryFormat.h"
+#include "PageFile.h"
 #include "ProgramFolder.h"
 
 #include <QRegularExpression>
@@ -38,7 +39,10 @@ BaseFormStandIn::BaseFormStandIn(const QString &param, const QString &pageDir)
     const QStringList words = param.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (words.isEmpty())
         return;
-    m_tablePath = ProgramFolder::resolve(pageDir, words[0]);
+    const QString table = ProgramFolder::resolve(pageDir, words[0]);
+    if (!PageFile::withinReach(pageDir, table))
+        return;
+    m_tablePath = table;
     m_foreignLanguage = words.value(1);
 }
 

@@ -1,5 +1,6 @@
 #include "HeadlessPage.h"
 
+#include "FileRead.h"
 #include "HtmlDocument.h"
 #include "PageFile.h"
 #include "PageScript.h"
@@ -8,7 +9,6 @@
 #include "TextFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QPointer>
@@ -129,9 +129,9 @@ void HeadlessPage::navigate(const QString &path)
         page->dir = info.absoluteFilePath();
         page->listing = true;
         page->document = Document::parse(folderListing(page->dir));
-    } else if (!m_location.isEmpty() && info.isFile() && info.size() <= kMaxPageBytes) {
-        QFile file(m_location);
-        const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    } else if (const std::optional<QByteArray> read =
+                   m_location.isEmpty() ? std::nullopt : FileRead::regularFile(m_location, kMaxPageBytes)) {
+        const QByteArray &bytes = *read;
         const bool html = web::PageFile::looksLikeHtml(m_location, bytes);
         if (html && bytes.size() > kMaxHtmlBytes) {
             page->document = Document::parse(QString());
@@ -278,6 +278,11 @@ void HeadlessPage::setBodyHtml(const QString &html)
 void HeadlessPage::registerObjectType(const QString &classId, ObjectFactory factory)
 {
     factories().insert(normalizedClassId(classId), std::move(factory));
+}
+
+bool HeadlessPage::reaches(const QString &path) const
+{
+    return web::PageFile::withinReach(m_page->dir, path);
 }
 
 QObject *HeadlessPage::pageObject(const QString &id) const

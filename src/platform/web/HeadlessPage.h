@@ -27,8 +27,13 @@ public:
 
     // The full path (or a name relative to the program folder), resolved without regard to case,
     // "/" and "\" alike. Any extension or none may hold a page ("sp", "T2", "sysx").
+    // The program's own choice: a page of the user's own outside the program folder reaches its
+    // own folder besides the program folder.
     void navigate(const QString &path);
     QString location() const { return m_location; }
+    // Whether the loaded page may lead to path or read it (links resolved): the program folder,
+    // and the folder of a page of the user's own. Links to anything else are not followed.
+    bool reaches(const QString &path) const;
 
     // Forms(i) and their members by name (name attribute, else id).
     int formCount() const;

@@ -3,6 +3,7 @@
 #include <libxml/HTMLparser.h>
 #include <libxml/tree.h>
 
+#include <cctype>
 #include <mutex>
 
 namespace ortelia::web {
@@ -12,8 +13,8 @@ namespace {
 // Deeper markup is cut off, so that no walk over the tree can exhaust the stack.
 constexpr int kMaxDepth = 400;
 
-const char *const kVoidElements[] = {"area", "base", "br", "col", "embed", "hr", "img", "input",
-                                     "link", "meta", "param", "source", "wbr"};
+const char *const kVoidElements[] = {"area",  "base", "br",   "col",   "embed",  "hr", "img",
+                                     "input", "link", "meta", "param", "source", "wbr"};
 
 bool isVoid(const QString &tag)
 {
@@ -24,7 +25,10 @@ bool isVoid(const QString &tag)
     return false;
 }
 
-QString fromXml(const xmlChar *text) { return text ? QString::fromUtf8(reinterpret_cast<const char *>(text)) : QString(); }
+QString fromXml(const xmlChar *text)
+{
+    return text ? QString::fromUtf8(reinterpret_cast<const char *>(text)) : QString();
+}
 
 struct XmlDocDeleter {
     void operator()(xmlDoc *doc) const { xmlFreeDoc(doc); }
@@ -36,7 +40,7 @@ XmlDocPtr parseHtml(const QString &html)
     static std::once_flag init;
     std::call_once(init, [] { xmlInitParser(); });
     const QByteArray bytes = html.toUtf8();
-    if (bytes.trimmed().isEmpty())
+    if (bytes.trimmed().isEmpty() || !Document::withinBounds(bytes))
         return nullptr;
     const int options = HTML_PARSE_RECOVER | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | HTML_PARSE_NONET |
                         HTML_PARSE_IGNORE_ENC | HTML_PARSE_NODEFDTD;
@@ -170,6 +174,38 @@ struct DocumentBuilder {
 
 Document::Document() = default;
 
+// Counts what a tag looks like without parsing: "<" and a letter begin a tag, its words outside
+// quotes are (at most) its attributes, ">" ends it.
+bool Document::withinBounds(QByteArrayView markup)
+{
+    if (markup.size() > kMaxMarkupBytes)
+        return false;
+    qsizetype tags = 0;
+    const qsizetype size = markup.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        if (markup[i] != '<' || i + 1 >= size || !std::isalpha(uchar(markup[i + 1])))
+            continue;
+        if (++tags > kMaxTags)
+            return false;
+        int words = 0;
+        bool blank = false;
+        for (++i; i < size && markup[i] != '>'; ++i) {
+            const char c = markup[i];
+            if (c == '"' || c == '\'') {
+                const qsizetype close = markup.indexOf(c, i + 1);
+                i = close < 0 ? size : close;
+            } else if (std::isspace(uchar(c))) {
+                blank = true;
+                continue;
+            }
+            if (blank && ++words > kMaxAttributes)
+                return false;
+            blank = false;
+        }
+    }
+    return true;
+}
+
 std::unique_ptr<Document> Document::parse(const QString &html)
 {
     std::unique_ptr<Document> doc(new Document);
@@ -229,7 +265,8 @@ void Document::removeChildren(Node *node)
 
 void Document::initControlState(Node *node)
 {
-    node->bound = node->hasAttribute(QStringLiteral("datasrc")) && node->hasAttribute(QStringLiteral("datafld"));
+    node->bound =
+        node->hasAttribute(QStringLiteral("datasrc")) && node->hasAttribute(QStringLiteral("datafld"));
     if (node->is("textarea")) {
         node->defaultValue = textContent(node);
     } else if (node->is("input") || node->is("button")) {
@@ -471,10 +508,17 @@ QString Document::escapeText(const QString &text)
     out.reserve(text.size());
     for (QChar c : text) {
         switch (c.unicode()) {
-        case '&': out += QLatin1String("&amp;"); break;
-        case '<': out += QLatin1String("&lt;"); break;
-        case '>': out += QLatin1String("&gt;"); break;
-        default: out += c;
+        case '&':
+            out += QLatin1String("&amp;");
+            break;
+        case '<':
+            out += QLatin1String("&lt;");
+            break;
+        case '>':
+            out += QLatin1String("&gt;");
+            break;
+        default:
+            out += c;
         }
     }
     return out;
@@ -502,7 +546,8 @@ void Document::serialize(const Node *node, QString &out) const
     for (const auto &a : node->attributes) {
         if (node->is("input") && a.first == QLatin1String("value"))
             continue;
-        out += QLatin1Char(' ') + a.first + QLatin1String("=\"") + escapeAttribute(a.second) + QLatin1Char('"');
+        out +=
+            QLatin1Char(' ') + a.first + QLatin1String("=\"") + escapeAttribute(a.second) + QLatin1Char('"');
     }
     if (node->is("input") && (node->hasAttribute(QStringLiteral("value")) || !node->value.isEmpty()))
         out += QLatin1String(" value=\"") + escapeAttribute(node->value) + QLatin1Char('"');
@@ -597,7 +642,8 @@ bool Document::isHidden(const Node *node)
         return false;
     if (node->is("input") && node->inputType() == QLatin1String("hidden"))
         return true;
-    return styleValue(node, QStringLiteral("display")).compare(QLatin1String("none"), Qt::CaseInsensitive) == 0;
+    return styleValue(node, QStringLiteral("display")).compare(QLatin1String("none"), Qt::CaseInsensitive) ==
+           0;
 }
 
 } // namespace ortelia::web

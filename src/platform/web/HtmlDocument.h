@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QHash>
 #include <QList>
 #include <QPair>
@@ -15,10 +16,10 @@ namespace ortelia::web {
 struct Node {
     enum class Kind { Element, Text, Comment };
     Kind kind = Kind::Element;
-    int id = 0;                 // stable handle, also for scripts; never reused within a document
-    QString tag;                // lower-case element name
-    QString text;               // text and comment nodes
-    QList<QPair<QString, QString>> attributes;  // lower-case names, in source order
+    int id = 0;   // stable handle, also for scripts; never reused within a document
+    QString tag;  // lower-case element name
+    QString text; // text and comment nodes
+    QList<QPair<QString, QString>> attributes; // lower-case names, in source order
     Node *parent = nullptr;
     std::vector<std::unique_ptr<Node>> children;
 
@@ -27,7 +28,7 @@ struct Node {
     QString defaultValue;
     bool checked = false;
     bool defaultChecked = false;
-    bool bound = false;         // shows a column of a data object (datasrc + datafld)
+    bool bound = false; // shows a column of a data object (datasrc + datafld)
 
     bool isElement() const { return kind == Kind::Element; }
     bool is(const char *name) const { return kind == Kind::Element && tag == QLatin1String(name); }
@@ -36,7 +37,7 @@ struct Node {
     void setAttribute(const QString &name, const QString &value);
     void removeAttribute(const QString &name);
     bool isFormControl() const;
-    QString inputType() const;  // lower-case type of an input ("text" when none)
+    QString inputType() const; // lower-case type of an input ("text" when none)
 };
 
 // A page's document: parsed with libxml2's forgiving HTML parser into this tree, which scripts
@@ -46,6 +47,14 @@ public:
     // Nodes beyond this many are dropped, by the parser and by innerHTML alike: a page of
     // millions of elements would take gigabytes.
     static constexpr std::size_t kMaxNodes = 100000;
+    // Markup beyond these bounds is refused before it is parsed, as the parser's time grows with
+    // the square of an element's attributes and its memory with the tags: the document then
+    // stays empty.
+    static constexpr qsizetype kMaxMarkupBytes = 24 * 1024 * 1024;
+    static constexpr qsizetype kMaxTags = 4 * qsizetype(kMaxNodes);
+    static constexpr int kMaxAttributes = 1000;
+    // Whether UTF-8 markup keeps within those bounds.
+    static bool withinBounds(QByteArrayView markup);
 
     // Broken markup is repaired as far as the parser can; the result always has a body.
     static std::unique_ptr<Document> parse(const QString &html);
@@ -53,7 +62,7 @@ public:
     Node *root() const { return m_root.get(); }
     Node *body() const;
     QString title() const;
-    Node *node(int id) const;   // nullptr once the node has been removed
+    Node *node(int id) const; // nullptr once the node has been removed
     std::size_t nodeCount() const { return m_nodes.size(); }
 
     Node *elementById(const QString &id) const;

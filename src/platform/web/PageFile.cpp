@@ -1,5 +1,6 @@
 #include "PageFile.h"
 
+#include "ProgramFolder.h"
 #include "TextFile.h"
 
 #include <QFileInfo>
@@ -35,6 +36,11 @@ QString decode(const QByteArray &bytes)
         utf8Charset.match(QString::fromLatin1(bytes.left(2048))).hasMatch())
         return QString::fromUtf8(bytes);
     return TextFile::decode(bytes);
+}
+
+bool withinReach(const QString &pageDir, const QString &path)
+{
+    return ProgramFolder::holds(path) || ProgramFolder::isInside(path, pageDir);
 }
 
 } // namespace ortelia::web::PageFile

@@ -1,11 +1,12 @@
 #include "PageScript.h"
 
+#include "FileRead.h"
 #include "HtmlDocument.h"
+#include "PageFile.h"
 #include "ProgramFolder.h"
 #include "ScriptWatchdog.h"
 #include "TextFile.h"
 
-#include <QFileInfo>
 #include <QHash>
 #include <QJSEngine>
 #include <QLoggingCategory>
@@ -67,7 +68,10 @@ public:
     Q_INVOKABLE int body() const { return idOf(m_document.body()); }
     Q_INVOKABLE QString title() const { return m_document.title(); }
     Q_INVOKABLE int byId(const QString &id) const { return idOf(m_document.elementById(id)); }
-    Q_INVOKABLE QVariantList byName(const QString &name) const { return ids(m_document.elementsByName(name)); }
+    Q_INVOKABLE QVariantList byName(const QString &name) const
+    {
+        return ids(m_document.elementsByName(name));
+    }
     Q_INVOKABLE QVariantList byTag(int scope, const QString &tag) const
     {
         if (scope >= 0 && !element(scope))
@@ -254,6 +258,8 @@ public:
         }
     }
     Q_INVOKABLE void error(const QString &message) { qCDebug(lcPageScript) << message; }
+    // The page asked for an array or a string beyond the engine's bounds: it is stopped.
+    Q_INVOKABLE void tooLarge() { m_script.stopTooLarge(); }
 
 private:
     Node *element(int id) const
@@ -292,7 +298,8 @@ bool isJavaScript(const Node *script)
     return true;
 }
 
-// The text of a script file beside the page; remote addresses are never fetched.
+// The text of a script file beside the page; remote addresses and files out of the page's reach
+// are never read.
 QString scriptFile(const QString &pageDir, const QString &src)
 {
     QString path = src;
@@ -302,9 +309,10 @@ QString scriptFile(const QString &pageDir, const QString &src)
     else if (src.contains(QLatin1String("://")))
         return QString();
     const QString resolved = ProgramFolder::resolve(pageDir, path);
-    if (!QFileInfo(resolved).isFile())
+    if (!PageFile::withinReach(pageDir, resolved))
         return QString();
-    return TextFile::read(resolved).value_or(QString());
+    const std::optional<QByteArray> bytes = FileRead::regularFile(resolved, PageScript::kMaxScriptBytes);
+    return bytes ? TextFile::decode(*bytes) : QString();
 }
 
 } // namespace
@@ -318,8 +326,7 @@ PageScript::PageScript(Document &document, std::function<void()> changed)
     Q_UNUSED(registered);
     const QJSValue builder =
         m_engine->importModule(QStringLiteral(":/web/prelude.mjs")).property(QStringLiteral("default"));
-    const QJSValue entry =
-        builder.call({m_engine->newQObject(m_bridge.get()), m_engine->globalObject()});
+    const QJSValue entry = builder.call({m_engine->newQObject(m_bridge.get()), m_engine->globalObject()});
     m_click = entry.property(QStringLiteral("click"));
     m_refresh = entry.property(QStringLiteral("refresh"));
     m_load = entry.property(QStringLiteral("load"));
@@ -363,7 +370,10 @@ void PageScript::runPage(const QString &pageDir)
     call(m_load, {});
 }
 
-void PageScript::click(int nodeId) { call(m_click, {nodeId}); }
+void PageScript::click(int nodeId)
+{
+    call(m_click, {nodeId});
+}
 
 void PageScript::refreshNames()
 {
@@ -402,21 +412,30 @@ template <typename Run> QJSValue PageScript::guarded(Run &&run)
         return result;
     }
     ++m_depth;
-    bool interrupted = false;
-    QJSValue result;
-    {
-        ScriptWatchdog::Running running([engine = m_engine.get()] { engine->setInterrupted(true); });
-        result = run();
-        interrupted = running.interrupted();
-    }
+    ScriptWatchdog::Running running([engine = m_engine.get()] { engine->setInterrupted(true); });
+    QJSValue result = run();
+    ScriptWatchdog::Stop stop = running.end();
     --m_depth;
-    if (interrupted) {
-        m_engine->setInterrupted(false);
+    if (std::exchange(m_tooLarge, false))
+        stop = ScriptWatchdog::Stop::Memory;
+    if (stop == ScriptWatchdog::Stop::None)
+        return result;
+    m_engine->setInterrupted(false);
+    if (stop == ScriptWatchdog::Stop::Memory) {
+        m_engine->collectGarbage();
+        qCWarning(lcPageScript).noquote()
+            << QStringLiteral("Ein Skript der Seite brauchte zu viel Speicher und wurde abgebrochen.");
+    } else {
         qCWarning(lcPageScript).noquote()
             << QStringLiteral("Ein Skript der Seite lief länger als 2 Sekunden und wurde abgebrochen.");
-        return QJSValue();
     }
-    return result;
+    return QJSValue();
+}
+
+void PageScript::stopTooLarge()
+{
+    m_tooLarge = true;
+    m_engine->setInterrupted(true);
 }
 
 void PageScript::noteError(const QJSValue &result)

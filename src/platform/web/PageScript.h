@@ -19,11 +19,14 @@ struct Node;
 // id and name, values, styles, text, HTML, clicks, focus, timers) and its page objects, and
 // nothing else: no files, no network. A script error ends that script or handler only (set
 // QT_LOGGING_RULES=ortelia.web.script.debug=true to see it). Page code that runs longer than
-// ScriptWatchdog::kLimit is interrupted with a German warning; the page stays usable.
+// ScriptWatchdog::kLimit, or that grows the program too much, is stopped with a German warning; the
+// page stays usable.
 class PageScript {
 public:
     // Timers a page may have waiting at once.
     static constexpr int kMaxTimers = 1000;
+    // Script files (src=) larger than this are not run.
+    static constexpr qint64 kMaxScriptBytes = 8 * 1024 * 1024;
 
     PageScript(Document &document, std::function<void()> changed);
     ~PageScript();
@@ -49,6 +52,8 @@ private:
     QJSValue call(QJSValue &function, const QJSValueList &args);
     // Runs page code under the watchdog.
     template <typename Run> QJSValue guarded(Run &&run);
+    // Stops the running page code for asking more memory than the engine grants.
+    void stopTooLarge();
     static void noteError(const QJSValue &result);
 
     Document &m_document;
@@ -59,6 +64,7 @@ private:
     QJSValue m_load;
     int m_depth = 0;
     int m_namesGeneration = -1;
+    bool m_tooLarge = false;
 };
 
 } // namespace ortelia::web

@@ -1,6 +1,42 @@
 #include "ScriptWatchdog.h"
 
+#if defined(__linux__)
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+#include <cstdio>
+#include <utility>
+
 namespace ortelia::web {
+
+namespace {
+
+// How often the watchdog looks while page code runs: a script allocates a few hundred MB in
+// this time at most.
+constexpr std::chrono::milliseconds kSample{20};
+
+// The program's resident memory in bytes; 0 where it cannot be read.
+qint64 residentBytes()
+{
+#if defined(__linux__)
+    static const int fd = ::open("/proc/self/statm", O_RDONLY | O_CLOEXEC);
+    char text[128];
+    const ssize_t n = fd >= 0 ? ::pread(fd, text, sizeof text - 1, 0) : -1;
+    if (n <= 0)
+        return 0;
+    text[n] = '\0';
+    long long pages = 0;
+    long long resident = 0;
+    if (std::sscanf(text, "%lld %lld", &pages, &resident) != 2)
+        return 0;
+    return resident * ::sysconf(_SC_PAGESIZE);
+#else
+    return 0;
+#endif
+}
+
+} // namespace
 
 ScriptWatchdog &ScriptWatchdog::instance()
 {
@@ -18,67 +54,121 @@ ScriptWatchdog::~ScriptWatchdog()
         std::lock_guard lock(m_mutex);
         m_quit = true;
     }
-    m_changed.notify_all();
+    m_wake.notify_all();
     m_thread.join();
 }
 
-// Entering and leaving page code wakes nobody (a lookup enters it thousands of times a second):
-// the watchdog looks at least once per kLimit and then waits exactly for what is left.
-std::size_t ScriptWatchdog::push(std::function<void()> interrupt)
+int ScriptWatchdog::runningBelow(std::size_t from) const
 {
-    std::lock_guard lock(m_mutex);
-    const Clock::time_point now = Clock::now();
-    if (!m_stack.empty())
-        m_stack.back().used += now - m_topSince;
-    m_stack.push_back({std::move(interrupt)});
-    m_topSince = now;
-    return m_stack.size() - 1;
+    for (std::size_t i = from; i-- > 0;) {
+        if (m_stack[i].interrupt)
+            return int(i);
+    }
+    return -1;
 }
 
-void ScriptWatchdog::pop()
+void ScriptWatchdog::charge(Clock::time_point now)
+{
+    const Clock::duration spent = now - std::exchange(m_topSince, now);
+    if (m_stack.empty())
+        return;
+    if (m_stack.back().interrupt) {
+        m_stack.back().used += spent;
+    } else if (const int page = runningBelow(m_stack.size()); page >= 0) {
+        m_stack[std::size_t(page)].native += spent;
+    }
+}
+
+// Entering page code wakes the watchdog only when it sleeps, so a lookup that enters page code
+// thousands of times a second costs no more than its regular looks.
+void ScriptWatchdog::push(std::function<void()> interrupt)
+{
+    // Read before the lock, so that the watchdog's look is never held up by it.
+    const qint64 resident = m_stack.empty() && interrupt ? residentBytes() : 0;
+    bool wake = false;
+    {
+        std::lock_guard lock(m_mutex);
+        charge(Clock::now());
+        if (m_stack.empty())
+            m_residentAtStart = resident;
+        ++m_entries;
+        m_stack.push_back({std::move(interrupt)});
+        wake = std::exchange(m_sleeping, false);
+    }
+    if (wake)
+        m_wake.notify_one();
+}
+
+ScriptWatchdog::Stop ScriptWatchdog::pop()
 {
     std::lock_guard lock(m_mutex);
+    charge(Clock::now());
+    const Stop stop = m_stack.back().stop;
+    if (stop != Stop::None)
+        --m_stopped;
     m_stack.pop_back();
-    m_topSince = Clock::now();
+    return stop;
 }
 
-bool ScriptWatchdog::fired(std::size_t depth)
+void ScriptWatchdog::fire(Entry &entry, Stop why)
 {
-    std::lock_guard lock(m_mutex);
-    return depth < m_stack.size() && m_stack[depth].fired;
+    entry.stop = why;
+    ++m_stopped;
+    entry.interrupt();
+}
+
+void ScriptWatchdog::check(Clock::time_point now)
+{
+    charge(now);
+    const int page = runningBelow(m_stack.size());
+    if (page < 0 || m_stack[std::size_t(page)].stop != Stop::None)
+        return;
+    Entry &entry = m_stack[std::size_t(page)];
+    if (entry.used >= kLimit || entry.native >= kNativeLimit) {
+        fire(entry, Stop::Time);
+        return;
+    }
+    if (m_residentAtStart > 0 && residentBytes() - m_residentAtStart > kMemoryLimit)
+        fire(entry, Stop::Memory);
 }
 
 void ScriptWatchdog::watch()
 {
     std::unique_lock lock(m_mutex);
+    quint64 seen = 0;
     while (!m_quit) {
-        Clock::duration wait = kLimit;
-        if (!m_stack.empty() && m_stack.back().interrupt && !m_stack.back().fired) {
-            const Clock::duration spent = m_stack.back().used + (Clock::now() - m_topSince);
-            if (spent >= kLimit) {
-                m_stack.back().fired = true;
-                m_stack.back().interrupt();
-                continue;
-            }
-            wait = kLimit - spent;
+        check(Clock::now());
+        // Sleeps once nothing ran for a whole sample period.
+        if (runningBelow(m_stack.size()) >= 0 || m_entries != seen) {
+            seen = m_entries;
+            m_wake.wait_for(lock, kSample);
+        } else {
+            m_sleeping = true;
+            m_wake.wait(lock, [this] { return !m_sleeping || m_quit; });
         }
-        m_changed.wait_for(lock, wait);
     }
 }
 
-ScriptWatchdog::Running::Running(std::function<void()> interrupt)
-    : m_depth(instance().push(std::move(interrupt)))
+bool ScriptWatchdog::stopRequested()
 {
+    return instance().m_stopped.load(std::memory_order_relaxed) > 0;
+}
+
+ScriptWatchdog::Running::Running(std::function<void()> interrupt)
+{
+    instance().push(std::move(interrupt));
 }
 
 ScriptWatchdog::Running::~Running()
 {
-    instance().pop();
+    if (!m_ended)
+        instance().pop();
 }
 
-bool ScriptWatchdog::Running::interrupted() const
+ScriptWatchdog::Stop ScriptWatchdog::Running::end()
 {
-    return instance().fired(m_depth);
+    m_ended = true;
+    return instance().pop();
 }
 
 ScriptWatchdog::NativeWork::NativeWork()

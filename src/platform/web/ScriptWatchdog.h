@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QtGlobal>
+
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <functional>
@@ -9,12 +12,19 @@
 
 namespace ortelia::web {
 
-// Interrupts page code that runs too long, from a thread of its own (a script stuck in a loop
-// never returns to the event loop). Each entry into page code has kLimit of its own time: while
-// other page code or marked native work runs inside it, its clock stands still.
+// Stops page code that runs too long or makes the program grow too much, from a thread of its
+// own (a script stuck in a loop never returns to the event loop). Each entry into page code has
+// kLimit of its own time; native work it calls (marked as such) has a clock and a budget of its
+// own, and looks at stopRequested() in its long loops. While page code runs, the watchdog samples
+// the program's resident memory and stops the run that grows it by more than kMemoryLimit.
 class ScriptWatchdog {
 public:
     static constexpr std::chrono::milliseconds kLimit{2000};
+    // Ample for reading and indexing the largest data file on its first use.
+    static constexpr std::chrono::milliseconds kNativeLimit{10000};
+    static constexpr qint64 kMemoryLimit = qint64(512) * 1024 * 1024;
+
+    enum class Stop { None, Time, Memory };
 
     // Page code runs while this lives (main thread only); interrupt stops it (called from the
     // watchdog's thread). The watchdog knows no script engine, so that the data objects, which
@@ -25,15 +35,15 @@ public:
         ~Running();
         Running(const Running &) = delete;
         Running &operator=(const Running &) = delete;
-        // True once the watchdog has interrupted this run.
-        bool interrupted() const;
+        // Leaves the watch: no interrupt comes after it. Says what stopped the run, if anything.
+        Stop end();
 
     private:
-        std::size_t m_depth;
+        bool m_ended = false;
     };
 
-    // Native work called by page code that may take long and is no fault of the page (a
-    // dictionary read on its first use): it does not count against the page's time.
+    // Native work called by page code (a dictionary read or searched): its time does not count
+    // against the page code's kLimit but against kNativeLimit per entry into page code.
     class NativeWork {
     public:
         NativeWork();
@@ -42,27 +52,40 @@ public:
         NativeWork &operator=(const NativeWork &) = delete;
     };
 
+    // True once page code on whose behalf the current native work runs has been stopped: the
+    // work should return early. Cheap enough for every turn of a loop.
+    static bool stopRequested();
+
     ~ScriptWatchdog();
 
 private:
     using Clock = std::chrono::steady_clock;
     struct Entry {
         std::function<void()> interrupt; // empty for native work
-        Clock::duration used{};
-        bool fired = false;
+        Clock::duration used{};          // page code: its own time
+        Clock::duration native{};        // page code: the time of native work it called
+        Stop stop = Stop::None;
     };
 
     static ScriptWatchdog &instance();
     ScriptWatchdog();
-    std::size_t push(std::function<void()> interrupt);
-    void pop();
-    bool fired(std::size_t depth);
+    void push(std::function<void()> interrupt);
+    Stop pop();
+    // Books the time since m_topSince to the top entry (native work to the page code below it).
+    void charge(Clock::time_point now);
+    int runningBelow(std::size_t from) const;
+    void check(Clock::time_point now);
+    void fire(Entry &entry, Stop why);
     void watch();
 
     std::mutex m_mutex;
-    std::condition_variable m_changed; // only for m_quit
+    std::condition_variable m_wake;
     std::vector<Entry> m_stack;
     Clock::time_point m_topSince;
+    std::atomic<int> m_stopped{0}; // stopped entries on the stack
+    quint64 m_entries = 0;         // counts all entries
+    qint64 m_residentAtStart = 0;  // when the outermost page code was entered
+    bool m_sleeping = false;
     bool m_quit = false;
     std::thread m_thread;
 };

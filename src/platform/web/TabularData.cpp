@@ -3,6 +3,7 @@
 #include "CaseFold.h"
 #include "DictionaryFormat.h"
 #include "ProgramFolder.h"
+#include "ScriptWatchdog.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -365,6 +366,9 @@ Selection TabularData::select(const QString &filter, bool caseSensitive) const
 
     std::vector<int> result;
     for (int r : candidates) {
+        // Page code that asked for this search and has been stopped gets what was found so far.
+        if (ScriptWatchdog::stopRequested())
+            break;
         bool ok = true;
         for (const FilterTerm &term : *terms) {
             if (!termMatches(term, field(r, term.column), caseSensitive)) {

@@ -1,5 +1,6 @@
 #include "WebBrowser.h"
 
+#include "FileRead.h"
 #include "HtmlDocument.h"
 #include "PageRenderer.h"
 
@@ -11,7 +12,31 @@
 
 namespace ortelia {
 
-WebBrowser::WebBrowser(QWidget *parent) : QWidget(parent), m_view(new QTextBrowser(this))
+namespace {
+
+// Images and other resources of a page larger than this are not shown.
+constexpr qint64 kMaxResourceBytes = 16 * 1024 * 1024;
+
+// Draws a page and loads its images from files the page reaches only, never more than a bound.
+class PageView : public QTextBrowser {
+public:
+    PageView(const HeadlessPage &page, QWidget *parent) : QTextBrowser(parent), m_page(page) {}
+
+    QVariant loadResource(int, const QUrl &name) override
+    {
+        if (!name.isLocalFile() || !m_page.reaches(name.toLocalFile()))
+            return QVariant();
+        const std::optional<QByteArray> bytes = FileRead::regularFile(name.toLocalFile(), kMaxResourceBytes);
+        return bytes ? QVariant(*bytes) : QVariant();
+    }
+
+private:
+    const HeadlessPage &m_page;
+};
+
+} // namespace
+
+WebBrowser::WebBrowser(QWidget *parent) : QWidget(parent), m_view(new PageView(m_page, this))
 {
     m_view->setObjectName(QStringLiteral("view"));
     m_view->setOpenLinks(false);
@@ -33,34 +58,70 @@ void WebBrowser::navigate(const QString &path)
     m_view->setContextMenuPolicy(noMenu ? Qt::NoContextMenu : Qt::DefaultContextMenu);
 }
 
-QString WebBrowser::location() const { return m_page.location(); }
+QString WebBrowser::location() const
+{
+    return m_page.location();
+}
 
-int WebBrowser::formCount() const { return m_page.formCount(); }
+int WebBrowser::formCount() const
+{
+    return m_page.formCount();
+}
 
-bool WebBrowser::hasMember(int form, const QString &name) const { return m_page.hasMember(form, name); }
+bool WebBrowser::hasMember(int form, const QString &name) const
+{
+    return m_page.hasMember(form, name);
+}
 
-QString WebBrowser::value(int form, const QString &name) const { return m_page.value(form, name); }
+QString WebBrowser::value(int form, const QString &name) const
+{
+    return m_page.value(form, name);
+}
 
-void WebBrowser::setValue(int form, const QString &name, const QString &value) { m_page.setValue(form, name, value); }
+void WebBrowser::setValue(int form, const QString &name, const QString &value)
+{
+    m_page.setValue(form, name, value);
+}
 
-bool WebBrowser::click(int form, const QString &name) { return m_page.click(form, name); }
+bool WebBrowser::click(int form, const QString &name)
+{
+    return m_page.click(form, name);
+}
 
-QString WebBrowser::bodyHtml() const { return m_page.bodyHtml(); }
+QString WebBrowser::bodyHtml() const
+{
+    return m_page.bodyHtml();
+}
 
-void WebBrowser::setBodyHtml(const QString &html) { m_page.setBodyHtml(html); }
+void WebBrowser::setBodyHtml(const QString &html)
+{
+    m_page.setBodyHtml(html);
+}
 
-void WebBrowser::focusDocument() { m_view->setFocus(Qt::OtherFocusReason); }
+void WebBrowser::focusDocument()
+{
+    m_view->setFocus(Qt::OtherFocusReason);
+}
 
 void WebBrowser::registerObjectType(const QString &classId, ObjectFactory factory)
 {
     HeadlessPage::registerObjectType(classId, std::move(factory));
 }
 
-QObject *WebBrowser::pageObject(const QString &id) const { return m_page.pageObject(id); }
+QObject *WebBrowser::pageObject(const QString &id) const
+{
+    return m_page.pageObject(id);
+}
 
-QVariant WebBrowser::evaluateScript(const QString &code) { return m_page.evaluateScript(code); }
+QVariant WebBrowser::evaluateScript(const QString &code)
+{
+    return m_page.evaluateScript(code);
+}
 
-QString WebBrowser::title() const { return m_page.title(); }
+QString WebBrowser::title() const
+{
+    return m_page.title();
+}
 
 void WebBrowser::showEvent(QShowEvent *event)
 {
@@ -101,7 +162,7 @@ void WebBrowser::openLink(const QUrl &url)
     } else if (url.isLocalFile()) {
         if (m_page.isListing())
             QDesktopServices::openUrl(url);
-        else
+        else if (m_page.reaches(url.toLocalFile()))
             navigate(url.toLocalFile());
     } else if (scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
                scheme == QLatin1String("mailto")) {

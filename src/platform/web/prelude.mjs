@@ -5,6 +5,7 @@
 // A module, so that the build compiles it to byte code; modules are strict, the handlers it makes
 // of the page's attributes are not.
 export default function (bridge, global) {
+    bound(bridge.tooLarge, global);
     // The bridge's methods, fetched once: each property read of a native object makes a new
     // function object.
     var D = {};
@@ -329,4 +330,64 @@ export default function (bridge, global) {
     global.clearInterval = global.clearTimeout;
 
     return { click: click, refresh: refresh, load: load };
+}
+
+// The engine's own array and string routines run to their end once started, however long that
+// takes and whatever it allocates: the watchdog cannot stop them. Work beyond these sizes stops
+// the page instead; what a page cannot need (typed arrays, proxies) is not offered.
+var maxElements = 1 << 22;
+var maxChars = 1 << 24;
+
+function bound(tooLarge, global) {
+    // A length a getter computes could change once checked: it counts as too large.
+    function lengthOf(value) {
+        if (value === null || value === undefined) return 0;
+        for (var o = Object(value); o !== null; o = Object.getPrototypeOf(o)) {
+            var d = Object.getOwnPropertyDescriptor(o, "length");
+            if (d) return "value" in d ? Number(d.value) || 0 : Infinity;
+        }
+        return 0;
+    }
+    function guard(proto, names, tooBig) {
+        names.forEach(function (name) {
+            var original = proto[name];
+            Object.defineProperty(proto, name, {
+                configurable: true, writable: true,
+                value: function () {
+                    if (tooBig(this, arguments, name)) {
+                        tooLarge();
+                        throw new RangeError("zu groß");
+                    }
+                    return original.apply(this, arguments);
+                }
+            });
+        });
+    }
+    function chars(value) { return value === null || value === undefined ? 0 : String(value).length; }
+
+    guard(Array.prototype, ["copyWithin", "every", "fill", "filter", "find", "findIndex", "flat",
+        "flatMap", "forEach", "includes", "indexOf", "join", "lastIndexOf", "map", "reduce",
+        "reduceRight", "reverse", "shift", "slice", "some", "sort", "splice", "toLocaleString",
+        "toString", "unshift"], function (self) { return !(lengthOf(self) <= maxElements); });
+    guard(Array.prototype, ["concat"], function (self, args) {
+        var total = lengthOf(self);
+        for (var i = 0; i < args.length; i++) total += typeof args[i] === "object" ? lengthOf(args[i]) : 1;
+        return !(total <= maxElements);
+    });
+    guard(String.prototype, ["repeat"], function (self, args) {
+        return !(chars(self) * (Number(args[0]) || 0) <= maxChars);
+    });
+    guard(String.prototype, ["padStart", "padEnd"], function (self, args) {
+        return !((Number(args[0]) || 0) <= maxChars);
+    });
+    guard(String.prototype, ["split"], function (self) { return !(chars(self) <= maxElements); });
+    // Replacing every match: its count times the replacement bounds the result.
+    guard(String.prototype, ["replace", "replaceAll"], function (self, args, name) {
+        var everywhere = name === "replaceAll" || (args[0] instanceof RegExp && args[0].global);
+        return everywhere && typeof args[1] !== "function" &&
+            !((chars(self) + 1) * chars(args[1]) <= 8 * maxChars);
+    });
+    ["ArrayBuffer", "SharedArrayBuffer", "DataView", "Int8Array", "Uint8Array", "Uint8ClampedArray",
+     "Int16Array", "Uint16Array", "Int32Array", "Uint32Array", "Float32Array", "Float64Array",
+     "Atomics", "Proxy", "WebAssembly"].forEach(function (name) { delete global[name]; });
 }
