@@ -1,5 +1,6 @@
 #include "Commands.h"
 #include "CommandCatalogue.h"
+#include "CommandEnd.h"
 #include "DesktopEntry.h"
 #include "FreedictImport.h"
 #include "HelpText.h"
@@ -14,7 +15,7 @@ ORTELIA_MODULE_ENTRY(int argc, char **argv)
     using namespace ortelia;
     if (argc > 1 && isHelpOption(argv[1])) {
         std::fputs(qPrintable(helpText()), stdout);
-        return 0;
+        endCommandProcess(0);
     }
     static const Command commands[] = {
         {"import-freedict", runImportFreedictCommand},

@@ -6,8 +6,10 @@
 
 #include <QCoreApplication>
 
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 
 namespace ortelia {
 
@@ -24,6 +26,17 @@ int handTo(const char *program, char **argv)
         return replaceProcessBeside(argv[0], program, argv);
     setenv(kHandedModuleVariable, program, 1);
     return replaceProcessBeside(argv[0], kLauncherProgram, argv);
+}
+
+// A standard descriptor the caller closed would be taken by the next file the command opens,
+// and its output would go into that file. /dev/null, open for reading only, holds its place:
+// input from it ends at once and output to it fails, which the command reports.
+void holdClosedStandardDescriptors()
+{
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (fcntl(fd, F_GETFD) == -1 && errno == EBADF)
+            open("/dev/null", O_RDONLY); // the lowest free descriptor: this one
+    }
 }
 
 QStringList arguments(int argc, char **argv, int from)
@@ -65,6 +78,7 @@ int runCommand(const Command &command, int argc, char **argv)
     // Qt's own event dispatcher starts sooner than GLib's, and a command needs none of GLib's
     // sources; the variable is read only here, so that programs started later get GLib again.
     g_commandArgv = argv;
+    holdClosedStandardDescriptors();
     qputenv("QT_NO_GLIB", "1");
     QCoreApplication app(argc, argv);
     qunsetenv("QT_NO_GLIB");

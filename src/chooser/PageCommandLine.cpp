@@ -1,6 +1,7 @@
 #include "PageCommandLine.h"
 
 #include "Catalogue.h"
+#include "CommandEnd.h"
 #include "ProgramFolder.h"
 
 #include <QFileInfo>
@@ -53,7 +54,8 @@ bool pageExists(const QString &page)
 void printLine(const QString &text)
 {
     const QByteArray bytes = text.toUtf8() + '\n';
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size()))
+        endOnOutputFailure();
 }
 
 } // namespace ortelia

@@ -124,6 +124,55 @@ private slots:
         QVERIFY(said.contains(QLatin1String("TextUeberA")));
     }
 
+    // Without a display the window program says that it needs one instead of aborting.
+    void windowsWithoutADisplaySaySo()
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"})
+            environment.remove(QLatin1String(name));
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(ORTELIA_EXECUTABLE),
+                      {QStringLiteral("--window"), QStringLiteral("Form3")});
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 1);
+        const QString said = QString::fromUtf8(program.readAllStandardError());
+        QVERIFY2(said.contains(QLatin1String("brauchen eine Anzeige")), qPrintable(said));
+    }
+
+    // Output that standard output does not take (a full device, a closed descriptor) is a
+    // failure with a message, for every command that prints.
+    void commandOutputThatCannotBeWrittenFails()
+    {
+        const QList<QStringList> calls = {{QStringLiteral("lookup"), QStringLiteral("hallo")},
+                                          {QStringLiteral("translate")},
+                                          {QStringLiteral("--help")}};
+        for (const QStringList &call : calls) {
+            for (const bool closed : {false, true}) {
+                QProcess program;
+                if (closed) {
+                    program.start(QStringLiteral("/bin/sh"),
+                                  QStringList{QStringLiteral("-c"), QStringLiteral("exec \"$0\" \"$@\" >&-"),
+                                              QStringLiteral(ORTELIA_EXECUTABLE)} +
+                                      call);
+                } else {
+                    program.setStandardOutputFile(QStringLiteral("/dev/full"));
+                    program.start(QStringLiteral(ORTELIA_EXECUTABLE), call);
+                }
+                program.write("Haus Tag\n");
+                program.closeWriteChannel();
+                const QString what =
+                    call.first() + (closed ? QStringLiteral(" >&-") : QStringLiteral(" >/dev/full"));
+                QVERIFY2(program.waitForFinished(60000), qPrintable(what));
+                QVERIFY2(program.exitStatus() == QProcess::NormalExit && program.exitCode() == 1,
+                         qPrintable(what));
+                const QString said = QString::fromUtf8(program.readAllStandardError());
+                QVERIFY2(said.contains(QLatin1String("Standardausgabe")), qPrintable(what + u'\n' + said));
+            }
+        }
+    }
+
     // The launcher runs each command in the module the catalogue names, in its own process,
     // without handing it on; only the libraries that command uses are loaded.
     void eachCommandRunsInItsProgramWithOnlyItsLibraries()
