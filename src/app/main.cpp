@@ -12,8 +12,26 @@
 #include <QDir>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
+
+QtMessageHandler g_qtMessages = nullptr;
+
+// Qt ends the program with abort() when it finds no display (or no way to show windows); the
+// program says so instead and ends with 1.
+void endWithoutDisplay(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type != QtFatalMsg) {
+        g_qtMessages(type, context, message);
+        return;
+    }
+    std::fputs("Achtung : Die Fenster brauchen eine Anzeige (DISPLAY oder WAYLAND_DISPLAY)! "
+               "Ohne Anzeige laufen nur die Befehle, siehe ortelia --help.\n",
+               stderr);
+    std::fflush(stderr);
+    std::_Exit(1);
+}
 
 // "--window NAME": the window to open beside the main window, empty when none is asked for.
 QString requestedWindow(const QStringList &args)
@@ -54,7 +72,9 @@ int main(int argc, char **argv)
     if (const ortelia::Command *command = argc > 1 ? ortelia::findCommand(commands, argv[1]) : nullptr)
         return ortelia::runCommand(*command, argc, argv);
 
+    g_qtMessages = qInstallMessageHandler(&endWithoutDisplay);
     QApplication app(argc, argv);
+    qInstallMessageHandler(g_qtMessages);
     QCoreApplication::setApplicationName(QStringLiteral("Ortelia"));
     ortelia::ProgramFolder::setRoot(QCoreApplication::applicationDirPath());
     return runProgram(QCoreApplication::arguments().mid(1));
