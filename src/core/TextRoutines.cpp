@@ -28,9 +28,16 @@ QString normalizeForTranslation(const QString &text, TextDirection direction)
 {
     const QString hyphenReplacement =
         direction == TextDirection::German ? QStringLiteral(" - ") : QStringLiteral(" ");
-    const std::array<std::pair<QString, QString>, 23> steps = {{
+    // The typographic quotes go where their plain kinds go: the double ones with '"', the single
+    // ones with "'"; text without them is normalised exactly as by the 23 steps alone.
+    const std::array<std::pair<QString, QString>, 33> steps = {{
         {QStringLiteral("\n"), lineBreakMarker()},
         {QStringLiteral("\""), QStringLiteral("\n")},
+        {QStringLiteral("\u201E"), QStringLiteral("\n")}, // „
+        {QStringLiteral("\u201C"), QStringLiteral("\n")}, // “
+        {QStringLiteral("\u201D"), QStringLiteral("\n")}, // ”
+        {QStringLiteral("\u00AB"), QStringLiteral("\n")}, // «
+        {QStringLiteral("\u00BB"), QStringLiteral("\n")}, // »
         {QStringLiteral("."), QStringLiteral(" . ")},
         {QStringLiteral(","), QStringLiteral(" , ")},
         {QStringLiteral("-"), hyphenReplacement},
@@ -47,6 +54,11 @@ QString normalizeForTranslation(const QString &text, TextDirection direction)
         {QStringLiteral("/"), QStringLiteral(" / ")},
         {QStringLiteral("\\"), QStringLiteral(" \\ ")},
         {QStringLiteral("'"), QStringLiteral(" ' ")},
+        {QStringLiteral("\u201A"), QStringLiteral(" \u201A ")}, // ‚
+        {QStringLiteral("\u2018"), QStringLiteral(" \u2018 ")}, // ‘
+        {QStringLiteral("\u2019"), QStringLiteral(" \u2019 ")}, // ’
+        {QStringLiteral("\u2039"), QStringLiteral(" \u2039 ")}, // ‹
+        {QStringLiteral("\u203A"), QStringLiteral(" \u203A ")}, // ›
         {QStringLiteral(";"), QStringLiteral(" : ")},
         {QStringLiteral("\u00B0"), QStringLiteral(" \u00B0 ")},
         {QStringLiteral("  "), QStringLiteral(" ")},

@@ -19,7 +19,8 @@ QString lineBreakMarker();
 
 // The punctuation normalisation run before word-by-word translation (the ERSETZ and ERSETZEE
 // steps): 23 replacements in a fixed order; the foreign direction removes hyphens instead of
-// padding them.
+// padding them. Typographic quotes are taken as their plain kinds: „ “ ” « » as '"' (they end as
+// line-break markers), ‚ ‘ ’ ‹ › as "'" (padded to words of their own).
 QString normalizeForTranslation(const QString &text, TextDirection direction);
 
 // Limits of the word splitter.

@@ -67,9 +67,10 @@ QStringList pieces(const QString &text)
             ++end;
         }
         if (end == first) {
-            // A word longer than the splitter reads goes in parts rather than being cut short.
+            // A word longer than the splitter reads is taken as one word, cut to that length.
             result << text.sliced(start, kMaxSplitLength);
-            start += kMaxSplitLength;
+            if (++first < spans.size())
+                start = spans[first].start;
             continue;
         }
         if (end < spans.size() && sentencesEnd > first)

@@ -18,9 +18,10 @@ namespace TextWalk {
 // normalises it once more.
 QString normalised(const QString &text, TextDirection direction);
 
-// The words of a text for the direction: normalised, then split. A text beyond the splitter's limits (1,501 words, 32,767 characters) is split in
-// pieces of whole sentences, a longer sentence at words and a longer word at the length limit, so
-// nothing is refused and no box is shown.
+// The words of a text for the direction: normalised, then split. A text beyond the splitter's
+// limits (1,501 words, 32,767 characters) is split in pieces of whole sentences, a longer
+// sentence at words, so nothing is refused and no box is shown; a word longer than 32,767
+// characters stays one word, cut to that length.
 QStringList words(const QString &text, TextDirection direction);
 
 struct Pair {

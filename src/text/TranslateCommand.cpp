@@ -6,12 +6,12 @@
 #include "TextWalk.h"
 #include "CommandEnd.h"
 #include "HeadlessPage.h"
+#include "FileRead.h"
 #include "LookUpOnPage.h"
-
-#include <QFile>
 
 #include <cstdio>
 #include <optional>
+#include <unistd.h>
 
 namespace ortelia {
 
@@ -25,16 +25,31 @@ int usage()
     return 2;
 }
 
-std::optional<QByteArray> readInput(const QString &path)
+// The text of FILE, else of standard input; nullopt after saying on standard error why not. A
+// FILE must be a regular file, so that a FIFO or a device neither blocks nor pours in without end.
+std::optional<QByteArray> readInput(const QString &path, const QString &named)
 {
-    QFile file(path);
-    const bool open = path.isEmpty() ? file.open(stdin, QIODevice::ReadOnly) : file.open(QIODevice::ReadOnly);
-    if (!open)
-        return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
+    FileRead::Failure failure = FileRead::Failure::None;
+    const std::optional<QByteArray> bytes =
+        path.isEmpty() ? FileRead::descriptor(STDIN_FILENO, kMaxTranslateInput, &failure)
+                       : FileRead::regularFile(path, kMaxTranslateInput, &failure);
+    if (bytes)
+        return bytes;
+    const QString source =
+        path.isEmpty() ? QStringLiteral("Die Standardeingabe") : QStringLiteral("Die Datei %1").arg(named);
+    switch (failure) {
+    case FileRead::Failure::TooLarge:
+        std::fprintf(stderr, "Achtung : %s ist größer als %d MB und wird nicht übersetzt!\n",
+                     qPrintable(source), int(kMaxTranslateInput >> 20));
+        break;
+    case FileRead::Failure::NotRegular:
+        std::fprintf(stderr, "Achtung : %s ist keine gewöhnliche Datei und wird nicht gelesen!\n",
+                     qPrintable(source));
+        break;
+    default:
+        std::fprintf(stderr, "%s kann nicht gelesen werden.\n", qPrintable(source));
+    }
+    return std::nullopt;
 }
 
 // The text box of the window holds line breaks as line feeds; a carriage return would stay glued
@@ -64,19 +79,17 @@ int runTranslateCommand(const QStringList &args, const QDir &startDir)
     const QString path = options->operands.isEmpty()
                              ? QString()
                              : ProgramFolder::resolve(startDir.absolutePath(), options->operands[0]);
-    const std::optional<QByteArray> bytes = readInput(path);
-    if (!bytes) {
-        if (path.isEmpty())
-            std::fputs("Die Standardeingabe kann nicht gelesen werden.\n", stderr);
-        else
-            std::fprintf(stderr, "Die Datei %s kann nicht gelesen werden.\n",
-                         qPrintable(options->operands[0]));
+    const std::optional<QByteArray> bytes =
+        readInput(path, path.isEmpty() ? QString() : options->operands[0]);
+    if (!bytes)
         return 1;
-    }
     HeadlessPage browser;
     if (!openDictionaryPage(browser, options->page))
         return 1;
-    const QStringList words = TextWalk::words(inputText(*bytes), options->direction);
+    QStringList words = TextWalk::words(inputText(*bytes), options->direction);
+    // The empty word before a leading blank (a text that starts with punctuation) is no word of
+    // the text; the page would answer it with its last answer, its greeting at first.
+    words.removeAll(QString());
     for (const TextWalk::Pair &pair : TextWalk::lookUpAll(browser, words, options->direction))
         printLine(field(pair.word) + u'\t' + field(pair.answer.translation) + u'\t' +
                   field(pair.answer.german));

@@ -94,6 +94,24 @@ private slots:
         QCOMPARE(normalizeForTranslation(QStringLiteral("\"a"), TextDirection::German), QStringLiteral("\na"));
     }
 
+    // Typographic quotes go as their plain kinds: double ones become line-break markers, single
+    // ones words of their own; the text around them splits as before.
+    void typographicQuotesGoAsPlainOnes()
+    {
+        for (TextDirection direction : {TextDirection::German, TextDirection::Foreign}) {
+            for (const QChar quote : QStringView(u"\u201E\u201C\u201D\u00AB\u00BB")) {
+                QCOMPARE(translateSplit(QStringLiteral("er sagte %1ja%1").arg(quote), direction),
+                         translateSplit(QStringLiteral("er sagte \"ja\""), direction));
+            }
+            for (const QChar quote : QStringView(u"\u201A\u2018\u2019\u2039\u203A")) {
+                QCOMPARE(translateSplit(QStringLiteral("geht%1s nicht").arg(quote), direction),
+                         (QStringList{"geht", quote, "s", "nicht"}));
+            }
+        }
+        QCOMPARE(translateSplit(QStringLiteral("\u201EHallo\u201C"), TextDirection::German),
+                 (QStringList{"", "`\u00B4", "Hallo", "`\u00B4"}));
+    }
+
     void secondPassYieldsTheSameWords()
     {
         const QString text = QStringLiteral("Wer? Ich, (du) - wir!");

@@ -1,10 +1,13 @@
 #include "ProgramFolder.h"
 #include "TestSupport.h"
 #include "TextWalk.h"
+#include "TranslateCommand.h"
 #include "HeadlessPage.h"
 
 #include <QProcess>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 using namespace ortelia;
 using test::RecordingResponder;
@@ -18,15 +21,21 @@ struct Run {
     QString errors;
 };
 
-// The built program as a whole process: "translate" with the given arguments and standard input.
-Run translate(const QStringList &args, const QByteArray &input = QByteArray())
+// The built program as a whole process: "translate" with the given arguments and standard input,
+// or standard input read from inputFile.
+Run translate(const QStringList &args, const QByteArray &input = QByteArray(), const QString &inputFile = {})
 {
     QProcess process;
+    if (!inputFile.isEmpty())
+        process.setStandardInputFile(inputFile);
     process.start(test::assembledProgramFolder() + QStringLiteral("/ortelia"),
                   QStringList{"translate"} + args);
-    process.write(input);
+    if (inputFile.isEmpty())
+        process.write(input);
     process.closeWriteChannel();
-    process.waitForFinished(120000);
+    if (!process.waitForFinished(120000))
+        process.kill();
+    process.waitForFinished();
     Run run;
     run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     run.lines = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'));
@@ -100,10 +109,10 @@ private slots:
         QCOMPARE(TextWalk::words(noSentenceEnd.join(u' '), TextDirection::German), noSentenceEnd);
         const QStringList longWords(5, QString(10000, u'x'));
         QCOMPARE(TextWalk::words(longWords.join(u' '), TextDirection::Foreign), longWords);
-        // A word longer than the splitter reads goes on in a second line instead of being cut short.
-        const QString huge(40000, u'y');
-        QCOMPARE(TextWalk::words(huge, TextDirection::German),
-                 (QStringList{huge.left(kMaxSplitLength), huge.mid(kMaxSplitLength)}));
+        // A word longer than the splitter reads stays one word, cut to that length.
+        const QString huge(100000, u'y');
+        QCOMPARE(TextWalk::words(huge + QStringLiteral(" Haus ") + huge, TextDirection::German),
+                 (QStringList{huge.left(kMaxSplitLength), "Haus", huge.left(kMaxSplitLength)}));
         QVERIFY2(responder.requests.isEmpty(), qPrintable(responder.texts().join(u'/')));
     }
 
@@ -161,6 +170,44 @@ private slots:
         run = translate({QStringLiteral("eins.txt"), QStringLiteral("zwei.txt")});
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.errors.contains(QStringLiteral("Aufruf: ortelia translate")), qPrintable(run.errors));
+    }
+
+    // No line for the empty word before a leading blank; typographic quotes are taken off a word.
+    void commandPrintsALinePerWordOfTheText()
+    {
+        TempProgramFolder folder;
+        const QStringList page = {QStringLiteral("--page"), folder.file(QStringLiteral("T2"))};
+        for (const QByteArray &input : {QByteArray(), QByteArray("\n"), QByteArray("  ")})
+            QCOMPARE(translate(page, input).lines, QStringList());
+        QCOMPARE(translate(page, "?!").lines, (QStringList{"?\t\t", "!\t\t"}));
+        const Run quoted = translate(page, QStringLiteral("\u201EHaus\u201C").toUtf8());
+        QCOMPARE(quoted.exitCode, 0);
+        QCOMPARE(quoted.lines, (QStringList{"`\u00B4\t\t", "haus\thouse\thaus", "`\u00B4\t\t"}));
+    }
+
+    // Only a regular file within the bound is read; standard input is read up to the bound.
+    void commandRefusesSpecialFilesAndTooMuchText()
+    {
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath(QStringLiteral("fifo.txt"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QVERIFY(QFile::link(fifo, dir.filePath(QStringLiteral("link.txt"))));
+        for (const QString &special :
+             {fifo, dir.filePath(QStringLiteral("link.txt")), QStringLiteral("/dev/zero")}) {
+            const Run run = translate({special});
+            QCOMPARE(run.exitCode, 1);
+            QVERIFY2(run.errors.contains(QStringLiteral("keine gewöhnliche Datei")), qPrintable(run.errors));
+            QVERIFY(run.lines.isEmpty());
+        }
+        QFile large(dir.filePath(QStringLiteral("large.txt")));
+        QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(kMaxTranslateInput + 1));
+        large.close();
+        for (const Run &run :
+             {translate({large.fileName()}), translate({}, {}, QStringLiteral("/dev/zero"))}) {
+            QCOMPARE(run.exitCode, 1);
+            QVERIFY2(run.errors.contains(QStringLiteral("größer als 16 MB")), qPrintable(run.errors));
+            QVERIFY(run.lines.isEmpty());
+        }
     }
 };
 
