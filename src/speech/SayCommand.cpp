@@ -30,10 +30,20 @@ int runSay(const QStringList &args, const QDir &startDir)
         return 2;
     }
 
+    std::optional<QString> wavTarget;
+    if (!wavPath.isEmpty()) {
+        wavTarget = WavFile::targetFor(wavPath);
+        if (!wavTarget) {
+            std::fprintf(stderr, "Achtung : %s ist keine gewöhnliche Datei und wird nicht ersetzt!\n",
+                         qPrintable(wavPath));
+            return 2;
+        }
+    }
+
     SpeechEngine &engine = SpeechEngine::instance();
     const QString request = lines.join(QLatin1Char('\n'));
-    if (!wavPath.isEmpty()) {
-        WavFile file(wavPath, engine.sampleRate());
+    if (wavTarget) {
+        WavFile file(*wavTarget, engine.sampleRate());
         const bool recorded = engine.record(
             request, [&file](const qint16 *samples, qsizetype count) { return file.append(samples, count); });
         if (!recorded || !file.commit()) {

@@ -12,6 +12,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 using namespace ortelia;
 
 namespace {
@@ -238,11 +241,52 @@ private slots:
         QCOMPARE(say({}), 2);
         QCOMPARE(say({QStringLiteral("--wav"), QStringLiteral("kein/ordner/d.wav"), QStringLiteral("Hallo")}),
                  1);
-        // A target that cannot be replaced fails and leaves no partial file beside it.
-        QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("e.wav")));
-        QCOMPARE(say({QStringLiteral("--wav"), QStringLiteral("e.wav"), QStringLiteral("Hallo")}), 1);
+        // A failed write leaves no partial file behind.
         QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("*.wav*")}, QDir::Files),
                  QStringList({"a.wav", "b.wav", "c.wav"}));
+    }
+
+    // The WAV file takes the place of a regular file or of nothing, or of the regular file a link
+    // leads to; anything else stays as it is and the call is refused.
+    void sayWritesOnlyInPlaceOfARegularFile()
+    {
+        QTemporaryDir dir;
+        const auto wav = [&](const QString &name) { return dir.filePath(name); };
+        const auto sayInto = [&](const QString &target) {
+            return say({QStringLiteral("--wav"), target, QStringLiteral("Hallo")});
+        };
+        QCOMPARE(::mkfifo(QFile::encodeName(wav("fifo.wav")).constData(), 0600), 0);
+        QVERIFY(QFile::link(wav("fifo.wav"), wav("to-fifo.wav")));
+        QVERIFY(QFile::link(wav("nowhere.wav"), wav("dangling.wav")));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.wav")));
+        QStringList refused = {wav("fifo.wav"), wav("to-fifo.wav"), wav("dangling.wav"), wav("folder.wav"),
+                               QStringLiteral("/proc/self/fd/1")};
+        // A device node of its own (the null device), where the test may make one.
+        if (::mknod(QFile::encodeName(wav("device.wav")).constData(), S_IFCHR | 0600, makedev(1, 3)) == 0)
+            refused << wav("device.wav");
+        const auto kinds = [&] {
+            QStringList result;
+            for (const QString &path : refused) {
+                struct stat info {};
+                ::lstat(QFile::encodeName(path).constData(), &info);
+                result << QString::number(info.st_mode & S_IFMT, 8);
+            }
+            return result;
+        };
+        const QStringList before = kinds();
+        for (const QString &target : refused)
+            QCOMPARE(sayInto(target), 2);
+        QCOMPARE(kinds(), before);
+        QVERIFY(!QFileInfo::exists(wav("nowhere.wav")));
+
+        QFile old(wav("real.wav"));
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("alt") == 3);
+        old.close();
+        QVERIFY(QFile::link(wav("real.wav"), wav("link.wav")));
+        QCOMPARE(sayInto(wav("link.wav")), 0);
+        QVERIFY(QFileInfo(wav("link.wav")).isSymLink());
+        QVERIFY(readWav(wav("real.wav")).header.startsWith("RIFF"));
+        QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("*.tmp")}, QDir::Files), QStringList());
     }
 };
 

@@ -4,6 +4,9 @@
 #include <QtEndian>
 
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <sys/stat.h>
 
 namespace ortelia {
 
@@ -24,6 +27,22 @@ void append16(QByteArray &bytes, quint16 value)
 }
 
 } // namespace
+
+std::optional<QString> WavFile::targetFor(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    // Nothing there, or nothing that can be looked at: the write itself tells what is wrong.
+    if (::lstat(name.constData(), &info) != 0 || S_ISREG(info.st_mode))
+        return path;
+    if (!S_ISLNK(info.st_mode))
+        return std::nullopt;
+    const std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(name.constData(), nullptr),
+                                                               &std::free);
+    if (!resolved || ::stat(resolved.get(), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    return QFile::decodeName(resolved.get());
+}
 
 WavFile::WavFile(const QString &path, int sampleRate) : m_target(path), m_sampleRate(sampleRate)
 {
@@ -81,6 +100,8 @@ bool WavFile::commit()
     if (!m_ok || !writeHeader(m_dataBytes) || !m_file.flush())
         return false;
     m_file.close();
+    if (m_file.error() != QFileDevice::NoError)
+        return false;
     m_committed = std::rename(QFile::encodeName(m_file.fileName()).constData(),
                               QFile::encodeName(m_target).constData()) == 0;
     return m_committed;

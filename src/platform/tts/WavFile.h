@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QString>
 
+#include <optional>
+
 namespace ortelia {
 
 // A RIFF WAVE file of 16-bit mono PCM, written while the speech is made, so that no copy of the
@@ -11,6 +13,12 @@ namespace ortelia {
 // speech can be made again, and the wait cost "ortelia say --wav" a tenth of its time.
 class WavFile {
 public:
+    // The file a WAV file for path replaces: path when it names a regular file or nothing, the
+    // regular file a link at path leads to (the link stays). nullopt when path names anything
+    // else (a device, a FIFO, a folder, a link to such a thing or to nothing), which a WAV file
+    // must never take the place of.
+    static std::optional<QString> targetFor(const QString &path);
+
     WavFile(const QString &path, int sampleRate);
     // Removes the partial file when commit was not reached or failed.
     ~WavFile();
