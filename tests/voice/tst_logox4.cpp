@@ -157,9 +157,10 @@ private slots:
         press("offne");
         QCOMPARE(c<QLabel>("Label10")->text(), QStringLiteral("0 Einträge in der Listbox"));
 
-        // Junk, unknown tags, values out of range, a voice that is not installed, 1 MB of text.
+        // Junk, unknown tags, values out of range, a voice that is not installed, a 32 KB line (a
+        // profile is read up to 64 KB).
         QByteArray junk = "#voice=name:lgx.xx.niemand#\r\n#spd=99999%#\r\n#unbekannt=1#\r\n\x01\x02 Müll\r\n";
-        junk += QByteArray(1 << 20, 'x') + "\r\n";
+        junk += QByteArray(1 << 15, 'x') + "\r\n";
         folder->writeBytes(QStringLiteral("stimm2.txt"), junk);
         press("offne");
         QCOMPARE(c<QLabel>("Label10")->text(), QStringLiteral("5 Einträge in der Listbox"));
