@@ -1,6 +1,7 @@
 #include "Commands.h"
 
 #include "CommandCatalogue.h"
+#include "CommandEnd.h"
 #include "ProgramFolder.h"
 #include "ProgramsBeside.h"
 
@@ -88,7 +89,11 @@ int runCommand(const Command &command, int argc, char **argv)
     QCoreApplication::setApplicationName(QStringLiteral("Ortelia"));
     const QDir startDir = QDir::current();
     ProgramFolder::setRoot(QCoreApplication::applicationDirPath());
-    return command.run(QCoreApplication::arguments().mid(2), startDir);
+    const int status = command.run(QCoreApplication::arguments().mid(2), startDir);
+    // What a command printed and left in the buffer (install, publish-updates) must be out, too.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        endOnOutputFailure();
+    return status;
 }
 
 int handCallTo(const char *program, const QDir &startDir)

@@ -142,15 +142,20 @@ private slots:
     }
 
     // Output that standard output does not take (a full device, a closed descriptor) is a
-    // failure with a message, for every command that prints.
+    // failure with a message, for every command that prints (uninstall: "nicht eingetragen").
     void commandOutputThatCannotBeWrittenFails()
     {
         const QList<QStringList> calls = {{QStringLiteral("lookup"), QStringLiteral("hallo")},
                                           {QStringLiteral("translate")},
-                                          {QStringLiteral("--help")}};
+                                          {QStringLiteral("--help")},
+                                          {QStringLiteral("uninstall")}};
+        QTemporaryDir dir;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), dir.path());
         for (const QStringList &call : calls) {
             for (const bool closed : {false, true}) {
                 QProcess program;
+                program.setProcessEnvironment(environment);
                 if (closed) {
                     program.start(QStringLiteral("/bin/sh"),
                                   QStringList{QStringLiteral("-c"), QStringLiteral("exec \"$0\" \"$@\" >&-"),
