@@ -125,10 +125,10 @@ private slots:
                           "e\r\n");
         QCOMPARE(LoadVoiceProfile(), (QStringList{"#voice=name:lgx.de.johanna#", QStringLiteral("Grüße")}));
 
-        // Unreadable: a folder of that name.
+        // Not a file: a folder of that name gives the first-run voice.
         QFile::remove(folder.file(QStringLiteral("stimm2.txt")));
         QDir(folder.path()).mkdir(QStringLiteral("stimm2.txt"));
-        QCOMPARE(LoadVoiceProfile(), QStringList());
+        QCOMPARE(LoadVoiceProfile(), QStringList{QString(VoiceLines::kFirstRunProfile)});
     }
 
     void standardVoiceLines()
