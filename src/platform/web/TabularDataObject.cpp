@@ -54,15 +54,19 @@ void TabularDataObject::setFieldDelim(const QString &delimiter)
 
 void TabularDataObject::load()
 {
-    QString path;
-    const QUrl url(m_dataUrl);
-    if (url.isLocalFile())
-        path = url.toLocalFile();
-    else if (!m_dataUrl.contains(QLatin1String("://")) && !m_dataUrl.trimmed().isEmpty())
-        path = ProgramFolder::resolve(m_pageDir, m_dataUrl.trimmed());
-    // Every time: the cache answers at once while the file is unchanged, and reads it anew when
+    // The name is resolved once per DataURL (resolving looks at every folder on the way).
+    if (!m_data || m_resolvedUrl != m_dataUrl) {
+        m_resolvedUrl = m_dataUrl;
+        m_path.clear();
+        const QUrl url(m_dataUrl);
+        if (url.isLocalFile())
+            m_path = url.toLocalFile();
+        else if (!m_dataUrl.contains(QLatin1String("://")) && !m_dataUrl.trimmed().isEmpty())
+            m_path = ProgramFolder::resolve(m_pageDir, m_dataUrl.trimmed());
+    }
+    // The file every time: the cache answers at once while it is unchanged, and reads it anew when
     // it was changed or replaced meanwhile.
-    m_data = TabularDataCache::load(path, m_delimiter, m_useHeader, &m_loadFailure);
+    m_data = TabularDataCache::load(m_path, m_delimiter, m_useHeader, &m_loadFailure);
 }
 
 void TabularDataObject::Reset()

@@ -74,6 +74,8 @@ private:
 
     QString m_pageDir;
     QString m_dataUrl;
+    QString m_resolvedUrl;
+    QString m_path;
     bool m_useHeader = false;
     QChar m_delimiter = QLatin1Char(',');
     bool m_caseSensitive = false;
