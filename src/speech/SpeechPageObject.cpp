@@ -1,5 +1,6 @@
 #include "SpeechPageObject.h"
 
+#include "FileRead.h"
 #include "ProgramFolder.h"
 #include "SpeechEngine.h"
 #include "SpeechPage.h"
@@ -9,6 +10,14 @@
 #include <QDir>
 
 namespace ortelia {
+
+namespace {
+
+// Request files and the profile are the program's own and small; the bound keeps whatever else
+// is put in their place (a FIFO, a link to /dev/zero) from holding up or filling the program.
+constexpr qint64 kMaxSpokenBytes = 16 * 1024 * 1024;
+
+} // namespace
 
 SpeechPageObject::SpeechPageObject(const QString &pageDir, QObject *parent)
     : QObject(parent), m_pageDir(pageDir)
@@ -38,9 +47,9 @@ void SpeechPageObject::speakWorkingFolderFile(const QString &name)
 
 void SpeechPageObject::speakPath(const QString &path)
 {
-    const std::optional<QStringList> lines = TextFile::readLines(path);
-    if (lines)
-        SpeechEngine::instance().speak(lines->join(QLatin1Char('\n')));
+    if (const std::optional<QByteArray> bytes = FileRead::regularFile(path, kMaxSpokenBytes))
+        SpeechEngine::instance().speak(
+            TextFile::splitLines(TextFile::decode(*bytes)).join(QLatin1Char('\n')));
 }
 
 void SpeechPageObject::stop()

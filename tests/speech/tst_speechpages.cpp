@@ -9,6 +9,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace ortelia;
 
 // Stands in for the help window: keeps what is written into its label.
@@ -199,6 +201,12 @@ private slots:
         QVERIFY(log[0].endsWith(QStringLiteral("\tTest")));
 
         QFile::remove(m_folder->file(QStringLiteral("stimm2.txt")));
+        TestVoice(page);
+        QCOMPARE(m_log.newLines(), QStringList());
+
+        // A FIFO in its place is not waited on.
+        const QByteArray fifo = QFile::encodeName(m_folder->file(QStringLiteral("stimm2.txt")));
+        QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
         TestVoice(page);
         QCOMPARE(m_log.newLines(), QStringList());
     }
