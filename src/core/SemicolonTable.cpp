@@ -1,5 +1,7 @@
 #include "SemicolonTable.h"
 
+#include "DictionaryFormat.h"
+#include "FileRead.h"
 #include "TextFile.h"
 
 namespace ortelia::SemicolonTable {
@@ -30,12 +32,13 @@ std::optional<QList<Row>> parse(const QStringList &lines, const QString &name, c
 std::optional<QList<Row>> read(const QString &path, const QString &layout, const RowCheck &isGood,
                                QString &error)
 {
-    const std::optional<QStringList> lines = TextFile::readLines(path);
-    if (!lines) {
+    // A table is no larger than a dictionary; a FIFO or a device is not waited for.
+    const std::optional<QByteArray> bytes = FileRead::regularFile(path, kMaxDictionaryBytes);
+    if (!bytes) {
         error = QStringLiteral("%1 kann nicht gelesen werden.").arg(path);
         return std::nullopt;
     }
-    return parse(*lines, path, layout, isGood, error);
+    return parse(TextFile::splitLines(TextFile::decode(*bytes)), path, layout, isGood, error);
 }
 
 bool isWordOf(const QString &text, QStringView marks)

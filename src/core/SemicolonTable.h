@@ -20,7 +20,8 @@ using RowCheck = std::function<bool(const Row &)>;
 // error naming the file and line and the layout expected ("Form;Grundform").
 std::optional<QList<Row>> parse(const QStringList &lines, const QString &name, const QString &layout,
                                 const RowCheck &isGood, QString &error);
-// As parse, for a file; nullopt with error naming it when it cannot be read.
+// As parse, for a file (a regular file of at most kMaxDictionaryBytes); nullopt with error naming
+// it when it cannot be read.
 std::optional<QList<Row>> read(const QString &path, const QString &layout, const RowCheck &isGood,
                                QString &error);
 

@@ -1,5 +1,6 @@
 #include "Catalogue.h"
 #include "DictionaryFile.h"
+#include "SemicolonTable.h"
 #include "TestSupport.h"
 #include "TextFile.h"
 
@@ -183,6 +184,10 @@ private slots:
                  std::optional(DictionaryFailure::NotRegular));
         QCOMPARE(readDictionarySections(folder.file(QStringLiteral("TranslateDeGb"))).failure,
                  std::optional(DictionaryFailure::NotRegular));
+        QString error;
+        QVERIFY(!SemicolonTable::read(
+            fifo, QStringLiteral("a;b"), [](const SemicolonTable::Row &) { return true; }, error));
+        QCOMPARE(error, fifo + QStringLiteral(" kann nicht gelesen werden."));
 
         QFile huge(folder.file(QStringLiteral("TranslateDeGb/Riesig.txt")));
         QVERIFY(huge.open(QIODevice::WriteOnly));
