@@ -101,7 +101,7 @@ void DownloadSixMegabytes(benchmark::State &state)
         QObject::connect(&ticker, &QTimer::timeout,
                          [&] { longestGap = std::max(longestGap, sinceTick.restart()); });
         ticker.start(1);
-        std::unique_ptr<HttpGet> get(HttpGet::file(url, path, UpdateList::kMaxDictionaryBytes, nullptr));
+        std::unique_ptr<HttpGet> get(HttpGet::file(url, path, UpdateList::kMaxDictionaryBytes, {}, nullptr));
         if (get->wait() != HttpGet::Outcome::Ok) {
             state.SkipWithError("download failed");
             break;

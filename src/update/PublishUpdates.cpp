@@ -4,6 +4,7 @@
 #include "TextFile.h"
 #include "UpdateList.h"
 
+#include <QDate>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -41,14 +42,25 @@ PublishResult publishUpdates(const QString &folder, const QString &baseAddress, 
 {
     PublishResult result;
     static const QRegularExpression eightDigits(QStringLiteral("^\\d{8}$"));
-    if (!date.isEmpty() && !eightDigits.match(date).hasMatch()) {
-        result.error = QStringLiteral("Das Datum muss acht Ziffern haben (jjjjmmtt): %1").arg(date);
+    if (!date.isEmpty() && (!eightDigits.match(date).hasMatch() ||
+                            !QDate::fromString(date, QStringLiteral("yyyyMMdd")).isValid())) {
+        result.error = QStringLiteral("Achtung : Kein gültiges Datum (jjjjmmtt): %1!").arg(date);
+        return result;
+    }
+    // The list separates fields by "#" and lines by line breaks, and its stored copy ends at a
+    // double quote: an address holding one would break every entry.
+    static const QRegularExpression separators(QStringLiteral("[#\"\\r\\n]"));
+    if (baseAddress.contains(separators)) {
+        result.error =
+            QStringLiteral("Achtung : Die Basis-Adresse darf weder #, \" noch Zeilenumbrüche enthalten: %1!")
+                .arg(baseAddress);
         return result;
     }
     const QUrl base(baseAddress, QUrl::StrictMode);
-    if (!base.isValid() || base.host().isEmpty() ||
+    if (!base.isValid() || base.host().isEmpty() || base.hasQuery() ||
         (base.scheme() != QLatin1String("http") && base.scheme() != QLatin1String("https"))) {
-        result.error = QStringLiteral("Keine http- oder https-Adresse: %1").arg(baseAddress);
+        result.error =
+            QStringLiteral("Achtung : Keine gültige http- oder https-Basis-Adresse: %1!").arg(baseAddress);
         return result;
     }
     const QDir out(folder);
@@ -74,8 +86,9 @@ PublishResult publishUpdates(const QString &folder, const QString &baseAddress, 
         dates << (date.isEmpty() ? file.lastModified().date().toString(QStringLiteral("yyyyMMdd")) : date);
     }
     const QString listPath = out.filePath(QLatin1String(UpdateList::kListPath));
-    if (!TextFile::write(listPath, updateListText(baseAddress, names, dates))) {
-        result.error = QStringLiteral("Die Datei kann nicht geschrieben werden: %1").arg(listPath);
+    if (const SaveResult saved = TextFile::write(listPath, updateListText(baseAddress, names, dates));
+        !saved) {
+        result.error = saved.message();
         return result;
     }
     result.dictionaries = int(names.size());

@@ -1,8 +1,12 @@
 #include "UpdateList.h"
 
+#include "Catalogue.h"
+#include "DictionaryFile.h"
 #include "SettingsFormat.h"
+#include "TextFile.h"
 #include "TextRoutines.h"
 
+#include <QRegularExpression>
 #include <QUrl>
 
 namespace ortelia::UpdateList {
@@ -28,26 +32,82 @@ bool isNewer(const QString &entryDate, const QString &storedDate)
     return eightDigits(entryDate) && eightDigits(storedDate) && entryDate > storedDate;
 }
 
-QString refusal(const Entry &entry)
+QString fileNameRefusal(const QString &name)
 {
-    const QString name = entry.fileName();
     if (name.isEmpty())
         return QStringLiteral("kein Dateiname");
     if (name.size() > kMaxFileNameLength)
         return QStringLiteral("Dateiname zu lang");
+    const auto allowed = [](QChar c) {
+        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') ||
+               c == u'-' || c == u'_' || c == u'.';
+    };
+    if (name.startsWith(QLatin1Char('.')) || !std::all_of(name.begin(), name.end(), allowed))
+        return QStringLiteral("kein einfacher Dateiname (nur Buchstaben, Ziffern, - _ .)");
+    return {};
+}
+
+QString refusal(const Entry &entry)
+{
+    const QString name = entry.fileName();
+    if (QString why = fileNameRefusal(name); !why.isEmpty())
+        return why;
     if (name.compare(QLatin1String("update"), Qt::CaseInsensitive) == 0)
         return QStringLiteral("Dateiname der Update-Liste");
-    if (name.contains(QLatin1String("..")) || name.contains(QLatin1Char('/')) ||
-        name.contains(QLatin1Char('\\')) || name.contains(QLatin1Char(':')) ||
-        name.contains(QLatin1Char('"')) || std::any_of(name.begin(), name.end(), [](QChar c) {
-            return c.unicode() < 0x20 || c.unicode() == 0x7f;
-        }))
-        return QStringLiteral("kein einfacher Dateiname");
     const QUrl url(entry.address());
     if (!url.isValid() || url.host().isEmpty() ||
         (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https")))
         return QStringLiteral("keine http- oder https-Adresse");
     return {};
+}
+
+QString storeNameRefusal(const QString &name)
+{
+    if (QString why = fileNameRefusal(name); !why.isEmpty())
+        return why;
+    if (!name.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive) &&
+        !name.endsWith(QLatin1String(".chk"), Qt::CaseInsensitive))
+        return QStringLiteral("nur Namen auf .txt oder .chk");
+    if (name.compare(QLatin1String("update.chk"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("Dateiname der Update-Liste");
+    for (const CatalogueEntry &own : knownDictionaries()) {
+        if (!own.page.isEmpty() && own.fileName.compare(name, Qt::CaseInsensitive) == 0)
+            return QStringLiteral("Wörterbuch des Programms");
+    }
+    return {};
+}
+
+QString dictionaryRefusal(const QByteArray &bytes)
+{
+    if (bytes.isEmpty())
+        return QStringLiteral("leer");
+    // As the dictionary reader judges text: no control bytes but tab, CR and LF.
+    const auto control = [](char c) { return uchar(c) < 0x20 && c != '\t' && c != '\r' && c != '\n'; };
+    if (std::any_of(bytes.begin(), bytes.end(), control))
+        return QStringLiteral("keine Textdatei");
+    if (!bytes.endsWith('\n') && !bytes.endsWith('\r'))
+        return QStringLiteral("unvollständig, endet mitten in einer Zeile");
+    const QString text = TextFile::decode(bytes);
+    if (!splitDictionarySections(text).failure)
+        return {};
+    if (text.trimmed().startsWith(QLatin1Char('<')))
+        return QStringLiteral("eine HTML-Seite");
+    return QStringLiteral("es fehlen Trennlinien oder ein Abschnitt ist zu groß");
+}
+
+bool hasEntries(const QString &text)
+{
+    static const QRegularExpression eightDigits(QStringLiteral("^\\d{8}$"));
+    const QStringList lines = TextFile::splitLines(text);
+    return std::any_of(lines.begin(), lines.end(), [](const QString &line) {
+        // The fields as parse() splits them, without its message for an overlong line: runs of
+        // separators count as one, so only the first field can be empty.
+        QStringList fields = line.split(QLatin1Char('#'));
+        fields.erase(
+            std::remove_if(fields.begin() + 1, fields.end(), [](const QString &f) { return f.isEmpty(); }),
+            fields.end());
+        return eightDigits.match(fields.value(3)).hasMatch();
+    });
 }
 
 QString listAddress(const QString &baseAddress)

@@ -36,9 +36,29 @@ std::optional<Entry> parse(const QString &line);
 // New: its date is eight digits and later than the stored eight-digit date.
 bool isNewer(const QString &entryDate, const QString &storedDate);
 
+// Why a name from the server is no plain file name for TranslateDeGb; empty when it is one:
+// 1 to 100 characters of A-Z, a-z, 0-9, "-", "_" and ".", not starting with "." (no hidden
+// files, no ".." and no path of any kind).
+QString fileNameRefusal(const QString &name);
+
 // Why the server's entry must not be fetched or written; empty when it is sound. The file name
-// must be a plain base name inside the dictionary folder, the address http or https.
+// (saved as <name>.chk) must be a plain file name and not the list's own "update", the
+// address http or https.
 QString refusal(const Entry &entry);
+
+// Why a text must not be stored by address under name (second "speichern"); empty when it may.
+// Only a plain file name ending in ".txt" or ".chk" inside TranslateDeGb, never the stored list
+// update.chk nor a dictionary of a built-in page; what lands there is taken for a dictionary.
+QString storeNameRefusal(const QString &name);
+
+// Why bytes are not a dictionary, as a download or a stored text is judged before it replaces
+// anything; empty when they load as one. Text without control bytes, ending in a line break (a
+// body cut short ends inside a line), and split by the separators as a loaded dictionary is.
+QString dictionaryRefusal(const QByteArray &bytes);
+
+// Whether a list text holds at least one entry with an eight-digit date; an empty answer (HTTP
+// 204), an error page or a cut header never replaces the stored list.
+bool hasEntries(const QString &text);
 
 // The list address below a base address ("http://host/" or "http://host/prefix").
 QString listAddress(const QString &baseAddress);

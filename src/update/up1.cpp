@@ -13,6 +13,7 @@
 #include "TextFile.h"
 #include "TextRoutines.h"
 #include "WindowKeys.h"
+#include "WindowRegistry.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -140,10 +141,9 @@ void up1::setStatus(const QString &text)
 
 void up1::readUpdateDate()
 {
-    if (const std::optional<QString> date = SettingsFiles::readDate(SettingsFiles::updateDatePath())) {
-        ui->Text4->setText(*date);
-        ui->Text5->setText(*date);
-    }
+    const QString date = SettingsFiles::readUpdateDate();
+    ui->Text4->setText(date);
+    ui->Text5->setText(date);
 }
 
 void up1::readLastUpdateDate()
@@ -247,9 +247,13 @@ bool up1::downloadText()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     HttpGet *request = HttpGet::text(QUrl(ui->Text1->text().trimmed()), UpdateList::kMaxListBytes, this);
     m_listRequest = request;
+    QPointer<up1> self(this);
     const HttpGet::Outcome outcome = request->wait();
-    m_listRequest = nullptr;
     QApplication::restoreOverrideCursor();
+    // Closing unloads the window, and the request with it, while it waits.
+    if (!self)
+        return false;
+    m_listRequest = nullptr;
     request->deleteLater();
     if (outcome == HttpGet::Outcome::Ok) {
         m_listText = TextFile::decode(request->body());
@@ -264,31 +268,46 @@ bool up1::downloadText()
 
 bool up1::storeList()
 {
-    if (TextFile::writeLines(ProgramFolder::path(kStoredList), {UpdateList::storedCopy(m_listText)}))
-        return true;
-    Dialogs::message(Dialogs::programTitle(),
-                     QStringLiteral("Achtung : Schreibschutz entfernen [update.chk]!"), this);
-    return false;
+    // An empty answer or a page without entries keeps the list the window already has.
+    if (!UpdateList::hasEntries(m_listText)) {
+        Dialogs::message(
+            Dialogs::programTitle(),
+            QStringLiteral("Achtung : Die Update-Liste ist leer [%1]! Die gespeicherte Liste bleibt.")
+                .arg(ui->Text1->text().trimmed()),
+            this);
+        return false;
+    }
+    return reportSave(
+        TextFile::writeLines(ProgramFolder::path(kStoredList), {UpdateList::storedCopy(m_listText)}));
 }
 
 void up1::storeTextByAddress()
 {
-    // The address field may hold anything the server sent; only a name inside the program
-    // folder is written.
-    const QString root = QDir::cleanPath(ProgramFolder::root());
+    // The address field may hold a name the server sent: only a plain name inside the dictionary
+    // folder, and only a dictionary, is written.
     const QString name = ui->Text1->text().trimmed();
-    const QString path = QDir::cleanPath(ProgramFolder::path(name));
-    const bool inside = !name.isEmpty() && !name.contains(QLatin1String("..")) &&
-                        !name.contains(QLatin1Char(':')) && path.startsWith(root + QLatin1Char('/'));
-    if (!inside || !TextFile::write(path, m_listText))
-        Dialogs::message(Dialogs::programTitle(), QStringLiteral("Achtung :keine Verbindung !"), this);
+    QString refused = UpdateList::storeNameRefusal(name);
+    if (refused.isEmpty())
+        refused = UpdateList::dictionaryRefusal(TextFile::encode(m_listText));
+    if (!refused.isEmpty()) {
+        Dialogs::message(Dialogs::programTitle(),
+                         QStringLiteral("Achtung : Nicht gespeichert [%1]: %2!").arg(name, refused), this);
+        return;
+    }
+    reportSave(TextFile::write(QDir(dictionaryFolder()).filePath(name), m_listText));
 }
 
 void up1::storeWholeText()
 {
-    if (!TextFile::writeLines(ProgramFolder::path(kWholeText), {SettingsFormat::printText(m_listText)}))
-        Dialogs::message(Dialogs::programTitle(),
-                         QStringLiteral("Achtung : Schreibschutz entfernen [update.chk]!"), this);
+    reportSave(
+        TextFile::writeLines(ProgramFolder::path(kWholeText), {SettingsFormat::printText(m_listText)}));
+}
+
+bool up1::reportSave(const SaveResult &result)
+{
+    if (!result)
+        Dialogs::message(Dialogs::programTitle(), result.message(), this);
+    return result.ok();
 }
 
 void up1::loadList()
@@ -526,7 +545,8 @@ bool up1::downloadTo(const QString &path, std::function<void()> then)
         setStatus(QStringLiteral("Ein Download läuft noch!"));
         return false;
     }
-    HttpGet *get = HttpGet::file(QUrl(currentEntry().address()), path, UpdateList::kMaxDictionaryBytes, this);
+    HttpGet *get = HttpGet::file(QUrl(currentEntry().address()), path, UpdateList::kMaxDictionaryBytes,
+                                 &UpdateList::dictionaryRefusal, this);
     m_download = get;
     ui->ProgressBar1->setValue(0);
     ui->ProgressBar1->show();
@@ -621,6 +641,9 @@ void up1::closeEvent(QCloseEvent *event)
                        this) == DialogAnswer::Yes)
         takeOverUpdate();
     event->accept();
+    // Unloaded, as the schedule window is: the next opening loads it anew (clock, dates, size).
+    if (WindowRegistry::existing(windows::up1) == this)
+        WindowRegistry::unload(windows::up1);
 }
 
 } // namespace ortelia

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileSave.h"
 #include "UpdateList.h"
 
 #include <QPointer>
@@ -51,6 +52,8 @@ private:
     bool storeList();
     void storeTextByAddress();
     void storeWholeText();
+    // Shows a failed save's message; true when the file was written.
+    bool reportSave(const SaveResult &result);
     void loadList();
     void updateEntryCount();
 

@@ -11,6 +11,8 @@ TestHttpServer::TestHttpServer()
         while (QTcpSocket *socket = m_server.nextPendingConnection()) {
             socket->setParent(this);
             connect(socket, &QTcpSocket::readyRead, this, [this, socket] { serve(socket); });
+            // The request may have arrived with the connection.
+            serve(socket);
         }
     });
 }
@@ -44,12 +46,19 @@ void TestHttpServer::serve(QTcpSocket *socket)
         return;
     case Mode::Normal: {
         QByteArray head = "HTTP/1.1 " + QByteArray::number(route.status) +
-                          " X\r\nContent-Length: " + QByteArray::number(route.body.size()) +
-                          "\r\nConnection: close\r\n";
-        if (!route.location.isEmpty())
+                          " X\r\nContent-Length: " + QByteArray::number(route.body.size()) + "\r\n";
+        // A redirect keeps the connection for the next request, as web servers do: the client
+        // sends it on the same connection.
+        const bool redirect = !route.location.isEmpty();
+        if (redirect)
             head += "Location: " + route.location + "\r\n";
-        socket->write(head + "\r\n" + route.body);
-        socket->disconnectFromHost();
+        else
+            head += "Connection: close\r\n";
+        socket->write(head + route.headers + "\r\n" + route.body);
+        if (redirect)
+            socket->setProperty("served", false);
+        else
+            socket->disconnectFromHost();
         return;
     }
     case Mode::CutOff:
@@ -57,6 +66,13 @@ void TestHttpServer::serve(QTcpSocket *socket)
                       "\r\nConnection: close\r\n\r\n" + route.body.left(route.body.size() / 2));
         socket->flush();
         socket->disconnectFromHost();
+        return;
+    case Mode::Unsized:
+    case Mode::Stalled:
+        socket->write("HTTP/1.1 200 OK\r\nConnection: close\r\n" + route.headers + "\r\n" + route.body);
+        socket->flush();
+        if (route.mode == Mode::Unsized)
+            socket->disconnectFromHost();
         return;
     case Mode::Endless: {
         socket->write("HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n");

@@ -15,16 +15,21 @@ public:
         Silent,  // reads the request and never answers
         Endless, // 200 without a length, then 100 MB in pieces
         CutOff,  // announces the body's length, sends half of it and closes
+        Unsized, // 200 without a length: the body, then the connection closes
+        Stalled, // 200 without a length: the body, then the connection stays open for good
     };
     struct Route {
-        Route(int status = 200, QByteArray body = {}, Mode mode = Mode::Normal, QByteArray location = {})
-            : status(status), body(std::move(body)), mode(mode), location(std::move(location))
+        Route(int status = 200, QByteArray body = {}, Mode mode = Mode::Normal, QByteArray location = {},
+              QByteArray headers = {})
+            : status(status), body(std::move(body)), mode(mode), location(std::move(location)),
+              headers(std::move(headers))
         {
         }
         int status;
         QByteArray body;
         Mode mode;
         QByteArray location; // for a redirect
+        QByteArray headers;  // further header lines, each ending in CR LF
     };
 
     TestHttpServer();

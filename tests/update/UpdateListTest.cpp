@@ -50,16 +50,64 @@ void UpdateListTest::refusesHostileEntries()
             UpdateList::Entry{{QStringLiteral("W"), name, QString(), QStringLiteral("20240101"), address}});
     };
     QVERIFY(refusal(QStringLiteral("DeEn")).isEmpty());
-    QVERIFY(refusal(QStringLiteral("Deutsch-Arabisch"), QStringLiteral("https://h/a b.txt")).isEmpty());
+    QVERIFY(refusal(QStringLiteral("Deutsch-Arabisch_2.0"), QStringLiteral("https://h/a b.txt")).isEmpty());
     QVERIFY(refusal(QString(QStringLiteral("x")).repeated(100)).isEmpty());
-    for (const QString &bad :
-         {QStringLiteral("../../x"), QStringLiteral(".."), QStringLiteral("a/b"), QStringLiteral("a\\b"),
-          QStringLiteral("C:x"), QStringLiteral(""), QStringLiteral("update"), QStringLiteral("UPDATE"),
-          QStringLiteral("a\tb"), QStringLiteral("\""), QString(QStringLiteral("x")).repeated(101)})
+    const QStringList hostileNames = {QStringLiteral("../../x"),
+                                      QStringLiteral(".."),
+                                      QStringLiteral("a/b"),
+                                      QStringLiteral("a\\b"),
+                                      QStringLiteral("C:x"),
+                                      QStringLiteral(""),
+                                      QStringLiteral("a\tb"),
+                                      QStringLiteral("\""),
+                                      QStringLiteral(".versteckt"),
+                                      QStringLiteral("a b"),
+                                      QStringLiteral("Wörter"),
+                                      QStringLiteral("a#b"),
+                                      QString(QStringLiteral("x")).repeated(101)};
+    for (const QString &bad : hostileNames + QStringList{QStringLiteral("update"), QStringLiteral("UPDATE")})
         QVERIFY2(!refusal(bad).isEmpty(), qPrintable(bad));
+    // Stored by address: a plain dictionary name in TranslateDeGb, never the program's own files.
+    QVERIFY(UpdateList::storeNameRefusal(QStringLiteral("Deutsch-Arabisch.txt")).isEmpty());
+    QVERIFY(UpdateList::storeNameRefusal(QStringLiteral("DeNeu.CHK")).isEmpty());
+    for (const QString &bad :
+         hostileNames + QStringList{QStringLiteral("ortelia-windows"), QStringLiteral("ortelia"),
+                                    QStringLiteral("syso/update-server.chk"), QStringLiteral("Update.chk"),
+                                    QStringLiteral("deen.txt"), QStringLiteral("sysx"),
+                                    QStringLiteral("x.txt.exe")})
+        QVERIFY2(!UpdateList::storeNameRefusal(bad).isEmpty(), qPrintable(bad));
     for (const QString &bad : {QStringLiteral("file:///etc/passwd"), QStringLiteral("ftp://h/x"),
                                QStringLiteral("http:///x"), QStringLiteral(""), QStringLiteral("DeEn.txt")})
         QVERIFY2(!refusal(QStringLiteral("DeEn"), bad).isEmpty(), qPrintable(bad));
+}
+
+void UpdateListTest::downloadsAreJudgedAsDictionaries()
+{
+    const QByteArray sep = "\\\\\\\\\\\\\\\\\r\n";
+    const QByteArray good = "oberestextfeld;unterestextfeld;zusatztextfeld\r\nab;off\r\n" + sep +
+                            "auto;car\r\n" + sep + "hallo;hello\r\n" + sep + "versuch;trial\r\n";
+    QVERIFY(UpdateList::dictionaryRefusal(good).isEmpty());
+    QByteArray png("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+    const struct {
+        QByteArray body;
+        const char *why;
+    } bad[] = {
+        {{}, "leer"},
+        {png + sep.repeated(3), "keine Textdatei"},
+        {"<!DOCTYPE html>\r\n<html><body>Nicht gefunden</body></html>\r\n", "HTML-Seite"},
+        {good.left(good.size() - 4), "unvollständig"},
+        {good.left(good.indexOf(sep) + sep.size()), "Trennlinien"},
+    };
+    for (const auto &b : bad)
+        QVERIFY2(UpdateList::dictionaryRefusal(b.body).contains(QString::fromUtf8(b.why)),
+                 qPrintable(UpdateList::dictionaryRefusal(b.body)));
+
+    // A list without a single dated entry is no list.
+    QVERIFY(UpdateList::hasEntries(
+        QStringLiteral("Kopf#Datei#B#Datum#A\r\nW#DeEn#E#20240102#http://h/x\r\nEnde#")));
+    for (const QString &empty : {QString(), QStringLiteral("Kopf#Datei#B#Datum#A\r\nEnde#"),
+                                 QStringLiteral("<html><body>Anmeldung</body></html>")})
+        QVERIFY2(!UpdateList::hasEntries(empty), qPrintable(empty));
 }
 
 void UpdateListTest::serverAddressFromSettingOrEnvironment()
@@ -103,4 +151,11 @@ void UpdateListTest::publishesListAndDictionaries()
 
     QVERIFY(!publishUpdates(out.path(), QStringLiteral("file:///tmp"), QString()).error.isEmpty());
     QVERIFY(!publishUpdates(out.path(), QStringLiteral("http://h/"), QStringLiteral("2099")).error.isEmpty());
+    // What would break the list's fields, lines or end marker, and a date no calendar has.
+    for (const char *base : {"http://h/#x/", "http://h/a\"b/", "http://h/?q="})
+        QVERIFY2(publishUpdates(out.path(), QLatin1String(base), QString())
+                     .error.startsWith(QStringLiteral("Achtung")),
+                 base);
+    QVERIFY(publishUpdates(out.path(), QStringLiteral("http://h/"), QStringLiteral("20261399"))
+                .error.contains(QStringLiteral("Kein gültiges Datum")));
 }

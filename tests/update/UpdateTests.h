@@ -9,6 +9,7 @@ private slots:
     void splitsFieldsLikeTheWordSplitter();
     void newOnlyWithEightDigitsAndALaterDate();
     void refusesHostileEntries();
+    void downloadsAreJudgedAsDictionaries();
     void serverAddressFromSettingOrEnvironment();
     void publishesListAndDictionaries();
 };

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QtTest>
@@ -27,8 +28,10 @@ using namespace ortelia::test;
 namespace {
 
 const QByteArray kListPath = "/ortelia-translator/update/1/update1.txt";
-const QByteArray kDictionary =
-    QByteArray("oberestextfeld;unterestextfeld;zusatztextfeld\r\nneu;new\r\n").repeated(300);
+const QByteArray kSeparator = "\\\\\\\\\\\\\\\\\r\n";
+const QByteArray kDictionary = "oberestextfeld;unterestextfeld;zusatztextfeld\r\n" +
+                               QByteArray("neu;new\r\n").repeated(300) + kSeparator + "auto;car\r\n" +
+                               kSeparator + "hallo;hello\r\n" + kSeparator + "versuch;trial\r\n";
 const QString kEndTitle = QStringLiteral("Alle Wörterbücher-Update überprüfungen durchgefürt!");
 
 QString quotedToday()
@@ -144,18 +147,43 @@ private slots:
         click("Command19");
         QCOMPARE(folder->readBytes(QStringLiteral("update.chk")), listBytes() + "\r\n");
 
-        // Storing by address: only a name inside the program folder.
+        QVERIFY(responder->requests.isEmpty());
+    }
+
+    void namesFromTheServerStayPlainNamesInTheDictionaryFolder()
+    {
+        folder->writeBytes(QStringLiteral("ortelia-windows"), "das Programm");
+        server->route(kListPath, "Kopf#Datei#B#Datum#Adresse\r\nW#Ok4#d#20991231#ortelia-windows\r\n"
+                                 "W#Ok5#d#20991231#syso/update-server.chk\r\nEnde#");
+        click("Command1");
+        QTRY_COMPARE_WITH_TIMEOUT(c<QListWidget>("List1")->count(), 4, 5000);
         const QStringList before = allFiles();
-        for (const char *outside : {"../evil.txt", "TranslateDeGb/../../evil.txt", "/tmp/evil.txt"}) {
-            c<QLineEdit>("Text1")->setText(QLatin1String(outside));
+        // The second "speichern" with the address an entry put into the field, or one typed in.
+        for (int row : {1, 2}) {
+            c<QListWidget>("List1")->setCurrentRow(row);
             click("Command4");
-            QCOMPARE(responder->texts().last(), QStringLiteral("Achtung :keine Verbindung !"));
         }
-        QCOMPARE(allFiles(), before);
-        c<QLineEdit>("Text1")->setText(QStringLiteral("kopie.txt"));
+        for (const char *typed : {"../evil.txt", "TranslateDeGb/../../evil.txt", "/tmp/evil.txt",
+                                  "update.chk", "DeEn.txt", ".DeNeu.txt"}) {
+            c<QLineEdit>("Text1")->setText(QLatin1String(typed));
+            click("Command4");
+        }
+        // A fine name, but the text is the list, not a dictionary.
+        c<QLineEdit>("Text1")->setText(QStringLiteral("DeKopie.txt"));
         click("Command4");
-        QCOMPARE(folder->readBytes(QStringLiteral("kopie.txt")), listBytes());
-        QCOMPARE(responder->requests.size(), 3);
+        QCOMPARE(responder->requests.size(), 9);
+        for (const QString &text : responder->texts())
+            QVERIFY2(text.startsWith(QStringLiteral("Achtung : Nicht gespeichert [")), qPrintable(text));
+        QCOMPARE(allFiles(), before);
+        QCOMPARE(folder->readBytes(QStringLiteral("ortelia-windows")), QByteArray("das Programm"));
+
+        // A dictionary fetched with "lade" is stored under a plain name in TranslateDeGb.
+        c<QLineEdit>("Text1")->setText(server->base() + QStringLiteral("d/DeNeu.txt"));
+        click("Command2");
+        c<QLineEdit>("Text1")->setText(QStringLiteral("DeKopie.txt"));
+        click("Command4");
+        QCOMPARE(responder->requests.size(), 9);
+        QCOMPARE(folder->readBytes(QStringLiteral("TranslateDeGb/DeKopie.txt")), kDictionary);
     }
 
     void scanAsksAndDownloadsOnlySoundEntries()
@@ -259,7 +287,7 @@ private slots:
         QCOMPARE(server->requests.count(QStringLiteral("/d/DeNeu.txt")), 2);
         QCOMPARE(allFiles(), before);
 
-        // Closing cancels a running download and asks about the date.
+        // Closing cancels a running download, asks about the date and unloads the window.
         server->route("/d/DeNeu.txt", TestHttpServer::Route{200, {}, TestHttpServer::Mode::Silent});
         c<QListWidget>("List1")->setCurrentRow(2);
         click("Command9");
@@ -268,7 +296,7 @@ private slots:
         QTest::keyClick(window(), Qt::Key_Escape);
         QCOMPARE(responder->requests.last().text,
                  QStringLiteral("Wollen Sie das Update-Datum abspeichern ?"));
-        QTRY_VERIFY(c<QProgressBar>("ProgressBar1")->isHidden());
+        QTRY_VERIFY(!WindowRegistry::existing(windows::up1));
         QCOMPARE(allFiles(), before);
         QCOMPARE(folder->readBytes(QStringLiteral("syso/update-datum.chk")), QByteArray("\"20240101\"\r\n"));
     }
@@ -286,6 +314,103 @@ private slots:
         QVERIFY(found->isEnabled());
         QCOMPARE(c<QLabel>("Label5")->text(), QStringLiteral(" Achtung: [ 3 .] neue Einträge gefunden !"));
         QVERIFY(!QFile::exists(folder->file(QStringLiteral("TranslateDeGb/DeNeu.chk"))));
+
+        // Closed, the window is unloaded: opened again, it is loaded anew, not left as it was.
+        click("Command13");
+        QVERIFY(c<QWidget>("Frame1")->isHidden());
+        const QPointer<QWidget> closed = window();
+        responder->answers = {DialogAnswer::No};
+        QTest::keyClick(window(), Qt::Key_Escape);
+        QTRY_VERIFY(!closed);
+        QVERIFY(window()->height() != up1::kCollectHeight);
+        QVERIFY(!c<QWidget>("Frame1")->isHidden());
+        QCOMPARE(c<QListWidget>("List3")->count(), 0);
+        QCOMPARE(c<QLabel>("Label8")->text(), QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
+    }
+
+    void downloadsAreCheckedBeforeTheyReplace()
+    {
+        folder->writeBytes(QStringLiteral("TranslateDeGb/DeNeu.chk"), kDictionary);
+        fetch();
+        const QByteArray storedList = folder->readBytes(QStringLiteral("TranslateDeGb/update.chk"));
+        const QStringList before = allFiles();
+        c<QListWidget>("List1")->setCurrentRow(2);
+        const QByteArray png("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+        const TestHttpServer::Route hostile[] = {
+            {200, {}},
+            {200, png + kDictionary},
+            {200, "<html><body>Wartung</body></html>\r\n"},
+            {200,
+             "oberestextfeld;unterestextfeld;zusatztextfeld\r\n" + kSeparator.repeated(3),
+             TestHttpServer::Mode::Normal,
+             {},
+             "Content-Encoding: deflate\r\n"},
+            {200, kDictionary.left(kDictionary.size() - 5), TestHttpServer::Mode::Unsized},
+        };
+        for (const TestHttpServer::Route &route : hostile) {
+            server->route("/d/DeNeu.txt", route);
+            const qsizetype asked = responder->requests.size();
+            click("Command9");
+            QTRY_COMPARE_WITH_TIMEOUT(responder->requests.size(), asked + 1, 5000);
+            QVERIFY2(responder->texts().last().contains(QStringLiteral("kein Wörterbuch")) ||
+                         responder->texts().last().contains(QStringLiteral("nicht lesbar")),
+                     qPrintable(responder->texts().last()));
+        }
+        QCOMPARE(folder->readBytes(QStringLiteral("TranslateDeGb/DeNeu.chk")), kDictionary);
+        QCOMPARE(allFiles(), before);
+
+        // An empty answer or a page without entries keeps the stored list.
+        for (const TestHttpServer::Route &route :
+             {TestHttpServer::Route{204, {}}, TestHttpServer::Route{200, "<html>Anmeldung</html>"}}) {
+            server->route(kListPath, route);
+            const qsizetype asked = responder->requests.size();
+            click("Command1");
+            QTRY_COMPARE_WITH_TIMEOUT(responder->requests.size(), asked + 1, 5000);
+            QVERIFY(responder->texts().last().contains(QStringLiteral("Update-Liste ist leer")));
+        }
+        QCOMPARE(folder->readBytes(QStringLiteral("TranslateDeGb/update.chk")), storedList);
+        QCOMPARE(c<QListWidget>("List1")->count(), 6);
+    }
+
+    void fullDiskKeepsTheFilesAndSaysSo()
+    {
+        const SmallDisk disk;
+        if (!disk.mounted())
+            QSKIP("a full disk needs a tmpfs, which only root can mount");
+        // The dictionary folder and the settings on the small disk.
+        for (const QString &name : {QStringLiteral("TranslateDeGb"), QStringLiteral("syso")}) {
+            QDir moved(disk.path() + QLatin1Char('/') + name);
+            QVERIFY(moved.mkpath(QStringLiteral(".")));
+            const QDir original(folder->file(name));
+            for (const QString &file : original.entryList(QDir::Files))
+                QVERIFY(QFile::copy(original.filePath(file), moved.filePath(file)));
+            QVERIFY(QDir(folder->file(name)).removeRecursively());
+            QVERIFY(QFile::link(moved.path(), folder->file(name)));
+        }
+        fetch();
+        c<QListWidget>("List1")->setCurrentRow(2);
+        click("Command9");
+        QTRY_COMPARE_WITH_TIMEOUT(folder->readBytes(QStringLiteral("TranslateDeGb/DeNeu.chk")), kDictionary,
+                                  5000);
+        const QByteArray storedList = folder->readBytes(QStringLiteral("TranslateDeGb/update.chk"));
+        const QByteArray lastUpdate = folder->readBytes(QStringLiteral("syso/LetztesUpdate-Datum.chk"));
+        disk.fill();
+
+        server->route("/d/DeNeu.txt", kDictionary + "neuer;newer\r\n");
+        click("Command9");
+        QTRY_COMPARE_WITH_TIMEOUT(responder->requests.size(), 1, 5000);
+        server->route(kListPath, listBytes() + "\r\nW#DeMehr#m#20991231#http://h/m");
+        click("Command1");
+        QTRY_COMPARE_WITH_TIMEOUT(responder->requests.size(), 2, 5000);
+        for (const QString &text : responder->texts())
+            QVERIFY2(text.contains(QStringLiteral("Datenträger ist voll")), qPrintable(text));
+        click("Command15");
+        QVERIFY(responder->requests.size() > 2);
+
+        QCOMPARE(folder->readBytes(QStringLiteral("TranslateDeGb/DeNeu.chk")), kDictionary);
+        QCOMPARE(folder->readBytes(QStringLiteral("TranslateDeGb/update.chk")), storedList);
+        QCOMPARE(folder->readBytes(QStringLiteral("syso/LetztesUpdate-Datum.chk")), lastUpdate);
+        QCOMPARE(folder->readBytes(QStringLiteral("syso/update-datum.chk")), QByteArray("\"20240101\"\r\n"));
     }
 
     void automaticLoadingAndTakingOverTheDate()

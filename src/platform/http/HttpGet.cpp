@@ -39,10 +39,11 @@ HttpGet *HttpGet::text(const QUrl &url, qint64 maxBytes, QObject *parent)
     return get;
 }
 
-HttpGet *HttpGet::file(const QUrl &url, const QString &path, qint64 maxBytes, QObject *parent)
+HttpGet *HttpGet::file(const QUrl &url, const QString &path, qint64 maxBytes, Check check, QObject *parent)
 {
     auto *get = new HttpGet(url, maxBytes, parent);
-    get->m_file = std::make_unique<QSaveFile>(path);
+    get->m_path = path;
+    get->m_check = std::move(check);
     get->start();
     return get;
 }
@@ -54,27 +55,31 @@ void HttpGet::start()
         QTimer::singleShot(0, this, [this] { finish(Outcome::BadAddress); });
         return;
     }
-    if (m_file && !m_file->open(QIODevice::WriteOnly)) {
-        QTimer::singleShot(0, this, [this] { finish(Outcome::WriteFailed); });
-        return;
-    }
     QNetworkRequest request(m_url);
     request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Ortelia-Update"));
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
     request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::UserVerifiedRedirectPolicy);
+    request.setMaximumRedirectsAllowed(kMaxRedirects);
     request.setTransferTimeout(g_timeoutMs);
+    m_visited = {m_url};
     m_reply = m_manager->get(request);
     connect(m_reply, &QNetworkReply::redirected, this, [this](const QUrl &target) {
-        if (isWebAddress(target))
-            emit m_reply->redirectAllowed();
-        else
+        if (!isWebAddress(target)) {
             finishSoon(Outcome::BadAddress);
+            return;
+        }
+        // A loop is found by its first repeat: Qt does not always end one with an error.
+        if (m_visited.contains(target) || m_visited.size() > kMaxRedirects) {
+            finishSoon(Outcome::TooManyRedirects);
+            return;
+        }
+        m_visited << target;
+        emit m_reply->redirectAllowed();
     });
     connect(m_reply, &QNetworkReply::metaDataChanged, this, &HttpGet::checkHeaders);
     connect(m_reply, &QNetworkReply::readyRead, this, &HttpGet::readAvailable);
-    connect(m_reply, &QNetworkReply::downloadProgress, this, &HttpGet::progress);
     connect(m_reply, &QNetworkReply::finished, this, &HttpGet::replyFinished);
 }
 
@@ -86,13 +91,15 @@ void HttpGet::checkHeaders()
     if (!status.isValid())
         return;
     m_httpStatus = status.toInt();
-    const bool redirect = m_httpStatus >= 300 && m_httpStatus < 400;
-    if (!redirect && (m_httpStatus < 200 || m_httpStatus >= 300)) {
+    // An interim status (Qt shows one at the end of a redirect loop) is judged when the reply
+    // finished, with its network error.
+    const bool pending = m_httpStatus < 200 || (m_httpStatus >= 300 && m_httpStatus < 400);
+    if (!pending && m_httpStatus >= 300) {
         finishSoon(Outcome::HttpError);
         return;
     }
     const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
-    if (m_file && length.isValid() && length.toLongLong() > m_maxBytes)
+    if (!m_path.isEmpty() && length.isValid() && length.toLongLong() > m_maxBytes)
         finishSoon(Outcome::TooLarge);
 }
 
@@ -119,25 +126,54 @@ void HttpGet::readAvailable()
 
 bool HttpGet::keep(const QByteArray &bytes)
 {
-    if (m_received + bytes.size() > m_maxBytes) {
-        if (m_file) {
+    if (m_body.size() + bytes.size() > m_maxBytes) {
+        if (!m_path.isEmpty()) {
             finishSoon(Outcome::TooLarge);
             return false;
         }
         // The list is read once, at most maxBytes: the rest is cut.
-        m_body += bytes.left(m_maxBytes - m_received);
-        m_received = m_maxBytes;
+        m_body += bytes.left(m_maxBytes - m_body.size());
         finishSoon(Outcome::Ok);
         return false;
     }
-    m_received += bytes.size();
-    if (!m_file) {
-        m_body += bytes;
-    } else if (m_file->write(bytes) != bytes.size()) {
-        finishSoon(Outcome::WriteFailed);
-        return false;
-    }
+    m_body += bytes;
+    // Qt's own progress signal comes at most every 100 ms; this one comes with the data.
+    if (!bytes.isEmpty())
+        emit progress(m_body.size(),
+                      m_reply ? m_reply->header(QNetworkRequest::ContentLengthHeader).toLongLong() : 0);
     return true;
+}
+
+HttpGet::Outcome HttpGet::failureOf(int networkError) const
+{
+    switch (networkError) {
+    case QNetworkReply::OperationCanceledError:
+        // The transfer timeout aborts the reply this way.
+        return Outcome::Timeout;
+    case QNetworkReply::TooManyRedirectsError:
+        return Outcome::TooManyRedirects;
+    case QNetworkReply::RemoteHostClosedError:
+        return m_httpStatus ? Outcome::Interrupted : Outcome::NoConnection;
+    case QNetworkReply::ContentNotFoundError:
+    case QNetworkReply::ContentAccessDenied:
+    case QNetworkReply::ContentOperationNotPermittedError:
+    case QNetworkReply::ContentGoneError:
+    case QNetworkReply::AuthenticationRequiredError:
+    case QNetworkReply::InternalServerError:
+    case QNetworkReply::OperationNotImplementedError:
+    case QNetworkReply::ServiceUnavailableError:
+    case QNetworkReply::UnknownServerError:
+        return m_httpStatus >= 200 && m_httpStatus < 300 ? Outcome::BadContent : Outcome::HttpError;
+    case QNetworkReply::UnknownContentError:
+    case QNetworkReply::ProtocolFailure:
+    case QNetworkReply::ProtocolUnknownError:
+    case QNetworkReply::ProtocolInvalidOperationError:
+        // The server answered, but what it sent cannot be read (Qt refuses a body that unpacks
+        // far beyond its packed size, among others).
+        return m_httpStatus ? Outcome::BadContent : Outcome::NoConnection;
+    default:
+        return Outcome::NoConnection;
+    }
 }
 
 void HttpGet::replyFinished()
@@ -149,37 +185,41 @@ void HttpGet::replyFinished()
         return;
     if (m_reply->isOpen() && !keep(m_reply->readAll()))
         return;
-    switch (m_reply->error()) {
-    case QNetworkReply::NoError:
-        break;
-    case QNetworkReply::OperationCanceledError:
-        // The transfer timeout aborts the reply this way.
-        finish(Outcome::Timeout);
-        return;
-    case QNetworkReply::ContentNotFoundError:
-    case QNetworkReply::ContentAccessDenied:
-    case QNetworkReply::ContentOperationNotPermittedError:
-    case QNetworkReply::AuthenticationRequiredError:
-    case QNetworkReply::InternalServerError:
-    case QNetworkReply::ServiceUnavailableError:
-    case QNetworkReply::UnknownContentError:
-    case QNetworkReply::UnknownServerError:
-        finish(m_httpStatus ? Outcome::HttpError : Outcome::NoConnection);
-        return;
-    default:
-        m_networkError = m_reply->errorString();
-        finish(Outcome::NoConnection);
+    if (m_reply->error() != QNetworkReply::NoError) {
+        finish(failureOf(m_reply->error()));
         return;
     }
-    if (m_httpStatus < 200 || m_httpStatus >= 300) {
+    // A redirect Qt did not follow: its limit of redirects was reached.
+    if (m_httpStatus >= 300 && m_httpStatus < 400 &&
+        m_reply->attribute(QNetworkRequest::RedirectionTargetAttribute).isValid()) {
+        finish(Outcome::TooManyRedirects);
+        return;
+    }
+    // Qt ends a reply whose connection closed before any answer without an error.
+    if (m_httpStatus < 200) {
+        finish(Outcome::Interrupted);
+        return;
+    }
+    if (m_httpStatus >= 300) {
         finish(Outcome::HttpError);
         return;
     }
-    if (m_file && !m_file->commit()) {
-        finish(Outcome::WriteFailed);
+    if (!m_path.isEmpty())
+        saveBody();
+    else
+        finish(Outcome::Ok);
+}
+
+void HttpGet::saveBody()
+{
+    if (m_check)
+        m_refusal = m_check(m_body);
+    if (!m_refusal.isEmpty()) {
+        finish(Outcome::Refused);
         return;
     }
-    finish(Outcome::Ok);
+    m_save = saveFile(m_path, m_body);
+    finish(m_save ? Outcome::Ok : Outcome::WriteFailed);
 }
 
 void HttpGet::finish(Outcome outcome)
@@ -187,8 +227,9 @@ void HttpGet::finish(Outcome outcome)
     if (m_outcome != Outcome::Running)
         return;
     m_outcome = outcome;
-    if (m_file && outcome != Outcome::Ok)
-        m_file->cancelWriting();
+    // What arrived of a failed answer is no body.
+    if (outcome != Outcome::Ok)
+        m_body.clear();
     if (m_reply) {
         QNetworkReply *reply = m_reply;
         m_reply = nullptr;
@@ -236,8 +277,18 @@ QString HttpGet::failureText() const
     case Outcome::Cancelled:
         return QStringLiteral("Achtung : Download abgebrochen!");
     case Outcome::WriteFailed:
-        return QStringLiteral("Achtung : Schreibschutz entfernen [%1]!")
-            .arg(m_file ? m_file->fileName() : QString());
+        return m_save.message();
+    case Outcome::Interrupted:
+        return QStringLiteral("Achtung : Die Verbindung brach vor dem Ende ab [%1]!").arg(m_url.toString());
+    case Outcome::TooManyRedirects:
+        return QStringLiteral("Achtung : Zu viele Weiterleitungen [%1]!").arg(m_url.toString());
+    case Outcome::BadContent:
+        return QStringLiteral("Achtung : Die Antwort des Servers ist nicht lesbar (fehlerhaft oder zu stark "
+                              "gepackt) [%1]!")
+            .arg(m_url.toString());
+    case Outcome::Refused:
+        return QStringLiteral("Achtung : Die Datei ist kein Wörterbuch (%1) [%2]! Es wurde nichts ersetzt.")
+            .arg(m_refusal, m_url.toString());
     }
     return {};
 }

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "FileSave.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QPointer>
-#include <QSaveFile>
 #include <QUrl>
 
-#include <memory>
+#include <functional>
 
 class QNetworkAccessManager;
 class QNetworkReply;
@@ -29,16 +30,25 @@ public:
         Timeout,
         TooLarge,
         Cancelled,
-        WriteFailed
+        WriteFailed,
+        Interrupted,      // the connection closed before the announced end
+        TooManyRedirects, // a redirect loop
+        BadContent,       // an answer Qt cannot read: broken packing, a decompression bomb
+        Refused           // the whole body arrived, but the caller's check refused it
     };
 
     static constexpr int kTimeoutMs = 15000;
+    static constexpr int kMaxRedirects = 10;
+
+    // Why a whole body must not be saved, in the program's words; empty when it may.
+    using Check = std::function<QString(const QByteArray &)>;
 
     // The body into memory, cut after maxBytes (the rest is not read).
     static HttpGet *text(const QUrl &url, qint64 maxBytes, QObject *parent);
-    // The body into a file, replaced atomically once the whole body arrived; a body over
-    // maxBytes is a failure and leaves the file as it was.
-    static HttpGet *file(const QUrl &url, const QString &path, qint64 maxBytes, QObject *parent);
+    // The body into a file: only once the whole body arrived and check accepted it, the file is
+    // replaced by saveFile. A body over maxBytes, a refused body or a failed save leaves the
+    // file as it was.
+    static HttpGet *file(const QUrl &url, const QString &path, qint64 maxBytes, Check check, QObject *parent);
 
     // Waits in a local event loop until the request finished; the window stays responsive.
     Outcome wait();
@@ -62,6 +72,8 @@ private:
     void readAvailable();
     void checkHeaders();
     void replyFinished();
+    Outcome failureOf(int networkError) const;
+    void saveBody();
     void finish(Outcome outcome);
     // Finishes once the reply's current signal has returned.
     void finishSoon(Outcome outcome);
@@ -69,15 +81,17 @@ private:
 
     QUrl m_url;
     qint64 m_maxBytes;
-    qint64 m_received = 0;
     QNetworkAccessManager *m_manager;
     QPointer<QNetworkReply> m_reply;
-    std::unique_ptr<QSaveFile> m_file;
+    QString m_path; // empty for a text request
+    Check m_check;
     QByteArray m_body;
     Outcome m_outcome = Outcome::Running;
     bool m_finishing = false;
     int m_httpStatus = 0;
-    QString m_networkError;
+    QList<QUrl> m_visited; // the address and every redirect target
+    QString m_refusal;
+    SaveResult m_save;
 };
 
 } // namespace ortelia
