@@ -85,8 +85,9 @@ QString ColumnIndexFile::pathFor(const QString &dataPath)
 
 std::optional<ColumnIndexFile::Contents> ColumnIndexFile::open(const QString &path, const Key &key)
 {
-    // A record is at least one byte of its file.
-    const qint64 bound = qint64(sizeof(Header)) + 4 * (key.size + 1) * qint64(1 + kMaxStoredColumns);
+    // A record is at least one byte and a line break of its file.
+    const qint64 most = key.size / 2 + 1;
+    const qint64 bound = qint64(sizeof(Header)) + 4 * most + qint64(kMaxStoredColumns) * (4 + 4 * most);
     const std::optional<QByteArray> file = FileRead::regularFile(path, bound);
     if (!file || file->size() < qsizetype(sizeof(Header)))
         return std::nullopt;
