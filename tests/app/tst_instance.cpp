@@ -71,6 +71,19 @@ template <typename Step> bool asNobody(Step step)
     return ::seteuid(0) == 0 && done;
 }
 
+std::optional<QByteArray> environment(const char *name)
+{
+    return qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt;
+}
+
+void setEnvironment(const char *name, const std::optional<QByteArray> &value)
+{
+    if (value)
+        qputenv(name, *value);
+    else
+        qunsetenv(name);
+}
+
 bool closedByPeer(int fd)
 {
     char byte;
@@ -162,10 +175,11 @@ private slots:
     void socketOnlyInAFolderOfTheUsersOwn()
     {
         QTemporaryDir temp;
-        const auto restore = qScopeGuard([runtime = qgetenv("XDG_RUNTIME_DIR"), tmp = qgetenv("TMPDIR")] {
-            qputenv("XDG_RUNTIME_DIR", runtime);
-            qputenv("TMPDIR", tmp);
-        });
+        const auto restore =
+            qScopeGuard([runtime = environment("XDG_RUNTIME_DIR"), tmp = environment("TMPDIR")] {
+                setEnvironment("XDG_RUNTIME_DIR", runtime);
+                setEnvironment("TMPDIR", tmp);
+            });
         qputenv("TMPDIR", QFile::encodeName(temp.path()));
         const QString own = temp.filePath(QStringLiteral("ortelia-%1").arg(::getuid()));
         const QString open = temp.filePath(QStringLiteral("runtime"));
