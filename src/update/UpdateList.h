@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DictionaryFormat.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -13,7 +15,8 @@ namespace ortelia {
 namespace UpdateList {
 
 inline constexpr qint64 kMaxListBytes = 50000;
-inline constexpr qint64 kMaxDictionaryBytes = 64 * 1024 * 1024;
+// A download no reader of the program would take is not fetched.
+inline constexpr qint64 kMaxDictionaryBytes = ortelia::kMaxDictionaryBytes;
 inline constexpr int kMaxFileNameLength = 100;
 // Where the server keeps the list, below its base address.
 inline constexpr const char *kListPath = "ortelia-translator/update/1/update1.txt";

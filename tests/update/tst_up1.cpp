@@ -262,6 +262,17 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(responder->requests.size(), 3, 5000);
         QCOMPARE(responder->texts().last(), QStringLiteral("Achtung :keine Verbindung !"));
         QCOMPARE(folder->readBytes(QStringLiteral("TranslateDeGb/update.chk")), QByteArray("\"alt\"\r\n"));
+
+        // Closed while it waits for the list: unloaded at once, nothing more asked or stored.
+        qputenv("ORTELIA_UPDATE_SERVER", server->base().toLatin1());
+        server->route(kListPath, TestHttpServer::Route{200, {}, TestHttpServer::Mode::Silent});
+        responder->answers = {DialogAnswer::No};
+        QWidget *waiting = window();
+        QTimer::singleShot(300, waiting, [waiting] { QTest::keyClick(waiting, Qt::Key_Escape); });
+        c<QPushButton>("Command1")->click();
+        QTRY_VERIFY(!WindowRegistry::existing(windows::up1));
+        QCOMPARE(responder->requests.size(), 4);
+        QCOMPARE(folder->readBytes(QStringLiteral("TranslateDeGb/update.chk")), QByteArray("\"alt\"\r\n"));
     }
 
     void brokenDownloadsLeaveNoFile()
