@@ -140,7 +140,7 @@ bool writtenAsItIs(QStringView value)
 
 QString text(const QString &name) { return page(dataSourceLine(name)); }
 
-bool write(const QString &path, const QString &name) { return TextFile::write(path, text(name)); }
+bool write(const QString &path, const QString &name) { return TextFile::write(path, text(name)).ok(); }
 
 QString fixedPageText(const QString &name, const QString &baseForms)
 {
@@ -149,7 +149,7 @@ QString fixedPageText(const QString &name, const QString &baseForms)
 
 bool writeFixed(const QString &path, const QString &name, const QString &baseForms)
 {
-    return TextFile::write(path, fixedPageText(name, baseForms));
+    return TextFile::write(path, fixedPageText(name, baseForms)).ok();
 }
 
 std::optional<QMap<QString, QString>> dataObjectParams(const QString &pageText)
@@ -181,7 +181,7 @@ std::optional<QMap<QString, QString>> dataObjectParams(const QString &pageText)
 
 bool writeWithSourceLine(const QString &path, const QString &sourceLine)
 {
-    return TextFile::write(path, page(sourceLine));
+    return TextFile::write(path, page(sourceLine)).ok();
 }
 
 } // namespace ortelia::LookupPage
