@@ -48,11 +48,13 @@ public:
     // millions of elements would take gigabytes.
     static constexpr std::size_t kMaxNodes = 100000;
     // Markup beyond these bounds is refused before it is parsed, as the parser's time grows with
-    // the square of an element's attributes and its memory with the tags: the document then
+    // the square of an element's attributes (kMaxAttributePairs is the sum of those squares over
+    // the markup: 16 elements of 1,000 attributes) and its memory with the tags: the document then
     // stays empty.
     static constexpr qsizetype kMaxMarkupBytes = 24 * 1024 * 1024;
     static constexpr qsizetype kMaxTags = 4 * qsizetype(kMaxNodes);
     static constexpr int kMaxAttributes = 1000;
+    static constexpr qint64 kMaxAttributePairs = 16 * 1000 * 1000;
     // Whether UTF-8 markup keeps within those bounds.
     static bool withinBounds(QByteArrayView markup);
 
