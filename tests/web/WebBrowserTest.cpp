@@ -547,8 +547,9 @@ void WebBrowserTest::pagesReachOnlyTheirFolders()
         write(dir, QStringLiteral("seite.htm"),
               QStringLiteral(R"HTML(<html><body>
 <script src="erlaubt.js"></script><script src="%1"></script><script src="ordner/geheim.js"></script>
-<script src="rohr.js"></script><p>SEITE</p></body></html>)HTML")
-                  .arg(QUrl::fromLocalFile(outside.filePath(QStringLiteral("geheim.js"))).toString()));
+<script src="rohr.js"></script><p>SEITE</p><iframe src="%2"></iframe><img src="%2"></body></html>)HTML")
+                  .arg(QUrl::fromLocalFile(outside.filePath(QStringLiteral("geheim.js"))).toString(),
+                       QUrl::fromLocalFile(secret).toString()));
     WebBrowser browser;
     browser.show();
     browser.navigate(page);
@@ -564,6 +565,9 @@ void WebBrowserTest::pagesReachOnlyTheirFolders()
         QTRY_VERIFY(shownText(browser).contains(QStringLiteral("SEITE")));
         QVERIFY(view->loadResource(QTextDocument::ImageResource, QUrl::fromLocalFile(link)).isNull());
     }
+    emit view->anchorClicked(QUrl(QStringLiteral("data:text/html,<p>DATEN</p>")));
+    QCOMPARE(browser.location(), page);
+    QVERIFY(!shownText(browser).contains(QStringLiteral("GEHEIM")));
     QCOMPARE(view->loadResource(QTextDocument::ImageResource,
                                 QUrl::fromLocalFile(dir.filePath(QStringLiteral("bild.png"))))
                  .toByteArray(),
