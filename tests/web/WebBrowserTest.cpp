@@ -582,4 +582,7 @@ void WebBrowserTest::pagesReachOnlyTheirFolders()
     // From a page inside it, the folder above is out of reach.
     emit view->anchorClicked(QUrl::fromLocalFile(page));
     QCOMPARE(browser.location(), next);
+    // A FIFO as the page itself is not waited for.
+    browser.navigate(dir.filePath(QStringLiteral("rohr.js")));
+    QCOMPARE(browser.bodyHtml(), QString());
 }

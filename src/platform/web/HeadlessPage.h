@@ -17,8 +17,9 @@ class TabularDataObject;
 
 // A page without a window: its document, scripts, page objects and data binding. It loads a
 // file synchronously: an HTML page is parsed into a document and its scripts and on... handlers
-// run in a QJSEngine; a folder becomes a listing; a text file plain text; a missing file an empty
-// document. The commands use it as it is; WebBrowser shows one.
+// run in a QJSEngine; a folder becomes a listing; a text file plain text; a missing file, one that
+// is no regular file (a FIFO) or one over 64 MB (8 MB for a page) an empty document. The
+// commands use it as it is; WebBrowser shows one.
 class HeadlessPage : public QObject {
     Q_OBJECT
 public:
