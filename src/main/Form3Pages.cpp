@@ -5,6 +5,7 @@
 
 #include "ui_Form3.h"
 
+#include "DictionaryFile.h"
 #include "LookUpOnPage.h"
 #include "SpeechEngine.h"
 #include "SpeechPage.h"
@@ -35,6 +36,8 @@ QString Form3::lookUp(const QString &word, Direction direction)
 {
     const bool german = direction == Direction::German;
     LookUpOnPage(ui->WebBrowser1->page(), word, german ? TextDirection::German : TextDirection::Foreign);
+    if (ui->WebBrowser1->page().takeRefusedData())
+        showDictionaryFailure();
     return ui->WebBrowser1->value(0, german ? QStringLiteral("SuchDeu") : QStringLiteral("SuchEng"));
 }
 

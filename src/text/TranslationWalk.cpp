@@ -1,5 +1,6 @@
 #include "TranslationWalk.h"
 
+#include "DictionaryFile.h"
 #include "FormTimer.h"
 #include "ListWalk.h"
 #include "LookUpOnPage.h"
@@ -64,7 +65,8 @@ void TranslationWalk::translate()
     m_controls.words->clear();
     // The window keeps the splitter's limit: more than 1,501 words are refused with its message.
     const QChar blank(QLatin1Char(' '));
-    if (const std::optional<QStringList> words = splitWords(TextWalk::normalised(m_workCopy, m_controls.direction), blank))
+    if (const std::optional<QStringList> words =
+            splitWords(TextWalk::normalised(m_workCopy, m_controls.direction), blank))
         m_controls.words->addItems(*words);
     selectNextRow(m_controls.words);
 }
@@ -123,6 +125,8 @@ void TranslationWalk::lookUpNow()
     m_lookupTimer->setEnabled(false);
     const bool german = m_controls.direction == TextDirection::German;
     LookUpOnPage(m_shared.page->page(), m_controls.word->text(), m_controls.direction);
+    if (m_shared.page->page().takeRefusedData())
+        showDictionaryFailure();
     // The page may correct the word; it also empties its field after every search, and that
     // empty field is no correction.
     const QString readBack =

@@ -1,6 +1,7 @@
 // The single-word translator and the window's speech against the real pages and the speech
 // engine (writing its log, playing into the null sink).
 
+#include "DictionaryFile.h"
 #include "FormTimer.h"
 #include "LookupPage.h"
 #include "MainWindowFixture.h"
@@ -16,6 +17,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 using namespace ortelia;
 using namespace ortelia::test;
@@ -67,6 +70,22 @@ private slots:
         SpeechEngine::instance().stop();
         WindowRegistry::reset();
         folder.reset();
+    }
+
+    void refusedDictionaryIsSaidOnce()
+    {
+        // A FIFO in the dictionary's place would hold the window for good; it is refused unread.
+        const QString dictionary = folder->file(QStringLiteral("TranslateDeGb/DeEn.txt"));
+        QVERIFY(QFile::remove(dictionary));
+        QCOMPARE(::mkfifo(QFile::encodeName(dictionary).constData(), 0600), 0);
+        RecordingResponder responder;
+        openTranslator();
+        type("TextD", QStringLiteral("Hallo"));
+        QTRY_VERIFY(!responder.texts().isEmpty());
+        type("TextD", QStringLiteral("Haus"));
+        QTest::qWait(700);
+        QCOMPARE(responder.texts(), dictionaryFailureMessages());
+        QCOMPARE(label("lblText"), QString());
     }
 
     void typedWordIsShownAndSpokenInTheProfileVoice()

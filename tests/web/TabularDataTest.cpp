@@ -427,16 +427,22 @@ void TabularDataTest::noIndexFileOutsideTheProgramFolder()
     file.close();
     const QString link = folder.file(QStringLiteral("TranslateDeGb/Verweis.txt"));
     QVERIFY(QFile::link(path, link));
-    for (const QString &data : {QUrl::fromLocalFile(path).toString(), QStringLiteral("Verweis.txt")}) {
+    const auto lookUp = [](const QString &data, const QString &pageDir) {
         TabularDataCache::clear();
         TabularDataObject page({{QStringLiteral("DataURL"), data},
                                 {QStringLiteral("UseHeader"), QStringLiteral("true")},
                                 {QStringLiteral("FieldDelim"), QStringLiteral(";")}},
-                               folder.file(QStringLiteral("TranslateDeGb")));
+                               pageDir);
         page.setFilter(QStringLiteral("unterestextfeld = house"));
         page.Reset();
-        QCOMPARE(page.field(QStringLiteral("oberestextfeld")), QStringLiteral("haus"));
-    }
+        return page.field(QStringLiteral("oberestextfeld"));
+    };
+    // A page of the program reads no data outside the program folder, also not through a link.
+    const QString ownPages = folder.file(QStringLiteral("TranslateDeGb"));
+    QCOMPARE(lookUp(QUrl::fromLocalFile(path).toString(), ownPages), QString());
+    QCOMPARE(lookUp(QStringLiteral("Verweis.txt"), ownPages), QString());
+    // A page of the user's own elsewhere reads the data of its folder; the index stays in memory.
+    QCOMPARE(lookUp(QStringLiteral("data.txt"), outside.path()), QStringLiteral("haus"));
     QCOMPARE(QDir(outside.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{QStringLiteral("data.txt")});
     QVERIFY(!QFile::exists(ColumnIndexFile::pathFor(link)));

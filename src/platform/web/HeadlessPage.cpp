@@ -34,6 +34,7 @@ public:
     QString dir;
     bool listing = false;
     QList<QPair<QString, QPointer<QObject>>> objects; // by element id
+    bool refusalTaken = false;
     int boundGeneration = -1;
     QHash<QString, QList<int>> bound; // data object id (lower case) -> bound elements
 
@@ -293,6 +294,21 @@ QObject *HeadlessPage::pageObject(const QString &id) const
 web::TabularDataObject *HeadlessPage::dataObject(const QString &id) const
 {
     return qobject_cast<web::TabularDataObject *>(m_page->object(id));
+}
+
+bool HeadlessPage::takeRefusedData()
+{
+    if (m_page->refusalTaken)
+        return false;
+    for (const auto &[id, object] : m_page->objects) {
+        const auto *data = qobject_cast<web::TabularDataObject *>(object.data());
+        const FileRead::Failure failure = data ? data->loadFailure() : FileRead::Failure::None;
+        if (failure != FileRead::Failure::None && failure != FileRead::Failure::Missing) {
+            m_page->refusalTaken = true;
+            return true;
+        }
+    }
+    return false;
 }
 
 QVariant HeadlessPage::evaluateScript(const QString &code)

@@ -60,6 +60,10 @@ public:
     // The created page object of the given id (nullptr when none).
     QObject *pageObject(const QString &id) const;
     web::TabularDataObject *dataObject(const QString &id) const;
+    // Whether a data object of the page was refused its file (not a regular file, too large,
+    // unreadable); a missing file is no refusal. True once per loaded page, so that a window
+    // that looks up word after word says so once.
+    bool takeRefusedData();
 
     // Runs code in the loaded page (as a page script would) and returns its value.
     QVariant evaluateScript(const QString &code);

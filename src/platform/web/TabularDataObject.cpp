@@ -1,5 +1,6 @@
 #include "TabularDataObject.h"
 
+#include "PageFile.h"
 #include "ProgramFolder.h"
 #include "ScriptWatchdog.h"
 
@@ -63,6 +64,9 @@ void TabularDataObject::load()
             m_path = url.toLocalFile();
         else if (!m_dataUrl.contains(QLatin1String("://")) && !m_dataUrl.trimmed().isEmpty())
             m_path = ProgramFolder::resolve(m_pageDir, m_dataUrl.trimmed());
+        // A page reads data only where it may read pages: /etc/shadow is no dictionary.
+        if (!m_path.isEmpty() && !PageFile::withinReach(m_pageDir, m_path))
+            m_path.clear();
     }
     // The file every time: the cache answers at once while it is unchanged, and reads it anew when
     // it was changed or replaced meanwhile.
