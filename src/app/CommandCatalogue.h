@@ -4,9 +4,9 @@
 
 namespace ortelia {
 
-// A command-line command, "ortelia <name> args...", and the module beside "ortelia" that runs
-// it. Without Qt: the launcher chooses the module from it before any library is loaded, so each
-// command loads only the libraries it uses.
+// A command-line command, "ortelia <name> args...", and the program beside "ortelia" that runs
+// it. Without Qt: the launcher picks the program from this table before any library is loaded,
+// so each command loads only the libraries it uses; --help prints the table.
 struct CommandEntry {
     const char *name;
     const char *program;
@@ -15,13 +15,9 @@ struct CommandEntry {
     const char *summary;
 };
 
-// The launcher and the window program are executables, the rest modules the launcher loads.
-inline constexpr const char *kLauncherProgram = "ortelia";
 inline constexpr const char *kWindowProgram = "ortelia-windows";
 inline constexpr const char *kCommandsProgram = "ortelia-commands";
 inline constexpr const char *kPagesProgram = "ortelia-pages";
-// Names the module a command hands its call to; the launcher reads it and takes it away.
-inline constexpr const char *kHandedModuleVariable = "ORTELIA_MODULE";
 
 inline constexpr CommandEntry kCommandCatalogue[] = {
     {"say", "ortelia-say", "say [--wav DATEI] ZEILE...",
@@ -49,21 +45,20 @@ inline const CommandEntry *findCommandEntry(const char *name)
     return nullptr;
 }
 
-// The catalogue's own name of the command module called name; nullptr for any other name.
-inline const char *commandModule(const char *name)
-{
-    if (std::strcmp(name, kCommandsProgram) == 0)
-        return kCommandsProgram;
-    for (const CommandEntry &entry : kCommandCatalogue) {
-        if (std::strcmp(name, entry.program) == 0)
-            return entry.program;
-    }
-    return nullptr;
-}
-
 inline bool isHelpOption(const char *argument)
 {
     return std::strcmp(argument, "--help") == 0 || std::strcmp(argument, "-h") == 0;
+}
+
+// The program beside "ortelia" that takes the call "ortelia argv[1]...": a command's own, the
+// commands program for the help, the window program for everything else (none, an option).
+inline const char *programFor(int argc, char **argv)
+{
+    if (argc < 2)
+        return kWindowProgram;
+    if (const CommandEntry *command = findCommandEntry(argv[1]))
+        return command->program;
+    return isHelpOption(argv[1]) ? kCommandsProgram : kWindowProgram;
 }
 
 } // namespace ortelia

@@ -4,18 +4,19 @@
 #include "DesktopEntry.h"
 #include "FreedictImport.h"
 #include "HelpText.h"
-#include "ProgramsBeside.h"
 #include "PublishUpdates.h"
 
 #include <cstdio>
+#include <cstdlib>
 
-// The module "ortelia-commands": the help and the commands that neither speak nor show a page.
-ORTELIA_MODULE_ENTRY(int argc, char **argv)
+namespace {
+
+int run(int argc, char **argv)
 {
     using namespace ortelia;
     if (argc > 1 && isHelpOption(argv[1])) {
         std::fputs(qPrintable(helpText()), stdout);
-        endCommandProcess(0);
+        return flushOutput(0);
     }
     static const Command commands[] = {
         {"import-freedict", runImportFreedictCommand},
@@ -24,4 +25,13 @@ ORTELIA_MODULE_ENTRY(int argc, char **argv)
         {"uninstall", runUninstallCommand},
     };
     return runCommandProgram(argc, argv, commands);
+}
+
+} // namespace
+
+// "ortelia-commands": the help and the commands that neither speak nor show a page.
+int main(int argc, char **argv)
+{
+    // The output is out and checked: Qt's globals are left to the system.
+    std::_Exit(run(argc, argv));
 }

@@ -8,26 +8,12 @@
 #include <QCoreApplication>
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 
 namespace ortelia {
 
 namespace {
-
-// The running command's own arguments, argv[0] included, for handCallTo.
-char **g_commandArgv = nullptr;
-
-// Hands the call, arguments unchanged, to program: the window program replaces this process; a
-// command module is loaded by a fresh launcher, told which one.
-int handTo(const char *program, char **argv)
-{
-    if (!commandModule(program))
-        return replaceProcessBeside(argv[0], program, argv);
-    setenv(kHandedModuleVariable, program, 1);
-    return replaceProcessBeside(argv[0], kLauncherProgram, argv);
-}
 
 // A standard descriptor the caller closed would be taken by the next file the command opens,
 // and its output would go into that file. /dev/null, open for reading only, holds its place:
@@ -61,25 +47,19 @@ const Command *findCommand(std::span<const Command> commands, const char *name)
 
 int runCommandProgram(int argc, char **argv, std::span<const Command> commands)
 {
-    const char *program = kWindowProgram;
-    if (argc > 1) {
-        const Command *command = findCommand(commands, argv[1]);
-        if (command &&
-            !(command->needsWindowProgram && command->needsWindowProgram(arguments(argc, argv, 2))))
-            return runCommand(*command, argc, argv);
-        const CommandEntry *entry = findCommandEntry(argv[1]);
-        if (!command && entry)
-            program = entry->program;
-    }
-    return handTo(program, argv);
+    const Command *command = argc > 1 ? findCommand(commands, argv[1]) : nullptr;
+    if (!command)
+        return replaceProcessBeside(argv[0], programFor(argc, argv), argv);
+    if (command->needsWindowProgram && command->needsWindowProgram(arguments(argc, argv, 2)))
+        return replaceProcessBeside(argv[0], kWindowProgram, argv);
+    return runCommand(*command, argc, argv);
 }
 
 int runCommand(const Command &command, int argc, char **argv)
 {
+    holdClosedStandardDescriptors();
     // Qt's own event dispatcher starts sooner than GLib's, and a command needs none of GLib's
     // sources; the variable is read only here, so that programs started later get GLib again.
-    g_commandArgv = argv;
-    holdClosedStandardDescriptors();
     qputenv("QT_NO_GLIB", "1");
     QCoreApplication app(argc, argv);
     qunsetenv("QT_NO_GLIB");
@@ -90,17 +70,12 @@ int runCommand(const Command &command, int argc, char **argv)
     const QDir startDir = QDir::current();
     ProgramFolder::setRoot(QCoreApplication::applicationDirPath());
     const int status = command.run(QCoreApplication::arguments().mid(2), startDir);
-    // What a command printed and left in the buffer (install, publish-updates) must be out, too.
-    if (std::fflush(stdout) != 0 || std::ferror(stdout))
-        endOnOutputFailure();
-    return status;
-}
-
-int handCallTo(const char *program, const QDir &startDir)
-{
-    // The other program reads file arguments relative to where it starts.
-    QDir::setCurrent(startDir.path());
-    return handTo(program, g_commandArgv);
+    if (status == kHandOn && command.handOnTo) {
+        // The other program reads file arguments relative to where it starts.
+        QDir::setCurrent(startDir.path());
+        return replaceProcessBeside(argv[0], command.handOnTo, argv);
+    }
+    return flushOutput(status);
 }
 
 } // namespace ortelia

@@ -1,34 +1,11 @@
 #include "CommandCatalogue.h"
 #include "ProgramsBeside.h"
 
-#include <cstdlib>
-
-namespace {
-
-// The module a command handed its call to, taken from the environment so that programs started
-// later do not see it; nullptr when there is none or it is no module of the catalogue.
-const char *handedModule()
-{
-    const char *value = std::getenv(ortelia::kHandedModuleVariable);
-    const char *module = value ? ortelia::commandModule(value) : nullptr;
-    unsetenv(ortelia::kHandedModuleVariable);
-    return module;
-}
-
-} // namespace
-
-// "ortelia": runs a command in the module that holds it, loaded into this process, so that no
-// library but the C library is loaded before the module's own: a command in its module, --help
-// in the commands module. Everything else (no arguments, options) goes, arguments unchanged, to
-// the window program.
+// "ortelia": hands the call, arguments unchanged, to the program beside it that takes it
+// (programFor): a command to its command program, --help to the commands program, everything
+// else (no arguments, options) to the window program. Linked statically on the C library alone,
+// so that the dynamic loader runs once, for the program that does the work.
 int main(int argc, char **argv)
 {
-    using namespace ortelia;
-    const char *module = handedModule();
-    if (!module && argc > 1) {
-        const CommandEntry *command = findCommandEntry(argv[1]);
-        module = command ? command->program : isHelpOption(argv[1]) ? kCommandsProgram : nullptr;
-    }
-    return module ? runModuleBeside(argv[0], module, argc, argv)
-                  : replaceProcessBeside(argv[0], kWindowProgram, argv);
+    return ortelia::replaceProcessBeside(argv[0], ortelia::programFor(argc, argv), argv);
 }

@@ -1,11 +1,15 @@
 #include "ChooserCommands.h"
+#include "CommandCatalogue.h"
 #include "Commands.h"
-#include "ProgramsBeside.h"
 
-// The module "ortelia-lookup": "lookup" on QtCore alone, for the program's own dictionary pages;
-// every other page it hands to "ortelia-pages", which runs the page's script.
-ORTELIA_MODULE_ENTRY(int argc, char **argv)
+#include <cstdlib>
+
+// "ortelia-lookup": "lookup" on QtCore alone, for the program's own dictionary pages; every other
+// page it hands to "ortelia-pages", which runs the page's script.
+int main(int argc, char **argv)
 {
-    static const ortelia::Command commands[] = {{"lookup", ortelia::runOwnPageLookupCommand}};
-    return ortelia::runCommandProgram(argc, argv, commands);
+    using namespace ortelia;
+    static const Command commands[] = {{"lookup", runOwnPageLookupCommand, nullptr, kPagesProgram}};
+    // The answer is out and checked: what the lookup built is left to the system.
+    std::_Exit(runCommandProgram(argc, argv, commands));
 }

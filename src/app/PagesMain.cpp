@@ -1,14 +1,17 @@
 #include "ChooserCommands.h"
 #include "Commands.h"
-#include "ProgramsBeside.h"
 #include "TranslateCommand.h"
 
-// The module "ortelia-pages": the commands that run a dictionary page headless, without eSpeak NG.
-ORTELIA_MODULE_ENTRY(int argc, char **argv)
+#include <cstdlib>
+
+// "ortelia-pages": the commands that run a dictionary page headless, without eSpeak NG.
+int main(int argc, char **argv)
 {
     static const ortelia::Command commands[] = {
         {"lookup", ortelia::runLookupCommand},
         {"translate", ortelia::runTranslateCommand},
     };
-    return ortelia::runCommandProgram(argc, argv, commands);
+    // The output is out and checked: the script engine's caches and Qt's globals are left to the
+    // system, which frees them at once.
+    std::_Exit(ortelia::runCommandProgram(argc, argv, commands));
 }

@@ -11,7 +11,7 @@ namespace ortelia {
 // nothing, 2 on a wrong call.
 int runLookupCommand(const QStringList &args, const QDir &startDir);
 // The same in the lookup program, on QtCore alone: it answers the program's own dictionary pages
-// itself and hands every other call to the page program, unchanged.
+// itself; for every other call it returns kHandOn (CommandEnd.h): that call is the page program's.
 int runOwnPageLookupCommand(const QStringList &args, const QDir &startDir);
 
 } // namespace ortelia

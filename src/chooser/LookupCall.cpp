@@ -11,8 +11,9 @@ std::variant<LookupCall, int> readLookupCall(const QStringList &args, const QDir
 {
     const std::optional<PageOptions> options = parsePageOptions(args, startDir);
     if (!options || options->operands.isEmpty()) {
-        std::fputs("Aufruf: ortelia lookup [--pair DeEn|DeFr|DeGr|DeIt|DeSp | --page DATEI] [--foreign] WORT\n",
-                   stderr);
+        std::fputs(
+            "Aufruf: ortelia lookup [--pair DeEn|DeFr|DeGr|DeIt|DeSp | --page DATEI] [--foreign] WORT\n",
+            stderr);
         return 2;
     }
     if (!pageExists(options->page))
@@ -20,12 +21,11 @@ std::variant<LookupCall, int> readLookupCall(const QStringList &args, const QDir
     return LookupCall{options->page, options->operands.join(QLatin1Char(' ')), options->direction};
 }
 
-void endLookup(const LookupAnswer &answer)
+int printLookup(const LookupAnswer &answer)
 {
-    printLine(answer.translation);
-    printLine(answer.german);
-    printLine(answer.note);
-    endCommandProcess(answer.translation.isEmpty() && answer.german.isEmpty() ? 1 : 0);
+    if (!printLine(answer.translation) || !printLine(answer.german) || !printLine(answer.note))
+        return kOutputFailedStatus;
+    return answer.translation.isEmpty() && answer.german.isEmpty() ? 1 : 0;
 }
 
 } // namespace ortelia

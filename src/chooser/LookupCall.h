@@ -22,8 +22,8 @@ struct LookupCall {
 // on standard error: 2 for a wrong call, 1 when the page is missing.
 std::variant<LookupCall, int> readLookupCall(const QStringList &args, const QDir &startDir);
 
-// Prints Textfeld2, Textfeld and Textfeld3, one per line, and ends the process: 0 when the page
-// answered, 1 when it found nothing.
-[[noreturn]] void endLookup(const LookupAnswer &answer);
+// Prints Textfeld2, Textfeld and Textfeld3, one per line. The exit status of the lookup: 0 when
+// the page answered, 1 when it found nothing or standard output did not take the answer.
+int printLookup(const LookupAnswer &answer);
 
 } // namespace ortelia

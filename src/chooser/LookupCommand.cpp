@@ -14,7 +14,7 @@ int runLookupCommand(const QStringList &args, const QDir &startDir)
     HeadlessPage browser;
     browser.navigate(lookup.page);
     LookUpOnPage(browser, lookup.word, lookup.direction);
-    endLookup(readLookupAnswer(browser));
+    return printLookup(readLookupAnswer(browser));
 }
 
 } // namespace ortelia

@@ -1,7 +1,6 @@
 #include "ChooserCommands.h"
 
-#include "CommandCatalogue.h"
-#include "Commands.h"
+#include "CommandEnd.h"
 #include "LookupCall.h"
 #include "OwnPageLookup.h"
 
@@ -20,9 +19,9 @@ int runOwnPageLookupCommand(const QStringList &args, const QDir &startDir)
             lookUpOnOwnPage(lookup.page, lookup.word, lookup.direction, &refusal)) {
         if (!refusal.isEmpty())
             std::fprintf(stderr, "%s\n", refusal.toLocal8Bit().constData());
-        endLookup(*answer);
+        return printLookup(*answer);
     }
-    return handCallTo(kPagesProgram, startDir);
+    return kHandOn;
 }
 
 } // namespace ortelia

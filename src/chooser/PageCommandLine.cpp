@@ -51,11 +51,13 @@ bool pageExists(const QString &page)
     return false;
 }
 
-void printLine(const QString &text)
+bool printLine(const QString &text)
 {
     const QByteArray bytes = text.toUtf8() + '\n';
-    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size()))
-        endOnOutputFailure();
+    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size()))
+        return true;
+    sayOutputFailed(errno);
+    return false;
 }
 
 } // namespace ortelia

@@ -24,8 +24,8 @@ std::optional<PageOptions> parsePageOptions(const QStringList &args, const QDir 
 // False, with a German message on standard error, when the page is missing.
 bool pageExists(const QString &page);
 
-// Writes text and a line feed to standard output as UTF-8; ends the process as
-// endOnOutputFailure (CommandEnd.h) does when standard output does not take them.
-void printLine(const QString &text);
+// Writes text and a line feed to standard output as UTF-8; false, after saying so on standard
+// error (sayOutputFailed, CommandEnd.h), when standard output does not take them.
+[[nodiscard]] bool printLine(const QString &text);
 
 } // namespace ortelia

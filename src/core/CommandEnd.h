@@ -2,35 +2,39 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
+
+#include <stdio_ext.h>
 
 namespace ortelia {
 
 // The exit status of a command whose output standard output did not take.
 inline constexpr int kOutputFailedStatus = 1;
 
-// Ends a command whose output could not be written (a full disk, /dev/full, a closed standard
-// output): reporting success then would hide that what it printed is lost or cut short.
-[[noreturn]] inline void endOnOutputFailure()
+// What a command returns when the call is another program's (Commands.h, Command::handOnTo): its
+// program hands the call on unchanged. No exit status is negative.
+inline constexpr int kHandOn = -1;
+
+// Says on standard error that standard output did not take the command's output (error: errno of
+// the failed write): reporting success then would hide that what it printed is lost or cut short.
+// What is left in the buffer is dropped, so that the failure is said once.
+inline void sayOutputFailed(int error)
 {
-    std::fputs(errno == ENOSPC
+    std::fputs(error == ENOSPC
                    ? "Achtung : Der Datenträger ist voll [Standardausgabe]! Die Ausgabe ist unvollständig.\n"
                    : "Achtung : Die Standardausgabe kann nicht geschrieben werden!\n",
                stderr);
-    std::fflush(stderr);
-    std::_Exit(kOutputFailedStatus);
+    __fpurge(stdout);
+    std::clearerr(stdout);
 }
 
-// Ends a command's process with status once its work is out: writes out standard output and
-// standard error and stops at once. Taking down what the command built (a page's script engine,
-// the speech engine, Qt's globals) took a lookup a tenth of its time, and the system frees it
-// all anyway. Output that cannot be written ends it as endOnOutputFailure does.
-[[noreturn]] inline void endCommandProcess(int status)
+// status once standard output has taken everything the command printed; kOutputFailedStatus,
+// after saying so, when it does not.
+inline int flushOutput(int status)
 {
-    if (std::fflush(stdout) != 0 || std::ferror(stdout))
-        endOnOutputFailure();
-    std::fflush(stderr);
-    std::_Exit(status);
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return status;
+    sayOutputFailed(errno);
+    return kOutputFailedStatus;
 }
 
 } // namespace ortelia

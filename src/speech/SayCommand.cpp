@@ -1,6 +1,5 @@
 #include "SayCommand.h"
 
-#include "CommandEnd.h"
 #include "SpeechEngine.h"
 #include "WavFile.h"
 
@@ -50,7 +49,7 @@ int runSay(const QStringList &args, const QDir &startDir)
             std::fprintf(stderr, "Die Datei %s kann nicht geschrieben werden.\n", qPrintable(wavPath));
             return 1;
         }
-        endCommandProcess(0);
+        return 0;
     }
     QEventLoop loop;
     QObject::connect(&engine, &SpeechEngine::finished, &loop, &QEventLoop::quit);

@@ -90,10 +90,12 @@ int runTranslateCommand(const QStringList &args, const QDir &startDir)
     // The empty word before a leading blank (a text that starts with punctuation) is no word of
     // the text; the page would answer it with its last answer, its greeting at first.
     words.removeAll(QString());
-    for (const TextWalk::Pair &pair : TextWalk::lookUpAll(browser, words, options->direction))
-        printLine(field(pair.word) + u'\t' + field(pair.answer.translation) + u'\t' +
-                  field(pair.answer.german));
-    endCommandProcess(0);
+    for (const TextWalk::Pair &pair : TextWalk::lookUpAll(browser, words, options->direction)) {
+        if (!printLine(field(pair.word) + u'\t' + field(pair.answer.translation) + u'\t' +
+                       field(pair.answer.german)))
+            return kOutputFailedStatus;
+    }
+    return 0;
 }
 
 } // namespace ortelia

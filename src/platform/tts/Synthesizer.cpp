@@ -57,10 +57,9 @@ int logScale(int value, double low, double middle, double high)
 // eSpeak NG asks its sound library for a playback device as it starts, even when it only hands the
 // samples back: the library opens and drops a stream on the sound server (or finds none), which
 // costs about a millisecond and a server round trip before every command's first word. This
-// program plays the samples itself, so it answers the question: no device. The executables and
-// command modules export this definition (CMakeLists.txt, src/app/CommandModule.map), which the
-// dynamic linker then prefers to the sound library's; eSpeak NG runs without a device in its
-// synchronous mode.
+// program plays the samples itself, so it answers the question: no device. The executables export
+// this definition (CMakeLists.txt), which the dynamic linker then prefers to the sound library's;
+// eSpeak NG runs without a device in its synchronous mode.
 extern "C" struct audio_object *create_audio_device_object(const char *, const char *, const char *)
 {
     return nullptr;
