@@ -2,13 +2,12 @@
 #include "ui_up1.h"
 
 #include "Dialogs.h"
+#include "DictionaryDownload.h"
 #include "FormTimer.h"
 #include "HoverHelp.h"
 #include "HttpGet.h"
 #include "ListWalk.h"
-#include "ProgramFolder.h"
 #include "SettingsFiles.h"
-#include "SettingsFormat.h"
 #include "Shell.h"
 #include "TextFile.h"
 #include "TextRoutines.h"
@@ -21,31 +20,17 @@
 #include <QDir>
 #include <QRegularExpression>
 #include <QSignalBlocker>
-#include <QTime>
 
 namespace ortelia {
 
-namespace {
-
-const QString kStoredList = QStringLiteral("TranslateDeGb/update.chk");
-const QString kWholeText = QStringLiteral("update.chk");
-
-QString today(const char *format)
-{
-    return QDate::currentDate().toString(QLatin1String(format));
-}
-
-} // namespace
-
-up1::up1(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::up1>())
+up1::up1(QWidget *parent)
+    : QWidget(parent), ui(std::make_unique<Ui::up1>()), m_download(new DictionaryDownload(this))
 {
     ui->setupUi(this);
     setWindowFlag(Qt::Window);
     Timer5 = new FormTimer(QStringLiteral("Timer5"), 2000, true, this);
     Timer2 = new FormTimer(QStringLiteral("Timer2"), 1000, false, this);
     Timer3 = new FormTimer(QStringLiteral("Timer3"), 1000, false, this);
-    for (int month = 1; month <= 12; ++month)
-        ui->Combo1->addItem(QStringLiteral("%1").arg(month, 2, 10, QLatin1Char('0')));
 
     connect(Timer5, &FormTimer::timeout, this, [this] {
         Timer5->setEnabled(false);
@@ -56,17 +41,23 @@ up1::up1(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::up1>())
         scanStep();
     });
     connect(Timer3, &FormTimer::timeout, this, &up1::collectStep);
+    connect(m_download, &DictionaryDownload::progress, this, [this](qint64 received, qint64 total) {
+        ui->ProgressBar1->setRange(0, total > 0 ? 1000 : 0);
+        if (total > 0)
+            ui->ProgressBar1->setValue(int(received * 1000 / total));
+    });
+    connect(m_download, &DictionaryDownload::finished, this, &up1::downloadFinished);
 
     connect(ui->List1, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0)
             selectEntry();
     });
     connect(ui->List3, &QListWidget::itemChanged, this, &up1::updateFoundList);
-    connect(ui->Check1, &QCheckBox::clicked, this, &up1::firstSwitchClicked);
-    connect(ui->Check2, &QCheckBox::clicked, this, &up1::secondSwitchClicked);
+    connect(ui->Frame1, &UpdateSwitches::described, this, &up1::setStatus);
+    connect(ui->Frame1, &UpdateSwitches::automaticSwitchedOn, ui->Command7, &QWidget::show);
+    connect(ui->Frame1, &UpdateSwitches::fetchRequested, this, &up1::fetch);
 
     connect(ui->Command1, &QPushButton::clicked, this, &up1::fetch);
-    connect(ui->Command20, &QPushButton::clicked, this, &up1::fetch);
     for (QPushButton *lade : {ui->Command2, ui->Command21, ui->Command22})
         connect(lade, &QPushButton::clicked, this, &up1::downloadText);
     connect(ui->Command3, &QPushButton::clicked, this, &up1::storeList);
@@ -80,20 +71,12 @@ up1::up1(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::up1>())
         connect(now, &QPushButton::clicked, this, [this] { download(); });
     connect(ui->Command11, &QPushButton::clicked, this, &up1::askAndDownload);
     connect(ui->Command12, &QPushButton::clicked, this, &up1::saveAs);
-    connect(ui->Command13, &QPushButton::clicked, this, &up1::saveSettings);
-    connect(ui->Command14, &QPushButton::clicked, this, &up1::readSettings);
-    connect(ui->Command15, &QPushButton::clicked, this, &up1::takeOverUpdate);
     connect(ui->Command16, &QPushButton::clicked, this, &up1::openSelected);
     connect(ui->Command17, &QPushButton::clicked, this, [this] { Shell::openDocument(dictionaryFolder()); });
     connect(ui->Command18, &QPushButton::clicked, this, [this] {
         stopTimers();
         hide();
     });
-    connect(ui->Command23, &QPushButton::clicked, this, &up1::readUpdateDate);
-    connect(ui->Command24, &QPushButton::clicked, this, &up1::saveCodeDate);
-    connect(ui->Command25, &QPushButton::clicked, this,
-            [] { SettingsFiles::writeLastUpdateDate(today("dd.MM.yyyy")); });
-    connect(ui->Command26, &QPushButton::clicked, this, &up1::readLastUpdateDate);
 
     WindowKeys::bind(this, [this] { close(); });
     attachHoverHelp();
@@ -103,14 +86,10 @@ up1::~up1() = default;
 
 void up1::Form_Load()
 {
-    readUpdateDate();
-    ui->Text7->setText(dictionaryFolder() + QLatin1Char('/'));
-    showClock();
-    readUpdateDate();
+    ui->Dates->load(dictionaryFolder() + QLatin1Char('/'));
     countDictionaries();
-    readSettings();
+    ui->Frame1->read();
     Timer5->restart(2000);
-    ui->Combo1->setCurrentIndex(QDate::currentDate().month() - 1);
 }
 
 void up1::attachHoverHelp()
@@ -122,8 +101,6 @@ void up1::attachHoverHelp()
     HoverHelp::attach(
         ui->Command9,
         QStringLiteral("Das ausgewählte Wörterbuch jetzt in den Wörterbuch-Ordner herunterladen!"));
-    HoverHelp::attach(ui->Command15,
-                      QStringLiteral("Das heutige Datum als Datum des letzten Updates speichern!"));
     HoverHelp::Options exit;
     exit.highlight = HoverHelp::lightRed();
     HoverHelp::attach(ui->Command18, QStringLiteral("Update Fenster schließen!"), exit);
@@ -131,32 +108,17 @@ void up1::attachHoverHelp()
 
 QString up1::dictionaryFolder() const
 {
-    return ProgramFolder::path(QStringLiteral("TranslateDeGb"));
+    return UpdateFiles::dictionaryFolder();
+}
+
+QString up1::downloadPath(const UpdateList::Entry &entry) const
+{
+    return QDir(dictionaryFolder()).filePath(entry.fileName() + QLatin1String(".chk"));
 }
 
 void up1::setStatus(const QString &text)
 {
     ui->Label1->setText(text);
-}
-
-void up1::readUpdateDate()
-{
-    const QString date = SettingsFiles::readUpdateDate();
-    ui->Text4->setText(date);
-    ui->Text5->setText(date);
-}
-
-void up1::readLastUpdateDate()
-{
-    if (const std::optional<QString> date = SettingsFiles::readDate(SettingsFiles::lastUpdateDatePath()))
-        ui->Text6->setText(*date);
-}
-
-void up1::showClock()
-{
-    ui->Label6->setText(QTime::currentTime().toString(QStringLiteral("hh:mm:ss")));
-    ui->Label7->setText(today("yyyyMMdd"));
-    ui->Label8->setText(today("dd.MM.yyyy"));
 }
 
 void up1::countDictionaries()
@@ -169,45 +131,9 @@ void up1::countDictionaries()
         QStringLiteral("In Ihrem Wörterbuch-Ordner sind ( %1 ) Wörterbücher !").arg(files.size()));
 }
 
-void up1::readSettings()
-{
-    bool automatic = ui->Check1->isChecked();
-    bool onlyNewer = ui->Check2->isChecked();
-    SettingsFiles::readSwitches(SettingsFiles::updateOptionsPath(), automatic, onlyNewer);
-    ui->Check1->setChecked(automatic);
-    ui->Check2->setChecked(onlyNewer);
-}
-
-void up1::saveSettings()
-{
-    ui->Frame1->hide();
-    SettingsFiles::writeSwitches(SettingsFiles::updateOptionsPath(), ui->Check1->isChecked(),
-                                 ui->Check2->isChecked());
-}
-
-void up1::firstSwitchClicked(bool on)
-{
-    if (on) {
-        setStatus(QStringLiteral("Automatisches neues Update Liste laden...activiert "));
-        ui->Command7->show();
-        ui->Command20->show();
-    } else {
-        setStatus(QStringLiteral("Automatisches neues Update Liste laden...Nicht activiert "));
-        ui->Command20->hide();
-        ui->Check2->setChecked(false);
-    }
-    ui->Command13->show();
-}
-
-void up1::secondSwitchClicked(bool on)
-{
-    setStatus(on ? QStringLiteral("Nur Wörterbücher nach dem letzten Update Anzeigen ")
-                 : QStringLiteral("Es werden keine neue Wörterbücher automatisch Angezeigt "));
-}
-
 void up1::autoLoad()
 {
-    if (!ui->Check1->isChecked()) {
+    if (!ui->Frame1->automatic()) {
         setStatus(QStringLiteral("Automatisches neues Update Liste laden...Nicht activiert "));
         return;
     }
@@ -217,7 +143,7 @@ void up1::autoLoad()
     if (!fetch())
         return;
     pause(2);
-    if (self && closings == m_closings && ui->Check2->isChecked())
+    if (self && closings == m_closings && ui->Frame1->onlyNewer())
         collect();
 }
 
@@ -236,7 +162,7 @@ bool up1::fetch()
     loadList();
     ui->Command6->setText(QStringLiteral("Suche beginnen"));
     updateEntryCount();
-    SettingsFiles::writeLastUpdateDate(today("dd.MM.yyyy"));
+    SettingsFiles::writeLastUpdateDate(QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
     return true;
 }
 
@@ -256,8 +182,8 @@ bool up1::downloadText()
     m_listRequest = nullptr;
     request->deleteLater();
     if (outcome == HttpGet::Outcome::Ok) {
-        m_listText = TextFile::decode(request->body());
-        ui->Text2->setPlainText(m_listText);
+        m_files.setText(TextFile::decode(request->body()));
+        ui->Text2->setPlainText(m_files.text());
         return true;
     }
     // A closed window asked for the cancel; nothing to report.
@@ -268,52 +194,30 @@ bool up1::downloadText()
 
 bool up1::storeList()
 {
-    // An empty answer or a page without entries keeps the list the window already has.
-    if (!UpdateList::hasEntries(m_listText)) {
-        Dialogs::message(
-            Dialogs::programTitle(),
-            QStringLiteral("Achtung : Die Update-Liste ist leer [%1]! Die gespeicherte Liste bleibt.")
-                .arg(ui->Text1->text().trimmed()),
-            this);
-        return false;
-    }
-    return reportSave(
-        TextFile::writeLines(ProgramFolder::path(kStoredList), {UpdateList::storedCopy(m_listText)}));
+    return report(m_files.storeList(ui->Text1->text().trimmed()));
 }
 
 void up1::storeTextByAddress()
 {
-    // The address field may hold a name the server sent: only a plain name inside the dictionary
-    // folder, and only a dictionary, is written.
-    const QString name = ui->Text1->text().trimmed();
-    QString refused = UpdateList::storeNameRefusal(name);
-    if (refused.isEmpty())
-        refused = UpdateList::dictionaryRefusal(TextFile::encode(m_listText));
-    if (!refused.isEmpty()) {
-        Dialogs::message(Dialogs::programTitle(),
-                         QStringLiteral("Achtung : Nicht gespeichert [%1]: %2!").arg(name, refused), this);
-        return;
-    }
-    reportSave(TextFile::write(QDir(dictionaryFolder()).filePath(name), m_listText));
+    report(m_files.storeByName(ui->Text1->text().trimmed()));
 }
 
 void up1::storeWholeText()
 {
-    reportSave(
-        TextFile::writeLines(ProgramFolder::path(kWholeText), {SettingsFormat::printText(m_listText)}));
+    report(m_files.storeWholeText());
 }
 
-bool up1::reportSave(const SaveResult &result)
+bool up1::report(const QString &failure)
 {
-    if (!result)
-        Dialogs::message(Dialogs::programTitle(), result.message(), this);
-    return result.ok();
+    if (!failure.isEmpty())
+        Dialogs::message(Dialogs::programTitle(), failure, this);
+    return failure.isEmpty();
 }
 
 void up1::loadList()
 {
-    readLastUpdateDate();
-    const std::optional<QStringList> lines = TextFile::readLines(ProgramFolder::path(kStoredList));
+    ui->Dates->readLastUpdateDate();
+    const std::optional<QStringList> lines = UpdateFiles::storedLines();
     {
         const QSignalBlocker blocker(ui->List1);
         ui->List1->clear();
@@ -378,7 +282,7 @@ void up1::endOfList()
 
 bool up1::isNew(const UpdateList::Entry &entry) const
 {
-    return !entry.isEndMarker() && UpdateList::isNewer(entry.date(), ui->Text5->text());
+    return !entry.isEndMarker() && UpdateList::isNewer(entry.date(), ui->Dates->updateDate());
 }
 
 void up1::advance(int waitMs)
@@ -447,7 +351,7 @@ void up1::collect()
     ui->List3->setEnabled(false);
     if (!fetch())
         return;
-    readUpdateDate();
+    ui->Dates->readUpdateDate();
     ui->List1->setCurrentRow(1);
     ui->List3->clear();
     ui->List1->setCurrentRow(1);
@@ -488,11 +392,11 @@ void up1::collectStep()
 void up1::checkOne()
 {
     setStatus(QStringLiteral("letztes datum lesen"));
-    readUpdateDate();
+    ui->Dates->readUpdateDate();
     setStatus(QStringLiteral("Datum verkleich"));
     if (isNew(currentEntry())) {
         const QString text = QStringLiteral("Wollen Sie das neue Worterbuch herunterladen ?") +
-                             QStringLiteral(" Download Start...in Ordner: ") + ui->Text7->text();
+                             QStringLiteral(" Download Start...in Ordner: ") + ui->Dates->folder();
         if (Dialogs::yesNo(QStringLiteral("Neues Wörterbuch gefunden !"), text, false, this) ==
             DialogAnswer::Yes) {
             setStatus(QStringLiteral("Download Start...in Ordner [\\TranslateDeGb]"));
@@ -514,10 +418,10 @@ void up1::askAndDownload()
         updateFoundCounter();
     }
     const QString text = QStringLiteral("Wollen Sie das Worterbuch automatisch jetzt herunterladen ?") +
-                         QStringLiteral(" Download Start...in Ordner: ") + ui->Text7->text();
+                         QStringLiteral(" Download Start...in Ordner: ") + ui->Dates->folder();
     if (Dialogs::yesNo(QStringLiteral("Neues Wörterbuch gefunden !"), text, false, this) ==
         DialogAnswer::Yes) {
-        setStatus(QStringLiteral("Download Start...automatisch in Ordner [") + ui->Text7->text() +
+        setStatus(QStringLiteral("Download Start...automatisch in Ordner [") + ui->Dates->folder() +
                   QStringLiteral("] nach Klick 3-5 Sec. "));
         download();
     }
@@ -526,87 +430,60 @@ void up1::askAndDownload()
 bool up1::download(std::function<void()> then)
 {
     const UpdateList::Entry entry = currentEntry();
-    if (entry.isEndMarker() || entry.fields.isEmpty())
+    if (entry.isEndMarker() || entry.fields.isEmpty() || !accept(entry))
         return false;
+    return downloadTo(downloadPath(entry), std::move(then));
+}
+
+bool up1::accept(const UpdateList::Entry &entry)
+{
     const QString refused = UpdateList::refusal(entry);
-    if (!refused.isEmpty()) {
+    if (!refused.isEmpty())
         Dialogs::message(
             Dialogs::programTitle(),
             QStringLiteral("Achtung : Eintrag abgelehnt [%1]: %2!").arg(entry.summary(), refused), this);
-        return false;
-    }
-    return downloadTo(QDir(dictionaryFolder()).filePath(entry.fileName() + QLatin1String(".chk")),
-                      std::move(then));
+    return refused.isEmpty();
 }
 
 bool up1::downloadTo(const QString &path, std::function<void()> then)
 {
-    if (m_download) {
+    if (!m_download->start(QUrl(currentEntry().address()), path)) {
         setStatus(QStringLiteral("Ein Download läuft noch!"));
         return false;
     }
-    HttpGet *get = HttpGet::file(QUrl(currentEntry().address()), path, UpdateList::kMaxDictionaryBytes,
-                                 &UpdateList::dictionaryRefusal, this);
-    m_download = get;
+    m_afterDownload = std::move(then);
     ui->ProgressBar1->setValue(0);
     ui->ProgressBar1->show();
-    connect(get, &HttpGet::progress, this, [this](qint64 received, qint64 total) {
-        ui->ProgressBar1->setRange(0, total > 0 ? 1000 : 0);
-        if (total > 0)
-            ui->ProgressBar1->setValue(int(received * 1000 / total));
-    });
-    connect(get, &HttpGet::finished, this, [this, get, then = std::move(then)] {
-        get->deleteLater();
-        m_download = nullptr;
-        ui->ProgressBar1->hide();
-        if (get->outcome() == HttpGet::Outcome::Ok)
-            countDictionaries();
-        else if (get->outcome() != HttpGet::Outcome::Cancelled)
-            Dialogs::message(Dialogs::programTitle(), get->failureText(), this);
-        if (then)
-            then();
-    });
     return true;
+}
+
+void up1::downloadFinished(HttpGet::Outcome outcome, const QString &failure)
+{
+    ui->ProgressBar1->hide();
+    if (outcome == HttpGet::Outcome::Ok)
+        countDictionaries();
+    else if (outcome != HttpGet::Outcome::Cancelled)
+        Dialogs::message(Dialogs::programTitle(), failure, this);
+    if (const std::function<void()> then = std::exchange(m_afterDownload, {}))
+        then();
 }
 
 void up1::saveAs()
 {
     const UpdateList::Entry entry = currentEntry();
-    const QString refused = UpdateList::refusal(entry);
-    if (!refused.isEmpty()) {
-        Dialogs::message(
-            Dialogs::programTitle(),
-            QStringLiteral("Achtung : Eintrag abgelehnt [%1]: %2!").arg(entry.summary(), refused), this);
+    if (!accept(entry))
         return;
-    }
-    const QString path =
-        Dialogs::saveFileName(QStringLiteral("Wörterbuch speichern unter"),
-                              QDir(dictionaryFolder()).filePath(entry.fileName() + QLatin1String(".chk")),
-                              QStringLiteral("*.chk"), this);
+    const QString path = Dialogs::saveFileName(QStringLiteral("Wörterbuch speichern unter"),
+                                               downloadPath(entry), QStringLiteral("*.chk"), this);
     if (!path.isEmpty())
         downloadTo(path, {});
-}
-
-void up1::takeOverUpdate()
-{
-    SettingsFiles::writeLastUpdateDate(today("dd.MM.yyyy"));
-    SettingsFiles::writeUpdateDate(today("yyyyMMdd"));
-    readUpdateDate();
-}
-
-void up1::saveCodeDate()
-{
-    const QDate now = QDate::currentDate();
-    SettingsFiles::writeUpdateDate(now.toString(QStringLiteral("yyyy")) + ui->Combo1->currentText() +
-                                   now.toString(QStringLiteral("dd")));
-    readUpdateDate();
 }
 
 void up1::openSelected()
 {
     const UpdateList::Entry entry = currentEntry();
     if (UpdateList::refusal(entry).isEmpty())
-        Shell::editTextFile(QDir(dictionaryFolder()).filePath(entry.fileName() + QLatin1String(".chk")));
+        Shell::editTextFile(downloadPath(entry));
 }
 
 void up1::stopTimers()
@@ -634,12 +511,11 @@ void up1::closeEvent(QCloseEvent *event)
     stopTimers();
     if (m_listRequest)
         m_listRequest->cancel();
-    if (m_download)
-        m_download->cancel();
+    m_download->cancel();
     if (Dialogs::yesNo(QStringLiteral("Einstellung !"),
                        QStringLiteral("Wollen Sie das Update-Datum abspeichern ?"), false,
                        this) == DialogAnswer::Yes)
-        takeOverUpdate();
+        ui->Dates->takeOverToday();
     event->accept();
     // Unloaded, as the schedule window is: the next opening loads it anew (clock, dates, size).
     if (WindowRegistry::existing(windows::up1) == this)

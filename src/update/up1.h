@@ -1,6 +1,7 @@
 #pragma once
 
-#include "FileSave.h"
+#include "HttpGet.h"
+#include "UpdateFiles.h"
 #include "UpdateList.h"
 
 #include <QPointer>
@@ -15,13 +16,13 @@ class up1;
 
 namespace ortelia {
 
+class DictionaryDownload;
 class FormTimer;
-class HttpGet;
 
 // The update window: fetches the update list from the update server, keeps its copies, walks its
 // entries and, with the user's consent, downloads the dictionaries newer than the stored update
 // date into TranslateDeGb. Every step that follows a wait runs from a timer, so the window stays
-// usable while it searches and downloads.
+// usable while it searches and downloads. Its dates and its switches are panels of their own.
 class up1 : public QWidget {
     Q_OBJECT
 public:
@@ -37,14 +38,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void readUpdateDate();
-    void readLastUpdateDate();
-    void showClock();
     void countDictionaries();
-    void readSettings();
-    void saveSettings();
-    void firstSwitchClicked(bool on);
-    void secondSwitchClicked(bool on);
     void autoLoad();
 
     bool fetch();
@@ -52,8 +46,8 @@ private:
     bool storeList();
     void storeTextByAddress();
     void storeWholeText();
-    // Shows a failed save's message; true when the file was written.
-    bool reportSave(const SaveResult &result);
+    // Shows why a store wrote nothing; true when it wrote its file.
+    bool report(const QString &failure);
     void loadList();
     void updateEntryCount();
 
@@ -73,15 +67,18 @@ private:
     // the result. False when nothing was started.
     bool download(std::function<void()> then = {});
     bool downloadTo(const QString &path, std::function<void()> then);
+    void downloadFinished(HttpGet::Outcome outcome, const QString &failure);
+    // Says why a server's entry is not fetched; true when it may be.
+    bool accept(const UpdateList::Entry &entry);
     void saveAs();
-    void takeOverUpdate();
-    void saveCodeDate();
     void openSelected();
 
     void stopTimers();
     void updateFoundCounter();
     void updateFoundList();
     QString dictionaryFolder() const;
+    // TranslateDeGb/<name>.chk
+    QString downloadPath(const UpdateList::Entry &entry) const;
     void setStatus(const QString &text);
     void attachHoverHelp();
 
@@ -89,9 +86,11 @@ private:
     FormTimer *Timer5; // automatic loading, once
     FormTimer *Timer2; // next scan step
     FormTimer *Timer3; // next collect step
-    QString m_listText;
+    UpdateFiles m_files;
     QPointer<HttpGet> m_listRequest;
-    QPointer<HttpGet> m_download;
+    DictionaryDownload *m_download;
+    // What follows the running download, whatever its result.
+    std::function<void()> m_afterDownload;
     int m_found = 0;
     bool m_scanning = false;
     bool m_collecting = false;

@@ -1,0 +1,59 @@
+#include "UpdateFiles.h"
+
+#include "ProgramFolder.h"
+#include "SettingsFormat.h"
+#include "TextFile.h"
+#include "UpdateList.h"
+
+#include <QDir>
+
+namespace ortelia {
+
+namespace {
+
+const QString kStoredList = QStringLiteral("TranslateDeGb/update.chk");
+const QString kWholeText = QStringLiteral("update.chk");
+
+QString failureOf(const SaveResult &result)
+{
+    return result ? QString() : result.message();
+}
+
+} // namespace
+
+QString UpdateFiles::dictionaryFolder()
+{
+    return ProgramFolder::path(QStringLiteral("TranslateDeGb"));
+}
+
+std::optional<QStringList> UpdateFiles::storedLines()
+{
+    return TextFile::readLines(ProgramFolder::path(kStoredList));
+}
+
+QString UpdateFiles::storeList(const QString &address) const
+{
+    if (!UpdateList::hasEntries(m_text))
+        return QStringLiteral("Achtung : Die Update-Liste ist leer [%1]! Die gespeicherte Liste bleibt.")
+            .arg(address);
+    return failureOf(
+        TextFile::writeLines(ProgramFolder::path(kStoredList), {UpdateList::storedCopy(m_text)}));
+}
+
+QString UpdateFiles::storeByName(const QString &name) const
+{
+    QString refused = UpdateList::storeNameRefusal(name);
+    if (refused.isEmpty())
+        refused = UpdateList::dictionaryRefusal(TextFile::encode(m_text));
+    if (!refused.isEmpty())
+        return QStringLiteral("Achtung : Nicht gespeichert [%1]: %2!").arg(name, refused);
+    return failureOf(TextFile::write(QDir(dictionaryFolder()).filePath(name), m_text));
+}
+
+QString UpdateFiles::storeWholeText() const
+{
+    return failureOf(
+        TextFile::writeLines(ProgramFolder::path(kWholeText), {SettingsFormat::printText(m_text)}));
+}
+
+} // namespace ortelia

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace ortelia {
+
+// The update list as last fetched, and where the update window keeps it: the stored list
+// TranslateDeGb/update.chk, the whole text update.chk, and a text stored by name in TranslateDeGb.
+// Each store returns the message to show when nothing was written; empty when the file was.
+class UpdateFiles {
+public:
+    // TranslateDeGb in the program folder, where the dictionaries are.
+    static QString dictionaryFolder();
+    // The lines of the stored list; nullopt when it cannot be read.
+    static std::optional<QStringList> storedLines();
+
+    const QString &text() const { return m_text; }
+    void setText(const QString &text) { m_text = text; }
+
+    // An empty answer or a page without entries keeps the list the window already has; address
+    // names the list in the message.
+    QString storeList(const QString &address) const;
+    // Only a plain name inside the dictionary folder, and only a dictionary, is written: the name
+    // may come from the server.
+    QString storeByName(const QString &name) const;
+    QString storeWholeText() const;
+
+private:
+    QString m_text;
+};
+
+} // namespace ortelia
