@@ -1,8 +1,10 @@
 #include "ListHoverHelp.h"
 
 #include "HoverHelp.h"
+#include "ListTexts.h"
 
-#include <QWidget>
+#include <QLabel>
+#include <QLineEdit>
 
 namespace ortelia {
 
@@ -45,16 +47,63 @@ constexpr Text kTexts[] = {
      nullptr, Look::Plain},
 };
 
+// The texts made when the pointer comes over a control.
+void attachMadeTexts(QWidget *window, const ListHoverHooks &hooks)
+{
+    const auto control = [window](const char *name) {
+        return window->findChild<QWidget *>(QLatin1String(name));
+    };
+    const auto text = [window](const char *name) {
+        if (const auto *field = window->findChild<QLineEdit *>(QLatin1String(name)))
+            return field->text();
+        const auto *label = window->findChild<QLabel *>(QLatin1String(name));
+        return label ? label->text() : QString();
+    };
+    const auto made = [](QWidget *control, std::function<void()> show, QColor highlight = QColor()) {
+        if (!control)
+            return;
+        HoverHelp::Options options;
+        options.highlight = highlight;
+        options.alsoDo = std::move(show);
+        HoverHelp::attach(control, QString(), options);
+    };
+    const auto both = [hooks](const QString &text) {
+        HoverHelp::setHelpText(text);
+        hooks.describe(text);
+    };
+    QWidget *voice = control("Check3");
+    made(
+        voice,
+        [hooks, voice] {
+            HoverHelp::setHelpText(hooks.voiceLine() + ListTexts::kVoiceHelp);
+            hooks.describe(hooks.voiceLine() + QStringLiteral("Stimme:..") + ListTexts::kVoiceHelp);
+            voice->setToolTip(QStringLiteral("Ihr Ausgewählte Stimme:  ") + hooks.voiceLine());
+        },
+        HoverHelp::yellow());
+    for (const char *list : {"List1", "List2", "List3", "List4"})
+        made(control(list), [text] { HoverHelp::setHelpText(text("Text5")); });
+    made(control("Text2"), [text, both] {
+        both(QStringLiteral("Das Momentan geladene Wörterbuch ist .. ") + text("Label3") + QLatin1Char(' ') +
+             text("Text2"));
+    });
+    made(control("X"), [hooks, both] {
+        both(QStringLiteral("Liste ausblenden"));
+        hooks.hideLists();
+    });
+    made(control("eins"), [both] { both(ListTexts::kExampleText); });
+    made(control("beschreibung2"), [both] { both(ListTexts::descriptionHovered()); });
+}
+
 } // namespace
 
-void attachListHoverHelp(QWidget *window, const std::function<void(const QString &)> &describe)
+void attachListHoverHelp(QWidget *window, const ListHoverHooks &hooks)
 {
     const auto attach = [&](QWidget *control, const QString &help, const QString &panel, Look look) {
         HoverHelp::Options options;
         options.highlight = look == Look::Exit     ? HoverHelp::lightRed()
                             : look == Look::Yellow ? HoverHelp::yellow()
                                                    : QColor();
-        options.alsoDo = [describe, panel] { describe(panel); };
+        options.alsoDo = [describe = hooks.describe, panel] { describe(panel); };
         HoverHelp::attach(control, help, options);
     };
     for (const Text &t : kTexts) {
@@ -74,6 +123,7 @@ void attachListHoverHelp(QWidget *window, const std::function<void(const QString
         if (auto *control = window->findChild<QWidget *>(QLatin1String(name)))
             attach(control, text, text, look);
     }
+    attachMadeTexts(window, hooks);
 }
 
 } // namespace ortelia

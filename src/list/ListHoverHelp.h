@@ -8,8 +8,17 @@ class QWidget;
 
 namespace ortelia {
 
-// The list translator's fixed hover texts, attached to its controls by name: each goes into the
-// help window's label and, through describe, into the window's description panel.
-void attachListHoverHelp(QWidget *window, const std::function<void(const QString &)> &describe);
+// What the list translator's hover texts need of the window.
+struct ListHoverHooks {
+    // Puts a text into the window's description panel.
+    std::function<void(const QString &)> describe;
+    std::function<QString()> voiceLine;
+    std::function<void()> hideLists;
+};
+
+// The list translator's hover texts, attached to its controls by name: each goes into the help
+// window's label and, through describe, into the window's description panel. Some are made
+// when the pointer comes: the voice, the line, the loaded dictionary.
+void attachListHoverHelp(QWidget *window, const ListHoverHooks &hooks);
 
 } // namespace ortelia

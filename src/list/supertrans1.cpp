@@ -11,7 +11,9 @@
 #include "ListDictionary.h"
 #include "ListHoverHelp.h"
 #include "ListLine.h"
+#include "ListTexts.h"
 #include "ReadAloud.h"
+#include "SectionLists.h"
 #include "SpeechRequest.h"
 #include "TextRoutines.h"
 #include "WindowKeys.h"
@@ -36,43 +38,6 @@ const QColor kLightGrey(0xE0, 0xE0, 0xE0);
 const QString kStandardVoice = QStringLiteral("#Standard Sprecher#");
 const QString kExampleDictionary = QStringLiteral("Woerterbuch-Muster");
 
-const QString kDescription = QStringLiteral(
-    "Beispiel: [Woerterbuch-Muster.txt] Schreiben Sie in das gelb markierte Textfeld [hallo] danach drücken "
-    "Sie "
-    "auf die [Entertaste]! Nun wird das geschriebene Wort [hallo] hier im Beispiel Englisch also [hello] "
-    "übersetzt und ausgesprochen! Gleichzeitig wird eine Liste angezeigt mit folgenden Einträgen: "
-    "[hallo;hello;Gruss]. Mit Doppelklick können Sie das Wort auch übersetzen und vorlesen lasen! Oder mit "
-    "den "
-    "Klick Button rechts neben der Liste. Über den Klickbutton [Land] können Sie ein Wörterbuch auswählen.");
-const QString kExampleText = QStringLiteral(
-    "Das Woerterbuch-Muster soll nur als Vorlage dienen,um gegebenenfalls in einer beliebigen Sprache ein "
-    "eigenes Wörterbuch zu erstellen.");
-const QString kVoiceHelp =
-    QStringLiteral("[Stimme] Mit Ihrem individuellem erstelltem Stimmuster Übersetzung "
-                   "vorlesen lassen.");
-
-// The description's other wordings: hover over "Beschreibung: >" and its click.
-QString descriptionHovered()
-{
-    return QString(kDescription).replace(QStringLiteral("Liste. Über"), QStringLiteral("Liste.Über"));
-}
-QString descriptionClicked()
-{
-    return descriptionHovered().replace(QStringLiteral("danach"), QStringLiteral("Danach"));
-}
-
-QString exampleFormatMessage()
-{
-    const QString sep = QString(8, QLatin1Char('\\'));
-    return QStringList{
-        QStringLiteral("Das Wörterbuch ist mit 3 Trennlinien eingeteilt"),
-        QStringLiteral("z.B. [1%1 Trennlinie ]  [2%1 Trennlinie ]  [3%1 Trennlinie ].").arg(sep),
-        QStringLiteral("Grosse umfangreiche Wörterbücher müssen so aufgeteilt werden,"),
-        QStringLiteral("ansonsten ist der Listenspeicher überladen."),
-        QStringLiteral("Und eine Fehler Meldung wird angezeigt.")}
-        .join(QStringLiteral("\r\n"));
-}
-
 void setBackground(QWidget *field, const QColor &colour)
 {
     QPalette p = field->palette();
@@ -92,18 +57,7 @@ supertrans1::supertrans1(QWidget *parent)
 {
     ui->setupUi(this);
     setWindowFlag(Qt::Window);
-    m_lists[0] = ui->List1;
-    m_lists[1] = ui->List2;
-    m_lists[2] = ui->List3;
-    m_lists[3] = ui->List4;
-    for (int s = 0; s < DictionaryModel::kSections; ++s) {
-        QListView *list = m_lists[s];
-        list->setUniformItemSizes(true);
-        list->setModel(m_model);
-        list->setRootIndex(m_model->sectionIndex(s));
-        list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        list->setSelectionMode(QAbstractItemView::SingleSelection);
-    }
+    m_lists = new SectionLists(m_model, {ui->List1, ui->List2, ui->List3, ui->List4}, this);
     m_loadTimer = new FormTimer(QStringLiteral("Timer1"), 1000, false, this);
     m_loadTimer->setObjectName(QStringLiteral("Timer1"));
     setBackground(ui->Text1, kLightGrey);
@@ -129,7 +83,7 @@ void supertrans1::Form_Load()
     ui->Frame1->hide();
     ui->auswahlzu->hide();
     ui->List6->addItem(kStandardVoice);
-    showDescription(kDescription);
+    showDescription(ListTexts::kDescription);
     ui->Check2->setChecked(false);
     resize(kNarrowWidth, height());
     WindowRegistry::hideControlsWithoutWindow(this);
@@ -152,8 +106,7 @@ void supertrans1::LoadDictionary()
     m_loadedName = ui->Text2->text();
     setProgress(80);
     m_model->setSections(std::move(dictionary.sections));
-    for (int s = 0; s < DictionaryModel::kSections; ++s)
-        m_lists[s]->setRootIndex(m_model->sectionIndex(s));
+    m_lists->showSections();
     ui->List5->clear();
     m_loadTimer->setEnabled(true);
 }
@@ -204,21 +157,15 @@ void supertrans1::connectSearch()
     connect(m_loadTimer, &FormTimer::timeout, this, &supertrans1::loadingCheck);
     connect(ui->Text3, &QLineEdit::textChanged, this, &supertrans1::searchWholeWord);
     connect(ui->Text1, &QLineEdit::textChanged, this, &supertrans1::searchPrefix);
-    for (int s = 0; s < DictionaryModel::kSections; ++s) {
-        connect(m_lists[s]->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-                [this, s](const QModelIndex &current) {
-                    if (!m_searching && current.isValid())
-                        lineSelected(s, current.row());
-                });
-        connect(m_lists[s], &QListView::doubleClicked, this, [this] {
-            setBackground(ui->Text3, HoverHelp::lightRed());
-            QPointer<supertrans1> alive(this);
-            readTranslation();
-            pause(0.2);
-            if (alive)
-                ui->Text3->clear();
-        });
-    }
+    connect(m_lists, &SectionLists::lineChosen, this, &supertrans1::showLine);
+    connect(m_lists, &SectionLists::doubleClicked, this, [this] {
+        setBackground(ui->Text3, HoverHelp::lightRed());
+        QPointer<supertrans1> alive(this);
+        readTranslation();
+        pause(0.2);
+        if (alive)
+            ui->Text3->clear();
+    });
 }
 
 // Every entry line has ";" after its key, so the key followed by ";" finds the whole word only.
@@ -231,44 +178,19 @@ void supertrans1::searchWholeWord()
 void supertrans1::searchPrefix()
 {
     hideLists();
-    const QString prefix = ui->Text1->text();
-    bool hit = false;
-    for (int s = 0; s < DictionaryModel::kSections; ++s) {
-        QListView *list = m_lists[s];
-        // An emptied field finds nothing rather than the first line of every list.
-        const int row = prefix.isEmpty() ? -1 : m_model->findPrefix(s, prefix);
-        m_searching = true;
-        if (row < 0) {
-            list->selectionModel()->clear();
-        } else {
-            const QModelIndex index = m_model->index(row, 0, m_model->sectionIndex(s));
-            list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-            list->scrollTo(index, QAbstractItemView::PositionAtTop);
-        }
-        m_searching = false;
-        // The last list with a hit gives the current line.
-        if (row >= 0) {
-            hit = true;
-            lineSelected(s, row);
-        }
-    }
-    setBackground(ui->Text3, hit ? HoverHelp::yellow() : kWhite);
+    setBackground(ui->Text3, m_lists->find(ui->Text1->text()) ? HoverHelp::yellow() : kWhite);
 }
 
-void supertrans1::lineSelected(int section, int row)
+void supertrans1::showLine(const QString &line)
 {
-    m_lists[section]->show();
-    m_lists[section]->raise();
     ui->List5->clear();
-    const QString &line = m_model->section(section)[row];
     ui->Text4->setText(line);
     ui->Text5->setText(displayLine(line));
 }
 
 void supertrans1::hideLists()
 {
-    for (QListView *list : m_lists)
-        list->hide();
+    m_lists->hideAll();
 }
 
 // ---- reading -------------------------------------------------------------------------------
@@ -291,8 +213,8 @@ void supertrans1::connectReading()
         inputReset();
         read(line);
     });
-    connect(ui->hoch, &QPushButton::clicked, this, [this] { moveSelection(-2); });
-    connect(ui->runter, &QPushButton::clicked, this, [this] { moveSelection(1); });
+    connect(ui->hoch, &QPushButton::clicked, this, [this] { m_lists->moveSelection(-2); });
+    connect(ui->runter, &QPushButton::clicked, this, [this] { m_lists->moveSelection(1); });
     connect(ui->Check3, &QCheckBox::toggled, this, &supertrans1::voiceBoxChanged);
     connect(ui->Check1, &QCheckBox::toggled, this, &supertrans1::focusBoxChanged);
 }
@@ -399,31 +321,6 @@ void supertrans1::inputReset()
     }
 }
 
-// The lists take the focus in turn; it ends on the last visible one.
-QListView *supertrans1::focusLists()
-{
-    QListView *focused = nullptr;
-    for (QListView *list : m_lists) {
-        if (list->isVisible()) {
-            list->setFocus();
-            focused = list;
-        }
-    }
-    return focused;
-}
-
-void supertrans1::moveSelection(int rows)
-{
-    QListView *list = focusLists();
-    if (!list)
-        return;
-    const int count = m_model->rowCount(list->rootIndex());
-    if (count == 0)
-        return;
-    const int row = std::clamp(list->currentIndex().row() + rows, 0, count - 1);
-    list->setCurrentIndex(m_model->index(row, 0, list->rootIndex()));
-}
-
 std::map<int, std::function<void()>> supertrans1::arrowKeys()
 {
     // Left and Right read a field and give the focus to the lists; the selection stays.
@@ -433,12 +330,12 @@ std::map<int, std::function<void()>> supertrans1::arrowKeys()
             readField(index, withVoice);
             pause(0.4);
             if (alive)
-                focusLists();
+                m_lists->focusVisible();
         };
     };
     // The window sees the key first, so Up and Down move the selection of the list they focus.
-    return {{Qt::Key_Up, [this] { moveSelection(-1); }},
-            {Qt::Key_Down, [this] { moveSelection(1); }},
+    return {{Qt::Key_Up, [this] { m_lists->moveSelection(-1); }},
+            {Qt::Key_Down, [this] { m_lists->moveSelection(1); }},
             {Qt::Key_Left, readThenFocus(0, false)},
             {Qt::Key_Right, readThenFocus(1, true)}};
 }
@@ -501,7 +398,7 @@ void supertrans1::dictionaryNameChanged()
     }
     ui->Label3->setText(QStringLiteral("Land"));
     if (name == kExampleDictionary) {
-        Dialogs::message(Dialogs::programTitle(), exampleFormatMessage(), this);
+        Dialogs::message(Dialogs::programTitle(), ListTexts::exampleFormatMessage(), this);
         ui->Label3->setText(QStringLiteral("Beispiel-Woerterbuch"));
         return;
     }
@@ -553,13 +450,15 @@ void supertrans1::connectPanel()
     connect(ui->Brief, &LetterPanel::saved, this, [this] { setBackground(ui->Text3, kWhite); });
     connect(ui->Brief, &LetterPanel::described, this, &supertrans1::showDescription);
     connect(ui->X, &ClickLabel::clicked, this, &supertrans1::hideLists);
-    connect(ui->beschreibung1, &ClickLabel::clicked, this, [this] { showDescription(kDescription); });
-    connect(ui->beschreibung2, &ClickLabel::clicked, this, [this] { showDescription(descriptionClicked()); });
+    connect(ui->beschreibung1, &ClickLabel::clicked, this,
+            [this] { showDescription(ListTexts::kDescription); });
+    connect(ui->beschreibung2, &ClickLabel::clicked, this,
+            [this] { showDescription(ListTexts::descriptionClicked()); });
     connect(ui->mehr, &ClickLabel::clicked, this,
             [this] { showDescription(QStringLiteral("Beispiel 2 :")); });
     connect(ui->eins, &ClickLabel::clicked, this, [this] {
-        showDescription(kExampleText);
-        HoverHelp::setHelpText(kExampleText);
+        showDescription(ListTexts::kExampleText);
+        HoverHelp::setHelpText(ListTexts::kExampleText);
     });
     connect(ui->zwei, &ClickLabel::clicked, ui->Text1, qOverload<>(&QWidget::setFocus));
     connect(ui->Label4, &ClickLabel::doubleClicked, this, [this] {
@@ -579,42 +478,8 @@ void supertrans1::connectPanel()
 
 void supertrans1::attachHoverHelp()
 {
-    attachListHoverHelp(this, [this](const QString &text) { showDescription(text); });
-    const auto dynamic = [](QWidget *control, std::function<void()> show, QColor highlight = QColor()) {
-        HoverHelp::Options options;
-        options.highlight = highlight;
-        options.alsoDo = std::move(show);
-        HoverHelp::attach(control, QString(), options);
-    };
-    dynamic(
-        ui->Check3,
-        [this] {
-            HoverHelp::setHelpText(voiceLine() + kVoiceHelp);
-            showDescription(voiceLine() + QStringLiteral("Stimme:..") + kVoiceHelp);
-            ui->Check3->setToolTip(QStringLiteral("Ihr Ausgewählte Stimme:  ") + voiceLine());
-        },
-        HoverHelp::yellow());
-    for (QListView *list : m_lists)
-        dynamic(list, [this] { HoverHelp::setHelpText(ui->Text5->text()); });
-    dynamic(ui->Text2, [this] {
-        const QString text = QStringLiteral("Das Momentan geladene Wörterbuch ist .. ") + ui->Label3->text() +
-                             QLatin1Char(' ') + ui->Text2->text();
-        HoverHelp::setHelpText(text);
-        showDescription(text);
-    });
-    dynamic(ui->X, [this] {
-        HoverHelp::setHelpText(QStringLiteral("Liste ausblenden"));
-        showDescription(QStringLiteral("Liste ausblenden"));
-        hideLists();
-    });
-    dynamic(ui->eins, [this] {
-        HoverHelp::setHelpText(kExampleText);
-        showDescription(kExampleText);
-    });
-    dynamic(ui->beschreibung2, [this] {
-        HoverHelp::setHelpText(descriptionHovered());
-        showDescription(descriptionHovered());
-    });
+    attachListHoverHelp(this, {[this](const QString &text) { showDescription(text); },
+                               [this] { return voiceLine(); }, [this] { hideLists(); }});
 }
 
 void supertrans1::showDescription(const QString &text)

@@ -10,12 +10,11 @@ namespace Ui {
 class supertrans1;
 }
 
-class QListView;
-
 namespace ortelia {
 
 class DictionaryModel;
 class FormTimer;
+class SectionLists;
 
 // The list translator "Listen-Translator": a whole dictionary as four alphabetical lists, found
 // by typing its first letters, read aloud field by field through the main window's speech page,
@@ -49,7 +48,7 @@ private:
 
     void searchWholeWord();
     void searchPrefix();
-    void lineSelected(int section, int row);
+    void showLine(const QString &line);
     void hideLists();
 
     void splitCurrentLine();
@@ -60,8 +59,6 @@ private:
     void readField(int index, bool withVoice);
     void takeSelection();
     void inputReset();
-    QListView *focusLists();
-    void moveSelection(int rows);
 
     void dictionaryNameChanged();
     // The name field and label name the dictionary in the lists (none: empty).
@@ -76,10 +73,9 @@ private:
 
     std::unique_ptr<Ui::supertrans1> ui;
     DictionaryModel *m_model;
-    QListView *m_lists[4];
+    SectionLists *m_lists;
     FormTimer *m_loadTimer;
     QString m_loadedName;
-    bool m_searching = false;
     bool m_closing = false;
 };
 
