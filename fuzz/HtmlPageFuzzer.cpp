@@ -2,13 +2,14 @@
 // table, inner HTML and drawing.
 #include "FuzzSupport.h"
 #include "HtmlDocument.h"
+#include "MarkupBounds.h"
 #include "PageRenderer.h"
 
 using namespace ortelia;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    web::Document::withinBounds(fuzz::bytes(data, size));
+    web::MarkupBounds::withinBounds(fuzz::bytes(data, size));
     const QString text = fuzz::text(data, size);
     const std::unique_ptr<web::Document> document = web::Document::parse(text);
     if (!document)

@@ -2,6 +2,7 @@
 
 #include "HeadlessPage.h"
 #include "HtmlDocument.h"
+#include "MarkupBounds.h"
 #include "PageScript.h"
 #include "ScriptWatchdog.h"
 #include "TextFile.h"
@@ -198,6 +199,7 @@ void HeadlessPageTest::memoryBombsAreStoppedAndThePageGoesOn()
 void HeadlessPageTest::markupBeyondItsBoundsIsRefused()
 {
     using ortelia::web::Document;
+    namespace MarkupBounds = ortelia::web::MarkupBounds;
     const auto elements = [](const Document &document) {
         return document.elementsByTag(nullptr, QStringLiteral("p")).size();
     };
@@ -207,13 +209,13 @@ void HeadlessPageTest::markupBeyondItsBoundsIsRefused()
             markup += QStringLiteral(" a%1=\"%1 >\"").arg(i);
         return markup + QStringLiteral(">x</p>");
     };
-    QCOMPARE(elements(*Document::parse(attributes(Document::kMaxAttributes))), 1);
+    QCOMPARE(elements(*Document::parse(attributes(MarkupBounds::kMaxAttributes))), 1);
     // 200,000 attributes on one element took the parser minutes, 1,000 elements of 1,000 seconds.
     QCOMPARE(elements(*Document::parse(attributes(200000))), 0);
-    QCOMPARE(elements(*Document::parse(attributes(Document::kMaxAttributes).repeated(17))), 0);
-    QCOMPARE(elements(*Document::parse(QStringLiteral("<p>").repeated(int(Document::kMaxTags) + 1))), 0);
+    QCOMPARE(elements(*Document::parse(attributes(MarkupBounds::kMaxAttributes).repeated(17))), 0);
+    QCOMPARE(elements(*Document::parse(QStringLiteral("<p>").repeated(int(MarkupBounds::kMaxTags) + 1))), 0);
     QCOMPARE(elements(*Document::parse(QStringLiteral("<p>") +
-                                       QString(int(Document::kMaxMarkupBytes), QLatin1Char('x')))),
+                                       QString(int(MarkupBounds::kMaxMarkupBytes), QLatin1Char('x')))),
              0);
 
     auto document = Document::parse(QStringLiteral("<html><body><div id=a><p>alt</p></div></body></html>"));

@@ -1,17 +1,10 @@
 #include "HtmlDocument.h"
 
-#include <libxml/HTMLparser.h>
-#include <libxml/tree.h>
-
-#include <cctype>
-#include <mutex>
+#include "HtmlParser.h"
 
 namespace ortelia::web {
 
 namespace {
-
-// Deeper markup is cut off, so that no walk over the tree can exhaust the stack.
-constexpr int kMaxDepth = 400;
 
 const char *const kVoidElements[] = {"area",  "base", "br",   "col",   "embed",  "hr", "img",
                                      "input", "link", "meta", "param", "source", "wbr"};
@@ -23,41 +16,6 @@ bool isVoid(const QString &tag)
             return true;
     }
     return false;
-}
-
-QString fromXml(const xmlChar *text)
-{
-    return text ? QString::fromUtf8(reinterpret_cast<const char *>(text)) : QString();
-}
-
-struct XmlDocDeleter {
-    void operator()(xmlDoc *doc) const { xmlFreeDoc(doc); }
-};
-using XmlDocPtr = std::unique_ptr<xmlDoc, XmlDocDeleter>;
-
-XmlDocPtr parseHtml(const QString &html)
-{
-    static std::once_flag init;
-    std::call_once(init, [] { xmlInitParser(); });
-    const QByteArray bytes = html.toUtf8();
-    if (bytes.trimmed().isEmpty() || !Document::withinBounds(bytes))
-        return nullptr;
-    const int options = HTML_PARSE_RECOVER | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | HTML_PARSE_NONET |
-                        HTML_PARSE_IGNORE_ENC | HTML_PARSE_NODEFDTD;
-    return XmlDocPtr(htmlReadMemory(bytes.constData(), int(bytes.size()), nullptr, "UTF-8", options));
-}
-
-xmlNode *findElement(xmlNode *first, const char *name)
-{
-    for (xmlNode *n = first; n; n = n->next) {
-        if (n->type != XML_ELEMENT_NODE)
-            continue;
-        if (xmlStrcasecmp(n->name, reinterpret_cast<const xmlChar *>(name)) == 0)
-            return n;
-        if (xmlNode *inner = findElement(n->children, name))
-            return inner;
-    }
-    return nullptr;
 }
 
 // CSS declarations of a style attribute, in order.
@@ -76,139 +34,7 @@ QList<QPair<QString, QString>> parseStyle(const QString &style)
 
 } // namespace
 
-bool Node::hasAttribute(const QString &name) const
-{
-    for (const auto &a : attributes) {
-        if (a.first == name)
-            return true;
-    }
-    return false;
-}
-
-QString Node::attribute(const QString &name) const
-{
-    for (const auto &a : attributes) {
-        if (a.first == name)
-            return a.second;
-    }
-    return QString();
-}
-
-void Node::setAttribute(const QString &name, const QString &value)
-{
-    for (auto &a : attributes) {
-        if (a.first == name) {
-            a.second = value;
-            return;
-        }
-    }
-    attributes.append({name, value});
-}
-
-void Node::removeAttribute(const QString &name)
-{
-    for (qsizetype i = 0; i < attributes.size(); ++i) {
-        if (attributes[i].first == name) {
-            attributes.removeAt(i);
-            return;
-        }
-    }
-}
-
-bool Node::isFormControl() const
-{
-    return is("input") || is("textarea") || is("select") || is("button");
-}
-
-QString Node::inputType() const
-{
-    const QString type = attribute(QStringLiteral("type")).toLower();
-    return type.isEmpty() ? QStringLiteral("text") : type;
-}
-
-// Turns libxml2 nodes into nodes of a document.
-struct DocumentBuilder {
-    Document &doc;
-
-    void convertChildren(const xmlNode *from, Node *to, int depth)
-    {
-        if (depth > kMaxDepth)
-            return;
-        for (const xmlNode *n = from->children; n; n = n->next)
-            convert(n, to, depth);
-    }
-
-    void convert(const xmlNode *n, Node *to, int depth)
-    {
-        if (doc.m_nodes.size() >= Document::kMaxNodes)
-            return;
-        auto node = std::make_unique<Node>();
-        switch (n->type) {
-        case XML_ELEMENT_NODE:
-            node->tag = fromXml(n->name).toLower();
-            for (const xmlAttr *a = n->properties; a; a = a->next) {
-                xmlChar *value = xmlNodeListGetString(n->doc, a->children, 1);
-                node->attributes.append({fromXml(a->name).toLower(), fromXml(value)});
-                xmlFree(value);
-            }
-            break;
-        case XML_TEXT_NODE:
-        case XML_CDATA_SECTION_NODE:
-            node->kind = Node::Kind::Text;
-            node->text = fromXml(n->content);
-            break;
-        case XML_COMMENT_NODE:
-            node->kind = Node::Kind::Comment;
-            node->text = fromXml(n->content);
-            break;
-        default:
-            return;
-        }
-        Node *added = doc.adopt(std::move(node), to);
-        if (added->isElement()) {
-            convertChildren(n, added, depth + 1);
-            doc.initControlState(added);
-        }
-    }
-};
-
 Document::Document() = default;
-
-// Counts what a tag looks like without parsing: "<" and a letter begin a tag, its words outside
-// quotes that begin with neither "=" nor a quote are (at most) its attributes, ">" ends it.
-bool Document::withinBounds(QByteArrayView markup)
-{
-    if (markup.size() > kMaxMarkupBytes)
-        return false;
-    qsizetype tags = 0;
-    qint64 pairs = 0;
-    const qsizetype size = markup.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        if (markup[i] != '<' || i + 1 >= size || !std::isalpha(uchar(markup[i + 1])))
-            continue;
-        if (++tags > kMaxTags)
-            return false;
-        qint64 words = 0;
-        bool blank = false;
-        for (++i; i < size && markup[i] != '>'; ++i) {
-            const char c = markup[i];
-            if (c == '"' || c == '\'') {
-                const qsizetype close = markup.indexOf(c, i + 1);
-                i = close < 0 ? size : close;
-            } else if (std::isspace(uchar(c))) {
-                blank = true;
-                continue;
-            } else if (blank && c != '=' && ++words > kMaxAttributes) {
-                return false;
-            }
-            blank = false;
-        }
-        pairs += words * words;
-        if (pairs > kMaxAttributePairs)
-            return false;
-    }
-    return true;
-}
 
 std::unique_ptr<Document> Document::parse(const QString &html)
 {
@@ -216,20 +42,7 @@ std::unique_ptr<Document> Document::parse(const QString &html)
     auto root = std::make_unique<Node>();
     root->tag = QStringLiteral("html");
     doc->adopt(std::move(root), nullptr);
-    DocumentBuilder builder{*doc};
-    if (XmlDocPtr xml = parseHtml(html)) {
-        if (xmlNode *html = findElement(xml->children, "html")) {
-            for (const xmlAttr *a = html->properties; a; a = a->next) {
-                xmlChar *value = xmlNodeListGetString(xml.get(), a->children, 1);
-                doc->m_root->attributes.append({fromXml(a->name).toLower(), fromXml(value)});
-                xmlFree(value);
-            }
-            builder.convertChildren(html, doc->m_root.get(), 1);
-        } else {
-            for (const xmlNode *n = xml->children; n; n = n->next)
-                builder.convert(n, doc->m_root.get(), 1);
-        }
-    }
+    DocumentBuilder{*doc}.buildPage(html);
     if (!doc->body()) {
         auto body = std::make_unique<Node>();
         body->tag = QStringLiteral("body");
@@ -591,17 +404,10 @@ void Document::setInnerHtml(Node *node, const QString &html)
         return;
     }
     removeChildren(node);
-    XmlDocPtr xml = parseHtml(QStringLiteral("<html><body>") + html + QStringLiteral("</body></html>"));
-    if (!xml)
-        return;
-    xmlNode *body = findElement(xml->children, "body");
-    if (!body)
-        return;
     int depth = 0;
     for (const Node *p = node; p; p = p->parent)
         ++depth;
-    DocumentBuilder builder{*this};
-    builder.convertChildren(body, node, depth);
+    DocumentBuilder{*this}.buildFragment(html, node, depth);
 }
 
 QString Document::styleValue(const Node *node, const QString &property)
