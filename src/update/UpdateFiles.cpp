@@ -3,9 +3,9 @@
 #include "ProgramFolder.h"
 #include "SettingsFormat.h"
 #include "TextFile.h"
-#include "UpdateList.h"
 
 #include <QDir>
+#include <QRegularExpression>
 
 namespace ortelia {
 
@@ -24,6 +24,20 @@ QString failureOf(const SaveResult &result)
 QString UpdateFiles::dictionaryFolder()
 {
     return ProgramFolder::path(QStringLiteral("TranslateDeGb"));
+}
+
+qsizetype UpdateFiles::dictionaryCount()
+{
+    return QDir(dictionaryFolder())
+        .entryList({QStringLiteral("*.txt"), QStringLiteral("*.chk")}, QDir::Files)
+        .filter(QRegularExpression(QStringLiteral("^(?!update\\.chk$)"),
+                                   QRegularExpression::CaseInsensitiveOption))
+        .size();
+}
+
+QString UpdateFiles::downloadPath(const UpdateList::Entry &entry)
+{
+    return QDir(dictionaryFolder()).filePath(entry.fileName() + QLatin1String(".chk"));
 }
 
 std::optional<QStringList> UpdateFiles::storedLines()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "UpdateList.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +16,10 @@ class UpdateFiles {
 public:
     // TranslateDeGb in the program folder, where the dictionaries are.
     static QString dictionaryFolder();
+    // The dictionary files there (*.txt and *.chk), the stored list not counted.
+    static qsizetype dictionaryCount();
+    // Where an entry is downloaded to: TranslateDeGb/<name>.chk.
+    static QString downloadPath(const UpdateList::Entry &entry);
     // The lines of the stored list; nullopt when it cannot be read.
     static std::optional<QStringList> storedLines();
 

@@ -17,8 +17,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
-#include <QDir>
-#include <QRegularExpression>
 #include <QSignalBlocker>
 
 namespace ortelia {
@@ -72,7 +70,8 @@ up1::up1(QWidget *parent)
     connect(ui->Command11, &QPushButton::clicked, this, &up1::askAndDownload);
     connect(ui->Command12, &QPushButton::clicked, this, &up1::saveAs);
     connect(ui->Command16, &QPushButton::clicked, this, &up1::openSelected);
-    connect(ui->Command17, &QPushButton::clicked, this, [this] { Shell::openDocument(dictionaryFolder()); });
+    connect(ui->Command17, &QPushButton::clicked, this,
+            [] { Shell::openDocument(UpdateFiles::dictionaryFolder()); });
     connect(ui->Command18, &QPushButton::clicked, this, [this] {
         stopTimers();
         hide();
@@ -86,7 +85,7 @@ up1::~up1() = default;
 
 void up1::Form_Load()
 {
-    ui->Dates->load(dictionaryFolder() + QLatin1Char('/'));
+    ui->Dates->load(UpdateFiles::dictionaryFolder() + QLatin1Char('/'));
     countDictionaries();
     ui->Frame1->read();
     Timer5->restart(2000);
@@ -106,16 +105,6 @@ void up1::attachHoverHelp()
     HoverHelp::attach(ui->Command18, QStringLiteral("Update Fenster schließen!"), exit);
 }
 
-QString up1::dictionaryFolder() const
-{
-    return UpdateFiles::dictionaryFolder();
-}
-
-QString up1::downloadPath(const UpdateList::Entry &entry) const
-{
-    return QDir(dictionaryFolder()).filePath(entry.fileName() + QLatin1String(".chk"));
-}
-
 void up1::setStatus(const QString &text)
 {
     ui->Label1->setText(text);
@@ -123,12 +112,8 @@ void up1::setStatus(const QString &text)
 
 void up1::countDictionaries()
 {
-    const QStringList files = QDir(dictionaryFolder())
-                                  .entryList({QStringLiteral("*.txt"), QStringLiteral("*.chk")}, QDir::Files)
-                                  .filter(QRegularExpression(QStringLiteral("^(?!update\\.chk$)"),
-                                                             QRegularExpression::CaseInsensitiveOption));
-    ui->Label3->setText(
-        QStringLiteral("In Ihrem Wörterbuch-Ordner sind ( %1 ) Wörterbücher !").arg(files.size()));
+    ui->Label3->setText(QStringLiteral("In Ihrem Wörterbuch-Ordner sind ( %1 ) Wörterbücher !")
+                            .arg(UpdateFiles::dictionaryCount()));
 }
 
 void up1::autoLoad()
@@ -432,7 +417,7 @@ bool up1::download(std::function<void()> then)
     const UpdateList::Entry entry = currentEntry();
     if (entry.isEndMarker() || entry.fields.isEmpty() || !accept(entry))
         return false;
-    return downloadTo(downloadPath(entry), std::move(then));
+    return downloadTo(UpdateFiles::downloadPath(entry), std::move(then));
 }
 
 bool up1::accept(const UpdateList::Entry &entry)
@@ -473,8 +458,9 @@ void up1::saveAs()
     const UpdateList::Entry entry = currentEntry();
     if (!accept(entry))
         return;
-    const QString path = Dialogs::saveFileName(QStringLiteral("Wörterbuch speichern unter"),
-                                               downloadPath(entry), QStringLiteral("*.chk"), this);
+    const QString path =
+        Dialogs::saveFileName(QStringLiteral("Wörterbuch speichern unter"), UpdateFiles::downloadPath(entry),
+                              QStringLiteral("*.chk"), this);
     if (!path.isEmpty())
         downloadTo(path, {});
 }
@@ -483,7 +469,7 @@ void up1::openSelected()
 {
     const UpdateList::Entry entry = currentEntry();
     if (UpdateList::refusal(entry).isEmpty())
-        Shell::editTextFile(downloadPath(entry));
+        Shell::editTextFile(UpdateFiles::downloadPath(entry));
 }
 
 void up1::stopTimers()

@@ -76,9 +76,6 @@ private:
     void stopTimers();
     void updateFoundCounter();
     void updateFoundList();
-    QString dictionaryFolder() const;
-    // TranslateDeGb/<name>.chk
-    QString downloadPath(const UpdateList::Entry &entry) const;
     void setStatus(const QString &text);
     void attachHoverHelp();
 
