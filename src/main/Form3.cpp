@@ -6,11 +6,10 @@
 #include "FormTimer.h"
 #include "HoverHelp.h"
 #include "NotificationArea.h"
-#include "OptionGroup.h"
+#include "OptionsPanel.h"
 #include "ProgramFolder.h"
 #include "SpeechPage.h"
 #include "Shell.h"
-#include "StartSettings.h"
 #include "TextRoutines.h"
 #include "WindowRegistry.h"
 
@@ -42,15 +41,11 @@ std::function<void()> &programEnd()
 // Panel positions: in view, and out of view below the window.
 constexpr int kOptionsTop = 62;
 constexpr int kOptionsTopFromOp = 65;
-constexpr int kOptionsOut = 565;
 constexpr int kFolderTop = 48;
 constexpr int kFolderOut = 360;
 
 // The maker's contact address.
 const char *kContactAddress = "ortelia@example.org";
-
-// The speed slider values of the text translator for a slow, medium and fast computer.
-constexpr int kSpeedValues[] = {1500, 450, 50};
 
 } // namespace
 
@@ -72,14 +67,13 @@ Form3::Form3(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form3>(
     }
 
     // The panels cover what lies under them in the colour of the background's panel.
-    for (QWidget *panel : {ui->Frame1, ui->Frame2, ui->Frame4, ui->Frame5, ui->Frame7}) {
+    for (QWidget *panel :
+         std::initializer_list<QWidget *>{ui->Frame1, ui->Frame2, ui->Frame4, ui->Frame5, ui->Frame7}) {
         QPalette palette = panel->palette();
         palette.setColor(QPalette::Window, QColor(0xEE, 0xF3, 0xF8));
         panel->setPalette(palette);
     }
 
-    m_startMode = new OptionGroup({ui->Option1_0, ui->Option1_1}, this);
-    m_speed = new OptionGroup({ui->Option3_0, ui->Option3_1, ui->Option3_2}, this);
     Timer1T = new FormTimer(QStringLiteral("Timer1T"), 0, false, this);
     Timer2T = new FormTimer(QStringLiteral("Timer2T"), 0, false, this);
     Timer3 = new FormTimer(QStringLiteral("Timer3"), 0, true, this);
@@ -87,8 +81,8 @@ Form3::Form3(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form3>(
     Timer5 = new FormTimer(QStringLiteral("Timer5"), 600, false, this);
     Timer7 = new FormTimer(QStringLiteral("Timer7"), 100, false, this);
     m_clipboard = new ClipboardTranslator({this, ui->Frame5, ui->Command8, ui->Command15, ui->Command16,
-                                           ui->Command17, ui->Command19, ui->Command20, ui->Check6, ui->Check7,
-                                           ui->Check8, ui->Picture20},
+                                           ui->Command17, ui->Command19, ui->Command20, ui->Check6,
+                                           ui->Check7, ui->Check8, ui->Picture20},
                                           this);
 
     connectWindow();
@@ -106,7 +100,7 @@ Form3::~Form3()
 
 void Form3::Form_Load()
 {
-    LoadStartSettings();
+    ui->Frame1->LoadStartSettings();
     ApplyStartMode();
     setHelpLabel(QStringLiteral("Sprechendes Translator-Wörterbuch  deutsch-englisch! "));
     ui->Label2->clear();
@@ -122,60 +116,16 @@ void Form3::Form_Load()
                        static_cast<QWidget *>(ui->HScroll3), static_cast<QWidget *>(ui->Check2),
                        static_cast<QWidget *>(ui->Check3), static_cast<QWidget *>(ui->Check4)})
         w->hide();
-    ui->Label17->setText(ProgramFolder::root() + QLatin1Char('\\'));
+    ui->Frame1->showProgramFolder();
     // The update schedule is always loaded, invisibly.
     WindowRegistry::window(windows::zeit);
     WindowRegistry::hideControlsWithoutWindow(this);
 }
 
-// ---- start settings ----------------------------------------------------------------------
-
-void Form3::SaveStartSettings()
-{
-    StartSettings::write({m_startMode->value(0), m_startMode->value(1), m_speed->value(0), m_speed->value(1),
-                          m_speed->value(2)});
-}
-
-void Form3::LoadStartSettings()
-{
-    const QList<std::optional<bool>> values = StartSettings::read();
-    m_loadingSettings = true;
-    for (int i = 0; i < StartSettings::kLineCount; ++i) {
-        if (!values[i])
-            continue;
-        if (i < 2)
-            m_startMode->setValue(i, *values[i]);
-        else
-            m_speed->setValue(i - 2, *values[i]);
-    }
-    m_loadingSettings = false;
-}
-
-int Form3::SelectedOptionIndex(const QString &group) const
-{
-    if (group == QLatin1String("Option1"))
-        return m_startMode->SelectedOptionIndex();
-    if (group == QLatin1String("Option3"))
-        return m_speed->SelectedOptionIndex();
-    return 0;
-}
-
 void Form3::ApplyStartMode()
 {
-    if (SelectedOptionIndex(QStringLiteral("Option1")) == 0)
+    if (ui->Frame1->SelectedOptionIndex(QStringLiteral("Option1")) == 0)
         ui->Command8->click();
-}
-
-void Form3::showOptions(int top)
-{
-    setPanelTop(ui->Frame1, top);
-}
-
-void Form3::closeOptions(bool save)
-{
-    if (save)
-        SaveStartSettings();
-    setPanelTop(ui->Frame1, kOptionsOut);
 }
 
 void Form3::setPanelTop(QWidget *panel, int top)
@@ -188,22 +138,18 @@ void Form3::setPanelTop(QWidget *panel, int top)
 
 void Form3::connectWindow()
 {
-    connect(ui->cmdSpeichern, &QPushButton::clicked, this, &Form3::SaveStartSettings);
-    connect(ui->cmdAuslesen, &QPushButton::clicked, this, &Form3::LoadStartSettings);
+    OptionsPanel *options = ui->Frame1;
+    connect(ui->cmdSpeichern, &QPushButton::clicked, options, &OptionsPanel::SaveStartSettings);
+    connect(ui->cmdAuslesen, &QPushButton::clicked, options, &OptionsPanel::LoadStartSettings);
     connect(ui->Command1A, &QPushButton::clicked, this, &Form3::ApplyStartMode);
-    connect(m_startMode, &OptionGroup::chosen, this, [this] {
-        if (!m_loadingSettings)
-            SaveStartSettings();
-    });
-    connect(m_speed, &OptionGroup::chosen, this, [](int index) {
+    connect(options, &OptionsPanel::speedChosen, this, [](int value) {
         if (auto *slider = WindowRegistry::control(ctl::TextUeberA_HScroll1))
-            slider->setValue(kSpeedValues[index]);
+            slider->setValue(value);
     });
-    connect(ui->Label11, &ClickLabel::clicked, this, [this] { showOptions(kOptionsTop); });
-    connect(ui->optionLink, &QToolButton::clicked, this, [this] { showOptions(kOptionsTop); });
-    connect(ui->op, &QPushButton::clicked, this, [this] { showOptions(kOptionsTopFromOp); });
-    connect(ui->Label13, &ClickLabel::clicked, this, [this] { closeOptions(true); });
-    connect(ui->schlOpti, &QPushButton::clicked, this, [this] { closeOptions(false); });
+    connect(options, &OptionsPanel::dictionaryFolderWanted, this, [this] { showDictionaryFolder(true); });
+    connect(ui->Label11, &ClickLabel::clicked, options, [options] { options->showAt(kOptionsTop); });
+    connect(ui->optionLink, &QToolButton::clicked, options, [options] { options->showAt(kOptionsTop); });
+    connect(ui->op, &QPushButton::clicked, options, [options] { options->showAt(kOptionsTopFromOp); });
 
     connect(ui->Label23, &ClickLabel::clicked, this, [this] { setWide(true); });
     connect(ui->Picture13, &QToolButton::clicked, this, [this] { setWide(false); });
@@ -238,8 +184,7 @@ void Form3::connectWindow()
         WindowRegistry::showIfPossible(ui->Label26);
         WindowRegistry::press(ctl::TextUeberA_fensterauf);
     });
-    connect(ui->textueber1, &QPushButton::clicked, this,
-            [this] { showWindow(windows::TextUeberA); });
+    connect(ui->textueber1, &QPushButton::clicked, this, [this] { showWindow(windows::TextUeberA); });
     connect(ui->Label10, &ClickLabel::clicked, this,
             [] { WindowRegistry::press(ctl::TextUeberA_fensterauf); });
     connect(ui->Command9, &QPushButton::clicked, this, [this] { showWindow(windows::Logox4); });
@@ -249,17 +194,6 @@ void Form3::connectWindow()
     connect(ui->hilfeL1, &QPushButton::clicked, this, &Form3::showHelpWindow);
     connect(ui->url, &QPushButton::clicked, this, &Form3::openDescription);
     connect(ui->Hilfe, &QPushButton::clicked, this, &Form3::openDescription);
-    connect(ui->Label23H, &ClickLabel::clicked, this,
-            [this] { openInEditor(QStringLiteral("hilfe-t/notizen.txt")); });
-    const std::pair<ClickLabel *, const char *> books[] = {{ui->Label35, "TranslateDeGb/DeEn.txt"},
-                                                           {ui->Label36, "TranslateDeGb/DeIt.txt"},
-                                                           {ui->Label37, "TranslateDeGb/DeFr.txt"},
-                                                           {ui->Label38, "TranslateDeGb/DeGr.txt"},
-                                                           {ui->Label39, "TranslateDeGb/DeSp.txt"}};
-    for (const auto &[label, file] : books) {
-        const QString name = QLatin1String(file);
-        connect(label, &ClickLabel::clicked, this, [this, name] { openInEditor(name); });
-    }
     connect(ui->updates, &QPushButton::clicked, this, [this] {
         showWindow(windows::up1);
         WindowRegistry::press(ctl::zeit_Command14);
@@ -271,7 +205,6 @@ void Form3::connectWindow()
         WindowRegistry::press(ctl::zeit_Command14);
     });
     connect(ui->Label12, &ClickLabel::clicked, this, [this] { showDictionaryFolder(true); });
-    connect(ui->Label22W, &ClickLabel::clicked, this, [this] { showDictionaryFolder(true); });
     connect(ui->Frame7zu, &QToolButton::clicked, this, [this] { setPanelTop(ui->Frame7, kFolderOut); });
     ui->Frame7->installEventFilter(this);
     connect(ui->Label3, &ClickLabel::clicked, this, [] { Shell::openMail(QLatin1String(kContactAddress)); });
@@ -353,11 +286,6 @@ void Form3::openListTranslator()
 void Form3::openDescription()
 {
     Shell::openDocument(ProgramFolder::path(QStringLiteral("hilfe-t/bild+text.html")));
-}
-
-void Form3::openInEditor(const QString &relativeName)
-{
-    Shell::editTextFile(ProgramFolder::path(relativeName));
 }
 
 void Form3::showDictionaryFolder(bool moveFrame)

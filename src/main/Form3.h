@@ -18,7 +18,6 @@ namespace ortelia {
 
 class ClipboardTranslator;
 class FormTimer;
-class OptionGroup;
 
 // The main window "Ortelia Zuzadivi Zeverovazur": the start-up window, shaped by its background
 // picture. It carries the single-word translator, the window tools, the options panel and the
@@ -42,10 +41,7 @@ public:
     static constexpr int kWideWidth = 831;
     static constexpr int kHeight = 340;
 
-    // Start settings (syso/reg2.txt) and the start mode.
-    void SaveStartSettings();
-    void LoadStartSettings();
-    int SelectedOptionIndex(const QString &group) const;
+    // The start mode of the start settings: the clipboard translator opens when it is chosen.
     void ApplyStartMode();
 
     // The single-word translator.
@@ -78,8 +74,6 @@ private:
     void applyShape();
     void setWide(bool wide);
     void setPanelTop(QWidget *panel, int top);
-    void showOptions(int top);
-    void closeOptions(bool save);
     void endFromLabel7();
     void setDesktopHidden(bool hidden);
     void confineMouse(bool confine);
@@ -90,7 +84,6 @@ private:
     void showHelpWindow();
     void openListTranslator();
     void openDescription();
-    void openInEditor(const QString &relativeName);
     void showDictionaryFolder(bool moveFrame);
     void showWindow(const QString &name);
     void setHelpLabel(const QString &text);
@@ -126,8 +119,6 @@ private:
     void append(QListWidget *list, const QStringList &lines);
 
     std::unique_ptr<Ui::Form3> ui;
-    OptionGroup *m_startMode;
-    OptionGroup *m_speed;
     ClipboardTranslator *m_clipboard;
     FormTimer *Timer1T;
     FormTimer *Timer2T;
@@ -136,7 +127,6 @@ private:
     FormTimer *Timer5;
     FormTimer *Timer7;
     QImage m_background;
-    bool m_loadingSettings = false;
     bool m_ending = false;
 };
 

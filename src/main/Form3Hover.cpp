@@ -77,8 +77,6 @@ void Form3::attachHoverHelp()
     for (const auto &[button, language] : languages)
         yellow(button, QStringLiteral("Sprechendes Wörterbuch Laden... Deutsch ") + QLatin1String(language) +
                            QLatin1Char('!'));
-    for (QWidget *book : {ui->Label35, ui->Label36, ui->Label37, ui->Label38, ui->Label39})
-        plain(book, QStringLiteral("Sprechendes Wörterbuch bearbeiten. Mit Klick öffnen !"));
     const QString hideText = QStringLiteral(
         "Fenster verstecken ! Wieder öffnen :  Siehe Symbol am rechten, unteren Bildschirmrand ! ");
     plain(ui->Label14, hideText);
@@ -159,19 +157,12 @@ void Form3::attachHoverHelp()
     for (QWidget *option : {static_cast<QWidget *>(ui->Label11), static_cast<QWidget *>(ui->op),
                             static_cast<QWidget *>(ui->optionLink)})
         plain(option, optionText);
-    exit(ui->Label13, QStringLiteral("Optionen speichern und schließen!"));
-    exit(ui->schlOpti, QStringLiteral("Optionen schließen ohne zu speichern!"));
-    plain(ui->Option1_0,
-          QStringLiteral("Programm Start Einstellung: Automatisch mit Zwischenablage-Translator oder in "
-                         "normalem Fenster starten!"));
-    plain(ui->Option1_1, HoverHelp::textOf(ui->Option1_0));
     plain(ui->Label10, QStringLiteral("Text-Übersetzer in voller Größe anzeigen! Vollansicht."));
     plain(ui->Label21, QStringLiteral("Mit Klick lese Ich diesen Text vor!"));
     plain(ui->Label21T,
           QStringLiteral("Hier erscheint die Übersetzung. Mit Klick auf ein Wort lese Ich es vor!"));
     plain(ui->Label22,
           QStringLiteral("Tip: Verzögerung der automatischen Suche im Diktiermodus in Millisekunden!"));
-    plain(ui->Label22W, QStringLiteral("Wörterbücher bearbeiten: Zeigt den Wörterbuch Ordner an!"));
     exit(ui->Label22ZU, QStringLiteral("Translator schließen!"));
     exit(ui->schlTrans, QStringLiteral("Translator schließen!"));
     plain(ui->Label24, QStringLiteral("Oberes Textfeld über Spracherkennung: Diktiermodus einschalten!"));
@@ -191,9 +182,10 @@ void Form3::attachHoverHelp()
         O options;
         options.highlight = HoverHelp::yellow();
         options.alsoDo = [this, clipboard] {
-            const QString text = clipboard->text() +
-                                 QStringLiteral(": Zwischenablage Translator übersetzt Ihren in die Zwischenablage "
-                                                "kopierten Text und spricht automatisch die Übersetzung aus.");
+            const QString text =
+                clipboard->text() +
+                QStringLiteral(": Zwischenablage Translator übersetzt Ihren in die Zwischenablage "
+                               "kopierten Text und spricht automatisch die Übersetzung aus.");
             HoverHelp::setHelpText(text);
             setStatus(text);
         };

@@ -100,7 +100,7 @@ void Form3::connectTranslator()
     connect(ui->Command13, &QPushButton::clicked, this, [this] { openTranslatorPanel(false); });
     connect(ui->Command14, &QPushButton::clicked, this, [this] { openTranslatorPanel(true); });
     connect(ui->buch, &QPushButton::clicked, this, [this] {
-        ui->Label17->setText(ProgramFolder::root() + QLatin1Char('\\'));
+        ui->Frame1->showProgramFolder();
         SearchGerman(ui->TextD->text());
     });
     connect(ui->Picture1U1, &QToolButton::clicked, ui->TextD, &QLineEdit::clear);

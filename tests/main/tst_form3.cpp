@@ -2,6 +2,7 @@
 #include "HoverHelp.h"
 #include "MainWindowFixture.h"
 #include "NotificationArea.h"
+#include "OptionsPanel.h"
 #include "ProgramFolder.h"
 #include "TestSupport.h"
 #include "TextFile.h"
@@ -75,7 +76,7 @@ private slots:
         QVERIFY(control<QRadioButton>("Option1_1")->isChecked());
         QVERIFY(control<QRadioButton>("Option3_0")->isChecked());
         QVERIFY(!control<QRadioButton>("Option3_1")->isChecked());
-        QCOMPARE(form()->SelectedOptionIndex(QStringLiteral("Option1")), 1);
+        QCOMPARE(control<OptionsPanel>("Frame1")->SelectedOptionIndex(QStringLiteral("Option1")), 1);
         auto *text =
             static_cast<FakeTextTranslator *>(WindowRegistry::existing(QStringLiteral("TextUeberA")));
         QVERIFY(text);
@@ -94,8 +95,8 @@ private slots:
     {
         folder->writeBytes(QStringLiteral("syso/reg2.txt"), "False\r\nFalse\r\nFalse\r\nFalse\r\nTrue\r\n");
         QVERIFY(form());
-        QCOMPARE(form()->SelectedOptionIndex(QStringLiteral("Option1")), 0);
-        QCOMPARE(form()->SelectedOptionIndex(QStringLiteral("Option3")), 2);
+        QCOMPARE(control<OptionsPanel>("Frame1")->SelectedOptionIndex(QStringLiteral("Option1")), 0);
+        QCOMPARE(control<OptionsPanel>("Frame1")->SelectedOptionIndex(QStringLiteral("Option3")), 2);
         // The start mode then runs the clipboard translator's open button.
         QSignalSpy opened(control<QPushButton>("Command8"), &QPushButton::clicked);
         control<QPushButton>("Command1A")->click();
