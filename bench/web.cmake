@@ -1,5 +1,5 @@
 # The browser control and the dictionary page (needs the imported DeEn and the page T2).
-ortelia_add_bench(bench_web SOURCES ${CMAKE_CURRENT_LIST_DIR}/web/LookupBench.cpp LIBS ortelia_chooser Qt6::Widgets)
+ortelia_add_bench(bench_web SOURCES ${CMAKE_CURRENT_LIST_DIR}/web/LookupBench.cpp LIBS ortelia_chooser ortelia_tabular_pages Qt6::Widgets)
 add_dependencies(bench_web ortelia)
 
 # "ortelia lookup hallo" as a whole process beside dictd's client for the same word.

@@ -4,7 +4,7 @@
 #include "LookUpOnPage.h"
 #include "ProgramFolder.h"
 #include "TabularData.h"
-
+#include "TabularDataPages.h"
 
 #include <benchmark/benchmark.h>
 
@@ -74,5 +74,6 @@ BENCHMARK_CAPTURE(WarmLookup, Wildcard_hall, QStringLiteral("hall*"), TextDirect
 
 int main(int argc, char **argv)
 {
+    ortelia::registerTabularDataObject();
     return ortelia::bench::runBenchmarks(argc, argv);
 }

@@ -1,5 +1,6 @@
 #include "ChooserCommands.h"
 #include "Commands.h"
+#include "TabularDataPages.h"
 #include "TranslateCommand.h"
 
 #include <cstdlib>
@@ -7,6 +8,7 @@
 // "ortelia-pages": the commands that run a dictionary page headless, without eSpeak NG.
 int main(int argc, char **argv)
 {
+    ortelia::registerTabularDataObject();
     static const ortelia::Command commands[] = {
         {"lookup", ortelia::runLookupCommand},
         {"translate", ortelia::runTranslateCommand},

@@ -3,6 +3,7 @@
 #include "Form3.h"
 #include "Logox4.h"
 #include "Speaking.h"
+#include "TabularDataPages.h"
 #include "TextUeberA.h"
 #include "TrayWindow.h"
 #include "WindowRegistry.h"
@@ -17,6 +18,7 @@ namespace ortelia {
 
 void registerProgramWindows()
 {
+    registerTabularDataObject();
     WindowRegistry::registerWindow<Form3>(windows::Form3);
     WindowRegistry::registerWindow(windows::hilfe1, [] { return new hilfe1; });
     WindowRegistry::registerWindow<TextUeberA>(windows::TextUeberA);

@@ -4,6 +4,7 @@
 // into, made afresh for each test, and the main window's controls by name.
 
 #include "Form3.h"
+#include "TabularDataPages.h"
 #include "WindowRegistry.h"
 #include "hilfe1.h"
 
@@ -11,9 +12,11 @@
 
 namespace ortelia::test {
 
-// Forgets every window and registers the main window and the help window anew.
+// Forgets every window and registers the main window and the help window anew, with the data
+// object of the dictionary pages.
 inline void registerMainWindows()
 {
+    registerTabularDataObject();
     WindowRegistry::reset();
     WindowRegistry::registerWindow(QStringLiteral("hilfe1"), [] { return new hilfe1; });
     WindowRegistry::registerWindow<Form3>(QStringLiteral("Form3"));

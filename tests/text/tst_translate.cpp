@@ -1,8 +1,9 @@
+#include "HeadlessPage.h"
 #include "ProgramFolder.h"
+#include "TabularDataPages.h"
 #include "TestSupport.h"
 #include "TextWalk.h"
 #include "TranslateCommand.h"
-#include "HeadlessPage.h"
 
 #include <QProcess>
 #include <QtTest>
@@ -69,6 +70,8 @@ class TranslateTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { registerTabularDataObject(); }
+
     void wordsAsTheWindowSplitsThem_data()
     {
         QTest::addColumn<QString>("text");

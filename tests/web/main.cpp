@@ -1,9 +1,11 @@
 #include "HeadlessPageTest.h"
 #include "RunTests.h"
+#include "TabularDataPages.h"
 #include "TabularDataTest.h"
 #include "WebBrowserTest.h"
 
 int main(int argc, char **argv)
 {
+    ortelia::registerTabularDataObject();
     return ortelia::test::runTests<TabularDataTest, WebBrowserTest, HeadlessPageTest>(argc, argv);
 }

@@ -1,11 +1,11 @@
 #include "HeadlessPage.h"
 
+#include "DataSource.h"
 #include "FileRead.h"
 #include "HtmlDocument.h"
 #include "PageFile.h"
 #include "PageScript.h"
 #include "ProgramFolder.h"
-#include "TabularDataObject.h"
 #include "TextFile.h"
 
 #include <QDir>
@@ -70,15 +70,7 @@ QString normalizedClassId(const QString &classId)
 
 QHash<QString, HeadlessPage::ObjectFactory> &factories()
 {
-    static QHash<QString, HeadlessPage::ObjectFactory> map = [] {
-        QHash<QString, HeadlessPage::ObjectFactory> m;
-        m.insert(
-            normalizedClassId(web::TabularDataObject::classId()),
-            [](const QMap<QString, QString> &params, const QString &pageDir, QObject *parent) -> QObject * {
-                return new web::TabularDataObject(params, pageDir, parent);
-            });
-        return m;
-    }();
+    static QHash<QString, HeadlessPage::ObjectFactory> map;
     return map;
 }
 
@@ -179,8 +171,8 @@ void HeadlessPage::createPageObjects()
             id = element->attribute(QStringLiteral("name"));
         page->objects.append({id, object});
         page->script->addObject(element->id, id, object);
-        if (auto *data = qobject_cast<web::TabularDataObject *>(object)) {
-            connect(data, &web::TabularDataObject::recordChanged, this, [this, page, id] {
+        if (auto *data = qobject_cast<web::DataSource *>(object)) {
+            connect(data, &web::DataSource::recordChanged, this, [this, page, id] {
                 if (page == m_page)
                     bindData(id);
             });
@@ -191,7 +183,7 @@ void HeadlessPage::createPageObjects()
 
 void HeadlessPage::bindData(const QString &sourceId)
 {
-    web::TabularDataObject *data = dataObject(sourceId);
+    web::DataSource *data = dataObject(sourceId);
     if (!data)
         return;
     Document &document = *m_page->document;
@@ -291,9 +283,9 @@ QObject *HeadlessPage::pageObject(const QString &id) const
     return m_page->object(id);
 }
 
-web::TabularDataObject *HeadlessPage::dataObject(const QString &id) const
+web::DataSource *HeadlessPage::dataObject(const QString &id) const
 {
-    return qobject_cast<web::TabularDataObject *>(m_page->object(id));
+    return qobject_cast<web::DataSource *>(m_page->object(id));
 }
 
 bool HeadlessPage::takeRefusedData()
@@ -301,9 +293,8 @@ bool HeadlessPage::takeRefusedData()
     if (m_page->refusalTaken)
         return false;
     for (const auto &[id, object] : m_page->objects) {
-        const auto *data = qobject_cast<web::TabularDataObject *>(object.data());
-        const FileRead::Failure failure = data ? data->loadFailure() : FileRead::Failure::None;
-        if (failure != FileRead::Failure::None && failure != FileRead::Failure::Missing) {
+        const auto *data = qobject_cast<web::DataSource *>(object.data());
+        if (data && data->refused()) {
             m_page->refusalTaken = true;
             return true;
         }

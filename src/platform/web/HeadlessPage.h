@@ -11,8 +11,8 @@ namespace ortelia {
 
 namespace web {
 class Document;
+class DataSource;
 class LoadedPage;
-class TabularDataObject;
 } // namespace web
 
 // A page without a window: its document, scripts, page objects and data binding. It loads a
@@ -59,7 +59,8 @@ public:
     static void registerObjectType(const QString &classId, ObjectFactory factory);
     // The created page object of the given id (nullptr when none).
     QObject *pageObject(const QString &id) const;
-    web::TabularDataObject *dataObject(const QString &id) const;
+    // The page object of the given id when it is a data source (nullptr otherwise).
+    web::DataSource *dataObject(const QString &id) const;
     // Whether a data object of the page was refused its file (not a regular file, too large,
     // unreadable); a missing file is no refusal. True once per loaded page, so that a window
     // that looks up word after word says so once.

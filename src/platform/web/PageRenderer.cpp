@@ -1,8 +1,8 @@
 #include "PageRenderer.h"
 
+#include "DataSource.h"
 #include "HtmlDocument.h"
 #include "ProgramFolder.h"
-#include "TabularDataObject.h"
 
 #include <QUrl>
 
@@ -217,7 +217,7 @@ private:
         QString id = table->attribute(QStringLiteral("datasrc"));
         if (id.startsWith(QLatin1Char('#')))
             id.remove(0, 1);
-        TabularDataObject *source = m_sources ? m_sources(id) : nullptr;
+        DataSource *source = m_sources ? m_sources(id) : nullptr;
         bool sizeGiven = false;
         const int pageSize = table->attribute(QStringLiteral("datapagesize")).trimmed().toInt(&sizeGiven);
         int rows = source ? source->recordCount() : 0;
@@ -239,7 +239,7 @@ private:
                 templateRows << child.get();
             }
         }
-        TabularDataObject *outerTable = m_table;
+        DataSource *outerTable = m_table;
         const int outerRow = m_row;
         m_table = source;
         for (int r = 0; r < rows; ++r) {
@@ -256,7 +256,7 @@ private:
     QString m_pageDir;
     const PageRenderer::DataSourceLookup &m_sources;
     QString m_out;
-    TabularDataObject *m_table = nullptr;
+    DataSource *m_table = nullptr;
     int m_row = -1;
 };
 

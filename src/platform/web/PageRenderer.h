@@ -6,8 +6,8 @@
 
 namespace ortelia::web {
 
+class DataSource;
 class Document;
-class TabularDataObject;
 
 // Draws a document as the rich text of a QTextBrowser: colours, fonts, tables and images pass,
 // hidden elements and scripts do not, form fields show their values, buttons and links become
@@ -16,7 +16,7 @@ class TabularDataObject;
 // is escaped: nothing a record or field holds can become markup.
 class PageRenderer {
 public:
-    using DataSourceLookup = std::function<TabularDataObject *(const QString &id)>;
+    using DataSourceLookup = std::function<DataSource *(const QString &id)>;
 
     static constexpr int kMaxTableRows = 1000;
 

@@ -25,7 +25,7 @@ QString TabularDataObject::classId()
 
 TabularDataObject::TabularDataObject(const QMap<QString, QString> &params, const QString &pageDir,
                                      QObject *parent)
-    : QObject(parent), m_pageDir(pageDir)
+    : DataSource(parent), m_pageDir(pageDir)
 {
     for (auto it = params.begin(); it != params.end(); ++it) {
         const QString name = it.key().toLower();
@@ -71,6 +71,11 @@ void TabularDataObject::load()
     // The file every time: the cache answers at once while it is unchanged, and reads it anew when
     // it was changed or replaced meanwhile.
     m_data = TabularDataCache::load(m_path, m_delimiter, m_useHeader, &m_loadFailure);
+}
+
+bool TabularDataObject::refused() const
+{
+    return m_loadFailure != FileRead::Failure::None && m_loadFailure != FileRead::Failure::Missing;
 }
 
 void TabularDataObject::Reset()

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "BaseFormStandIn.h"
+#include "DataSource.h"
 #include "TabularData.h"
 
 #include <QMap>
-#include <QObject>
 #include <QString>
 
 #include <memory>
@@ -16,7 +16,7 @@ namespace ortelia::web {
 // Reset() is called. Elements with datasrc="#id" datafld="column" show the current record.
 // Matching ignores case unless the param CaseSensitive is "true". With the param BaseForms a
 // filter that finds nothing is answered with the word's base form (see BaseFormStandIn).
-class TabularDataObject : public QObject {
+class TabularDataObject : public DataSource {
     Q_OBJECT
     Q_PROPERTY(QString DataURL READ dataUrl WRITE setDataUrl)
     Q_PROPERTY(bool UseHeader READ useHeader WRITE setUseHeader)
@@ -44,7 +44,7 @@ public:
     QString filter() const { return m_filter; }
     void setFilter(const QString &filter) { m_filter = filter; }
 
-    int recordCount() const { return m_standIn ? 1 : m_selection.size(); }
+    int recordCount() const override { return m_standIn ? 1 : m_selection.size(); }
     // 1-based position of the current record; 0 when there is none.
     int absolutePosition() const { return m_position + 1; }
     void setAbsolutePosition(int position);
@@ -52,6 +52,7 @@ public:
 
     // Why the last load gave no data (Missing also for no file named); None when the file was read.
     FileRead::Failure loadFailure() const { return m_loadFailure; }
+    bool refused() const override;
 
     // Reads the file again if it changed, applies the filter, goes to the first record.
     Q_INVOKABLE void Reset();
@@ -60,13 +61,9 @@ public:
     Q_INVOKABLE void MovePrevious();
     Q_INVOKABLE void MoveLast();
     // The current record's value of a column; "" when there is no current record or column.
-    Q_INVOKABLE QString field(const QString &column) const;
+    Q_INVOKABLE QString field(const QString &column) const override;
     // The value of a column in the position-th record of the filtered set (0-based).
-    QString fieldAt(int position, const QString &column) const;
-
-signals:
-    // The current record changed: bound elements show another record.
-    void recordChanged();
+    QString fieldAt(int position, const QString &column) const override;
 
 private:
     void load();
