@@ -1,6 +1,5 @@
 #include "DictionaryFile.h"
 
-#include "Dialogs.h"
 #include "EncodedText.h"
 #include "FileRead.h"
 
@@ -133,12 +132,6 @@ QStringList dictionaryFailureMessages()
         QStringLiteral("Eine Trennlinien besteht aus folgenden Zeichen:  ") + sep,
     };
     return {QStringLiteral("Achtung: Im Woerterbuch sind Fehler"), example.join(QStringLiteral("\r\n"))};
-}
-
-void showDictionaryFailure()
-{
-    for (const QString &text : dictionaryFailureMessages())
-        Dialogs::message(Dialogs::programTitle(), text);
 }
 
 } // namespace ortelia

@@ -30,8 +30,8 @@ DictionarySections splitDictionarySections(const QString &text);
 // cannot be read, or is no text, is a failure with nothing loaded.
 DictionarySections readDictionarySections(const QString &path);
 
-// The two messages shown, in order, when a dictionary fails to load (caption: the program title).
+// The two messages a window shows, in order, when a dictionary fails to load (caption: the
+// program title).
 QStringList dictionaryFailureMessages();
-void showDictionaryFailure();
 
 } // namespace ortelia

@@ -1,6 +1,7 @@
 #include "ListDictionary.h"
 
 #include "Dialogs.h"
+#include "DictionaryFailureBox.h"
 #include "DictionaryFile.h"
 #include "ProgramFolder.h"
 

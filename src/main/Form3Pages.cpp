@@ -5,7 +5,7 @@
 
 #include "ui_Form3.h"
 
-#include "DictionaryFile.h"
+#include "DictionaryFailureBox.h"
 #include "LookUpOnPage.h"
 #include "SpeechEngine.h"
 #include "SpeechPage.h"

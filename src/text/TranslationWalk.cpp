@@ -1,6 +1,6 @@
 #include "TranslationWalk.h"
 
-#include "DictionaryFile.h"
+#include "DictionaryFailureBox.h"
 #include "FormTimer.h"
 #include "ListWalk.h"
 #include "LookUpOnPage.h"

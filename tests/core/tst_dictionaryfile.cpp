@@ -217,12 +217,10 @@ private slots:
 
     void failureMessagesAreExact()
     {
-        test::RecordingResponder responder;
-        showDictionaryFailure();
-        QCOMPARE(responder.requests.size(), 2);
-        QCOMPARE(responder.requests[0].title, QStringLiteral("Ortelia"));
-        QCOMPARE(responder.requests[0].text, QStringLiteral("Achtung: Im Woerterbuch sind Fehler"));
-        const QStringList second = responder.requests[1].text.split(QStringLiteral("\r\n"));
+        const QStringList messages = dictionaryFailureMessages();
+        QCOMPARE(messages.size(), 2);
+        QCOMPARE(messages[0], QStringLiteral("Achtung: Im Woerterbuch sind Fehler"));
+        const QStringList second = messages[1].split(QStringLiteral("\r\n"));
         QCOMPARE(second.size(), 17);
         QCOMPARE(second[3], QStringLiteral("1\\\\\\\\\\\\\\\\ Trennlinie"));
         QCOMPARE(second[12], QStringLiteral(" "));

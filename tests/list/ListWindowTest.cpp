@@ -285,6 +285,7 @@ void ListWindowTest::refusedDictionaryKeepsTheLoadedOne()
     writeDictionary(QStringLiteral("Gross.txt"), crlf(lines));
     choose(QStringLiteral("Gross.txt"));
     QCOMPARE(responder->texts(), dictionaryFailureMessages());
+    QCOMPARE(responder->requests[1].title, QStringLiteral("Ortelia"));
     QCOMPARE(count(2), 1);
     // The name field names the dictionary still in the lists; its format message is not shown again.
     QCOMPARE(c<QLineEdit>("Text2")->text(), QStringLiteral("Woerterbuch-Muster"));
