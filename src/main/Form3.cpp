@@ -7,6 +7,7 @@
 #include "HoverHelp.h"
 #include "NotificationArea.h"
 #include "OptionsPanel.h"
+#include "ToolsPanel.h"
 #include "ProgramFolder.h"
 #include "SpeechPage.h"
 #include "Shell.h"
@@ -58,6 +59,10 @@ Form3::Form3(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form3>(
 {
     ui->setupUi(this);
     setObjectName(QStringLiteral("Form3"));
+    // The tools panel spans the window's middle; the controls around its own lie above it, and
+    // its desktop icons box keeps its place in the tab order after Hallo.
+    ui->toolsPanel->lower();
+    ui->toolsPanel->placeDesktopIconsAfter(ui->Hallo);
     setWindowFlag(Qt::FramelessWindowHint);
     setFixedHeight(kHeight);
     resize(kNarrowWidth, kHeight);
@@ -76,10 +81,8 @@ Form3::Form3(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form3>(
 
     Timer1T = new FormTimer(QStringLiteral("Timer1T"), 0, false, this);
     Timer2T = new FormTimer(QStringLiteral("Timer2T"), 0, false, this);
-    Timer3 = new FormTimer(QStringLiteral("Timer3"), 0, true, this);
     Timer4 = new FormTimer(QStringLiteral("Timer4"), 600, false, this);
     Timer5 = new FormTimer(QStringLiteral("Timer5"), 600, false, this);
-    Timer7 = new FormTimer(QStringLiteral("Timer7"), 100, false, this);
     m_clipboard = new ClipboardTranslator({this, ui->Frame5, ui->Command8, ui->Command15, ui->Command16,
                                            ui->Command17, ui->Command19, ui->Command20, ui->Check6,
                                            ui->Check7, ui->Check8, ui->Picture20},
@@ -108,9 +111,8 @@ void Form3::Form_Load()
     ui->WebBrowser1->navigate(QStringLiteral("about:blank"));
     loadSpeechPage();
     ui->Label18->hide();
-    Timer3->setInterval(100);
+    ui->toolsPanel->start();
     ui->Label29->hide();
-    Timer7->setEnabled(true);
     for (QWidget *w : {static_cast<QWidget *>(ui->PictureSp), static_cast<QWidget *>(ui->PictureFr),
                        static_cast<QWidget *>(ui->PictureIt), static_cast<QWidget *>(ui->PictureGr),
                        static_cast<QWidget *>(ui->HScroll3), static_cast<QWidget *>(ui->Check2),
@@ -340,10 +342,10 @@ bool Form3::handleKey(int key)
             box->setChecked(key == Qt::Key_F11);
         return true;
     case Qt::Key_F10:
-        confineMouse(false);
+        ui->toolsPanel->confineMouse(false);
         return true;
     case Qt::Key_F12:
-        confineMouse(true);
+        ui->toolsPanel->confineMouse(true);
         return true;
     default:
         return false;
@@ -374,24 +376,17 @@ bool Form3::eventFilter(QObject *watched, QEvent *event)
             setStatus(QStringLiteral("Programm beenden !"));
             ui->Label7->setStyleSheet(QStringLiteral("background-color: #FFFF00; color: black;"));
             playSound(QStringLiteral("SchliesseP"));
-        } else if (watched == ui->Check1) {
-            playSound(QStringLiteral("Desktop"));
-            setStatus(
-                QStringLiteral("Desktopbilder verstecken. Bestätigen Sie hierzu die [Leerzeichen ] Taste! "));
-            ui->Check1->setStyleSheet(QStringLiteral("color: #FFFF80;"));
         }
     } else if (type == QEvent::FocusOut) {
         if (watched == ui->schließen)
             ui->Label7->setStyleSheet(QStringLiteral("color: white;"));
-        else if (watched == ui->Check1)
-            ui->Check1->setStyleSheet(QStringLiteral("color: white;"));
     }
     return false;
 }
 
 void Form3::endFromLabel7()
 {
-    confineMouse(false);
+    ui->toolsPanel->confineMouse(false);
     WindowRegistry::pressIfOpen(ctl::TextUeberA_CloseButton);
     close();
 }
@@ -404,7 +399,7 @@ void Form3::closeEvent(QCloseEvent *event)
     }
     m_ending = true;
     // Before the window goes: the desktop comes back, the tray icon goes, speech stops.
-    setDesktopHidden(false);
+    ui->toolsPanel->setDesktopHidden(false);
     WindowRegistry::pressIfOpen(ctl::ortelia_ende);
     StopSpeech();
     CloseTranslatorPanel();

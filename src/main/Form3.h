@@ -75,12 +75,7 @@ private:
     void setWide(bool wide);
     void setPanelTop(QWidget *panel, int top);
     void endFromLabel7();
-    void setDesktopHidden(bool hidden);
-    void confineMouse(bool confine);
     void playSound(const QString &name);
-    void applyVolume();
-    void setMuted(bool muted);
-    void updateClock();
     void showHelpWindow();
     void openListTranslator();
     void openDescription();
@@ -122,10 +117,8 @@ private:
     ClipboardTranslator *m_clipboard;
     FormTimer *Timer1T;
     FormTimer *Timer2T;
-    FormTimer *Timer3;
     FormTimer *Timer4;
     FormTimer *Timer5;
-    FormTimer *Timer7;
     QImage m_background;
     bool m_ending = false;
 };

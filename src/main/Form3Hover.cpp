@@ -49,7 +49,6 @@ void Form3::attachHoverHelp()
         options.alsoDo = [this, text] { ui->Label21->setText(text); };
         HoverHelp::attach(ui->Check4, QLatin1Char(' ') + text, options);
     }
-    plain(ui->Check5, QStringLiteral("Den Ton ein und aus schalten!"));
     plain(ui->Check6, QStringLiteral("Uebersetzungsfenster in seiner Groesse aendern !"));
     told(ui->Command8,
          QStringLiteral(
@@ -89,8 +88,6 @@ void Form3::attachHoverHelp()
                          "das entspricht dem Wort [hallo]!"));
     plain(ui->Text2, QStringLiteral("Deutsches Translator Textfeld für Sprachsteuerung!"));
     plain(ui->TextEng, QStringLiteral("Unteres Translator Textfeld!"));
-    plain(ui->uhr1, QStringLiteral(" Mit Klick lese Ich die Uhrzeit!"));
-    plain(ui->datum1, QStringLiteral(" Mit Klick lese Ich das Datum! "));
     plain(ui->Label1, QStringLiteral("Mit Klick lese ich den Fenster Inhalt."));
     exit(ui->Label7, QStringLiteral("Alle Fenster schließen. Programm Ende."));
     plain(ui->Label19,
@@ -117,8 +114,6 @@ void Form3::attachHoverHelp()
         options.alsoDo = [this, text] { setStatus(text); };
         HoverHelp::attach(ui->Hallo, text, options);
     }
-    plain(ui->Check1,
-          QStringLiteral("Desktopbilder verstecken. Bestätigen Sie hierzu die [Leerzeichen ] Taste! "));
 
     // The remaining controls, in the same manner.
     told(ui->Command13,
@@ -171,9 +166,6 @@ void Form3::attachHoverHelp()
     plain(ui->Label3, QStringLiteral("Kontakt: E-Mail an den Hersteller schreiben!"));
     plain(ui->mail, HoverHelp::textOf(ui->Label3));
     plain(ui->Label4, QStringLiteral("Ortelia Zuzadivi Zeverovazur: Sprechendes Translator-Wörterbuch!"));
-    plain(ui->Label5, QStringLiteral("Lautstärke Links und Rechts einstellen!"));
-    plain(ui->HScroll1, QStringLiteral("Lautstärke einstellen Rechts:"));
-    plain(ui->HScroll2, QStringLiteral("Lautstärke einstellen:"));
     yellow(ui->laenderfenster, QStringLiteral("Wörterbücher-Translator: Ein anderes Wörterbuch auswählen!"));
     yellow(ui->land1, QStringLiteral("Land? Die Auswahl der Landessprache!"));
     exit(ui->landzu, QStringLiteral("Länder Auswahl schließen!"));

@@ -7,9 +7,7 @@
 
 #include "DictionaryFailureBox.h"
 #include "LookUpOnPage.h"
-#include "SpeechEngine.h"
 #include "SpeechPage.h"
-#include "WaveOutVolume.h"
 #include "WebBrowser.h"
 
 namespace ortelia {
@@ -47,13 +45,6 @@ std::optional<QString> Form3::pageResult(const QString &field) const
     if (!ui->WebBrowser1->hasMember(1, field))
         return std::nullopt;
     return ui->WebBrowser1->value(1, field);
-}
-
-void Form3::applyVolume()
-{
-    const StereoGain gain =
-        GainFromWaveOutVolume(WaveOutVolume(ui->HScroll1->value(), ui->HScroll2->value()));
-    SpeechEngine::instance().setOutputGains(gain.left, gain.right);
 }
 
 } // namespace ortelia

@@ -1,26 +1,22 @@
-// The window tools: shape, sounds, desktop icons, mouse confinement, volume, clock and reading
-// the window's text aloud.
+// The window's own tools: its shape, its picture buttons, reading its text aloud and stopping
+// speech; the tools panel's signals.
 
 #include "Form3.h"
 
 #include "ui_Form3.h"
 
-#include "FormTimer.h"
+#include "ArtIcon.h"
 #include "ClockText.h"
-#include "DesktopIcons.h"
-#include "MouseConfinement.h"
+#include "ProgramFolder.h"
 #include "SoundEffect.h"
 #include "SpeechPage.h"
+#include "ToolsPanel.h"
 #include "VoiceLines.h"
-#include "WaveOutVolume.h"
-#include "WindowShape.h"
-#include "ProgramFolder.h"
 #include "WindowRegistry.h"
+#include "WindowShape.h"
 
 #include <QCheckBox>
 #include <QDateTime>
-#include <QFileInfo>
-#include <QIcon>
 
 namespace ortelia {
 
@@ -32,52 +28,32 @@ constexpr QPoint kReleasedPosition(2500 / 15, 5820 / 15);
 
 void Form3::connectTools()
 {
-    // The picture buttons and their artwork; a missing picture leaves the button empty.
+    // The picture buttons and their artwork.
     const std::pair<QToolButton *, const char *> pictures[] = {
         {ui->Picture1U1, "flag-de.svg"},      {ui->Picture13G, "flag-de-en.svg"},
         {ui->PictureFr, "flag-de-fr.svg"},    {ui->PictureGr, "flag-de-gr.svg"},
         {ui->PictureIt, "flag-de-it.svg"},    {ui->PictureSp, "flag-de-sp.svg"},
         {ui->PicturePlay, "vorlesen.svg"},    {ui->PicturePause, "pause.svg"},
         {ui->PictureWeiter, "weiter.svg"},    {ui->PictureStop, "stop.svg"},
-        {ui->Picture12, "ton-stop.svg"},      {ui->Picture1M, "maus.svg"},
-        {ui->Picture10, "maus-frei.svg"},     {ui->Picture13, "schmal.svg"},
+        {ui->Picture12, "ton-stop.svg"},      {ui->Picture13, "schmal.svg"},
         {ui->Picture13D, "minimieren.svg"},   {ui->ex, "schliessen.svg"},
         {ui->Picture2, "zwischenablage.svg"}, {ui->Picture20, "woerterbuch.svg"},
         {ui->weort, "woerterbuch.svg"},       {ui->schlTrans, "schliessen.svg"},
         {ui->Frame7zu, "schliessen.svg"},     {ui->optionLink, "woerterbuch.svg"},
     };
-    for (const auto &[button, file] : pictures) {
-        const QString path = ProgramFolder::path(QStringLiteral("art/") + QLatin1String(file));
-        if (QFileInfo::exists(path))
-            button->setIcon(QIcon(path));
-    }
+    for (const auto &[button, file] : pictures)
+        setArtIcon(button, file);
 
-    connect(ui->Check1, &QCheckBox::toggled, this, [this](bool hidden) {
-        setDesktopHidden(hidden);
-        if (!hidden)
-            ui->Check1->setFocus();
-    });
-    connect(ui->Picture1M, &QToolButton::clicked, this, [this] { confineMouse(true); });
-    connect(ui->Picture10, &QToolButton::clicked, this, [this] {
-        confineMouse(false);
-        move(kReleasedPosition);
-    });
-
-    connect(Timer3, &FormTimer::timeout, this, &Form3::applyVolume);
-    connect(ui->Check5, &QCheckBox::toggled, this, &Form3::setMuted);
-    connect(ui->HScroll1, &QScrollBar::valueChanged, this,
-            [this] { setHelpLabel(QStringLiteral("Lautstärke einstellen Rechts:")); });
-    connect(ui->HScroll2, &QScrollBar::valueChanged, this,
-            [this] { setHelpLabel(QStringLiteral("Lautstärke einstellen:")); });
-
-    connect(Timer7, &FormTimer::timeout, this, &Form3::updateClock);
-    connect(ui->uhr1, &ClickLabel::clicked, this, [this] {
-        setStatus(ui->uhr1->text());
+    ToolsPanel *tools = ui->toolsPanel;
+    connect(tools, &ToolsPanel::status, this, &Form3::setStatus);
+    connect(tools, &ToolsPanel::statusToRead, this, [this](const QString &text) {
+        setStatus(text);
         ReadWindowText();
     });
-    connect(ui->datum1, &ClickLabel::clicked, this, [this] {
-        setStatus(ui->datum1->text());
-        ReadWindowText();
+    connect(tools, &ToolsPanel::mouseFreedByButton, this, [this] { move(kReleasedPosition); });
+    connect(tools, &ToolsPanel::mutedChanged, this, [](bool muted) {
+        if (auto *sound = WindowRegistry::control(ctl::supertrans1_Check4))
+            sound->setChecked(muted);
     });
     connect(ui->uhrdatum, &QPushButton::clicked, this, [this] {
         setStatus(ClockTimeAndDate(QDateTime::currentDateTime()));
@@ -113,45 +89,6 @@ void Form3::applyShape()
 void Form3::playSound(const QString &name)
 {
     PlaySoundEffect(name);
-}
-
-void Form3::setDesktopHidden(bool hidden)
-{
-    if (hidden) {
-        HideDesktop();
-        setStatus(QStringLiteral("Der Desktop ist nun  versteckt!"));
-        playSound(QStringLiteral("Desktop1"));
-    } else {
-        ShowDesktop();
-        setStatus(QStringLiteral("Desktop aktiv!"));
-        playSound(QStringLiteral("Desktop2"));
-    }
-}
-
-void Form3::confineMouse(bool confine)
-{
-    if (confine)
-        ConfineMouse(ui->Picture1M);
-    else
-        ReleaseMouse();
-}
-
-void Form3::setMuted(bool muted)
-{
-    const int level = muted ? ui->HScroll1->maximum() : 0;
-    ui->HScroll1->setValue(level);
-    ui->HScroll2->setValue(level);
-    ui->Check5->setText(muted ? QStringLiteral("Ton Ein") : QStringLiteral("Ton Aus"));
-    if (auto *sound =
-            WindowRegistry::control(ctl::supertrans1_Check4))
-        sound->setChecked(muted);
-}
-
-void Form3::updateClock()
-{
-    const QDateTime now = QDateTime::currentDateTime();
-    ui->uhr1->setText(ClockTime(now.time()));
-    ui->datum1->setText(ClockDate(now.date()));
 }
 
 void Form3::ReadWindowText()

@@ -164,6 +164,17 @@ private slots:
         QCOMPARE(shownForm->width(), Form3::kNarrowWidth);
     }
 
+    void toolsPanelLiesUnderTheOtherControls()
+    {
+        Form3 *f = shown();
+        for (const char *name : {"Label1", "Picture13D", "PicturePlay", "Check5", "Check1"})
+            QCOMPARE(f->childAt(control(name)->mapTo(f, QPoint(3, 3))), control(name));
+        // Its desktop icons box keeps its place in the tab order.
+        control("Hallo")->setFocus();
+        QTest::keyClick(control("Hallo"), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), control("Check1"));
+    }
+
     void missingPictureAndSoundsLeaveAPlainWindow()
     {
         QVERIFY(QFile::remove(folder->file(QStringLiteral("art/hintergrund.svg"))));
