@@ -1,6 +1,4 @@
-#include "SoundEffect.h"
-
-#include "ProgramFolder.h"
+#include "SoundFile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -15,15 +13,6 @@ namespace ortelia {
 
 namespace {
 
-// The file of a name, or an empty string. A name is one file name, never a path.
-QString soundFile(const QString &name)
-{
-    if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
-        return {};
-    const QFileInfo file(ProgramFolder::path(QStringLiteral("Sounds/") + name + QStringLiteral(".wav")));
-    return file.isFile() && file.isReadable() ? file.filePath() : QString();
-}
-
 // One loaded effect per file, kept for the next time; they live as long as the application.
 QHash<QString, QPointer<QSoundEffect>> &effects()
 {
@@ -33,11 +22,12 @@ QHash<QString, QPointer<QSoundEffect>> &effects()
 
 } // namespace
 
-bool PlaySoundEffect(const QString &name)
+bool PlaySoundFile(const QString &path)
 {
-    const QString file = soundFile(name);
-    if (file.isEmpty() || !QCoreApplication::instance())
+    const QFileInfo info(path);
+    if (!info.isFile() || !info.isReadable() || !QCoreApplication::instance())
         return false;
+    const QString file = info.filePath();
     // Without a sound device the effect is silence, not a warning on every call.
     if (QMediaDevices::audioOutputs().isEmpty())
         return true;

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+namespace ortelia {
+
+// Plays a wave file and returns at once. One sound plays at a time: a new one stops the one
+// before. Without a sound device it plays nothing and reports nothing. Returns whether the file
+// is a readable file and was handed to the output.
+bool PlaySoundFile(const QString &path);
+
+} // namespace ortelia
