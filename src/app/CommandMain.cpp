@@ -9,14 +9,13 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
-
-int run(int argc, char **argv)
+// "ortelia-commands": the help and the commands that neither speak nor show a page.
+int main(int argc, char **argv)
 {
     using namespace ortelia;
     if (argc > 1 && isHelpOption(argv[1])) {
         std::fputs(qPrintable(helpText()), stdout);
-        return flushOutput(0);
+        std::_Exit(flushOutput(0));
     }
     static const Command commands[] = {
         {"import-freedict", runImportFreedictCommand},
@@ -24,14 +23,7 @@ int run(int argc, char **argv)
         {"install", runInstallCommand},
         {"uninstall", runUninstallCommand},
     };
-    return runCommandProgram(argc, argv, commands);
-}
-
-} // namespace
-
-// "ortelia-commands": the help and the commands that neither speak nor show a page.
-int main(int argc, char **argv)
-{
+    CommandCall call(argc, argv);
     // The output is out and checked: Qt's globals are left to the system.
-    std::_Exit(run(argc, argv));
+    std::_Exit(call.run(commands));
 }

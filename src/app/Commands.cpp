@@ -45,23 +45,29 @@ const Command *findCommand(std::span<const Command> commands, const char *name)
     return nullptr;
 }
 
-int runCommandProgram(int argc, char **argv, std::span<const Command> commands)
+CommandCall::CommandCall(int argc, char **argv) : m_argc(argc), m_argv(argv)
 {
-    const Command *command = argc > 1 ? findCommand(commands, argv[1]) : nullptr;
-    if (!command)
-        return replaceProcessBeside(argv[0], programFor(argc, argv), argv);
-    if (command->needsWindowProgram && command->needsWindowProgram(arguments(argc, argv, 2)))
-        return replaceProcessBeside(argv[0], kWindowProgram, argv);
-    return runCommand(*command, argc, argv);
 }
 
-int runCommand(const Command &command, int argc, char **argv)
+CommandCall::~CommandCall() = default;
+
+int CommandCall::run(std::span<const Command> commands)
+{
+    const Command *command = m_argc > 1 ? findCommand(commands, m_argv[1]) : nullptr;
+    if (!command)
+        return replaceProcessBeside(m_argv[0], programFor(m_argc, m_argv), m_argv);
+    if (command->needsWindowProgram && command->needsWindowProgram(arguments(m_argc, m_argv, 2)))
+        return replaceProcessBeside(m_argv[0], kWindowProgram, m_argv);
+    return run(*command);
+}
+
+int CommandCall::run(const Command &command)
 {
     holdClosedStandardDescriptors();
     // Qt's own event dispatcher starts sooner than GLib's, and a command needs none of GLib's
     // sources; the variable is read only here, so that programs started later get GLib again.
     qputenv("QT_NO_GLIB", "1");
-    QCoreApplication app(argc, argv);
+    m_app = std::make_unique<QCoreApplication>(m_argc, m_argv);
     qunsetenv("QT_NO_GLIB");
     // A command's page scripts run once and briefly: compiling them to machine code costs more
     // than it saves (about 2 % of a lookup, 8 % of translating 10,000 words).
@@ -73,9 +79,14 @@ int runCommand(const Command &command, int argc, char **argv)
     if (status == kHandOn && command.handOnTo) {
         // The other program reads file arguments relative to where it starts.
         QDir::setCurrent(startDir.path());
-        return replaceProcessBeside(argv[0], command.handOnTo, argv);
+        return replaceProcessBeside(m_argv[0], command.handOnTo, m_argv);
     }
     return flushOutput(status);
+}
+
+int runCommand(const Command &command, int argc, char **argv)
+{
+    return CommandCall(argc, argv).run(command);
 }
 
 } // namespace ortelia

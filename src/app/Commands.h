@@ -3,7 +3,10 @@
 #include <QDir>
 #include <QStringList>
 
+#include <memory>
 #include <span>
+
+class QCoreApplication;
 
 namespace ortelia {
 
@@ -20,14 +23,31 @@ struct Command {
     const char *handOnTo = nullptr;
 };
 
-// The main of a command program: runs argv[1] when it is one of its commands, and hands every
-// other call, arguments unchanged, to the program that takes it (programFor, the window program
-// for a call that needs it). Returns the command's exit status once its output is out and
-// checked; what the command built is still standing, for the program to end at once.
-int runCommandProgram(int argc, char **argv, std::span<const Command> commands);
 const Command *findCommand(std::span<const Command> commands, const char *name);
-// Runs the command named by argv[1] on a QCoreApplication in the program folder: its exit
-// status once its output is out and checked (flushOutput, CommandEnd.h).
+
+// One call of a program, "argv[0] argv[1] args...". The command runs on a QCoreApplication in the
+// program folder that lives as long as this object: a command program ends with _Exit right
+// after run(), leaving it and what the command built (the speech engine, Qt's globals) to the
+// system. Taking them down cost say --wav about a millisecond.
+class CommandCall {
+public:
+    CommandCall(int argc, char **argv);
+    ~CommandCall();
+
+    // Runs argv[1] when it is one of commands, and hands every other call, arguments unchanged,
+    // to the program that takes it (programFor; the window program for a call that needs it).
+    int run(std::span<const Command> commands);
+    // Runs command. Both return the exit status once the output is out and checked
+    // (flushOutput, CommandEnd.h).
+    int run(const Command &command);
+
+private:
+    int m_argc;
+    char **m_argv;
+    std::unique_ptr<QCoreApplication> m_app;
+};
+
+// Runs command for the call argv on an application object of its own, taken down on return.
 int runCommand(const Command &command, int argc, char **argv);
 
 } // namespace ortelia

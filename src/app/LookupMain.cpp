@@ -10,6 +10,7 @@ int main(int argc, char **argv)
 {
     using namespace ortelia;
     static const Command commands[] = {{"lookup", runOwnPageLookupCommand, nullptr, kPagesProgram}};
+    CommandCall call(argc, argv);
     // The answer is out and checked: what the lookup built is left to the system.
-    std::_Exit(runCommandProgram(argc, argv, commands));
+    std::_Exit(call.run(commands));
 }

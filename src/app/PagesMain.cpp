@@ -13,7 +13,8 @@ int main(int argc, char **argv)
         {"lookup", ortelia::runLookupCommand},
         {"translate", ortelia::runTranslateCommand},
     };
+    ortelia::CommandCall call(argc, argv);
     // The output is out and checked: the script engine's caches and Qt's globals are left to the
-    // system, which frees them at once.
-    std::_Exit(ortelia::runCommandProgram(argc, argv, commands));
+    // system.
+    std::_Exit(call.run(commands));
 }

@@ -8,7 +8,7 @@
 int main(int argc, char **argv)
 {
     static const ortelia::Command commands[] = {{"say", ortelia::runSay, ortelia::sayNeedsSoundCard}};
-    // The file and the output are out and checked: the speech engine and Qt's globals are left
-    // to the system, which frees them at once.
-    std::_Exit(ortelia::runCommandProgram(argc, argv, commands));
+    ortelia::CommandCall call(argc, argv);
+    // The file and the output are out and checked: the speech engine is left to the system.
+    std::_Exit(call.run(commands));
 }
