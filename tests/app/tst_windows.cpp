@@ -178,6 +178,22 @@ private slots:
         }
     }
 
+    // A launcher without the program beside it says which program it could not start.
+    void launcherWithoutItsProgramSaysSo()
+    {
+        QTemporaryDir dir;
+        const QString launcher = dir.filePath(QStringLiteral("ortelia"));
+        QVERIFY(QFile::copy(QStringLiteral(ORTELIA_EXECUTABLE), launcher));
+        QProcess program;
+        program.start(launcher, {QStringLiteral("lookup"), QStringLiteral("hallo")});
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitCode(), 127);
+        const QString said = QString::fromUtf8(program.readAllStandardError());
+        QVERIFY2(said.contains(dir.filePath(QStringLiteral("ortelia-lookup"))) &&
+                     said.contains(QLatin1String("kann nicht gestartet werden")),
+                 qPrintable(said));
+    }
+
     // The launcher hands each command to the program the catalogue names, which runs it without
     // handing it on and loads only the libraries that command uses.
     void eachCommandRunsInItsProgramWithOnlyItsLibraries()
