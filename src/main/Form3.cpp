@@ -8,6 +8,7 @@
 #include "NotificationArea.h"
 #include "OptionsPanel.h"
 #include "ToolsPanel.h"
+#include "TranslatorPanel.h"
 #include "ProgramFolder.h"
 #include "SpeechPage.h"
 #include "Shell.h"
@@ -79,10 +80,6 @@ Form3::Form3(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form3>(
         panel->setPalette(palette);
     }
 
-    Timer1T = new FormTimer(QStringLiteral("Timer1T"), 0, false, this);
-    Timer2T = new FormTimer(QStringLiteral("Timer2T"), 0, false, this);
-    Timer4 = new FormTimer(QStringLiteral("Timer4"), 600, false, this);
-    Timer5 = new FormTimer(QStringLiteral("Timer5"), 600, false, this);
     m_clipboard = new ClipboardTranslator({this, ui->Frame5, ui->Command8, ui->Command15, ui->Command16,
                                            ui->Command17, ui->Command19, ui->Command20, ui->Check6,
                                            ui->Check7, ui->Check8, ui->Picture20},
@@ -112,12 +109,7 @@ void Form3::Form_Load()
     loadSpeechPage();
     ui->Label18->hide();
     ui->toolsPanel->start();
-    ui->Label29->hide();
-    for (QWidget *w : {static_cast<QWidget *>(ui->PictureSp), static_cast<QWidget *>(ui->PictureFr),
-                       static_cast<QWidget *>(ui->PictureIt), static_cast<QWidget *>(ui->PictureGr),
-                       static_cast<QWidget *>(ui->HScroll3), static_cast<QWidget *>(ui->Check2),
-                       static_cast<QWidget *>(ui->Check3), static_cast<QWidget *>(ui->Check4)})
-        w->hide();
+    ui->Frame2->load();
     ui->Frame1->showProgramFolder();
     // The update schedule is always loaded, invisibly.
     WindowRegistry::window(windows::zeit);
@@ -190,7 +182,6 @@ void Form3::connectWindow()
     connect(ui->Label10, &ClickLabel::clicked, this,
             [] { WindowRegistry::press(ctl::TextUeberA_fensterauf); });
     connect(ui->Command9, &QPushButton::clicked, this, [this] { showWindow(windows::Logox4); });
-    connect(ui->Command7, &QPushButton::clicked, this, [this] { showWindow(windows::Speaking); });
     connect(ui->Label26, &ClickLabel::clicked, this, [this] { showWindow(windows::arabisch1); });
     connect(ui->supertrannn, &QPushButton::clicked, this, &Form3::openListTranslator);
     connect(ui->hilfeL1, &QPushButton::clicked, this, &Form3::showHelpWindow);
@@ -359,8 +350,6 @@ bool Form3::eventFilter(QObject *watched, QEvent *event)
         auto *widget = qobject_cast<QWidget *>(watched);
         if (widget && widget->window() == this && handleKey(static_cast<QKeyEvent *>(event)->key()))
             return true;
-        if (watched == ui->TextD || watched == ui->TextEng || watched == ui->Text2 || watched == ui->Text3)
-            return translatorKey(watched, static_cast<QKeyEvent *>(event));
         return false;
     }
     if (watched == ui->Frame7 && type == QEvent::MouseButtonDblClick) {

@@ -17,12 +17,12 @@ class QListWidget;
 namespace ortelia {
 
 class ClipboardTranslator;
-class FormTimer;
 
 // The main window "Ortelia Zuzadivi Zeverovazur": the start-up window, shaped by its background
-// picture. It carries the single-word translator, the window tools, the options panel and the
-// buttons that open the other windows, and it owns the two browser controls through which the
-// whole program looks words up (WebBrowser1) and speaks (Browser, the speech page "sp").
+// picture. It carries the panels of the single-word translator, the options and the window tools
+// (each a class with its own form), the clipboard translator and the buttons that open the other
+// windows, and it owns the two browser controls through which the whole program looks words up
+// (WebBrowser1) and speaks (Browser, the speech page "sp").
 class Form3 : public QWidget {
     Q_OBJECT
 public:
@@ -44,9 +44,7 @@ public:
     // The start mode of the start settings: the clipboard translator opens when it is chosen.
     void ApplyStartMode();
 
-    // The single-word translator.
-    void SearchGerman(const QString &word);
-    void SearchForeign(const QString &word);
+    // The single-word translator panel.
     void ApplyChosenDictionary();
     void CloseTranslatorPanel();
 
@@ -62,8 +60,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    enum class Direction { German, Foreign };
-
     void connectWindow();
     void connectTranslator();
     void connectTools();
@@ -84,41 +80,26 @@ private:
     void setHelpLabel(const QString &text);
     void setStatus(const QString &text);
 
-    // Single-word translator.
-    void search(Direction direction, const QString &word);
-    void fetchResults(Direction direction);
-    void typedFieldChanged(Direction direction);
-    void dictationFieldChanged(Direction direction);
-    bool translatorKey(QObject *field, QKeyEvent *event);
-    void dictationTimerFired(Direction direction);
-    void startDictation(Direction direction);
-    void endDictation(Direction direction);
+    // The single-word translator panel.
     void chooseLanguage(const QString &page, const QString &caption, const QStringList &show,
                         const QStringList &hide);
     void openTranslatorPanel(bool dictation);
     void closeTranslatorPanel(bool full);
     void openChooser(bool forThisWindow);
-    void setAutoSearchDelay(int milliseconds);
 
     // The pages (the program's one speech page lives here).
     void loadSpeechPage();
     void releaseSpeechPage();
     void pressSpeechButton(const QString &button);
-    QString lookUp(const QString &word, Direction direction);
+    QString lookUp(const QString &word, bool german);
     std::optional<QString> pageResult(const QString &field) const;
 
     bool writeClipboardFieldQuoted();
-    void closeDictationWindow();
 
-    QStringList lines(const QListWidget *list) const;
     void append(QListWidget *list, const QStringList &lines);
 
     std::unique_ptr<Ui::Form3> ui;
     ClipboardTranslator *m_clipboard;
-    FormTimer *Timer1T;
-    FormTimer *Timer2T;
-    FormTimer *Timer4;
-    FormTimer *Timer5;
     QImage m_background;
     bool m_ending = false;
 };

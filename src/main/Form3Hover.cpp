@@ -32,23 +32,6 @@ void Form3::attachHoverHelp()
     };
 
     // The telling rows.
-    plain(ui->Check2,
-          QStringLiteral("Sie können das Sternchen-Zeichen [*] für Teilausdrücke verwenden. Suchen Sie "
-                         "z.B. mal im [Oberen Textfeld] nach [hall*] das entspricht dem Wort [hallo]!"));
-    {
-        const QString text =
-            QStringLiteral(" [Oberes Textfeld:] Nach jedem Leerzeichen automatisch Suchvorgang starten!");
-        O options;
-        options.alsoDo = [this, text] { ui->Label21->setText(text); };
-        HoverHelp::attach(ui->Check3, text, options);
-    }
-    {
-        const QString text =
-            QStringLiteral("[Unteres Textfeld:] Nach jedem Leerzeichen automatisch Suchvorgang starten!");
-        O options;
-        options.alsoDo = [this, text] { ui->Label21->setText(text); };
-        HoverHelp::attach(ui->Check4, QLatin1Char(' ') + text, options);
-    }
     plain(ui->Check6, QStringLiteral("Uebersetzungsfenster in seiner Groesse aendern !"));
     told(ui->Command8,
          QStringLiteral(
@@ -56,18 +39,6 @@ void Form3::attachHoverHelp()
              "Text. Beispiel: Deutsch- Englisch und umgekehrt !Text übersetzen und anschließend automatisch "
              "vorlesen lassen: z.B. Deutsch-Englisch -[F5] und Englisch in Deutsch -[F6]! Oder mit den  "
              "Klickbutton!"));
-    told(ui->Command7,
-         QStringLiteral(
-             "Dragon NaturallySpeaking 8.0 Kompatibel. Suchen nur über das obere Textfeld. Zerlegt ganzen "
-             "Satz in einzelne Worte."));
-    {
-        O options;
-        options.onFocus = true;
-        HoverHelp::attach(
-            ui->HScroll3,
-            QStringLiteral("Übersetzungsgeschwindigkeits Einstellung für Spracherkennung! Standard 600"),
-            options);
-    }
     const std::pair<QWidget *, const char *> languages[] = {{ui->DeEn, "Englisch"},
                                                             {ui->DeFr, "Französisch"},
                                                             {ui->deGr, "Griechisch"},
@@ -82,12 +53,6 @@ void Form3::attachHoverHelp()
     plain(ui->verstecken, hideText);
     plain(ui->Label23, QStringLiteral("Extra Fenster Wörterbuch Suchtreffer Anzeigen: "));
     plain(ui->lblDrag, QStringLiteral("Mit gedrückter linkem-Maus kann das Fenster verschoben werden !"));
-    plain(ui->TextD,
-          QStringLiteral(" Oberes Translator Textfeld! Sie können das Sternchen-Zeichen [*] für "
-                         "Teilausdrücke verwenden. Suchen Sie z.B. mal im [Oberen Textfeld] nach [hall*] "
-                         "das entspricht dem Wort [hallo]!"));
-    plain(ui->Text2, QStringLiteral("Deutsches Translator Textfeld für Sprachsteuerung!"));
-    plain(ui->TextEng, QStringLiteral("Unteres Translator Textfeld!"));
     plain(ui->Label1, QStringLiteral("Mit Klick lese ich den Fenster Inhalt."));
     exit(ui->Label7, QStringLiteral("Alle Fenster schließen. Programm Ende."));
     plain(ui->Label19,
@@ -153,21 +118,10 @@ void Form3::attachHoverHelp()
                             static_cast<QWidget *>(ui->optionLink)})
         plain(option, optionText);
     plain(ui->Label10, QStringLiteral("Text-Übersetzer in voller Größe anzeigen! Vollansicht."));
-    plain(ui->Label21, QStringLiteral("Mit Klick lese Ich diesen Text vor!"));
-    plain(ui->Label21T,
-          QStringLiteral("Hier erscheint die Übersetzung. Mit Klick auf ein Wort lese Ich es vor!"));
-    plain(ui->Label22,
-          QStringLiteral("Tip: Verzögerung der automatischen Suche im Diktiermodus in Millisekunden!"));
-    exit(ui->Label22ZU, QStringLiteral("Translator schließen!"));
-    exit(ui->schlTrans, QStringLiteral("Translator schließen!"));
-    plain(ui->Label24, QStringLiteral("Oberes Textfeld über Spracherkennung: Diktiermodus einschalten!"));
-    plain(ui->Label25,
-          QStringLiteral("Spracherkennung Ende: Diktiermodus des oberen Textfeldes ausschalten!"));
     plain(ui->Label3, QStringLiteral("Kontakt: E-Mail an den Hersteller schreiben!"));
     plain(ui->mail, HoverHelp::textOf(ui->Label3));
     plain(ui->Label4, QStringLiteral("Ortelia Zuzadivi Zeverovazur: Sprechendes Translator-Wörterbuch!"));
     yellow(ui->laenderfenster, QStringLiteral("Wörterbücher-Translator: Ein anderes Wörterbuch auswählen!"));
-    yellow(ui->land1, QStringLiteral("Land? Die Auswahl der Landessprache!"));
     exit(ui->landzu, QStringLiteral("Länder Auswahl schließen!"));
     plain(ui->Frame4, QStringLiteral("[ Länder Auswahl ] Wählen Sie die Sprache des Wörterbuches!"));
     for (QPushButton *clipboard : {ui->Command15, ui->Command16}) {
@@ -196,9 +150,6 @@ void Form3::attachHoverHelp()
     plain(ui->PicturePause, QStringLiteral("Vorlesen anhalten! Pause."));
     plain(ui->PictureWeiter, QStringLiteral("Vorlesen fortsetzen! Weiter."));
     plain(ui->PictureStop, QStringLiteral("Vorlesen beenden! Stop. [F3] Taste."));
-    yellow(ui->suche, QStringLiteral("Suche: Das Wort des oberen Textfeldes übersetzen!"));
-    yellow(ui->englisch, QStringLiteral("Scan: Das Wort des unteren Textfeldes übersetzen!"));
-    yellow(ui->buch, QStringLiteral("Wörterbuch: Das Wort des oberen Textfeldes nachschlagen!"));
 }
 
 } // namespace ortelia

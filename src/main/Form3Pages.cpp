@@ -30,9 +30,8 @@ void Form3::pressSpeechButton(const QString &button)
         page->click(0, button);
 }
 
-QString Form3::lookUp(const QString &word, Direction direction)
+QString Form3::lookUp(const QString &word, bool german)
 {
-    const bool german = direction == Direction::German;
     LookUpOnPage(ui->WebBrowser1->page(), word, german ? TextDirection::German : TextDirection::Foreign);
     if (ui->WebBrowser1->page().takeRefusedData())
         showDictionaryFailure();

@@ -7,6 +7,7 @@
 
 #include "ArtIcon.h"
 #include "ClockText.h"
+#include "ListLines.h"
 #include "ProgramFolder.h"
 #include "SoundEffect.h"
 #include "SpeechPage.h"
@@ -30,16 +31,13 @@ void Form3::connectTools()
 {
     // The picture buttons and their artwork.
     const std::pair<QToolButton *, const char *> pictures[] = {
-        {ui->Picture1U1, "flag-de.svg"},      {ui->Picture13G, "flag-de-en.svg"},
-        {ui->PictureFr, "flag-de-fr.svg"},    {ui->PictureGr, "flag-de-gr.svg"},
-        {ui->PictureIt, "flag-de-it.svg"},    {ui->PictureSp, "flag-de-sp.svg"},
         {ui->PicturePlay, "vorlesen.svg"},    {ui->PicturePause, "pause.svg"},
         {ui->PictureWeiter, "weiter.svg"},    {ui->PictureStop, "stop.svg"},
         {ui->Picture12, "ton-stop.svg"},      {ui->Picture13, "schmal.svg"},
         {ui->Picture13D, "minimieren.svg"},   {ui->ex, "schliessen.svg"},
         {ui->Picture2, "zwischenablage.svg"}, {ui->Picture20, "woerterbuch.svg"},
-        {ui->weort, "woerterbuch.svg"},       {ui->schlTrans, "schliessen.svg"},
-        {ui->Frame7zu, "schliessen.svg"},     {ui->optionLink, "woerterbuch.svg"},
+        {ui->weort, "woerterbuch.svg"},       {ui->Frame7zu, "schliessen.svg"},
+        {ui->optionLink, "woerterbuch.svg"},
     };
     for (const auto &[button, file] : pictures)
         setArtIcon(button, file);
@@ -95,7 +93,7 @@ void Form3::ReadWindowText()
 {
     ui->List1->clear();
     append(ui->List1, {QString(VoiceLines::kHelpVoice), ui->Label1->text()});
-    QStringList request = lines(ui->List1);
+    QStringList request = listLines(ui->List1);
     ui->List1->clear();
     SpeakText(request);
 }

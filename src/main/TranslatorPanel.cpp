@@ -1,0 +1,443 @@
+#include "TranslatorPanel.h"
+
+#include "ui_TranslatorPanel.h"
+
+#include "ArtIcon.h"
+#include "FormTimer.h"
+#include "HoverHelp.h"
+#include "ListLines.h"
+#include "SpeechPage.h"
+#include "TextRoutines.h"
+#include "WindowRegistry.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QRadioButton>
+
+namespace ortelia {
+
+namespace {
+
+// The panel's place when open, and its left edge when closed.
+constexpr QPoint kOpen(133, 62);
+constexpr int kClosedLeft = 568;
+// The dictation delay when dictation starts, and the wait for the page's results.
+constexpr int kDictationDelay = 600;
+constexpr int kFetchDelay = 500;
+
+const QString kTranslatorText = QStringLiteral(
+    "Translator: Schreiben Sie ein deutsches Wort in das obere Textfeld oder ein Wort der Landessprache in "
+    "das untere Textfeld und drücken Sie die [Enter]-Taste. Ich zeige die Übersetzung an und spreche sie "
+    "aus. Die Auswahl der Landessprache mit Klick auf [Land?].");
+
+} // namespace
+
+TranslatorPanel::TranslatorPanel(QWidget *parent)
+    : QGroupBox(parent), ui(std::make_unique<Ui::TranslatorPanel>())
+{
+    ui->setupUi(this);
+    Timer1T = new FormTimer(QStringLiteral("Timer1T"), 0, false, this);
+    Timer2T = new FormTimer(QStringLiteral("Timer2T"), 0, false, this);
+    Timer4 = new FormTimer(QStringLiteral("Timer4"), 600, false, this);
+    Timer5 = new FormTimer(QStringLiteral("Timer5"), 600, false, this);
+
+    const std::pair<QToolButton *, const char *> pictures[] = {
+        {ui->Picture1U1, "flag-de.svg"},   {ui->Picture13G, "flag-de-en.svg"},
+        {ui->PictureFr, "flag-de-fr.svg"}, {ui->PictureGr, "flag-de-gr.svg"},
+        {ui->PictureIt, "flag-de-it.svg"}, {ui->PictureSp, "flag-de-sp.svg"},
+        {ui->schlTrans, "schliessen.svg"},
+    };
+    for (const auto &[button, file] : pictures)
+        setArtIcon(button, file);
+
+    for (QLineEdit *field : {ui->TextD, ui->TextEng, ui->Text2, ui->Text3})
+        field->installEventFilter(this);
+    connect(ui->TextD, &QLineEdit::textChanged, this, [this] { typedFieldChanged(Direction::German); });
+    connect(ui->TextEng, &QLineEdit::textChanged, this, [this] { typedFieldChanged(Direction::Foreign); });
+    connect(ui->Text2, &QLineEdit::textChanged, this, [this] { dictationFieldChanged(Direction::German); });
+    connect(ui->Text3, &QLineEdit::textChanged, this, [this] { dictationFieldChanged(Direction::Foreign); });
+    connect(ui->suche, &QPushButton::clicked, this, [this] { SearchGerman(ui->TextD->text()); });
+    connect(ui->englisch, &QPushButton::clicked, this, [this] { SearchForeign(ui->TextEng->text()); });
+    connect(Timer1T, &FormTimer::timeout, this, [this] { fetchResults(Direction::German); });
+    connect(Timer2T, &FormTimer::timeout, this, [this] { fetchResults(Direction::Foreign); });
+    connect(Timer4, &FormTimer::timeout, this, [this] { dictationTimerFired(Direction::German); });
+    connect(Timer5, &FormTimer::timeout, this, [this] { dictationTimerFired(Direction::Foreign); });
+    connect(ui->HScroll3, &QScrollBar::valueChanged, this, &TranslatorPanel::setAutoSearchDelay);
+    connect(ui->Label24, &ClickLabel::clicked, this, [this] { startDictation(Direction::German); });
+    connect(ui->Label25, &ClickLabel::clicked, this, [this] { endDictation(Direction::German); });
+    connect(ui->Label28, &ClickLabel::clicked, this, [this] { startDictation(Direction::Foreign); });
+    connect(ui->Label29, &ClickLabel::clicked, this, [this] { endDictation(Direction::Foreign); });
+    connect(ui->Command7, &QPushButton::clicked, this, [] {
+        if (QWidget *dictation = WindowRegistry::window(windows::Speaking))
+            dictation->show();
+    });
+
+    connect(ui->land1, &QPushButton::clicked, this, &TranslatorPanel::languagesWanted);
+    connect(ui->buch, &QPushButton::clicked, this, [this] {
+        emit programFolderWanted();
+        SearchGerman(ui->TextD->text());
+    });
+    connect(ui->Picture1U1, &QToolButton::clicked, ui->TextD, &QLineEdit::clear);
+    connect(ui->Picture13G, &QToolButton::clicked, ui->TextEng, &QLineEdit::clear);
+    connect(ui->Label22ZU, &ClickLabel::clicked, this, [this] { emit closeWanted(true); });
+    connect(ui->schlTrans, &QToolButton::clicked, this, [this] { emit closeWanted(false); });
+
+    connect(ui->Label21G, &ClickLabel::clicked, this, [this] {
+        QStringList request{ui->Label21G->text()};
+        SpeakText(request);
+    });
+    connect(ui->Label21, &ClickLabel::clicked, this,
+            [this] { emit textToSpeakWithProfile(ui->Label21->text()); });
+    connect(ui->lblText, &ClickLabel::clicked, this, &TranslatorPanel::recognitionWanted);
+
+    connect(ui->Text5, &QLineEdit::textChanged, this, [this](const QString &name) {
+        ui->suche->setText(name);
+        if (auto *label = WindowRegistry::control(ctl::arabisch1_Label56))
+            label->setText(name);
+    });
+    connect(ui->Text6, &QLineEdit::textChanged, this, [this](const QString &name) {
+        ui->englisch->setText(name);
+        if (auto *label = WindowRegistry::control(ctl::arabisch1_Label56))
+            label->setText(name);
+        if (name == QLatin1String("Arabisch")) {
+            if (auto *target = WindowRegistry::control(ctl::arabisch1_Option1_0))
+                target->setChecked(true);
+            if (QWidget *keyboard = WindowRegistry::window(windows::arabisch1))
+                keyboard->show();
+        }
+    });
+    attachHoverHelp();
+}
+
+TranslatorPanel::~TranslatorPanel() = default;
+
+void TranslatorPanel::setPage(Page page)
+{
+    m_page = std::move(page);
+}
+
+void TranslatorPanel::load()
+{
+    ui->Label29->hide();
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{ui->PictureSp, ui->PictureFr, ui->PictureIt, ui->PictureGr,
+                                          ui->HScroll3, ui->Check2, ui->Check3, ui->Check4})
+        w->hide();
+}
+
+// ---- searching -----------------------------------------------------------------------------
+
+void TranslatorPanel::SearchGerman(const QString &word)
+{
+    search(Direction::German, word);
+}
+
+void TranslatorPanel::SearchForeign(const QString &word)
+{
+    search(Direction::Foreign, word);
+}
+
+void TranslatorPanel::search(Direction direction, const QString &word)
+{
+    const bool german = direction == Direction::German;
+    FormTimer *fetch = german ? Timer1T : Timer2T;
+    ui->List3->clear();
+    ui->List4->clear();
+    fetch->setEnabled(true);
+    ui->txtDate->setText(m_page.lookUp(word, german));
+    fetch->setInterval(kFetchDelay);
+}
+
+void TranslatorPanel::fetchResults(Direction direction)
+{
+    const QStringList profile = LoadVoiceProfile();
+    ui->List3->addItems(profile);
+    ui->List4->addItems(profile);
+    const auto result = [this](const QString &field, QLabel *label) {
+        if (const std::optional<QString> value = m_page.result(field))
+            label->setText(*value);
+    };
+    result(QStringLiteral("Textfeld2"), ui->lblText);
+    result(QStringLiteral("Textfeld"), ui->Label21G);
+    result(QStringLiteral("Textfeld3"), ui->Label21);
+    ui->List3->addItem(ui->lblText->text());
+    ui->List4->addItem(ui->Label21G->text());
+    QListWidget *list = direction == Direction::German ? ui->List3 : ui->List4;
+    QStringList request = listLines(list);
+    list->clear();
+    SpeakTranslation(request);
+    (direction == Direction::German ? Timer1T : Timer2T)->setEnabled(false);
+}
+
+void TranslatorPanel::typedFieldChanged(Direction direction)
+{
+    QLineEdit *field = direction == Direction::German ? ui->TextD : ui->TextEng;
+    const QString lower = field->text().toLower();
+    if (lower != field->text())
+        field->setText(lower);
+    field->setCursorPosition(int(field->text().size()));
+}
+
+bool TranslatorPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress)
+        return fieldKey(watched, static_cast<QKeyEvent *>(event));
+    return false;
+}
+
+bool TranslatorPanel::fieldKey(QObject *field, QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (field == ui->TextD || field == ui->TextEng) {
+        if (!enter)
+            return false;
+        auto *edit = static_cast<QLineEdit *>(field);
+        search(field == ui->TextD ? Direction::German : Direction::Foreign, edit->text());
+        edit->clear();
+        return true;
+    }
+    if (event->text() == QLatin1String(" ")) {
+        const Direction direction = field == ui->Text2 ? Direction::German : Direction::Foreign;
+        QLineEdit *edit = direction == Direction::German ? ui->Text2 : ui->Text3;
+        QCheckBox *atBlank = direction == Direction::German ? ui->Check3 : ui->Check4;
+        FormTimer *timer = direction == Direction::German ? Timer4 : Timer5;
+        if (atBlank->isChecked()) {
+            search(direction, edit->text());
+            edit->clear();
+            timer->setEnabled(false);
+        }
+        timer->restart(ui->HScroll3->value());
+    }
+    return false;
+}
+
+// ---- dictation mode ----------------------------------------------------------------------
+
+void TranslatorPanel::dictationFieldChanged(Direction direction)
+{
+    const bool german = direction == Direction::German;
+    QLineEdit *field = german ? ui->Text2 : ui->Text3;
+    FormTimer *timer = german ? Timer4 : Timer5;
+    const QString lower = field->text().toLower();
+    if (lower != field->text())
+        field->setText(lower);
+    field->setCursorPosition(int(field->text().size()));
+    timer->setInterval(ui->HScroll3->value());
+    timer->setEnabled(true);
+}
+
+void TranslatorPanel::dictationTimerFired(Direction direction)
+{
+    const bool german = direction == Direction::German;
+    QLineEdit *field = german ? ui->Text2 : ui->Text3;
+    search(direction, field->text());
+    field->clear();
+    if (ui->Check2->isChecked()) {
+        // The next dictated word lands in front of a "*" and is searched as a prefix.
+        if (QWidget *focus = QApplication::focusWidget()) {
+            QCoreApplication::postEvent(focus, new QKeyEvent(QEvent::KeyPress, Qt::Key_Asterisk,
+                                                             Qt::NoModifier, QStringLiteral("*")));
+            QCoreApplication::postEvent(focus, new QKeyEvent(QEvent::KeyPress, Qt::Key_Home, Qt::NoModifier));
+        }
+    }
+    Timer4->setEnabled(false);
+    Timer5->setEnabled(false);
+}
+
+void TranslatorPanel::startDictation(Direction direction)
+{
+    const bool german = direction == Direction::German;
+    (german ? ui->TextD : ui->TextEng)->hide();
+    QLineEdit *field = german ? ui->Text2 : ui->Text3;
+    field->show();
+    FormTimer *timer = german ? Timer4 : Timer5;
+    timer->setInterval(kDictationDelay);
+    timer->setEnabled(true);
+    (german ? ui->Label24 : ui->Label28)->hide();
+    (german ? ui->Label25 : ui->Label29)->show();
+    field->setFocus();
+    ui->HScroll3->show();
+    ui->Check2->show();
+    (german ? ui->Check3 : ui->Check4)->show();
+    if (german)
+        WindowRegistry::showIfPossible(ui->Command7);
+}
+
+void TranslatorPanel::endDictation(Direction direction)
+{
+    const bool german = direction == Direction::German;
+    (german ? ui->Text2 : ui->Text3)->hide();
+    QLineEdit *typed = german ? ui->TextD : ui->TextEng;
+    typed->show();
+    (german ? Timer4 : Timer5)->setEnabled(false);
+    (german ? ui->Label24 : ui->Label28)->show();
+    (german ? ui->Label25 : ui->Label29)->hide();
+    typed->setFocus();
+    ui->HScroll3->hide();
+    ui->Check2->hide();
+    (german ? ui->Check3 : ui->Check4)->hide();
+    if (german) {
+        closeDictationWindow();
+        ui->Command7->hide();
+    }
+}
+
+void TranslatorPanel::setAutoSearchDelay(int milliseconds)
+{
+    Timer4->setInterval(milliseconds);
+    Timer5->setInterval(milliseconds);
+    ui->Label22->setText(QString::number(milliseconds));
+}
+
+void TranslatorPanel::closeDictationWindow()
+{
+    // Only a dictation window that exists is closed; none is created for it.
+    WindowRegistry::pressIfOpen(ctl::Speaking_zu1);
+}
+
+// ---- opening, closing, languages ---------------------------------------------------------
+
+void TranslatorPanel::open(bool dictation)
+{
+    m_page.open(QStringLiteral("T2"));
+    if (dictation) {
+        HoverHelp::setHelpText(QStringLiteral(
+            "Zuzadivi Zeverovazur 4.: Für eine Mikrofon unterstützte Sprachsteuerung im Diktiermodus."));
+        emit status(
+            QStringLiteral("Zuzadivi Zeverovazur 4.: Sprechendes Translator Wörterbuch. Für eine Mikrofon "
+                           "unterstützte Sprachsteuerung im  Diktiermodus."));
+    } else {
+        emit status(kTranslatorText);
+    }
+    move(kOpen);
+    show();
+    raise();
+    ui->Label25->hide();
+    endDictation(Direction::German);
+    ui->Command7->hide();
+    ui->englisch->setText(QStringLiteral("Englisch"));
+    ui->suche->setText(QStringLiteral("Deutsch"));
+    if (dictation) {
+        pause(3.0);
+        startDictation(Direction::German);
+    }
+}
+
+void TranslatorPanel::closePanel(bool full)
+{
+    hide();
+    move(kClosedLeft, y());
+    Timer4->setEnabled(false);
+    Timer5->setEnabled(false);
+    if (!full)
+        return;
+    closeDictationWindow();
+    ui->Command7->hide();
+}
+
+void TranslatorPanel::showLanguage(const QString &caption, const QStringList &show, const QStringList &hide)
+{
+    ui->Label21G->setText(QStringLiteral("Deutsch"));
+    ui->lblText->setText(caption);
+    for (const QString &name : show) {
+        if (auto *picture = findChild<QWidget *>(name))
+            picture->show();
+    }
+    for (const QString &name : hide) {
+        if (auto *picture = findChild<QWidget *>(name))
+            picture->hide();
+    }
+}
+
+void TranslatorPanel::hideLanguagePictures()
+{
+    for (QWidget *picture : {ui->Picture13G, ui->PictureFr, ui->PictureSp, ui->PictureGr, ui->Picture1U1})
+        picture->hide();
+}
+
+void TranslatorPanel::readLanguageNames()
+{
+    // The entry "??" of a dictionary answers with its two language names; the dictation timer
+    // searches it while this waits.
+    ui->Text2->setText(QStringLiteral("??"));
+    SearchGerman(ui->TextD->text());
+    pause(3.0);
+    if (const std::optional<QString> first = m_page.result(QStringLiteral("Textfeld2")))
+        ui->Text5->setText(*first);
+    if (const std::optional<QString> second = m_page.result(QStringLiteral("Textfeld3")))
+        ui->Text6->setText(*second);
+}
+
+void TranslatorPanel::sayLanguageNames()
+{
+    QStringList request{ui->Text5->text() + QLatin1Char('+') + ui->Text6->text()};
+    SpeakText(request);
+}
+
+void TranslatorPanel::attachHoverHelp()
+{
+    using O = HoverHelp::Options;
+    const auto plain = [](QWidget *control, const QString &text) { HoverHelp::attach(control, text); };
+    O yellow;
+    yellow.highlight = HoverHelp::yellow();
+    O exit;
+    exit.highlight = HoverHelp::lightRed();
+
+    plain(ui->Check2,
+          QStringLiteral("Sie können das Sternchen-Zeichen [*] für Teilausdrücke verwenden. Suchen Sie "
+                         "z.B. mal im [Oberen Textfeld] nach [hall*] das entspricht dem Wort [hallo]!"));
+    {
+        const QString text =
+            QStringLiteral(" [Oberes Textfeld:] Nach jedem Leerzeichen automatisch Suchvorgang starten!");
+        O options;
+        options.alsoDo = [this, text] { ui->Label21->setText(text); };
+        HoverHelp::attach(ui->Check3, text, options);
+    }
+    {
+        const QString text =
+            QStringLiteral("[Unteres Textfeld:] Nach jedem Leerzeichen automatisch Suchvorgang starten!");
+        O options;
+        options.alsoDo = [this, text] { ui->Label21->setText(text); };
+        HoverHelp::attach(ui->Check4, QLatin1Char(' ') + text, options);
+    }
+    {
+        const QString text = QStringLiteral(
+            "Dragon NaturallySpeaking 8.0 Kompatibel. Suchen nur über das obere Textfeld. Zerlegt ganzen "
+            "Satz in einzelne Worte.");
+        O options = yellow;
+        options.alsoDo = [this, text] { emit status(text); };
+        HoverHelp::attach(ui->Command7, text, options);
+    }
+    {
+        O options;
+        options.onFocus = true;
+        HoverHelp::attach(
+            ui->HScroll3,
+            QStringLiteral("Übersetzungsgeschwindigkeits Einstellung für Spracherkennung! Standard 600"),
+            options);
+    }
+    plain(ui->TextD,
+          QStringLiteral(" Oberes Translator Textfeld! Sie können das Sternchen-Zeichen [*] für "
+                         "Teilausdrücke verwenden. Suchen Sie z.B. mal im [Oberen Textfeld] nach [hall*] "
+                         "das entspricht dem Wort [hallo]!"));
+    plain(ui->Text2, QStringLiteral("Deutsches Translator Textfeld für Sprachsteuerung!"));
+    plain(ui->TextEng, QStringLiteral("Unteres Translator Textfeld!"));
+    plain(ui->Label21, QStringLiteral("Mit Klick lese Ich diesen Text vor!"));
+    plain(ui->Label21T,
+          QStringLiteral("Hier erscheint die Übersetzung. Mit Klick auf ein Wort lese Ich es vor!"));
+    plain(ui->Label22,
+          QStringLiteral("Tip: Verzögerung der automatischen Suche im Diktiermodus in Millisekunden!"));
+    HoverHelp::attach(ui->Label22ZU, QStringLiteral("Translator schließen!"), exit);
+    HoverHelp::attach(ui->schlTrans, QStringLiteral("Translator schließen!"), exit);
+    plain(ui->Label24, QStringLiteral("Oberes Textfeld über Spracherkennung: Diktiermodus einschalten!"));
+    plain(ui->Label25,
+          QStringLiteral("Spracherkennung Ende: Diktiermodus des oberen Textfeldes ausschalten!"));
+    HoverHelp::attach(ui->land1, QStringLiteral("Land? Die Auswahl der Landessprache!"), yellow);
+    HoverHelp::attach(ui->suche, QStringLiteral("Suche: Das Wort des oberen Textfeldes übersetzen!"), yellow);
+    HoverHelp::attach(ui->englisch, QStringLiteral("Scan: Das Wort des unteren Textfeldes übersetzen!"),
+                      yellow);
+    HoverHelp::attach(ui->buch, QStringLiteral("Wörterbuch: Das Wort des oberen Textfeldes nachschlagen!"),
+                      yellow);
+}
+
+} // namespace ortelia

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace Ui {
+class TranslatorPanel;
+}
+
+class QKeyEvent;
+class QListWidget;
+
+namespace ortelia {
+
+class FormTimer;
+
+// The single-word translator Frame2 of the main window: a word typed (or dictated) into the
+// German or the foreign field is looked up on the window's dictionary page; half a second later
+// the results are shown and spoken.
+class TranslatorPanel : public QGroupBox {
+    Q_OBJECT
+public:
+    // The dictionary page of the window, on which the panel looks words up.
+    struct Page {
+        // Looks the word up (German, or foreign) and gives what the page put into its search field.
+        std::function<QString(const QString &word, bool german)> lookUp;
+        // A result field of the page; nullopt while no page is loaded.
+        std::function<std::optional<QString>(const QString &field)> result;
+        // Loads a page of the program folder.
+        std::function<void(const QString &name)> open;
+    };
+
+    explicit TranslatorPanel(QWidget *parent = nullptr);
+    ~TranslatorPanel() override;
+
+    void setPage(Page page);
+    // The window's load step: only the German-English flags and no dictation controls show.
+    void load();
+
+    void SearchGerman(const QString &word);
+    void SearchForeign(const QString &word);
+    // In view with the German-English page; in dictation mode, dictation starts three seconds later.
+    void open(bool dictation);
+    // Out of view with its timers stopped; closing fully also closes the dictation window.
+    void closePanel(bool full);
+    // The language pair chosen: the labels and the flags shown and hidden (by name).
+    void showLanguage(const QString &caption, const QStringList &show, const QStringList &hide);
+    // A dictionary chosen in the chooser: its flags go, its entry "??" gives its two language names
+    // (after the page's wait), and they are said.
+    void hideLanguagePictures();
+    void readLanguageNames();
+    void sayLanguageNames();
+
+signals:
+    void status(const QString &text);
+    void programFolderWanted();
+    void languagesWanted();
+    void closeWanted(bool full);
+    // Label21 is read aloud in the voice of the profile.
+    void textToSpeakWithProfile(const QString &text);
+    // The translation label asks for the clipboard field to be recognised.
+    void recognitionWanted();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    enum class Direction { German, Foreign };
+
+    void search(Direction direction, const QString &word);
+    void fetchResults(Direction direction);
+    void typedFieldChanged(Direction direction);
+    void dictationFieldChanged(Direction direction);
+    bool fieldKey(QObject *field, QKeyEvent *event);
+    void dictationTimerFired(Direction direction);
+    void startDictation(Direction direction);
+    void endDictation(Direction direction);
+    void setAutoSearchDelay(int milliseconds);
+    void closeDictationWindow();
+    void attachHoverHelp();
+
+    std::unique_ptr<Ui::TranslatorPanel> ui;
+    Page m_page;
+    FormTimer *Timer1T;
+    FormTimer *Timer2T;
+    FormTimer *Timer4;
+    FormTimer *Timer5;
+};
+
+} // namespace ortelia
