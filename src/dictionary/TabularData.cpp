@@ -10,10 +10,8 @@
 #include <QHash>
 
 #include <algorithm>
-#include <cerrno>
 #include <limits>
 #include <optional>
-#include <sys/stat.h>
 
 namespace ortelia::web {
 
@@ -384,35 +382,8 @@ Selection TabularData::select(const QString &filter, bool caseSensitive) const
 
 namespace {
 
-// What tells one state of a file from another: an editor that saves in place keeps the inode but
-// changes the time, one that saves a new file changes the inode.
-struct FileState {
-    qint64 size = -1;
-    qint64 modifiedNs = 0;
-    quint64 device = 0;
-    quint64 inode = 0;
-    bool operator==(const FileState &) const = default;
-};
-
-std::optional<FileState> stateOf(const QString &path, FileRead::Failure &failure)
-{
-    struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
-        failure =
-            errno == ENOENT || errno == ENOTDIR ? FileRead::Failure::Missing : FileRead::Failure::Unreadable;
-        return std::nullopt;
-    }
-    failure = !S_ISREG(info.st_mode)               ? FileRead::Failure::NotRegular
-              : info.st_size > kMaxDictionaryBytes ? FileRead::Failure::TooLarge
-                                                   : FileRead::Failure::None;
-    if (failure != FileRead::Failure::None)
-        return std::nullopt;
-    return FileState{qint64(info.st_size), qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec,
-                     quint64(info.st_dev), quint64(info.st_ino)};
-}
-
 struct CacheEntry {
-    FileState state;
+    FileRead::State state;
     std::shared_ptr<const TabularData> data;
     quint64 lastUse = 0;
 };
@@ -437,7 +408,8 @@ std::shared_ptr<const TabularData> TabularDataCache::load(const QString &path, Q
 {
     static quint64 useCounter = 0;
     FileRead::Failure why = FileRead::Failure::Missing;
-    const std::optional<FileState> state = path.isEmpty() ? std::nullopt : stateOf(path, why);
+    const std::optional<FileRead::State> state =
+        path.isEmpty() ? std::nullopt : FileRead::check(path, kMaxDictionaryBytes, &why);
     if (failure)
         *failure = why;
     if (!state)

@@ -42,6 +42,17 @@ QString helpLine()
     return WindowRegistry::window(windows::hilfe1)->findChild<QLabel *>(QStringLiteral("HLabel1"))->text();
 }
 
+// The defaults after the two option files, as the first start writes them.
+void checkLaterDefaults(const test::TempProgramFolder &folder)
+{
+    QCOMPARE(folder.readBytes(QStringLiteral("syso/update-datum.chk")), QByteArray("20070501\r\n"));
+    QCOMPARE(folder.readBytes(QStringLiteral("syso/LetztesUpdate-Datum.chk")), QByteArray("01.05.2007\r\n"));
+    QCOMPARE(folder.readBytes(QStringLiteral("stimm2.txt")), QByteArray("#voice=name:lgx.en.bill#\r\n"));
+    QCOMPARE(folder.readBytes(QStringLiteral("syso/update-server.chk")),
+             QByteArray("http://127.0.0.1:8000/\r\n"));
+    QVERIFY(!SettingsFiles::isFirstRun());
+}
+
 } // namespace
 
 class SettingsTest : public QObject {
@@ -67,13 +78,7 @@ private slots:
 
         QCOMPARE(folder.readBytes(QStringLiteral("syso/optionen.chk")), QByteArray("0\r\n"));
         QCOMPARE(folder.readBytes(QStringLiteral("syso/optionen1.chk")), QByteArray("0\r\n"));
-        QCOMPARE(folder.readBytes(QStringLiteral("syso/update-datum.chk")), QByteArray("20070501\r\n"));
-        QCOMPARE(folder.readBytes(QStringLiteral("syso/LetztesUpdate-Datum.chk")),
-                 QByteArray("01.05.2007\r\n"));
-        QCOMPARE(folder.readBytes(QStringLiteral("stimm2.txt")), QByteArray("#voice=name:lgx.en.bill#\r\n"));
-        QCOMPARE(folder.readBytes(QStringLiteral("syso/update-server.chk")),
-                 QByteArray("http://127.0.0.1:8000/\r\n"));
-        QVERIFY(!SettingsFiles::isFirstRun());
+        checkLaterDefaults(folder);
     }
 
     void oneLineOptionFileLeavesTheSecondSwitch()
@@ -160,13 +165,7 @@ private slots:
         QVERIFY(SettingsFiles::isFirstRun());
         QVERIFY(SettingsFiles::WriteDefaultSettings());
         QCOMPARE(folder.readBytes(QStringLiteral("syso/optionen.chk")), QByteArray(" 1 \r\n 1 \r\n"));
-        QCOMPARE(folder.readBytes(QStringLiteral("syso/update-datum.chk")), QByteArray("20070501\r\n"));
-        QCOMPARE(folder.readBytes(QStringLiteral("syso/LetztesUpdate-Datum.chk")),
-                 QByteArray("01.05.2007\r\n"));
-        QCOMPARE(folder.readBytes(QStringLiteral("stimm2.txt")), QByteArray("#voice=name:lgx.en.bill#\r\n"));
-        QCOMPARE(folder.readBytes(QStringLiteral("syso/update-server.chk")),
-                 QByteArray("http://127.0.0.1:8000/\r\n"));
-        QVERIFY(!SettingsFiles::isFirstRun());
+        checkLaterDefaults(folder);
     }
 
     void unusableFilesAreNotRead_data()

@@ -62,12 +62,21 @@ FileRead::Failure statFailure(const struct stat &info, qint64 maxBytes)
 
 } // namespace
 
-FileRead::Failure FileRead::check(const QString &path, qint64 maxBytes)
+std::optional<FileRead::State> FileRead::check(const QString &path, qint64 maxBytes, Failure *failure)
 {
     struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return errno == ENOENT || errno == ENOTDIR ? Failure::Missing : Failure::Unreadable;
-    return statFailure(info, maxBytes);
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
+        fail(errno == ENOENT || errno == ENOTDIR ? Failure::Missing : Failure::Unreadable, failure);
+        return std::nullopt;
+    }
+    if (const Failure why = statFailure(info, maxBytes); why != Failure::None) {
+        fail(why, failure);
+        return std::nullopt;
+    }
+    if (failure)
+        *failure = Failure::None;
+    return State{qint64(info.st_size), qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec,
+                 quint64(info.st_dev), quint64(info.st_ino)};
 }
 
 std::optional<QByteArray> FileRead::regularFile(const QString &path, qint64 maxBytes, Failure *failure)

@@ -19,8 +19,18 @@ public:
                                                  Failure *failure = nullptr);
     // Everything from an open descriptor (standard input), up to the bound.
     static std::optional<QByteArray> descriptor(int fd, qint64 maxBytes, Failure *failure = nullptr);
-    // The same tests without reading: whether path names a regular file within the bound.
-    static Failure check(const QString &path, qint64 maxBytes);
+    // What tells one state of a file from another: an editor that saves in place keeps the inode
+    // but changes the time, one that saves a new file changes the inode.
+    struct State {
+        qint64 size = -1;
+        qint64 modifiedNs = 0;
+        quint64 device = 0;
+        quint64 inode = 0;
+        bool operator==(const State &) const = default;
+    };
+    // The same tests without reading: the state of a regular file within the bound, or nullopt
+    // with failure saying why.
+    static std::optional<State> check(const QString &path, qint64 maxBytes, Failure *failure = nullptr);
 };
 
 } // namespace ortelia
