@@ -1,12 +1,15 @@
 #include "ProgramWindows.h"
 
 #include "Form3.h"
+#include "HoverHelp.h"
 #include "Logox4.h"
+#include "Speaker.h"
 #include "Speaking.h"
 #include "TabularDataPages.h"
 #include "TextUeberA.h"
 #include "TrayWindow.h"
 #include "WindowRegistry.h"
+#include "WindowServices.h"
 #include "arabisch1.h"
 #include "hilfe1.h"
 #include "supertrans1.h"
@@ -16,20 +19,48 @@
 
 namespace ortelia {
 
-void registerProgramWindows()
+namespace {
+
+template <class W> W *build(WindowServices &services)
+{
+    if constexpr (std::is_constructible_v<W, WindowServices &>)
+        return new W(services);
+    else
+        return new W;
+}
+
+// A window built with the services, loaded by its Form_Load() when it has one; the requests it
+// answers connected once, for every instance it will have.
+template <class W> void add(QLatin1String name, WindowServices &services)
+{
+    WindowRegistry::LoadStep load;
+    if constexpr (requires(W * w) { w->Form_Load(); })
+        load = [](QWidget *w) { static_cast<W *>(w)->Form_Load(); };
+    WindowRegistry::registerWindow(
+        name, [&services] { return build<W>(services); }, load);
+    if constexpr (requires { W::answerRequests(services); })
+        W::answerRequests(services);
+}
+
+} // namespace
+
+void registerProgramWindows(WindowServices &services)
 {
     registerTabularDataObject();
-    WindowRegistry::registerWindow<Form3>(windows::Form3);
-    WindowRegistry::registerWindow(windows::hilfe1, [] { return new hilfe1; });
-    WindowRegistry::registerWindow<TextUeberA>(windows::TextUeberA);
-    WindowRegistry::registerWindow<worter1>(windows::worter1);
-    WindowRegistry::registerWindow<up1>(windows::up1);
-    WindowRegistry::registerWindow<zeit>(windows::zeit);
-    WindowRegistry::registerWindow<supertrans1>(windows::supertrans1);
-    WindowRegistry::registerWindow<Speaking>(windows::Speaking);
-    WindowRegistry::registerWindow<Logox4>(windows::Logox4);
-    WindowRegistry::registerWindow<arabisch1>(windows::arabisch1);
-    WindowRegistry::registerWindow<TrayWindow>(windows::ortelia);
+    // What the engine has to tell the user (a failed sound card, a voice that cannot be loaded)
+    // goes where every explanation goes: the help label.
+    QObject::connect(&services.speaker, &Speaker::message, &HoverHelp::setHelpText);
+    add<Form3>(windows::Form3, services);
+    add<hilfe1>(windows::hilfe1, services);
+    add<TextUeberA>(windows::TextUeberA, services);
+    add<worter1>(windows::worter1, services);
+    add<up1>(windows::up1, services);
+    add<zeit>(windows::zeit, services);
+    add<supertrans1>(windows::supertrans1, services);
+    add<Speaking>(windows::Speaking, services);
+    add<Logox4>(windows::Logox4, services);
+    add<arabisch1>(windows::arabisch1, services);
+    add<TrayWindow>(windows::ortelia, services);
 }
 
 void startProgramWindows(const QString &extraWindow)

@@ -4,8 +4,11 @@
 
 namespace ortelia {
 
-// Registers every window the program has, as the program starts them.
-void registerProgramWindows();
+struct WindowServices;
+
+// Registers every window the program has, each built with the program's services, and connects
+// the requests windows make of each other to the windows that answer them.
+void registerProgramWindows(WindowServices &services);
 
 // Starts the program's windows: the tray icon first, then the main window and, if named, one more.
 void startProgramWindows(const QString &extraWindow);

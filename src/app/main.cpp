@@ -1,12 +1,17 @@
 #include "Commands.h"
 #include "DialogBoxes.h"
 #include "ProgramFolder.h"
+#include "ProgramRequests.h"
+#include "ProgramState.h"
 #include "ProgramWindows.h"
 #include "SayCommand.h"
 #include "SettingsFiles.h"
 #include "SingleInstance.h"
 #include "SoundCard.h"
+#include "Speaker.h"
+#include "SpeechEngine.h"
 #include "WindowRegistry.h"
+#include "WindowServices.h"
 
 #include <QApplication>
 #include <QDir>
@@ -43,7 +48,11 @@ QString requestedWindow(const QStringList &args)
 int runProgram(const QStringList &args)
 {
     using namespace ortelia;
-    registerProgramWindows();
+    ProgramState state;
+    ProgramRequests requests;
+    Speaker speaker(SpeechEngine::instance());
+    WindowServices services{state, requests, speaker};
+    registerProgramWindows(services);
     const QString extra = requestedWindow(args);
     if (args.contains(QStringLiteral("--window")) && !WindowRegistry::isRegistered(extra)) {
         std::fprintf(stderr, "Unbekanntes Fenster: %s\nBekannte Fenster: %s\n", qPrintable(extra),
@@ -57,7 +66,9 @@ int runProgram(const QStringList &args)
     if (SettingsFiles::isFirstRun())
         SettingsFiles::WriteDefaultSettings();
     startProgramWindows(extra);
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    WindowRegistry::reset();
+    return status;
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #include "SpeechPage.h"
 
-#include "HoverHelp.h"
 #include "ProgramFolder.h"
 #include "SpeechEngine.h"
 #include "SpeechPageObject.h"
@@ -39,11 +38,6 @@ void load(WebBrowser &browser, const QString &page)
 void setMainPage(WebBrowser *browser)
 {
     g_main = browser;
-    // What the engine has to tell the user (a failed sound card, a voice that cannot be loaded)
-    // goes where every explanation goes: the help label.
-    static const QMetaObject::Connection toHelp =
-        QObject::connect(&SpeechEngine::instance(), &SpeechEngine::message, &HoverHelp::setHelpText);
-    Q_UNUSED(toHelp);
 }
 
 WebBrowser *mainPage()

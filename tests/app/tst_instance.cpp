@@ -9,6 +9,7 @@
 #include "HelpText.h"
 #include "ProgramWindows.h"
 #include "SingleInstance.h"
+#include "TestServices.h"
 #include "TestSupport.h"
 #include "WindowRegistry.h"
 
@@ -275,7 +276,8 @@ private slots:
         TempProgramFolder folder;
         RecordingResponder responder;
         WindowRegistry::reset();
-        registerProgramWindows();
+        TestServices program;
+        registerProgramWindows(program.services);
         Form3::setProgramEnd([] {});
         startProgramWindows(QString());
         QWidget *main = WindowRegistry::window(windows::Form3);

@@ -3,7 +3,10 @@
 
 #include "CommandCatalogue.h"
 #include "FormTimer.h"
+#include "AudioSink.h"
 #include "ProgramWindows.h"
+#include "SpeechEngine.h"
+#include "TestServices.h"
 #include "TestSupport.h"
 #include "WindowRegistry.h"
 
@@ -48,18 +51,42 @@ class WindowsTest : public QObject {
 
 private:
     std::unique_ptr<TempProgramFolder> folder;
+    std::unique_ptr<TestServices> program;
 
 private slots:
     void init()
     {
         folder = std::make_unique<TempProgramFolder>();
         WindowRegistry::reset();
-        registerProgramWindows();
+        program = std::make_unique<TestServices>();
+        registerProgramWindows(program->services);
     }
     void cleanup()
     {
         WindowRegistry::reset();
+        program.reset();
         folder.reset();
+    }
+
+    // What the engine has to tell the user reaches the help window's label.
+    void engineMessagesGoToTheHelpLabel()
+    {
+        struct Unusable : PacedSink {
+            Unusable() : PacedSink({22050, 1}) {}
+            bool open() override { return false; }
+        };
+        SpeechEngine &engine = program->speaker.engine();
+        QSignalSpy messages(&engine, &SpeechEngine::message);
+        engine.setOutput(std::make_unique<Unusable>());
+        QStringList lines = {QStringLiteral("Hallo")};
+        QVERIFY(program->speaker.speakText(lines));
+        QVERIFY(messages.wait(5000));
+        const QString message = messages.first().first().toString();
+        QVERIFY(message.startsWith(QStringLiteral("Achtung : Die Tonausgabe")));
+        QCOMPARE(
+            WindowRegistry::window(windows::hilfe1)->findChild<QLabel *>(QStringLiteral("HLabel1"))->text(),
+            message);
+        engine.setOutput(nullptr);
     }
 
     // The speed option of the start settings creates the text translator while the main window

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TestServices.h"
 #include "TestSupport.h"
 
 #include <QObject>
@@ -24,6 +25,7 @@ class ListWindowTest : public QObject {
 private:
     std::unique_ptr<ortelia::test::TempProgramFolder> folder;
     std::unique_ptr<ortelia::test::RecordingResponder> responder;
+    std::unique_ptr<ortelia::test::TestServices> program;
     ortelia::test::SpeechLog speechLog;
 
     QWidget *window();

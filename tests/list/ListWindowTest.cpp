@@ -60,7 +60,8 @@ void ListWindowTest::open(bool realDictionaries)
     cleanup();
     folder = std::make_unique<TempProgramFolder>(realDictionaries);
     responder = std::make_unique<RecordingResponder>();
-    registerProgramWindows();
+    program = std::make_unique<TestServices>();
+    registerProgramWindows(program->services);
     WindowRegistry::window(windows::Form3)->show();
     window()->show();
     QVERIFY(QTest::qWaitForWindowExposed(window()));
@@ -149,6 +150,7 @@ void ListWindowTest::cleanup()
 {
     SpeechEngine::instance().stop();
     WindowRegistry::reset();
+    program.reset();
     responder.reset();
     folder.reset();
 }

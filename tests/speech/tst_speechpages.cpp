@@ -13,14 +13,6 @@
 
 using namespace ortelia;
 
-// Stands in for the help window: keeps what is written into its label.
-class HelpLabel : public QWidget {
-    Q_OBJECT
-public:
-    Q_INVOKABLE void setHelpText(const QString &text) { texts << text; }
-    QStringList texts;
-};
-
 // The speech pages in the program's browser, driving the one speech engine.
 class SpeechPagesTest : public QObject {
     Q_OBJECT
@@ -209,31 +201,6 @@ private slots:
         QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
         TestVoice(page);
         QCOMPARE(m_log.newLines(), QStringList());
-    }
-
-    void engineMessagesGoToTheHelpLabel()
-    {
-        WindowRegistry::reset();
-        HelpLabel *help = nullptr;
-        WindowRegistry::registerWindow(QStringLiteral("hilfe1"), [&help] {
-            help = new HelpLabel;
-            return help;
-        });
-        struct Unusable : PacedSink {
-            Unusable() : PacedSink({22050, 1}) {}
-            bool open() override { return false; }
-        };
-        SpeechEngine &engine = SpeechEngine::instance();
-        QSignalSpy messages(&engine, &SpeechEngine::message);
-        engine.setOutput(std::make_unique<Unusable>());
-        QStringList lines = {QStringLiteral("Hallo")};
-        QVERIFY(SpeakText(lines));
-        QVERIFY(messages.wait(5000));
-        QVERIFY(help);
-        QCOMPARE(help->texts, QStringList{messages.first().first().toString()});
-        QVERIFY(help->texts.first().startsWith(QStringLiteral("Achtung : Die Tonausgabe")));
-        engine.setOutput(nullptr);
-        WindowRegistry::reset();
     }
 
     void speechPageHasItsButtons()

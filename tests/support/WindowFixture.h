@@ -6,6 +6,7 @@
 
 #include "ProgramWindows.h"
 #include "SpeechEngine.h"
+#include "TestServices.h"
 #include "TestSupport.h"
 #include "WindowRegistry.h"
 
@@ -19,18 +20,21 @@ protected:
 
     std::unique_ptr<TempProgramFolder> folder;
     std::unique_ptr<RecordingResponder> responder;
+    std::unique_ptr<TestServices> program;
 
     void startProgram()
     {
         folder = std::make_unique<TempProgramFolder>();
         responder = std::make_unique<RecordingResponder>();
         WindowRegistry::reset();
-        registerProgramWindows();
+        program = std::make_unique<TestServices>();
+        registerProgramWindows(program->services);
     }
     void stopProgram()
     {
         SpeechEngine::instance().stop();
         WindowRegistry::reset();
+        program.reset();
         responder.reset();
         folder.reset();
     }

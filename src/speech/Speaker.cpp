@@ -1,0 +1,64 @@
+#include "Speaker.h"
+
+#include "ProgramFolder.h"
+#include "SpeechEngine.h"
+
+namespace ortelia {
+
+Speaker::Speaker(SpeechEngine &engine, QObject *parent) : QObject(parent), m_engine(engine)
+{
+    connect(&engine, &SpeechEngine::wordSpoken, this, &Speaker::wordSpoken);
+    connect(&engine, &SpeechEngine::finished, this, &Speaker::finished);
+    connect(&engine, &SpeechEngine::message, this, &Speaker::message);
+}
+
+bool Speaker::speakText(QStringList &lines, AfterWriting after)
+{
+    return speakRequest(QStringLiteral("hilfe.txt"), lines, after);
+}
+
+bool Speaker::speakTranslation(QStringList &lines, AfterWriting after)
+{
+    return speakRequest(QStringLiteral("erkennung.txt"), lines, after);
+}
+
+bool Speaker::speakRequest(const QString &fileName, QStringList &lines, AfterWriting after)
+{
+    const QStringList request = lines;
+    if (!writeRequest(ProgramFolder::path(fileName), lines, after))
+        return false;
+    speak(request);
+    return true;
+}
+
+void Speaker::speak(const QStringList &lines)
+{
+    m_engine.speak(lines.join(QLatin1Char('\n')));
+}
+
+void Speaker::stop()
+{
+    m_engine.stop();
+}
+
+void Speaker::pause()
+{
+    m_engine.pause();
+}
+
+void Speaker::resume()
+{
+    m_engine.resume();
+}
+
+bool Speaker::paused() const
+{
+    return m_engine.paused();
+}
+
+void Speaker::repeat()
+{
+    m_engine.repeat();
+}
+
+} // namespace ortelia

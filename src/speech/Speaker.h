@@ -1,0 +1,48 @@
+#pragma once
+
+#include "SpeechRequest.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+namespace ortelia {
+
+class SpeechEngine;
+
+// The program's one way to speak. Each request is written to its request file in the program
+// folder first (hilfe.txt for help and texts, erkennung.txt for translations: the record of what
+// the program speaks) and then handed to the engine as it stands; a request that could not be
+// written is not spoken.
+class Speaker : public QObject {
+    Q_OBJECT
+public:
+    explicit Speaker(SpeechEngine &engine, QObject *parent = nullptr);
+
+    // True when written and handed to the engine.
+    bool speakText(QStringList &lines, AfterWriting after = AfterWriting::EmptyList);
+    bool speakTranslation(QStringList &lines, AfterWriting after = AfterWriting::EmptyList);
+    // The same without a record: for requests already written where the caller keeps them.
+    void speak(const QStringList &lines);
+    void stop();
+    void pause();
+    void resume();
+    bool paused() const;
+    void repeat();
+
+    SpeechEngine &engine() { return m_engine; }
+
+signals:
+    // A word is heard: its start and length in the request as speak() joined it.
+    void wordSpoken(int start, int length);
+    void finished();
+    // A German line for the user: the sound card failed, a voice cannot be loaded.
+    void message(const QString &text);
+
+private:
+    bool speakRequest(const QString &fileName, QStringList &lines, AfterWriting after);
+
+    SpeechEngine &m_engine;
+};
+
+} // namespace ortelia
