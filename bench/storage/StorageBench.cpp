@@ -86,7 +86,7 @@ void resetPeak()
 
 // A dictionary of 1,000,000 lines (28 MB): the list translator's four-section reader refuses it;
 // the lookup page's data object loads it and answers a foreign word. The peak growth of resident
-// memory (the mapped file included) is given against the file's size.
+// memory (the file read into memory included) is given against the file's size.
 void MillionLines(benchmark::State &state, bool sections)
 {
     QTemporaryDir dir;

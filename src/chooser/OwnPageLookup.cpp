@@ -50,7 +50,9 @@ std::optional<LookupAnswer> lookUpOnOwnPage(const QString &pagePath, const QStri
         LookupPage::dataObjectParams(web::PageFile::decode(*bytes));
     if (!params)
         return std::nullopt;
-    web::TabularDataObject data(*params, QFileInfo(pagePath).absolutePath());
+    // One search: only the records it compares are read.
+    web::TabularDataObject data(*params, QFileInfo(pagePath).absolutePath(), nullptr,
+                                web::TabularDataObject::Reading::OneSearch);
     data.setFilter((direction == TextDirection::German ? germanColumn() : foreignColumn()) +
                    QStringLiteral(" = ") + word);
     data.Reset();

@@ -50,6 +50,31 @@ bool belongsTo(const Header &header, const ColumnIndexFile::Key &key)
            header.useHeader == expected.useHeader;
 }
 
+// A record is at least one byte and a line break of its file.
+qint64 mostRecords(const ColumnIndexFile::Key &key)
+{
+    return key.size / 2 + 1;
+}
+
+// The largest index file a data file of this state can have: no more is read.
+qint64 largestFile(const ColumnIndexFile::Key &key)
+{
+    const qint64 most = mostRecords(key);
+    return qint64(sizeof(Header)) + 4 * most + qint64(kMaxStoredColumns) * (4 + 4 * most);
+}
+
+// Whether the header belongs to the data file and its counts fill a file of fileSize exactly.
+bool fits(const Header &header, const ColumnIndexFile::Key &key, qint64 fileSize)
+{
+    if (!belongsTo(header, key) || fileSize < qint64(sizeof(Header)))
+        return false;
+    const quint64 records = header.records;
+    const quint64 bytes = quint64(fileSize) - sizeof(Header);
+    // Checked piece by piece, so that a damaged count cannot overflow the sum.
+    return records <= quint64(mostRecords(key)) && header.columns <= kMaxStoredColumns &&
+           records * 4 <= bytes && bytes == records * 4 + quint64(header.columns) * (1 + records) * 4;
+}
+
 // The checks run over every entry without an early exit, so that the compiler vectorises them: a
 // lookup pays for them on every start.
 bool ascendingBelow(std::span<const quint32> values, quint64 limit)
@@ -85,21 +110,15 @@ QString ColumnIndexFile::pathFor(const QString &dataPath)
 
 std::optional<ColumnIndexFile::Contents> ColumnIndexFile::open(const QString &path, const Key &key)
 {
-    // A record is at least one byte and a line break of its file.
-    const qint64 most = key.size / 2 + 1;
-    const qint64 bound = qint64(sizeof(Header)) + 4 * most + qint64(kMaxStoredColumns) * (4 + 4 * most);
-    const std::optional<QByteArray> file = FileRead::regularFile(path, bound);
-    if (!file || file->size() < qsizetype(sizeof(Header)))
-        return std::nullopt;
+    const std::optional<QByteArray> file = FileRead::regularFile(path, largestFile(key));
     Header header;
+    if (!file || file->size() < qsizetype(sizeof header))
+        return std::nullopt;
     std::memcpy(&header, file->constData(), sizeof header);
+    if (!fits(header, key, file->size()))
+        return std::nullopt;
     const quint64 records = header.records;
     const quint64 bytes = quint64(file->size()) - sizeof(Header);
-    // Checked piece by piece, so that a damaged count cannot overflow the sum.
-    if (!belongsTo(header, key) || records * 4 > bytes ||
-        header.columns != (bytes - records * 4) / ((1 + records) * 4) ||
-        bytes != records * 4 + quint64(header.columns) * (1 + records) * 4)
-        return std::nullopt;
     auto words = std::make_shared<std::vector<quint32>>(bytes / 4);
     std::memcpy(words->data(), file->constData() + sizeof(Header), bytes);
     // A damaged file must not send a lookup outside the data.
@@ -169,6 +188,55 @@ void ColumnIndexFile::write(std::span<const quint32> starts,
         file.commit();
     else
         file.cancelWriting();
+}
+
+std::optional<IndexFileEntries> IndexFileEntries::open(const QString &dataPath,
+                                                       const ColumnIndexFile::Key &key)
+{
+    std::optional<FileRead::OpenFile> file =
+        FileRead::open(ColumnIndexFile::pathFor(dataPath), largestFile(key));
+    Header header;
+    if (!file || !file->read(0, {reinterpret_cast<char *>(&header), sizeof header}) ||
+        !fits(header, key, file->state().size))
+        return std::nullopt;
+    IndexFileEntries entries(std::move(*file), header.records);
+    for (quint32 c = 0; c < header.columns; ++c) {
+        qint32 column = 0;
+        if (!entries.m_file.read(entries.columnStart(c), {reinterpret_cast<char *>(&column), 4}))
+            return std::nullopt;
+        entries.m_columns.push_back(column);
+    }
+    return entries;
+}
+
+IndexFileEntries::IndexFileEntries(FileRead::OpenFile file, quint32 records)
+    : m_file(std::move(file)), m_records(records)
+{
+}
+
+qint64 IndexFileEntries::columnStart(size_t slot) const
+{
+    return qint64(sizeof(Header)) + 4 * qint64(m_records) + qint64(slot) * 4 * (1 + qint64(m_records));
+}
+
+bool IndexFileEntries::recordStarts(quint32 first, std::span<quint32> into) const
+{
+    return first <= m_records && into.size() <= m_records - first &&
+           m_file.read(qint64(sizeof(Header)) + 4 * qint64(first),
+                       {reinterpret_cast<char *>(into.data()), into.size_bytes()});
+}
+
+std::optional<quint32> IndexFileEntries::record(int column, quint32 position) const
+{
+    const auto slot = std::ranges::find(m_columns, column);
+    quint32 record = 0;
+    // A damaged file must not send a search outside the records.
+    if (slot == m_columns.end() || position >= m_records ||
+        !m_file.read(columnStart(size_t(slot - m_columns.begin())) + 4 + 4 * qint64(position),
+                     {reinterpret_cast<char *>(&record), 4}) ||
+        record >= m_records)
+        return std::nullopt;
+    return record;
 }
 
 } // namespace ortelia::web

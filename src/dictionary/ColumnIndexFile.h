@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileRead.h"
+
 #include <QString>
 
 #include <map>
@@ -51,6 +53,31 @@ private:
     std::optional<Contents> m_contents;
     // Whether each column asked for holds only record numbers in range.
     mutable std::map<int, bool> m_checked;
+};
+
+// The same file read entry by entry, for a single search: only its header, its column numbers and
+// the entries the search asks for are read, each checked where it is read.
+class IndexFileEntries {
+public:
+    // The entries when the file belongs to this state of the data file and its counts fit its size.
+    static std::optional<IndexFileEntries> open(const QString &dataPath, const ColumnIndexFile::Key &key);
+
+    quint32 records() const { return m_records; }
+    // Where the records from first on begin, as many as into holds; false past the records or on a
+    // failed read.
+    bool recordStarts(quint32 first, std::span<quint32> into) const;
+    // The record at this position of the column's order; nullopt for a column the file does not
+    // hold, a failed read or a record number out of range.
+    std::optional<quint32> record(int column, quint32 position) const;
+
+private:
+    IndexFileEntries(FileRead::OpenFile file, quint32 records);
+    // Where the column in this place of the file begins: its number, then its order.
+    qint64 columnStart(size_t slot) const;
+
+    FileRead::OpenFile m_file;
+    quint32 m_records = 0;
+    std::vector<qint32> m_columns;
 };
 
 } // namespace ortelia::web

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <limits>
 #include <optional>
+#include <ranges>
 
 namespace ortelia::web {
 
@@ -141,6 +142,23 @@ qsizetype nextLine(QByteArrayView bytes, qsizetype end)
     return end;
 }
 
+// The file's first line that is not empty, the lines before it and two bytes after it (a CR LF
+// ends it), or the whole file when it is shorter: what the header is read from.
+std::optional<QByteArray> firstLines(const FileRead::OpenFile &file)
+{
+    const qint64 size = file.state().size;
+    for (qint64 want = 4096;; want *= 2) {
+        QByteArray bytes(qMin(want, size), Qt::Uninitialized);
+        if (!file.read(0, {bytes.data(), size_t(bytes.size())}))
+            return std::nullopt;
+        qsizetype pos = 0;
+        while (pos < bytes.size() && lineEnd(bytes, pos) == pos)
+            pos = nextLine(bytes, pos);
+        if (bytes.size() == size || lineEnd(bytes, pos) + 2 <= bytes.size())
+            return bytes;
+    }
+}
+
 } // namespace
 
 TabularData::TabularData(EncodedText text, QChar delimiter, bool useHeader)
@@ -155,7 +173,7 @@ TabularData::TabularData(EncodedText text, QChar delimiter, bool useHeader)
         return;
     const qsizetype end = lineEnd(bytes, pos);
     for (qsizetype start = pos;; start += m_delimiter.size()) {
-        const qsizetype stop = fieldEnd(start);
+        const qsizetype stop = fieldEnd(bytes, start);
         m_columns << (useHeader ? m_text.decode(bytes.sliced(start, stop - start)).trimmed()
                                 : QStringLiteral("Column%1").arg(m_columns.size() + 1));
         if (stop >= end)
@@ -168,6 +186,28 @@ TabularData::TabularData(EncodedText text, QChar delimiter, bool useHeader)
 void TabularData::keepIndexesIn(std::unique_ptr<ColumnIndexFile> file)
 {
     m_indexFile = std::move(file);
+}
+
+std::shared_ptr<const TabularData> TabularData::inPieces(const QString &path, QChar delimiter, bool useHeader)
+{
+    if (path.isEmpty() || !ProgramFolder::holds(path))
+        return nullptr;
+    std::optional<FileRead::OpenFile> file = FileRead::open(path, kMaxDictionaryBytes);
+    if (!file)
+        return nullptr;
+    const FileRead::State &state = file->state();
+    std::optional<IndexFileEntries> index =
+        IndexFileEntries::open(path, {state.size, state.modifiedNs, delimiter.unicode(), useHeader});
+    std::optional<QByteArray> head = index ? firstLines(*file) : std::nullopt;
+    if (!head)
+        return nullptr;
+    const qint64 headSize = head->size();
+    auto data = std::make_shared<TabularData>(EncodedText::of(std::move(*head)), delimiter, useHeader);
+    // The text begins after a byte-order mark.
+    const qint64 textStart = headSize - data->m_text.bytes().size();
+    data->m_pieces =
+        std::make_unique<RecordReader>(std::move(*file), std::move(*index), textStart, data->m_bodyStart);
+    return data;
 }
 
 int TabularData::column(QStringView name) const
@@ -205,9 +245,8 @@ std::vector<quint32> TabularData::scanRecordStarts() const
     return starts;
 }
 
-qsizetype TabularData::fieldEnd(qsizetype pos) const
+qsizetype TabularData::fieldEnd(QByteArrayView bytes, qsizetype pos) const
 {
-    const QByteArrayView bytes = m_text.bytes();
     const char *data = bytes.data();
     const qsizetype size = bytes.size();
     const char first = m_delimiter.isEmpty() ? '\n' : m_delimiter[0];
@@ -219,22 +258,28 @@ qsizetype TabularData::fieldEnd(qsizetype pos) const
     return pos;
 }
 
+QByteArrayView TabularData::recordBytes(int record) const
+{
+    if (m_pieces)
+        return m_pieces->line(record);
+    const QByteArrayView bytes = m_text.bytes();
+    const qsizetype start = recordStarts()[size_t(record)];
+    return start < bytes.size() ? bytes.sliced(start) : QByteArrayView();
+}
+
 QByteArrayView TabularData::fieldBytes(int record, int column) const
 {
-    const std::span<const quint32> starts = recordStarts();
-    if (record < 0 || size_t(record) >= starts.size() || column < 0 || column >= m_columns.size())
+    if (record < 0 || record >= recordCount() || column < 0 || column >= m_columns.size())
         return {};
-    const QByteArrayView bytes = m_text.bytes();
-    qsizetype start = starts[size_t(record)];
-    if (start >= bytes.size())
-        return {};
-    qsizetype end = fieldEnd(start);
+    const QByteArrayView bytes = recordBytes(record);
+    qsizetype start = 0;
+    qsizetype end = fieldEnd(bytes, start);
     for (int c = 0; c < column; ++c) {
         // A line with fewer fields than columns leaves the others empty.
         if (end >= bytes.size() || bytes[end] == '\n' || bytes[end] == '\r' || m_delimiter.isEmpty())
             return {};
         start = end + m_delimiter.size();
-        end = fieldEnd(start);
+        end = fieldEnd(bytes, start);
     }
     return bytes.sliced(start, end - start);
 }
@@ -249,19 +294,21 @@ int TabularData::compareField(int record, int column, QStringView value, QString
     return casefold::compare(m_text.decode(fieldBytes(record, column), buffer), value);
 }
 
-std::span<const qint32> TabularData::index(int column) const
+TabularData::Order TabularData::index(int column) const
 {
+    if (m_pieces)
+        return Order(*m_pieces, column);
     if (const auto found = m_builtIndexes.find(column); found != m_builtIndexes.end())
-        return found->second;
+        return Order(found->second);
     const std::span<const quint32> starts = recordStarts();
     if (m_indexFile) {
         if (const auto stored = m_indexFile->index(column); stored && stored->size() == starts.size())
-            return *stored;
+            return Order(*stored);
     }
     const std::vector<qint32> &built = m_builtIndexes.emplace(column, buildIndex(column)).first->second;
     if (m_indexFile)
         m_indexFile->write(starts, {m_builtIndexes.begin(), m_builtIndexes.end()});
-    return built;
+    return Order(built);
 }
 
 std::vector<qint32> TabularData::buildIndex(int column) const
@@ -300,17 +347,26 @@ std::vector<qint32> TabularData::buildIndex(int column) const
     return index;
 }
 
+qsizetype TabularData::lowerBound(const Order &order, int column, QStringView value, QString &buffer) const
+{
+    const auto positions = std::views::iota(qsizetype(0), order.size());
+    return std::ranges::partition_point(
+               positions, [&](qsizetype p) { return compareField(order[p], column, value, buffer) < 0; }) -
+           positions.begin();
+}
+
 int TabularData::firstRecord(int column, QStringView value) const
 {
     if (column < 0 || column >= m_columns.size())
         return -1;
-    const std::span<const qint32> idx = index(column);
+    const Order order = index(column);
     QString buffer;
     // Equal values are in file order in the index: the first of them is the first in the file.
-    const auto first = std::lower_bound(idx.begin(), idx.end(), value, [&](int r, QStringView v) {
-        return compareField(r, column, v, buffer) < 0;
-    });
-    return first != idx.end() && compareField(*first, column, value, buffer) == 0 ? *first : -1;
+    const qsizetype first = lowerBound(order, column, value, buffer);
+    if (first == order.size())
+        return -1;
+    const int record = order[first];
+    return compareField(record, column, value, buffer) == 0 ? record : -1;
 }
 
 Selection TabularData::select(const QString &filter, bool caseSensitive) const
@@ -341,21 +397,25 @@ Selection TabularData::select(const QString &filter, bool caseSensitive) const
 
     std::vector<int> candidates;
     if (driver) {
-        const std::span<const qint32> idx = index(driver->column);
         const int col = driver->column;
+        const Order order = index(col);
         QString buffer;
-        auto first = std::lower_bound(idx.begin(), idx.end(), prefix, [&](int r, const QString &v) {
-            return compareField(r, col, v, buffer) < 0;
-        });
-        if (!driver->wildcard) {
-            for (auto it = first; it != idx.end() && compareField(*it, col, prefix, buffer) == 0; ++it)
-                candidates.push_back(*it);
-        } else {
-            for (auto it = first; it != idx.end() && casefold::primaryStartsWith(field(*it, col), prefix);
-                 ++it)
-                candidates.push_back(*it);
-            std::sort(candidates.begin(), candidates.end());
+        const auto matches = [&](int r) {
+            return driver->wildcard ? casefold::primaryStartsWith(field(r, col), prefix)
+                                    : compareField(r, col, prefix, buffer) == 0;
+        };
+        for (qsizetype p = lowerBound(order, col, prefix, buffer); p < order.size(); ++p) {
+            const int r = order[p];
+            if (!matches(r))
+                break;
+            candidates.push_back(r);
         }
+        if (driver->wildcard)
+            std::sort(candidates.begin(), candidates.end());
+    } else if (m_pieces) {
+        // Every record would be read one by one: the whole file answers faster.
+        m_pieces->fail();
+        return Selection::of({});
     } else {
         candidates.resize(size_t(recordCount()));
         for (int r = 0; r < recordCount(); ++r)

@@ -3,6 +3,7 @@
 #include "ColumnIndexFile.h"
 #include "EncodedText.h"
 #include "FileRead.h"
+#include "RecordReader.h"
 
 #include <QString>
 #include <QStringList>
@@ -35,15 +36,23 @@ private:
 // without one they are "Column1", "Column2"... The bytes stay as they are in the file; a record
 // is known by where its line begins, and its fields are split when asked for, so memory follows
 // the number of lines, not the column count. Where the lines begin and the column indexes come
-// from the index file when it has them, so that a lookup reads only the lines it compares.
+// from the index file when it has them.
 class TabularData {
 public:
     TabularData(EncodedText text, QChar delimiter, bool useHeader);
 
+    // The file read in pieces, for a process that searches once: only its first lines, and then
+    // the entries of the index file beside it and the records its searches compare. nullptr
+    // where there is no index file for this state of the file (see TabularDataCache), or the file
+    // cannot be opened. A search that met what the pieces cannot answer says so
+    // (wholeFileNeeded()): its answer is then to be asked of the whole file.
+    static std::shared_ptr<const TabularData> inPieces(const QString &path, QChar delimiter, bool useHeader);
+    bool wholeFileNeeded() const { return m_pieces && m_pieces->failed(); }
+
     const QStringList &columns() const { return m_columns; }
     // Column index by name without regard to case; -1 when there is no such column.
     int column(QStringView name) const;
-    int recordCount() const { return int(recordStarts().size()); }
+    int recordCount() const { return m_pieces ? m_pieces->records() : int(recordStarts().size()); }
     QString field(int record, int column) const;
 
     // The records matching a filter: "column = value" terms (also "<>") joined by "&"; a value
@@ -60,16 +69,46 @@ public:
     void keepIndexesIn(std::unique_ptr<ColumnIndexFile> file);
 
 private:
+    // The records in the order of a column's values: held in memory, or read entry by entry.
+    class Order {
+    public:
+        explicit Order(std::span<const qint32> records)
+            : m_records(records), m_size(qsizetype(records.size()))
+        {
+        }
+        Order(const RecordReader &pieces, int column)
+            : m_pieces(&pieces), m_column(column), m_size(pieces.records())
+        {
+        }
+        qsizetype size() const { return m_size; }
+        int operator[](qsizetype position) const
+        {
+            return m_pieces ? m_pieces->record(m_column, position) : m_records[size_t(position)];
+        }
+
+    private:
+        std::span<const qint32> m_records;
+        const RecordReader *m_pieces = nullptr;
+        int m_column = -1;
+        qsizetype m_size = 0;
+    };
+
     std::span<const quint32> recordStarts() const;
     std::vector<quint32> scanRecordStarts() const;
+    // The record's bytes from where it begins: to the end of the text, or of its line when read in
+    // pieces.
+    QByteArrayView recordBytes(int record) const;
     // Where the field that begins at pos ends: at the next delimiter or the end of its line.
-    qsizetype fieldEnd(qsizetype pos) const;
+    qsizetype fieldEnd(QByteArrayView bytes, qsizetype pos) const;
     QByteArrayView fieldBytes(int record, int column) const;
     // Records sorted by the column's value in dictionary order, ties in file order; built on first use.
-    std::span<const qint32> index(int column) const;
+    Order index(int column) const;
     std::vector<qint32> buildIndex(int column) const;
     int compareField(int record, int column, QStringView value, QString &buffer) const;
+    // The first position of the order whose record's field is not before value.
+    qsizetype lowerBound(const Order &order, int column, QStringView value, QString &buffer) const;
 
+    // The whole text; read in pieces, only its first lines, as far as the header.
     EncodedText m_text;
     QByteArray m_delimiter;
     QStringList m_columns;
@@ -78,6 +117,7 @@ private:
     std::unique_ptr<ColumnIndexFile> m_indexFile;
     mutable std::optional<std::vector<quint32>> m_scannedStarts;
     mutable std::map<int, std::vector<qint32>> m_builtIndexes;
+    std::unique_ptr<RecordReader> m_pieces;
 };
 
 // Parsed files shared by every page that shows them, so a large dictionary is read once. The file

@@ -24,8 +24,8 @@ QString TabularDataObject::classId()
 }
 
 TabularDataObject::TabularDataObject(const QMap<QString, QString> &params, const QString &pageDir,
-                                     QObject *parent)
-    : DataSource(parent), m_pageDir(pageDir)
+                                     QObject *parent, Reading reading)
+    : DataSource(parent), m_pageDir(pageDir), m_reading(reading)
 {
     for (auto it = params.begin(); it != params.end(); ++it) {
         const QString name = it.key().toLower();
@@ -43,7 +43,7 @@ TabularDataObject::TabularDataObject(const QMap<QString, QString> &params, const
             m_baseForms = std::make_unique<BaseFormStandIn>(it.value(), pageDir);
     }
     load();
-    m_selection = m_data->select(m_filter, m_caseSensitive);
+    search(false);
     m_position = m_selection.size() > 0 ? 0 : -1;
 }
 
@@ -68,9 +68,33 @@ void TabularDataObject::load()
         if (!m_path.isEmpty() && !PageFile::withinReach(m_pageDir, m_path))
             m_path.clear();
     }
+    if (m_reading == Reading::OneSearch) {
+        if (std::shared_ptr<const TabularData> pieces =
+                TabularData::inPieces(m_path, m_delimiter, m_useHeader)) {
+            m_data = std::move(pieces);
+            m_loadFailure = FileRead::Failure::None;
+            return;
+        }
+    }
     // The file every time: the cache answers at once while it is unchanged, and reads it anew when
     // it was changed or replaced meanwhile.
     m_data = TabularDataCache::load(m_path, m_delimiter, m_useHeader, &m_loadFailure);
+}
+
+void TabularDataObject::search(bool withBaseForms)
+{
+    const auto once = [&] {
+        m_selection = m_data->select(m_filter, m_caseSensitive);
+        m_standIn.reset();
+        if (withBaseForms && m_selection.size() == 0 && m_baseForms)
+            m_standIn = m_baseForms->answer(*m_data, m_filter);
+    };
+    once();
+    // What the pieces could not answer, the whole file does.
+    if (m_data->wholeFileNeeded()) {
+        m_data = TabularDataCache::load(m_path, m_delimiter, m_useHeader, &m_loadFailure);
+        once();
+    }
 }
 
 bool TabularDataObject::refused() const
@@ -83,10 +107,7 @@ void TabularDataObject::Reset()
     // A large dictionary read or searched is the program's time, not the page script's.
     const ScriptWatchdog::NativeWork work;
     load();
-    m_selection = m_data->select(m_filter, m_caseSensitive);
-    m_standIn.reset();
-    if (m_selection.size() == 0 && m_baseForms)
-        m_standIn = m_baseForms->answer(*m_data, m_filter);
+    search(true);
     m_position = recordCount() > 0 ? 0 : -1;
     emit recordChanged();
 }

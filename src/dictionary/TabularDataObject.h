@@ -28,10 +28,15 @@ class TabularDataObject : public DataSource {
     Q_PROPERTY(int AbsolutePosition READ absolutePosition WRITE setAbsolutePosition)
     Q_PROPERTY(QObject *recordset READ recordset CONSTANT)
 public:
+    // Shared: the file whole, in the cache every page shares, for pages that search again and
+    // again. OneSearch, for a process that searches once: only the records its search compares,
+    // through the index file beside the data; the whole file where that cannot answer.
+    enum class Reading { Shared, OneSearch };
+
     static QString classId();
 
-    TabularDataObject(const QMap<QString, QString> &params, const QString &pageDir,
-                      QObject *parent = nullptr);
+    TabularDataObject(const QMap<QString, QString> &params, const QString &pageDir, QObject *parent = nullptr,
+                      Reading reading = Reading::Shared);
 
     QString dataUrl() const { return m_dataUrl; }
     void setDataUrl(const QString &url) { m_dataUrl = url; }
@@ -67,6 +72,8 @@ public:
 
 private:
     void load();
+    // Applies the filter, and with base forms answers a filter that finds nothing by its stand-in.
+    void search(bool withBaseForms);
     void moveTo(int position);
 
     QString m_pageDir;
@@ -77,6 +84,7 @@ private:
     QChar m_delimiter = QLatin1Char(',');
     bool m_caseSensitive = false;
     QString m_filter;
+    Reading m_reading = Reading::Shared;
     FileRead::Failure m_loadFailure = FileRead::Failure::None;
     std::shared_ptr<const TabularData> m_data;
     Selection m_selection;

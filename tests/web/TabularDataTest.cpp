@@ -414,6 +414,72 @@ void TabularDataTest::changedFileIsReadAgain()
     QCOMPARE(held->field(0, 1), QStringLiteral("car"));
 }
 
+// A single search reads through the index file only the records it compares, and answers as the
+// whole file does. Where the index file cannot answer (no index of the column, record starts that
+// are not where the lines begin, a file cut short while it is open) or belongs to an earlier state
+// of the file, the whole file answers.
+void TabularDataTest::oneSearchReadsThroughTheIndexFile()
+{
+    const test::TempProgramFolder folder;
+    const QString path = folder.file(QStringLiteral("DeEn.txt"));
+    const auto lookUp = [&](const QString &filter) {
+        TabularDataCache::clear();
+        TabularDataObject page({{QStringLiteral("DataURL"), QStringLiteral("DeEn.txt")},
+                                {QStringLiteral("UseHeader"), QStringLiteral("true")},
+                                {QStringLiteral("FieldDelim"), QStringLiteral(";")}},
+                               folder.path(), nullptr, TabularDataObject::Reading::OneSearch);
+        page.setFilter(filter);
+        page.Reset();
+        QStringList found;
+        for (int i = 0; i < page.recordCount(); ++i)
+            found << page.fieldAt(i, QStringLiteral("unterestextfeld"));
+        return found;
+    };
+    const auto pieces = [&] { return TabularData::inPieces(path, QLatin1Char(';'), true); };
+    const QByteArray text = kHeader.toLatin1() + "\r\n??;Deutsch;Englisch\r\naal;eel;\r\nhallo;hello;\r\n"
+                                                 "Hallo;hi;\r\nhaus;house;\r\nzug;train;";
+    folder.writeBytes(QStringLiteral("DeEn.txt"), text);
+    QVERIFY(!pieces());
+    QCOMPARE(lookUp(QStringLiteral("oberestextfeld = hallo")), QStringList({"hello", "hi"}));
+
+    const auto data = pieces();
+    QVERIFY(data);
+    QCOMPARE(keys(*data, data->select(QStringLiteral("oberestextfeld = hallo"), false)),
+             QStringList({"hallo", "Hallo"}));
+    QCOMPARE(data->firstRecord(0, u"??"), 0);
+    QCOMPARE(data->field(data->firstRecord(0, u"zug"), 1), QStringLiteral("train"));
+    QCOMPARE(data->firstRecord(0, u"zzz"), -1);
+    QVERIFY(!data->wholeFileNeeded());
+    data->select(QStringLiteral("unterestextfeld = train"), false);
+    QVERIFY(data->wholeFileNeeded());
+    QCOMPARE(lookUp(QStringLiteral("unterestextfeld = train")), QStringList({"train"}));
+
+    const auto held = pieces();
+    QVERIFY(QFile::resize(path, kHeader.size() + 10));
+    QCOMPARE(held->firstRecord(0, u"haus"), -1);
+    QVERIFY(held->wholeFileNeeded());
+    folder.writeBytes(QStringLiteral("DeEn.txt"), text);
+    QCOMPARE(lookUp(QStringLiteral("oberestextfeld = haus")), QStringList({"house"}));
+
+    // The first two record starts swapped.
+    QFile index(ColumnIndexFile::pathFor(path));
+    QVERIFY(index.open(QIODevice::ReadWrite));
+    QByteArray bytes = index.readAll();
+    const QByteArray first = bytes.mid(40, 4);
+    bytes.replace(40, 4, bytes.mid(44, 4));
+    bytes.replace(44, 4, first);
+    index.seek(0);
+    index.write(bytes);
+    index.close();
+    QCOMPARE(lookUp(QStringLiteral("oberestextfeld = ??")), QStringList({"Deutsch"}));
+    QCOMPARE(lookUp(QStringLiteral("oberestextfeld = aal")), QStringList({"eel"}));
+
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    folder.writeBytes(QStringLiteral("DeEn.txt"), QByteArray(text).replace("house", "horse"));
+    QVERIFY(!pieces());
+    QCOMPARE(lookUp(QStringLiteral("oberestextfeld = haus")), QStringList({"horse"}));
+}
+
 // A data file outside the program folder, also behind a link inside it, gets no index file: its
 // indexes live in memory.
 void TabularDataTest::noIndexFileOutsideTheProgramFolder()

@@ -16,6 +16,7 @@ private slots:
     void indexesAreKeptBesideTheFile();
     void lookupFromTheIndexFileFindsTheFirstOfEqualKeys();
     void changedFileIsReadAgain();
+    void oneSearchReadsThroughTheIndexFile();
     void noIndexFileOutsideTheProgramFolder();
     void specialAndHugeFilesAreRefused();
 };

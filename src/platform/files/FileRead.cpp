@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include <cerrno>
+#include <utility>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,15 +11,6 @@
 namespace ortelia {
 
 namespace {
-
-struct Descriptor {
-    int fd = -1;
-    ~Descriptor()
-    {
-        if (fd >= 0)
-            ::close(fd);
-    }
-};
 
 std::optional<QByteArray> fail(FileRead::Failure why, FileRead::Failure *failure)
 {
@@ -28,7 +20,7 @@ std::optional<QByteArray> fail(FileRead::Failure why, FileRead::Failure *failure
 }
 
 // Reads until end of file; one byte past the bound tells a file that is too large.
-std::optional<QByteArray> readAll(int fd, qint64 maxBytes, qint64 sizeHint, FileRead::Failure *failure)
+std::optional<QByteArray> readToEnd(int fd, qint64 maxBytes, qint64 sizeHint, FileRead::Failure *failure)
 {
     QByteArray bytes;
     bytes.reserve(qMin(sizeHint, maxBytes) + 1);
@@ -60,6 +52,12 @@ FileRead::Failure statFailure(const struct stat &info, qint64 maxBytes)
     return FileRead::Failure::None;
 }
 
+FileRead::State stateOf(const struct stat &info)
+{
+    return {qint64(info.st_size), qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec,
+            quint64(info.st_dev), quint64(info.st_ino)};
+}
+
 } // namespace
 
 std::optional<FileRead::State> FileRead::check(const QString &path, qint64 maxBytes, Failure *failure)
@@ -75,22 +73,62 @@ std::optional<FileRead::State> FileRead::check(const QString &path, qint64 maxBy
     }
     if (failure)
         *failure = Failure::None;
-    return State{qint64(info.st_size), qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec,
-                 quint64(info.st_dev), quint64(info.st_ino)};
+    return stateOf(info);
+}
+
+std::optional<FileRead::OpenFile> FileRead::open(const QString &path, qint64 maxBytes, Failure *failure)
+{
+    // Non-blocking, so that a FIFO does not wait for a writer before it is refused.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        fail(errno == ENOENT || errno == ENOTDIR ? Failure::Missing : Failure::Unreadable, failure);
+        return std::nullopt;
+    }
+    struct stat info {};
+    Failure why = ::fstat(fd, &info) != 0 ? Failure::Unreadable : statFailure(info, maxBytes);
+    OpenFile file(fd, stateOf(info));
+    if (failure)
+        *failure = why;
+    if (why != Failure::None)
+        return std::nullopt;
+    return file;
 }
 
 std::optional<QByteArray> FileRead::regularFile(const QString &path, qint64 maxBytes, Failure *failure)
 {
-    // Non-blocking, so that a FIFO does not wait for a writer before it is refused.
-    Descriptor file{::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
-    if (file.fd < 0)
-        return fail(errno == ENOENT || errno == ENOTDIR ? Failure::Missing : Failure::Unreadable, failure);
-    struct stat info {};
-    if (::fstat(file.fd, &info) != 0)
-        return fail(Failure::Unreadable, failure);
-    if (const Failure why = statFailure(info, maxBytes); why != Failure::None)
-        return fail(why, failure);
-    return readAll(file.fd, maxBytes, info.st_size, failure);
+    const std::optional<OpenFile> file = open(path, maxBytes, failure);
+    return file ? readToEnd(file->m_fd, maxBytes, file->state().size, failure) : std::nullopt;
+}
+
+FileRead::OpenFile::OpenFile(int fd, State state) : m_fd(fd), m_state(state)
+{
+}
+
+FileRead::OpenFile::OpenFile(OpenFile &&other) noexcept
+    : m_fd(std::exchange(other.m_fd, -1)), m_state(other.m_state)
+{
+}
+
+FileRead::OpenFile::~OpenFile()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+bool FileRead::OpenFile::read(qint64 offset, std::span<char> into) const
+{
+    if (offset < 0 || offset > m_state.size || qint64(into.size()) > m_state.size - offset)
+        return false;
+    for (size_t done = 0; done < into.size();) {
+        const ssize_t got =
+            ::pread(m_fd, into.data() + done, into.size() - done, off_t(offset + qint64(done)));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return false;
+        done += size_t(got);
+    }
+    return true;
 }
 
 std::optional<QByteArray> FileRead::descriptor(int fd, qint64 maxBytes, Failure *failure)
@@ -100,7 +138,7 @@ std::optional<QByteArray> FileRead::descriptor(int fd, qint64 maxBytes, Failure 
         return fail(Failure::Unreadable, failure);
     if (S_ISDIR(info.st_mode))
         return fail(Failure::NotRegular, failure);
-    return readAll(fd, maxBytes, S_ISREG(info.st_mode) ? info.st_size : 0, failure);
+    return readToEnd(fd, maxBytes, S_ISREG(info.st_mode) ? info.st_size : 0, failure);
 }
 
 } // namespace ortelia

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <optional>
+#include <span>
 
 namespace ortelia {
 
@@ -31,6 +32,28 @@ public:
     // The same tests without reading: the state of a regular file within the bound, or nullopt
     // with failure saying why.
     static std::optional<State> check(const QString &path, qint64 maxBytes, Failure *failure = nullptr);
+
+    // A regular file within the bound, held open so that only the pieces asked for are read.
+    class OpenFile {
+    public:
+        OpenFile(OpenFile &&other) noexcept;
+        ~OpenFile();
+
+        // The file's state when it was opened: the pieces read lie within its size.
+        const State &state() const { return m_state; }
+        // Fills into with the bytes at offset; false when they are not all within the size, or the
+        // file, cut short meanwhile, no longer has them.
+        bool read(qint64 offset, std::span<char> into) const;
+
+    private:
+        friend class FileRead;
+        OpenFile(int fd, State state);
+
+        int m_fd = -1;
+        State m_state;
+    };
+    // The file opened with the tests of regularFile(), or nullopt with failure saying why.
+    static std::optional<OpenFile> open(const QString &path, qint64 maxBytes, Failure *failure = nullptr);
 };
 
 } // namespace ortelia
