@@ -4,8 +4,11 @@
 #include <QProcessEnvironment>
 #include <QSet>
 
+#include <algorithm>
+#include <bit>
 #include <cstdio>
 #include <map>
+#include <vector>
 
 namespace ortelia {
 
@@ -87,6 +90,45 @@ QString withoutEnding(const QString &word, const BaseFormFinder::Known &known)
     return QString();
 }
 
+// The word as it would be written with umlauts and ß where it was typed without them ("schoen",
+// "Strasse", "Fuesse"): every choice of its ae, oe, ue and ss, most replaced first. A pair after a
+// vowel or q is no umlaut ("neue", "Bauer", "Quelle").
+QStringList umlautSpellings(const QString &word)
+{
+    static const QLatin1String pairs[] = {QLatin1String("ae"), QLatin1String("oe"), QLatin1String("ue"),
+                                          QLatin1String("ss")};
+    static const QString replacements = QStringLiteral("äöüß");
+    static const QString vowels = QStringLiteral("aeiouäöüyq");
+    constexpr int kMaxPlaces = 4;
+    std::vector<std::pair<qsizetype, int>> places; // position, pair
+    for (qsizetype i = 0; i + 1 < word.size() && places.size() < kMaxPlaces; ++i) {
+        for (int p = 0; p < 4; ++p) {
+            if (QStringView(word).sliced(i, 2) != pairs[p] ||
+                (p < 3 && i > 0 && vowels.contains(word[i - 1])))
+                continue;
+            places.emplace_back(i, p);
+            ++i;
+            break;
+        }
+    }
+    std::vector<unsigned> choices;
+    for (unsigned chosen = 1; chosen < (1u << places.size()); ++chosen)
+        choices.push_back(chosen);
+    std::stable_sort(choices.begin(), choices.end(),
+                     [](unsigned a, unsigned b) { return std::popcount(a) > std::popcount(b); });
+    QStringList spellings;
+    for (unsigned chosen : choices) {
+        QString spelling = word;
+        // From the end, so that the positions before stay where they were.
+        for (qsizetype k = qsizetype(places.size()) - 1; k >= 0; --k) {
+            if (chosen & (1u << k))
+                spelling.replace(places[size_t(k)].first, 2, replacements[places[size_t(k)].second]);
+        }
+        spellings << spelling;
+    }
+    return spellings;
+}
+
 } // namespace
 
 BaseFormFinder::BaseFormFinder(std::optional<FormTable> table, std::unique_ptr<Stemmer> german,
@@ -108,29 +150,43 @@ QString BaseFormFinder::knownStem(const Stemmer *stemmer, const QString &word, c
     return QString();
 }
 
+QString BaseFormFinder::knownBase(const QString &word, const Known &known) const
+{
+    if (m_table) {
+        const QString base = m_table->baseOf(word);
+        if (!base.isEmpty() && known(base))
+            return base;
+    }
+    QString stem = knownStem(m_german.get(), word, known);
+    // gemacht, gesehen: the participle's own stem is the verb's.
+    if (stem.isEmpty() && word.startsWith(QLatin1String("ge")) && word.size() > 4) {
+        const QString rest = word.mid(2);
+        stem = known(rest) ? rest : knownStem(m_german.get(), rest, known);
+    }
+    return stem;
+}
+
 QStringList BaseFormFinder::german(const QString &word, const Known &known) const
 {
     const QString lower = word.toLower();
     if (!plainWord(lower))
         return {};
-    if (m_table) {
-        const QString base = m_table->baseOf(lower);
-        if (!base.isEmpty() && known(base))
-            return {base};
-    }
-    QString stem = knownStem(m_german.get(), lower, known);
-    // gemacht, gesehen: the participle's own stem is the verb's.
-    if (stem.isEmpty() && lower.startsWith(QLatin1String("ge")) && lower.size() > 4) {
-        const QString rest = lower.mid(2);
-        stem = known(rest) ? rest : knownStem(m_german.get(), rest, known);
-    }
-    if (stem.isEmpty())
-        stem = withoutEnding(lower, known);
-    if (!stem.isEmpty())
-        return {stem};
+    // What the table and Hunspell know of the word as typed, then of its spellings with umlauts;
+    // only then the guesses (endings, compounds), which would take "strasse" for "strass".
+    const QStringList spellings = umlautSpellings(lower);
+    QString base = knownBase(lower, known);
+    for (qsizetype i = 0; base.isEmpty() && i < spellings.size(); ++i)
+        base = known(spellings[i]) ? spellings[i] : knownBase(spellings[i], known);
+    for (qsizetype i = -1; base.isEmpty() && i < spellings.size(); ++i)
+        base = withoutEnding(i < 0 ? lower : spellings[i], known);
+    if (!base.isEmpty())
+        return {base};
     if (lower.size() > kMaxCompound)
         return {};
-    return compoundParts(lower, known, 1);
+    QStringList parts = compoundParts(lower, known, 1);
+    for (qsizetype i = 0; parts.isEmpty() && i < spellings.size(); ++i)
+        parts = compoundParts(spellings[i], known, 1);
+    return parts;
 }
 
 QStringList BaseFormFinder::compoundParts(const QString &word, const Known &dictionary, int depth) const

@@ -14,7 +14,8 @@ namespace ortelia {
 // The entry to answer a word with that a dictionary does not hold. German: our form table, then
 // Hunspell stems (and past participles without their "ge"), then plural and adjective endings
 // Hunspell leaves on, then a compound split into known parts (longest known head first, a linking
-// "s" dropped). Foreign (English): Hunspell stems.
+// "s" dropped); a word typed without umlauts or ß ("schoen", "Strasse") is tried with them after
+// the table and Hunspell had nothing for it as typed. Foreign (English): Hunspell stems.
 class BaseFormFinder {
 public:
     // Whether the dictionary holds a word (lower case).
@@ -37,6 +38,8 @@ public:
     static constexpr int kMaxWordLength = 64;
 
 private:
+    // The base form the table or Hunspell gives for a German word, when the dictionary holds it.
+    QString knownBase(const QString &word, const Known &known) const;
     QString knownStem(const Stemmer *stemmer, const QString &word, const Known &known) const;
     QStringList compoundParts(const QString &word, const Known &dictionary, int depth) const;
 

@@ -28,6 +28,7 @@ private slots:
     void lookupCommand();
     void ownPagesAnswerAsTheirScriptDoes();
     void everydayFirstTranslations();
+    void spellingsAndEnglishForms();
     void everyWordOfAnInflectedSentence();
     void missingHunspellIsSaidOnce();
 };

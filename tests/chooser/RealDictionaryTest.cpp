@@ -305,6 +305,36 @@ void RealDictionaryTest::everydayFirstTranslations()
     QVERIFY(arabic.contains(QStringLiteral("hund;الكلب;(über Englisch)")));
 }
 
+// Words the dictionary does not hold as typed, and the first translation they are answered with.
+void RealDictionaryTest::spellingsAndEnglishForms()
+{
+    TempProgramFolder folder(true);
+    WebBrowser browser;
+    browser.navigate(ProgramFolder::path(QStringLiteral("T2")));
+    const struct {
+        const char *word;
+        TextDirection direction;
+        const char *first;
+    } cases[] = {
+        // Typed without umlaut keys; an exact hit comes first ("Masse" is no "Maße").
+        {"schoen", TextDirection::German, "beautiful"},
+        {"Strasse", TextDirection::German, "road"},
+        {"Muell", TextDirection::German, "waste [envir.]"},
+        {"Fuesse", TextDirection::German, "foot"},
+        {"Masse", TextDirection::German, "mass"},
+        {"Busse", TextDirection::German, "bus"},
+    };
+    QStringList wrong;
+    for (const auto &c : cases) {
+        LookUpOnPage(browser.page(), QString::fromUtf8(c.word), c.direction);
+        const LookupAnswer answer = readLookupAnswer(browser.page());
+        const QString got = c.direction == TextDirection::German ? answer.translation : answer.german;
+        if (got != QString::fromUtf8(c.first))
+            wrong << QString::fromUtf8(c.word) + QStringLiteral(" -> ") + got;
+    }
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral(", "))));
+}
+
 void RealDictionaryTest::everyWordOfAnInflectedSentence()
 {
     const QByteArray sentence = "ich habe zwei Häuser gesehen, sie sind im Garten. Die Schlafzimmertür ist groß.";
