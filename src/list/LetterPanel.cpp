@@ -26,8 +26,9 @@ LetterPanel::LetterPanel(QWidget *parent) : QWidget(parent), ui(std::make_unique
 
 LetterPanel::~LetterPanel() = default;
 
-void LetterPanel::setVoiceLine(std::function<QString()> voiceLine)
+void LetterPanel::setSpeech(Speaker &speaker, std::function<QString()> voiceLine)
 {
+    m_speaker = &speaker;
     m_voiceLine = std::move(voiceLine);
 }
 
@@ -68,8 +69,10 @@ void LetterPanel::attachHoverHelp()
 
 void LetterPanel::readLetter()
 {
-    const QString voice = m_voiceLine ? m_voiceLine() : QString();
-    const ReadAloud::Result result = ReadAloud::read(voice + text(), ReadAloud::Button::Hilfe, false);
+    if (!m_speaker)
+        return;
+    const ReadAloud::Result result =
+        ReadAloud::read(*m_speaker, m_voiceLine() + text(), ReadAloud::Button::Hilfe, false);
     emit inputReset();
     if (result == ReadAloud::Result::NotWritten) {
         ReadAloud::reportNotWritten();

@@ -11,6 +11,8 @@ class LetterPanel;
 
 namespace ortelia {
 
+class Speaker;
+
 // The list translator's letter: the collected translations, read aloud, printed, cleared and
 // saved as one quoted line.
 class LetterPanel : public QWidget {
@@ -19,8 +21,8 @@ public:
     explicit LetterPanel(QWidget *parent = nullptr);
     ~LetterPanel() override;
 
-    // The voice line put in front of the letter when it is read.
-    void setVoiceLine(std::function<QString()> voiceLine);
+    // Who reads the letter, and the voice line put in front of it.
+    void setSpeech(Speaker &speaker, std::function<QString()> voiceLine);
 
     QString text() const;
     // Focuses the letter with the caret at its end.
@@ -28,7 +30,7 @@ public:
     void insertAtCaret(const QString &text);
 
 signals:
-    // The window's input reset, run after the letter was handed to the speech page.
+    // The window's input reset, run after the letter was handed to the speaker.
     void inputReset();
     // hilfe.txt could not be written: the window puts the focus back into its first field.
     void requestNotWritten();
@@ -46,6 +48,7 @@ private:
     bool saveTo(const QString &path);
 
     std::unique_ptr<Ui::LetterPanel> ui;
+    Speaker *m_speaker = nullptr;
     std::function<QString()> m_voiceLine;
 };
 

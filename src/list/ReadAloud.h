@@ -4,20 +4,21 @@
 
 namespace ortelia {
 
-// How the list translator speaks: one quoted line in hilfe.txt of the current directory, then a
-// button of the main window's speech page.
+class Speaker;
+
+// How the list translator speaks: one quoted line in hilfe.txt of the current directory, spoken
+// as it stands ("Hilfex"), or the same line as a request of the program folder ("Hilfe").
 namespace ReadAloud {
 
 enum class Button { Hilfex, Hilfe };
-enum class Result { Spoken, Muted, NotWritten, NoSpeech };
+enum class Result { Spoken, Muted, NotWritten };
 
-// Writes the request; presses the button unless muted. NotWritten: the file could not be
-// written (and nothing is pressed); NoSpeech: the page did not take the press.
-Result read(const QString &text, Button button, bool muted);
+// Writes the request and speaks it unless muted. NotWritten: a request file could not be written
+// and nothing is spoken.
+Result read(Speaker &speaker, const QString &text, Button button, bool muted);
 
-// The program's messages for the two failures.
+// The program's message for a request that could not be written.
 void reportNotWritten();
-void reportNoSpeech();
 
 } // namespace ReadAloud
 } // namespace ortelia

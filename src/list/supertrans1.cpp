@@ -12,18 +12,20 @@
 #include "ListHoverHelp.h"
 #include "ListLine.h"
 #include "ListTexts.h"
+#include "ProgramState.h"
 #include "ReadAloud.h"
 #include "SectionLists.h"
 #include "SpeechRequest.h"
 #include "TextRoutines.h"
 #include "WindowKeys.h"
 #include "WindowRegistry.h"
+#include "WindowServices.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QPointer>
 #include <QProgressBar>
 #include <QSignalBlocker>
+#include <QTimer>
 
 namespace ortelia {
 
@@ -52,8 +54,9 @@ QColor buttonColour(const QWidget *w)
 
 } // namespace
 
-supertrans1::supertrans1(QWidget *parent)
-    : QWidget(parent), ui(std::make_unique<Ui::supertrans1>()), m_model(new DictionaryModel(this))
+supertrans1::supertrans1(WindowServices &services, QWidget *parent)
+    : QWidget(parent), m_services(services), ui(std::make_unique<Ui::supertrans1>()),
+      m_model(new DictionaryModel(this))
 {
     ui->setupUi(this);
     setWindowFlag(Qt::Window);
@@ -61,7 +64,10 @@ supertrans1::supertrans1(QWidget *parent)
     m_loadTimer = new FormTimer(QStringLiteral("Timer1"), 1000, false, this);
     m_loadTimer->setObjectName(QStringLiteral("Timer1"));
     setBackground(ui->Text1, kLightGrey);
-    ui->Brief->setVoiceLine([this] { return voiceLine(); });
+    ui->Brief->setSpeech(services.speaker, [this] { return voiceLine(); });
+    // The sound box follows the program's mute; ticked here it silences only this window.
+    ui->Check4->setChecked(services.state.muted.value());
+    connect(&services.state.muted, &Flag::changed, ui->Check4, &QCheckBox::setChecked);
 
     connectSearch();
     connectReading();
@@ -69,7 +75,7 @@ supertrans1::supertrans1(QWidget *parent)
     connectPanel();
     attachHoverHelp();
     WindowKeys::bind(
-        this, [this] { closeWindow(); }, arrowKeys());
+        services, this, [this] { closeWindow(); }, arrowKeys());
     ui->Text3->installEventFilter(this);
     ui->Text1->installEventFilter(this);
 }
@@ -129,25 +135,21 @@ void supertrans1::loadingCheck()
 void supertrans1::setProgress(int value)
 {
     ui->ProgressBar1->setValue(value);
-    if (QProgressBar *bar = WindowRegistry::controlIfOpen(ctl::Form3_ProgressBar1))
-        bar->setValue(value);
+    m_services.state.listProgress.set(value);
 }
 
 void supertrans1::showProgress(bool mainWindowToo)
 {
     ui->ProgressBar1->setValue(0);
     ui->ProgressBar1->show();
-    if (QProgressBar *bar = WindowRegistry::controlIfOpen(ctl::Form3_ProgressBar1); bar && mainWindowToo) {
-        bar->setValue(0);
-        bar->show();
-    }
+    if (mainWindowToo)
+        m_services.state.listProgress.start();
 }
 
 void supertrans1::hideProgress()
 {
     ui->ProgressBar1->hide();
-    if (QProgressBar *bar = WindowRegistry::controlIfOpen(ctl::Form3_ProgressBar1))
-        bar->hide();
+    m_services.state.listProgress.finish();
 }
 
 // ---- search --------------------------------------------------------------------------------
@@ -160,11 +162,7 @@ void supertrans1::connectSearch()
     connect(m_lists, &SectionLists::lineChosen, this, &supertrans1::showLine);
     connect(m_lists, &SectionLists::doubleClicked, this, [this] {
         setBackground(ui->Text3, HoverHelp::lightRed());
-        QPointer<supertrans1> alive(this);
-        readTranslation();
-        pause(0.2);
-        if (alive)
-            ui->Text3->clear();
+        readTranslation([this] { after(200, [this] { ui->Text3->clear(); }); });
     });
 }
 
@@ -201,13 +199,8 @@ void supertrans1::connectReading()
     connect(ui->lese1, &QPushButton::clicked, this, [this] { readField(0, false); });
     connect(ui->lese2, &QPushButton::clicked, this, [this] { readField(1, true); });
     connect(ui->lese3, &QPushButton::clicked, this, [this] { readField(2, false); });
-    connect(ui->lese12, &QPushButton::clicked, this, [this] {
-        QPointer<supertrans1> alive(this);
-        readField(0, false);
-        pause(1.0);
-        if (alive)
-            readField(1, true);
-    });
+    connect(ui->lese12, &QPushButton::clicked, this,
+            [this] { readField(0, false, [this] { after(1000, [this] { readField(1, true); }); }); });
     connect(ui->lesegesamt, &QPushButton::clicked, this, [this] {
         const QString line = ui->Text5->text();
         inputReset();
@@ -239,72 +232,66 @@ QString supertrans1::voiceLine() const
 
 void supertrans1::read(const QString &text)
 {
-    switch (ReadAloud::read(text, ReadAloud::Button::Hilfex, ui->Check4->isChecked())) {
-    case ReadAloud::Result::NotWritten:
+    if (ReadAloud::read(m_services.speaker, text, ReadAloud::Button::Hilfex, ui->Check4->isChecked()) ==
+        ReadAloud::Result::NotWritten) {
         ReadAloud::reportNotWritten();
         ui->Text3->setFocus();
-        break;
-    case ReadAloud::Result::NoSpeech:
-        ReadAloud::reportNoSpeech();
-        ui->Check4->setChecked(true);
-        break;
-    default:
-        break;
     }
 }
 
-void supertrans1::readTranslation()
+void supertrans1::after(int milliseconds, std::function<void()> step)
 {
-    QPointer<supertrans1> alive(this);
-    splitCurrentLine();
-    pause(0.2);
-    if (!alive)
-        return;
-    if (ui->List5->count() > 1)
-        ui->List5->setCurrentRow(1);
-    pause(0.1);
-    if (!alive)
-        return;
-    read(voiceLine() + field(1));
-    setBackground(ui->Text3, kWhite);
+    QTimer::singleShot(milliseconds, this, std::move(step));
 }
 
-void supertrans1::readField(int index, bool withVoice)
+void supertrans1::readTranslation(std::function<void()> then)
 {
-    QPointer<supertrans1> alive(this);
     splitCurrentLine();
-    pause(0.5);
-    if (!alive)
-        return;
-    const QString text = (withVoice ? voiceLine() : QString()) + field(index);
-    inputReset();
-    read(text);
+    after(200, [this, then] {
+        if (ui->List5->count() > 1)
+            ui->List5->setCurrentRow(1);
+        after(100, [this, then] {
+            read(voiceLine() + field(1));
+            setBackground(ui->Text3, kWhite);
+            if (then)
+                then();
+        });
+    });
+}
+
+void supertrans1::readField(int index, bool withVoice, std::function<void()> then)
+{
+    splitCurrentLine();
+    after(500, [this, index, withVoice, then] {
+        const QString text = (withVoice ? voiceLine() : QString()) + field(index);
+        inputReset();
+        read(text);
+        if (then)
+            then();
+    });
 }
 
 void supertrans1::takeSelection()
 {
-    QPointer<supertrans1> alive(this);
     if (!ui->Check2->isChecked()) {
         setBackground(ui->Text3, HoverHelp::lightRed());
-        readTranslation();
-        if (alive)
-            inputReset();
+        readTranslation([this] { inputReset(); });
         return;
     }
+    // The translation goes into the letter at the caret, followed by a blank.
     const QString translation = field(1);
-    readTranslation();
-    for (const auto &[wait, step] : std::initializer_list<std::pair<double, std::function<void()>>>{
-             {0.3, [this] { ui->Brief->focusEnd(); }},
-             {0.2, [this, translation] { ui->Brief->insertAtCaret(translation); }},
-             {0.5, [this] { ui->Brief->insertAtCaret(QStringLiteral(" ")); }}}) {
-        if (!alive)
-            return;
-        pause(wait);
-        if (!alive)
-            return;
-        step();
-    }
-    inputReset();
+    readTranslation([this, translation] {
+        after(300, [this, translation] {
+            ui->Brief->focusEnd();
+            after(200, [this, translation] {
+                ui->Brief->insertAtCaret(translation);
+                after(500, [this] {
+                    ui->Brief->insertAtCaret(QStringLiteral(" "));
+                    inputReset();
+                });
+            });
+        });
+    });
 }
 
 void supertrans1::inputReset()
@@ -326,11 +313,7 @@ std::map<int, std::function<void()>> supertrans1::arrowKeys()
     // Left and Right read a field and give the focus to the lists; the selection stays.
     const auto readThenFocus = [this](int index, bool withVoice) {
         return [this, index, withVoice] {
-            QPointer<supertrans1> alive(this);
-            readField(index, withVoice);
-            pause(0.4);
-            if (alive)
-                m_lists->focusVisible();
+            readField(index, withVoice, [this] { after(400, [this] { m_lists->focusVisible(); }); });
         };
     };
     // The window sees the key first, so Up and Down move the selection of the list they focus.
@@ -422,12 +405,9 @@ void supertrans1::openDictionaryChoice()
 
 void supertrans1::takeChosenDictionary(const QString &fileName, bool mainWindowBar)
 {
-    QPointer<supertrans1> alive(this);
     showProgress(mainWindowBar);
     ui->Text2->setText(fileName);
-    pause(0.2);
-    if (alive)
-        LoadDictionary();
+    after(200, [this] { LoadDictionary(); });
 }
 
 void supertrans1::closeDictionaryChoice()
@@ -462,7 +442,7 @@ void supertrans1::connectPanel()
     });
     connect(ui->zwei, &ClickLabel::clicked, ui->Text1, qOverload<>(&QWidget::setFocus));
     connect(ui->Label4, &ClickLabel::doubleClicked, this, [this] {
-        if (ReadAloud::read(ui->Label4->text(), ReadAloud::Button::Hilfe, false) ==
+        if (ReadAloud::read(m_services.speaker, ui->Label4->text(), ReadAloud::Button::Hilfe, false) ==
             ReadAloud::Result::NotWritten)
             ReadAloud::reportNotWritten();
         setBackground(ui->Text3, kWhite);

@@ -15,14 +15,15 @@ namespace ortelia {
 class DictionaryModel;
 class FormTimer;
 class SectionLists;
+struct WindowServices;
 
 // The list translator "Listen-Translator": a whole dictionary as four alphabetical lists, found
-// by typing its first letters, read aloud field by field through the main window's speech page,
-// and collected into a letter (LetterPanel).
+// by typing its first letters, read aloud field by field, and collected into a letter
+// (LetterPanel). Its loading is shown in the main window too, through the shared progress.
 class supertrans1 : public QWidget {
     Q_OBJECT
 public:
-    explicit supertrans1(QWidget *parent = nullptr);
+    explicit supertrans1(WindowServices &services, QWidget *parent = nullptr);
     ~supertrans1() override;
 
     // The load step, run once the registry knows the window.
@@ -55,8 +56,10 @@ private:
     QString field(int index) const;
     QString voiceLine() const;
     void read(const QString &text);
-    void readTranslation();
-    void readField(int index, bool withVoice);
+    // The reading steps follow each other at the pace the user sees them; then runs after the last.
+    void after(int milliseconds, std::function<void()> step);
+    void readTranslation(std::function<void()> then = {});
+    void readField(int index, bool withVoice, std::function<void()> then = {});
     void takeSelection();
     void inputReset();
 
@@ -71,6 +74,7 @@ private:
     void showDescription(const QString &text);
     void closeWindow();
 
+    WindowServices &m_services;
     std::unique_ptr<Ui::supertrans1> ui;
     DictionaryModel *m_model;
     SectionLists *m_lists;

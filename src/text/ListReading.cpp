@@ -1,8 +1,8 @@
 #include "ListReading.h"
 
 #include "HoverHelp.h"
+#include "Speaker.h"
 #include "SpeechEngine.h"
-#include "SpeechPage.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -29,25 +29,28 @@ QStringList items(const QListWidget *list)
 
 } // namespace
 
-ListReading::ListReading(const Controls &controls, QObject *parent) : QObject(parent), m_controls(controls)
+ListReading::ListReading(Speaker &speaker, const Controls &controls, QObject *parent)
+    : QObject(parent), m_speaker(speaker), m_controls(controls)
 {
     connect(controls.foreignVoices, &QComboBox::activated, this, [this] {
         chooseVoice(m_controls.foreignVoices, m_controls.foreignVoice, m_controls.foreignPrompt);
-        HoverHelp::setHelpText(voiceLine(m_controls.foreignVoices->currentText()) + QStringLiteral("Test 1 2 3!"));
+        HoverHelp::setHelpText(voiceLine(m_controls.foreignVoices->currentText()) +
+                               QStringLiteral("Test 1 2 3!"));
     });
     connect(controls.germanVoices, &QComboBox::activated, this, [this] {
         chooseVoice(m_controls.germanVoices, m_controls.germanVoice, m_controls.germanPrompt);
-        HoverHelp::setHelpText(QStringLiteral("  Über das Auswahlfeld können Sie die Stimme mit der, der Text "
-                                              "gesprochen werden soll auswählen. "));
+        HoverHelp::setHelpText(
+            QStringLiteral("  Über das Auswahlfeld können Sie die Stimme mit der, der Text "
+                           "gesprochen werden soll auswählen. "));
     });
-    SpeechEngine &engine = SpeechEngine::instance();
-    connect(&engine, &SpeechEngine::started, this, &ListReading::requestStarted);
-    connect(&engine, &SpeechEngine::wordSpoken, this, &ListReading::wordHeard);
+    // Whose request is heard: every request, of any window, starts on the engine.
+    connect(&speaker.engine(), &SpeechEngine::started, this, &ListReading::requestStarted);
+    connect(&speaker, &Speaker::wordSpoken, this, &ListReading::wordHeard);
 }
 
 void ListReading::fillVoices()
 {
-    const SpeechEngine &engine = SpeechEngine::instance();
+    const SpeechEngine &engine = m_speaker.engine();
     for (QComboBox *box : {m_controls.foreignVoices, m_controls.germanVoices}) {
         box->clear();
         for (int i = 0; i < engine.count(); ++i)
@@ -57,7 +60,7 @@ void ListReading::fillVoices()
 
 void ListReading::chooseVoice(QComboBox *box, QLabel *voiceLineLabel, QLineEdit *prompt)
 {
-    SpeechEngine::instance().select(box->currentIndex());
+    m_speaker.engine().select(box->currentIndex());
     // The voice line becomes the list's first line at the next translation.
     voiceLineLabel->setText(voiceLine(box->currentText()));
     prompt->hide();
@@ -67,17 +70,17 @@ void ListReading::read(QListWidget *list)
 {
     QStringList lines = items(list);
     m_asked = Reading{list, lines.join(QLatin1Char('\n'))};
-    SpeakText(lines);
+    m_speaker.speakText(lines);
     m_asked.reset();
 }
 
 void ListReading::togglePause()
 {
-    if (SpeechEngine::instance().paused())
-        ResumeSpeech();
+    if (m_speaker.paused())
+        m_speaker.resume();
     else
-        PauseSpeech();
-    m_controls.pause->setText(SpeechEngine::instance().paused() ? QStringLiteral("Weiter") : QStringLiteral("Pause"));
+        m_speaker.pause();
+    m_controls.pause->setText(m_speaker.paused() ? QStringLiteral("Weiter") : QStringLiteral("Pause"));
 }
 
 void ListReading::requestStarted(const QString &request)

@@ -13,27 +13,29 @@ class QListWidget;
 
 namespace ortelia {
 
+class Speaker;
+
 // Reading the text translator's result lists aloud: the voice of each list (its voice markup
-// label, chosen from the engine's voices), the read itself through the main window's speech
-// page, pause and resume, and the line of the heard word marked in the lists while it is heard.
-// Only this window's own reading moves the mark: the engine speaks for every window.
+// label, chosen from the engine's voices), the read itself through the speaker, pause and
+// resume, and the line of the heard word marked in the lists while it is heard. Only this
+// window's own reading moves the mark: the speaker speaks for every window.
 class ListReading : public QObject {
     Q_OBJECT
 public:
     struct Controls {
-        QListWidget *foreignList;    // List1
-        QListWidget *germanList;     // List2
-        QLabel *foreignVoice;        // speechX1
-        QLabel *germanVoice;         // speechX2
-        QComboBox *foreignVoices;    // SpeechFontCombo
-        QComboBox *germanVoices;     // SpeechFontComboE
-        QLineEdit *foreignPrompt;    // Text3
-        QLineEdit *germanPrompt;     // Text4
-        QAbstractButton *pause;      // PauseButton
-        QLabel *foreignAnswer;       // lblText
-        QLabel *germanAnswer;        // Label1
+        QListWidget *foreignList; // List1
+        QListWidget *germanList;  // List2
+        QLabel *foreignVoice;     // speechX1
+        QLabel *germanVoice;      // speechX2
+        QComboBox *foreignVoices; // SpeechFontCombo
+        QComboBox *germanVoices;  // SpeechFontComboE
+        QLineEdit *foreignPrompt; // Text3
+        QLineEdit *germanPrompt;  // Text4
+        QAbstractButton *pause;   // PauseButton
+        QLabel *foreignAnswer;    // lblText
+        QLabel *germanAnswer;     // Label1
     };
-    ListReading(const Controls &controls, QObject *parent);
+    ListReading(Speaker &speaker, const Controls &controls, QObject *parent);
 
     // Lists the engine's voices in both voice boxes.
     void fillVoices();
@@ -50,6 +52,7 @@ private:
     void requestStarted(const QString &request);
     void wordHeard(int start, int length);
 
+    Speaker &m_speaker;
     Controls m_controls;
     // What this window asked the engine to speak, and what the engine speaks now if it is ours.
     std::optional<Reading> m_asked;

@@ -8,20 +8,22 @@
 #include "ListReading.h"
 #include "OptionGroup.h"
 #include "ProgramFolder.h"
+#include "ProgramRequests.h"
+#include "ProgramState.h"
 #include "Shell.h"
 #include "SoundEffect.h"
+#include "Speaker.h"
 #include "SpeechEngine.h"
-#include "SpeechPage.h"
 #include "TranslationWalk.h"
 #include "WindowKeys.h"
 #include "WindowRegistry.h"
+#include "WindowServices.h"
 #include "YellowField.h"
 
-#include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QPointer>
 #include <QScrollBar>
+#include <QTimer>
 
 namespace ortelia {
 
@@ -34,23 +36,26 @@ constexpr int kLowHeight = 1125 / 15;
 constexpr int kTallHeight = 9100 / 15;
 constexpr int kResultsLeftNarrow = 50 / 15;
 constexpr int kResultsLeftWide = 4440 / 15;
-// Where the main window's clipboard panel goes when this window closes.
-constexpr int kClipboardPanelOut = 360;
+// The chooser's page is loaded before "??" is asked, and the answer is read a while after.
+constexpr int kOwnPageSettle = 1000;
+constexpr int kOwnPageAnswer = 2000;
 
 const QString kEnglishVoicePrompt = QStringLiteral(" Englische-Stimme >");
 const QString kOtherVoicePrompt = QStringLiteral(" Stimme-Auswählen>");
 
 } // namespace
 
-TextUeberA::TextUeberA(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::TextUeberA>())
+TextUeberA::TextUeberA(WindowServices &services, QWidget *parent)
+    : QWidget(parent), m_services(services), ui(std::make_unique<Ui::TextUeberA>())
 {
     ui->setupUi(this);
     setWindowFlag(Qt::Window);
     m_reading = new OptionGroup({ui->Option1_0, ui->Option1_1}, this);
     m_readingForeign = new OptionGroup({ui->Option1E_0, ui->Option1E_1}, this);
-    for (QWidget *hiddenControl : {static_cast<QWidget *>(ui->List1D), static_cast<QWidget *>(ui->List1DE),
-                                   static_cast<QWidget *>(ui->wbrWebBrowser), static_cast<QWidget *>(ui->speechX1),
-                                   static_cast<QWidget *>(ui->speechX2)})
+    for (QWidget *hiddenControl :
+         {static_cast<QWidget *>(ui->List1D), static_cast<QWidget *>(ui->List1DE),
+          static_cast<QWidget *>(ui->wbrWebBrowser), static_cast<QWidget *>(ui->speechX1),
+          static_cast<QWidget *>(ui->speechX2)})
         hiddenControl->hide();
 
     connectWalks();
@@ -58,15 +63,74 @@ TextUeberA::TextUeberA(QWidget *parent) : QWidget(parent), ui(std::make_unique<U
     connectLanguages();
     connectWindow();
     attachHoverHelp();
-    WindowKeys::bind(this, [this] { ui->CloseButton->click(); },
-                     {{Qt::Key_F5, [] { WindowRegistry::press(ctl::Form3_Command19); }},
-                      {Qt::Key_F6, [] { WindowRegistry::press(ctl::Form3_Command20); }}});
+    ProgramRequests &requests = services.requests;
+    WindowKeys::bind(
+        services, this, [this] { ui->CloseButton->click(); },
+        {{Qt::Key_F5, [&requests] { emit requests.translateClipboardAndOpen(TextDirection::German); }},
+         {Qt::Key_F6, [&requests] { emit requests.translateClipboardAndOpen(TextDirection::Foreign); }}});
     for (QObject *watched : {static_cast<QObject *>(ui->Text1), static_cast<QObject *>(ui->Text1E),
                              static_cast<QObject *>(ui->Frame6), static_cast<QObject *>(ui->Frame7)})
         watched->installEventFilter(this);
 }
 
 TextUeberA::~TextUeberA() = default;
+
+namespace {
+
+TextUeberA *translator()
+{
+    return static_cast<TextUeberA *>(WindowRegistry::window(windows::TextUeberA));
+}
+
+TextUeberA *openTranslator()
+{
+    return static_cast<TextUeberA *>(WindowRegistry::existing(windows::TextUeberA));
+}
+
+// The clipboard translator's "Mini-Fenster" switched off gives this height back.
+constexpr int kMiniOffHeight = 7000 / 15;
+
+} // namespace
+
+void TextUeberA::answerRequests(WindowServices &services)
+{
+    ProgramRequests &requests = services.requests;
+    QObject::connect(&requests, &ProgramRequests::translateText, &requests,
+                     [](const QString &text, TextDirection direction) {
+                         if (TextUeberA *w = translator())
+                             w->translateText(text, direction);
+                     });
+    QObject::connect(&requests, &ProgramRequests::openTextTranslatorWide, &requests, [] {
+        if (TextUeberA *w = translator())
+            w->openWide();
+    });
+    QObject::connect(&requests, &ProgramRequests::closeTextTranslator, &requests, [] {
+        if (TextUeberA *w = openTranslator())
+            w->closeWindow();
+    });
+    QObject::connect(&requests, &ProgramRequests::dropTextTranslator, &requests, [] {
+        if (TextUeberA *w = openTranslator())
+            w->dropWindow();
+    });
+    QObject::connect(&requests, &ProgramRequests::setTextTranslatorMini, &requests, [](bool mini) {
+        if (TextUeberA *w = translator())
+            w->setHeight(mini ? 0 : kMiniOffHeight);
+    });
+    QObject::connect(&requests, &ProgramRequests::flattenTextTranslator, &requests, [] {
+        if (TextUeberA *w = translator())
+            w->setHeight(0);
+    });
+    QObject::connect(&requests, &ProgramRequests::arrangeTextTranslatorNarrow, &requests, [](int height) {
+        if (TextUeberA *w = translator())
+            w->arrangeNarrow(height);
+    });
+    QObject::connect(&requests, &ProgramRequests::dictionaryChosen, &requests, [](Served served) {
+        if (served != Served::TextTranslator)
+            return;
+        if (TextUeberA *w = translator())
+            w->applyOwnDictionary();
+    });
+}
 
 void TextUeberA::Form_Load()
 {
@@ -76,10 +140,7 @@ void TextUeberA::Form_Load()
     ui->Picture8->hide();
     ui->start2->hide();
     ui->Frame4->hide();
-    for (QCheckBox *loaded : {WindowRegistry::control(ctl::Form3_Check7), WindowRegistry::control(ctl::Form3_Check8)}) {
-        if (loaded)
-            loaded->setChecked(true);
-    }
+    m_services.state.textTranslatorOpen.set(true);
     ui->Text->clear();
     ui->TextE->clear();
     ui->SpeakButton->setText(QStringLiteral("Deutsch"));
@@ -92,16 +153,17 @@ void TextUeberA::Form_Load()
 
 void TextUeberA::connectWalks()
 {
-    const TranslationWalk::Shared shared{ui->wbrWebBrowser, ui->List1,    ui->List2,   ui->lblText,
+    const TranslationWalk::Shared shared{ui->wbrWebBrowser, ui->List1,    ui->List2,    ui->lblText,
                                          ui->Label1,        ui->speechX1, ui->speechX2, ui->HScroll1};
-    m_german = new TranslationWalk(shared,
-                                   {TextDirection::German, ui->Text, ui->List1D, ui->Text1, m_reading, ui->Check1,
-                                    ui->Command3, "Timer1D", "Timer1", "Timer2", "sprich1", "Timer5"},
-                                   this);
+    m_german =
+        new TranslationWalk(shared,
+                            {TextDirection::German, ui->Text, ui->List1D, ui->Text1, m_reading, ui->Check1,
+                             ui->Command3, "Timer1D", "Timer1", "Timer2", "sprich1", "Timer5"},
+                            this);
     m_foreign = new TranslationWalk(shared,
-                                    {TextDirection::Foreign, ui->TextE, ui->List1DE, ui->Text1E, m_readingForeign,
-                                     ui->Check2, ui->Command5, "Timer1DE", "Timer1E", "Timer2E", "sprich1E",
-                                     "Timer6"},
+                                    {TextDirection::Foreign, ui->TextE, ui->List1DE, ui->Text1E,
+                                     m_readingForeign, ui->Check2, ui->Command5, "Timer1DE", "Timer1E",
+                                     "Timer2E", "sprich1E", "Timer6"},
                                     this);
 
     connect(ui->SpeakButton, &QPushButton::clicked, m_german, &TranslationWalk::translate);
@@ -114,7 +176,7 @@ void TextUeberA::connectWalks()
     connect(ui->Command2, &QPushButton::clicked, m_german, &TranslationWalk::lookUpNow);
     connect(ui->Command2E, &QPushButton::clicked, m_foreign, &TranslationWalk::lookUpNow);
     connect(ui->stopteim, &QPushButton::clicked, this, &TextUeberA::stopTranslation);
-    connect(ui->StopButton, &QPushButton::clicked, this, [] { SpeechEngine::instance().stop(); });
+    connect(ui->StopButton, &QPushButton::clicked, this, [this] { m_services.speaker.stop(); });
     connect(ui->Command11, &QPushButton::clicked, ui->List1, &QListWidget::clear);
     connect(ui->Command12, &QPushButton::clicked, ui->List2, &QListWidget::clear);
     connect(ui->Command16, &QPushButton::clicked, this, [this] {
@@ -130,7 +192,12 @@ void TextUeberA::connectWalks()
         m_foreign->setWordPause(value);
     });
     connect(ui->SpeedLabel, &ClickLabel::clicked, this,
-            [this] { ui->HScroll1->setValue(SpeechEngine::instance().speed()); });
+            [this] { ui->HScroll1->setValue(m_services.speaker.engine().speed()); });
+    // The slider follows the speed the options choose; 0: they have chosen none yet.
+    Level &speed = m_services.state.readingSpeed;
+    if (speed.value() > 0)
+        ui->HScroll1->setValue(speed.value());
+    connect(&speed, &Level::changed, ui->HScroll1, &QScrollBar::setValue);
     keepListsPaired();
 }
 
@@ -145,7 +212,8 @@ void TextUeberA::stopTranslation()
 
 void TextUeberA::connectReading()
 {
-    m_listReading = new ListReading({ui->List1, ui->List2, ui->speechX1, ui->speechX2, ui->SpeechFontCombo,
+    m_listReading = new ListReading(m_services.speaker,
+                                    {ui->List1, ui->List2, ui->speechX1, ui->speechX2, ui->SpeechFontCombo,
                                      ui->SpeechFontComboE, ui->Text3, ui->Text4, ui->PauseButton, ui->lblText,
                                      ui->Label1},
                                     this);
@@ -245,7 +313,8 @@ void TextUeberA::connectLanguages()
                                                            {ui->Label38, "DeGr"},
                                                            {ui->Label39, "DeSp"}};
     for (const auto &[label, file] : books) {
-        const QString path = ProgramFolder::path(QStringLiteral("TranslateDeGb/%1.txt").arg(QLatin1String(file)));
+        const QString path =
+            ProgramFolder::path(QStringLiteral("TranslateDeGb/%1.txt").arg(QLatin1String(file)));
         connect(label, &ClickLabel::clicked, this, [path] { Shell::editTextFile(path); });
     }
     connect(ui->land1, &QPushButton::clicked, ui->Frame4, [this] {
@@ -256,12 +325,9 @@ void TextUeberA::connectLanguages()
     connect(ui->Text5, &QLineEdit::textChanged, this, [this] { languageNameChanged(Side::First); });
     connect(ui->Text6, &QLineEdit::textChanged, this, [this] { languageNameChanged(Side::Second); });
     connect(ui->auswahl2, &QPushButton::clicked, this, &TextUeberA::applyOwnDictionary);
-    connect(ui->auf, &QPushButton::clicked, this, [] {
-        if (auto *target = WindowRegistry::control(ctl::worter1_Check1))
-            target->setChecked(false);
-        if (QWidget *chooser = WindowRegistry::window(windows::worter1))
-            chooser->show();
-    });
+    connect(ui->auf, &QPushButton::clicked, this,
+            [this] { emit m_services.requests.openChooser(Served::TextTranslator); });
+    m_services.state.textPair.set(ui->Text5->text(), ui->Text6->text());
 }
 
 void TextUeberA::choosePair(const QString &file)
@@ -287,14 +353,6 @@ void TextUeberA::languageNameChanged(Side side)
     const QString name = (first ? ui->Text5 : ui->Text6)->text();
     (first ? ui->Frame1 : ui->Frame3)->setTitle(name);
     (first ? ui->SpeakButton : ui->SpeakButtonE)->setText(name);
-    const auto mainButtons = first ? std::array{ctl::Form3_suche, ctl::Form3_Command15}
-                                   : std::array{ctl::Form3_englisch, ctl::Form3_Command16};
-    for (const ControlName<QAbstractButton> &button : mainButtons) {
-        if (QAbstractButton *search = WindowRegistry::control(button))
-            search->setText(name);
-    }
-    if (QLabel *label = WindowRegistry::controlIfOpen(first ? ctl::arabisch1_Label55 : ctl::arabisch1_Label56))
-        label->setText(name);
     if (!first)
         ui->Frame6->setTitle(ui->Text5->text() + QLatin1Char('-') + name);
     pairCaptionsChanged();
@@ -305,33 +363,31 @@ void TextUeberA::pairCaptionsChanged()
     const QString first = ui->Text5->text();
     const QString second = ui->Text6->text();
     ui->Frame7->setTitle(first + QLatin1Char('-') + second);
-    if (QAction *item = WindowRegistry::controlIfOpen(ctl::ortelia_ude))
-        item->setText(first + QLatin1Char('-') + second);
-    if (QAction *item = WindowRegistry::controlIfOpen(ctl::ortelia_ued))
-        item->setText(second + QLatin1Char('-') + first);
+    m_services.state.textPair.set(first, second);
 }
 
 void TextUeberA::applyOwnDictionary()
 {
-    WebBrowser *page = ui->wbrWebBrowser;
-    page->navigate(ProgramFolder::path(QStringLiteral("TranslateDeGb/sysx")));
+    ui->wbrWebBrowser->navigate(ProgramFolder::path(QStringLiteral("TranslateDeGb/sysx")));
     ui->List1->clear();
     ui->List2->clear();
-    QPointer<TextUeberA> alive(this);
-    pause(1.0);
-    if (!alive)
-        return;
-    // The entry "??" of a dictionary answers with its two language names.
-    m_german->lookUp(QStringLiteral("??"));
-    pause(2.0);
-    if (!alive)
-        return;
+    QTimer::singleShot(kOwnPageSettle, this, [this] {
+        // The entry "??" of a dictionary answers with its two language names.
+        m_german->lookUp(QStringLiteral("??"));
+        QTimer::singleShot(kOwnPageAnswer, this, &TextUeberA::takeOwnDictionaryNames);
+    });
+}
+
+void TextUeberA::takeOwnDictionaryNames()
+{
+    WebBrowser *page = ui->wbrWebBrowser;
     const QString first = page->value(1, QStringLiteral("Textfeld2"));
     if (first.isEmpty()) {
-        Dialogs::message(Dialogs::programTitle(),
-                         QStringLiteral("Achtung :Das gewählte Wörterbuch fehlt oder nennt seine Sprachen nicht "
-                                        "(Eintrag \"??\") [TranslateDeGb\\sysx]!"),
-                         this);
+        Dialogs::message(
+            Dialogs::programTitle(),
+            QStringLiteral("Achtung :Das gewählte Wörterbuch fehlt oder nennt seine Sprachen nicht "
+                           "(Eintrag \"??\") [TranslateDeGb\\sysx]!"),
+            this);
         return;
     }
     ui->Text5->setText(first);
@@ -339,15 +395,16 @@ void TextUeberA::applyOwnDictionary()
     ui->List1->clear();
     ui->List2->clear();
     QStringList request{ui->Text5->text() + QLatin1Char('+') + ui->Text6->text()};
-    SpeakText(request);
+    m_services.speaker.speakText(request);
     ui->Frame4->hide();
 }
 
 void TextUeberA::attachHoverHelp()
 {
     const std::pair<QWidget *, const char *> texts[] = {
-        {ui->auf, "Wörterbuch Auswahl: In Auswahlfenster mit Doppelklick Wörterbuch Laden... ! Oder mit Klick auf "
-                  "[Übernehme [OK] Lade]."},
+        {ui->auf,
+         "Wörterbuch Auswahl: In Auswahlfenster mit Doppelklick Wörterbuch Laden... ! Oder mit Klick auf "
+         "[Übernehme [OK] Lade]."},
         {ui->Check1, ": Über Sprachsteuerung"},
         {ui->Check2, ": Über Sprachsteuerung"},
         {ui->CloseButton, "  Beenden: Schließt das Text-Übersetzer-Fenster! "},
@@ -371,9 +428,10 @@ void TextUeberA::attachHoverHelp()
         {ui->Picture9, "  Verkleinert das Fenster!"},
         {ui->Picture8, "  Vergrößert das Fenster!"},
         {ui->Picture10, "  Vergrößert das Fenster!"},
-        {ui->SpeedLabel, "  Geschwindigkeits-Schieberegler: können Sie die Übersetzungsgeschwindigkeit einstellen! "
-                         "Und somit für ihrem Computer das Programm individuell anpassen! Geschwindigkeit in "
-                         "Millisekunden!"},
+        {ui->SpeedLabel,
+         "  Geschwindigkeits-Schieberegler: können Sie die Übersetzungsgeschwindigkeit einstellen! "
+         "Und somit für ihrem Computer das Programm individuell anpassen! Geschwindigkeit in "
+         "Millisekunden!"},
         {ui->StopButton, "  Stop: Das vorlesen! "},
         {ui->stopteim, "  Stop: Stoppt das Übersetzen! "},
         {ui->Text, "Deutsches Text-Eingabefeld::"},
@@ -386,8 +444,9 @@ void TextUeberA::attachHoverHelp()
         {ui->html2, "  Kopiert den Text aus der Deutschen Liste in das untere gelbe Textfeld! "},
         {ui->kop1, "  Kopiert den Text im  Gelben Textfeld!"},
         {ui->PauseButton, "  Pause: Beim vorlesen machen! "},
-        {ui->Picture1, "  Deutscher-Text-Einfügen : Mit Klick Text aus der Zwischenablage in das Deutsche Eingabe "
-                       "Textfeld einfügen!"},
+        {ui->Picture1,
+         "  Deutscher-Text-Einfügen : Mit Klick Text aus der Zwischenablage in das Deutsche Eingabe "
+         "Textfeld einfügen!"},
         {ui->Picture2, "  Englischer-Text-Einfügen : Mit Klick Text aus der Zwischenablage in das Englische "
                        "Eingabe Textfeld einfügen!"},
         {ui->Picture5, "  Kopiert den Text in die Zwischenablage!"},
@@ -401,15 +460,16 @@ void TextUeberA::attachHoverHelp()
     for (ClickLabel *book : {ui->Label35, ui->Label36, ui->Label37, ui->Label38, ui->Label39})
         HoverHelp::attach(book, QStringLiteral("Sprechendes Wörterbuch bearbeiten. Mit Klick öffnen !"));
     const QString lists = QStringLiteral(
-        "  Durch einmaligem Klick der Linken Maus Taste auf die Liste wird der Text in das unteren rechte Gelbe "
-        "Textfeld, kopiert. Durch Doppelklick auf eine Wort in der Liste wird das angeklickte Wort aus der liste "
-        "entfernt ! ");
+        "  Durch einmaligem Klick der Linken Maus Taste auf die Liste wird der Text in das unteren "
+        "rechte Gelbe Textfeld, kopiert. Durch Doppelklick auf eine Wort in der Liste wird das "
+        "angeklickte Wort aus der liste entfernt ! ");
     HoverHelp::attach(ui->List1, lists);
     HoverHelp::attach(ui->List2, lists);
     for (QPushButton *paste : {ui->Command6, ui->ni}) {
-        HoverHelp::attach(paste, QStringLiteral("Mit Klick den ") + paste->text() +
-                                     QStringLiteral("  -Text-Einfügen ...: Erst wird das Textfeld gelöscht, dann Text "
-                                                    "aus der Zwischenablage in das Eingabe - Textfeld eingefügt! "));
+        HoverHelp::attach(
+            paste, QStringLiteral("Mit Klick den ") + paste->text() +
+                       QStringLiteral("  -Text-Einfügen ...: Erst wird das Textfeld gelöscht, dann Text "
+                                      "aus der Zwischenablage in das Eingabe - Textfeld eingefügt! "));
     }
     // Over the language frame itself the help is emptied and the highlights go back.
     HoverHelp::Options bare;
@@ -438,22 +498,43 @@ void TextUeberA::connectWindow()
     connect(ui->Picture8, &QToolButton::clicked, this, [this] { setNarrow(false); });
     connect(ui->Picture9, &QToolButton::clicked, this, [this] { setLow(true); });
     connect(ui->Picture10, &QToolButton::clicked, this, [this] { setLow(false); });
-    connect(ui->fensterauf, &QPushButton::clicked, this, [this] {
-        setLow(false);
-        setNarrow(false);
-    });
+    connect(ui->fensterauf, &QPushButton::clicked, this, &TextUeberA::openWide);
     connect(ui->fensterklein, &QPushButton::clicked, this, [this] { setNarrow(true); });
     connect(ui->verstecken, &QPushButton::clicked, this, [this] {
         hide();
         PlaySoundEffect(QStringLiteral("verstecken1"));
     });
-    connect(ui->fensterschlissen, &QPushButton::clicked, this, [this] {
-        SpeechEngine::instance().stop();
-        if (QWidget *label = WindowRegistry::controlIfOpen(ctl::Form3_Label26))
-            label->hide();
-        WindowRegistry::unload(windows::TextUeberA);
-    });
+    connect(ui->fensterschlissen, &QPushButton::clicked, this, &TextUeberA::dropWindow);
     connect(ui->CloseButton, &QPushButton::clicked, this, &TextUeberA::closeWindow);
+}
+
+void TextUeberA::translateText(const QString &text, TextDirection direction)
+{
+    const bool german = direction == TextDirection::German;
+    (german ? ui->Text : ui->TextE)->setPlainText(text);
+    (german ? ui->SpeakButton : ui->SpeakButtonE)->click();
+}
+
+void TextUeberA::openWide()
+{
+    setLow(false);
+    setNarrow(false);
+}
+
+void TextUeberA::arrangeNarrow(int height)
+{
+    show();
+    ui->Frame2->move(kResultsLeftNarrow, ui->Frame2->y());
+    ui->Picture7->hide();
+    ui->Picture8->show();
+    ui->Picture9->hide();
+    resize(kNarrowWidth, height);
+    move(0, 0);
+}
+
+void TextUeberA::setHeight(int height)
+{
+    resize(width(), height);
 }
 
 void TextUeberA::setNarrow(bool narrow)
@@ -484,16 +565,13 @@ void TextUeberA::closeWindow()
     if (m_closing)
         return;
     m_closing = true;
-    SpeechEngine::instance().stop();
-    for (QCheckBox *loaded :
-         {WindowRegistry::controlIfOpen(ctl::Form3_Check7), WindowRegistry::controlIfOpen(ctl::Form3_Check8)}) {
-        if (loaded)
-            loaded->setChecked(false);
-    }
-    if (QWidget *panel = WindowRegistry::controlIfOpen(ctl::Form3_Frame5))
-        panel->move(panel->x(), kClipboardPanelOut);
-    if (QWidget *label = WindowRegistry::controlIfOpen(ctl::Form3_Label26))
-        label->hide();
+    dropWindow();
+}
+
+void TextUeberA::dropWindow()
+{
+    m_services.speaker.stop();
+    m_services.state.textTranslatorOpen.set(false);
     WindowRegistry::unload(windows::TextUeberA);
 }
 

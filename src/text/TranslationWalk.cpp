@@ -15,7 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPointer>
+#include <QTimer>
 
 namespace ortelia {
 
@@ -25,18 +25,22 @@ constexpr int kLookupDelay = 40;
 constexpr int kAnswerDelay = 100;
 constexpr int kReadDelay = 1500;
 constexpr int kDictationClearDelay = 2000;
-constexpr double kDictationSettle = 0.3;
+constexpr int kDictationSettle = 300;
 
 } // namespace
 
 TranslationWalk::TranslationWalk(const Shared &shared, const Controls &controls, QWidget *window)
-    : QObject(window), m_shared(shared), m_controls(controls), m_window(window),
+    : QObject(window), m_shared(shared), m_controls(controls),
       m_walkTimer(new FormTimer(QLatin1String(controls.walkTimer), shared.pause->value(), false, window)),
       m_lookupTimer(new FormTimer(QLatin1String(controls.lookupTimer), kLookupDelay, false, window)),
       m_answerTimer(new FormTimer(QLatin1String(controls.answerTimer), kAnswerDelay, false, window)),
       m_readTimer(new FormTimer(QLatin1String(controls.readTimer), kReadDelay, false, window)),
-      m_clearTimer(new FormTimer(QLatin1String(controls.clearTimer), kDictationClearDelay, false, window))
+      m_clearTimer(new FormTimer(QLatin1String(controls.clearTimer), kDictationClearDelay, false, window)),
+      m_settleTimer(new QTimer(this))
 {
+    m_settleTimer->setSingleShot(true);
+    m_settleTimer->setInterval(kDictationSettle);
+    connect(m_settleTimer, &QTimer::timeout, this, &TranslationWalk::dictationSettled);
     connect(m_controls.input, &QPlainTextEdit::textChanged, this, &TranslationWalk::inputChanged);
     connect(m_controls.words, &QListWidget::currentRowChanged, this, &TranslationWalk::wordSelected);
     connect(m_controls.word, &QLineEdit::textChanged, this, &TranslationWalk::wordChanged);
@@ -74,12 +78,13 @@ void TranslationWalk::translate()
 void TranslationWalk::inputChanged()
 {
     m_workCopy = m_controls.input->toPlainText();
+    if (m_controls.dictation->isChecked())
+        m_settleTimer->start();
+}
+
+void TranslationWalk::dictationSettled()
+{
     if (!m_controls.dictation->isChecked())
-        return;
-    // A dictation program writes in bursts: the translation starts once the text has settled.
-    QPointer<QWidget> window(m_window);
-    pause(kDictationSettle);
-    if (!window || !m_controls.dictation->isChecked())
         return;
     translate();
     m_clearTimer->restart(kDictationClearDelay);

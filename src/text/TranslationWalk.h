@@ -12,6 +12,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
+class QTimer;
 class QWidget;
 
 namespace ortelia {
@@ -32,28 +33,28 @@ public:
     // What the two directions share: the page, the result lists and their voice lines, the pause.
     struct Shared {
         WebBrowser *page;
-        QListWidget *foreignList;  // List1
-        QListWidget *germanList;   // List2
-        QLabel *foreignAnswer;     // lblText
-        QLabel *germanAnswer;      // Label1
-        QLabel *foreignVoice;      // speechX1
-        QLabel *germanVoice;       // speechX2
-        QAbstractSlider *pause;    // HScroll1
+        QListWidget *foreignList; // List1
+        QListWidget *germanList;  // List2
+        QLabel *foreignAnswer;    // lblText
+        QLabel *germanAnswer;     // Label1
+        QLabel *foreignVoice;     // speechX1
+        QLabel *germanVoice;      // speechX2
+        QAbstractSlider *pause;   // HScroll1
     };
     // The direction's own controls and the names of its timers.
     struct Controls {
         TextDirection direction;
-        QPlainTextEdit *input;       // Text / TextE
-        QListWidget *words;          // List1D / List1DE
-        QLineEdit *word;             // Text1 / Text1E
-        OptionGroup *reading;        // Option1 / Option1E
-        QCheckBox *dictation;        // Check1 / Check2
-        QAbstractButton *readAloud;  // Command3 (reads List1) / Command5 (reads List2)
-        const char *walkTimer;       // Timer1D / Timer1DE
-        const char *lookupTimer;     // Timer1 / Timer1E
-        const char *answerTimer;     // Timer2 / Timer2E
-        const char *readTimer;       // sprich1 / sprich1E
-        const char *clearTimer;      // Timer5 / Timer6
+        QPlainTextEdit *input;      // Text / TextE
+        QListWidget *words;         // List1D / List1DE
+        QLineEdit *word;            // Text1 / Text1E
+        OptionGroup *reading;       // Option1 / Option1E
+        QCheckBox *dictation;       // Check1 / Check2
+        QAbstractButton *readAloud; // Command3 (reads List1) / Command5 (reads List2)
+        const char *walkTimer;      // Timer1D / Timer1DE
+        const char *lookupTimer;    // Timer1 / Timer1E
+        const char *answerTimer;    // Timer2 / Timer2E
+        const char *readTimer;      // sprich1 / sprich1E
+        const char *clearTimer;     // Timer5 / Timer6
     };
 
     TranslationWalk(const Shared &shared, const Controls &controls, QWidget *window);
@@ -70,9 +71,9 @@ public:
     void readAfterwards();
     void setWordPause(int milliseconds);
 
-
 private:
     void inputChanged();
+    void dictationSettled();
     void wordSelected(int row);
     void wordChanged();
     void collectAnswer();
@@ -83,12 +84,13 @@ private:
 
     Shared m_shared;
     Controls m_controls;
-    QWidget *m_window;
     FormTimer *m_walkTimer;
     FormTimer *m_lookupTimer;
     FormTimer *m_answerTimer;
     FormTimer *m_readTimer;
     FormTimer *m_clearTimer;
+    // A dictation program writes in bursts: the translation starts once the text has settled.
+    QTimer *m_settleTimer;
     // The hidden work copy of the input (Text1DD / Text1EE).
     QString m_workCopy;
     bool m_advanceWhenAnswered = false;

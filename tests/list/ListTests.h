@@ -33,7 +33,8 @@ private:
     void open(bool realDictionaries = false);
     void typeInto(const char *field, const QString &text);
     void enter(const char *field);
-    // Chooses a dictionary in the panel; afterListing runs once the panel lists the files.
+    // Chooses a dictionary in the panel and waits until it is loaded or refused; afterListing runs
+    // once the panel lists the files.
     void choose(const QString &fileName, const std::function<void()> &afterListing = {});
     bool heard(const QString &text);
     QString currentLine();
@@ -56,7 +57,7 @@ private slots:
     void everyLineEndLoads();
     void letterIsCollectedSavedAndPrinted();
     void savingNeverLosesTheLetter();
-    void mainWindowDrivesTheSoundBox();
+    void soundBoxFollowsMuteAndLoadingIsShared();
     void hoverTextsGoToHelpAndPanel();
     void realDictionaryFindsHau();
 };

@@ -1,6 +1,5 @@
 // The text translator's reading aloud, voices, yellow field, guest file and printing.
 
-#include "SpeechPage.h"
 #include "TextWindowFixture.h"
 
 #include <QClipboard>
@@ -29,7 +28,8 @@ private slots:
         QTRY_COMPARE(items("List2"), (QStringList{kStandardVoice, "schön", "süß", "hund"}));
         QTRY_VERIFY(idle());
         QList<int> marked;
-        connect(c<QListWidget>("List1"), &QListWidget::currentRowChanged, this, [&marked](int row) { marked << row; });
+        connect(c<QListWidget>("List1"), &QListWidget::currentRowChanged, this,
+                [&marked](int row) { marked << row; });
         QTest::mouseClick(c<QPushButton>("Command5"), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(marked.contains(3), 5000);
         QCOMPARE(marked, (QList<int>{1, 2, 3}));
@@ -39,16 +39,16 @@ private slots:
                  QByteArray("#Standar Sprecher#\r\nsch\xf6n\r\ns\xfc\xdf\r\nhund\r\n"));
 
         QStringList other{QStringLiteral("Ein Hilfetext mit vielen Worten, die gehört werden.")};
-        SpeakText(other);
+        program->speaker.speakText(other);
         QTest::qWait(1500);
         QCOMPARE(marked.size(), 3);
 
         QTest::mouseClick(c<QPushButton>("Command3"), Qt::LeftButton);
         QTest::mouseClick(c<QPushButton>("PauseButton"), Qt::LeftButton);
-        QVERIFY(SpeechEngine::instance().paused());
+        QVERIFY(program->speaker.paused());
         QCOMPARE(c<QPushButton>("PauseButton")->text(), QStringLiteral("Weiter"));
         QTest::mouseClick(c<QPushButton>("PauseButton"), Qt::LeftButton);
-        QVERIFY(!SpeechEngine::instance().paused());
+        QVERIFY(!program->speaker.paused());
         QCOMPARE(c<QPushButton>("PauseButton")->text(), QStringLiteral("Pause"));
     }
 
@@ -63,8 +63,9 @@ private slots:
         const QString line = QStringLiteral("#voice=name:") + voices->currentText() + QLatin1Char('#');
         QCOMPARE(c<QLabel>("speechX1")->text(), line);
         QVERIFY(!c("Text3")->isVisible());
-        QCOMPARE(WindowRegistry::window(windows::hilfe1)->findChild<QLabel *>(QStringLiteral("HLabel1"))->text(),
-                 line + QStringLiteral("Test 1 2 3!"));
+        QCOMPARE(
+            WindowRegistry::window(windows::hilfe1)->findChild<QLabel *>(QStringLiteral("HLabel1"))->text(),
+            line + QStringLiteral("Test 1 2 3!"));
         translate(QStringLiteral("Hund"));
         QTRY_COMPARE(items("List1"), (QStringList{line, "dog"}));
     }
@@ -82,20 +83,23 @@ private slots:
         QTest::mouseClick(c<QPushButton>("speicherngast"), Qt::LeftButton);
         yellow->setPlainText(QStringLiteral("Zweiter Text\nmit zwei Zeilen"));
         QTest::mouseClick(c<QPushButton>("speicherngast"), Qt::LeftButton);
-        QCOMPARE(folder->readBytes(QStringLiteral("Gast.txt")), QByteArray("Zweiter Text\r\nmit zwei Zeilen\r\n"));
+        QCOMPARE(folder->readBytes(QStringLiteral("Gast.txt")),
+                 QByteArray("Zweiter Text\r\nmit zwei Zeilen\r\n"));
         QVERIFY(responder->requests.isEmpty());
 
         QFile::remove(folder->file(QStringLiteral("Gast.txt")));
         QDir(folder->path()).mkdir(QStringLiteral("Gast.txt"));
         QTest::mouseClick(c<QPushButton>("speicherngast"), Qt::LeftButton);
-        QCOMPARE(responder->texts(), QStringList{QStringLiteral("Achtung : Schreibschutz entfernen [Gast.txt]!")});
+        QCOMPARE(responder->texts(),
+                 QStringList{QStringLiteral("Achtung : Schreibschutz entfernen [Gast.txt]!")});
         QCOMPARE(yellow->toPlainText(), QStringLiteral("Zweiter Text\nmit zwei Zeilen"));
 
         const QString pdf = folder->file(QStringLiteral("druck.pdf"));
         qputenv("ORTELIA_PRINT_PDF", pdf.toLocal8Bit());
         QTest::mouseClick(c<QToolButton>("Picture6"), Qt::LeftButton);
         qunsetenv("ORTELIA_PRINT_PDF");
-        QCOMPARE(responder->texts().last(), QStringLiteral("Achtung :Text im gelbem Textfeld wird zum Drucker übertragen!"));
+        QCOMPARE(responder->texts().last(),
+                 QStringLiteral("Achtung :Text im gelbem Textfeld wird zum Drucker übertragen!"));
         QProcess toText;
         toText.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
         QVERIFY(toText.waitForFinished());

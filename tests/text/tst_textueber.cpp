@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSignalSpy>
 
 using namespace ortelia;
 using namespace ortelia::test;
@@ -68,7 +69,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!(heard += spoken()).isEmpty(), 4000);
         // 1.5 s after the second word, not after the first (window timers may fire 5 % early).
         QVERIFY(clock.elapsed() > 1600);
-        QCOMPARE(folder->readBytes(QStringLiteral("hilfe.txt")), QByteArray("#Standar Sprecher#\r\nI\r\ndog\r\n"));
+        QCOMPARE(folder->readBytes(QStringLiteral("hilfe.txt")),
+                 QByteArray("#Standar Sprecher#\r\nI\r\ndog\r\n"));
         QTest::qWait(1800);
         heard += spoken();
         QCOMPARE(heard.size(), 1);
@@ -104,7 +106,27 @@ private slots:
         QCOMPARE(items("List1").first(), kVoice);
     }
 
-    // A pair button loads its page and tells its names to this window and the main window.
+    // Other windows hand it text to translate; F5 and F6 ask for the clipboard; the slider takes
+    // the speed the options choose.
+    void requestsReachTheWindow()
+    {
+        c<QScrollBar>("HScroll1")->setValue(50);
+        emit program->requests.translateText(QStringLiteral("Dog cat"), TextDirection::Foreign);
+        QCOMPARE(c<QPlainTextEdit>("TextE")->toPlainText(), QStringLiteral("Dog cat"));
+        QTRY_COMPARE(items("List2"), (QStringList{kVoice, "hund", "katze"}));
+
+        QSignalSpy clipboard(&program->requests, &ProgramRequests::translateClipboardAndOpen);
+        QTest::keyClick(window(), Qt::Key_F5);
+        QTest::keyClick(window(), Qt::Key_F6);
+        QCOMPARE(clipboard.size(), 2);
+        QCOMPARE(clipboard[0][0].value<TextDirection>(), TextDirection::German);
+        QCOMPARE(clipboard[1][0].value<TextDirection>(), TextDirection::Foreign);
+
+        program->state.readingSpeed.set(120);
+        QCOMPARE(c<QScrollBar>("HScroll1")->value(), 120);
+    }
+
+    // A pair button loads its page and tells its names to this window and the other windows.
     void languagePairLoadsItsPageAndNames()
     {
         QTest::mouseClick(c<QPushButton>("land1"), Qt::LeftButton);
@@ -113,8 +135,8 @@ private slots:
         QVERIFY(!c("Frame4")->isVisible());
         QCOMPARE(c<QGroupBox>("Frame7")->title(), QStringLiteral("Deutsch-Frazösisch"));
         QCOMPARE(c<QPushButton>("SpeakButtonE")->text(), QStringLiteral("Frazösisch"));
-        QCOMPARE(WindowRegistry::control(ctl::Form3_englisch)->text(), QStringLiteral("Frazösisch"));
-        QCOMPARE(WindowRegistry::control(ctl::Form3_suche)->text(), QStringLiteral("Deutsch"));
+        QCOMPARE(program->state.textPair.first(), QStringLiteral("Deutsch"));
+        QCOMPARE(program->state.textPair.second(), QStringLiteral("Frazösisch"));
         translate(QStringLiteral("Hallo"));
         QTRY_COMPARE(items("List1"), (QStringList{kVoice, "salut"}));
     }
@@ -123,37 +145,41 @@ private slots:
     // a page that answers nothing keeps the names and says so.
     void ownDictionaryPageTakesItsNames()
     {
-        // Chosen in the dictionary chooser, opened from this window.
+        // Chosen in the dictionary chooser, opened from this window: it writes the page and says so.
+        QSignalSpy chooser(&program->requests, &ProgramRequests::openChooser);
         QTest::mouseClick(c<QPushButton>("auf"), Qt::LeftButton);
-        QWidget *chooser = WindowRegistry::existing(windows::worter1);
-        QVERIFY(chooser && chooser->isVisible());
-        auto *files = chooser->findChild<QListWidget *>(QStringLiteral("File1"));
-        const QList<QListWidgetItem *> italian = files->findItems(QStringLiteral("DeIt.txt"), Qt::MatchExactly);
-        QCOMPARE(italian.size(), 1);
-        QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(italian[0]).center());
-        QTest::mouseClick(chooser->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
-        QCOMPARE(c<QLineEdit>("Text6")->text(), QStringLiteral("Italienisch"));
+        QCOMPARE(chooser.size(), 1);
+        QCOMPARE(chooser[0][0].value<Served>(), Served::TextTranslator);
+        QVERIFY(
+            LookupPage::write(folder->file(QStringLiteral("TranslateDeGb/sysx")), QStringLiteral("DeIt")));
+        emit program->requests.dictionaryChosen(Served::TextTranslator);
+        QTRY_COMPARE_WITH_TIMEOUT(c<QLineEdit>("Text6")->text(), QStringLiteral("Italienisch"), 5000);
         QVERIFY(items("List1").isEmpty());
         QTRY_VERIFY(speechLog.lines().join(QLatin1Char('\n')).contains(QLatin1String("Deutsch+Italienisch")));
         QCOMPARE(c<QPushButton>("SpeakButtonE")->text(), QStringLiteral("Italienisch"));
 
-        QVERIFY(LookupPage::write(folder->file(QStringLiteral("TranslateDeGb/sysx")), QStringLiteral("Fehlt")));
+        QVERIFY(
+            LookupPage::write(folder->file(QStringLiteral("TranslateDeGb/sysx")), QStringLiteral("Fehlt")));
         QTest::mouseClick(c<QPushButton>("auswahl2"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(responder->requests.size(), 1, 5000);
         QCOMPARE(c<QLineEdit>("Text6")->text(), QStringLiteral("Italienisch"));
-        QCOMPARE(responder->requests.size(), 1);
         QVERIFY(responder->texts().first().startsWith(QLatin1String("Achtung")));
     }
 
-    // Closing tells the main window; closing while the window waits leaves nothing behind.
+    // Closing tells the other windows; closing while the window waits leaves nothing behind.
     void closingDuringAWaitIsSafe()
     {
-        QVERIFY(WindowRegistry::control(ctl::Form3_Check7)->isChecked());
-        QVERIFY(LookupPage::write(folder->file(QStringLiteral("TranslateDeGb/sysx")), QStringLiteral("DeIt")));
-        QTimer::singleShot(300, [] { QTest::keyClick(WindowRegistry::existing(windows::TextUeberA), Qt::Key_Escape); });
+        QVERIFY(program->state.textTranslatorOpen.value());
+        QVERIFY(
+            LookupPage::write(folder->file(QStringLiteral("TranslateDeGb/sysx")), QStringLiteral("DeIt")));
+        QTimer::singleShot(
+            300, [] { QTest::keyClick(WindowRegistry::existing(windows::TextUeberA), Qt::Key_Escape); });
         QTest::mouseClick(c<QPushButton>("auswahl2"), Qt::LeftButton);
         QTRY_VERIFY(!WindowRegistry::existing(windows::TextUeberA));
-        QVERIFY(!WindowRegistry::control(ctl::Form3_Check7)->isChecked());
-        QVERIFY(!WindowRegistry::control(ctl::Form3_Check8)->isChecked());
+        QVERIFY(!program->state.textTranslatorOpen.value());
+        // The names the page would have given are neither taken nor spoken.
+        QTest::qWait(3500);
+        QVERIFY(!speechLog.newLines().join(QLatin1Char('\n')).contains(QLatin1String("Deutsch+Italienisch")));
     }
 
     // Bad input: too many words, a huge word, only punctuation or line breaks, a dictionary that
