@@ -6,6 +6,7 @@
 #include "ProgramState.h"
 #include "Speaker.h"
 #include "SpeechEngine.h"
+#include "WindowRegistry.h"
 #include "WindowServices.h"
 
 namespace ortelia::test {
@@ -15,6 +16,17 @@ struct TestServices {
     ProgramRequests requests;
     Speaker speaker{SpeechEngine::instance()};
     WindowServices services{state, requests, speaker};
+
+    // Registers the window class W built with these services, loaded by its Form_Load() when it
+    // has one, for a test that registers only the windows it needs.
+    template <class W> void registerWindow(const QString &name)
+    {
+        WindowRegistry::LoadStep load;
+        if constexpr (requires(W * w) { w->Form_Load(); })
+            load = [](QWidget *w) { static_cast<W *>(w)->Form_Load(); };
+        WindowRegistry::registerWindow(
+            name, [this] { return new W(services); }, load);
+    }
 };
 
 } // namespace ortelia::test
