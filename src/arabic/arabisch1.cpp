@@ -8,19 +8,19 @@
 #include "FormTimer.h"
 #include "HoverHelp.h"
 #include "ProgramFolder.h"
-#include "TextRoutines.h"
-#include "TextTranslatorLayout.h"
+#include "ProgramRequests.h"
+#include "ProgramState.h"
 #include "WindowKeys.h"
 #include "WindowOrder.h"
 #include "WindowRegistry.h"
+#include "WindowServices.h"
 
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QPlainTextEdit>
-#include <QPointer>
 #include <QSvgRenderer>
+#include <QTimer>
 
 namespace ortelia {
 
@@ -31,25 +31,23 @@ constexpr double kKeyUnit = 40;
 // The text translator's height when the keyboard feeds it: 6985 twips.
 constexpr int kTextTranslatorHeight = 6985 / 15;
 constexpr double kLargestFontSize = 200;
-
-QString captionOf(const QAbstractButton *button)
-{
-    return button ? button->text() : QString();
-}
+// The keyboard comes back to the front this long after the window it handed a word to, or the
+// help window, came forward.
+constexpr int kBackToFrontMs = 1000;
 
 } // namespace
 
-arabisch1::arabisch1(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::arabisch1>())
+arabisch1::arabisch1(WindowServices &services, QWidget *parent)
+    : QWidget(parent), m_services(services), ui(std::make_unique<Ui::arabisch1>())
 {
     ui->setupUi(this);
     setWindowFlag(Qt::Window);
     Timer1 = new FormTimer(QStringLiteral("Timer1"), 500, false, this);
-    Timer2 = new FormTimer(QStringLiteral("Timer2"), 3000, false, this);
     buildKeyAreas();
     drawKeyboard();
+    bindServedWindow();
 
     connect(Timer1, &FormTimer::timeout, this, &arabisch1::rightToLeftTick);
-    connect(Timer2, &FormTimer::timeout, this, &arabisch1::refreshDirectionLabels);
     connect(ui->arabic, &QPushButton::clicked, this, [this] {
         useArabicFont(Qt::AlignLeft, false);
         focusText();
@@ -83,26 +81,49 @@ arabisch1::arabisch1(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui:
     connect(ui->exit, &QPushButton::clicked, this, &QWidget::close);
     ui->Text1->installEventFilter(this);
     attachHoverHelp();
-    WindowKeys::bind(this, [this] { close(); },
+    WindowKeys::bind(services, this, [this] { close(); },
                      {{Qt::Key_F1,
                        [this] {
-                           QPointer<arabisch1> self(this);
                            if (QWidget *help = WindowRegistry::window(windows::hilfe1))
                                help->show();
-                           pause(1.0);
-                           if (self)
-                               WindowRegistry::bringToFront(windows::arabisch1);
+                           QTimer::singleShot(kBackToFrontMs, this,
+                                              [] { WindowRegistry::bringToFront(windows::arabisch1); });
                        }},
                       {Qt::Key_F5, [this] { ui->Text1->clear(); }}});
 }
 
 arabisch1::~arabisch1() = default;
 
+void arabisch1::answerRequests(WindowServices &services)
+{
+    QObject::connect(&services.requests, &ProgramRequests::openArabicKeyboard, &services.requests,
+                     [&state = services.state](Served served) {
+                         state.keyboardServesTextTranslator.set(served == Served::TextTranslator);
+                         if (QWidget *keyboard = WindowRegistry::window(windows::arabisch1))
+                             keyboard->show();
+                     });
+}
+
 void arabisch1::Form_Load()
 {
     ui->Combo1->addItems(QFontDatabase::families());
     ui->Combo1->setEditText(QStringLiteral("Schrift waehlen >"));
-    Timer2->setEnabled(true);
+}
+
+// The target buttons show whom the keyboard serves, and its send keys carry that window's
+// language names.
+void arabisch1::bindServedWindow()
+{
+    ProgramState &state = m_services.state;
+    (state.keyboardServesTextTranslator.value() ? ui->Option1_1 : ui->Option1_0)->setChecked(true);
+    connect(ui->Option1_1, &QRadioButton::toggled, &state.keyboardServesTextTranslator, &Flag::set);
+    connect(&state.keyboardServesTextTranslator, &Flag::changed, this, [this](bool textTranslator) {
+        (textTranslator ? ui->Option1_1 : ui->Option1_0)->setChecked(true);
+        refreshDirectionLabels();
+    });
+    connect(&state.translatorPair, &LanguagePair::changed, this, &arabisch1::refreshDirectionLabels);
+    connect(&state.textPair, &LanguagePair::changed, this, &arabisch1::refreshDirectionLabels);
+    refreshDirectionLabels();
 }
 
 void arabisch1::buildKeyAreas()
@@ -213,7 +234,6 @@ void arabisch1::rightToLeftTick()
     // the end of the text, which the right-to-left field shows on the left.
     focusText();
     ui->Text1->end(false);
-    refreshDirectionLabels();
 }
 
 void arabisch1::fontSizeChanged(const QString &value)
@@ -274,43 +294,34 @@ void arabisch1::send(Direction direction)
 
 void arabisch1::sendToMainWindow(Direction direction, const QString &text)
 {
-    const bool german = direction == Direction::German;
-    QLineEdit *field = WindowRegistry::control(german ? ctl::Form3_TextD : ctl::Form3_TextEng);
-    QAbstractButton *search = WindowRegistry::control(german ? ctl::Form3_suche : ctl::Form3_englisch);
-    if (field)
-        field->setText(text);
-    if (search)
-        search->click();
+    emit m_services.requests.lookUpWord(text, direction);
     ui->Text1->clear();
-    QPointer<arabisch1> self(this);
-    pause(1.0);
-    if (!self)
-        return;
-    show();
-    raise();
-    Label55->setText(german ? captionOf(search)
-                            : captionOf(WindowRegistry::controlIfOpen(ctl::TextUeberA_SpeakButton)));
+    QTimer::singleShot(kBackToFrontMs, this, [this] {
+        show();
+        raise();
+    });
 }
 
 void arabisch1::sendToTextTranslator(Direction direction, const QString &text)
 {
-    if (!ArrangeTextTranslatorNarrow(kTextTranslatorHeight))
-        return;
-    const bool german = direction == Direction::German;
-    if (QPlainTextEdit *source =
-            WindowRegistry::control(german ? ctl::TextUeberA_Text : ctl::TextUeberA_TextE))
-        source->setPlainText(text);
+    emit m_services.requests.arrangeTextTranslatorNarrow(kTextTranslatorHeight);
     ui->Text1->clear();
-    WindowRegistry::press(german ? ctl::TextUeberA_SpeakButton : ctl::TextUeberA_SpeakButtonE);
+    emit m_services.requests.translateText(text, direction);
+}
+
+const LanguagePair &arabisch1::servedPair() const
+{
+    return mainWindowIsTarget() ? m_services.state.translatorPair : m_services.state.textPair;
 }
 
 void arabisch1::refreshDirectionLabels()
 {
-    const QAbstractButton *germanButton = mainWindowIsTarget()
-                                              ? WindowRegistry::controlIfOpen(ctl::Form3_suche)
-                                              : WindowRegistry::controlIfOpen(ctl::TextUeberA_SpeakButton);
-    if (germanButton)
-        Label55->setText(germanButton->text());
+    // A window that has not named its languages yet leaves the keys' own captions.
+    const LanguagePair &pair = servedPair();
+    if (!pair.first().isEmpty())
+        Label55->setText(pair.first());
+    if (!pair.second().isEmpty())
+        Label56->setText(pair.second());
 }
 
 void arabisch1::setTopmost(bool topmost)

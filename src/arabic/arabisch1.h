@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TextRoutines.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -13,6 +15,8 @@ namespace ortelia {
 struct ArabicKey;
 class ClickLabel;
 class FormTimer;
+class LanguagePair;
+struct WindowServices;
 
 // The Arabic keyboard "Arabisch-Tastatur [Arabicnews R-L]": a keyboard picture whose keys write
 // Arabic letters into the text field, and Enter hands the text to the main window's translator or
@@ -20,8 +24,11 @@ class FormTimer;
 class arabisch1 : public QWidget {
     Q_OBJECT
 public:
-    explicit arabisch1(QWidget *parent = nullptr);
+    explicit arabisch1(WindowServices &services, QWidget *parent = nullptr);
     ~arabisch1() override;
+
+    // Shows the keyboard serving the window that asks for it.
+    static void answerRequests(WindowServices &services);
 
     void Form_Load();
 
@@ -33,7 +40,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    enum class Direction { German, Foreign };
+    using Direction = TextDirection;
 
     void buildKeyAreas();
     void drawKeyboard();
@@ -52,13 +59,16 @@ private:
     void send(Direction direction);
     void sendToMainWindow(Direction direction, const QString &text);
     void sendToTextTranslator(Direction direction, const QString &text);
+    void bindServedWindow();
+    // The language names of the window the keyboard serves.
+    const LanguagePair &servedPair() const;
     void refreshDirectionLabels();
     bool mainWindowIsTarget() const;
     void setTopmost(bool topmost);
 
+    WindowServices &m_services;
     std::unique_ptr<Ui::arabisch1> ui;
     FormTimer *Timer1; // right-to-left: keeps the caret where the next letter goes
-    FormTimer *Timer2; // refreshes the direction labels
     ClickLabel *Label55 = nullptr;
     ClickLabel *Label56 = nullptr;
 };

@@ -6,16 +6,17 @@
 #include "HoverHelp.h"
 #include "LookupPage.h"
 #include "ProgramFolder.h"
+#include "ProgramState.h"
 #include "Shell.h"
-#include "TextRoutines.h"
 #include "WindowKeys.h"
 #include "WindowRegistry.h"
+#include "WindowServices.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QPointer>
-#include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTimer>
 
 namespace ortelia {
 
@@ -25,6 +26,7 @@ const QString kFolder = QStringLiteral("TranslateDeGb");
 const QString kPage = QStringLiteral("TranslateDeGb/sysx");
 const QString kForMainWindow = QStringLiteral("Wörterbücher-Translator");
 const QString kForTextTranslator = QStringLiteral("Wörterbücher-Uebersetzer:");
+constexpr int kLoadDelayMs = 500;
 
 QString bareName(const QString &fileName)
 {
@@ -43,7 +45,8 @@ void colourWhileFocused(QWidget *control, bool focused)
 
 } // namespace
 
-worter1::worter1(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::worter1>())
+worter1::worter1(WindowServices &services, QWidget *parent)
+    : QWidget(parent), m_services(services), ui(std::make_unique<Ui::worter1>())
 {
     ui->setupUi(this);
     setWindowFlag(Qt::Window);
@@ -59,15 +62,38 @@ worter1::worter1(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::wor
     connect(ui->File1, &QListWidget::itemDoubleClicked, this, &worter1::applyFromDoubleClick);
     connect(ui->Command1, &QPushButton::clicked, this, &worter1::apply);
     connect(ui->Command2, &QPushButton::clicked, this, &worter1::editSelected);
-    connect(ui->arabisch, &QPushButton::clicked, this, &worter1::openArabicKeyboard);
+    connect(ui->arabisch, &QPushButton::clicked, this,
+            [this] { emit m_services.requests.openArabicKeyboard(Served::TextTranslator); });
 
     ui->Text1->installEventFilter(this);
     ui->File1->installEventFilter(this);
-    WindowKeys::bind(this, [this] { close(); });
+    WindowKeys::bind(services, this, [this] { close(); });
     attachHoverHelp();
 }
 
 worter1::~worter1() = default;
+
+void worter1::answerRequests(WindowServices &services)
+{
+    QObject::connect(&services.requests, &ProgramRequests::openChooser, &services.requests,
+                     [](Served served) {
+                         if (auto *chooser = static_cast<worter1 *>(WindowRegistry::window(windows::worter1)))
+                             chooser->openFor(served);
+                     });
+}
+
+void worter1::openFor(Served served)
+{
+    ui->Check1->setChecked(served == Served::Translator);
+    if (served == Served::Translator)
+        setWindowTitle(kForMainWindow);
+    show();
+}
+
+Served worter1::served() const
+{
+    return ui->Check1->isChecked() ? Served::Translator : Served::TextTranslator;
+}
 
 void worter1::Form_Load()
 {
@@ -150,25 +176,18 @@ bool worter1::writePage()
 
 void worter1::apply()
 {
-    if (writePage() && waitHalfASecond())
-        loadInTarget();
-}
-
-bool worter1::waitHalfASecond()
-{
-    const QPointer<worter1> self(this);
-    pause(0.5);
-    return self;
+    if (writePage())
+        QTimer::singleShot(kLoadDelayMs, this, &worter1::loadInTarget);
 }
 
 void worter1::loadInTarget()
 {
-    const bool mainWindow = ui->Check1->isChecked();
+    const Served target = served();
     const QPointer<worter1> self(this);
-    WindowRegistry::press(mainWindow ? ctl::Form3_auswahl2 : ctl::TextUeberA_auswahl2);
+    emit m_services.requests.dictionaryChosen(target);
     if (!self)
         return;
-    setWindowTitle(mainWindow ? kForMainWindow : kForTextTranslator);
+    setWindowTitle(target == Served::Translator ? kForMainWindow : kForTextTranslator);
     hide();
 }
 
@@ -179,28 +198,15 @@ void worter1::applyFromDoubleClick(const QListWidgetItem *item)
         return;
     // Only the text translator loads the page and so names its languages again; a page that was
     // not written leaves them as they are.
-    if (!ui->Check1->isChecked()) {
-        for (ControlName<QLineEdit> field : {ctl::TextUeberA_Text5, ctl::TextUeberA_Text6}) {
-            if (QLineEdit *language = WindowRegistry::control(field))
-                language->setText(QStringLiteral("Lade..."));
-        }
-    }
-    if (waitHalfASecond())
-        apply();
+    if (served() == Served::TextTranslator)
+        m_services.state.textPair.set(QStringLiteral("Lade..."), QStringLiteral("Lade..."));
+    QTimer::singleShot(kLoadDelayMs, this, &worter1::apply);
 }
 
 void worter1::editSelected()
 {
     if (const QListWidgetItem *item = ui->File1->currentItem())
         Shell::editTextFile(ProgramFolder::path(kFolder + QLatin1Char('/') + item->text()));
-}
-
-void worter1::openArabicKeyboard()
-{
-    if (QWidget *keyboard = WindowRegistry::window(windows::arabisch1))
-        keyboard->show();
-    if (QRadioButton *target = WindowRegistry::control(ctl::arabisch1_Option1_1))
-        target->setChecked(true);
 }
 
 void worter1::showFileListHelp()

@@ -4,9 +4,12 @@
 #include "FormTimer.h"
 #include "HoverHelp.h"
 #include "OptionGroup.h"
+#include "ProgramRequests.h"
+#include "ProgramState.h"
 #include "SoundEffect.h"
 #include "WindowKeys.h"
 #include "WindowRegistry.h"
+#include "WindowServices.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
@@ -35,8 +38,8 @@ void setBackColour(QWidget *field, const QColor &colour)
 
 } // namespace
 
-Speaking::Speaking(QWidget *parent)
-    : QWidget(parent), ui(std::make_unique<Ui::Speaking>()),
+Speaking::Speaking(WindowServices &services, QWidget *parent)
+    : QWidget(parent), m_services(services), ui(std::make_unique<Ui::Speaking>()),
       Timerverschieben(new FormTimer(QStringLiteral("Timerverschieben"), kStartPace, false, this)),
       TimerVerschib8(new FormTimer(QStringLiteral("TimerVerschib8"), kHandOverDelay, false, this)),
       TimerEingabe(new FormTimer(QStringLiteral("TimerEingabe"), kSettleDelay, false, this))
@@ -77,20 +80,32 @@ Speaking::Speaking(QWidget *parent)
     });
     for (QWidget *watched : {ui->TextD8, ui->Text3})
         watched->installEventFilter(this);
+    connect(&services.state.dictationMode, &Flag::changed, this, [this](bool dictating) {
+        if (dictating && m_running && !Timerverschieben->isActive() && !TimerVerschib8->isActive())
+            Timerverschieben->restart(ui->VScroll1->value());
+    });
 
-    WindowKeys::bind(this, [this] { ui->zu1->click(); });
+    WindowKeys::bind(services, this, [this] { ui->zu1->click(); });
     attachHoverTexts();
 }
 
 Speaking::~Speaking() = default;
+
+void Speaking::answerRequests(WindowServices &services)
+{
+    // Only a dictation window that exists is closed; none is created for it.
+    QObject::connect(&services.requests, &ProgramRequests::closeDictation, &services.requests, [] {
+        if (auto *dictation = static_cast<Speaking *>(WindowRegistry::existing(windows::Speaking)))
+            dictation->ui->zu1->click();
+    });
+}
 
 void Speaking::Form_Load()
 {
     // The words go to the main window's translator in its dictation mode, where its button opens
     // this window; opened another way, the window puts the translator into that mode, or every
     // word would go to a translator without a dictionary.
-    if (QLineEdit *mainWord = WindowRegistry::control(ctl::Form3_Text2); mainWord && mainWord->isHidden())
-        WindowRegistry::press(ctl::Form3_Command14);
+    m_services.state.dictationMode.set(true);
     setRunning(false);
     setPace(ui->VScroll1->value());
     ui->TextD8->setFocus();
@@ -155,9 +170,10 @@ void Speaking::startPhrase()
     setWindowTitle(kBusyCaption);
     // The main window searches each word after its own delay; with a longer one it would lose
     // words that follow at this pace.
-    if (QAbstractSlider *mainPace = WindowRegistry::control(ctl::Form3_HScroll3))
-        mainPace->setValue(ui->VScroll1->value());
-    Timerverschieben->restart(ui->VScroll1->value());
+    m_services.state.dictationPace.set(ui->VScroll1->value());
+    // A translator still switching to dictation takes the words once it dictates.
+    if (m_services.state.dictationMode.value())
+        Timerverschieben->restart(ui->VScroll1->value());
 }
 
 // ---- the walk ---------------------------------------------------------------------------------
@@ -175,8 +191,7 @@ void Speaking::handOver()
     TimerVerschib8->setEnabled(false);
     const QString item = m_queue.current();
     ui->Textempfan->setText(item);
-    if (QLineEdit *mainWord = WindowRegistry::control(ctl::Form3_Text2))
-        mainWord->setText(item);
+    emit m_services.requests.dictatedWord(item);
     ui->Text1->setFocus();
     if (item.isEmpty())
         phraseEnded();
@@ -233,8 +248,7 @@ void Speaking::setPace(int milliseconds)
 {
     Timerverschieben->setInterval(milliseconds);
     ui->Label1->setText(QStringLiteral("%1 ms").arg(milliseconds));
-    if (QAbstractSlider *mainPace = WindowRegistry::control(ctl::Form3_HScroll3))
-        mainPace->setValue(milliseconds);
+    m_services.state.dictationPace.set(milliseconds);
 }
 
 void Speaking::showQueue()

@@ -14,17 +14,21 @@ namespace ortelia {
 
 class FormTimer;
 class OptionGroup;
+struct WindowServices;
 
 // The dictation interpreter: whatever a dictation program (or a person) writes into the
-// dictation field becomes a paced stream of single words for the main window's word field
-// Text2, one every slider value plus 100 ms. A phrase that arrives through Text1 while another
+// dictation field becomes a paced stream of single words for the main window's translator, one
+// every slider value plus 100 ms. A phrase that arrives through Text1 while another
 // is handed over waits in Text3, where a newer one replaces it. While nothing is queued, no timer
 // runs.
 class Speaking : public QWidget {
     Q_OBJECT
 public:
-    explicit Speaking(QWidget *parent = nullptr);
+    explicit Speaking(WindowServices &services, QWidget *parent = nullptr);
     ~Speaking() override;
+
+    // Closes the window when the translator leaves dictation, as its close button does.
+    static void answerRequests(WindowServices &services);
 
     void Form_Load();
 
@@ -48,6 +52,7 @@ private:
     void setRunning(bool running);
     void attachHoverTexts();
 
+    WindowServices &m_services;
     std::unique_ptr<Ui::Speaking> ui;
     OptionGroup *Option1;
     FormTimer *Timerverschieben;

@@ -1,8 +1,10 @@
 #include "WindowKeys.h"
 
-#include "SpeechPage.h"
+#include "ProgramRequests.h"
+#include "Speaker.h"
 #include "WindowNames.h"
 #include "WindowRegistry.h"
+#include "WindowServices.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -11,7 +13,8 @@
 
 namespace ortelia {
 
-WindowKeys *WindowKeys::bind(QWidget *window, Action close, std::map<int, Action> more)
+WindowKeys *WindowKeys::bind(WindowServices &services, QWidget *window, Action close,
+                             std::map<int, Action> more)
 {
     std::map<int, Action> actions = {
         {Qt::Key_Escape, std::move(close)},
@@ -20,8 +23,8 @@ WindowKeys *WindowKeys::bind(QWidget *window, Action close, std::map<int, Action
              if (QWidget *help = WindowRegistry::window(windows::hilfe1))
                  help->show();
          }},
-        {Qt::Key_F2, [] { WindowRegistry::press(ctl::hilfe1_pla); }},
-        {Qt::Key_F3, [] { StopSpeech(); }},
+        {Qt::Key_F2, [&requests = services.requests] { emit requests.speakHelp(); }},
+        {Qt::Key_F3, [&speaker = services.speaker] { speaker.stop(); }},
     };
     for (auto &[key, action] : more)
         actions[key] = std::move(action);

@@ -3,18 +3,18 @@
 
 #include "HoverHelp.h"
 #include "ProgramFolder.h"
+#include "ProgramRequests.h"
+#include "ProgramState.h"
 #include "Shell.h"
-#include "SpeechPage.h"
+#include "Speaker.h"
 #include "VoiceLines.h"
-#include "FormTimer.h"
-#include "WebBrowser.h"
 #include "WindowRegistry.h"
+#include "WindowServices.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QStyle>
-#include <QVBoxLayout>
 
 namespace ortelia {
 
@@ -25,57 +25,53 @@ constexpr int kEnlargedWidth = 10500 / 15;
 
 } // namespace
 
-hilfe1::hilfe1(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::hilfe1>())
+hilfe1::hilfe1(WindowServices &services, QWidget *parent)
+    : QWidget(parent), m_services(services), ui(std::make_unique<Ui::hilfe1>())
 {
     ui->setupUi(this);
     setWindowFlag(Qt::Window);
     resize(kNormalWidth, height());
-
-    WebBrowser1 = new WebBrowser(ui->pageHost);
-    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
-    auto *pageLayout = new QVBoxLayout(ui->pageHost);
-    pageLayout->setContentsMargins(0, 0, 0, 0);
-    pageLayout->addWidget(WebBrowser1);
     ui->Label2->hide();
+    ui->Check1->setChecked(services.state.helpReadsAloud.value());
 
     connect(ui->pla, &QPushButton::clicked, this, [this] {
         readAloud();
         ui->pla->setEnabled(false);
     });
     connect(ui->Picture1S, &QToolButton::clicked, this, &hilfe1::readAloud);
-    connect(ui->stop, &QPushButton::clicked, this, [this] { pressOnBothPages(QStringLiteral("stop")); });
-    connect(ui->Image1, &QToolButton::clicked, this, [this] { pressOnBothPages(QStringLiteral("stop")); });
-    connect(ui->Image3, &QToolButton::clicked, this, [this] { pressOnBothPages(QStringLiteral("pause")); });
-    connect(ui->Image4, &QToolButton::clicked, this, [this] { pressOnBothPages(QStringLiteral("Weiter")); });
-    connect(ui->Image5, &QToolButton::clicked, this, [this] { pressOnBothPages(QStringLiteral("Nochmal")); });
+    Speaker &speaker = services.speaker;
+    connect(ui->stop, &QPushButton::clicked, &speaker, &Speaker::stop);
+    connect(ui->Image1, &QToolButton::clicked, &speaker, &Speaker::stop);
+    connect(ui->Image3, &QToolButton::clicked, &speaker, &Speaker::pause);
+    connect(ui->Image4, &QToolButton::clicked, &speaker, &Speaker::resume);
+    connect(ui->Image5, &QToolButton::clicked, &speaker, &Speaker::repeat);
     // The main window reads the clipboard aloud, as its own clipboard button does.
-    connect(ui->Image7, &QToolButton::clicked, this,
-            [] { WindowRegistry::press(ctl::Form3_Picture2); });
+    connect(ui->Image7, &QToolButton::clicked, &services.requests, &ProgramRequests::readClipboardAloud);
     connect(ui->Check1, &QCheckBox::toggled, this, [this](bool on) {
         if (on)
             readAloud();
     });
+    connect(ui->Check1, &QCheckBox::toggled, &services.state.helpReadsAloud, &Flag::set);
+    connect(&services.state.helpReadsAloud, &Flag::changed, ui->Check1, &QCheckBox::setChecked);
     connect(ui->Label3, &QPushButton::clicked, this, &hilfe1::enlarge);
     connect(ui->Label4, &QPushButton::clicked, this, &hilfe1::normalView);
     connect(ui->Label1, &QPushButton::clicked, this,
             [this] { setHelpText(QStringLiteral("F2,Play. F3,Pause. F4,Stop. F5,Weiter. F6,Nochmal.")); });
     connect(ui->Label6, &QPushButton::clicked, this, &hilfe1::openDescription);
-    connect(ui->Command1, &QPushButton::clicked, this,
-            [] { WindowRegistry::press(ctl::Form3_Hilfe); });
+    connect(ui->Command1, &QPushButton::clicked, &services.requests, &ProgramRequests::openDescription);
     connect(ui->beende3, &QPushButton::clicked, this, &QWidget::hide);
 
     ui->updates->setVisible(WindowRegistry::canShow(ui->updates));
-    connect(ui->updates, &QPushButton::clicked, this, [] {
+    connect(ui->updates, &QPushButton::clicked, this, [this] {
         if (QWidget *up = WindowRegistry::window(windows::up1)) {
             up->show();
-            if (FormTimer *timer = WindowRegistry::control(ctl::up1_Timer5))
-                timer->setEnabled(true);
+            emit m_services.requests.checkForUpdates();
         }
     });
-    connect(ui->zeiteinstellung, &QPushButton::clicked, this, [] {
+    connect(ui->zeiteinstellung, &QPushButton::clicked, this, [this] {
         if (QWidget *zeit = WindowRegistry::window(windows::zeit)) {
             zeit->show();
-            WindowRegistry::press(ctl::zeit_Command14);
+            emit m_services.requests.startUpdateSchedule();
         }
     });
 
@@ -88,6 +84,14 @@ hilfe1::hilfe1(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::hilfe
 
 hilfe1::~hilfe1() = default;
 
+void hilfe1::answerRequests(WindowServices &services)
+{
+    QObject::connect(&services.requests, &ProgramRequests::speakHelp, &services.requests, [] {
+        if (auto *help = static_cast<hilfe1 *>(WindowRegistry::window(windows::hilfe1)))
+            help->ui->pla->click();
+    });
+}
+
 void hilfe1::attachHoverTexts()
 {
     auto helpAndDescription = [this](QWidget *control, const QString &text, QColor highlight,
@@ -96,7 +100,8 @@ void hilfe1::attachHoverTexts()
         options.highlight = highlight;
         options.onFocus = true;
         options.alsoDo = [this, text, more] {
-            setHelpAndDescription(text);
+            // The main window's reading text shows the same explanation.
+            emit m_services.requests.showExplanation(text);
             if (more)
                 more();
         };
@@ -105,9 +110,7 @@ void hilfe1::attachHoverTexts()
     helpAndDescription(ui->updates,
                        QStringLiteral("Neue Wörterbuch Updates über das Internet durchführen. Sucht neue "
                                       "Wörterbücher. Dazu muß eine Internet-Verbindung bestehen !"),
-                       HoverHelp::yellow(), [this] {
-                           WindowRegistry::showIfPossible(ui->zeiteinstellung);
-                       });
+                       HoverHelp::yellow(), [this] { WindowRegistry::showIfPossible(ui->zeiteinstellung); });
     helpAndDescription(
         ui->zeiteinstellung,
         QStringLiteral("Updates Zeiteinstellung täglich oder monatlich, Wörterbuch Updates über das "
@@ -134,33 +137,10 @@ void hilfe1::setHelpText(const QString &text)
         readAloud();
 }
 
-void hilfe1::setHelpAndDescription(const QString &text)
-{
-    // The main window's reading text shows the same explanation.
-    if (QWidget *main = WindowRegistry::existing(windows::Form3)) {
-        if (auto *label = main->findChild<QLabel *>(QStringLiteral("Label1")))
-            label->setText(text);
-    }
-}
-
 void hilfe1::readAloud()
 {
     List1 << QString(VoiceLines::kHelpVoice) << ui->HLabel1->text();
-    SpeakText(List1);
-}
-
-WebBrowser &hilfe1::helpPage()
-{
-    if (WebBrowser1->location().isEmpty())
-        SpeechPage::load(*WebBrowser1, QStringLiteral("blank.htm"));
-    return *WebBrowser1;
-}
-
-void hilfe1::pressOnBothPages(const QString &button)
-{
-    helpPage().click(0, button);
-    if (WebBrowser *main = SpeechPage::mainPage())
-        main->click(0, button);
+    m_services.speaker.speakText(List1);
 }
 
 void hilfe1::openDescription()
@@ -202,10 +182,9 @@ bool hilfe1::eventFilter(QObject *watched, QEvent *event)
 }
 
 // The window is created hidden while the main window starts. What it needs only when seen waits
-// until it is first shown: the style's icons, looked up in the icon theme, and the help page.
+// until it is first shown: the style's icons, looked up in the icon theme.
 void hilfe1::showEvent(QShowEvent *event)
 {
-    helpPage();
     if (ui->Picture1S->icon().isNull()) {
         ui->Picture1S->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
         ui->Image1->setIcon(style()->standardIcon(QStyle::SP_MediaStop));
@@ -221,6 +200,8 @@ void hilfe1::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_Escape:
+        // Unloaded: the next help window starts without automatic reading.
+        m_services.state.helpReadsAloud.set(false);
         WindowRegistry::unload(windows::hilfe1);
         break;
     case Qt::Key_F1:

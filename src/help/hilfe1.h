@@ -11,7 +11,7 @@ class hilfe1;
 
 namespace ortelia {
 
-class WebBrowser;
+struct WindowServices;
 
 // The help window: shows the explanation that any window writes into its label HLabel1, reads
 // it aloud with the help voice when automatic reading is on, and offers read-aloud, stop, pause,
@@ -19,8 +19,11 @@ class WebBrowser;
 class hilfe1 : public QWidget {
     Q_OBJECT
 public:
-    explicit hilfe1(QWidget *parent = nullptr);
+    explicit hilfe1(WindowServices &services, QWidget *parent = nullptr);
     ~hilfe1() override;
+
+    // Reads the help text aloud for the F2 of every window, as the read-aloud button does.
+    static void answerRequests(WindowServices &services);
 
     // Sets the help text; a new text is mirrored in the large label and, with automatic reading
     // on, read aloud at once.
@@ -35,15 +38,11 @@ private:
     void readAloud();
     void enlarge();
     void normalView();
-    // The help page blank.htm, loaded on first use.
-    WebBrowser &helpPage();
-    void pressOnBothPages(const QString &button);
     void openDescription();
-    void setHelpAndDescription(const QString &text);
     void attachHoverTexts();
 
+    WindowServices &m_services;
     std::unique_ptr<Ui::hilfe1> ui;
-    WebBrowser *WebBrowser1 = nullptr;
     QStringList List1;
 };
 

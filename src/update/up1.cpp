@@ -9,19 +9,28 @@
 #include "ListWalk.h"
 #include "SettingsFiles.h"
 #include "Shell.h"
+#include "ProgramRequests.h"
 #include "TextFile.h"
-#include "TextRoutines.h"
 #include "WindowKeys.h"
 #include "WindowRegistry.h"
+#include "WindowServices.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
 #include <QSignalBlocker>
+#include <QTimer>
 
 namespace ortelia {
 
-up1::up1(QWidget *parent)
+namespace {
+
+// After the automatic loading the list stands a moment before only the newer entries are collected.
+constexpr int kCollectAfterLoadingMs = 2000;
+
+} // namespace
+
+up1::up1(WindowServices &services, QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::up1>()), m_download(new DictionaryDownload(this))
 {
     ui->setupUi(this);
@@ -77,11 +86,19 @@ up1::up1(QWidget *parent)
         hide();
     });
 
-    WindowKeys::bind(this, [this] { close(); });
+    WindowKeys::bind(services, this, [this] { close(); });
     attachHoverHelp();
 }
 
 up1::~up1() = default;
+
+void up1::answerRequests(WindowServices &services)
+{
+    QObject::connect(&services.requests, &ProgramRequests::checkForUpdates, &services.requests, [] {
+        if (auto *window = static_cast<up1 *>(WindowRegistry::window(windows::up1)))
+            window->Timer5->setEnabled(true);
+    });
+}
 
 void up1::Form_Load()
 {
@@ -124,25 +141,21 @@ void up1::autoLoad()
     }
     setStatus(QStringLiteral("Automatisches neues Update Liste laden...activiert "));
     const int closings = m_closings;
-    QPointer<up1> self(this);
     if (!fetch())
         return;
-    pause(2);
-    if (self && closings == m_closings && ui->Frame1->onlyNewer())
-        collect();
+    QTimer::singleShot(kCollectAfterLoadingMs, Qt::PreciseTimer, this, [this, closings] {
+        if (closings == m_closings && ui->Frame1->onlyNewer())
+            collect();
+    });
 }
 
 bool up1::fetch()
 {
     const int closings = m_closings;
     QPointer<up1> self(this);
-    const auto stillWanted = [&] { return self && closings == m_closings; };
     ui->Text1->setText(UpdateList::listAddress(SettingsFiles::updateServer()));
-    pause(0.2);
-    if (!stillWanted() || !downloadText())
-        return false;
-    pause(0.2);
-    if (!stillWanted() || !storeList())
+    // The download waits for the server; a window closed meanwhile goes no further.
+    if (!downloadText() || !self || closings != m_closings || !storeList())
         return false;
     loadList();
     ui->Command6->setText(QStringLiteral("Suche beginnen"));

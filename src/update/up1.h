@@ -18,6 +18,7 @@ namespace ortelia {
 
 class DictionaryDownload;
 class FormTimer;
+struct WindowServices;
 
 // The update window: fetches the update list from the update server, keeps its copies, walks its
 // entries and, with the user's consent, downloads the dictionaries newer than the stored update
@@ -26,8 +27,11 @@ class FormTimer;
 class up1 : public QWidget {
     Q_OBJECT
 public:
-    explicit up1(QWidget *parent = nullptr);
+    explicit up1(WindowServices &services, QWidget *parent = nullptr);
     ~up1() override;
+
+    // Loads the update list automatically when the switches ask for it, as at opening.
+    static void answerRequests(WindowServices &services);
 
     void Form_Load();
 

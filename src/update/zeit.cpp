@@ -4,20 +4,29 @@
 #include "Dialogs.h"
 #include "FormTimer.h"
 #include "HoverHelp.h"
+#include "ProgramRequests.h"
 #include "SettingsFiles.h"
-#include "TextRoutines.h"
 #include "UpdateList.h"
 #include "WindowKeys.h"
 #include "WindowRegistry.h"
+#include "WindowServices.h"
 
 #include <QCloseEvent>
 #include <QDate>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QTimer>
 
 namespace ortelia {
 
-zeit::zeit(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::zeit>())
+namespace {
+
+// The start operation lets the program settle before it decides whether an update is due.
+constexpr int kStartDelayMs = 3200;
+
+} // namespace
+
+zeit::zeit(WindowServices &services, QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::zeit>())
 {
     ui->setupUi(this);
     setWindowFlag(Qt::Window);
@@ -53,10 +62,18 @@ zeit::zeit(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::zeit>())
 
     ui->Combo1->installEventFilter(this);
     HoverHelp::attach(ui->Command6, QStringLiteral("Über Internet neues Wörterbuch suchen: "));
-    WindowKeys::bind(this, [this] { close(); });
+    WindowKeys::bind(services, this, [this] { close(); });
 }
 
 zeit::~zeit() = default;
+
+void zeit::answerRequests(WindowServices &services)
+{
+    QObject::connect(&services.requests, &ProgramRequests::startUpdateSchedule, &services.requests, [] {
+        if (auto *window = static_cast<zeit *>(WindowRegistry::window(windows::zeit)))
+            window->start();
+    });
+}
 
 void zeit::Form_Load()
 {
@@ -82,10 +99,12 @@ bool zeit::eventFilter(QObject *watched, QEvent *event)
 
 void zeit::start()
 {
+    QTimer::singleShot(kStartDelayMs, Qt::PreciseTimer, this, &zeit::startNow);
+}
+
+void zeit::startNow()
+{
     QPointer<zeit> self(this);
-    pause(3.2);
-    if (!self)
-        return;
     buildDateNow();
     readStoredDate();
     Timer1->restart(1000);

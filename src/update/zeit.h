@@ -11,6 +11,7 @@ class zeit;
 namespace ortelia {
 
 class FormTimer;
+struct WindowServices;
 
 // The update schedule: a daily or a monthly check, and for the monthly one the month of the next
 // update. Loaded hidden at start; its start operation decides whether an update is due and
@@ -18,8 +19,11 @@ class FormTimer;
 class zeit : public QWidget {
     Q_OBJECT
 public:
-    explicit zeit(QWidget *parent = nullptr);
+    explicit zeit(WindowServices &services, QWidget *parent = nullptr);
     ~zeit() override;
+
+    // Runs the start operation, as the schedule's start button does.
+    static void answerRequests(WindowServices &services);
 
     void Form_Load();
 
@@ -29,6 +33,7 @@ protected:
 
 private:
     void start();
+    void startNow();
     void applySwitches();
     void compare();
     void buildDateNow();

@@ -5,15 +5,17 @@
 #include "FormTimer.h"
 #include "HoverHelp.h"
 #include "ProgramFolder.h"
+#include "ProgramRequests.h"
 #include "SettingsFiles.h"
 #include "Shell.h"
+#include "Speaker.h"
 #include "SpeechEngine.h"
-#include "SpeechPage.h"
 #include "TextFile.h"
 #include "VoiceLines.h"
 #include "WebBrowser.h"
 #include "WindowKeys.h"
 #include "WindowRegistry.h"
+#include "WindowServices.h"
 
 #include <QCloseEvent>
 #include <QListWidget>
@@ -42,16 +44,14 @@ WebBrowser *browserIn(QWidget *host, const QString &name)
 
 } // namespace
 
-Logox4::Logox4(QWidget *parent)
-    : QWidget(parent), ui(std::make_unique<Ui::Logox4>()),
+Logox4::Logox4(WindowServices &services, QWidget *parent)
+    : QWidget(parent), m_services(services), ui(std::make_unique<Ui::Logox4>()),
       Timer1(new FormTimer(QStringLiteral("Timer1"), kAdoptDelay, false, this)),
       Timer2(new FormTimer(QStringLiteral("Timer2"), kProfileDelay, false, this))
 {
     ui->setupUi(this);
     setWindowFlag(Qt::Window);
-    WebBrowser1 = browserIn(ui->pageHost1, QStringLiteral("WebBrowser1"));
     WebBrowser2 = browserIn(ui->pageHost2, QStringLiteral("WebBrowser2"));
-    ui->pageHost1->hide();
     m_rows = {
         {VoiceSlider::BasePitch, ui->PitchScroll, ui->Label1, ui->PitchLabel, ui->Label6},
         {VoiceSlider::Speed, ui->SpeedScroll, ui->Label2, ui->SpeedLabel, ui->Label7},
@@ -72,7 +72,7 @@ Logox4::Logox4(QWidget *parent)
         takeProfileIntoEditBox();
     });
     ui->TabHilfe->installEventFilter(this);
-    WindowKeys::bind(this, [this] { ui->CloseButton->click(); });
+    WindowKeys::bind(services, this, [this] { ui->CloseButton->click(); });
     attachHoverTexts();
 }
 
@@ -80,9 +80,8 @@ Logox4::~Logox4() = default;
 
 void Logox4::Form_Load()
 {
-    SpeechPage::load(*WebBrowser1, QStringLiteral("sprech.htm"));
     WebBrowser2->navigate(ProgramFolder::path(kProfileFile));
-    SpeechEngine &engine = SpeechEngine::instance();
+    SpeechEngine &engine = m_services.speaker.engine();
     ui->SpeechFontCombo->clear();
     for (int i = 0; i < engine.count(); ++i)
         ui->SpeechFontCombo->addItem(engine.alias(i));
@@ -138,7 +137,7 @@ void Logox4::sliderMoved(const SliderRow &row, int value)
 
 void Logox4::pickVoice(int index)
 {
-    SpeechEngine::instance().select(index);
+    m_services.speaker.engine().select(index);
     const QString alias = ui->SpeechFontCombo->itemText(index);
     m_pattern.setVoiceLine(VoiceTags::voiceTag(alias));
     ui->speechX1->setText(m_pattern.voiceLine());
@@ -150,14 +149,21 @@ void Logox4::testSpeaker(const QString &voiceLine)
 {
     setList1(m_pattern.testLines(voiceLine, ui->Text1->text()));
     ui->Command2->click();
-    TestVoice(*WebBrowser1);
+    speakProfile();
+}
+
+// The profile as just stored, heard as every translation will be.
+void Logox4::speakProfile()
+{
+    if (const std::optional<QStringList> lines = SettingsFiles::readLines(ProgramFolder::path(kProfileFile)))
+        m_services.speaker.speak(*lines);
 }
 
 void Logox4::testThroughMainPage()
 {
     setList1(m_pattern.testLines(m_pattern.voiceLine(), ui->Text1->text()));
     QStringList request = list1();
-    SpeakText(request, AfterWriting::KeepList);
+    m_services.speaker.speakText(request, AfterWriting::KeepList);
 }
 
 void Logox4::adopt()
@@ -193,15 +199,8 @@ void Logox4::takeProfileIntoEditBox()
 void Logox4::handToMainWindow()
 {
     const QString text = ui->Text2->text();
-    if (!text.isEmpty()) {
-        if (QListWidget *list = WindowRegistry::control(ctl::Form3_List3)) {
-            const QList<QListWidgetItem *> found = list->findItems(text, Qt::MatchExactly);
-            if (found.isEmpty())
-                list->setCurrentRow(-1);
-            else
-                list->setCurrentItem(found.first());
-        }
-    }
+    if (!text.isEmpty())
+        emit m_services.requests.selectVoiceLine(text);
     ui->Text2->setFocus();
 }
 
@@ -269,7 +268,7 @@ void Logox4::connectButtons()
     connect(ui->Command5, &QPushButton::clicked, this, &Logox4::showProfile);
     connect(ui->Command6, &QPushButton::clicked, this, [this] {
         showProfile();
-        TestVoice(*WebBrowser1);
+        speakProfile();
     });
     connect(ui->Command7, &QPushButton::clicked, this, &Logox4::handToMainWindow);
     connect(ui->Command3, &QPushButton::clicked, this, &Logox4::addEntry);
@@ -279,7 +278,8 @@ void Logox4::connectButtons()
         QStringList lines;
         for (int i = 0; i < ui->List2->count(); ++i)
             lines << ui->List2->item(i)->text();
-        if (const SaveResult saved = TextFile::writeLines(ProgramFolder::path(QStringLiteral("stimm.txt")), lines);
+        if (const SaveResult saved =
+                TextFile::writeLines(ProgramFolder::path(QStringLiteral("stimm.txt")), lines);
             !saved)
             Dialogs::message(QString(), saved.message(QStringLiteral("stimm.txt")), this);
     });
@@ -306,7 +306,7 @@ void Logox4::connectButtons()
             ui->List1->addItem(m_pattern.marker(slider));
         ui->List1->addItem(ui->Text1->text());
     });
-    connect(ui->sprech, &QPushButton::clicked, this, [this] { TestVoice(*WebBrowser1); });
+    connect(ui->sprech, &QPushButton::clicked, this, &Logox4::speakProfile);
     connect(ui->Label11, &ClickLabel::clicked, this, [] { Shell::openAddress(kVoiceDownloads); });
     connect(ui->CloseButton, &QPushButton::clicked, this, &QWidget::close);
 }

@@ -18,13 +18,14 @@ namespace ortelia {
 class ClickLabel;
 class FormTimer;
 class WebBrowser;
+struct WindowServices;
 
 // The voice settings window: a voice and six sliders make a voice pattern, which is heard with a
 // test sentence and adopted as the voice profile stimm2.txt that every translation is spoken in.
 class Logox4 : public QWidget {
     Q_OBJECT
 public:
-    explicit Logox4(QWidget *parent = nullptr);
+    explicit Logox4(WindowServices &services, QWidget *parent = nullptr);
     ~Logox4() override;
 
     void Form_Load();
@@ -47,6 +48,7 @@ private:
     void sliderMoved(const SliderRow &row, int value);
     void pickVoice(int index);
     void testSpeaker(const QString &voiceLine);
+    void speakProfile();
     void testThroughMainPage();
     void adopt();
     void storeList();
@@ -60,8 +62,8 @@ private:
     QStringList list1() const;
     void attachHoverTexts();
 
+    WindowServices &m_services;
     std::unique_ptr<Ui::Logox4> ui;
-    WebBrowser *WebBrowser1;
     WebBrowser *WebBrowser2;
     FormTimer *Timer1;
     FormTimer *Timer2;

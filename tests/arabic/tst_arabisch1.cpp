@@ -1,6 +1,7 @@
 // The Arabic keyboard: its key table, the keys clicked with either button, writing right to left,
-// Enter to the main window's translator and to the text translator in both directions, the font
-// size field, and the chooser's button that opens it.
+// Enter to the main window's translator and to the text translator in both directions, the
+// language names of the window it serves, the font size field, and the chooser's button that
+// opens it.
 
 #include "ArabicFont.h"
 #include "ArabicKeys.h"
@@ -11,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -135,78 +135,80 @@ private slots:
 
     void enterSendsToTheMainWindowsTranslator()
     {
-        QTest::mouseClick(mainControl<QPushButton>("Command13"), Qt::LeftButton); // its translator open
+        QSignalSpy lookups(&program->requests, &ProgramRequests::lookUpWord);
         openKeyboard();
         text()->setFocus();
         QTest::keyClicks(text(), QStringLiteral("hallo"));
         QTest::keyClick(text(), Qt::Key_Return);
-        QCOMPARE(mainControl<QLineEdit>("TextD")->text(), QStringLiteral("hallo"));
+        QCOMPARE(lookups.size(), 1);
+        QCOMPARE(lookups.last().at(0).toString(), QStringLiteral("hallo"));
+        QCOMPARE(lookups.last().at(1).value<TextDirection>(), TextDirection::German);
         QVERIFY(text()->text().isEmpty());
         QCOMPARE(c<QCheckBox>("Check3")->text(), QStringLiteral("Deutsch Enter"));
-        QTRY_COMPARE(mainControl<QLabel>("lblText")->text(), QStringLiteral("hello"));
         QTRY_VERIFY(window()->isVisible());
 
         c<QCheckBox>("Check3")->setChecked(false);
         text()->setText(QStringLiteral("house"));
         QTest::keyClick(text(), Qt::Key_Enter);
-        QCOMPARE(mainControl<QLineEdit>("TextEng")->text(), QStringLiteral("house"));
+        QCOMPARE(lookups.size(), 2);
+        QCOMPARE(lookups.last().at(0).toString(), QStringLiteral("house"));
+        QCOMPARE(lookups.last().at(1).value<TextDirection>(), TextDirection::Foreign);
         QCOMPARE(c<QCheckBox>("Check3")->text(), QStringLiteral("Englisch Enter"));
         QVERIFY(text()->text().isEmpty());
         QCOMPARE(window()->focusWidget(), text());
-        QTRY_COMPARE(mainControl<QLabel>("Label21G")->text(), QStringLiteral("haus"));
     }
 
-    // A German-Arabic dictionary (UTF-8, as its Arabic words need) chosen for the main window: a
-    // word written with the keys and sent in the foreign direction is looked up in it.
-    void arabicWordIsLookedUpInTheChosenDictionary()
+    // The main window opens the keyboard for its German-Arabic dictionary: the send keys carry
+    // its language names, and an Arabic word written with the keys goes out in the foreign
+    // direction.
+    void keyboardServesTheMainWindowsArabicDictionary()
     {
-        const QByteArray separator = "\\\\\\\\\\\\\\\\\r\n";
-        folder->writeBytes(
-            QStringLiteral("TranslateDeGb/Deutsch-Arabisch.txt"),
-            "\xEF\xBB\xBFoberestextfeld;unterestextfeld;zusatztextfeld\r\n??;Deutsch;Arabisch\r\n" +
-                separator + QStringLiteral(u"haus;\u0628\u064A\u062A;\r\n").toUtf8() + separator + separator);
-        mainControl<QPushButton>("laenderfenster")->click();
-        QWidget *chooser = WindowRegistry::window(windows::worter1);
-        QVERIFY(chooser->isVisible());
-        auto *files = chooser->findChild<QListWidget *>(QStringLiteral("File1"));
-        QListWidgetItem *file =
-            files->findItems(QStringLiteral("Deutsch-Arabisch.txt"), Qt::MatchExactly).value(0);
-        QVERIFY(file);
-        QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(file).center());
-        QTest::mouseClick(chooser->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
-        // The main window names the languages from the page and opens the keyboard for itself.
-        QTRY_COMPARE(mainControl<QLineEdit>("Text6")->text(), QStringLiteral("Arabisch"));
-        QTRY_VERIFY(window()->isVisible());
+        program->state.keyboardServesTextTranslator.set(true);
+        QVERIFY(c<QRadioButton>("Option1_1")->isChecked());
+        program->state.translatorPair.set(QStringLiteral("Deutsch"), QStringLiteral("Arabisch"));
+        emit program->requests.openArabicKeyboard(Served::Translator);
+        QVERIFY(window()->isVisible());
         QVERIFY(c<QRadioButton>("Option1_0")->isChecked());
+        QCOMPARE(c<QLabel>("Label56")->text(), QStringLiteral("Arabisch"));
 
+        QSignalSpy lookups(&program->requests, &ProgramRequests::lookUpWord);
         QTest::mouseClick(c<QCheckBox>("Check3"), Qt::LeftButton, {}, QPoint(6, 10));
         click("Label18"); // b
         click("Label17"); // y
         click("Label21"); // t
         QTest::keyClick(text(), Qt::Key_Return);
-        QCOMPARE(mainControl<QLineEdit>("TextEng")->text(), QStringLiteral(u"\u0628\u064A\u062A"));
-        QTRY_COMPARE(mainControl<QLabel>("Label21G")->text(), QStringLiteral("haus"));
+        QCOMPARE(c<QCheckBox>("Check3")->text(), QStringLiteral("Arabisch Enter"));
+        QCOMPARE(lookups.size(), 1);
+        QCOMPARE(lookups.last().at(0).toString(), QStringLiteral(u"\u0628\u064A\u062A"));
+        QCOMPARE(lookups.last().at(1).value<TextDirection>(), TextDirection::Foreign);
     }
 
     void enterSendsToTheTextTranslator()
     {
+        QSignalSpy texts(&program->requests, &ProgramRequests::translateText);
+        program->state.textPair.set(QStringLiteral("Deutsch"), QStringLiteral("Spanisch"));
         openKeyboard();
         c<QRadioButton>("Option1_1")->setChecked(true);
         QVERIFY(!c<QRadioButton>("Option1_0")->isChecked());
+        QVERIFY(program->state.keyboardServesTextTranslator.value());
+        QCOMPARE(c<QLabel>("Label56")->text(), QStringLiteral("Spanisch"));
         text()->setText(QStringLiteral(u"\u0628\u064A\u062A"));
         QTest::keyClick(text(), Qt::Key_Return);
         QWidget *translator = WindowRegistry::window(windows::TextUeberA);
         QVERIFY(translator->isVisible());
         QCOMPARE(translator->height(), 6985 / 15);
         QCOMPARE(translator->pos(), QPoint(0, 0));
-        QCOMPARE(WindowRegistry::control(ctl::TextUeberA_Text)->toPlainText(),
-                 QStringLiteral(u"\u0628\u064A\u062A"));
+        QCOMPARE(texts.size(), 1);
+        QCOMPARE(texts.last().at(0).toString(), QStringLiteral(u"\u0628\u064A\u062A"));
+        QCOMPARE(texts.last().at(1).value<TextDirection>(), TextDirection::German);
         QVERIFY(text()->text().isEmpty());
 
         QTest::mouseClick(c<QCheckBox>("Check3"), Qt::LeftButton, {}, QPoint(6, 10));
         text()->setText(QStringLiteral("house"));
         QTest::keyClick(text(), Qt::Key_Return);
-        QCOMPARE(WindowRegistry::control(ctl::TextUeberA_TextE)->toPlainText(), QStringLiteral("house"));
+        QCOMPARE(texts.size(), 2);
+        QCOMPARE(texts.last().at(0).toString(), QStringLiteral("house"));
+        QCOMPARE(texts.last().at(1).value<TextDirection>(), TextDirection::Foreign);
         QVERIFY(text()->text().isEmpty());
     }
 
@@ -266,6 +268,7 @@ private slots:
         QTest::mouseClick(button, Qt::LeftButton);
         QVERIFY(window()->isVisible());
         QVERIFY(c<QRadioButton>("Option1_1")->isChecked());
+        QVERIFY(program->state.keyboardServesTextTranslator.value());
     }
 
     void closingUnloadsTheKeyboard()

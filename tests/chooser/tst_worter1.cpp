@@ -7,6 +7,7 @@
 #include "ProgramFolder.h"
 #include "Shell.h"
 #include "TestSupport.h"
+#include "hilfe1.h"
 #include "worter1.h"
 
 #include <QCheckBox>
@@ -31,31 +32,14 @@ void recordEdit(const QString &kind, const QString &target)
 
 } // namespace
 
-// Stands in for the text translator: its apply button "übernehmen" records the two language
-// fields as they are when it is pressed.
-class FakeTextTranslator : public QWidget {
-public:
-    FakeTextTranslator()
-    {
-        auto *apply = new QPushButton(this);
-        apply->setObjectName(QStringLiteral("auswahl2"));
-        Text5 = new QLineEdit(QStringLiteral("Deutsch"), this);
-        Text5->setObjectName(QStringLiteral("Text5"));
-        Text6 = new QLineEdit(QStringLiteral("Englisch"), this);
-        Text6->setObjectName(QStringLiteral("Text6"));
-        connect(apply, &QPushButton::clicked, this,
-                [this] { applied << Text5->text() + QLatin1Char('+') + Text6->text(); });
-    }
-    QLineEdit *Text5;
-    QLineEdit *Text6;
-    QStringList applied;
-};
-
 class ChooserWindowTest : public QObject {
     Q_OBJECT
 
 private:
     std::unique_ptr<TempProgramFolder> folder;
+    std::unique_ptr<TestServices> program;
+    // The text translator's language names each time the chooser has it load a dictionary.
+    QStringList applied;
 
     QWidget *chooser() { return WindowRegistry::window(QStringLiteral("worter1")); }
     template <class T = QWidget> T *part(const char *name)
@@ -64,10 +48,6 @@ private:
         if (!found)
             qFatal("no control %s", name);
         return found;
-    }
-    FakeTextTranslator *textTranslator()
-    {
-        return static_cast<FakeTextTranslator *>(WindowRegistry::window(QStringLiteral("TextUeberA")));
     }
     QString helpText()
     {
@@ -116,14 +96,23 @@ private slots:
     void init()
     {
         folder = std::make_unique<TempProgramFolder>();
-        registerMainWindows();
-        WindowRegistry::registerWindow<worter1>(QStringLiteral("worter1"));
-        WindowRegistry::registerWindow(QStringLiteral("TextUeberA"), [] { return new FakeTextTranslator; });
+        WindowRegistry::reset();
+        program = std::make_unique<TestServices>();
+        program->registerWindow<hilfe1>(QStringLiteral("hilfe1"));
+        program->registerWindow<worter1>(QStringLiteral("worter1"));
+        program->state.textPair.set(QStringLiteral("Deutsch"), QStringLiteral("Englisch"));
+        applied.clear();
+        connect(&program->requests, &ProgramRequests::dictionaryChosen, this, [this](Served served) {
+            if (served == Served::TextTranslator)
+                applied << program->state.textPair.first() + QLatin1Char('+') +
+                               program->state.textPair.second();
+        });
         g_edited.clear();
     }
     void cleanup()
     {
         WindowRegistry::reset();
+        program.reset();
         folder.reset();
     }
 
@@ -181,15 +170,18 @@ private slots:
         part<QPushButton>("Command1")->click();
         QVERIFY(page().contains("<param name=\"DataURL\" value=\"DeFr.txt\">"));
         QVERIFY(page().endsWith((LookupPage::tail() + QStringLiteral("\r\n")).toLatin1()));
-        QCOMPARE(textTranslator()->applied, QStringList{QStringLiteral("Deutsch+Englisch")});
+        // The text translator loads the page half a second after it was written.
+        QVERIFY(applied.isEmpty());
+        QTRY_COMPARE(applied, QStringList{QStringLiteral("Deutsch+Englisch")});
         QVERIFY(!w->isVisible());
         QCOMPARE(w->windowTitle(), QStringLiteral("Wörterbücher-Uebersetzer:"));
 
         // A double click names the languages "Lade..." until the text translator has loaded.
         openForTextTranslator();
         clickFile(QStringLiteral("DeIt.txt"), true);
-        QCOMPARE(textTranslator()->applied.size(), 2);
-        QCOMPARE(textTranslator()->applied.last(), QStringLiteral("Lade...+Lade..."));
+        QCOMPARE(program->state.textPair.second(), QStringLiteral("Lade..."));
+        QTRY_COMPARE(applied.size(), 2);
+        QCOMPARE(applied.last(), QStringLiteral("Lade...+Lade..."));
         QVERIFY(page().contains("<param name=\"DataURL\" value=\"DeIt.txt\">"));
         QVERIFY(!w->isVisible());
     }
@@ -210,12 +202,14 @@ private slots:
             QVERIFY2(request.text.startsWith(QLatin1String("Achtung")), qPrintable(request.text));
             QVERIFY2(request.text.contains(QLatin1String("sysx")), qPrintable(request.text));
         }
-        QVERIFY(textTranslator()->applied.isEmpty());
-        QCOMPARE(textTranslator()->Text6->text(), QStringLiteral("Englisch"));
+        QVERIFY(applied.isEmpty());
+        QCOMPARE(program->state.textPair.second(), QStringLiteral("Englisch"));
     }
 
     void mainWindowOpensTheChooserForItselfOrTheTextTranslator()
     {
+        program = registerMainWindows();
+        QSignalSpy chosen(&program->requests, &ProgramRequests::dictionaryChosen);
         Form3 *main = shown();
         auto *open = control<QPushButton>("laenderfenster");
         QVERIFY(!open->isHidden());
@@ -227,12 +221,10 @@ private slots:
         QCOMPARE(w->windowTitle(), QStringLiteral("Wörterbücher-Translator"));
         clickFile(QStringLiteral("DeFr.txt"));
         part<QPushButton>("Command1")->click();
-        QCOMPARE(control<QLineEdit>("Text5")->text(), QStringLiteral("Deutsch"));
-        QCOMPARE(control<QLineEdit>("Text6")->text(), QStringLiteral("Frazösisch"));
-        QCOMPARE(control<QPushButton>("englisch")->text(), QStringLiteral("Frazösisch"));
+        QTRY_COMPARE(chosen.size(), 1);
+        QCOMPARE(chosen.last().first().value<Served>(), Served::Translator);
         QCOMPARE(w->windowTitle(), QStringLiteral("Wörterbücher-Translator"));
         QVERIFY(!w->isVisible());
-        QVERIFY(textTranslator()->applied.isEmpty());
 
         // The clipboard translator's dictionary picture opens it for the text translator.
         control<QToolButton>("Picture20")->click();
@@ -241,9 +233,21 @@ private slots:
         QVERIFY(control("Picture20")->isHidden());
         clickFile(QStringLiteral("DeSp.txt"));
         part<QPushButton>("Command1")->click();
-        QCOMPARE(textTranslator()->applied.size(), 1);
-        QCOMPARE(control<QLineEdit>("Text6")->text(), QStringLiteral("Frazösisch"));
+        QTRY_COMPARE(chosen.size(), 2);
+        QCOMPARE(chosen.last().first().value<Served>(), Served::TextTranslator);
         QVERIFY(main->isVisible());
+    }
+
+    // The chooser opens for the window that asks, the main window with its own caption.
+    void otherWindowsOpenTheChooserForThemselves()
+    {
+        worter1::answerRequests(program->services);
+        emit program->requests.openChooser(Served::Translator);
+        QVERIFY(chooser()->isVisible());
+        QVERIFY(part<QCheckBox>("Check1")->isChecked());
+        QCOMPARE(chooser()->windowTitle(), QStringLiteral("Wörterbücher-Translator"));
+        emit program->requests.openChooser(Served::TextTranslator);
+        QVERIFY(!part<QCheckBox>("Check1")->isChecked());
     }
 
     void hoverHelpFocusColoursAndKeys()

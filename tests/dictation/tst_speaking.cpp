@@ -51,6 +51,8 @@ private slots:
         Form3::setProgramEnd([] {});
         WindowRegistry::window(windows::Form3)->show();
         mainControl<QPushButton>("Command14")->click();
+        // The dictation button appears once the translator dictates.
+        QTRY_VERIFY(program->state.dictationMode.value());
         QTest::mouseClick(mainControl<QPushButton>("Command7"), Qt::LeftButton);
         QVERIFY(QTest::qWaitForWindowExposed(window()));
         handedOver.clear();
@@ -67,8 +69,10 @@ private slots:
         // The main window fetches an answer 500 ms after its search: a slower pace keeps every one.
         c<QScrollBar>("VScroll1")->setValue(500);
         QCOMPARE(c<QLabel>("Label1")->text(), QStringLiteral("500 ms"));
-        QCOMPARE(mainControl<QScrollBar>("HScroll3")->value(), 500);
+        QCOMPARE(program->state.dictationPace.value(), 500);
+        QVERIFY(program->state.dictationMode.value());
         c<QCheckBox>("Check1")->setChecked(true);
+        QSignalSpy words(&program->requests, &ProgramRequests::dictatedWord);
 
         dictate("TextD8", QStringLiteral("Haus Hund Hallo"));
         QTRY_COMPARE(queue(), QStringList({"Haus", "Hund", "Hallo", ""}));
@@ -77,6 +81,8 @@ private slots:
         QCOMPARE(fieldColour(), QColor(Qt::green));
 
         QTRY_COMPARE_WITH_TIMEOUT(handedOver, QStringList({"Haus", "Hund", "Hallo", ""}), 5000);
+        QCOMPARE(words.size(), 4);
+        QCOMPARE(words.at(2).first().toString(), QStringLiteral("Hallo"));
         QCOMPARE(window()->windowTitle(), QStringLiteral("Diktier-Textfeld [OK]"));
         QCOMPARE(fieldColour(), QColor(Qt::yellow));
         QVERIFY(queue().isEmpty());
@@ -154,14 +160,38 @@ private slots:
         QVERIFY(idle());
     }
 
+    // Words dictated while the translator is still switching to dictation wait for it.
+    void wordsWaitUntilTheTranslatorDictates()
+    {
+        c<QScrollBar>("VScroll1")->setValue(100);
+        program->state.dictationMode.set(false);
+        dictate("TextD8", QStringLiteral("eins"));
+        QTRY_COMPARE(queue(), QStringList({"eins", ""}));
+        QVERIFY(idle());
+        QVERIFY(handedOver.isEmpty());
+        program->state.dictationMode.set(true);
+        QTRY_COMPARE(handedOver, QStringList({"eins", ""}));
+    }
+
+    // Leaving dictation in the main window closes the window as its close button does.
+    void translatorClosesTheDictationWindow()
+    {
+        c<QScrollBar>("VScroll1")->setValue(300);
+        dictate("TextD8", QStringLiteral("eins zwei drei"));
+        QTRY_COMPARE(handedOver.value(0), QStringLiteral("eins"));
+        emit program->requests.closeDictation();
+        QVERIFY(!window()->isVisible());
+        QVERIFY(idle());
+    }
+
     void sliderLabelAndHelpTexts()
     {
         c<QScrollBar>("VScroll1")->setValue(1200);
-        QCOMPARE(mainControl<QScrollBar>("HScroll3")->value(), 1200);
+        QCOMPARE(program->state.dictationPace.value(), 1200);
         QTest::mouseClick(c<QLabel>("Label1"), Qt::LeftButton);
         QCOMPARE(c<QScrollBar>("VScroll1")->value(), 700);
         QCOMPARE(c<QLabel>("Label1")->text(), QStringLiteral("700 ms"));
-        QCOMPARE(mainControl<QScrollBar>("HScroll3")->value(), 700);
+        QCOMPARE(program->state.dictationPace.value(), 700);
 
         QWidget *help = WindowRegistry::window(windows::hilfe1);
         QLabel *helpLabel = help->findChild<QLabel *>(QStringLiteral("HLabel1"));

@@ -1,9 +1,8 @@
 #include "HoverHelp.h"
 #include "SpeechEngine.h"
-#include "SpeechPage.h"
+#include "TestServices.h"
 #include "TestSupport.h"
 #include "VoiceLines.h"
-#include "WebBrowser.h"
 #include "WindowRegistry.h"
 #include "hilfe1.h"
 
@@ -16,7 +15,7 @@
 
 using namespace ortelia;
 
-// The help window with the real speech page and engine (null audio, speech log).
+// The help window with the real speaker and engine (null audio, speech log).
 class HelpWindowTest : public QObject {
     Q_OBJECT
 
@@ -27,26 +26,24 @@ private:
 
     test::SpeechLog m_log;
     std::unique_ptr<test::TempProgramFolder> m_folder;
-    std::unique_ptr<WebBrowser> m_sp;
+    std::unique_ptr<test::TestServices> m_program;
 
 private slots:
     void init()
     {
         QFile::remove(m_log.path());
         m_folder = std::make_unique<test::TempProgramFolder>();
-        m_sp = std::make_unique<WebBrowser>();
-        SpeechPage::load(*m_sp, QStringLiteral("sp"));
-        SpeechPage::setMainPage(m_sp.get());
         WindowRegistry::reset();
-        WindowRegistry::registerWindow(QStringLiteral("hilfe1"), [] { return new hilfe1; });
+        m_program = std::make_unique<test::TestServices>();
+        m_program->registerWindow<hilfe1>(QStringLiteral("hilfe1"));
+        hilfe1::answerRequests(m_program->services);
     }
 
     void cleanup()
     {
         WindowRegistry::reset();
-        SpeechEngine::instance().stop();
-        SpeechPage::setMainPage(nullptr);
-        m_sp.reset();
+        m_program->speaker.engine().stop();
+        m_program.reset();
         m_folder.reset();
     }
 
@@ -61,6 +58,7 @@ private slots:
         // Ticking automatic reading reads the current text at once, then every new text.
         QTest::keyClick(help(), Qt::Key_F11);
         QVERIFY(control<QCheckBox>("Check1")->isChecked());
+        QVERIFY(m_program->state.helpReadsAloud.value());
         QCOMPARE(hilfeTxt(), QByteArray(VoiceLines::kHelpVoice.data()) + "\r\nErster Text\r\n");
         HoverHelp::setHelpText(QStringLiteral("Zweiter Text, süß"));
         QCOMPARE(hilfeTxt(), QByteArray(VoiceLines::kHelpVoice.data()) + "\r\nZweiter Text, s\xFC\xDF\r\n");
@@ -72,6 +70,11 @@ private slots:
         QVERIFY(!control<QCheckBox>("Check1")->isChecked());
         HoverHelp::setHelpText(QStringLiteral("Dritter Text"));
         QVERIFY(!hilfeTxt().contains("Dritter"));
+
+        // The main window's F11 switches automatic reading on through the shared state.
+        m_program->state.helpReadsAloud.set(true);
+        QVERIFY(control<QCheckBox>("Check1")->isChecked());
+        QVERIFY(hilfeTxt().endsWith("Dritter Text\r\n"));
     }
 
     void readAloudButtonWorksOnceThePictureAlways()
@@ -90,20 +93,43 @@ private slots:
         QTRY_COMPARE(m_log.lines().size(), 3);
     }
 
-    void speechControlsReachTheSpeechPage()
+    // The F2 of the other windows presses the read-aloud button, which works once.
+    void otherWindowsAskForReadingAloud()
     {
-        HoverHelp::setHelpText(QStringLiteral("Ein etwas längerer Satz, damit das Sprechen eine Weile dauert und "
-                                              "wir es anhalten können, bevor es zu Ende ist."));
+        HoverHelp::setHelpText(QStringLiteral("Für alle"));
+        emit m_program->requests.speakHelp();
+        QVERIFY(hilfeTxt().endsWith("F\xFCr alle\r\n"));
+        QVERIFY(!control<QPushButton>("pla")->isEnabled());
+        QFile::remove(m_folder->file(QStringLiteral("hilfe.txt")));
+        emit m_program->requests.speakHelp();
+        QVERIFY(hilfeTxt().isEmpty());
+    }
+
+    void clipboardAndDescriptionAreTheMainWindowsOwn()
+    {
+        QSignalSpy clipboard(&m_program->requests, &ProgramRequests::readClipboardAloud);
+        QSignalSpy description(&m_program->requests, &ProgramRequests::openDescription);
+        QTest::keyClick(help(), Qt::Key_F7);
+        control<QPushButton>("Command1")->click();
+        QCOMPARE(clipboard.size(), 1);
+        QCOMPARE(description.size(), 1);
+    }
+
+    void speechControlsReachTheSpeaker()
+    {
+        HoverHelp::setHelpText(
+            QStringLiteral("Ein etwas längerer Satz, damit das Sprechen eine Weile dauert und "
+                           "wir es anhalten können, bevor es zu Ende ist."));
         QTest::keyClick(help(), Qt::Key_F2);
-        QTRY_VERIFY(SpeechEngine::instance().isSpeaking());
+        QTRY_VERIFY(m_program->speaker.engine().isSpeaking());
         QTest::keyClick(help(), Qt::Key_F4);
-        QTRY_VERIFY(SpeechEngine::instance().paused());
+        QTRY_VERIFY(m_program->speaker.engine().paused());
         QTest::keyClick(help(), Qt::Key_F5);
-        QTRY_VERIFY(!SpeechEngine::instance().paused());
+        QTRY_VERIFY(!m_program->speaker.engine().paused());
         QTest::keyClick(help(), Qt::Key_F3);
-        QTRY_VERIFY(!SpeechEngine::instance().isSpeaking());
+        QTRY_VERIFY(!m_program->speaker.engine().isSpeaking());
         QTest::keyClick(help(), Qt::Key_F6);
-        QTRY_VERIFY(SpeechEngine::instance().isSpeaking());
+        QTRY_VERIFY(m_program->speaker.engine().isSpeaking());
     }
 
     void enlargedViewAndBack()
@@ -111,9 +137,7 @@ private slots:
         HoverHelp::setHelpText(QStringLiteral("Groß"));
         help()->show();
         QVERIFY(QTest::qWaitForWindowExposed(help()));
-        // The help page and the speech buttons' pictures come with the first showing.
-        QVERIFY(help()->findChild<WebBrowser *>(QStringLiteral("WebBrowser1"))->location().endsWith(
-            QStringLiteral("blank.htm")));
+        // The speech buttons' pictures come with the first showing.
         for (const char *name : {"Picture1S", "Image1", "Image3", "Image4", "Image5", "Image7"})
             QVERIFY2(!control<QToolButton>(name)->icon().isNull(), name);
         const int normal = help()->width();
@@ -137,7 +161,8 @@ private slots:
     void keyLegendHidingAndUnloading()
     {
         control<QPushButton>("Label1")->click();
-        QCOMPARE(control<QLabel>("HLabel1")->text(), QStringLiteral("F2,Play. F3,Pause. F4,Stop. F5,Weiter. F6,Nochmal."));
+        QCOMPARE(control<QLabel>("HLabel1")->text(),
+                 QStringLiteral("F2,Play. F3,Pause. F4,Stop. F5,Weiter. F6,Nochmal."));
         help()->show();
         control<QPushButton>("beende3")->click();
         QVERIFY(!help()->isVisible());

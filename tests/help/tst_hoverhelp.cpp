@@ -118,12 +118,13 @@ private slots:
             QObject::connect(button, &QPushButton::clicked, [&clicks] { ++clicks; });
             return window;
         });
-        WindowRegistry::pressIfOpen(ctl::zeit_Command14);
+        const ControlName<QAbstractButton> start{"zeit", "Command14"};
+        WindowRegistry::pressIfOpen(start);
         QVERIFY(!WindowRegistry::existing(QStringLiteral("zeit")));
         QCOMPARE(clicks, 0);
-        WindowRegistry::press(ctl::zeit_Command14);
+        WindowRegistry::press(start);
         QCOMPARE(clicks, 1);
-        WindowRegistry::pressIfOpen(ctl::zeit_Command14);
+        WindowRegistry::pressIfOpen(start);
         QCOMPARE(clicks, 2);
         WindowRegistry::press(ControlName<QAbstractButton>{"zeit", "gibtsnicht"});
         WindowRegistry::press(ControlName<QAbstractButton>{"gibtsnicht", "Command14"});

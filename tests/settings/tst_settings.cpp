@@ -1,6 +1,7 @@
 #include "SettingsFiles.h"
 #include "SpeechRequest.h"
 #include "StartSettings.h"
+#include "TestServices.h"
 #include "TestSupport.h"
 #include "VoiceLines.h"
 #include "WindowRegistry.h"
@@ -180,7 +181,8 @@ private slots:
         QFETCH(QString, kind);
         test::TempProgramFolder folder;
         WindowRegistry::reset();
-        WindowRegistry::registerWindow(windows::hilfe1, [] { return new hilfe1; });
+        test::TestServices program;
+        program.registerWindow<hilfe1>(windows::hilfe1);
         for (const char *name : {"stimm2.txt", "syso/update-datum.chk", "syso/optionen.chk", "syso/reg2.txt"})
             makeUnusable(folder.file(QString::fromLatin1(name)), kind);
 

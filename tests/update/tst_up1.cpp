@@ -5,6 +5,7 @@
 #include "FormTimer.h"
 #include "HttpGet.h"
 #include "TestHttpServer.h"
+#include "TestServices.h"
 #include "TestSupport.h"
 #include "TextFile.h"
 #include "WindowRegistry.h"
@@ -48,6 +49,7 @@ private:
     std::unique_ptr<TempProgramFolder> folder;
     std::unique_ptr<RecordingResponder> responder;
     std::unique_ptr<TestHttpServer> server;
+    std::unique_ptr<TestServices> program;
 
     QByteArray listBytes(bool endMarker = true)
     {
@@ -113,14 +115,16 @@ private slots:
         server->route(kListPath, listBytes());
         server->route("/d/DeNeu.txt", kDictionary);
         WindowRegistry::reset();
-        WindowRegistry::registerWindow(windows::hilfe1, [] { return new hilfe1; });
-        WindowRegistry::registerWindow<up1>(windows::up1);
+        program = std::make_unique<TestServices>();
+        program->registerWindow<hilfe1>(windows::hilfe1);
+        program->registerWindow<up1>(windows::up1);
         window()->show();
     }
 
     void cleanup()
     {
         WindowRegistry::reset();
+        program.reset();
         server.reset();
         responder.reset();
         folder.reset();
@@ -420,7 +424,7 @@ private slots:
     void automaticLoadingAndTakingOverTheDate()
     {
         WindowRegistry::reset();
-        WindowRegistry::registerWindow<up1>(windows::up1);
+        program->registerWindow<up1>(windows::up1);
         folder->writeBytes(QStringLiteral("syso/optionen1.chk"), " 1 \r\n 0 \r\n");
         window()->show();
         QVERIFY(c<FormTimer>("Timer5")->isActive());
@@ -443,6 +447,16 @@ private slots:
         QVERIFY(!second->isChecked());
         click("Command13");
         QCOMPARE(folder->readBytes(QStringLiteral("syso/optionen1.chk")), QByteArray(" 0 \r\n 0 \r\n"));
+    }
+
+    // The update buttons of the main and the help window start the automatic loading again.
+    void otherWindowsStartTheAutomaticLoading()
+    {
+        up1::answerRequests(program->services);
+        auto *timer = c<FormTimer>("Timer5");
+        timer->setEnabled(false);
+        emit program->requests.checkForUpdates();
+        QVERIFY(timer->isActive());
     }
 };
 

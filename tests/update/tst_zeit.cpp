@@ -2,6 +2,7 @@
 // its wait, question and options timer, and the comparison that leads to the update window.
 
 #include "FormTimer.h"
+#include "TestServices.h"
 #include "TestSupport.h"
 #include "WindowRegistry.h"
 #include "hilfe1.h"
@@ -26,6 +27,7 @@ class ScheduleWindowTest : public QObject {
 private:
     std::unique_ptr<TempProgramFolder> folder;
     std::unique_ptr<RecordingResponder> responder;
+    std::unique_ptr<TestServices> program;
     const QDate today = QDate::currentDate();
 
     QWidget *window() { return WindowRegistry::window(windows::zeit); }
@@ -58,14 +60,16 @@ private slots:
         folder->writeBytes(QStringLiteral("syso/optionen1.chk"), "0\r\n");
         folder->writeBytes(QStringLiteral("syso/update-datum.chk"), "20070501\r\n");
         WindowRegistry::reset();
-        WindowRegistry::registerWindow(windows::hilfe1, [] { return new hilfe1; });
-        WindowRegistry::registerWindow<up1>(windows::up1);
-        WindowRegistry::registerWindow<zeit>(windows::zeit);
+        program = std::make_unique<TestServices>();
+        program->registerWindow<hilfe1>(windows::hilfe1);
+        program->registerWindow<up1>(windows::up1);
+        program->registerWindow<zeit>(windows::zeit);
     }
 
     void cleanup()
     {
         WindowRegistry::reset();
+        program.reset();
         responder.reset();
         folder.reset();
     }
@@ -148,6 +152,8 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         click("Command14");
+        QVERIFY(responder->requests.isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(responder->requests.size(), 2, 5000);
         QVERIFY(clock.elapsed() >= 3100);
         QCOMPARE(responder->texts(),
                  (QStringList{"Tägliches Wörterbuch Update", "Wollen Sie zum Update-Fenster ?"}));
@@ -167,6 +173,17 @@ private slots:
         click("Command3");
         QVERIFY(updateWindowShown());
         QVERIFY(!window()->isVisible());
+    }
+
+    // The update buttons of the main and the help window run the start operation.
+    void otherWindowsStartTheSchedule()
+    {
+        zeit::answerRequests(program->services);
+        emit program->requests.startUpdateSchedule();
+        QVERIFY(!c<FormTimer>("Timer1")->isActive());
+        QTRY_VERIFY_WITH_TIMEOUT(c<FormTimer>("Timer1")->isActive(), 5000);
+        QCOMPARE(c<QCheckBox>("Check5")->text(), QStringLiteral("Täglich aus "));
+        QVERIFY(!c<QPushButton>("Command7")->isEnabled());
     }
 };
 

@@ -1,5 +1,5 @@
 // The voice settings window beside the real main window: sliders, the test sentence, storing
-// the profile and the next translation spoken in it (speech log), the hand-over to List3.
+// the profile and the next translation spoken in it (speech log), the hand-over of a voice line.
 
 #include "Form3.h"
 #include "FormTimer.h"
@@ -10,7 +10,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
@@ -139,14 +138,23 @@ private slots:
         QCOMPARE(c<QLineEdit>("Text2")->text(), QStringLiteral("      "));
 
         window()->show();
-        auto *list3 = mainControl<QListWidget>("List3");
-        list3->addItems({QStringLiteral("#spd=90%#"), QStringLiteral("hello")});
+        QSignalSpy selected(&program->requests, &ProgramRequests::selectVoiceLine);
         c<QLineEdit>("Text2")->setText(QStringLiteral("hello"));
         press("Command7");
-        QCOMPARE(list3->currentItem()->text(), QStringLiteral("hello"));
-        c<QLineEdit>("Text2")->setText(QStringLiteral("nichts davon"));
+        c<QLineEdit>("Text2")->clear();
         press("Command7");
-        QCOMPARE(list3->currentRow(), -1);
+        QCOMPARE(selected.size(), 1);
+        QCOMPARE(selected.first().first().toString(), QStringLiteral("hello"));
+    }
+
+    // The profile's own test speaks the stored lines as they are.
+    void profileTestSpeaksTheStoredProfile()
+    {
+        folder->writeBytes(QStringLiteral("stimm2.txt"),
+                           "#voice=name:lgx.de.silke#\r\nGespeichertes Muster\r\n");
+        press("sprech");
+        QTRY_VERIFY(
+            settingsOf(QStringLiteral("Gespeichertes Muster")).startsWith(QStringLiteral("lgx.de.silke")));
     }
 
     void collectionAndBadProfiles()
