@@ -2,14 +2,14 @@
 
 #include "ClipboardCapture.h"
 #include "HoverHelp.h"
+#include "ProgramRequests.h"
 #include "TextRoutines.h"
-#include "TextTranslatorLayout.h"
 #include "WindowRegistry.h"
+#include "WindowServices.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QPlainTextEdit>
-#include <QPointer>
+#include <QTimer>
 
 namespace ortelia {
 
@@ -19,7 +19,10 @@ namespace {
 constexpr int kPanelTop = 155;
 constexpr int kPanelOut = 360;
 constexpr int kArrangedHeight = 7050 / 15;
-constexpr int kMiniOffHeight = 7000 / 15;
+// The main window comes back in front of the arranged text translator after a second; a
+// clipboard translated after opening waits for the arrangement a little longer.
+constexpr int kShowAgainDelay = 1000;
+constexpr int kTranslateAfterOpenDelay = 1500;
 
 void movePanel(QWidget *panel, int top)
 {
@@ -29,15 +32,19 @@ void movePanel(QWidget *panel, int top)
 
 } // namespace
 
-ClipboardTranslator::ClipboardTranslator(const Controls &controls, QObject *parent)
-    : QObject(parent), m_controls(controls)
+ClipboardTranslator::ClipboardTranslator(WindowServices &services, const Controls &controls, QObject *parent)
+    : QObject(parent), m_services(services), m_controls(controls)
 {
     connect(controls.open, &QAbstractButton::clicked, this, &ClipboardTranslator::OpenClipboardTranslator);
-    connect(controls.german, &QAbstractButton::clicked, this, &ClipboardTranslator::TranslateClipboardGerman);
-    connect(controls.english, &QAbstractButton::clicked, this, &ClipboardTranslator::TranslateClipboardEnglish);
+    connect(controls.german, &QAbstractButton::clicked, this,
+            [this] { TranslateClipboard(TextDirection::German); });
+    connect(controls.english, &QAbstractButton::clicked, this,
+            [this] { TranslateClipboard(TextDirection::Foreign); });
     connect(controls.close, &QAbstractButton::clicked, this, &ClipboardTranslator::CloseClipboardTranslator);
-    connect(controls.openGerman, &QAbstractButton::clicked, this, [this] { openIfNeeded(Side::German); });
-    connect(controls.openEnglish, &QAbstractButton::clicked, this, [this] { openIfNeeded(Side::English); });
+    connect(controls.openGerman, &QAbstractButton::clicked, this,
+            [this] { TranslateClipboardAndOpen(TextDirection::German); });
+    connect(controls.openEnglish, &QAbstractButton::clicked, this,
+            [this] { TranslateClipboardAndOpen(TextDirection::Foreign); });
     connect(controls.mini, &QCheckBox::toggled, this, &ClipboardTranslator::setMini);
 }
 
@@ -45,79 +52,54 @@ void ClipboardTranslator::OpenClipboardTranslator()
 {
     m_controls.panel->show();
     movePanel(m_controls.panel, kPanelTop);
-    if (!ArrangeTextTranslatorNarrow(kArrangedHeight))
-        return;
-    QPointer<QWidget> window(m_controls.mainWindow);
-    pause(1.0);
-    if (!window)
-        return;
-    window->show();
-    m_controls.chooserPicture->show();
+    emit m_services.requests.arrangeTextTranslatorNarrow(kArrangedHeight);
+    QTimer::singleShot(kShowAgainDelay, this, [this] {
+        m_controls.mainWindow->show();
+        m_controls.chooserPicture->show();
+    });
 }
 
-void ClipboardTranslator::TranslateClipboardGerman()
+void ClipboardTranslator::TranslateClipboard(TextDirection direction)
 {
-    translateClipboard(Side::German);
-}
-
-void ClipboardTranslator::TranslateClipboardEnglish()
-{
-    translateClipboard(Side::English);
-}
-
-void ClipboardTranslator::translateClipboard(Side side)
-{
-    const bool german = side == Side::German;
-    // Capturing into the text translator loads it when it is not loaded.
-    QPlainTextEdit *source = WindowRegistry::control(german ? ctl::TextUeberA_Text : ctl::TextUeberA_TextE);
-    if (!source || !CaptureClipboard(source)) {
+    const std::optional<QString> text = ClipboardText();
+    if (!text) {
         HoverHelp::setHelpText(
             QStringLiteral("Die Zwischenablage enthält keinen Text: es gibt nichts zu übersetzen."));
         return;
     }
-    // The user sees what is translated, also when the capture has just loaded the window.
-    source->window()->show();
-    QPointer<QWidget> window(m_controls.mainWindow);
-    pause(2.0);
-    // A text translator closed during the wait is not opened again for the press.
-    if (window)
-        WindowRegistry::pressIfOpen(german ? ctl::TextUeberA_SpeakButton : ctl::TextUeberA_SpeakButtonE);
+    // The user sees what is translated, also when the text translator is loaded for it.
+    if (QWidget *translator = WindowRegistry::window(windows::TextUeberA))
+        translator->show();
+    emit m_services.requests.translateText(*text, direction);
 }
 
-void ClipboardTranslator::openIfNeeded(Side side)
+void ClipboardTranslator::TranslateClipboardAndOpen(TextDirection direction)
 {
-    const bool german = side == Side::German;
+    const bool german = direction == TextDirection::German;
     if ((german ? m_controls.loadedGerman : m_controls.loadedEnglish)->isChecked()) {
-        translateClipboard(side);
+        TranslateClipboard(direction);
         return;
     }
     OpenClipboardTranslator();
-    QPointer<QWidget> window(m_controls.mainWindow);
-    pause(1.5);
-    if (window)
-        translateClipboard(side);
+    QTimer::singleShot(kTranslateAfterOpenDelay, this, [this, direction] { TranslateClipboard(direction); });
 }
 
 void ClipboardTranslator::keyF5()
 {
-    QPointer<QWidget> window(m_controls.mainWindow);
-    TranslateClipboardGerman();
-    if (window)
-        m_controls.openGerman->click();
+    TranslateClipboard(TextDirection::German);
+    m_controls.openGerman->click();
 }
 
 void ClipboardTranslator::keyF6()
 {
-    QPointer<QWidget> window(m_controls.mainWindow);
-    TranslateClipboardEnglish();
-    if (window)
-        m_controls.openEnglish->click();
+    TranslateClipboard(TextDirection::Foreign);
+    m_controls.openEnglish->click();
 }
 
 void ClipboardTranslator::CloseClipboardTranslator()
 {
     movePanel(m_controls.panel, kPanelOut);
-    WindowRegistry::pressIfOpen(ctl::TextUeberA_fensterschlissen);
+    emit m_services.requests.dropTextTranslator();
     m_controls.loadedGerman->setChecked(false);
     m_controls.loadedEnglish->setChecked(false);
 }
@@ -125,8 +107,7 @@ void ClipboardTranslator::CloseClipboardTranslator()
 void ClipboardTranslator::setMini(bool mini)
 {
     m_controls.mini->setText(mini ? QStringLiteral("Maxi-Fenster") : QStringLiteral("Mini-Fenster"));
-    if (QWidget *translator = WindowRegistry::window(windows::TextUeberA))
-        translator->resize(translator->width(), mini ? 0 : kMiniOffHeight);
+    emit m_services.requests.setTextTranslatorMini(mini);
 }
 
 } // namespace ortelia

@@ -3,17 +3,19 @@
 #include "ui_Form3.h"
 
 #include "ClipboardTranslator.h"
-#include "FormTimer.h"
 #include "HoverHelp.h"
 #include "NotificationArea.h"
 #include "OptionsPanel.h"
 #include "ToolsPanel.h"
 #include "TranslatorPanel.h"
 #include "ProgramFolder.h"
-#include "SpeechPage.h"
+#include "ProgramRequests.h"
+#include "ProgramState.h"
 #include "Shell.h"
+#include "Speaker.h"
 #include "TextRoutines.h"
 #include "WindowRegistry.h"
+#include "WindowServices.h"
 
 #include <QAbstractSlider>
 #include <QApplication>
@@ -22,9 +24,11 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 namespace ortelia {
@@ -49,6 +53,35 @@ constexpr int kFolderOut = 360;
 // The maker's contact address.
 const char *kContactAddress = "ortelia@example.org";
 
+// The clipboard panel out of view, where it goes when the text translator closes.
+constexpr int kClipboardPanelOut = 360;
+
+// The help window comes up, and a second later the main window is in front of it again.
+constexpr int kHelpWindowDelay = 1000;
+
+// Opening the list translator shows a bar that measures nothing: a fixed sequence of values,
+// each shown for a while. A step may also open the window or repeat the waiting texts.
+struct ListOpeningStep {
+    int value;
+    int wait;
+    bool openWindow = false;
+    bool texts = false;
+};
+constexpr ListOpeningStep kListOpening[] = {
+    {5, 200},
+    {10, 200, true},
+    {20, 200},
+    {30, 500, false, true},
+    {40, 500, false, true},
+    {50, 500, false, true},
+    {60, 1000},
+    {70, 500},
+    {80, 500},
+    {90, 500},
+    {95, 500},
+    {10, 1000},
+};
+
 } // namespace
 
 void Form3::setProgramEnd(std::function<void()> end)
@@ -56,7 +89,8 @@ void Form3::setProgramEnd(std::function<void()> end)
     programEnd() = std::move(end);
 }
 
-Form3::Form3(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form3>())
+Form3::Form3(WindowServices &services, QWidget *parent)
+    : QWidget(parent), m_services(services), ui(std::make_unique<Ui::Form3>())
 {
     ui->setupUi(this);
     setObjectName(QStringLiteral("Form3"));
@@ -80,7 +114,8 @@ Form3::Form3(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form3>(
         panel->setPalette(palette);
     }
 
-    m_clipboard = new ClipboardTranslator({this, ui->Frame5, ui->Command8, ui->Command15, ui->Command16,
+    m_clipboard = new ClipboardTranslator(services,
+                                          {this, ui->Frame5, ui->Command8, ui->Command15, ui->Command16,
                                            ui->Command17, ui->Command19, ui->Command20, ui->Check6,
                                            ui->Check7, ui->Check8, ui->Picture20},
                                           this);
@@ -88,6 +123,7 @@ Form3::Form3(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form3>(
     connectWindow();
     connectTranslator();
     connectTools();
+    connectState();
     attachHoverHelp();
     // The window sees every key before its controls.
     qApp->installEventFilter(this);
@@ -116,6 +152,127 @@ void Form3::Form_Load()
     WindowRegistry::hideControlsWithoutWindow(this);
 }
 
+void Form3::answerRequests(WindowServices &services)
+{
+    ProgramRequests &requests = services.requests;
+    const auto form = [] { return static_cast<Form3 *>(WindowRegistry::window(windows::Form3)); };
+    QObject::connect(&requests, &ProgramRequests::openDescription, &requests, [form] {
+        if (Form3 *f = form())
+            f->openDescription();
+    });
+    QObject::connect(&requests, &ProgramRequests::showOptions, &requests, [form] {
+        if (Form3 *f = form())
+            f->showOptions();
+    });
+    QObject::connect(&requests, &ProgramRequests::readClipboardAloud, &requests, [form] {
+        if (Form3 *f = form())
+            f->ReadClipboardAloud();
+    });
+    QObject::connect(&requests, &ProgramRequests::openListTranslator, &requests, [form] {
+        if (Form3 *f = form())
+            f->openListTranslator();
+    });
+    QObject::connect(&requests, &ProgramRequests::openClipboardTranslator, &requests, [form] {
+        if (Form3 *f = form())
+            f->clipboardTranslator().OpenClipboardTranslator();
+    });
+    QObject::connect(&requests, &ProgramRequests::translateClipboard, &requests,
+                     [form](TextDirection direction) {
+                         if (Form3 *f = form())
+                             f->clipboardTranslator().TranslateClipboard(direction);
+                     });
+    QObject::connect(&requests, &ProgramRequests::translateClipboardAndOpen, &requests,
+                     [form](TextDirection direction) {
+                         if (Form3 *f = form())
+                             f->clipboardTranslator().TranslateClipboardAndOpen(direction);
+                     });
+    QObject::connect(&requests, &ProgramRequests::lookUpWord, &requests,
+                     [form](const QString &word, TextDirection direction) {
+                         if (Form3 *f = form())
+                             f->ui->Frame2->lookUpWord(word, direction);
+                     });
+    QObject::connect(&requests, &ProgramRequests::dictatedWord, &requests, [form](const QString &word) {
+        if (Form3 *f = form()) {
+            if (!f->ui->Frame2->dictating())
+                f->ui->Command14->click();
+            f->ui->Frame2->showDictatedWord(word);
+        }
+    });
+    QObject::connect(&requests, &ProgramRequests::dictionaryChosen, &requests, [form](Served served) {
+        if (Form3 *f = form(); f && served == Served::Translator)
+            f->ApplyChosenDictionary();
+    });
+    QObject::connect(&requests, &ProgramRequests::selectVoiceLine, &requests, [form](const QString &line) {
+        if (Form3 *f = form())
+            f->ui->Frame2->selectVoiceLine(line);
+    });
+    QObject::connect(&requests, &ProgramRequests::showExplanation, &requests, [form](const QString &text) {
+        if (Form3 *f = form())
+            f->setStatus(text);
+    });
+}
+
+void Form3::connectState()
+{
+    ProgramState &state = m_services.state;
+    TranslatorPanel *translator = ui->Frame2;
+    ToolsPanel *tools = ui->toolsPanel;
+
+    // The translator's language names are its own; its search buttons show the text
+    // translator's too, whichever side changed last.
+    connect(translator, &TranslatorPanel::languageNamesChanged, &state.translatorPair, &LanguagePair::set);
+    const auto showTextPair = [this, &state] {
+        if (state.textPair.first() != m_textFirst)
+            showTextPairSide(true, state.textPair.first());
+        if (state.textPair.second() != m_textSecond)
+            showTextPairSide(false, state.textPair.second());
+    };
+    connect(&state.textPair, &LanguagePair::changed, this, showTextPair);
+    showTextPair();
+
+    tools->setMuted(state.muted.value());
+    connect(tools, &ToolsPanel::mutedChanged, &state.muted, &Flag::set);
+    connect(&state.muted, &Flag::changed, tools, &ToolsPanel::setMuted);
+
+    const auto showTextTranslatorOpen = [this](bool open) {
+        ui->Check7->setChecked(open);
+        ui->Check8->setChecked(open);
+        if (open)
+            return;
+        setPanelTop(ui->Frame5, kClipboardPanelOut);
+        ui->Label26->hide();
+    };
+    connect(&state.textTranslatorOpen, &Flag::changed, this, showTextTranslatorOpen);
+    if (state.textTranslatorOpen.value())
+        showTextTranslatorOpen(true);
+
+    connect(translator, &TranslatorPanel::dictationChanged, &state.dictationMode, &Flag::set);
+    connect(&state.dictationMode, &Flag::changed, this, [this](bool dictation) {
+        if (dictation && !ui->Frame2->dictating())
+            ui->Command14->click();
+    });
+    // The pace starts as the translator's slider has it.
+    state.dictationPace.set(translator->dictationPace());
+    connect(translator, &TranslatorPanel::dictationPaceChanged, &state.dictationPace, &Level::set);
+    connect(&state.dictationPace, &Level::changed, translator, &TranslatorPanel::setDictationPace);
+
+    connect(ui->Frame1, &OptionsPanel::speedChosen, &state.readingSpeed, &Level::set);
+
+    connect(&state.listProgress, &Progress::started, ui->ProgressBar1, [this] {
+        ui->ProgressBar1->setValue(0);
+        ui->ProgressBar1->show();
+    });
+    connect(&state.listProgress, &Progress::advanced, ui->ProgressBar1, &QProgressBar::setValue);
+    connect(&state.listProgress, &Progress::finished, ui->ProgressBar1, &QWidget::hide);
+}
+
+void Form3::showTextPairSide(bool first, const QString &name)
+{
+    (first ? m_textFirst : m_textSecond) = name;
+    (first ? ui->Command15 : ui->Command16)->setText(name);
+    ui->Frame2->showLanguageName(first, name);
+}
+
 void Form3::ApplyStartMode()
 {
     if (ui->Frame1->SelectedOptionIndex(QStringLiteral("Option1")) == 0)
@@ -136,14 +293,10 @@ void Form3::connectWindow()
     connect(ui->cmdSpeichern, &QPushButton::clicked, options, &OptionsPanel::SaveStartSettings);
     connect(ui->cmdAuslesen, &QPushButton::clicked, options, &OptionsPanel::LoadStartSettings);
     connect(ui->Command1A, &QPushButton::clicked, this, &Form3::ApplyStartMode);
-    connect(options, &OptionsPanel::speedChosen, this, [](int value) {
-        if (auto *slider = WindowRegistry::control(ctl::TextUeberA_HScroll1))
-            slider->setValue(value);
-    });
     connect(options, &OptionsPanel::dictionaryFolderWanted, this, [this] { showDictionaryFolder(true); });
     connect(ui->Label11, &ClickLabel::clicked, options, [options] { options->showAt(kOptionsTop); });
     connect(ui->optionLink, &QToolButton::clicked, options, [options] { options->showAt(kOptionsTop); });
-    connect(ui->op, &QPushButton::clicked, options, [options] { options->showAt(kOptionsTopFromOp); });
+    connect(ui->op, &QPushButton::clicked, this, &Form3::showOptions);
 
     connect(ui->Label23, &ClickLabel::clicked, this, [this] { setWide(true); });
     connect(ui->Picture13, &QToolButton::clicked, this, [this] { setWide(false); });
@@ -173,14 +326,13 @@ void Form3::connectWindow()
 
     connect(ui->Command12, &QPushButton::clicked, this, [this] {
         showWindow(windows::TextUeberA);
-        if (auto *target = WindowRegistry::control(ctl::arabisch1_Option1_1))
-            target->setChecked(true);
+        m_services.state.keyboardServesTextTranslator.set(true);
         WindowRegistry::showIfPossible(ui->Label26);
-        WindowRegistry::press(ctl::TextUeberA_fensterauf);
+        emit m_services.requests.openTextTranslatorWide();
     });
     connect(ui->textueber1, &QPushButton::clicked, this, [this] { showWindow(windows::TextUeberA); });
     connect(ui->Label10, &ClickLabel::clicked, this,
-            [] { WindowRegistry::press(ctl::TextUeberA_fensterauf); });
+            [this] { emit m_services.requests.openTextTranslatorWide(); });
     connect(ui->Command9, &QPushButton::clicked, this, [this] { showWindow(windows::Logox4); });
     connect(ui->Label26, &ClickLabel::clicked, this, [this] { showWindow(windows::arabisch1); });
     connect(ui->supertrannn, &QPushButton::clicked, this, &Form3::openListTranslator);
@@ -189,13 +341,12 @@ void Form3::connectWindow()
     connect(ui->Hilfe, &QPushButton::clicked, this, &Form3::openDescription);
     connect(ui->updates, &QPushButton::clicked, this, [this] {
         showWindow(windows::up1);
-        WindowRegistry::press(ctl::zeit_Command14);
-        if (FormTimer *timer = WindowRegistry::control(ctl::up1_Timer5))
-            timer->setEnabled(true);
+        emit m_services.requests.startUpdateSchedule();
+        emit m_services.requests.checkForUpdates();
     });
     connect(ui->zeiteinstellung, &QPushButton::clicked, this, [this] {
         showWindow(windows::zeit);
-        WindowRegistry::press(ctl::zeit_Command14);
+        emit m_services.requests.startUpdateSchedule();
     });
     connect(ui->Label12, &ClickLabel::clicked, this, [this] { showDictionaryFolder(true); });
     connect(ui->Frame7zu, &QToolButton::clicked, this, [this] { setPanelTop(ui->Frame7, kFolderOut); });
@@ -235,45 +386,40 @@ void Form3::showHelpWindow()
     help->show();
     ui->url->setFocus();
     ui->url->show();
-    pause(1.0);
-    show();
-    ui->url->setFocus();
+    QTimer::singleShot(kHelpWindowDelay, this, [this] {
+        show();
+        ui->url->setFocus();
+    });
 }
 
 void Form3::openListTranslator()
 {
     if (!WindowRegistry::isRegistered(windows::supertrans1))
         return;
-    const QString help = QStringLiteral("Lade Listen-Translator: Bitte warten!");
-    const QString status = QStringLiteral("Lade Listen-Translator: Bitte warten ");
-    const auto texts = [&] {
-        setHelpLabel(help);
-        ui->Label1->setText(status);
-    };
-    texts();
     ui->ProgressBar1->show();
-    // The bar measures nothing: a fixed sequence of values and waits.
-    ui->ProgressBar1->setValue(5);
-    pause(0.2);
-    ui->ProgressBar1->setValue(10);
-    showWindow(windows::supertrans1);
-    pause(0.2);
-    ui->ProgressBar1->setValue(20);
-    pause(0.2);
-    ui->ProgressBar1->setValue(30);
-    texts();
-    pause(0.5);
-    texts();
-    ui->ProgressBar1->setValue(40);
-    pause(0.5);
-    texts();
-    const std::pair<int, double> steps[] = {{50, 0.5}, {60, 1.0}, {70, 0.5}, {80, 0.5},
-                                            {90, 0.5}, {95, 0.5}, {10, 1.0}};
-    for (const auto &[value, wait] : steps) {
-        ui->ProgressBar1->setValue(value);
-        pause(wait);
+    showListTranslatorProgress(0);
+}
+
+void Form3::showListTranslatorProgress(int step)
+{
+    if (step == int(std::size(kListOpening))) {
+        ui->ProgressBar1->hide();
+        return;
     }
-    ui->ProgressBar1->hide();
+    const ListOpeningStep &now = kListOpening[step];
+    if (step == 0 || now.texts) {
+        setHelpLabel(QStringLiteral("Lade Listen-Translator: Bitte warten!"));
+        ui->Label1->setText(QStringLiteral("Lade Listen-Translator: Bitte warten "));
+    }
+    ui->ProgressBar1->setValue(now.value);
+    if (now.openWindow)
+        showWindow(windows::supertrans1);
+    QTimer::singleShot(now.wait, this, [this, step] { showListTranslatorProgress(step + 1); });
+}
+
+void Form3::showOptions()
+{
+    ui->Frame1->showAt(kOptionsTopFromOp);
 }
 
 void Form3::openDescription()
@@ -310,10 +456,10 @@ bool Form3::handleKey(int key)
         showHelpWindow();
         return true;
     case Qt::Key_F2:
-        WindowRegistry::press(ctl::hilfe1_pla);
+        emit m_services.requests.speakHelp();
         return true;
     case Qt::Key_F3:
-        StopSpeech();
+        m_services.speaker.stop();
         return true;
     case Qt::Key_F4:
         ui->url->click();
@@ -329,8 +475,7 @@ bool Form3::handleKey(int key)
         return true;
     case Qt::Key_F8:
     case Qt::Key_F11:
-        if (auto *box = WindowRegistry::control(ctl::hilfe1_Check1))
-            box->setChecked(key == Qt::Key_F11);
+        m_services.state.helpReadsAloud.set(key == Qt::Key_F11);
         return true;
     case Qt::Key_F10:
         ui->toolsPanel->confineMouse(false);
@@ -376,7 +521,7 @@ bool Form3::eventFilter(QObject *watched, QEvent *event)
 void Form3::endFromLabel7()
 {
     ui->toolsPanel->confineMouse(false);
-    WindowRegistry::pressIfOpen(ctl::TextUeberA_CloseButton);
+    emit m_services.requests.closeTextTranslator();
     close();
 }
 
@@ -389,8 +534,8 @@ void Form3::closeEvent(QCloseEvent *event)
     m_ending = true;
     // Before the window goes: the desktop comes back, the tray icon goes, speech stops.
     ui->toolsPanel->setDesktopHidden(false);
-    WindowRegistry::pressIfOpen(ctl::ortelia_ende);
-    StopSpeech();
+    emit m_services.requests.programEnding();
+    m_services.speaker.stop();
     CloseTranslatorPanel();
     qApp->removeEventFilter(this);
     event->accept();

@@ -17,6 +17,7 @@ class QListWidget;
 namespace ortelia {
 
 class ClipboardTranslator;
+struct WindowServices;
 
 // The main window "Ortelia Zuzadivi Zeverovazur": the start-up window, shaped by its background
 // picture. It carries the panels of the single-word translator, the options and the window tools
@@ -26,8 +27,11 @@ class ClipboardTranslator;
 class Form3 : public QWidget {
     Q_OBJECT
 public:
-    explicit Form3(QWidget *parent = nullptr);
+    explicit Form3(WindowServices &services, QWidget *parent = nullptr);
     ~Form3() override;
+
+    // The requests of the other windows that the main window answers.
+    static void answerRequests(WindowServices &services);
 
     // The load step, run once the registry knows the window.
     void Form_Load();
@@ -53,6 +57,12 @@ public:
     // Reads the window's reading text Label1 aloud with the help voice.
     void ReadWindowText();
 
+    void openDescription();
+    void openListTranslator();
+    void showOptions();
+    void setStatus(const QString &text);
+    ClipboardTranslator &clipboardTranslator() { return *m_clipboard; }
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -63,6 +73,7 @@ private:
     void connectWindow();
     void connectTranslator();
     void connectTools();
+    void connectState();
     void attachHoverHelp();
 
     // Window tools.
@@ -73,24 +84,21 @@ private:
     void endFromLabel7();
     void playSound(const QString &name);
     void showHelpWindow();
-    void openListTranslator();
-    void openDescription();
+    void showListTranslatorProgress(int step);
     void showDictionaryFolder(bool moveFrame);
     void showWindow(const QString &name);
     void setHelpLabel(const QString &text);
-    void setStatus(const QString &text);
 
     // The single-word translator panel.
     void chooseLanguage(const QString &page, const QString &caption, const QStringList &show,
                         const QStringList &hide);
     void openTranslatorPanel(bool dictation);
     void closeTranslatorPanel(bool full);
-    void openChooser(bool forThisWindow);
+    void showTextPairSide(bool first, const QString &name);
 
     // The pages (the program's one speech page lives here).
     void loadSpeechPage();
     void releaseSpeechPage();
-    void pressSpeechButton(const QString &button);
     QString lookUp(const QString &word, bool german);
     std::optional<QString> pageResult(const QString &field) const;
 
@@ -98,8 +106,12 @@ private:
 
     void append(QListWidget *list, const QStringList &lines);
 
+    WindowServices &m_services;
     std::unique_ptr<Ui::Form3> ui;
     ClipboardTranslator *m_clipboard;
+    // The text translator's language names as last shown on the buttons.
+    QString m_textFirst;
+    QString m_textSecond;
     QImage m_background;
     bool m_ending = false;
 };

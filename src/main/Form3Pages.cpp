@@ -24,12 +24,6 @@ void Form3::releaseSpeechPage()
         SpeechPage::setMainPage(nullptr);
 }
 
-void Form3::pressSpeechButton(const QString &button)
-{
-    if (WebBrowser *page = SpeechPage::mainPage())
-        page->click(0, button);
-}
-
 QString Form3::lookUp(const QString &word, bool german)
 {
     LookUpOnPage(ui->WebBrowser1->page(), word, german ? TextDirection::German : TextDirection::Foreign);

@@ -10,10 +10,11 @@
 #include "ListLines.h"
 #include "ProgramFolder.h"
 #include "SoundEffect.h"
-#include "SpeechPage.h"
+#include "Speaker.h"
+#include "SpeechEngine.h"
 #include "ToolsPanel.h"
 #include "VoiceLines.h"
-#include "WindowRegistry.h"
+#include "WindowServices.h"
 #include "WindowShape.h"
 
 #include <QCheckBox>
@@ -49,10 +50,8 @@ void Form3::connectTools()
         ReadWindowText();
     });
     connect(tools, &ToolsPanel::mouseFreedByButton, this, [this] { move(kReleasedPosition); });
-    connect(tools, &ToolsPanel::mutedChanged, this, [](bool muted) {
-        if (auto *sound = WindowRegistry::control(ctl::supertrans1_Check4))
-            sound->setChecked(muted);
-    });
+    connect(tools, &ToolsPanel::outputGainsChanged, this,
+            [this](double left, double right) { m_services.speaker.engine().setOutputGains(left, right); });
     connect(ui->uhrdatum, &QPushButton::clicked, this, [this] {
         setStatus(ClockTimeAndDate(QDateTime::currentDateTime()));
         ReadWindowText();
@@ -61,14 +60,15 @@ void Form3::connectTools()
     connect(ui->Label1, &ClickLabel::clicked, this, &Form3::ReadWindowText);
     connect(ui->PicturePlay, &QToolButton::clicked, this, &Form3::ReadWindowText);
     connect(ui->Label19, &ClickLabel::clicked, this, &Form3::ReadWindowText);
-    connect(ui->PicturePause, &QToolButton::clicked, this, [] { PauseSpeech(); });
-    connect(ui->PictureWeiter, &QToolButton::clicked, this, [] { ResumeSpeech(); });
-    connect(ui->PictureStop, &QToolButton::clicked, this, [] { StopSpeech(); });
-    connect(ui->Label6, &ClickLabel::clicked, this, [] { StopSpeech(); });
+    Speaker &speaker = m_services.speaker;
+    connect(ui->PicturePause, &QToolButton::clicked, &speaker, &Speaker::pause);
+    connect(ui->PictureWeiter, &QToolButton::clicked, &speaker, &Speaker::resume);
+    connect(ui->PictureStop, &QToolButton::clicked, &speaker, &Speaker::stop);
+    connect(ui->Label6, &ClickLabel::clicked, &speaker, &Speaker::stop);
     connect(ui->Picture12, &QToolButton::clicked, this, [this] {
         playSound(QStringLiteral("Leer"));
         ui->Label2->setText(QStringLiteral("Ton Stop"));
-        StopSpeech();
+        m_services.speaker.stop();
     });
     connect(ui->Hallo, &QPushButton::clicked, this, [this] {
         setStatus(QStringLiteral(
@@ -95,7 +95,7 @@ void Form3::ReadWindowText()
     append(ui->List1, {QString(VoiceLines::kHelpVoice), ui->Label1->text()});
     QStringList request = listLines(ui->List1);
     ui->List1->clear();
-    SpeakText(request);
+    m_services.speaker.speakText(request);
 }
 
 } // namespace ortelia

@@ -9,14 +9,18 @@
 #include "ListLines.h"
 #include "OptionsPanel.h"
 #include "ProgramFolder.h"
-#include "SpeechPage.h"
+#include "ProgramRequests.h"
+#include "ProgramState.h"
+#include "Speaker.h"
 #include "TextFile.h"
 #include "TextRoutines.h"
 #include "TranslatorPanel.h"
 #include "WindowRegistry.h"
+#include "WindowServices.h"
 
 #include <QDir>
 #include <QRadioButton>
+#include <QTimer>
 
 namespace ortelia {
 
@@ -25,6 +29,13 @@ namespace {
 // The language panel in and out of view.
 constexpr int kLanguagesTop = 100;
 constexpr int kLanguagesOut = 344;
+
+constexpr int kChosenDictionaryDelay = 1000;
+
+QString quoted(const QString &text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
 
 // The "hilfe.txt" of the current directory, where the page's help button reads a quoted text.
 QString currentDirectoryHelpFile()
@@ -37,6 +48,7 @@ QString currentDirectoryHelpFile()
 void Form3::connectTranslator()
 {
     TranslatorPanel *translator = ui->Frame2;
+    translator->setSpeaker(m_services.speaker);
     translator->setPage(
         {[this](const QString &word, bool german) { return lookUp(word, german); },
          [this](const QString &field) { return pageResult(field); },
@@ -53,12 +65,15 @@ void Form3::connectTranslator()
         append(ui->List1, {text});
         QStringList request = listLines(ui->List1);
         ui->List1->clear();
-        SpeakText(request);
+        m_services.speaker.speakText(request);
     });
-    connect(translator, &TranslatorPanel::recognitionWanted, this, [this] {
-        writeClipboardFieldQuoted();
-        pressSpeechButton(QStringLiteral("erkennung"));
+    connect(translator, &TranslatorPanel::recognitionWanted, this, [this] { writeClipboardFieldQuoted(); });
+    connect(translator, &TranslatorPanel::keyboardWanted, this, [this] {
+        m_services.state.keyboardServesTextTranslator.set(false);
+        emit m_services.requests.openArabicKeyboard(Served::Translator);
     });
+    connect(translator, &TranslatorPanel::closeDictationWanted, this,
+            [this] { emit m_services.requests.closeDictation(); });
 
     connect(ui->DeEn, &QPushButton::clicked, this, [this] {
         chooseLanguage(QStringLiteral("T2"), QStringLiteral("Englisch"), {"Picture13G", "Picture1U1"},
@@ -81,11 +96,11 @@ void Form3::connectTranslator()
     });
     connect(ui->landzu, &QPushButton::clicked, this, [this] { setPanelTop(ui->Frame4, kLanguagesOut); });
     connect(ui->laenderfenster, &QPushButton::clicked, this, [this] {
-        openChooser(true);
+        emit m_services.requests.openChooser(Served::Translator);
         setPanelTop(ui->Frame4, kLanguagesOut);
     });
     connect(ui->weort, &QToolButton::clicked, this, [this] {
-        openChooser(false);
+        emit m_services.requests.openChooser(Served::TextTranslator);
         ui->Picture20->hide();
     });
     connect(ui->Picture20, &QToolButton::clicked, ui->weort, &QToolButton::click);
@@ -105,7 +120,8 @@ void Form3::connectTranslator()
         if (!writeClipboardFieldQuoted())
             ui->List1->clear();
     });
-    connect(ui->sprech, &QPushButton::clicked, this, [this] { pressSpeechButton(QStringLiteral("Hilfe")); });
+    connect(ui->sprech, &QPushButton::clicked, this,
+            [this] { m_services.speaker.speak({quoted(ui->Text1->toPlainText())}); });
     connect(ui->Text1, &QPlainTextEdit::textChanged, this,
             [this] { append(ui->List1, {ui->Text1->toPlainText()}); });
     connect(ui->Picture2, &QToolButton::clicked, this, &Form3::ReadClipboardAloud);
@@ -122,23 +138,10 @@ void Form3::chooseLanguage(const QString &page, const QString &caption, const QS
     setPanelTop(ui->Frame4, kLanguagesOut);
 }
 
-void Form3::openChooser(bool forThisWindow)
-{
-    QWidget *chooser = WindowRegistry::window(windows::worter1);
-    if (!chooser)
-        return;
-    if (auto *target = WindowRegistry::control(ctl::worter1_Check1))
-        target->setChecked(forThisWindow);
-    if (forThisWindow)
-        chooser->setWindowTitle(QStringLiteral("Wörterbücher-Translator"));
-    chooser->show();
-}
-
 void Form3::openTranslatorPanel(bool dictation)
 {
     if (!dictation) {
-        if (auto *target = WindowRegistry::control(ctl::arabisch1_Option1_0))
-            target->setChecked(true);
+        m_services.state.keyboardServesTextTranslator.set(false);
         WindowRegistry::showIfPossible(ui->Label26);
     }
     ui->Frame2->open(dictation);
@@ -167,19 +170,21 @@ void Form3::ApplyChosenDictionary()
     ui->Frame2->hideLanguagePictures();
     ui->List1->clear();
     ui->List2->clear();
-    pause(1.0);
-    ui->Frame2->readLanguageNames();
-    ui->List1->clear();
-    ui->List2->clear();
-    ui->Frame2->sayLanguageNames();
+    // The page of the chosen dictionary is given a second before its names are asked for.
+    QTimer::singleShot(kChosenDictionaryDelay, this, [this] {
+        ui->Frame2->readLanguageNames([this] {
+            ui->List1->clear();
+            ui->List2->clear();
+            ui->Frame2->sayLanguageNames();
+        });
+    });
 }
 
 // ---- reading aloud -----------------------------------------------------------------------
 
 bool Form3::writeClipboardFieldQuoted()
 {
-    return TextFile::writeLinesInPlace(currentDirectoryHelpFile(),
-                                       {QLatin1Char('"') + ui->Text1->toPlainText() + QLatin1Char('"')});
+    return TextFile::writeLinesInPlace(currentDirectoryHelpFile(), {quoted(ui->Text1->toPlainText())});
 }
 
 void Form3::ReadClipboardAloud()

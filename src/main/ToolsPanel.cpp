@@ -9,7 +9,6 @@
 #include "HoverHelp.h"
 #include "MouseConfinement.h"
 #include "SoundEffect.h"
-#include "SpeechEngine.h"
 #include "WaveOutVolume.h"
 
 #include <QDateTime>
@@ -38,7 +37,7 @@ ToolsPanel::ToolsPanel(QWidget *parent) : QWidget(parent), ui(std::make_unique<U
     });
 
     connect(Timer3, &FormTimer::timeout, this, &ToolsPanel::applyVolume);
-    connect(ui->Check5, &QCheckBox::toggled, this, &ToolsPanel::setMuted);
+    connect(ui->Check5, &QCheckBox::toggled, this, &ToolsPanel::switchSound);
     connect(ui->HScroll1, &QScrollBar::valueChanged, this,
             [] { HoverHelp::setHelpText(QStringLiteral("Lautstärke einstellen Rechts:")); });
     connect(ui->HScroll2, &QScrollBar::valueChanged, this,
@@ -103,10 +102,15 @@ void ToolsPanel::applyVolume()
 {
     const StereoGain gain =
         GainFromWaveOutVolume(WaveOutVolume(ui->HScroll1->value(), ui->HScroll2->value()));
-    SpeechEngine::instance().setOutputGains(gain.left, gain.right);
+    emit outputGainsChanged(gain.left, gain.right);
 }
 
 void ToolsPanel::setMuted(bool muted)
+{
+    ui->Check5->setChecked(muted);
+}
+
+void ToolsPanel::switchSound(bool muted)
 {
     const int level = muted ? ui->HScroll1->maximum() : 0;
     ui->HScroll1->setValue(level);

@@ -27,6 +27,9 @@ public:
     void confineMouse(bool confine);
     // The desktop icons box comes after the control in the window's tab order.
     void placeDesktopIconsAfter(QWidget *control);
+    // The sound switch: muted, both volumes are at their maximum (the wave-out scale runs the
+    // other way).
+    void setMuted(bool muted);
 
 signals:
     // A text for the window's reading text, and one that is read aloud as well.
@@ -35,13 +38,15 @@ signals:
     // The mouse was set free by its button, which also moves the window.
     void mouseFreedByButton();
     void mutedChanged(bool muted);
+    // The speech volume of the left and right channel, 0 to 1.
+    void outputGainsChanged(double left, double right);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void applyVolume();
-    void setMuted(bool muted);
+    void switchSound(bool muted);
     void updateClock();
     void attachHoverHelp();
 

@@ -6,13 +6,14 @@
 #include "FormTimer.h"
 #include "HoverHelp.h"
 #include "ListLines.h"
-#include "SpeechPage.h"
+#include "Speaker.h"
 #include "TextRoutines.h"
 #include "WindowRegistry.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QRadioButton>
+#include <QTimer>
 
 namespace ortelia {
 
@@ -24,6 +25,10 @@ constexpr int kClosedLeft = 568;
 // The dictation delay when dictation starts, and the wait for the page's results.
 constexpr int kDictationDelay = 600;
 constexpr int kFetchDelay = 500;
+// Dictation starts this long after the panel opens in dictation mode; a chosen dictionary is
+// asked for its language names this long after its entry "??" was searched.
+constexpr int kDictationStartDelay = 3000;
+constexpr int kLanguageNamesDelay = 3000;
 
 const QString kTranslatorText = QStringLiteral(
     "Translator: Schreiben Sie ein deutsches Wort in das obere Textfeld oder ein Wort der Landessprache in "
@@ -63,6 +68,7 @@ TranslatorPanel::TranslatorPanel(QWidget *parent)
     connect(Timer4, &FormTimer::timeout, this, [this] { dictationTimerFired(Direction::German); });
     connect(Timer5, &FormTimer::timeout, this, [this] { dictationTimerFired(Direction::Foreign); });
     connect(ui->HScroll3, &QScrollBar::valueChanged, this, &TranslatorPanel::setAutoSearchDelay);
+    connect(ui->HScroll3, &QScrollBar::valueChanged, this, &TranslatorPanel::dictationPaceChanged);
     connect(ui->Label24, &ClickLabel::clicked, this, [this] { startDictation(Direction::German); });
     connect(ui->Label25, &ClickLabel::clicked, this, [this] { endDictation(Direction::German); });
     connect(ui->Label28, &ClickLabel::clicked, this, [this] { startDictation(Direction::Foreign); });
@@ -84,27 +90,24 @@ TranslatorPanel::TranslatorPanel(QWidget *parent)
 
     connect(ui->Label21G, &ClickLabel::clicked, this, [this] {
         QStringList request{ui->Label21G->text()};
-        SpeakText(request);
+        m_speaker->speakText(request);
     });
     connect(ui->Label21, &ClickLabel::clicked, this,
             [this] { emit textToSpeakWithProfile(ui->Label21->text()); });
-    connect(ui->lblText, &ClickLabel::clicked, this, &TranslatorPanel::recognitionWanted);
+    connect(ui->lblText, &ClickLabel::clicked, this, [this] {
+        emit recognitionWanted();
+        m_speaker->speak(m_lastTranslation);
+    });
 
     connect(ui->Text5, &QLineEdit::textChanged, this, [this](const QString &name) {
         ui->suche->setText(name);
-        if (auto *label = WindowRegistry::control(ctl::arabisch1_Label56))
-            label->setText(name);
+        emit languageNamesChanged(name, ui->Text6->text());
     });
     connect(ui->Text6, &QLineEdit::textChanged, this, [this](const QString &name) {
         ui->englisch->setText(name);
-        if (auto *label = WindowRegistry::control(ctl::arabisch1_Label56))
-            label->setText(name);
-        if (name == QLatin1String("Arabisch")) {
-            if (auto *target = WindowRegistry::control(ctl::arabisch1_Option1_0))
-                target->setChecked(true);
-            if (QWidget *keyboard = WindowRegistry::window(windows::arabisch1))
-                keyboard->show();
-        }
+        emit languageNamesChanged(ui->Text5->text(), name);
+        if (name == QLatin1String("Arabisch"))
+            emit keyboardWanted();
     });
     attachHoverHelp();
 }
@@ -114,6 +117,11 @@ TranslatorPanel::~TranslatorPanel() = default;
 void TranslatorPanel::setPage(Page page)
 {
     m_page = std::move(page);
+}
+
+void TranslatorPanel::setSpeaker(Speaker &speaker)
+{
+    m_speaker = &speaker;
 }
 
 void TranslatorPanel::load()
@@ -135,6 +143,47 @@ void TranslatorPanel::SearchGerman(const QString &word)
 void TranslatorPanel::SearchForeign(const QString &word)
 {
     search(Direction::Foreign, word);
+}
+
+void TranslatorPanel::lookUpWord(const QString &word, TextDirection direction)
+{
+    const bool german = direction == TextDirection::German;
+    (german ? ui->TextD : ui->TextEng)->setText(word);
+    (german ? ui->suche : ui->englisch)->click();
+}
+
+bool TranslatorPanel::dictating() const
+{
+    return !ui->Text2->isHidden();
+}
+
+void TranslatorPanel::showDictatedWord(const QString &word)
+{
+    ui->Text2->setText(word);
+}
+
+int TranslatorPanel::dictationPace() const
+{
+    return ui->HScroll3->value();
+}
+
+void TranslatorPanel::setDictationPace(int milliseconds)
+{
+    ui->HScroll3->setValue(milliseconds);
+}
+
+void TranslatorPanel::selectVoiceLine(const QString &line)
+{
+    const QList<QListWidgetItem *> found = ui->List3->findItems(line, Qt::MatchExactly);
+    if (found.isEmpty())
+        ui->List3->setCurrentRow(-1);
+    else
+        ui->List3->setCurrentItem(found.first());
+}
+
+void TranslatorPanel::showLanguageName(bool first, const QString &name)
+{
+    (first ? ui->suche : ui->englisch)->setText(name);
 }
 
 void TranslatorPanel::search(Direction direction, const QString &word)
@@ -165,7 +214,8 @@ void TranslatorPanel::fetchResults(Direction direction)
     QListWidget *list = direction == Direction::German ? ui->List3 : ui->List4;
     QStringList request = listLines(list);
     list->clear();
-    SpeakTranslation(request);
+    m_lastTranslation = request;
+    m_speaker->speakTranslation(request);
     (direction == Direction::German ? Timer1T : Timer2T)->setEnabled(false);
 }
 
@@ -259,8 +309,10 @@ void TranslatorPanel::startDictation(Direction direction)
     ui->HScroll3->show();
     ui->Check2->show();
     (german ? ui->Check3 : ui->Check4)->show();
-    if (german)
+    if (german) {
         WindowRegistry::showIfPossible(ui->Command7);
+        emit dictationChanged(true);
+    }
 }
 
 void TranslatorPanel::endDictation(Direction direction)
@@ -277,8 +329,9 @@ void TranslatorPanel::endDictation(Direction direction)
     ui->Check2->hide();
     (german ? ui->Check3 : ui->Check4)->hide();
     if (german) {
-        closeDictationWindow();
+        emit closeDictationWanted();
         ui->Command7->hide();
+        emit dictationChanged(false);
     }
 }
 
@@ -287,12 +340,6 @@ void TranslatorPanel::setAutoSearchDelay(int milliseconds)
     Timer4->setInterval(milliseconds);
     Timer5->setInterval(milliseconds);
     ui->Label22->setText(QString::number(milliseconds));
-}
-
-void TranslatorPanel::closeDictationWindow()
-{
-    // Only a dictation window that exists is closed; none is created for it.
-    WindowRegistry::pressIfOpen(ctl::Speaking_zu1);
 }
 
 // ---- opening, closing, languages ---------------------------------------------------------
@@ -317,10 +364,8 @@ void TranslatorPanel::open(bool dictation)
     ui->Command7->hide();
     ui->englisch->setText(QStringLiteral("Englisch"));
     ui->suche->setText(QStringLiteral("Deutsch"));
-    if (dictation) {
-        pause(3.0);
-        startDictation(Direction::German);
-    }
+    if (dictation)
+        QTimer::singleShot(kDictationStartDelay, this, [this] { startDictation(Direction::German); });
 }
 
 void TranslatorPanel::closePanel(bool full)
@@ -331,7 +376,7 @@ void TranslatorPanel::closePanel(bool full)
     Timer5->setEnabled(false);
     if (!full)
         return;
-    closeDictationWindow();
+    emit closeDictationWanted();
     ui->Command7->hide();
 }
 
@@ -355,23 +400,25 @@ void TranslatorPanel::hideLanguagePictures()
         picture->hide();
 }
 
-void TranslatorPanel::readLanguageNames()
+void TranslatorPanel::readLanguageNames(std::function<void()> then)
 {
     // The entry "??" of a dictionary answers with its two language names; the dictation timer
     // searches it while this waits.
     ui->Text2->setText(QStringLiteral("??"));
     SearchGerman(ui->TextD->text());
-    pause(3.0);
-    if (const std::optional<QString> first = m_page.result(QStringLiteral("Textfeld2")))
-        ui->Text5->setText(*first);
-    if (const std::optional<QString> second = m_page.result(QStringLiteral("Textfeld3")))
-        ui->Text6->setText(*second);
+    QTimer::singleShot(kLanguageNamesDelay, this, [this, then = std::move(then)] {
+        if (const std::optional<QString> first = m_page.result(QStringLiteral("Textfeld2")))
+            ui->Text5->setText(*first);
+        if (const std::optional<QString> second = m_page.result(QStringLiteral("Textfeld3")))
+            ui->Text6->setText(*second);
+        then();
+    });
 }
 
 void TranslatorPanel::sayLanguageNames()
 {
     QStringList request{ui->Text5->text() + QLatin1Char('+') + ui->Text6->text()};
-    SpeakText(request);
+    m_speaker->speakText(request);
 }
 
 void TranslatorPanel::attachHoverHelp()

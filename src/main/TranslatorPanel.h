@@ -17,6 +17,8 @@ class QListWidget;
 namespace ortelia {
 
 class FormTimer;
+class Speaker;
+enum class TextDirection;
 
 // The single-word translator Frame2 of the main window: a word typed (or dictated) into the
 // German or the foreign field is looked up on the window's dictionary page; half a second later
@@ -38,11 +40,24 @@ public:
     ~TranslatorPanel() override;
 
     void setPage(Page page);
+    void setSpeaker(Speaker &speaker);
     // The window's load step: only the German-English flags and no dictation controls show.
     void load();
 
     void SearchGerman(const QString &word);
     void SearchForeign(const QString &word);
+    // A word typed elsewhere: written into the typed field of its side and searched.
+    void lookUpWord(const QString &word, TextDirection direction);
+    // In dictation mode: the German dictation field is in view.
+    bool dictating() const;
+    // A dictated word in the German dictation field, searched after the dictation delay.
+    void showDictatedWord(const QString &word);
+    int dictationPace() const;
+    void setDictationPace(int milliseconds);
+    // Selects the voice line in the voice list List3, or nothing when it has none such.
+    void selectVoiceLine(const QString &line);
+    // The text translator's language name on the search button of its side.
+    void showLanguageName(bool first, const QString &name);
     // In view with the German-English page; in dictation mode, dictation starts three seconds later.
     void open(bool dictation);
     // Out of view with its timers stopped; closing fully also closes the dictation window.
@@ -52,7 +67,7 @@ public:
     // A dictionary chosen in the chooser: its flags go, its entry "??" gives its two language names
     // (after the page's wait), and they are said.
     void hideLanguagePictures();
-    void readLanguageNames();
+    void readLanguageNames(std::function<void()> then);
     void sayLanguageNames();
 
 signals:
@@ -64,6 +79,14 @@ signals:
     void textToSpeakWithProfile(const QString &text);
     // The translation label asks for the clipboard field to be recognised.
     void recognitionWanted();
+    // The language names of the chosen dictionary (Text5, Text6).
+    void languageNamesChanged(const QString &first, const QString &second);
+    // The Arabic keyboard is wanted for this translator.
+    void keyboardWanted();
+    void dictationChanged(bool dictation);
+    void dictationPaceChanged(int milliseconds);
+    // Dictation is over: the dictation window, if open, closes.
+    void closeDictationWanted();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -80,11 +103,13 @@ private:
     void startDictation(Direction direction);
     void endDictation(Direction direction);
     void setAutoSearchDelay(int milliseconds);
-    void closeDictationWindow();
     void attachHoverHelp();
 
     std::unique_ptr<Ui::TranslatorPanel> ui;
     Page m_page;
+    Speaker *m_speaker = nullptr;
+    // The translation last spoken, which the translation label speaks again.
+    QStringList m_lastTranslation;
     FormTimer *Timer1T;
     FormTimer *Timer2T;
     FormTimer *Timer4;

@@ -1,25 +1,24 @@
 #pragma once
 
-// What the main window's test programs share: the main window and the help window it writes
-// into, made afresh for each test, and the main window's controls by name.
+// What the main window's test programs share: the program's windows with fresh services for
+// each test, and the main window's controls by name.
 
 #include "Form3.h"
-#include "TabularDataPages.h"
+#include "ProgramWindows.h"
+#include "TestServices.h"
 #include "WindowRegistry.h"
-#include "hilfe1.h"
 
 #include <QtTest>
 
 namespace ortelia::test {
 
-// Forgets every window and registers the main window and the help window anew, with the data
-// object of the dictionary pages.
-inline void registerMainWindows()
+// Forgets every window and registers the program's windows anew with fresh services.
+inline std::unique_ptr<TestServices> registerMainWindows()
 {
-    registerTabularDataObject();
     WindowRegistry::reset();
-    WindowRegistry::registerWindow(QStringLiteral("hilfe1"), [] { return new hilfe1; });
-    WindowRegistry::registerWindow<Form3>(QStringLiteral("Form3"));
+    auto program = std::make_unique<TestServices>();
+    registerProgramWindows(program->services);
+    return program;
 }
 
 // The main window, created hidden on first use.

@@ -16,36 +16,22 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QSlider>
 #include <QVBoxLayout>
 #include <QtTest>
 
 using namespace ortelia;
 using namespace ortelia::test;
 
-// Stands in for the text translator: its speed slider.
-class FakeTextTranslator : public QWidget {
-public:
-    FakeTextTranslator()
-    {
-        speed = new QSlider(this);
-        speed->setObjectName(QStringLiteral("HScroll1"));
-        speed->setRange(0, 1500);
-        speed->setValue(450);
-    }
-    QSlider *speed;
-};
-
 class Form3Test : public QObject {
     Q_OBJECT
 
 private:
     std::unique_ptr<TempProgramFolder> folder;
+    std::unique_ptr<TestServices> program;
     int programEnds = 0;
 
     QWidget *help() { return WindowRegistry::window(QStringLiteral("hilfe1")); }
     QString helpText() { return help()->findChild<QLabel *>(QStringLiteral("HLabel1"))->text(); }
-    QCheckBox *autoRead() { return help()->findChild<QCheckBox *>(QStringLiteral("Check1")); }
     FormTimer *timer(const char *name) { return control<FormTimer>(name); }
     QByteArray reg2() { return folder->readBytes(QStringLiteral("syso/reg2.txt")); }
 
@@ -54,13 +40,14 @@ private slots:
     void init()
     {
         folder = std::make_unique<TempProgramFolder>();
-        registerMainWindows();
+        program = registerMainWindows();
         programEnds = 0;
         Form3::setProgramEnd([this] { ++programEnds; });
     }
     void cleanup()
     {
         WindowRegistry::reset();
+        program.reset();
         folder.reset();
     }
 
@@ -68,7 +55,6 @@ private slots:
 
     void startSettingsStartNormallyAndSetTheSpeed()
     {
-        WindowRegistry::registerWindow(QStringLiteral("TextUeberA"), [] { return new FakeTextTranslator; });
         const QByteArray written = "False\r\nTrue\r\nTrue\r\nFalse\r\nFalse\r\n";
         folder->writeBytes(QStringLiteral("syso/reg2.txt"), written);
         QVERIFY(form());
@@ -77,11 +63,9 @@ private slots:
         QVERIFY(control<QRadioButton>("Option3_0")->isChecked());
         QVERIFY(!control<QRadioButton>("Option3_1")->isChecked());
         QCOMPARE(control<OptionsPanel>("Frame1")->SelectedOptionIndex(QStringLiteral("Option1")), 1);
-        auto *text =
-            static_cast<FakeTextTranslator *>(WindowRegistry::existing(QStringLiteral("TextUeberA")));
-        QVERIFY(text);
-        QCOMPARE(text->speed->value(), 1500);
-        QVERIFY(!text->isVisible());
+        QCOMPARE(program->state.readingSpeed.value(), 1500);
+        const QWidget *text = WindowRegistry::existing(windows::TextUeberA);
+        QVERIFY(!text || !text->isVisible());
         // Reading the settings does not write them.
         QCOMPARE(reg2(), written);
         // The start-up help text, which created the help window hidden.
@@ -199,9 +183,9 @@ private slots:
         const QString before = helpText();
         QTest::keyClick(typed, Qt::Key_F9);
         QTest::keyClick(typed, Qt::Key_F11);
-        QVERIFY(autoRead()->isChecked());
+        QVERIFY(program->state.helpReadsAloud.value());
         QTest::keyClick(typed, Qt::Key_F8);
-        QVERIFY(!autoRead()->isChecked());
+        QVERIFY(!program->state.helpReadsAloud.value());
         QCOMPARE(helpText(), before);
         QCOMPARE(typed->text(), QStringLiteral("hallo"));
         QVERIFY(!help()->isVisible());
@@ -307,9 +291,9 @@ private slots:
         QCOMPARE(control<QPlainTextEdit>("Text1")->toPlainText(), QString());
         QCOMPARE(folder->readBytes(QStringLiteral("hilfe.txt")), QByteArray("\"\"\r\n"));
 
-        // The help window's clipboard button reads it the same way.
+        // Asked by another window (the help window's clipboard button), it reads it the same way.
         clipboard->setText(QStringLiteral("Hallo Welt"));
-        help()->findChild<QAbstractButton *>(QStringLiteral("Image7"))->click();
+        emit program->requests.readClipboardAloud();
         QCOMPARE(folder->readBytes(QStringLiteral("hilfe.txt")), QByteArray("\"Hallo Welt\"\r\n"));
     }
 

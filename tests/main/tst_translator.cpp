@@ -34,6 +34,7 @@ class TranslatorTest : public QObject {
 
 private:
     std::unique_ptr<TempProgramFolder> folder;
+    std::unique_ptr<TestServices> program;
     SpeechLog speechLog;
 
     QString label(const char *name) { return control<QLabel>(name)->text(); }
@@ -62,13 +63,14 @@ private slots:
         folder = std::make_unique<TempProgramFolder>();
         folder->writeBytes(QStringLiteral("stimm2.txt"), kProfile);
         folder->writeBytes(QStringLiteral("syso/reg2.txt"), "False\r\nTrue\r\nFalse\r\nTrue\r\nFalse\r\n");
-        registerMainWindows();
+        program = registerMainWindows();
         Form3::setProgramEnd([] {});
     }
     void cleanup()
     {
         SpeechEngine::instance().stop();
         WindowRegistry::reset();
+        program.reset();
         folder.reset();
     }
 
@@ -197,16 +199,27 @@ private slots:
         QVERIFY(LookupPage::write(ProgramFolder::path(QStringLiteral("TranslateDeGb/sysx")),
                                   QStringLiteral("DeFr")));
         openTranslator();
-        control<QPushButton>("auswahl2")->click();
-        QCOMPARE(control<QLineEdit>("Text5")->text(), QStringLiteral("Deutsch"));
+        emit program->requests.dictionaryChosen(Served::Translator);
+        // The page is given a second, and the names three more.
+        QTRY_COMPARE_WITH_TIMEOUT(control<QLineEdit>("Text5")->text(), QStringLiteral("Deutsch"), 10000);
         QCOMPARE(control<QLineEdit>("Text6")->text(), QStringLiteral("Frazösisch"));
         QCOMPARE(control<QPushButton>("suche")->text(), QStringLiteral("Deutsch"));
         QCOMPARE(control<QPushButton>("englisch")->text(), QStringLiteral("Frazösisch"));
-        QCOMPARE(file(QStringLiteral("hilfe.txt")), QByteArray("Deutsch+Fraz\xf6sisch\r\n"));
+        QTRY_COMPARE(file(QStringLiteral("hilfe.txt")), QByteArray("Deutsch+Fraz\xf6sisch\r\n"));
+        QCOMPARE(program->state.translatorPair.second(), QStringLiteral("Frazösisch"));
         QVERIFY(control("PictureFr")->isHidden());
         QVERIFY(control("Picture1U1")->isHidden());
         type("TextD", QStringLiteral("haus"));
         QTRY_COMPARE(label("lblText"), QStringLiteral("maison"));
+    }
+
+    void aWordFromAnotherWindowIsLookedUp()
+    {
+        openTranslator();
+        emit program->requests.lookUpWord(QStringLiteral("House"), TextDirection::Foreign);
+        QCOMPARE(control<QLineEdit>("TextEng")->text(), QStringLiteral("house"));
+        QTRY_COMPARE(label("Label21G"), QStringLiteral("haus"));
+        QCOMPARE(file(QStringLiteral("erkennung.txt")), kProfile + "haus\r\n");
     }
 
     void windowTextClockAndVolume()
