@@ -15,7 +15,7 @@ namespace ortelia::web {
 
 // A dictionary page's answer for a word its file does not hold: the record of the word's base
 // form, or for a compound the parts' translations. Pages ask for it with the data object's param
-// BaseForms ("form table, relative to the page[ foreign Hunspell language]").
+// BaseForms ("form table, relative to the page[ foreign language]").
 class BaseFormStandIn {
 public:
     struct Answer {

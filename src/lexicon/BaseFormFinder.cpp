@@ -1,5 +1,6 @@
 #include "BaseFormFinder.h"
 
+#include <QFileInfo>
 #include <QMutex>
 #include <QProcessEnvironment>
 #include <QSet>
@@ -129,11 +130,62 @@ QStringList umlautSpellings(const QString &word)
     return spellings;
 }
 
+bool isVowel(QChar c)
+{
+    return QStringLiteral("aeiou").contains(c);
+}
+
+// What is left of an English verb without -ed or -ing, and the base forms it may stand for, the
+// likelier first: a doubled consonant single ("stopp"), an e put back after a short vowel and one
+// consonant ("hop" of "hoped"), else the stem as it is ("walk") before the e ("danc").
+void addVerbBases(const QString &stem, QStringList &bases)
+{
+    const qsizetype n = stem.size();
+    if (n < 2)
+        return;
+    const QChar last = stem[n - 1];
+    if (n >= 3 && last == stem[n - 2] && !isVowel(last) && !QStringLiteral("lsfz").contains(last)) {
+        bases << stem.chopped(1) << stem;
+        return;
+    }
+    const bool shortVowel = !isVowel(last) && !QStringLiteral("wxy").contains(last) && isVowel(stem[n - 2]) &&
+                            (n < 3 || !isVowel(stem[n - 3]));
+    if (shortVowel)
+        bases << stem + QLatin1Char('e') << stem;
+    else
+        bases << stem << stem + QLatin1Char('e');
+}
+
+// Base forms a regular English ending stands for, the likelier first: "studies" study, "boxes" box,
+// "dogs" dog, "studied" study, "hoped" hope, "walked" walk, "making" make, "running" run.
+QStringList englishBases(const QString &word)
+{
+    QStringList bases;
+    const auto endsWith = [&word](const char *ending) { return word.endsWith(QLatin1String(ending)); };
+    if ((endsWith("ies") || endsWith("ied")) && word.size() > 4)
+        bases << word.chopped(3) + QLatin1Char('y');
+    if (endsWith("es")) {
+        const QString stem = word.chopped(2);
+        static const char *const sibilants[] = {"s", "x", "z", "ch", "sh", "o"};
+        const bool sibilant = std::any_of(std::begin(sibilants), std::end(sibilants),
+                                          [&stem](const char *e) { return stem.endsWith(QLatin1String(e)); });
+        bases << (sibilant ? stem : word.chopped(1)) << (sibilant ? word.chopped(1) : stem);
+    } else if (endsWith("s") && !endsWith("ss")) {
+        bases << word.chopped(1);
+    } else if (endsWith("ed")) {
+        addVerbBases(word.chopped(2), bases);
+    } else if (endsWith("ing") && word.size() > 4) {
+        addVerbBases(word.chopped(3), bases);
+    }
+    bases.removeIf([](const QString &base) { return base.size() < 2; });
+    return bases;
+}
+
 } // namespace
 
 BaseFormFinder::BaseFormFinder(std::optional<FormTable> table, std::unique_ptr<Stemmer> german,
-                               std::unique_ptr<Stemmer> foreign)
-    : m_table(std::move(table)), m_german(std::move(german)), m_foreign(std::move(foreign))
+                               std::optional<FormTable> foreignTable)
+    : m_table(std::move(table)), m_german(std::move(german)), m_foreignTable(std::move(foreignTable))
 {
 }
 
@@ -218,8 +270,23 @@ QStringList BaseFormFinder::foreign(const QString &word, const Known &known) con
     const QString lower = word.toLower();
     if (!plainWord(lower))
         return {};
-    const QString stem = knownStem(m_foreign.get(), lower, known);
-    return stem.isEmpty() ? QStringList() : QStringList{stem};
+    if (m_foreignTable) {
+        const QString base = m_foreignTable->baseOf(lower);
+        if (!base.isEmpty() && known(base))
+            return {base};
+    }
+    for (const QString &base : englishBases(lower)) {
+        if (known(base))
+            return {base};
+    }
+    return {};
+}
+
+QString BaseFormFinder::foreignTablePath(const QString &tablePath, const QString &foreignLanguage)
+{
+    const QFileInfo table(tablePath);
+    return table.path() + QLatin1Char('/') + table.completeBaseName() + QLatin1Char('-') + foreignLanguage +
+           QLatin1String(".tab");
 }
 
 const BaseFormFinder &BaseFormFinder::shared(const QString &tablePath, const QString &foreignLanguage)
@@ -239,15 +306,15 @@ const BaseFormFinder &BaseFormFinder::shared(const QString &tablePath, const QSt
         std::unique_ptr<Stemmer> german = Stemmer::open(dir, QStringLiteral("de_DE"), error);
         if (!german)
             problems << error;
-        std::unique_ptr<Stemmer> foreign;
+        std::optional<FormTable> foreignTable;
         if (!foreignLanguage.isEmpty()) {
-            foreign = Stemmer::open(dir, foreignLanguage, error);
-            if (!foreign)
+            foreignTable = FormTable::read(foreignTablePath(tablePath, foreignLanguage), error);
+            if (!foreignTable)
                 problems << error;
         }
         if (!problems.isEmpty())
             std::fprintf(stderr, "ortelia: %s\n", problems.join(QLatin1Char(' ')).toLocal8Bit().constData());
-        finder = std::make_unique<BaseFormFinder>(std::move(table), std::move(german), std::move(foreign));
+        finder = std::make_unique<BaseFormFinder>(std::move(table), std::move(german), std::move(foreignTable));
     }
     return *finder;
 }

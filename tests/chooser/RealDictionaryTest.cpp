@@ -323,6 +323,22 @@ void RealDictionaryTest::spellingsAndEnglishForms()
         {"Fuesse", TextDirection::German, "foot"},
         {"Masse", TextDirection::German, "mass"},
         {"Busse", TextDirection::German, "bus"},
+        // English forms: our table of irregular ones, the regular endings by rule; an exact hit
+        // comes first ("saw" is a saw).
+        {"went", TextDirection::Foreign, "gehen"},
+        {"was", TextDirection::Foreign, "sein"},
+        {"is", TextDirection::Foreign, "sein"},
+        {"has", TextDirection::Foreign, "haben"},
+        {"took", TextDirection::Foreign, "nehmen"},
+        {"children", TextDirection::Foreign, "kind"},
+        {"women", TextDirection::Foreign, "frau"},
+        {"feet", TextDirection::Foreign, "fuß"},
+        {"mice", TextDirection::Foreign, "maus"},
+        {"dogs", TextDirection::Foreign, "hund"},
+        {"goes", TextDirection::Foreign, "gehen"},
+        {"stopped", TextDirection::Foreign, "aufhören"},
+        {"hoped", TextDirection::Foreign, "hoffnung"},
+        {"saw", TextDirection::Foreign, "säge"},
     };
     QStringList wrong;
     for (const auto &c : cases) {
@@ -364,7 +380,7 @@ void RealDictionaryTest::missingHunspellIsSaidOnce()
     QCOMPARE(run.exitCode, 0);
     const QStringList said = run.errors.split(QLatin1Char('\n')).filter(QStringLiteral("Hunspell"));
     QCOMPARE(said.size(), 1);
-    QVERIFY(said[0].contains(QStringLiteral("de_DE")) && said[0].contains(QStringLiteral("en_US")));
+    QVERIFY(said[0].contains(QStringLiteral("de_DE")));
     QCOMPARE(run.lines.join(QLatin1Char('|')).toLower(), QStringLiteral("ist\tbe\tsein|gehst\t\t|haus\thouse\thaus|"));
 
     // A damaged form table is refused with its line; the stems still answer.
