@@ -129,10 +129,7 @@ Form3::Form3(WindowServices &services, QWidget *parent)
     qApp->installEventFilter(this);
 }
 
-Form3::~Form3()
-{
-    releaseSpeechPage();
-}
+Form3::~Form3() = default;
 
 void Form3::Form_Load()
 {
@@ -142,7 +139,6 @@ void Form3::Form_Load()
     ui->Label2->clear();
     applyShape();
     ui->WebBrowser1->navigate(QStringLiteral("about:blank"));
-    loadSpeechPage();
     ui->Label18->hide();
     ui->toolsPanel->start();
     ui->Frame2->load();

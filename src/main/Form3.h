@@ -22,8 +22,7 @@ struct WindowServices;
 // The main window "Ortelia Zuzadivi Zeverovazur": the start-up window, shaped by its background
 // picture. It carries the panels of the single-word translator, the options and the window tools
 // (each a class with its own form), the clipboard translator and the buttons that open the other
-// windows, and it owns the two browser controls through which the whole program looks words up
-// (WebBrowser1) and speaks (Browser, the speech page "sp").
+// windows, and the browser control WebBrowser1 on which its translator looks words up.
 class Form3 : public QWidget {
     Q_OBJECT
 public:
@@ -96,9 +95,7 @@ private:
     void closeTranslatorPanel(bool full);
     void showTextPairSide(bool first, const QString &name);
 
-    // The pages (the program's one speech page lives here).
-    void loadSpeechPage();
-    void releaseSpeechPage();
+    // The dictionary page.
     QString lookUp(const QString &word, bool german);
     std::optional<QString> pageResult(const QString &field) const;
 

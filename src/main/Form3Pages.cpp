@@ -1,5 +1,5 @@
-// The main window's browser controls: the dictionary page of the translator and the speech
-// page "sp", through which the whole program speaks.
+// The main window's browser control WebBrowser1: the dictionary page of the translator, whose
+// hits the wide window shows.
 
 #include "Form3.h"
 
@@ -7,22 +7,9 @@
 
 #include "DictionaryFailureBox.h"
 #include "LookUpOnPage.h"
-#include "SpeechPage.h"
 #include "WebBrowser.h"
 
 namespace ortelia {
-
-void Form3::loadSpeechPage()
-{
-    SpeechPage::load(*ui->Browser, QStringLiteral("sp"));
-    SpeechPage::setMainPage(ui->Browser);
-}
-
-void Form3::releaseSpeechPage()
-{
-    if (SpeechPage::mainPage() == ui->Browser)
-        SpeechPage::setMainPage(nullptr);
-}
 
 QString Form3::lookUp(const QString &word, bool german)
 {
