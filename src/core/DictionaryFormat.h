@@ -32,6 +32,15 @@ inline QString dictionaryHeaderLine()
     return germanColumn() + QLatin1Char(';') + foreignColumn() + QLatin1Char(';') + noteColumn();
 }
 
+// The supplementary file of a dictionary, beside it ("DeEn-Zusatz.tab" of "DeEn.txt"): the header
+// line and the entries past the list translator's ceiling, which the lookup consults where the
+// dictionary has no entry. No "*.txt": the windows that list dictionaries do not offer it.
+inline QString supplementName(const QString &dictionaryName)
+{
+    const qsizetype dot = dictionaryName.lastIndexOf(QLatin1Char('.'));
+    return (dot > 0 ? dictionaryName.left(dot) : dictionaryName) + QStringLiteral("-Zusatz.tab");
+}
+
 // Largest number of pieces one section may have when split at its line breaks (a 16-bit signed
 // counter).
 inline constexpr int kMaxSectionPieces = 32768;

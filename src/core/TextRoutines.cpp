@@ -1,7 +1,5 @@
 #include "TextRoutines.h"
 
-#include "Dialogs.h"
-
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -22,7 +20,10 @@ QString &ZeichenErsetzen(QString &text, const QString &oldText, const QString &n
     return text;
 }
 
-QString lineBreakMarker() { return QStringLiteral(" `\u00B4 "); }
+QString lineBreakMarker()
+{
+    return QStringLiteral(" `\u00B4 ");
+}
 
 QString normalizeForTranslation(const QString &text, TextDirection direction)
 {
@@ -84,10 +85,8 @@ std::optional<QStringList> splitWords(const QString &text, QChar separator)
         const bool last = p == length - 1;
         if (last || text[p + 1] == separator)
             continue;
-        if (words.size() >= kMaxWords) {
-            Dialogs::message(QString(), QStringLiteral("Zu viele Worte!"));
+        if (words.size() >= kMaxWords)
             return std::nullopt;
-        }
         words.append(QString());
     }
     return words;

@@ -26,10 +26,11 @@ QString normalizeForTranslation(const QString &text, TextDirection direction);
 // Limits of the word splitter.
 inline constexpr int kMaxWords = 1501;
 inline constexpr int kMaxSplitLength = 32767;
+inline constexpr const char *kTooManyWords = "Zu viele Worte!";
 
 // The word splitter: only the last separator of a run ends a word, a trailing separator ends
-// none. Returns the words in order, or nullopt after showing "Zu viele Worte!" when the text
-// holds more than 1,501 words. Only the first 32,767 characters of a longer text are split.
+// none. Returns the words in order, or nullopt when the text holds more than 1,501 words (a window
+// then says kTooManyWords). Only the first 32,767 characters of a longer text are split.
 std::optional<QStringList> splitWords(const QString &text, QChar separator);
 
 // Waits the given seconds in a nested event loop: clicks, keys, timers and repaints go on and

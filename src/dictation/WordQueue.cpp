@@ -1,5 +1,6 @@
 #include "WordQueue.h"
 
+#include "Dialogs.h"
 #include "TextRoutines.h"
 
 #include <QRegularExpression>
@@ -24,8 +25,10 @@ bool WordQueue::addPhrase(const QString &phrase)
     QString text = phrase;
     text.replace(lineBreaks, QStringLiteral(" "));
     const std::optional<QStringList> words = splitWords(text, QLatin1Char(' '));
-    if (!words)
+    if (!words) {
+        Dialogs::message(QString(), QString::fromLatin1(kTooManyWords));
         return false;
+    }
     const qsizetype before = m_items.size();
     std::copy_if(words->begin(), words->end(), std::back_inserter(m_items),
                  [](const QString &word) { return hasWordCharacter(word); });

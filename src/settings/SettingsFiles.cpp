@@ -1,6 +1,5 @@
 #include "SettingsFiles.h"
 
-#include "Dialogs.h"
 #include "ProgramFolder.h"
 #include "SettingsFormat.h"
 #include "TextFile.h"
@@ -15,17 +14,9 @@ namespace ortelia::SettingsFiles {
 
 namespace {
 
-// The date files keep their own message for a write-protected file; a full disk says so.
-SaveResult writeQuotedDate(const QString &relativePath, const QString &date, const QString &shownName)
+SaveResult writeQuotedDate(const QString &path, const QString &date)
 {
-    const SaveResult saved =
-        TextFile::writeLines(ProgramFolder::path(relativePath), {SettingsFormat::quoted(date)});
-    if (saved.failure() == SaveResult::Failure::NotWritable)
-        Dialogs::message(Dialogs::programTitle(),
-                         QStringLiteral("Achtung : Schreibschutz entfernen [Ordner> %1]!").arg(shownName));
-    else if (!saved)
-        Dialogs::message(Dialogs::programTitle(), saved.message());
-    return saved;
+    return TextFile::writeLines(path, {SettingsFormat::quoted(date)});
 }
 
 struct DefaultFile {
@@ -132,11 +123,8 @@ void switchesIn(const QStringList &lines, bool &first, bool &second)
 
 SaveResult writeSwitches(const QString &path, bool first, bool second)
 {
-    const SaveResult saved = TextFile::writeLines(
+    return TextFile::writeLines(
         path, {SettingsFormat::printNumber(first ? 1 : 0), SettingsFormat::printNumber(second ? 1 : 0)});
-    if (!saved)
-        Dialogs::message(Dialogs::programTitle(), saved.message());
-    return saved;
 }
 
 std::optional<QString> readDate(const QString &path)
@@ -169,14 +157,25 @@ QString updateDateIn(const QStringList &lines)
 
 SaveResult writeUpdateDate(const QString &yyyymmdd)
 {
-    return writeQuotedDate(QStringLiteral("syso/update-datum.chk"), yyyymmdd,
-                           QStringLiteral("syso/update-datum.chk"));
+    return writeQuotedDate(updateDatePath(), yyyymmdd);
 }
 
 SaveResult writeLastUpdateDate(const QString &ddmmyyyy)
 {
-    return writeQuotedDate(QStringLiteral("syso/LetztesUpdate-Datum.chk"), ddmmyyyy,
-                           QStringLiteral("syso\\LetztesUpdate-Datum.chk"));
+    return writeQuotedDate(lastUpdateDatePath(), ddmmyyyy);
+}
+
+QString failureMessage(const SaveResult &saved)
+{
+    // The date files keep their own message for a write-protected file; a full disk says so.
+    if (saved.failure() == SaveResult::Failure::NotWritable) {
+        if (saved.path() == updateDatePath())
+            return QStringLiteral("Achtung : Schreibschutz entfernen [Ordner> syso/update-datum.chk]!");
+        if (saved.path() == lastUpdateDatePath())
+            return QStringLiteral(
+                "Achtung : Schreibschutz entfernen [Ordner> syso\\LetztesUpdate-Datum.chk]!");
+    }
+    return saved.message();
 }
 
 bool isFirstRun()

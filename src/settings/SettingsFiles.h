@@ -43,7 +43,7 @@ bool isPlainText(const QStringList &lines);
 bool readSwitches(const QString &path, bool &first, bool &second);
 // The same on the lines of an option file already read.
 void switchesIn(const QStringList &lines, bool &first, bool &second);
-// Writes the two switches as printed numbers, one per line; a failure is shown in a message.
+// Writes the two switches as printed numbers, one per line.
 SaveResult writeSwitches(const QString &path, bool first, bool second);
 
 // The last line of a date file with every double quote removed; nullopt when unreadable or empty.
@@ -54,10 +54,12 @@ std::optional<QString> dateIn(const QStringList &lines);
 // never updated: the first start's date, so that every newer dictionary is found.
 QString readUpdateDate();
 QString updateDateIn(const QStringList &lines);
-// Writes the date with the quoting write; on failure shows the file's write-protection message
-// (or the full-disk message) and returns the failure.
+// Writes the date with the quoting write.
 SaveResult writeUpdateDate(const QString &yyyymmdd);
 SaveResult writeLastUpdateDate(const QString &ddmmyyyy);
+// What a window shows for a failed write of a settings file (empty when it was written): the date
+// files have their own message for a write-protected file.
+QString failureMessage(const SaveResult &saved);
 
 // A first start, or one that was cut short: a default file is missing or empty.
 bool isFirstRun();

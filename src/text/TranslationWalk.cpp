@@ -1,5 +1,6 @@
 #include "TranslationWalk.h"
 
+#include "Dialogs.h"
 #include "DictionaryFailureBox.h"
 #include "FormTimer.h"
 #include "ListWalk.h"
@@ -67,11 +68,13 @@ void TranslationWalk::translate()
     m_advanceWhenAnswered = false;
     m_walkTimer->setEnabled(false);
     m_controls.words->clear();
-    // The window keeps the splitter's limit: more than 1,501 words are refused with its message.
+    // The window keeps the splitter's limit: more than 1,501 words are refused.
     const QChar blank(QLatin1Char(' '));
     if (const std::optional<QStringList> words =
             splitWords(TextWalk::normalised(m_workCopy, m_controls.direction), blank))
         m_controls.words->addItems(*words);
+    else
+        Dialogs::message(QString(), QString::fromLatin1(kTooManyWords));
     selectNextRow(m_controls.words);
 }
 

@@ -4,6 +4,7 @@
 
 #include "HoverHelp.h"
 #include "SettingsFiles.h"
+#include "SettingsSaveBox.h"
 
 #include <QDate>
 #include <QTime>
@@ -28,7 +29,7 @@ UpdateDates::UpdateDates(QWidget *parent) : QWidget(parent), ui(std::make_unique
     connect(ui->Command23, &QPushButton::clicked, this, &UpdateDates::readUpdateDate);
     connect(ui->Command24, &QPushButton::clicked, this, &UpdateDates::saveCodeDate);
     connect(ui->Command25, &QPushButton::clicked, this,
-            [] { SettingsFiles::writeLastUpdateDate(today("dd.MM.yyyy")); });
+            [] { reportSettingsSave(SettingsFiles::writeLastUpdateDate(today("dd.MM.yyyy"))); });
     connect(ui->Command26, &QPushButton::clicked, this, &UpdateDates::readLastUpdateDate);
     HoverHelp::attach(ui->Command15,
                       QStringLiteral("Das heutige Datum als Datum des letzten Updates speichern!"));
@@ -61,16 +62,17 @@ void UpdateDates::readLastUpdateDate()
 
 void UpdateDates::takeOverToday()
 {
-    SettingsFiles::writeLastUpdateDate(today("dd.MM.yyyy"));
-    SettingsFiles::writeUpdateDate(today("yyyyMMdd"));
+    reportSettingsSave(SettingsFiles::writeLastUpdateDate(today("dd.MM.yyyy")));
+    reportSettingsSave(SettingsFiles::writeUpdateDate(today("yyyyMMdd")));
     readUpdateDate();
 }
 
 void UpdateDates::saveCodeDate()
 {
     const QDate now = QDate::currentDate();
-    SettingsFiles::writeUpdateDate(now.toString(QStringLiteral("yyyy")) + ui->Combo1->currentText() +
-                                   now.toString(QStringLiteral("dd")));
+    reportSettingsSave(SettingsFiles::writeUpdateDate(now.toString(QStringLiteral("yyyy")) +
+                                                      ui->Combo1->currentText() +
+                                                      now.toString(QStringLiteral("dd"))));
     readUpdateDate();
 }
 

@@ -1,6 +1,7 @@
 #include "UpdateList.h"
 
 #include "Catalogue.h"
+#include "Dialogs.h"
 #include "DictionaryFile.h"
 #include "SettingsFormat.h"
 #include "TextFile.h"
@@ -19,8 +20,10 @@ QString Entry::summary() const
 std::optional<Entry> parse(const QString &line)
 {
     std::optional<QStringList> fields = splitWords(line, QLatin1Char('#'));
-    if (!fields)
+    if (!fields) {
+        Dialogs::message(QString(), QString::fromLatin1(kTooManyWords));
         return std::nullopt;
+    }
     return Entry{*fields};
 }
 

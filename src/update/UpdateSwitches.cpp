@@ -3,6 +3,7 @@
 #include "ui_UpdateSwitches.h"
 
 #include "SettingsFiles.h"
+#include "SettingsSaveBox.h"
 
 namespace ortelia {
 
@@ -44,7 +45,8 @@ bool UpdateSwitches::onlyNewer() const
 void UpdateSwitches::save()
 {
     hide();
-    SettingsFiles::writeSwitches(SettingsFiles::updateOptionsPath(), automatic(), onlyNewer());
+    reportSettingsSave(
+        SettingsFiles::writeSwitches(SettingsFiles::updateOptionsPath(), automatic(), onlyNewer()));
 }
 
 void UpdateSwitches::firstClicked(bool on)

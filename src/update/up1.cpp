@@ -8,6 +8,7 @@
 #include "HttpGet.h"
 #include "ListWalk.h"
 #include "SettingsFiles.h"
+#include "SettingsSaveBox.h"
 #include "Shell.h"
 #include "ProgramRequests.h"
 #include "TextFile.h"
@@ -160,7 +161,8 @@ bool up1::fetch()
     loadList();
     ui->Command6->setText(QStringLiteral("Suche beginnen"));
     updateEntryCount();
-    SettingsFiles::writeLastUpdateDate(QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
+    reportSettingsSave(
+        SettingsFiles::writeLastUpdateDate(QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"))));
     return true;
 }
 

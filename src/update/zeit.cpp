@@ -6,6 +6,7 @@
 #include "HoverHelp.h"
 #include "ProgramRequests.h"
 #include "SettingsFiles.h"
+#include "SettingsSaveBox.h"
 #include "UpdateList.h"
 #include "WindowKeys.h"
 #include "WindowRegistry.h"
@@ -174,14 +175,14 @@ void zeit::readOptions()
 
 void zeit::saveOptions()
 {
-    SettingsFiles::writeSwitches(SettingsFiles::optionsPath(), ui->Check5->isChecked(),
-                                 ui->Check4->isChecked());
+    reportSettingsSave(SettingsFiles::writeSwitches(SettingsFiles::optionsPath(), ui->Check5->isChecked(),
+                                                    ui->Check4->isChecked()));
 }
 
 bool zeit::saveUpdateDate()
 {
     buildDateNow();
-    return SettingsFiles::writeUpdateDate(ui->Label5->text()).ok();
+    return reportSettingsSave(SettingsFiles::writeUpdateDate(ui->Label5->text()));
 }
 
 void zeit::dailyClicked(bool on)

@@ -29,15 +29,38 @@ private slots:
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("three blanks become two") << "a   b" << "  " << " " << "a  b";
-        QTest::newRow("four blanks become two") << "a    b" << "  " << " " << "a  b";
-        QTest::newRow("inserted text not searched again") << "aa" << "a" << "aa" << "aaaa";
-        QTest::newRow("strip extension") << "DeEn.txt" << ".txt" << "" << "DeEn";
-        QTest::newRow("case sensitive") << "Auto;auto" << "auto" << "x" << "Auto;x";
-        QTest::newRow("semicolon shown as dash") << "hallo;hello;Gruss" << ";" << "  -  "
+        QTest::newRow("three blanks become two") << "a   b"
+                                                 << "  "
+                                                 << " "
+                                                 << "a  b";
+        QTest::newRow("four blanks become two") << "a    b"
+                                                << "  "
+                                                << " "
+                                                << "a  b";
+        QTest::newRow("inserted text not searched again") << "aa"
+                                                          << "a"
+                                                          << "aa"
+                                                          << "aaaa";
+        QTest::newRow("strip extension") << "DeEn.txt"
+                                         << ".txt"
+                                         << ""
+                                         << "DeEn";
+        QTest::newRow("case sensitive") << "Auto;auto"
+                                        << "auto"
+                                        << "x"
+                                        << "Auto;x";
+        QTest::newRow("semicolon shown as dash") << "hallo;hello;Gruss"
+                                                 << ";"
+                                                 << "  -  "
                                                  << "hallo  -  hello  -  Gruss";
-        QTest::newRow("empty search changes nothing") << "abc" << "" << "x" << "abc";
-        QTest::newRow("overlapping matches taken from the left") << "aaaaa" << "aa" << "b" << "bba";
+        QTest::newRow("empty search changes nothing") << "abc"
+                                                      << ""
+                                                      << "x"
+                                                      << "abc";
+        QTest::newRow("overlapping matches taken from the left") << "aaaaa"
+                                                                 << "aa"
+                                                                 << "b"
+                                                                 << "bba";
     }
     void replaceAllMovesPastInsertedText()
     {
@@ -91,7 +114,8 @@ private slots:
         QCOMPARE(translateSplit(QStringLiteral("er sagte \"ja\""), TextDirection::German),
                  (QStringList{"er", "sagte", "`\u00B4", "ja", "`\u00B4"}));
         // One pass leaves the quote as a line feed inside the text.
-        QCOMPARE(normalizeForTranslation(QStringLiteral("\"a"), TextDirection::German), QStringLiteral("\na"));
+        QCOMPARE(normalizeForTranslation(QStringLiteral("\"a"), TextDirection::German),
+                 QStringLiteral("\na"));
     }
 
     // Typographic quotes go as their plain kinds: double ones become line-break markers, single
@@ -141,10 +165,10 @@ private slots:
         QCOMPARE(full->size(), 1501);
         QVERIFY(responder.requests.isEmpty());
 
+        // The windows say so; the splitter only refuses.
         words << QStringLiteral("zuviel");
         QVERIFY(!splitWords(words.join(QLatin1Char(' ')), QLatin1Char(' ')));
-        QCOMPARE(responder.texts(), QStringList{"Zu viele Worte!"});
-        QCOMPARE(responder.requests.first().buttons, QStringList{"OK"});
+        QVERIFY(responder.requests.isEmpty());
     }
 
     void splitterReadsAtMost32767Characters()

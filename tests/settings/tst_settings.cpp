@@ -149,11 +149,13 @@ private slots:
         // A folder in place of the file makes the write fail even for the administrator.
         QDir(folder.path()).mkpath(QStringLiteral("syso/update-datum.chk/x"));
         QDir(folder.path()).mkpath(QStringLiteral("syso/LetztesUpdate-Datum.chk/x"));
-        QVERIFY(!SettingsFiles::writeUpdateDate(QStringLiteral("20261208")));
-        QVERIFY(!SettingsFiles::writeLastUpdateDate(QStringLiteral("08.12.2026")));
-        QCOMPARE(responder.texts(),
+        const SaveResult updateDate = SettingsFiles::writeUpdateDate(QStringLiteral("20261208"));
+        const SaveResult lastUpdate = SettingsFiles::writeLastUpdateDate(QStringLiteral("08.12.2026"));
+        QCOMPARE((QStringList{SettingsFiles::failureMessage(updateDate),
+                              SettingsFiles::failureMessage(lastUpdate)}),
                  (QStringList{"Achtung : Schreibschutz entfernen [Ordner> syso/update-datum.chk]!",
                               "Achtung : Schreibschutz entfernen [Ordner> syso\\LetztesUpdate-Datum.chk]!"}));
+        QVERIFY(responder.requests.isEmpty());
     }
 
     void cutShortFirstStartIsCompleted()
@@ -222,13 +224,17 @@ private slots:
             folder.writeBytes(file, "alt\r\n");
         disk.fill();
 
-        QVERIFY(!SettingsFiles::writeSwitches(SettingsFiles::optionsPath(), true, false));
-        QVERIFY(!SettingsFiles::writeUpdateDate(QStringLiteral("20261210")));
+        QStringList messages;
+        for (const SaveResult &saved :
+             {SettingsFiles::writeSwitches(SettingsFiles::optionsPath(), true, false),
+              SettingsFiles::writeUpdateDate(QStringLiteral("20261210"))})
+            messages << SettingsFiles::failureMessage(saved);
         QVERIFY(!StartSettings::write({true, false, true, false, false}));
         for (const QString &file : files)
             QCOMPARE(folder.readBytes(file), QByteArray("alt\r\n"));
-        QCOMPARE(responder.texts().size(), 3);
-        for (const QString &text : responder.texts())
+        messages += responder.texts();
+        QCOMPARE(messages.size(), 3);
+        for (const QString &text : messages)
             QVERIFY2(text.contains(QStringLiteral("voll")), qPrintable(text));
     }
 
