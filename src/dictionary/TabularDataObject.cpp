@@ -1,9 +1,11 @@
 #include "TabularDataObject.h"
 
+#include "DictionaryFormat.h"
 #include "PageFile.h"
 #include "ProgramFolder.h"
 #include "ScriptWatchdog.h"
 
+#include <QFileInfo>
 #include <QUrl>
 
 namespace ortelia::web {
@@ -59,6 +61,8 @@ void TabularDataObject::load()
     if (!m_data || m_resolvedUrl != m_dataUrl) {
         m_resolvedUrl = m_dataUrl;
         m_path.clear();
+        m_supplementPath.clear();
+        m_supplement.reset();
         const QUrl url(m_dataUrl);
         if (url.isLocalFile())
             m_path = url.toLocalFile();
@@ -67,26 +71,39 @@ void TabularDataObject::load()
         // A page reads data only where it may read pages: /etc/shadow is no dictionary.
         if (!m_path.isEmpty() && !PageFile::withinReach(m_pageDir, m_path))
             m_path.clear();
+        if (!m_path.isEmpty()) {
+            const QFileInfo data(m_path);
+            m_supplementPath = ProgramFolder::resolve(data.absolutePath(), supplementName(data.fileName()));
+        }
     }
+    m_data = read(m_path, &m_loadFailure);
+}
+
+std::shared_ptr<const TabularData> TabularDataObject::read(const QString &path,
+                                                           FileRead::Failure *failure) const
+{
     if (m_reading == Reading::OneSearch) {
         if (std::shared_ptr<const TabularData> pieces =
-                TabularData::inPieces(m_path, m_delimiter, m_useHeader)) {
-            m_data = std::move(pieces);
-            m_loadFailure = FileRead::Failure::None;
-            return;
+                TabularData::inPieces(path, m_delimiter, m_useHeader)) {
+            *failure = FileRead::Failure::None;
+            return pieces;
         }
     }
     // The file every time: the cache answers at once while it is unchanged, and reads it anew when
     // it was changed or replaced meanwhile.
-    m_data = TabularDataCache::load(m_path, m_delimiter, m_useHeader, &m_loadFailure);
+    return TabularDataCache::load(path, m_delimiter, m_useHeader, failure);
 }
 
-void TabularDataObject::search(bool withBaseForms)
+void TabularDataObject::search(bool withFallbacks)
 {
     const auto once = [&] {
+        m_shown = m_data;
         m_selection = m_data->select(m_filter, m_caseSensitive);
         m_standIn.reset();
-        if (withBaseForms && m_selection.size() == 0 && m_baseForms)
+        if (!withFallbacks || m_selection.size() > 0)
+            return;
+        searchSupplement();
+        if (m_selection.size() == 0 && m_baseForms)
             m_standIn = m_baseForms->answer(*m_data, m_filter);
     };
     once();
@@ -94,6 +111,27 @@ void TabularDataObject::search(bool withBaseForms)
     if (m_data->wholeFileNeeded()) {
         m_data = TabularDataCache::load(m_path, m_delimiter, m_useHeader, &m_loadFailure);
         once();
+    }
+}
+
+void TabularDataObject::searchSupplement()
+{
+    // Only a search for one word: a wildcard search or a list of every record shows the
+    // dictionary's own hits.
+    if (m_supplementPath.isEmpty() || m_loadFailure != FileRead::Failure::None ||
+        m_filter.contains(QLatin1Char('*')) || m_filter.trimmed().isEmpty())
+        return;
+    FileRead::Failure failure = FileRead::Failure::None;
+    if (!m_supplement || m_reading == Reading::Shared)
+        m_supplement = read(m_supplementPath, &failure);
+    Selection found = m_supplement->select(m_filter, m_caseSensitive);
+    if (m_supplement->wholeFileNeeded()) {
+        m_supplement = TabularDataCache::load(m_supplementPath, m_delimiter, m_useHeader, &failure);
+        found = m_supplement->select(m_filter, m_caseSensitive);
+    }
+    if (found.size() > 0) {
+        m_shown = m_supplement;
+        m_selection = std::move(found);
     }
 }
 
@@ -152,7 +190,7 @@ QString TabularDataObject::fieldAt(int position, const QString &column) const
     if (m_standIn)
         return m_standIn->fields.value(column.toLower(),
                                        m_data->field(m_standIn->record, m_data->column(column)));
-    return m_data->field(m_selection.record(position), m_data->column(column));
+    return m_shown->field(m_selection.record(position), m_shown->column(column));
 }
 
 } // namespace ortelia::web

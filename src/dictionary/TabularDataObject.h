@@ -14,8 +14,10 @@ namespace ortelia::web {
 // The tabular data object of the pages (<object classid="clsid:333C7BC4-...">): a delimited text
 // file (param DataURL, relative to the page; UseHeader; FieldDelim), filtered by Filter when
 // Reset() is called. Elements with datasrc="#id" datafld="column" show the current record.
-// Matching ignores case unless the param CaseSensitive is "true". With the param BaseForms a
-// filter that finds nothing is answered with the word's base form (see BaseFormStandIn).
+// Matching ignores case unless the param CaseSensitive is "true". A filter without wildcard that
+// finds nothing in the file is asked of its supplementary file beside it ("DeEn-Zusatz.tab" of
+// "DeEn.txt"), where there is one; with the param BaseForms, one that finds nothing there either is
+// answered with the word's base form (see BaseFormStandIn).
 class TabularDataObject : public DataSource {
     Q_OBJECT
     Q_PROPERTY(QString DataURL READ dataUrl WRITE setDataUrl)
@@ -72,8 +74,11 @@ public:
 
 private:
     void load();
-    // Applies the filter, and with base forms answers a filter that finds nothing by its stand-in.
-    void search(bool withBaseForms);
+    std::shared_ptr<const TabularData> read(const QString &path, FileRead::Failure *failure) const;
+    // Applies the filter; with fallbacks, a filter that finds nothing is asked of the supplementary
+    // file, then answered by the base forms' stand-in.
+    void search(bool withFallbacks);
+    void searchSupplement();
     void moveTo(int position);
 
     QString m_pageDir;
@@ -87,6 +92,10 @@ private:
     Reading m_reading = Reading::Shared;
     FileRead::Failure m_loadFailure = FileRead::Failure::None;
     std::shared_ptr<const TabularData> m_data;
+    QString m_supplementPath;
+    std::shared_ptr<const TabularData> m_supplement;
+    // The data the selection's records are of: the file's, or its supplement's.
+    std::shared_ptr<const TabularData> m_shown;
     Selection m_selection;
     int m_position = -1;
     std::unique_ptr<BaseFormStandIn> m_baseForms;

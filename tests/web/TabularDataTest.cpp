@@ -482,6 +482,40 @@ void TabularDataTest::oneSearchReadsThroughTheIndexFile()
 
 // A data file outside the program folder, also behind a link inside it, gets no index file: its
 // indexes live in memory.
+// The entries past the list translator's ceiling, in the supplementary file beside the dictionary:
+// asked only for one word the dictionary lacks, in both ways of reading, before the base forms.
+void TabularDataTest::supplementAnswersWhatTheDictionaryLacks()
+{
+    const test::TempProgramFolder folder;
+    folder.writeBytes(QStringLiteral("Mini.txt"),
+                      kHeader.toLatin1() + "haus;house;\r\nhund;dog;\r\nsein;be;\r\n");
+    folder.writeBytes(QStringLiteral("Grundformen.tab"), "ist;sein\r\n");
+    folder.writeBytes(supplementName(QStringLiteral("Mini.txt")),
+                      kHeader.toLatin1() + "guten morgen;good morning;\r\nhaus;home;\r\nhundehaus;kennel;\r\n"
+                                           "ist;is;\r\n");
+    for (const auto reading : {TabularDataObject::Reading::Shared, TabularDataObject::Reading::OneSearch}) {
+        const auto lookUp = [&](const QString &filter) {
+            TabularDataObject page({{QStringLiteral("DataURL"), QStringLiteral("mini.txt")},
+                                    {QStringLiteral("UseHeader"), QStringLiteral("true")},
+                                    {QStringLiteral("FieldDelim"), QStringLiteral(";")},
+                                    {QStringLiteral("BaseForms"), QStringLiteral("Grundformen.tab")}},
+                                   folder.path(), nullptr, reading);
+            page.setFilter(filter);
+            page.Reset();
+            QStringList found;
+            for (int i = 0; i < page.recordCount(); ++i)
+                found << page.fieldAt(i, QStringLiteral("unterestextfeld"));
+            return found;
+        };
+        QCOMPARE(lookUp(QStringLiteral("oberestextfeld = Guten Morgen")), QStringList{"good morning"});
+        QCOMPARE(lookUp(QStringLiteral("unterestextfeld = kennel")), QStringList{"kennel"});
+        QCOMPARE(lookUp(QStringLiteral("oberestextfeld = haus")), QStringList{"house"});
+        QCOMPARE(lookUp(QStringLiteral("oberestextfeld = hund*")), QStringList{"dog"});
+        QCOMPARE(lookUp(QStringLiteral("oberestextfeld = ist")), QStringList{"is"});
+        QCOMPARE(lookUp(QStringLiteral("oberestextfeld = xyz")), QStringList());
+    }
+}
+
 void TabularDataTest::noIndexFileOutsideTheProgramFolder()
 {
     const test::TempProgramFolder folder;

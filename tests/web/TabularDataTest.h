@@ -17,6 +17,7 @@ private slots:
     void lookupFromTheIndexFileFindsTheFirstOfEqualKeys();
     void changedFileIsReadAgain();
     void oneSearchReadsThroughTheIndexFile();
+    void supplementAnswersWhatTheDictionaryLacks();
     void noIndexFileOutsideTheProgramFolder();
     void specialAndHugeFilesAreRefused();
 };

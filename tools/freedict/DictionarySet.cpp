@@ -1,6 +1,7 @@
 #include "DictionarySet.h"
 
 #include "Catalogue.h"
+#include "DictionaryFormat.h"
 #include "DictdDatabase.h"
 #include "DingSource.h"
 #include "FreedictSource.h"
@@ -72,9 +73,10 @@ QString written(Glossary &glossary, const FormTable &forms, const QString &outDi
     glossary.leaveOutForms(forms);
     glossary.finish();
     const GlossaryResult result =
-        glossary.write(outDir + QLatin1Char('/') + fileName, catalogueEntry(fileName).languageName);
+        glossary.write(outDir + QLatin1Char('/') + fileName, catalogueEntry(fileName).languageName,
+                       kMaxImportedKeys, outDir + QLatin1Char('/') + supplementName(fileName));
     if (result.error.isEmpty())
-        std::printf("%s: %d Einträge\n", qPrintable(fileName), result.keys);
+        std::printf("%s: %d Einträge, %d im Zusatz\n", qPrintable(fileName), result.keys, result.furtherKeys);
     return result.error;
 }
 

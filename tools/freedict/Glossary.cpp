@@ -193,7 +193,8 @@ double Glossary::usefulness(const Entry &entry) const
            (entry.bridged ? 2.0 : 0.0);
 }
 
-GlossaryResult Glossary::write(const QString &outPath, const QString &languageName, int maxKeys)
+GlossaryResult Glossary::write(const QString &outPath, const QString &languageName, int maxKeys,
+                               const QString &supplementPath)
 {
     GlossaryResult result;
     result.utf8 = mostlyOutsideWindows1252();
@@ -208,6 +209,7 @@ GlossaryResult Glossary::write(const QString &outPath, const QString &languageNa
             kept.push_back(&entry);
     }
     maxKeys = qBound(0, maxKeys - 1, 4 * kMaxSectionLines - 2);
+    std::vector<Entry *> further;
     if (int(kept.size()) > maxKeys) {
         std::vector<std::pair<double, Entry *>> ranked;
         for (Entry *entry : kept)
@@ -215,27 +217,35 @@ GlossaryResult Glossary::write(const QString &outPath, const QString &languageNa
         std::stable_sort(ranked.begin(), ranked.end(),
                          [](const auto &a, const auto &b) { return a.first > b.first; });
         kept.clear();
-        for (int i = 0; i < maxKeys; ++i)
-            kept.push_back(ranked[size_t(i)].second);
+        for (size_t i = 0; i < ranked.size(); ++i)
+            (int(i) < maxKeys ? kept : further).push_back(ranked[i].second);
     }
-    std::sort(kept.begin(), kept.end(), [](const Entry *a, const Entry *b) {
-        const int c = casefold::compare(a->key, b->key);
-        return c != 0 ? c < 0 : a->key < b->key;
-    });
-
-    QStringList lines;
-    lines << dictionaryHeaderLine() << QStringLiteral("??;Deutsch;") + languageName;
-    for (const Entry *entry : kept) {
-        QStringList further = entry->translations.mid(1, kFurtherTranslations);
+    const auto lineOf = [](const Entry *entry) {
+        QStringList furtherTranslations = entry->translations.mid(1, kFurtherTranslations);
         if (entry->bridged)
-            further.prepend(kBridgeNote);
+            furtherTranslations.prepend(kBridgeNote);
         // A label may hold the field separator ("[Thema; Frage]").
-        const QString fields[] = {entry->key, entry->translations.first(), further.join(QLatin1String(", "))};
+        const QString fields[] = {entry->key, entry->translations.first(),
+                                  furtherTranslations.join(QLatin1String(", "))};
         QStringList line;
         for (QString field : fields)
             line << field.replace(QLatin1Char(';'), QLatin1Char(','));
-        lines << line.join(QLatin1Char(';'));
-    }
+        return line.join(QLatin1Char(';'));
+    };
+    // Sorted as the pages' search compares keys.
+    const auto sortedLines = [&lineOf](std::vector<Entry *> &entries) {
+        std::sort(entries.begin(), entries.end(), [](const Entry *a, const Entry *b) {
+            const int c = casefold::compare(a->key, b->key);
+            return c != 0 ? c < 0 : a->key < b->key;
+        });
+        QStringList lines;
+        for (const Entry *entry : entries)
+            lines << lineOf(entry);
+        return lines;
+    };
+
+    QStringList lines;
+    lines << dictionaryHeaderLine() << QStringLiteral("??;Deutsch;") + languageName << sortedLines(kept);
     result.keys = int(kept.size()) + 1;
 
     // Four sections of (nearly) equal size.
@@ -246,8 +256,15 @@ GlossaryResult Glossary::write(const QString &outPath, const QString &languageNa
             withSeparators << dictionarySeparator();
         withSeparators << lines.mid(s * per, per);
     }
-    if (!TextFile::writeLines(outPath, withSeparators))
+    if (!TextFile::writeLines(outPath, withSeparators)) {
         result.error = QStringLiteral("Die Datei kann nicht geschrieben werden: %1").arg(outPath);
+        return result;
+    }
+    if (supplementPath.isEmpty())
+        return result;
+    result.furtherKeys = int(further.size());
+    if (!TextFile::writeLines(supplementPath, QStringList{dictionaryHeaderLine()} << sortedLines(further)))
+        result.error = QStringLiteral("Die Datei kann nicht geschrieben werden: %1").arg(supplementPath);
     return result;
 }
 

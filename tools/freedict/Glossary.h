@@ -32,8 +32,9 @@ struct Candidate {
 };
 
 struct GlossaryResult {
-    QString error; // empty on success
-    int keys = 0;  // entry lines written, the "??" line included
+    QString error;       // empty on success
+    int keys = 0;        // entry lines written, the "??" line included
+    int furtherKeys = 0; // entry lines of the supplementary file
     bool utf8 = false;
 };
 
@@ -66,8 +67,10 @@ public:
 
     // Header, "??;Deutsch;<languageName>", one sorted line per key (key;first;further), cut into
     // four sections; at most maxKeys lines, the most useful keys kept. Windows-1252, or UTF-8
-    // with a byte-order mark when most translations are in another script.
-    GlossaryResult write(const QString &outPath, const QString &languageName, int maxKeys = kMaxImportedKeys);
+    // with a byte-order mark when most translations are in another script. With a supplementPath,
+    // the keys left out go there: the header and their sorted lines, in one piece.
+    GlossaryResult write(const QString &outPath, const QString &languageName, int maxKeys = kMaxImportedKeys,
+                         const QString &supplementPath = QString());
 
 private:
     struct Entry {
