@@ -7,6 +7,7 @@ namespace ortelia {
 
 Speaker::Speaker(SpeechEngine &engine, QObject *parent) : QObject(parent), m_engine(engine)
 {
+    connect(&engine, &SpeechEngine::started, this, &Speaker::started);
     connect(&engine, &SpeechEngine::wordSpoken, this, &Speaker::wordSpoken);
     connect(&engine, &SpeechEngine::finished, this, &Speaker::finished);
     connect(&engine, &SpeechEngine::message, this, &Speaker::message);

@@ -33,6 +33,8 @@ public:
     SpeechEngine &engine() { return m_engine; }
 
 signals:
+    // A request replaces whatever was spoken; word positions refer to its text from now on.
+    void started(const QString &request);
     // A word is heard: its start and length in the request as speak() joined it.
     void wordSpoken(int start, int length);
     void finished();

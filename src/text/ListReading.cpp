@@ -44,7 +44,7 @@ ListReading::ListReading(Speaker &speaker, const Controls &controls, QObject *pa
                            "gesprochen werden soll auswählen. "));
     });
     // Whose request is heard: every request, of any window, starts on the engine.
-    connect(&speaker.engine(), &SpeechEngine::started, this, &ListReading::requestStarted);
+    connect(&speaker, &Speaker::started, this, &ListReading::requestStarted);
     connect(&speaker, &Speaker::wordSpoken, this, &ListReading::wordHeard);
 }
 

@@ -1,17 +1,16 @@
 #include "TrayWindow.h"
 
 #include "ProgramFolder.h"
+#include "ProgramRequests.h"
+#include "ProgramState.h"
 #include "WindowRegistry.h"
+#include "WindowServices.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QImageReader>
-#include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
 #include <QStyle>
 #include <QSystemTrayIcon>
 
@@ -34,35 +33,19 @@ void showWindow(const QString &name)
         w->show();
 }
 
-// The text translator drawn to no height while the clipboard is translated through it.
-void flattenTextTranslator()
+void hideMainWindow()
 {
-    if (QWidget *translator = WindowRegistry::window(windows::TextUeberA))
-        translator->resize(translator->width(), 0);
-}
-
-QString languageName(ControlName<QLineEdit> field)
-{
-    const QLineEdit *edit = WindowRegistry::control(field);
-    return edit ? edit->text() : QString();
+    if (QWidget *main = WindowRegistry::existing(windows::Form3))
+        main->hide();
 }
 
 } // namespace
 
-TrayWindow::TrayWindow(QWidget *parent) : QWidget(parent)
+TrayWindow::TrayWindow(WindowServices &services, QWidget *parent) : QWidget(parent), m_services(services)
 {
     setWindowTitle(QStringLiteral("Ortelia"));
     setWindowFlag(Qt::Window);
     setWindowIcon(programIcon());
-
-    ende = new QPushButton(this);
-    ende->setObjectName(QStringLiteral("ende"));
-    ende->hide();
-    // The main window presses it as it closes; it ends the program itself.
-    connect(ende, &QPushButton::clicked, this, [this] {
-        removeIcon();
-        WindowRegistry::unload(windows::ortelia);
-    });
 
     mnBar = new QMenu(QStringLiteral("Menu"), this);
     mnBar->setObjectName(QStringLiteral("mnBar"));
@@ -98,6 +81,20 @@ TrayWindow::TrayWindow(QWidget *parent) : QWidget(parent)
         if (reason == QSystemTrayIcon::DoubleClick)
             showMainWindow();
     });
+    connect(&services.state.textPair, &LanguagePair::changed, this, &TrayWindow::showLanguageNames);
+    connect(&services.state.muted, &Flag::changed, this, [this](bool muted) {
+        m_ton->setText(muted ? QStringLiteral("Ton Ein") : QStringLiteral("Ton Aus"));
+    });
+}
+
+void TrayWindow::answerRequests(WindowServices &services)
+{
+    QObject::connect(&services.requests, &ProgramRequests::programEnding, &services.requests, [] {
+        if (auto *tray = static_cast<TrayWindow *>(WindowRegistry::existing(windows::ortelia))) {
+            tray->removeIcon();
+            WindowRegistry::unload(windows::ortelia);
+        }
+    });
 }
 
 TrayWindow::~TrayWindow() = default;
@@ -127,7 +124,7 @@ void TrayWindow::addSeparator(const char *name)
 
 void TrayWindow::openDescription()
 {
-    WindowRegistry::press(ctl::Form3_url);
+    emit m_services.requests.openDescription();
 }
 
 void TrayWindow::showHelpWindow()
@@ -137,7 +134,7 @@ void TrayWindow::showHelpWindow()
 
 void TrayWindow::openListTranslator()
 {
-    WindowRegistry::press(ctl::Form3_supertrannn);
+    emit m_services.requests.openListTranslator();
 }
 
 void TrayWindow::showTextTranslator()
@@ -147,44 +144,48 @@ void TrayWindow::showTextTranslator()
 
 void TrayWindow::readClipboard()
 {
-    WindowRegistry::press(ctl::Form3_zwischenab);
+    emit m_services.requests.readClipboardAloud();
 }
 
 void TrayWindow::openChooserForClipboard()
 {
-    WindowRegistry::press(ctl::Form3_Command8);
-    if (QCheckBox *forMainWindow = WindowRegistry::control(ctl::worter1_Check1))
-        forMainWindow->setChecked(false);
-    showWindow(windows::worter1);
+    emit m_services.requests.openClipboardTranslator();
+    emit m_services.requests.openChooser(Served::TextTranslator);
 }
 
 void TrayWindow::openClipboardTranslator()
 {
-    WindowRegistry::press(ctl::Form3_Command8);
+    emit m_services.requests.openClipboardTranslator();
 }
 
+// The clipboard is translated through the text translator, drawn to no height, with the main
+// window out of the way.
 void TrayWindow::translateGermanClipboard()
 {
-    flattenTextTranslator();
-    WindowRegistry::press(ctl::Form3_Command8);
-    flattenTextTranslator();
-    WindowRegistry::press(ctl::Form3_Command15);
-    if (QWidget *main = WindowRegistry::existing(windows::Form3))
-        main->hide();
-    m_ude->setText(languageName(ctl::TextUeberA_Text5) + QLatin1Char('-') +
-                   languageName(ctl::TextUeberA_Text6));
+    translateClipboard(TextDirection::German);
 }
 
 void TrayWindow::translateForeignClipboard()
 {
-    flattenTextTranslator();
-    WindowRegistry::press(ctl::Form3_Command8);
-    flattenTextTranslator();
-    if (QWidget *main = WindowRegistry::existing(windows::Form3))
-        main->hide();
-    m_ued->setText(languageName(ctl::TextUeberA_Text6) + QLatin1Char('-') +
-                   languageName(ctl::TextUeberA_Text5));
-    WindowRegistry::press(ctl::Form3_Command16);
+    translateClipboard(TextDirection::Foreign);
+}
+
+void TrayWindow::translateClipboard(TextDirection direction)
+{
+    ProgramRequests &requests = m_services.requests;
+    emit requests.flattenTextTranslator();
+    emit requests.openClipboardTranslator();
+    emit requests.flattenTextTranslator();
+    hideMainWindow();
+    emit requests.translateClipboard(direction);
+}
+
+void TrayWindow::showLanguageNames()
+{
+    const QString first = m_services.state.textPair.first();
+    const QString second = m_services.state.textPair.second();
+    m_ude->setText(first + QLatin1Char('-') + second);
+    m_ued->setText(second + QLatin1Char('-') + first);
 }
 
 void TrayWindow::showMainWindow()
@@ -194,29 +195,25 @@ void TrayWindow::showMainWindow()
 
 void TrayWindow::toggleSound()
 {
-    QCheckBox *mute = WindowRegistry::control(ctl::Form3_Check5);
-    if (!mute)
-        return;
-    // The main window's own mute action sets its caption and both volume sliders.
-    mute->setChecked(!mute->isChecked());
-    m_ton->setText(mute->isChecked() ? QStringLiteral("Ton Ein") : QStringLiteral("Ton Aus"));
+    Flag &muted = m_services.state.muted;
+    muted.set(!muted.value());
 }
 
 void TrayWindow::openVoiceSettings()
 {
-    WindowRegistry::press(ctl::Form3_Command9);
+    showWindow(windows::Logox4);
 }
 
 void TrayWindow::showOptions()
 {
     showMainWindow();
-    WindowRegistry::press(ctl::Form3_op);
+    emit m_services.requests.showOptions();
 }
 
 void TrayWindow::startSchedule()
 {
     showWindow(windows::zeit);
-    WindowRegistry::press(ctl::zeit_Command14);
+    emit m_services.requests.startUpdateSchedule();
 }
 
 void TrayWindow::showUpdateWindow()
@@ -226,7 +223,7 @@ void TrayWindow::showUpdateWindow()
 
 void TrayWindow::endProgram()
 {
-    WindowRegistry::pressIfOpen(ctl::TextUeberA_CloseButton);
+    emit m_services.requests.closeTextTranslator();
     removeIcon();
     // The main window's ending ends the program and every window, this one included.
     if (QWidget *main = WindowRegistry::existing(windows::Form3))

@@ -1,25 +1,30 @@
 #pragma once
 
+#include "TextRoutines.h"
+
 #include <QWidget>
 
 class QAction;
 class QMenu;
-class QPushButton;
 class QSystemTrayIcon;
 
 namespace ortelia {
 
+struct WindowServices;
+
 // The invisible window "ortelia" that carries the program's icon in the notification area: a
 // double click brings the main window back, the icon's menu mnBar reaches every function of the
-// program through the other windows' own buttons. (The class cannot bear the window's name, which
-// is the program's namespace.)
+// program through the program's requests. (The class cannot bear the window's name, which is the
+// program's namespace.)
 class TrayWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TrayWindow(QWidget *parent = nullptr);
+    explicit TrayWindow(WindowServices &services, QWidget *parent = nullptr);
     ~TrayWindow() override;
 
     void Form_Load();
+    // The main window ends the program: the icon goes with this window.
+    static void answerRequests(WindowServices &services);
 
     QSystemTrayIcon *trayIcon() const { return m_icon; }
     QMenu *menu() const { return mnBar; }
@@ -38,6 +43,7 @@ private:
     void openClipboardTranslator();
     void translateGermanClipboard();
     void translateForeignClipboard();
+    void translateClipboard(TextDirection direction);
     void showMainWindow();
     void toggleSound();
     void openVoiceSettings();
@@ -48,10 +54,11 @@ private:
     void openListTranslator();
     void endProgram();
     void removeIcon();
+    void showLanguageNames();
 
+    WindowServices &m_services;
     QSystemTrayIcon *m_icon;
     QMenu *mnBar;
-    QPushButton *ende;
     QAction *m_ude = nullptr;
     QAction *m_ued = nullptr;
     QAction *m_ton = nullptr;

@@ -125,45 +125,47 @@ private slots:
         QVERIFY(mainControl<QWidget>("Frame5")->isVisible());
 
         WindowRegistry::window(windows::TextUeberA)->hide();
-        WindowRegistry::control(ctl::worter1_Check1)->setChecked(true);
+        QSignalSpy chooser(&program->requests, &ProgramRequests::openChooser);
         trigger("zw");
         QVERIFY(shown(windows::TextUeberA));
         QVERIFY(shown(windows::worter1));
-        QVERIFY(!WindowRegistry::control(ctl::worter1_Check1)->isChecked());
+        QCOMPARE(chooser.size(), 1);
+        QCOMPARE(chooser.first().first().value<Served>(), Served::TextTranslator);
     }
 
     void translateClipboardEntriesFollowTheLanguageNames()
     {
-        WindowRegistry::control(ctl::TextUeberA_Text5)->setText(QStringLiteral("Deutsch "));
-        WindowRegistry::control(ctl::TextUeberA_Text6)->setText(QStringLiteral("Englisch "));
+        QSignalSpy translated(&program->requests, &ProgramRequests::translateText);
+        program->state.textPair.set(QStringLiteral("Deutsch "), QStringLiteral("Englisch "));
+        QCOMPARE(c<QAction>("ude")->text(), QStringLiteral("Deutsch -Englisch "));
+        QCOMPARE(c<QAction>("ued")->text(), QStringLiteral("Englisch -Deutsch "));
         trigger("ude");
         QVERIFY(!mainWindow()->isVisible());
-        QCOMPARE(c<QAction>("ude")->text(), QStringLiteral("Deutsch -Englisch "));
-        QTRY_COMPARE(WindowRegistry::control(ctl::TextUeberA_Text)->toPlainText(), QStringLiteral("Hallo"));
+        QTRY_COMPARE(translated.size(), 1);
+        QCOMPARE(translated.first(),
+                 (QVariantList{QStringLiteral("Hallo"), QVariant::fromValue(TextDirection::German)}));
 
         QGuiApplication::clipboard()->setText(QStringLiteral("house"));
         trigger("ued");
-        QCOMPARE(c<QAction>("ued")->text(), QStringLiteral("Englisch -Deutsch "));
-        QTRY_COMPARE(WindowRegistry::control(ctl::TextUeberA_TextE)->toPlainText(), QStringLiteral("house"));
+        QTRY_COMPARE(translated.size(), 2);
+        QCOMPARE(translated.last(),
+                 (QVariantList{QStringLiteral("house"), QVariant::fromValue(TextDirection::Foreign)}));
     }
 
     void soundOptionsAndSchedule()
     {
-        auto *mute = mainControl<QCheckBox>("Check5");
         trigger("ton");
-        QVERIFY(mute->isChecked());
-        QCOMPARE(mute->text(), QStringLiteral("Ton Ein"));
+        QVERIFY(program->state.muted.value());
         QCOMPARE(c<QAction>("ton")->text(), QStringLiteral("Ton Ein"));
-        QCOMPARE(mainControl<QScrollBar>("HScroll1")->value(), 32767);
         trigger("ton");
-        QVERIFY(!mute->isChecked());
+        QVERIFY(!program->state.muted.value());
         QCOMPARE(c<QAction>("ton")->text(), QStringLiteral("Ton Aus"));
-        QCOMPARE(mainControl<QScrollBar>("HScroll2")->value(), 0);
 
         mainWindow()->hide();
+        QSignalSpy options(&program->requests, &ProgramRequests::showOptions);
         trigger("option1");
         QVERIFY(mainWindow()->isVisible());
-        QCOMPARE(mainControl<QWidget>("Frame1")->y(), 65);
+        QCOMPARE(options.size(), 1);
 
         trigger("updatzeit");
         QVERIFY(shown(windows::zeit));
@@ -171,15 +173,13 @@ private slots:
 
     void doubleClickBringsTheHiddenMainWindowBack()
     {
-        QTest::mouseClick(mainControl<QPushButton>("verstecken"), Qt::LeftButton);
-        QVERIFY(!mainWindow()->isVisible());
+        mainWindow()->hide();
         emit tray()->trayIcon()->activated(QSystemTrayIcon::Trigger);
         QVERIFY(!mainWindow()->isVisible());
         emit tray()->trayIcon()->activated(QSystemTrayIcon::DoubleClick);
         QVERIFY(mainWindow()->isVisible());
 
-        QTest::mouseClick(mainControl<QLabel>("Label14"), Qt::LeftButton);
-        QVERIFY(!mainWindow()->isVisible());
+        mainWindow()->hide();
         trigger("privat");
         QVERIFY(mainWindow()->isVisible());
     }
@@ -223,8 +223,10 @@ private slots:
     void entriesOfMissingWindowsStayOut()
     {
         WindowRegistry::reset();
-        WindowRegistry::registerWindow<Form3>(windows::Form3);
-        WindowRegistry::registerWindow<TrayWindow>(windows::ortelia);
+        WindowRegistry::registerWindow(windows::Form3, [] { return new QWidget; });
+        WindowRegistry::registerWindow(
+            windows::ortelia, [this] { return new TrayWindow(program->services); },
+            [](QWidget *w) { static_cast<TrayWindow *>(w)->Form_Load(); });
         QVERIFY(!c<QAction>("supert")->isVisible());
         QVERIFY(!c<QAction>("zw")->isVisible());
         QVERIFY(!c<QAction>("woeup")->isVisible());
