@@ -43,7 +43,8 @@ void copyTree(const QString &from, const QString &to, bool skipDictionaries, con
         }
         if (writtenByARun(relativePath))
             continue;
-        if (skipDictionaries && info.fileName().endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))
+        if (skipDictionaries && (info.fileName().endsWith(QLatin1String(".txt"), Qt::CaseInsensitive) ||
+                                 info.fileName().endsWith(QLatin1String("-Zusatz.tab"), Qt::CaseInsensitive)))
             continue;
         // The program itself is not needed beside the tests' copy of its folder.
         if (info.fileName() == QLatin1String("ortelia") && info.isExecutable())
@@ -92,8 +93,8 @@ TempProgramFolder::TempProgramFolder(bool realDictionaries) : m_previousCurrent(
     // The copy above leaves out the built dictionaries: the small test dictionaries stand in for
     // them, unless a test asks for the real data.
     if (realDictionaries) {
-        QDirIterator real(assembledProgramFolder() + QStringLiteral("/TranslateDeGb"), {QStringLiteral("*.txt")},
-                          QDir::Files);
+        QDirIterator real(assembledProgramFolder() + QStringLiteral("/TranslateDeGb"),
+                          {QStringLiteral("*.txt"), QStringLiteral("*-Zusatz.tab")}, QDir::Files);
         while (real.hasNext()) {
             real.next();
             QFile::copy(real.filePath(), dictionaries + QLatin1Char('/') + real.fileName());

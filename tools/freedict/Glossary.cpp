@@ -43,8 +43,9 @@ int sourceRank(Source source)
 
 void Glossary::add(const QString &key, const Candidate &candidate)
 {
-    if (key.isEmpty() || candidate.text.isEmpty() || key == QLatin1String("??") ||
-        key.count(QLatin1Char('\\')) == key.size())
+    // A key of signs alone ("?", "-") is no word: a search for the sign would find it.
+    if (candidate.text.isEmpty() || key == QLatin1String("??") ||
+        std::none_of(key.begin(), key.end(), [](QChar c) { return c.isLetterOrNumber(); }))
         return;
     auto it = m_byKey.find(key);
     if (it == m_byKey.end()) {
