@@ -2,6 +2,7 @@
 
 #include "CaseFold.h"
 #include "DictionaryFormat.h"
+#include "Phrases.h"
 #include "TabularData.h"
 #include "TabularDataObject.h"
 #include "TestSupport.h"
@@ -514,6 +515,19 @@ void TabularDataTest::supplementAnswersWhatTheDictionaryLacks()
         QCOMPARE(lookUp(QStringLiteral("oberestextfeld = ist")), QStringList{"is"});
         QCOMPARE(lookUp(QStringLiteral("oberestextfeld = xyz")), QStringList());
     }
+}
+
+void TabularDataTest::longestPhraseAtAWord()
+{
+    const TabularData data = dictionary(QStringLiteral("auf;on;\r\nauf jeden fall;in any case;\r\n"
+                                                       "guten morgen;good morning;\r\njeden;every;\r\n"));
+    const Phrases::Known known = [&data](const QString &phrase) { return data.firstRecord(0, phrase) >= 0; };
+    const QStringList words = {"Guten", "Morgen", "auf", "jeden", "Fall", "und", "auf", "jeden"};
+    QCOMPARE(Phrases::longestAt(words, 0, known), 2);
+    QCOMPARE(Phrases::longestAt(words, 1, known), 0);
+    QCOMPARE(Phrases::longestAt(words, 2, known), 3);
+    QCOMPARE(Phrases::longestAt(words, 6, known), 0); // "auf jeden" alone is no entry
+    QCOMPARE(Phrases::longestAt(words, 8, known), 0);
 }
 
 void TabularDataTest::noIndexFileOutsideTheProgramFolder()

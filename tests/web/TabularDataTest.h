@@ -18,6 +18,7 @@ private slots:
     void changedFileIsReadAgain();
     void oneSearchReadsThroughTheIndexFile();
     void supplementAnswersWhatTheDictionaryLacks();
+    void longestPhraseAtAWord();
     void noIndexFileOutsideTheProgramFolder();
     void specialAndHugeFilesAreRefused();
 };
