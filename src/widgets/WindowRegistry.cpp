@@ -1,6 +1,5 @@
 #include "WindowRegistry.h"
 
-#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QHash>
@@ -89,18 +88,6 @@ QWidget *WindowRegistry::existing(const QString &name)
 {
     auto it = entries().find(name);
     return it == entries().end() ? nullptr : it->instance.data();
-}
-
-void WindowRegistry::press(ControlName<QAbstractButton> button)
-{
-    if (QAbstractButton *b = control(button))
-        b->click();
-}
-
-void WindowRegistry::pressIfOpen(ControlName<QAbstractButton> button)
-{
-    if (QAbstractButton *b = controlIfOpen(button))
-        b->click();
 }
 
 void WindowRegistry::unload(const QString &name)

@@ -12,14 +12,6 @@
 
 namespace ortelia {
 
-// The program's windows by name ("Form3", "hilfe1", "TextUeberA"...). A window is created on
-// first use without being shown, and lives until it is unloaded or the program ends. Windows
-// reach each other only through here, by the names of WindowNames.h, as they press each other's
-// buttons and write into each other's fields.
-//
-// Creation has two phases: the window is built and registered as the instance, then its load
-// step runs. A load that reaches back to the window that asked for it (or to itself) finds the
-// one instance instead of building a second.
 // A control (of window) that opens or needs the window needs.
 struct WindowNeed {
     const char *window;
@@ -29,6 +21,12 @@ struct WindowNeed {
 // Every such control of the program (WindowNeeds.cpp).
 std::span<const WindowNeed> windowNeeds();
 
+// The program's windows by name ("Form3", "hilfe1", "TextUeberA"...). A window is created on
+// first use without being shown, and lives until it is unloaded or the program ends.
+//
+// Creation has two phases: the window is built and registered as the instance, then its load
+// step runs. A load that reaches back to the window that asked for it (or to itself) finds the
+// one instance instead of building a second.
 class WindowRegistry {
 public:
     using Factory = std::function<QWidget *()>;
@@ -58,25 +56,6 @@ public:
     static void unloadAll();
     // Destroys every window now and forgets every factory (tests start from nothing).
     static void reset();
-
-    // A control of another window, creating the window if needed; nullptr when either is missing.
-    template <class T> static T *control(ControlName<T> name)
-    {
-        QWidget *w = window(QLatin1String(name.window));
-        return w ? w->findChild<T *>(QLatin1String(name.control)) : nullptr;
-    }
-    // The same for a window that exists now; none is created for it.
-    template <class T> static T *controlIfOpen(ControlName<T> name)
-    {
-        QWidget *w = existing(QLatin1String(name.window));
-        return w ? w->findChild<T *>(QLatin1String(name.control)) : nullptr;
-    }
-
-    // Presses a button of another window, creating the window if needed; nothing when either is
-    // missing.
-    static void press(ControlName<QAbstractButton> button);
-    // The same for a window that exists now; none is created for it.
-    static void pressIfOpen(ControlName<QAbstractButton> button);
 
     // Whether a control may be shown: a control that opens or needs a window the program does not
     // have stays hidden (WindowNeeds.cpp holds the table).

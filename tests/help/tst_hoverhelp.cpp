@@ -107,29 +107,6 @@ private slots:
         QVERIFY(fresh);
         QVERIFY(fresh != first || !guard);
     }
-
-    void registryPressesNamedButtons()
-    {
-        int clicks = 0;
-        WindowRegistry::registerWindow(QStringLiteral("zeit"), [&clicks] {
-            auto *window = new QWidget;
-            auto *button = new QPushButton(window);
-            button->setObjectName(QStringLiteral("Command14"));
-            QObject::connect(button, &QPushButton::clicked, [&clicks] { ++clicks; });
-            return window;
-        });
-        const ControlName<QAbstractButton> start{"zeit", "Command14"};
-        WindowRegistry::pressIfOpen(start);
-        QVERIFY(!WindowRegistry::existing(QStringLiteral("zeit")));
-        QCOMPARE(clicks, 0);
-        WindowRegistry::press(start);
-        QCOMPARE(clicks, 1);
-        WindowRegistry::pressIfOpen(start);
-        QCOMPARE(clicks, 2);
-        WindowRegistry::press(ControlName<QAbstractButton>{"zeit", "gibtsnicht"});
-        WindowRegistry::press(ControlName<QAbstractButton>{"gibtsnicht", "Command14"});
-        QCOMPARE(clicks, 2);
-    }
 };
 
 QTEST_MAIN(HoverHelpTest)
