@@ -5,6 +5,7 @@
 #include "Logox4.h"
 #include "Speaker.h"
 #include "Speaking.h"
+#include "SpeechPageObject.h"
 #include "TabularDataPages.h"
 #include "TextUeberA.h"
 #include "TrayWindow.h"
@@ -50,6 +51,7 @@ void registerProgramWindows(WindowServices &services)
     // What the engine has to tell the user (a failed sound card, a voice that cannot be loaded)
     // goes where every explanation goes: the help label.
     QObject::connect(&services.speaker, &Speaker::message, &HoverHelp::setHelpText);
+    SpeechPageObject::registerType(services.speaker.engine());
     add<Form3>(windows::Form3, services);
     add<hilfe1>(windows::hilfe1, services);
     add<TextUeberA>(windows::TextUeberA, services);

@@ -3,7 +3,6 @@
 #include "FileRead.h"
 #include "ProgramFolder.h"
 #include "SpeechEngine.h"
-#include "SpeechPage.h"
 #include "TextFile.h"
 #include "WebBrowser.h"
 
@@ -19,20 +18,17 @@ constexpr qint64 kMaxSpokenBytes = 16 * 1024 * 1024;
 
 } // namespace
 
-SpeechPageObject::SpeechPageObject(const QString &pageDir, QObject *parent)
-    : QObject(parent), m_pageDir(pageDir)
+SpeechPageObject::SpeechPageObject(SpeechEngine &engine, const QString &pageDir, QObject *parent)
+    : QObject(parent), m_engine(engine), m_pageDir(pageDir)
 {
 }
 
-void SpeechPageObject::registerType()
+void SpeechPageObject::registerType(SpeechEngine &engine)
 {
-    static const bool registered = [] {
-        WebBrowser::registerObjectType(kSpeechObjectClassId,
-                                       [](const QMap<QString, QString> &, const QString &pageDir,
-                                          QObject *parent) { return new SpeechPageObject(pageDir, parent); });
-        return true;
-    }();
-    Q_UNUSED(registered);
+    WebBrowser::registerObjectType(kSpeechObjectClassId, [&engine](const QMap<QString, QString> &,
+                                                                   const QString &pageDir, QObject *parent) {
+        return new SpeechPageObject(engine, pageDir, parent);
+    });
 }
 
 void SpeechPageObject::speakFile(const QString &name)
@@ -48,33 +44,32 @@ void SpeechPageObject::speakWorkingFolderFile(const QString &name)
 void SpeechPageObject::speakPath(const QString &path)
 {
     if (const std::optional<QByteArray> bytes = FileRead::regularFile(path, kMaxSpokenBytes))
-        SpeechEngine::instance().speak(
-            TextFile::splitLines(TextFile::decode(*bytes)).join(QLatin1Char('\n')));
+        m_engine.speak(TextFile::splitLines(TextFile::decode(*bytes)).join(QLatin1Char('\n')));
 }
 
 void SpeechPageObject::stop()
 {
-    SpeechEngine::instance().stop();
+    m_engine.stop();
 }
 
 void SpeechPageObject::pause()
 {
-    SpeechEngine::instance().pause();
+    m_engine.pause();
 }
 
 void SpeechPageObject::resume()
 {
-    SpeechEngine::instance().resume();
+    m_engine.resume();
 }
 
 void SpeechPageObject::repeat()
 {
-    SpeechEngine::instance().repeat();
+    m_engine.repeat();
 }
 
 bool SpeechPageObject::paused() const
 {
-    return SpeechEngine::instance().paused();
+    return m_engine.paused();
 }
 
 } // namespace ortelia

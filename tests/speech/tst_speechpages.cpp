@@ -1,10 +1,12 @@
 #include "SpeechEngine.h"
-#include "SpeechPage.h"
+#include "Speaker.h"
+#include "SpeechPageObject.h"
+#include "SpeechRequest.h"
 #include "TestSupport.h"
 #include "VoiceLines.h"
 #include "WebBrowser.h"
-#include "WindowRegistry.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTest>
@@ -13,7 +15,7 @@
 
 using namespace ortelia;
 
-// The speech pages in the program's browser, driving the one speech engine.
+// The speaker and the speech pages in the program's browser, driving the one speech engine.
 class SpeechPagesTest : public QObject {
     Q_OBJECT
 
@@ -21,14 +23,16 @@ private:
     test::SpeechLog m_log;
     std::unique_ptr<test::TempProgramFolder> m_folder;
     std::unique_ptr<WebBrowser> m_sp;
+    std::unique_ptr<Speaker> m_speaker;
 
 private slots:
     void init()
     {
         m_folder = std::make_unique<test::TempProgramFolder>();
+        m_speaker = std::make_unique<Speaker>(SpeechEngine::instance());
+        SpeechPageObject::registerType(m_speaker->engine());
         m_sp = std::make_unique<WebBrowser>();
-        SpeechPage::load(*m_sp, QStringLiteral("sp"));
-        SpeechPage::setMainPage(m_sp.get());
+        m_sp->navigate(m_folder->file(QStringLiteral("sp")));
         m_log.newLines();
     }
 
@@ -36,6 +40,7 @@ private slots:
     {
         SpeechEngine::instance().stop();
         m_sp.reset();
+        m_speaker.reset();
         m_folder.reset();
     }
 
@@ -45,7 +50,7 @@ private slots:
                              "#voice=name:lgx.de.silke#\r\n#VOL=120%dB#\r\n\r\n");
         QStringList lines = LoadVoiceProfile();
         lines << QStringLiteral("hello");
-        QVERIFY(SpeakTranslation(lines));
+        QVERIFY(m_speaker->speakTranslation(lines));
         QVERIFY(lines.isEmpty());
         QCOMPARE(m_folder->readBytes(QStringLiteral("erkennung.txt")),
                  QByteArray("#voice=name:lgx.de.silke#\r\n#VOL=120%dB#\r\n\r\nhello\r\n"));
@@ -60,7 +65,7 @@ private slots:
         QFile::remove(m_folder->file(QStringLiteral("stimm2.txt")));
         lines = LoadVoiceProfile();
         lines << QStringLiteral("world");
-        QVERIFY(SpeakTranslation(lines));
+        QVERIFY(m_speaker->speakTranslation(lines));
         QCOMPARE(m_folder->readBytes(QStringLiteral("erkennung.txt")), QByteArray("world\r\n"));
         QCOMPARE(m_log.newLines(),
                  QStringList{SpeechEngine::instance().alias(SpeechEngine::instance().current()) +
@@ -71,7 +76,7 @@ private slots:
     void helpIsSpokenInTheHelpVoice()
     {
         QStringList lines = {QString(VoiceLines::kHelpVoice), QStringLiteral("Lautstärke einstellen:")};
-        QVERIFY(SpeakText(lines, AfterWriting::KeepList));
+        QVERIFY(m_speaker->speakText(lines, AfterWriting::KeepList));
         QCOMPARE(lines.size(), 2);
         QCOMPARE(m_folder->readBytes(QStringLiteral("hilfe.txt")),
                  QByteArray(VoiceLines::kHelpVoice.data()) + "\r\nLautst\xE4rke einstellen:\r\n");
@@ -85,17 +90,20 @@ private slots:
     void pageHelpSpeaksTheQuotedLine()
     {
         m_folder->writeBytes(QStringLiteral("hilfe.txt"), "\"Guten Tag\"\r\n");
-        QVERIFY(SpeakPageHelp());
+        QVERIFY(m_sp->click(0, QStringLiteral("Hilfex")));
         const QStringList log = m_log.newLines();
         QCOMPARE(log.size(), 1);
         QVERIFY(log[0].endsWith(QStringLiteral("\tGuten Tag")));
+    }
 
-        SpeechPage::setMainPage(nullptr);
-        QVERIFY(!SpeakPageHelp());
+    // The request file is the record of what is spoken: what cannot be recorded is not spoken.
+    void unwrittenRequestIsNotSpoken()
+    {
+        QVERIFY(QFile::remove(m_folder->file(QStringLiteral("hilfe.txt"))) ||
+                !QFile::exists(m_folder->file(QStringLiteral("hilfe.txt"))));
+        QVERIFY(QDir(m_folder->path()).mkpath(QStringLiteral("hilfe.txt/x")));
         QStringList lines = {QStringLiteral("Hallo")};
-        QVERIFY(!SpeakText(lines));
-        QVERIFY(lines.isEmpty());
-        QCOMPARE(m_folder->readBytes(QStringLiteral("hilfe.txt")), QByteArray("Hallo\r\n"));
+        QVERIFY(!m_speaker->speakText(lines));
         QCOMPARE(m_log.newLines(), QStringList());
     }
 
@@ -142,7 +150,7 @@ private slots:
         QCOMPARE(log.size(), 1);
         QVERIFY(log[0].section(QLatin1Char('\t'), -1).size() < 32768);
         QVERIFY(SpeechEngine::instance().isSpeaking());
-        StopSpeech();
+        m_speaker->stop();
         QVERIFY(!SpeechEngine::instance().isSpeaking());
     }
 
@@ -150,22 +158,22 @@ private slots:
     {
         SpeechEngine &engine = SpeechEngine::instance();
         QStringList lines = {QStringLiteral("eins zwei drei vier fünf sechs sieben acht")};
-        QVERIFY(SpeakText(lines));
+        QVERIFY(m_speaker->speakText(lines));
         QVERIFY(engine.isSpeaking());
-        PauseSpeech();
+        m_speaker->pause();
         QVERIFY(engine.paused());
-        ResumeSpeech();
+        m_speaker->resume();
         QVERIFY(!engine.paused());
-        StopSpeech();
+        m_speaker->stop();
         QVERIFY(!engine.isSpeaking());
         m_log.newLines();
-        RepeatSpeech();
+        m_speaker->repeat();
         QVERIFY(engine.isSpeaking());
         QCOMPARE(m_log.newLines().size(), 1);
 
         // The help window's page controls the same speech.
         WebBrowser blank;
-        SpeechPage::load(blank, QStringLiteral("blank.htm"));
+        blank.navigate(m_folder->file(QStringLiteral("blank.htm")));
         for (const char *button : {"stop", "pause", "Weiter", "Nochmal"})
             QVERIFY2(blank.hasMember(0, QLatin1String(button)), button);
         QVERIFY(blank.click(0, QStringLiteral("pause")));
@@ -181,11 +189,11 @@ private slots:
     void voicePageSpeaksTheStoredProfile()
     {
         WebBrowser page;
-        SpeechPage::load(page, QStringLiteral("sprech.htm"));
+        page.navigate(m_folder->file(QStringLiteral("sprech.htm")));
         m_folder->writeBytes(
             QStringLiteral("stimm2.txt"),
             "#voice=name:lgx.de.martin#\r\n\r\n#AFX =DL122=1:$123=50.0,$124=0.4,$125=0.0;#\r\nTest\r\n");
-        TestVoice(page);
+        page.click(0, QStringLiteral("stimm"));
         const QStringList log = m_log.newLines();
         QCOMPARE(log.size(), 1);
         QVERIFY(log[0].startsWith(QStringLiteral("lgx.de.martin\t")));
@@ -193,13 +201,13 @@ private slots:
         QVERIFY(log[0].endsWith(QStringLiteral("\tTest")));
 
         QFile::remove(m_folder->file(QStringLiteral("stimm2.txt")));
-        TestVoice(page);
+        page.click(0, QStringLiteral("stimm"));
         QCOMPARE(m_log.newLines(), QStringList());
 
         // A FIFO in its place is not waited on.
         const QByteArray fifo = QFile::encodeName(m_folder->file(QStringLiteral("stimm2.txt")));
         QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
-        TestVoice(page);
+        page.click(0, QStringLiteral("stimm"));
         QCOMPARE(m_log.newLines(), QStringList());
     }
 
