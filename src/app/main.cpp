@@ -52,6 +52,10 @@ int runProgram(const QStringList &args)
     ProgramRequests requests;
     Speaker speaker(SpeechEngine::instance());
     WindowServices services{state, requests, speaker};
+    QObject::connect(&requests, &ProgramRequests::endProgram, [] {
+        WindowRegistry::unloadAll();
+        QCoreApplication::quit();
+    });
     registerProgramWindows(services);
     const QString extra = requestedWindow(args);
     if (args.contains(QStringLiteral("--window")) && !WindowRegistry::isRegistered(extra)) {

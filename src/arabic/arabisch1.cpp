@@ -28,8 +28,8 @@ namespace {
 
 // The key width on the picture, in pixels.
 constexpr double kKeyUnit = 40;
-// The text translator's height when the keyboard feeds it: 6985 twips.
-constexpr int kTextTranslatorHeight = 6985 / 15;
+// The text translator's height when the keyboard feeds it.
+constexpr int kTextTranslatorHeight = 465;
 constexpr double kLargestFontSize = 200;
 // The keyboard comes back to the front this long after the window it handed a word to, or the
 // help window, came forward.

@@ -32,9 +32,9 @@ public:
     // The load step, run once the registry knows the window.
     void Form_Load();
 
-    // 3705 twips; 4215 for the Arabic dictionary, which uncovers the Arabic keyboard button.
-    static constexpr int kHeight = 3705 / 15;
-    static constexpr int kArabicHeight = 4215 / 15;
+    // Taller for the Arabic dictionary, which uncovers the Arabic keyboard button.
+    static constexpr int kHeight = 247;
+    static constexpr int kArabicHeight = 281;
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -20,8 +20,8 @@ namespace ortelia {
 
 namespace {
 
-constexpr int kNormalWidth = 8595 / 15; // twips to pixels
-constexpr int kEnlargedWidth = 10500 / 15;
+constexpr int kNormalWidth = 573;
+constexpr int kEnlargedWidth = 700;
 
 } // namespace
 

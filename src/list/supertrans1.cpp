@@ -31,7 +31,7 @@ namespace ortelia {
 
 namespace {
 
-// Widths in pixels (twips / 15): with and without the letter area.
+// Widths in pixels: with and without the letter area.
 constexpr int kLetterWidth = 10515 / 15;
 constexpr int kNarrowWidth = 5715 / 15;
 

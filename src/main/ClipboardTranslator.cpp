@@ -15,7 +15,7 @@ namespace ortelia {
 
 namespace {
 
-// Positions and sizes in pixels (twips / 15).
+// Positions and sizes in pixels.
 constexpr int kPanelTop = 155;
 constexpr int kPanelOut = 360;
 constexpr int kArrangedHeight = 7050 / 15;

@@ -35,15 +35,6 @@ namespace ortelia {
 
 namespace {
 
-std::function<void()> &programEnd()
-{
-    static std::function<void()> end = [] {
-        WindowRegistry::unloadAll();
-        QCoreApplication::quit();
-    };
-    return end;
-}
-
 // Panel positions: in view, and out of view below the window.
 constexpr int kOptionsTop = 62;
 constexpr int kOptionsTopFromOp = 65;
@@ -83,11 +74,6 @@ constexpr ListOpeningStep kListOpening[] = {
 };
 
 } // namespace
-
-void Form3::setProgramEnd(std::function<void()> end)
-{
-    programEnd() = std::move(end);
-}
 
 Form3::Form3(WindowServices &services, QWidget *parent)
     : QWidget(parent), m_services(services), ui(std::make_unique<Ui::Form3>())
@@ -536,13 +522,13 @@ void Form3::closeEvent(QCloseEvent *event)
     qApp->removeEventFilter(this);
     event->accept();
     QMetaObject::invokeMethod(
-        qApp, [] { programEnd()(); }, Qt::QueuedConnection);
+        &m_services.requests, [&requests = m_services.requests] { emit requests.endProgram(); },
+        Qt::QueuedConnection);
 }
 
 void Form3::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    // 9000 by 5000 twips.
     ui->WebBrowser1->resize(600, 333);
 }
 

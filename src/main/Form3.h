@@ -35,11 +35,7 @@ public:
     // The load step, run once the registry knows the window.
     void Form_Load();
 
-    // What ends the program once the window has closed; by default every window is unloaded and
-    // the event loop quits. Tests put their own.
-    static void setProgramEnd(std::function<void()> end);
-
-    // The window's widths: narrow 8355 twips, wide 12465 twips.
+    // The window's widths, narrow and wide.
     static constexpr int kNarrowWidth = 557;
     static constexpr int kWideWidth = 831;
     static constexpr int kHeight = 340;

@@ -38,6 +38,8 @@ signals:
     void showExplanation(const QString &text);
     // The main window is ending the program: the tray takes its icon away.
     void programEnding();
+    // The main window has closed: the program ends (answered by the program itself).
+    void endProgram();
 
     // Answered by the text translator.
     void translateText(const QString &text, ortelia::TextDirection direction);

@@ -29,7 +29,7 @@ namespace ortelia {
 
 namespace {
 
-// Sizes in pixels (twips / 15): narrow and wide, low and tall; where the result frame stands.
+// Sizes in pixels: narrow and wide, low and tall; where the result frame stands.
 constexpr int kNarrowWidth = 4600 / 15;
 constexpr int kWideWidth = 9045 / 15;
 constexpr int kLowHeight = 1125 / 15;

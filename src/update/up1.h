@@ -35,8 +35,8 @@ public:
 
     void Form_Load();
 
-    // Collect makes the window this high: 6705 twips.
-    static constexpr int kCollectHeight = 6705 / 15;
+    // Collect makes the window this high.
+    static constexpr int kCollectHeight = 447;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

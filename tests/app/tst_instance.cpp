@@ -278,7 +278,6 @@ private slots:
         WindowRegistry::reset();
         TestServices program;
         registerProgramWindows(program.services);
-        Form3::setProgramEnd([] {});
         startProgramWindows(QString());
         QWidget *main = WindowRegistry::window(windows::Form3);
         main->hide();

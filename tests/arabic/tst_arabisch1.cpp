@@ -43,7 +43,6 @@ private slots:
     {
         startProgram();
         folder->writeBytes(QStringLiteral("syso/reg2.txt"), "False\r\nTrue\r\nFalse\r\nTrue\r\nFalse\r\n");
-        Form3::setProgramEnd([] {});
         WindowRegistry::window(windows::Form3)->show();
     }
     void cleanup() { stopProgram(); }

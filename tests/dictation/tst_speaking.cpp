@@ -48,7 +48,6 @@ private slots:
     {
         startProgram();
         folder->writeBytes(QStringLiteral("stimm2.txt"), "#voice=name:lgx.en.bill#\r\n");
-        Form3::setProgramEnd([] {});
         WindowRegistry::window(windows::Form3)->show();
         mainControl<QPushButton>("Command14")->click();
         // The dictation button appears once the translator dictates.

@@ -42,7 +42,7 @@ private slots:
         folder = std::make_unique<TempProgramFolder>();
         program = registerMainWindows();
         programEnds = 0;
-        Form3::setProgramEnd([this] { ++programEnds; });
+        connect(&program->requests, &ProgramRequests::endProgram, this, [this] { ++programEnds; });
     }
     void cleanup()
     {

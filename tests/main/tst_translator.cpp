@@ -64,7 +64,6 @@ private slots:
         folder->writeBytes(QStringLiteral("stimm2.txt"), kProfile);
         folder->writeBytes(QStringLiteral("syso/reg2.txt"), "False\r\nTrue\r\nFalse\r\nTrue\r\nFalse\r\n");
         program = registerMainWindows();
-        Form3::setProgramEnd([] {});
     }
     void cleanup()
     {

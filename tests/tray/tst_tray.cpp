@@ -61,7 +61,7 @@ private slots:
         folder->writeBytes(QStringLiteral("syso/reg2.txt"), "False\r\nTrue\r\nFalse\r\nTrue\r\nFalse\r\n");
         NotificationArea::setAvailableForTests(true);
         programEnded = false;
-        Form3::setProgramEnd([this] {
+        connect(&program->requests, &ProgramRequests::endProgram, this, [this] {
             programEnded = true;
             WindowRegistry::unloadAll();
         });

@@ -49,7 +49,6 @@ private slots:
         startProgram();
         folder->writeBytes(QStringLiteral("stimm2.txt"), "#voice=name:lgx.en.bill#\r\n");
         folder->writeBytes(QStringLiteral("syso/reg2.txt"), "False\r\nTrue\r\nFalse\r\nTrue\r\nFalse\r\n");
-        Form3::setProgramEnd([] {});
         WindowRegistry::window(windows::Form3)->show();
         QTest::mouseClick(mainControl<QPushButton>("Command9"), Qt::LeftButton);
         QVERIFY(QTest::qWaitForWindowExposed(window()));
