@@ -15,7 +15,7 @@
 #include "ProgramState.h"
 #include "ReadAloud.h"
 #include "SectionLists.h"
-#include "SpeechRequest.h"
+#include "Speaker.h"
 #include "TextRoutines.h"
 #include "WindowKeys.h"
 #include "WindowRegistry.h"
@@ -339,7 +339,7 @@ void supertrans1::voiceBoxChanged(bool ticked)
 {
     ui->List6->clear();
     if (ticked) {
-        ui->List6->addItems(LoadVoiceProfile());
+        ui->List6->addItems(m_services.speaker.voiceProfile());
         setBackground(ui->Check3, kWhite);
     } else {
         ui->List6->addItem(kStandardVoice);

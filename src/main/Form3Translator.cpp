@@ -59,7 +59,7 @@ void Form3::connectTranslator()
             [this] { setPanelTop(ui->Frame4, kLanguagesTop); });
     connect(translator, &TranslatorPanel::closeWanted, this, &Form3::closeTranslatorPanel);
     connect(translator, &TranslatorPanel::textToSpeakWithProfile, this, [this](const QString &text) {
-        const QStringList profile = LoadVoiceProfile();
+        const QStringList profile = m_services.speaker.voiceProfile();
         append(ui->List2, profile);
         append(ui->List1, profile);
         append(ui->List1, {text});

@@ -199,7 +199,7 @@ void TranslatorPanel::search(Direction direction, const QString &word)
 
 void TranslatorPanel::fetchResults(Direction direction)
 {
-    const QStringList profile = LoadVoiceProfile();
+    const QStringList profile = m_speaker->voiceProfile();
     ui->List3->addItems(profile);
     ui->List4->addItems(profile);
     const auto result = [this](const QString &field, QLabel *label) {

@@ -1,7 +1,9 @@
 #include "Speaker.h"
 
 #include "ProgramFolder.h"
+#include "SettingsFiles.h"
 #include "SpeechEngine.h"
+#include "VoiceLines.h"
 
 namespace ortelia {
 
@@ -30,6 +32,21 @@ bool Speaker::speakRequest(const QString &fileName, QStringList &lines, AfterWri
         return false;
     speak(request);
     return true;
+}
+
+QStringList Speaker::voiceProfile()
+{
+    FileRead::Failure failure = FileRead::Failure::None;
+    const std::optional<QStringList> lines =
+        SettingsFiles::readLines(SettingsFiles::voiceProfilePath(), &failure);
+    if (lines && SettingsFiles::isPlainText(*lines))
+        return *lines;
+    if (failure == FileRead::Failure::Missing)
+        return {};
+    // Whatever is in the file's place would be spoken, or never end being read.
+    emit message(
+        QStringLiteral("Achtung : stimm2.txt ist kein Stimm-Muster! Es spricht die Standardstimme."));
+    return {QString(VoiceLines::kFirstRunProfile)};
 }
 
 void Speaker::speak(const QStringList &lines)

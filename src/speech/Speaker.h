@@ -22,6 +22,10 @@ public:
     // True when written and handed to the engine.
     bool speakText(QStringList &lines, AfterWriting after = AfterWriting::EmptyList);
     bool speakTranslation(QStringList &lines, AfterWriting after = AfterWriting::EmptyList);
+    // The lines of the voice profile stimm2.txt in the program folder, in file order; none when the
+    // file is missing. A profile that is not a regular text file of settings size (a FIFO, a
+    // device, a folder, binary junk, a huge file) gives the first-run voice line and a message.
+    QStringList voiceProfile();
     // The same without a record: for requests already written where the caller keeps them.
     void speak(const QStringList &lines);
     void stop();

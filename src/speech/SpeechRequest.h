@@ -14,9 +14,4 @@ enum class AfterWriting { EmptyList, KeepList };
 // or kept. False when the file could not be written completely.
 bool writeRequest(const QString &path, QStringList &lines, AfterWriting after);
 
-// The lines of the voice profile stimm2.txt in the program folder, in file order; none when the
-// file is missing. A profile that is not a regular text file of settings size (a FIFO, a device,
-// a folder, binary junk, a huge file) gives the first-run voice line and says so in the help line.
-QStringList LoadVoiceProfile();
-
 } // namespace ortelia

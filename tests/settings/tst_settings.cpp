@@ -1,5 +1,5 @@
 #include "SettingsFiles.h"
-#include "SpeechRequest.h"
+#include "Speaker.h"
 #include "StartSettings.h"
 #include "TestServices.h"
 #include "TestSupport.h"
@@ -36,11 +36,6 @@ void makeUnusable(const QString &path, const QString &kind)
         QVERIFY(file.open(QIODevice::WriteOnly));
         QCOMPARE(file.write(bytes), bytes.size());
     }
-}
-
-QString helpLine()
-{
-    return WindowRegistry::window(windows::hilfe1)->findChild<QLabel *>(QStringLiteral("HLabel1"))->text();
 }
 
 // The defaults after the two option files, as the first start writes them.
@@ -188,9 +183,11 @@ private slots:
         for (const char *name : {"stimm2.txt", "syso/update-datum.chk", "syso/optionen.chk", "syso/reg2.txt"})
             makeUnusable(folder.file(QString::fromLatin1(name)), kind);
 
-        QCOMPARE(LoadVoiceProfile(), QStringList{QString(VoiceLines::kFirstRunProfile)});
+        QSignalSpy messages(&program.speaker, &Speaker::message);
+        QCOMPARE(program.speaker.voiceProfile(), QStringList{QString(VoiceLines::kFirstRunProfile)});
+        QCOMPARE(messages.size(), 1);
         QCOMPARE(
-            helpLine(),
+            messages.first().first().toString(),
             QStringLiteral("Achtung : stimm2.txt ist kein Stimm-Muster! Es spricht die Standardstimme."));
         QCOMPARE(SettingsFiles::readUpdateDate(), QStringLiteral("20070501"));
         bool daily = true, monthly = true;

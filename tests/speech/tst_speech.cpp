@@ -1,3 +1,5 @@
+#include "Speaker.h"
+#include "SpeechEngine.h"
 #include "SpeechRequest.h"
 #include "TestSupport.h"
 #include "VoiceLines.h"
@@ -9,6 +11,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -110,25 +113,30 @@ private slots:
     void voiceProfileIsReadLineByLine()
     {
         test::TempProgramFolder folder;
+        Speaker speaker(SpeechEngine::instance());
+        QSignalSpy messages(&speaker, &Speaker::message);
         QFile::remove(folder.file(QStringLiteral("stimm2.txt")));
-        QCOMPARE(LoadVoiceProfile(), QStringList());
+        QCOMPARE(speaker.voiceProfile(), QStringList());
 
         folder.writeBytes(
             QStringLiteral("stimm2.txt"),
             "#voice=name:lgx.de.silke#\r\n#VOL=120%dB#\r\n\r\n#bpit=60Hz#\r\n\r\n\r\n\r\nTest\r\n");
-        QCOMPARE(LoadVoiceProfile(), (QStringList{"#voice=name:lgx.de.silke#", "#VOL=120%dB#", "",
-                                                  "#bpit=60Hz#", "", "", "", "Test"}));
+        QCOMPARE(speaker.voiceProfile(), (QStringList{"#voice=name:lgx.de.silke#", "#VOL=120%dB#", "",
+                                                      "#bpit=60Hz#", "", "", "", "Test"}));
 
         // Written by another program in UTF-8 with a byte-order mark.
         folder.writeBytes(QStringLiteral("Stimm2.TXT"),
                           "\xEF\xBB\xBF#voice=name:lgx.de.johanna#\r\nGr\xC3\xBC\xC3\x9F"
                           "e\r\n");
-        QCOMPARE(LoadVoiceProfile(), (QStringList{"#voice=name:lgx.de.johanna#", QStringLiteral("Grüße")}));
+        QCOMPARE(speaker.voiceProfile(),
+                 (QStringList{"#voice=name:lgx.de.johanna#", QStringLiteral("Grüße")}));
 
         // Not a file: a folder of that name gives the first-run voice.
         QFile::remove(folder.file(QStringLiteral("stimm2.txt")));
         QDir(folder.path()).mkdir(QStringLiteral("stimm2.txt"));
-        QCOMPARE(LoadVoiceProfile(), QStringList{QString(VoiceLines::kFirstRunProfile)});
+        QVERIFY(messages.isEmpty());
+        QCOMPARE(speaker.voiceProfile(), QStringList{QString(VoiceLines::kFirstRunProfile)});
+        QCOMPARE(messages.size(), 1);
     }
 
     void standardVoiceLines()

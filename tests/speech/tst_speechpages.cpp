@@ -48,7 +48,7 @@ private slots:
     {
         m_folder->writeBytes(QStringLiteral("stimm2.txt"),
                              "#voice=name:lgx.de.silke#\r\n#VOL=120%dB#\r\n\r\n");
-        QStringList lines = LoadVoiceProfile();
+        QStringList lines = m_speaker->voiceProfile();
         lines << QStringLiteral("hello");
         QVERIFY(m_speaker->speakTranslation(lines));
         QVERIFY(lines.isEmpty());
@@ -63,7 +63,7 @@ private slots:
 
         // No profile: the translation alone, in the page's standard voice.
         QFile::remove(m_folder->file(QStringLiteral("stimm2.txt")));
-        lines = LoadVoiceProfile();
+        lines = m_speaker->voiceProfile();
         lines << QStringLiteral("world");
         QVERIFY(m_speaker->speakTranslation(lines));
         QCOMPARE(m_folder->readBytes(QStringLiteral("erkennung.txt")), QByteArray("world\r\n"));
