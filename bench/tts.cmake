@@ -3,5 +3,5 @@
 # eSpeak NG's own command.
 ortelia_add_bench(bench_tts
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/tts/bench_tts.cpp ${CMAKE_CURRENT_LIST_DIR}/tts/FirstSample.h
-          ${CMAKE_CURRENT_LIST_DIR}/tts/bench_tts_page.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/tts/bench_tts_speaker.cpp
   LIBS ortelia_speech Qt6::Widgets)

@@ -2,10 +2,10 @@
 // audio: how evenly 20 dictated words are handed over at 300 ms, and how often its timers fire
 // while nothing is queued.
 #include "BenchMain.h"
+#include "BenchServices.h"
 #include "FormTimer.h"
 #include "ProgramFolder.h"
 #include "ProgramWindows.h"
-#include "SpeechEngine.h"
 #include "WindowRegistry.h"
 
 #include <QAbstractButton>
@@ -28,12 +28,13 @@ constexpr int kWords = 20;
 constexpr int kPace = 300;
 constexpr double kStep = kPace + 100;
 
-QWidget *openDictation()
+// The main window in dictation mode, as the dictation window asks for it, and the dictation window.
+QWidget *openDictation(bench::BenchServices &program)
 {
     WindowRegistry::reset();
-    registerProgramWindows();
+    registerProgramWindows(program.services);
     WindowRegistry::window(windows::Form3)->show();
-    WindowRegistry::press(ctl::Form3_Command14);
+    program.state.dictationMode.set(true);
     QWidget *speaking = WindowRegistry::window(windows::Speaking);
     speaking->show();
     return speaking;
@@ -49,9 +50,10 @@ void waitFor(const std::function<bool()> &done, int milliseconds)
 
 // Worst single step against its due time (jitter) and the lag of the last word (drift), in
 // per cent of one step.
-void HandOverPace(benchmark::State &state)
+void HandOverPace(benchmark::State &state, SpeechEngine &engine)
 {
-    QWidget *speaking = openDictation();
+    bench::BenchServices program(engine);
+    QWidget *speaking = openDictation(program);
     speaking->findChild<QScrollBar *>(QStringLiteral("VScroll1"))->setValue(kPace);
     auto *handed = speaking->findChild<QLineEdit *>(QStringLiteral("Textempfan"));
     for (auto _ : state) {
@@ -78,15 +80,15 @@ void HandOverPace(benchmark::State &state)
         state.counters["drift_pct"] = drift;
         waitFor([] { return false; }, 1000);
     }
-    SpeechEngine::instance().stop();
+    program.speaker.stop();
     WindowRegistry::reset();
 }
-BENCHMARK(HandOverPace)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 
 // The window's own timers firing while it waits 10 s for a phrase.
-void IdleTimeouts(benchmark::State &state)
+void IdleTimeouts(benchmark::State &state, SpeechEngine &engine)
 {
-    QWidget *speaking = openDictation();
+    bench::BenchServices program(engine);
+    QWidget *speaking = openDictation(program);
     for (auto _ : state) {
         int timeouts = 0;
         const QList<FormTimer *> timers = speaking->findChildren<FormTimer *>();
@@ -100,12 +102,20 @@ void IdleTimeouts(benchmark::State &state)
     }
     WindowRegistry::reset();
 }
-BENCHMARK(IdleTimeouts)->Iterations(1)->Unit(benchmark::kSecond);
 
 } // namespace
 
 int main(int argc, char **argv)
 {
     qputenv("ORTELIA_AUDIO", "null");
-    return ortelia::bench::runBenchmarks(argc, argv);
+    return ortelia::bench::runBenchmarks<ortelia::SpeechEngine>(
+        argc, argv, [](ortelia::SpeechEngine &engine) {
+            benchmark::RegisterBenchmark("HandOverPace", HandOverPace, std::ref(engine))
+                ->UseManualTime()
+                ->Iterations(3)
+                ->Unit(benchmark::kMillisecond);
+            benchmark::RegisterBenchmark("IdleTimeouts", IdleTimeouts, std::ref(engine))
+                ->Iterations(1)
+                ->Unit(benchmark::kSecond);
+        });
 }

@@ -43,10 +43,10 @@ public:
     std::atomic<qint64> arrived{-1};
 };
 
-// Times request() up to the first frame handed to the sink, once per iteration.
-inline void timeToFirstSample(benchmark::State &state, const std::function<void()> &request)
+// Times request() up to the first frame the engine hands to the sink, once per iteration.
+inline void timeToFirstSample(benchmark::State &state, SpeechEngine &engine,
+                              const std::function<void()> &request)
 {
-    SpeechEngine &engine = SpeechEngine::instance();
     auto sink = std::make_unique<FirstSampleSink>(engine.sampleRate());
     FirstSampleSink *first = sink.get();
     engine.setOutput(std::move(sink));

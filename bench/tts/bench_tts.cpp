@@ -29,23 +29,18 @@ const QString kSentence =
     QStringLiteral("Der schnelle braune Fuchs springt heute über den faulen Hund und läuft danach "
                    "fröhlich durch den grünen Wald nach Hause");
 
-// A one-word request written to erkennung.txt, read back and handed to the engine, as the speech
-// page does when its button is pressed.
-void FirstSampleFromEngine(benchmark::State &state)
+// A one-word request written to erkennung.txt, read back and handed to the engine: the engine's
+// share of the program's path (bench_tts_speaker.cpp times the whole of it).
+void FirstSampleFromEngine(benchmark::State &state, SpeechEngine &engine)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("erkennung.txt"));
-    bench::timeToFirstSample(state, [&] {
+    bench::timeToFirstSample(state, engine, [&] {
         QStringList lines = {QStringLiteral("#voice=name:lgx.de.silke#"), QStringLiteral("Hallo")};
         writeRequest(path, lines, AfterWriting::EmptyList);
-        SpeechEngine::instance().speak(TextFile::readLines(path)->join(QLatin1Char('\n')));
+        engine.speak(TextFile::readLines(path)->join(QLatin1Char('\n')));
     });
 }
-BENCHMARK(FirstSampleFromEngine)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(9)
-    ->ReportAggregatesOnly(true);
 
 // A silent sound card that notes when the first sound of a request is heard.
 class OnsetSink : public PacedSink {
@@ -68,9 +63,8 @@ public:
 };
 
 // From the first word event to the moment its first sound is heard (absolute difference).
-void WordEventToHeardWord(benchmark::State &state)
+void WordEventToHeardWord(benchmark::State &state, SpeechEngine &engine)
 {
-    SpeechEngine &engine = SpeechEngine::instance();
     auto sink = std::make_unique<OnsetSink>(engine.sampleRate());
     OnsetSink *heard = sink.get();
     engine.setOutput(std::move(sink));
@@ -90,18 +84,11 @@ void WordEventToHeardWord(benchmark::State &state)
     state.counters["sink_latency_ms"] = engine.outputLatencyMs();
     engine.setOutput(nullptr);
 }
-// Each iteration speaks a whole word in real time: a fixed count keeps the run short.
-BENCHMARK(WordEventToHeardWord)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(5)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
 
 // A long text read aloud to a 48 kHz stereo sink (resampled) while the window thread does not
 // return to its event loop for 200 ms of every second. ORTELIA_BENCH_SPEECH_SECONDS sets the
 // length of the text (300 s when unset).
-void UnderrunsWhileWindowBusy(benchmark::State &state)
+void UnderrunsWhileWindowBusy(benchmark::State &state, SpeechEngine &engine)
 {
     const int seconds = qEnvironmentVariableIsSet("ORTELIA_BENCH_SPEECH_SECONDS")
                             ? qEnvironmentVariableIntValue("ORTELIA_BENCH_SPEECH_SECONDS")
@@ -110,7 +97,6 @@ void UnderrunsWhileWindowBusy(benchmark::State &state)
     QStringList text;
     for (int i = 0; i < std::max(1, int(std::lround(seconds / 6.15))); ++i)
         text << kSentence + QLatin1Char('.');
-    SpeechEngine &engine = SpeechEngine::instance();
     engine.setOutput(std::make_unique<PacedSink>(SinkFormat{48000, 2}));
     for (auto _ : state) {
         const int before = engine.underruns();
@@ -126,7 +112,6 @@ void UnderrunsWhileWindowBusy(benchmark::State &state)
     }
     engine.setOutput(nullptr);
 }
-BENCHMARK(UnderrunsWhileWindowBusy)->Iterations(1)->UseRealTime()->Unit(benchmark::kSecond);
 
 // The wall time of one run of argv in milliseconds, output discarded; negative when it fails.
 // posix_spawn starts the child without copying this process, so the figure is the child's own.
@@ -190,11 +175,36 @@ BENCHMARK(SayBesideEspeak)->Iterations(61)->UseRealTime()->Unit(benchmark::kMill
 
 } // namespace
 
+namespace ortelia::bench {
+// In bench_tts_speaker.cpp.
+void registerSpeakerBenchmark(SpeechEngine &engine);
+} // namespace ortelia::bench
+
 int main(int argc, char **argv)
 {
+    using namespace ortelia;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("ORTELIA_AUDIO", "null");
     QApplication app(argc, argv);
+    // The process's one engine, as in the program: eSpeak NG serves one engine per process.
+    SpeechEngine engine;
+    benchmark::RegisterBenchmark("FirstSampleFromEngine", FirstSampleFromEngine, std::ref(engine))
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond)
+        ->Repetitions(9)
+        ->ReportAggregatesOnly(true);
+    // Each iteration speaks a whole word in real time: a fixed count keeps the run short.
+    benchmark::RegisterBenchmark("WordEventToHeardWord", WordEventToHeardWord, std::ref(engine))
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(5)
+        ->Repetitions(5)
+        ->ReportAggregatesOnly(true);
+    benchmark::RegisterBenchmark("UnderrunsWhileWindowBusy", UnderrunsWhileWindowBusy, std::ref(engine))
+        ->Iterations(1)
+        ->UseRealTime()
+        ->Unit(benchmark::kSecond);
+    bench::registerSpeakerBenchmark(engine);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
