@@ -50,7 +50,8 @@ int runProgram(const QStringList &args)
     using namespace ortelia;
     ProgramState state;
     ProgramRequests requests;
-    Speaker speaker(SpeechEngine::instance());
+    SpeechEngine engine;
+    Speaker speaker(engine);
     WindowServices services{state, requests, speaker};
     QObject::connect(&requests, &ProgramRequests::endProgram, [] {
         WindowRegistry::unloadAll();

@@ -39,7 +39,7 @@ int runSay(const QStringList &args, const QDir &startDir)
         }
     }
 
-    SpeechEngine &engine = SpeechEngine::instance();
+    SpeechEngine engine;
     const QString request = lines.join(QLatin1Char('\n'));
     if (wavTarget) {
         WavFile file(*wavTarget, engine.sampleRate());

@@ -150,7 +150,8 @@ void ListWindowTest::init()
 
 void ListWindowTest::cleanup()
 {
-    SpeechEngine::instance().stop();
+    if (program)
+        program->speaker.stop();
     WindowRegistry::reset();
     program.reset();
     responder.reset();

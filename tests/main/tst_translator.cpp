@@ -67,7 +67,7 @@ private slots:
     }
     void cleanup()
     {
-        SpeechEngine::instance().stop();
+        program->speaker.engine().stop();
         WindowRegistry::reset();
         program.reset();
         folder.reset();
@@ -240,15 +240,15 @@ private slots:
         QTRY_VERIFY(!label("uhr1").startsWith(QLatin1String("Uhr")));
 
         control<QScrollBar>("HScroll1")->setValue(32767);
-        QTRY_COMPARE(SpeechEngine::instance().rightGain(), 0.0);
-        QCOMPARE(SpeechEngine::instance().leftGain(), 1.0);
+        QTRY_COMPARE(program->speaker.engine().rightGain(), 0.0);
+        QCOMPARE(program->speaker.engine().leftGain(), 1.0);
         control<QCheckBox>("Check5")->setChecked(true);
         QCOMPARE(control<QScrollBar>("HScroll2")->value(), 32767);
         QCOMPARE(control<QCheckBox>("Check5")->text(), QStringLiteral("Ton Ein"));
-        QTRY_COMPARE(SpeechEngine::instance().leftGain(), 0.0);
+        QTRY_COMPARE(program->speaker.engine().leftGain(), 0.0);
         control<QCheckBox>("Check5")->setChecked(false);
-        QTRY_COMPARE(SpeechEngine::instance().leftGain(), 1.0);
-        QCOMPARE(SpeechEngine::instance().rightGain(), 1.0);
+        QTRY_COMPARE(program->speaker.engine().leftGain(), 1.0);
+        QCOMPARE(program->speaker.engine().rightGain(), 1.0);
     }
 
     void hoverHelpIsHeardWithAutomaticReading()
@@ -284,7 +284,7 @@ private slots:
             QString(40, QLatin1Char(' '))
                 .replace(QLatin1Char(' '), QStringLiteral("Ein langer Satz zum Vorlesen. ")));
         QTest::mouseClick(control("Label1"), Qt::LeftButton);
-        QTRY_VERIFY(SpeechEngine::instance().isSpeaking());
+        QTRY_VERIFY(program->speaker.engine().isSpeaking());
         if (path == QLatin1String("Esc"))
             QTest::keyClick(control("TextD"), Qt::Key_Escape);
         else if (path == QLatin1String("F3"))
@@ -293,7 +293,7 @@ private slots:
             QTest::mouseClick(control("Label7"), Qt::LeftButton);
         else
             f->close();
-        QTRY_VERIFY(!SpeechEngine::instance().isSpeaking());
+        QTRY_VERIFY(!program->speaker.engine().isSpeaking());
         QCOMPARE(f->isVisible(), path == QLatin1String("F3"));
     }
 };

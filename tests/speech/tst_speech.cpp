@@ -1,6 +1,7 @@
 #include "Speaker.h"
 #include "SpeechEngine.h"
 #include "SpeechRequest.h"
+#include "TestServices.h"
 #include "TestSupport.h"
 #include "VoiceLines.h"
 #include "VoiceMarkup.h"
@@ -113,7 +114,7 @@ private slots:
     void voiceProfileIsReadLineByLine()
     {
         test::TempProgramFolder folder;
-        Speaker speaker(SpeechEngine::instance());
+        Speaker speaker(test::speechEngine());
         QSignalSpy messages(&speaker, &Speaker::message);
         QFile::remove(folder.file(QStringLiteral("stimm2.txt")));
         QCOMPARE(speaker.voiceProfile(), QStringList());

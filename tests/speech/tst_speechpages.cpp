@@ -2,6 +2,7 @@
 #include "Speaker.h"
 #include "SpeechPageObject.h"
 #include "SpeechRequest.h"
+#include "TestServices.h"
 #include "TestSupport.h"
 #include "VoiceLines.h"
 #include "WebBrowser.h"
@@ -23,13 +24,14 @@ private:
     test::SpeechLog m_log;
     std::unique_ptr<test::TempProgramFolder> m_folder;
     std::unique_ptr<WebBrowser> m_sp;
+    SpeechEngine &m_engine = test::speechEngine();
     std::unique_ptr<Speaker> m_speaker;
 
 private slots:
     void init()
     {
         m_folder = std::make_unique<test::TempProgramFolder>();
-        m_speaker = std::make_unique<Speaker>(SpeechEngine::instance());
+        m_speaker = std::make_unique<Speaker>(m_engine);
         SpeechPageObject::registerType(m_speaker->engine());
         m_sp = std::make_unique<WebBrowser>();
         m_sp->navigate(m_folder->file(QStringLiteral("sp")));
@@ -38,7 +40,7 @@ private slots:
 
     void cleanup()
     {
-        SpeechEngine::instance().stop();
+        m_engine.stop();
         m_sp.reset();
         m_speaker.reset();
         m_folder.reset();
@@ -59,7 +61,7 @@ private slots:
         QVERIFY(log[0].startsWith(QStringLiteral("lgx.de.silke\t")));
         QVERIFY(log[0].contains(QStringLiteral("\tvol=120%\t")));
         QVERIFY(log[0].endsWith(QStringLiteral("\thello")));
-        QVERIFY(SpeechEngine::instance().isSpeaking());
+        QVERIFY(m_engine.isSpeaking());
 
         // No profile: the translation alone, in the page's standard voice.
         QFile::remove(m_folder->file(QStringLiteral("stimm2.txt")));
@@ -68,7 +70,7 @@ private slots:
         QVERIFY(m_speaker->speakTranslation(lines));
         QCOMPARE(m_folder->readBytes(QStringLiteral("erkennung.txt")), QByteArray("world\r\n"));
         QCOMPARE(m_log.newLines(),
-                 QStringList{SpeechEngine::instance().alias(SpeechEngine::instance().current()) +
+                 QStringList{m_engine.alias(m_engine.current()) +
                              QStringLiteral("\tspd=100%\tbpit=50Hz\tpit=10Hz\tvol=100%\tbint=0%\t"
                                             "echo=0ms,0.4,0\tworld")});
     }
@@ -149,14 +151,14 @@ private slots:
         const QStringList log = m_log.newLines();
         QCOMPARE(log.size(), 1);
         QVERIFY(log[0].section(QLatin1Char('\t'), -1).size() < 32768);
-        QVERIFY(SpeechEngine::instance().isSpeaking());
+        QVERIFY(m_engine.isSpeaking());
         m_speaker->stop();
-        QVERIFY(!SpeechEngine::instance().isSpeaking());
+        QVERIFY(!m_engine.isSpeaking());
     }
 
     void buttonsPauseResumeStopAndRepeat()
     {
-        SpeechEngine &engine = SpeechEngine::instance();
+        SpeechEngine &engine = m_engine;
         QStringList lines = {QStringLiteral("eins zwei drei vier fünf sechs sieben acht")};
         QVERIFY(m_speaker->speakText(lines));
         QVERIFY(engine.isSpeaking());

@@ -11,10 +11,14 @@
 
 namespace ortelia::test {
 
+// The speech engine of the test program: one for the whole process, as the program has one
+// (eSpeak NG cannot be started again once an engine has ended it).
+SpeechEngine &speechEngine();
+
 struct TestServices {
     ProgramState state;
     ProgramRequests requests;
-    Speaker speaker{SpeechEngine::instance()};
+    Speaker speaker{speechEngine()};
     WindowServices services{state, requests, speaker};
 
     // Registers the window class W built with these services, loaded by its Form_Load() when it

@@ -1,7 +1,10 @@
 #include "TestSupport.h"
 
+#include "TestServices.h"
+
 #include "ProgramFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -13,14 +16,36 @@
 namespace ortelia::test {
 
 namespace {
+SpeechEngine *g_engine = nullptr;
+void endSpeechEngine()
+{
+    delete g_engine;
+    g_engine = nullptr;
+}
+} // namespace
+
+SpeechEngine &speechEngine()
+{
+    if (!g_engine) {
+        g_engine = new SpeechEngine;
+        qAddPostRoutine(endSpeechEngine);
+    }
+    return *g_engine;
+}
+
+namespace {
 
 // What the program writes as it runs (settings, profile, request and guest files, the chooser's
 // page): a run of the program from the build folder must not leak into the tests' fresh copy.
 bool writtenByARun(const QString &relativePath)
 {
     static const QStringList kFiles = {
-        QStringLiteral("stimm2.txt"),  QStringLiteral("erkennung.txt"),       QStringLiteral("hilfe.txt"),
-        QStringLiteral("Gast.txt"),    QStringLiteral("update.chk"),          QStringLiteral("TranslateDeGb/sysx"),
+        QStringLiteral("stimm2.txt"),
+        QStringLiteral("erkennung.txt"),
+        QStringLiteral("hilfe.txt"),
+        QStringLiteral("Gast.txt"),
+        QStringLiteral("update.chk"),
+        QStringLiteral("TranslateDeGb/sysx"),
         QStringLiteral("TranslateDeGb/update.chk"),
     };
     return relativePath.startsWith(QLatin1String("syso/"), Qt::CaseInsensitive) ||
@@ -37,7 +62,8 @@ void copyTree(const QString &from, const QString &to, bool skipDictionaries, con
         const QString target = to + QLatin1Char('/') + info.fileName();
         const QString relativePath = relative + info.fileName();
         if (info.isDir()) {
-            copyTree(info.filePath(), target, skipDictionaries || info.fileName() == QLatin1String("TranslateDeGb"),
+            copyTree(info.filePath(), target,
+                     skipDictionaries || info.fileName() == QLatin1String("TranslateDeGb"),
                      relativePath + QLatin1Char('/'));
             continue;
         }
@@ -61,7 +87,10 @@ RecordingResponder::RecordingResponder() : m_previous(Dialogs::responder())
     Dialogs::setResponder(this);
 }
 
-RecordingResponder::~RecordingResponder() { Dialogs::setResponder(m_previous); }
+RecordingResponder::~RecordingResponder()
+{
+    Dialogs::setResponder(m_previous);
+}
 
 DialogAnswer RecordingResponder::answer(const DialogRequest &request)
 {
@@ -123,7 +152,10 @@ TempProgramFolder::~TempProgramFolder()
     ProgramFolder::setRoot(m_previousCurrent);
 }
 
-QString TempProgramFolder::path() const { return m_dir.path(); }
+QString TempProgramFolder::path() const
+{
+    return m_dir.path();
+}
 
 QString TempProgramFolder::file(const QString &relativeName) const
 {
@@ -153,7 +185,10 @@ SpeechLog::SpeechLog()
     qputenv("ORTELIA_AUDIO", "null");
 }
 
-QString SpeechLog::path() const { return m_dir.filePath(QStringLiteral("speech.log")); }
+QString SpeechLog::path() const
+{
+    return m_dir.filePath(QStringLiteral("speech.log"));
+}
 
 QStringList SpeechLog::lines() const
 {
@@ -175,9 +210,9 @@ SmallDisk::SmallDisk()
 {
     if (::geteuid() != 0 || !m_dir.isValid())
         return;
-    m_mounted = QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"),
-                                                            QStringLiteral("-o"), QStringLiteral("size=512k"),
-                                                            QStringLiteral("tmpfs"), m_dir.path()}) == 0;
+    m_mounted = QProcess::execute(QStringLiteral("mount"),
+                                  {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                   QStringLiteral("size=512k"), QStringLiteral("tmpfs"), m_dir.path()}) == 0;
 }
 
 SmallDisk::~SmallDisk()
@@ -199,8 +234,14 @@ void SmallDisk::fill() const
     }
 }
 
-QString assembledProgramFolder() { return QStringLiteral(ORTELIA_PROGRAM_DIR); }
+QString assembledProgramFolder()
+{
+    return QStringLiteral(ORTELIA_PROGRAM_DIR);
+}
 
-QString fixturesFolder() { return QStringLiteral(ORTELIA_FIXTURES_DIR); }
+QString fixturesFolder()
+{
+    return QStringLiteral(ORTELIA_FIXTURES_DIR);
+}
 
 } // namespace ortelia::test

@@ -32,7 +32,8 @@ protected:
     }
     void stopProgram()
     {
-        SpeechEngine::instance().stop();
+        if (program)
+            program->speaker.stop();
         WindowRegistry::reset();
         program.reset();
         responder.reset();

@@ -13,9 +13,24 @@ using namespace ortelia;
 
 namespace speechtest {
 
+namespace {
+SpeechEngine *g_engine = nullptr;
+void destroyEngine()
+{
+    delete g_engine;
+    g_engine = nullptr;
+}
+} // namespace
+
 SpeechEngine &engine()
 {
-    return SpeechEngine::instance();
+    // One engine for the whole test program, as the program has one; it goes before the
+    // application object.
+    if (!g_engine) {
+        g_engine = new SpeechEngine;
+        qAddPostRoutine(destroyEngine);
+    }
+    return *g_engine;
 }
 
 bool useSpeechDataWithoutGreek()

@@ -19,25 +19,9 @@ namespace {
 // The worker synthesises at most this far ahead of what the audio output has taken.
 constexpr int kSecondsAhead = 5;
 
-SpeechEngine *g_engine = nullptr;
 std::function<SpeechEngine::SinkFactory()> g_soundCard;
 
-void destroyEngine()
-{
-    delete g_engine;
-    g_engine = nullptr;
-}
-
 } // namespace
-
-SpeechEngine &SpeechEngine::instance()
-{
-    if (!g_engine) {
-        g_engine = new SpeechEngine;
-        qAddPostRoutine(destroyEngine);
-    }
-    return *g_engine;
-}
 
 SpeechEngine::SpeechEngine()
     : m_synthesizer(std::make_unique<Synthesizer>()), m_currentVoice(VoiceTable::kDefaultVoice)

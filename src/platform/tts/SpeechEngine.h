@@ -31,7 +31,8 @@ struct Utterance;
 class SpeechEngine : public QObject {
     Q_OBJECT
 public:
-    static SpeechEngine &instance();
+    // The program has one, owned by its main(); eSpeak NG serves one engine at a time.
+    SpeechEngine();
     ~SpeechEngine() override;
 
     // The installed voices by alias, and the voice used where a request names none.
@@ -99,7 +100,6 @@ private:
         QList<Utterance> loadable;
     };
 
-    SpeechEngine();
     Prepared prepare(const QString &request);
     void useDefaultOutput();
     // The audio thread, its output and the synthesis worker, started on first use.
