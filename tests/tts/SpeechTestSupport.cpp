@@ -1,5 +1,6 @@
 #include "SpeechTests.h"
 
+#include "TestServices.h"
 #include "VoiceTable.h"
 
 #include <QDir>
@@ -13,24 +14,9 @@ using namespace ortelia;
 
 namespace speechtest {
 
-namespace {
-SpeechEngine *g_engine = nullptr;
-void destroyEngine()
-{
-    delete g_engine;
-    g_engine = nullptr;
-}
-} // namespace
-
 SpeechEngine &engine()
 {
-    // One engine for the whole test program, as the program has one; it goes before the
-    // application object.
-    if (!g_engine) {
-        g_engine = new SpeechEngine;
-        qAddPostRoutine(destroyEngine);
-    }
-    return *g_engine;
+    return test::speechEngine();
 }
 
 bool useSpeechDataWithoutGreek()
