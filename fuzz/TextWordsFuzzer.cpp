@@ -4,12 +4,6 @@
 
 using namespace ortelia;
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***)
-{
-    fuzz::answerDialogs();
-    return 0;
-}
-
 // After the translate action's two passes, every line feed and every double quote, plain or
 // typographic, stands as a line-break marker.
 bool keepsLineBreakOrDoubleQuote(const QString &text)

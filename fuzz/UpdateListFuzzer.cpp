@@ -5,12 +5,6 @@
 
 using namespace ortelia;
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***)
-{
-    fuzz::answerDialogs();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray body = fuzz::bytes(data, size);

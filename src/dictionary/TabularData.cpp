@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <limits>
 #include <optional>
-#include <ranges>
 
 namespace ortelia::web {
 
@@ -349,10 +348,17 @@ std::vector<qint32> TabularData::buildIndex(int column) const
 
 qsizetype TabularData::lowerBound(const Order &order, int column, QStringView value, QString &buffer) const
 {
-    const auto positions = std::views::iota(qsizetype(0), order.size());
-    return std::ranges::partition_point(
-               positions, [&](qsizetype p) { return compareField(order[p], column, value, buffer) < 0; }) -
-           positions.begin();
+    // A plain binary search: clang's fuzzing build cannot take the ranges of libstdc++ 12.
+    qsizetype low = 0;
+    qsizetype high = order.size();
+    while (low < high) {
+        const qsizetype middle = low + (high - low) / 2;
+        if (compareField(order[middle], column, value, buffer) < 0)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return low;
 }
 
 int TabularData::firstRecord(int column, QStringView value) const

@@ -1,7 +1,6 @@
 #include "UpdateList.h"
 
 #include "Catalogue.h"
-#include "Dialogs.h"
 #include "DictionaryFile.h"
 #include "SettingsFormat.h"
 #include "TextFile.h"
@@ -20,10 +19,8 @@ QString Entry::summary() const
 std::optional<Entry> parse(const QString &line)
 {
     std::optional<QStringList> fields = splitWords(line, QLatin1Char('#'));
-    if (!fields) {
-        Dialogs::message(QString(), QString::fromLatin1(kTooManyWords));
+    if (!fields)
         return std::nullopt;
-    }
     return Entry{*fields};
 }
 

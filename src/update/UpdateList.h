@@ -33,7 +33,7 @@ struct Entry {
 };
 
 // Splits a line into fields: a run of separators counts as one, a trailing one adds no field.
-// nullopt, after "Zu viele Worte!", for more than 1,501 fields.
+// nullopt for more than 1,501 fields (the window says "Zu viele Worte!").
 std::optional<Entry> parse(const QString &line);
 
 // New: its date is eight digits and later than the stored eight-digit date.

@@ -250,8 +250,10 @@ void up1::selectEntry()
         return;
     const std::optional<UpdateList::Entry> entry = UpdateList::parse(item->text());
     ui->List2->clear();
-    if (!entry)
+    if (!entry) {
+        Dialogs::message(QString(), QString::fromLatin1(kTooManyWords), this);
         return;
+    }
     ui->List2->addItems(entry->fields);
     ui->List2->setCurrentRow(0);
     ui->Text9->setText(entry->date());

@@ -199,9 +199,9 @@ int main(int argc, char **argv)
         return 77;
     }
     QProcess server;
-    server.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-nolisten"),
-                        QStringLiteral("tcp"), QStringLiteral("-screen"), QStringLiteral("0"),
-                        QStringLiteral("1024x768x24")});
+    server.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-noreset"),
+                        QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-screen"),
+                        QStringLiteral("0"), QStringLiteral("1024x768x24")});
     if (!server.waitForStarted() || !server.waitForReadyRead(20000)) {
         std::puts("Xvfb did not start");
         return 1;

@@ -11,17 +11,19 @@ if [ -z "${ORTELIA_E2E_INNER:-}" ]; then
   # Xvfb chooses a free display itself and names it on a pipe: "xvfb-run -a" guesses from lock
   # files and can pick a display whose server is still going away. A display that does not take
   # a client (another server answering under the same name) is given up for one further on.
+  # -noreset: a server resets when its last client leaves, and the check below is such a client;
+  # the program connecting during that reset found no display.
   for attempt in 1 2 3 4 5; do
     if [ "$attempt" = 1 ]; then
       fifo="$(mktemp -u)"
       mkfifo "$fifo"
-      Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$fifo" 2>/dev/null &
+      Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1280x1024x24 3>"$fifo" 2>/dev/null &
       xvfb=$!
       read -r display <"$fifo"
       rm -f "$fifo"
     else
       display=$((100 + RANDOM % 800))
-      Xvfb ":$display" -nolisten tcp -screen 0 1280x1024x24 2>/dev/null &
+      Xvfb ":$display" -noreset -nolisten tcp -screen 0 1280x1024x24 2>/dev/null &
       xvfb=$!
     fi
     for _ in $(seq 1 30); do
