@@ -10,6 +10,7 @@
 #include "ListLines.h"
 #include "ProgramFolder.h"
 #include "SoundEffect.h"
+#include "SoundFile.h"
 #include "Speaker.h"
 #include "SpeechEngine.h"
 #include "ToolsPanel.h"
@@ -19,6 +20,8 @@
 
 #include <QCheckBox>
 #include <QDateTime>
+
+#include <algorithm>
 
 namespace ortelia {
 
@@ -50,8 +53,12 @@ void Form3::connectTools()
         ReadWindowText();
     });
     connect(tools, &ToolsPanel::mouseFreedByButton, this, [this] { move(kReleasedPosition); });
-    connect(tools, &ToolsPanel::outputGainsChanged, this,
-            [this](double left, double right) { m_services.speaker.engine().setOutputGains(left, right); });
+    connect(tools, &ToolsPanel::outputGainsChanged, this, [this](double left, double right) {
+        m_services.speaker.engine().setOutputGains(left, right);
+        // The effects are mono and their player has one level: the louder side sets it, so
+        // both sliders at silent (and "Ton aus") silence them.
+        SetSoundVolume(std::max(left, right));
+    });
     connect(ui->uhrdatum, &QPushButton::clicked, this, [this] {
         setStatus(ClockTimeAndDate(QDateTime::currentDateTime()));
         ReadWindowText();

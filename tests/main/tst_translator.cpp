@@ -6,6 +6,7 @@
 #include "LookupPage.h"
 #include "MainWindowFixture.h"
 #include "ProgramFolder.h"
+#include "SoundFile.h"
 #include "SpeechEngine.h"
 #include "TestSupport.h"
 
@@ -249,6 +250,19 @@ private slots:
         control<QCheckBox>("Check5")->setChecked(false);
         QTRY_COMPARE(program->speaker.engine().leftGain(), 1.0);
         QCOMPARE(program->speaker.engine().rightGain(), 1.0);
+    }
+
+    void muteSilencesSoundEffects()
+    {
+        // The tray and the list translator mute through the shared state.
+        shown();
+        program->state.muted.set(true);
+        QTRY_COMPARE(SoundVolume(), 0.0);
+        program->state.muted.set(false);
+        control<QScrollBar>("HScroll2")->setValue(32767);
+        QTRY_COMPARE(SoundVolume(), 1.0);
+        control<QScrollBar>("HScroll1")->setValue(16384);
+        QTRY_VERIFY(SoundVolume() < 0.5);
     }
 
     void hoverHelpIsHeardWithAutomaticReading()

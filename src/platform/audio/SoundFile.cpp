@@ -9,6 +9,8 @@
 #include <QSoundEffect>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace ortelia {
 
 namespace {
@@ -18,6 +20,12 @@ QHash<QString, QPointer<QSoundEffect>> &effects()
 {
     static QHash<QString, QPointer<QSoundEffect>> loaded;
     return loaded;
+}
+
+double &volumeLevel()
+{
+    static double level = 1.0;
+    return level;
 }
 
 } // namespace
@@ -40,9 +48,24 @@ bool PlaySoundFile(const QString &path)
         effect = new QSoundEffect(QCoreApplication::instance());
         effect->setSource(QUrl::fromLocalFile(file));
     }
+    effect->setVolume(volumeLevel());
     effect->stop();
     effect->play();
     return true;
+}
+
+void SetSoundVolume(double volume)
+{
+    volumeLevel() = std::clamp(volume, 0.0, 1.0);
+    for (const QPointer<QSoundEffect> &effect : std::as_const(effects())) {
+        if (effect)
+            effect->setVolume(volumeLevel());
+    }
+}
+
+double SoundVolume()
+{
+    return volumeLevel();
 }
 
 } // namespace ortelia

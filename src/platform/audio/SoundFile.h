@@ -9,4 +9,9 @@ namespace ortelia {
 // is a readable file and was handed to the output.
 bool PlaySoundFile(const QString &path);
 
+// The level (0 = silent, 1 = as recorded) of every sound, playing or to come, as the volume of
+// the sound output is for all that plays through it.
+void SetSoundVolume(double volume);
+double SoundVolume();
+
 } // namespace ortelia
