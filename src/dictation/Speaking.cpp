@@ -59,7 +59,12 @@ Speaking::Speaking(WindowServices &services, QWidget *parent)
     connect(TimerVerschib8, &FormTimer::timeout, this, &Speaking::handOver);
     connect(ui->VScroll1, &QScrollBar::valueChanged, this, &Speaking::setPace);
     connect(ui->Label1, &ClickLabel::clicked, this, [this] { ui->VScroll1->setValue(kStartPace); });
-    connect(ui->Check1, &QCheckBox::clicked, this, &Speaking::readySignal);
+    connect(ui->Check1, &QCheckBox::clicked, this, [this] {
+        // The ready signal by hand empties the word list; a running phrase ends at its next step.
+        m_queue.clear();
+        showQueue();
+        readySignal();
+    });
     connect(ui->Command4, &QPushButton::clicked, this, &Speaking::stopStepping);
     connect(ui->Command5, &QPushButton::clicked, this, &Speaking::clearAll);
     connect(ui->worteordnen, &QPushButton::clicked, this, [this] {

@@ -71,8 +71,12 @@ void LetterPanel::readLetter()
 {
     if (!m_speaker)
         return;
+    // The request is one quoted line, so the quotes only enclose it and are not spoken; a
+    // letter of several lines is read with blanks for its line breaks.
+    QString letter = text();
+    letter.replace(QLatin1Char('\n'), QLatin1Char(' '));
     const ReadAloud::Result result =
-        ReadAloud::read(*m_speaker, m_voiceLine() + text(), ReadAloud::Button::Hilfe, false);
+        ReadAloud::read(*m_speaker, m_voiceLine() + letter, ReadAloud::Button::Hilfe, false);
     emit inputReset();
     if (result == ReadAloud::Result::NotWritten) {
         ReadAloud::reportNotWritten();

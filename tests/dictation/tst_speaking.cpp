@@ -119,6 +119,17 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(handedOver, QStringList({"eins", "zwei", "", "drei", ""}), 5000);
     }
 
+    void readyBoxEmptiesTheWordList()
+    {
+        c<QScrollBar>("VScroll1")->setValue(2000);
+        dictate("TextD8", QStringLiteral("eins zwei drei"));
+        QTRY_COMPARE(handedOver.value(0), QStringLiteral("eins"));
+        QTest::mouseClick(c<QCheckBox>("Check1"), Qt::LeftButton);
+        QVERIFY(queue().isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(idle(), 5000);
+        QCOMPARE(handedOver, QStringList({"eins", ""}));
+    }
+
     void idleWindowRests()
     {
         c<QScrollBar>("VScroll1")->setValue(100);

@@ -57,6 +57,7 @@ private slots:
     void everyLineEndLoads();
     void letterIsCollectedSavedAndPrinted();
     void savingNeverLosesTheLetter();
+    void letterIsReadAsOneQuotedLine();
     void soundBoxFollowsMuteAndLoadingIsShared();
     void hoverTextsGoToHelpAndPanel();
     void realDictionaryFindsHau();

@@ -416,6 +416,16 @@ void ListWindowTest::letterIsCollectedSavedAndPrinted()
     QVERIFY(heard(QLatin1String("alles")));
 }
 
+void ListWindowTest::letterIsReadAsOneQuotedLine()
+{
+    c<QPlainTextEdit>("Text6")->setPlainText(QStringLiteral("Liebe Anna,\nüber alles."));
+    QTest::mouseClick(c<QPushButton>("brieflesen"), Qt::LeftButton);
+    QCOMPARE(folder->readBytes(QStringLiteral("hilfe.txt")), QByteArray("\"Liebe Anna, \xfc"
+                                                                        "ber alles.\"\r\n"));
+    // Heard from its first word on: no quote before it.
+    QVERIFY(heard(QStringLiteral("\tLiebe Anna, über alles.")));
+}
+
 // Cancelling writes nothing, an existing file is replaced only when the user agrees, and a failed
 // save says so and keeps both the letter and the old file.
 void ListWindowTest::savingNeverLosesTheLetter()
