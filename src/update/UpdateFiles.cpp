@@ -5,6 +5,8 @@
 #include "TextFile.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace ortelia {
@@ -38,6 +40,26 @@ qsizetype UpdateFiles::dictionaryCount()
 QString UpdateFiles::downloadPath(const UpdateList::Entry &entry)
 {
     return QDir(dictionaryFolder()).filePath(entry.fileName() + QLatin1String(".chk"));
+}
+
+QString UpdateFiles::installDownload(const UpdateList::Entry &entry)
+{
+    static const QRegularExpression extension(QStringLiteral("(\\.txt)?(\\.chk)?$"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    const QString name = QString(entry.fileName()).remove(extension);
+    static const QRegularExpression eightDigits(QStringLiteral("^\\d{8}$"));
+    QStringList candidates{name + QLatin1String(".txt")};
+    if (eightDigits.match(entry.date()).hasMatch())
+        candidates << name + QLatin1Char('-') + entry.date() + QLatin1String(".txt");
+    for (const QString &candidate : std::as_const(candidates)) {
+        if (!UpdateList::storeNameRefusal(candidate).isEmpty())
+            continue;
+        const QString target = ProgramFolder::path(QStringLiteral("TranslateDeGb/") + candidate);
+        if (QFileInfo::exists(target))
+            continue;
+        return QFile::copy(downloadPath(entry), target) ? target : QString();
+    }
+    return {};
 }
 
 std::optional<QStringList> UpdateFiles::storedLines()

@@ -20,6 +20,11 @@ public:
     static qsizetype dictionaryCount();
     // Where an entry is downloaded to: TranslateDeGb/<name>.chk.
     static QString downloadPath(const UpdateList::Entry &entry);
+    // Makes a checked download choosable: the choosers list TranslateDeGb/*.txt, so the download
+    // stays as written and a copy goes to <name>.txt (without a ".txt" or ".chk" of the entry's
+    // name), or to <name>-<date>.txt where that is taken. An existing dictionary is never
+    // replaced: the user may have edited it. Returns the file written; empty when none was.
+    static QString installDownload(const UpdateList::Entry &entry);
     // The lines of the stored list; nullopt when it cannot be read.
     static std::optional<QStringList> storedLines();
 

@@ -434,7 +434,10 @@ bool up1::download(std::function<void()> then)
     const UpdateList::Entry entry = currentEntry();
     if (entry.isEndMarker() || entry.fields.isEmpty() || !accept(entry))
         return false;
-    return downloadTo(UpdateFiles::downloadPath(entry), std::move(then));
+    if (!downloadTo(UpdateFiles::downloadPath(entry), std::move(then)))
+        return false;
+    m_installing = entry;
+    return true;
 }
 
 bool up1::accept(const UpdateList::Entry &entry)
@@ -454,6 +457,7 @@ bool up1::downloadTo(const QString &path, std::function<void()> then)
         return false;
     }
     m_afterDownload = std::move(then);
+    m_installing.reset();
     ui->ProgressBar1->setValue(0);
     ui->ProgressBar1->show();
     return true;
@@ -462,6 +466,9 @@ bool up1::downloadTo(const QString &path, std::function<void()> then)
 void up1::downloadFinished(HttpGet::Outcome outcome, const QString &failure)
 {
     ui->ProgressBar1->hide();
+    if (const std::optional<UpdateList::Entry> installing = std::exchange(m_installing, {});
+        installing && outcome == HttpGet::Outcome::Ok)
+        UpdateFiles::installDownload(*installing);
     if (outcome == HttpGet::Outcome::Ok)
         countDictionaries();
     else if (outcome != HttpGet::Outcome::Cancelled)

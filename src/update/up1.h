@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 #include <memory>
 
 namespace Ui {
@@ -92,6 +93,8 @@ private:
     DictionaryDownload *m_download;
     // What follows the running download, whatever its result.
     std::function<void()> m_afterDownload;
+    // The entry whose download into the dictionary folder runs, to install once it is whole.
+    std::optional<UpdateList::Entry> m_installing;
     int m_found = 0;
     bool m_scanning = false;
     bool m_collecting = false;

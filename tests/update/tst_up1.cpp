@@ -197,8 +197,10 @@ private slots:
         QCOMPARE(c<QPushButton>("Command6")->text(), QStringLiteral("Weiter Suche"));
         QTRY_VERIFY_WITH_TIMEOUT(titles().contains(kEndTitle), 10000);
         QCOMPARE(folder->readBytes(QStringLiteral("TranslateDeGb/DeNeu.chk")), kDictionary);
+        // The download stays as written, and a copy is a dictionary the choosers list.
+        QCOMPARE(folder->readBytes(QStringLiteral("TranslateDeGb/DeNeu.txt")), kDictionary);
         QStringList expected = before;
-        expected << QStringLiteral("TranslateDeGb/DeNeu.chk");
+        expected << QStringLiteral("TranslateDeGb/DeNeu.chk") << QStringLiteral("TranslateDeGb/DeNeu.txt");
         expected.sort();
         QCOMPARE(allFiles(), expected);
         QCOMPARE(server->requests, (QStringList{QString::fromLatin1(kListPath), "/d/DeNeu.txt"}));
@@ -340,6 +342,18 @@ private slots:
         QVERIFY(!c<QWidget>("Frame1")->isHidden());
         QCOMPARE(c<QListWidget>("List3")->count(), 0);
         QCOMPARE(c<QLabel>("Label8")->text(), QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
+    }
+
+    void downloadNeverReplacesADictionary()
+    {
+        folder->writeBytes(QStringLiteral("TranslateDeGb/DeNeu.txt"), "eigen;own\r\n");
+        fetch();
+        c<QListWidget>("List1")->setCurrentRow(2);
+        click("Command9");
+        QTRY_COMPARE_WITH_TIMEOUT(folder->readBytes(QStringLiteral("TranslateDeGb/DeNeu-20991231.txt")),
+                                  kDictionary, 5000);
+        QCOMPARE(folder->readBytes(QStringLiteral("TranslateDeGb/DeNeu.chk")), kDictionary);
+        QCOMPARE(folder->readBytes(QStringLiteral("TranslateDeGb/DeNeu.txt")), QByteArray("eigen;own\r\n"));
     }
 
     void downloadsAreCheckedBeforeTheyReplace()
