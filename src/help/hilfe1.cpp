@@ -62,6 +62,11 @@ hilfe1::hilfe1(WindowServices &services, QWidget *parent)
     connect(ui->beende3, &QPushButton::clicked, this, &QWidget::hide);
 
     ui->updates->setVisible(WindowRegistry::canShow(ui->updates));
+    // "Zeit -" appears beside "Update" when the mouse is over it; its place is kept while it is
+    // hidden, so "Update" does not move away under the pointer.
+    QSizePolicy keepPlace = ui->zeiteinstellung->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    ui->zeiteinstellung->setSizePolicy(keepPlace);
     connect(ui->updates, &QPushButton::clicked, this, [this] {
         if (QWidget *up = WindowRegistry::window(windows::up1)) {
             up->show();

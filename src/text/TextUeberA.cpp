@@ -534,7 +534,8 @@ void TextUeberA::arrangeNarrow(int height)
 
 void TextUeberA::setHeight(int height)
 {
-    resize(width(), height);
+    // A window of no height is no size to Qt, which would keep the old one.
+    resize(width(), std::max(height, 1));
 }
 
 void TextUeberA::setNarrow(bool narrow)

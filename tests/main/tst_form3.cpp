@@ -252,6 +252,29 @@ private slots:
         QVERIFY(!control("HScroll3")->isVisible());
     }
 
+    void miniWindowMakesTheTextTranslatorSmall()
+    {
+        shown();
+        QWidget *text = WindowRegistry::window(windows::TextUeberA);
+        text->show();
+        control<QCheckBox>("Check6")->setChecked(true);
+        QCOMPARE(control<QCheckBox>("Check6")->text(), QStringLiteral("Maxi-Fenster"));
+        QTRY_COMPARE(text->height(), 1);
+        control<QCheckBox>("Check6")->setChecked(false);
+        QTRY_COMPARE(text->height(), 7000 / 15);
+    }
+
+    void helpWindowUpdateButtonStaysUnderTheMouse()
+    {
+        help()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(help()));
+        auto *updates = help()->findChild<QPushButton *>(QStringLiteral("updates"));
+        const QRect before = updates->geometry();
+        QTest::mouseMove(updates, QPoint(5, 5));
+        QTRY_VERIFY(help()->findChild<QPushButton *>(QStringLiteral("zeiteinstellung"))->isVisible());
+        QCOMPARE(updates->geometry(), before);
+    }
+
     void languageButtonsSetTheLabels()
     {
         shown();
