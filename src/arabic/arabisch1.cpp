@@ -209,7 +209,8 @@ void arabisch1::setFont(const QString &family, Qt::Alignment alignment, bool rig
     QFont font = ui->Text1->font();
     font.setFamily(family);
     ui->Text1->setFont(font);
-    ui->Text1->setAlignment(alignment);
+    // Right means the right edge: Qt would mirror a right alignment in a right-to-left field.
+    ui->Text1->setAlignment(alignment | Qt::AlignAbsolute);
     ui->Text1->setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     Timer1->setEnabled(rightToLeft);
 }

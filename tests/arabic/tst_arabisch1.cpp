@@ -118,6 +118,21 @@ private slots:
         QCOMPARE(text()->cursorPosition(), 0);
     }
 
+    void textSitsAtTheEdgeItIsWrittenFrom()
+    {
+        openKeyboard();
+        const auto caretX = [this] {
+            return text()->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+        };
+        QTest::mouseClick(c<QPushButton>("rl"), Qt::LeftButton);
+        click("Label14");
+        click("Label2");
+        // The field places its text when it paints.
+        QTRY_VERIFY(caretX() > text()->width() / 2);
+        QTest::mouseClick(c<QPushButton>("auswahlLr"), Qt::LeftButton);
+        QTRY_VERIFY(caretX() < text()->width() / 2);
+    }
+
     void arabicFontIsChosenOrHinted()
     {
         QCOMPARE(ArabicFont::choose({"Foo", "Noto Sans Arabic", "Noto Naskh Arabic"}),
