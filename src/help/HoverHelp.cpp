@@ -13,9 +13,18 @@ const char *kHelperProperty = "ortelia_hoverHelp";
 const char *kTextProperty = "ortelia_hoverText";
 } // namespace
 
-QColor HoverHelp::yellow() { return QColor(0xFF, 0xFF, 0x00); }
-QColor HoverHelp::lightYellow() { return QColor(0xFF, 0xFF, 0x80); }
-QColor HoverHelp::lightRed() { return QColor(0xFF, 0x80, 0x80); }
+QColor HoverHelp::yellow()
+{
+    return QColor(0xFF, 0xFF, 0x00);
+}
+QColor HoverHelp::lightYellow()
+{
+    return QColor(0xFF, 0xFF, 0x80);
+}
+QColor HoverHelp::lightRed()
+{
+    return QColor(0xFF, 0x80, 0x80);
+}
 
 HoverHelp::HoverHelp(QWidget *window) : QObject(window), m_window(window)
 {
@@ -33,7 +42,10 @@ HoverHelp *HoverHelp::forWindow(QWidget *window)
     return helper;
 }
 
-void HoverHelp::attach(QWidget *control, const QString &text) { attach(control, text, Options{}); }
+void HoverHelp::attach(QWidget *control, const QString &text)
+{
+    attach(control, text, Options{});
+}
 
 void HoverHelp::attach(QWidget *control, const QString &text, const Options &options)
 {
@@ -47,7 +59,10 @@ void HoverHelp::attach(QWidget *control, const QString &text, const Options &opt
     helper->m_items.push_back(std::move(item));
 }
 
-QString HoverHelp::textOf(const QWidget *control) { return control->property(kTextProperty).toString(); }
+QString HoverHelp::textOf(const QWidget *control)
+{
+    return control->property(kTextProperty).toString();
+}
 
 void HoverHelp::setHelpText(const QString &text)
 {
@@ -65,6 +80,9 @@ void HoverHelp::activate(Item &item)
         p.setColor(item.control->backgroundRole(), item.options.highlight);
         p.setColor(QPalette::Button, item.options.highlight);
         p.setColor(QPalette::Base, item.options.highlight);
+        // The highlights are light: light text on them would be unreadable.
+        for (QPalette::ColorRole text : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+            p.setColor(text, Qt::black);
         item.control->setAutoFillBackground(true);
         item.control->setPalette(p);
         item.highlighted = true;

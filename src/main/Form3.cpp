@@ -41,9 +41,6 @@ constexpr int kOptionsTopFromOp = 65;
 constexpr int kFolderTop = 48;
 constexpr int kFolderOut = 360;
 
-// The maker's contact address.
-const char *kContactAddress = "ortelia@example.org";
-
 // The clipboard panel out of view, where it goes when the text translator closes.
 constexpr int kClipboardPanelOut = 360;
 
@@ -333,8 +330,6 @@ void Form3::connectWindow()
     connect(ui->Label12, &ClickLabel::clicked, this, [this] { showDictionaryFolder(true); });
     connect(ui->Frame7zu, &QToolButton::clicked, this, [this] { setPanelTop(ui->Frame7, kFolderOut); });
     ui->Frame7->installEventFilter(this);
-    connect(ui->Label3, &ClickLabel::clicked, this, [] { Shell::openMail(QLatin1String(kContactAddress)); });
-    connect(ui->mail, &QPushButton::clicked, this, [] { Shell::openMail(QLatin1String(kContactAddress)); });
     connect(ui->focusletzte, &QPushButton::clicked, ui->Hilfe, qOverload<>(&QWidget::setFocus));
     ui->focusletzte->installEventFilter(this);
     ui->Command1->installEventFilter(this);

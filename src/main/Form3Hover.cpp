@@ -118,8 +118,6 @@ void Form3::attachHoverHelp()
                             static_cast<QWidget *>(ui->optionLink)})
         plain(option, optionText);
     plain(ui->Label10, QStringLiteral("Text-Übersetzer in voller Größe anzeigen! Vollansicht."));
-    plain(ui->Label3, QStringLiteral("Kontakt: E-Mail an den Hersteller schreiben!"));
-    plain(ui->mail, HoverHelp::textOf(ui->Label3));
     plain(ui->Label4, QStringLiteral("Ortelia Zuzadivi Zeverovazur: Sprechendes Translator-Wörterbuch!"));
     yellow(ui->laenderfenster, QStringLiteral("Wörterbücher-Translator: Ein anderes Wörterbuch auswählen!"));
     exit(ui->landzu, QStringLiteral("Länder Auswahl schließen!"));

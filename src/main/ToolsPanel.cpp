@@ -23,6 +23,12 @@ ToolsPanel::ToolsPanel(QWidget *parent) : QWidget(parent), ui(std::make_unique<U
     Timer7 = new FormTimer(QStringLiteral("Timer7"), 100, false, this);
     setArtIcon(ui->Picture1M, "maus.svg");
     setArtIcon(ui->Picture10, "maus-frei.svg");
+    // White on the window's picture; a palette colour, which the hover highlight can darken.
+    for (QWidget *clock : {static_cast<QWidget *>(ui->uhr1), static_cast<QWidget *>(ui->datum1)}) {
+        QPalette palette = clock->palette();
+        palette.setColor(QPalette::WindowText, Qt::white);
+        clock->setPalette(palette);
+    }
 
     connect(ui->Check1, &QCheckBox::toggled, this, [this](bool hidden) {
         setDesktopHidden(hidden);

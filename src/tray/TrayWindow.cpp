@@ -80,6 +80,8 @@ TrayWindow::TrayWindow(WindowServices &services, QWidget *parent) : QWidget(pare
     connect(m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::DoubleClick)
             showMainWindow();
+        else if (reason == QSystemTrayIcon::Context)
+            rightClicked();
     });
     connect(&services.state.textPair, &LanguagePair::changed, this, &TrayWindow::showLanguageNames);
     connect(&services.state.muted, &Flag::changed, this, [this](bool muted) {
@@ -186,6 +188,19 @@ void TrayWindow::showLanguageNames()
     const QString second = m_services.state.textPair.second();
     m_ude->setText(first + QLatin1Char('-') + second);
     m_ued->setText(second + QLatin1Char('-') + first);
+}
+
+void TrayWindow::rightClicked()
+{
+    // The icon reports only single right clicks (each opens the menu); two within the double-click
+    // time are the right-button double click, which brings the main window back.
+    if (m_lastRightClick.isValid() && m_lastRightClick.elapsed() < QApplication::doubleClickInterval()) {
+        m_lastRightClick.invalidate();
+        mnBar->hide();
+        showMainWindow();
+        return;
+    }
+    m_lastRightClick.start();
 }
 
 void TrayWindow::showMainWindow()

@@ -2,6 +2,7 @@
 
 #include "TextRoutines.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 class QAction;
@@ -44,6 +45,7 @@ private:
     void translateGermanClipboard();
     void translateForeignClipboard();
     void translateClipboard(TextDirection direction);
+    void rightClicked();
     void showMainWindow();
     void toggleSound();
     void openVoiceSettings();
@@ -62,6 +64,7 @@ private:
     QAction *m_ude = nullptr;
     QAction *m_ued = nullptr;
     QAction *m_ton = nullptr;
+    QElapsedTimer m_lastRightClick;
 };
 
 } // namespace ortelia

@@ -275,6 +275,17 @@ private slots:
         QCOMPARE(updates->geometry(), before);
     }
 
+    void clockIsReadableWhileHovered()
+    {
+        shown();
+        QLabel *clock = control<QLabel>("uhr1");
+        QTest::mouseMove(clock, QPoint(3, 3));
+        QTRY_COMPARE(helpText(), QStringLiteral(" Mit Klick lese Ich die Uhrzeit!"));
+        const QPalette palette = clock->palette();
+        QVERIFY(qAbs(palette.color(clock->backgroundRole()).lightness() -
+                     palette.color(clock->foregroundRole()).lightness()) > 128);
+    }
+
     void languageButtonsSetTheLabels()
     {
         shown();
@@ -341,22 +352,19 @@ private slots:
             QStringLiteral(" [Unteres Textfeld:] Nach jedem Leerzeichen automatisch Suchvorgang starten!"));
         // Every control that explains itself has a text.
         for (const char *name :
-             {"buch",           "Check1",        "Check2",     "Check5",       "Check6",
-              "Command12",      "Command13",     "Command14",  "Command7",     "Command8",
-              "Command9",       "datum1",        "DeFr",       "deGr",         "DeIt",
-              "DeSp",           "englisch",      "Frame4",     "Frame5",       "Hallo",
-              "Hilfe",          "hilfeL1",       "HScroll1",   "HScroll2",     "HScroll3",
-              "Label1",         "Label10",       "Label11",    "Label13",      "Label14",
-              "Label19",        "Label21",       "Label21T",   "Label22",      "Label22W",
-              "Label22ZU",      "Label23",       "Label24",    "Label25",      "Label3",
-              "Label35",        "Label39",       "Label4",     "Label5",       "laenderfenster",
-              "land1",          "landzu",        "lblDrag",    "mail",         "op",
-              "Option1_0",      "Option1_1",     "optionLink", "Picture12",    "Picture13",
-              "Picture13D",     "Picture2",      "Picture20",  "PicturePause", "PicturePlay",
-              "PictureStop",    "PictureWeiter", "schlOpti",   "schlTrans",    "suche",
-              "supertrannn",    "Text2",         "TextD",      "TextEng",      "textueber1",
-              "uhr1",           "updates",       "url",        "verstecken",   "weort",
-              "zeiteinstellung"})
+             {"buch",      "Check1",         "Check2",       "Check5",      "Check6",      "Command12",
+              "Command13", "Command14",      "Command7",     "Command8",    "Command9",    "datum1",
+              "DeFr",      "deGr",           "DeIt",         "DeSp",        "englisch",    "Frame4",
+              "Frame5",    "Hallo",          "Hilfe",        "hilfeL1",     "HScroll1",    "HScroll2",
+              "HScroll3",  "Label1",         "Label10",      "Label11",     "Label13",     "Label14",
+              "Label19",   "Label21",        "Label21T",     "Label22",     "Label22W",    "Label22ZU",
+              "Label23",   "Label24",        "Label25",      "Label35",     "Label39",     "Label4",
+              "Label5",    "laenderfenster", "land1",        "landzu",      "lblDrag",     "op",
+              "Option1_0", "Option1_1",      "optionLink",   "Picture12",   "Picture13",   "Picture13D",
+              "Picture2",  "Picture20",      "PicturePause", "PicturePlay", "PictureStop", "PictureWeiter",
+              "schlOpti",  "schlTrans",      "suche",        "supertrannn", "Text2",       "TextD",
+              "TextEng",   "textueber1",     "uhr1",         "updates",     "url",         "verstecken",
+              "weort",     "zeiteinstellung"})
             QVERIFY2(!HoverHelp::textOf(control(name)).isEmpty(), name);
     }
 

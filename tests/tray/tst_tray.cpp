@@ -179,6 +179,13 @@ private slots:
         emit tray()->trayIcon()->activated(QSystemTrayIcon::DoubleClick);
         QVERIFY(mainWindow()->isVisible());
 
+        // The right button's double click: two right clicks in a row.
+        mainWindow()->hide();
+        emit tray()->trayIcon()->activated(QSystemTrayIcon::Context);
+        QVERIFY(!mainWindow()->isVisible());
+        emit tray()->trayIcon()->activated(QSystemTrayIcon::Context);
+        QVERIFY(mainWindow()->isVisible());
+
         mainWindow()->hide();
         trigger("privat");
         QVERIFY(mainWindow()->isVisible());
