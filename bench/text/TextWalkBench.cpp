@@ -3,6 +3,7 @@
 #include "BenchMain.h"
 #include "ProgramFolder.h"
 #include "TextWalk.h"
+#include "Dictionary.h"
 #include "HeadlessPage.h"
 
 #include <QFile>
@@ -37,10 +38,11 @@ void LookUpOneWord(benchmark::State &state)
     const QStringList words = TextWalk::words(germanText(), TextDirection::German);
     HeadlessPage browser;
     browser.navigate(QStringLiteral(ORTELIA_PROGRAM_DIR "/T2"));
+    Dictionary dictionary(browser);
     qsizetype next = 0;
     qsizetype found = 0;
     for (auto _ : state) {
-        const TextWalk::Pair pair = TextWalk::lookUp(browser, words[next], TextDirection::German);
+        const TextWalk::Pair pair = TextWalk::lookUp(dictionary, words[next], TextDirection::German);
         found += pair.answer.translation.isEmpty() ? 0 : 1;
         next = (next + 1) % words.size();
     }

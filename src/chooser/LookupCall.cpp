@@ -7,18 +7,37 @@
 
 namespace ortelia {
 
+bool lookupNeedsWindowProgram(const QStringList &args)
+{
+    return args.contains(QLatin1String("--say"));
+}
+
 std::variant<LookupCall, int> readLookupCall(const QStringList &args, const QDir &startDir)
 {
-    const std::optional<PageOptions> options = parsePageOptions(args, startDir);
-    if (!options || options->operands.isEmpty()) {
-        std::fputs(
-            "Aufruf: ortelia lookup [--pair DeEn|DeFr|DeGr|DeIt|DeSp | --page DATEI] [--foreign] WORT\n",
-            stderr);
+    QStringList pageArgs;
+    bool say = false;
+    QString wavPath;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--say"))
+            say = true;
+        else if (args[i] == QLatin1String("--wav") && i + 1 < args.size())
+            wavPath = startDir.absoluteFilePath(args[++i]);
+        else
+            pageArgs << args[i];
+    }
+    // A file to speak into without speaking is a wrong call.
+    const bool wrong = !wavPath.isEmpty() && !say;
+    const std::optional<PageOptions> options = parsePageOptions(pageArgs, startDir);
+    if (wrong || !options || options->operands.isEmpty()) {
+        std::fputs("Aufruf: ortelia lookup [--pair DeEn|DeFr|DeGr|DeIt|DeSp | --page DATEI] [--foreign] "
+                   "[--say [--wav DATEI]] WORT\n",
+                   stderr);
         return 2;
     }
     if (!pageExists(options->page))
         return 1;
-    return LookupCall{options->page, options->operands.join(QLatin1Char(' ')), options->direction};
+    return LookupCall{options->page, options->operands.join(QLatin1Char(' ')), options->direction, say,
+                      wavPath};
 }
 
 int printLookup(const LookupAnswer &answer)

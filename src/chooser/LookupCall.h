@@ -10,17 +10,23 @@
 
 namespace ortelia {
 
-// ortelia lookup [--pair DeEn|DeFr|DeGr|DeIt|DeSp | --page FILE] [--foreign] WORD...: the page,
-// the words joined by blanks, and the direction.
+// ortelia lookup [--pair DeEn|DeFr|DeGr|DeIt|DeSp | --page FILE] [--foreign] [--say [--wav FILE]]
+// WORD...: the page, the words joined by blanks, the direction, and whether the answer is spoken
+// too (into that WAV file, absolute, when one is given).
 struct LookupCall {
     QString page;
     QString word;
     TextDirection direction = TextDirection::German;
+    bool say = false;
+    QString wavPath;
 };
 
 // The call of "lookup" with these arguments; otherwise its exit status, after the German message
 // on standard error: 2 for a wrong call, 1 when the page is missing.
 std::variant<LookupCall, int> readLookupCall(const QStringList &args, const QDir &startDir);
+
+// True for a lookup to be spoken: the window program has the speech engine and the sound card.
+bool lookupNeedsWindowProgram(const QStringList &args);
 
 // Prints Textfeld2, Textfeld and Textfeld3, one per line. The exit status of the lookup: 0 when
 // the page answered, 1 when it found nothing or standard output did not take the answer.

@@ -17,6 +17,7 @@ class QListWidget;
 namespace ortelia {
 
 class ClipboardTranslator;
+class Dictionary;
 struct WindowServices;
 
 // The main window "Ortelia Zuzadivi Zeverovazur": the start-up window, shaped by its background
@@ -91,10 +92,6 @@ private:
     void closeTranslatorPanel(bool full);
     void showTextPairSide(bool first, const QString &name);
 
-    // The dictionary page.
-    QString lookUp(const QString &word, bool german);
-    std::optional<QString> pageResult(const QString &field) const;
-
     bool writeClipboardFieldQuoted();
 
     void append(QListWidget *list, const QStringList &lines);
@@ -102,6 +99,8 @@ private:
     WindowServices &m_services;
     std::unique_ptr<Ui::Form3> ui;
     ClipboardTranslator *m_clipboard;
+    // The translator's dictionary, on the page of WebBrowser1 (whose hits the wide window shows).
+    Dictionary *m_dictionary;
     // The text translator's language names as last shown on the buttons.
     QString m_textFirst;
     QString m_textSecond;

@@ -6,6 +6,8 @@
 #include "ui_Form3.h"
 
 #include "ClipboardCapture.h"
+#include "Dictionary.h"
+#include "DictionaryFailureBox.h"
 #include "ListLines.h"
 #include "OptionsPanel.h"
 #include "ProgramFolder.h"
@@ -15,6 +17,7 @@
 #include "TextFile.h"
 #include "TextRoutines.h"
 #include "TranslatorPanel.h"
+#include "WebBrowser.h"
 #include "WindowRegistry.h"
 #include "WindowServices.h"
 
@@ -49,10 +52,11 @@ void Form3::connectTranslator()
 {
     TranslatorPanel *translator = ui->Frame2;
     translator->setSpeaker(m_services.speaker);
-    translator->setPage(
-        {[this](const QString &word, bool german) { return lookUp(word, german); },
-         [this](const QString &field) { return pageResult(field); },
-         [this](const QString &name) { ui->WebBrowser1->navigate(ProgramFolder::path(name)); }});
+    m_dictionary = new Dictionary(ui->WebBrowser1->page(), Dictionary::Hits::Shown, this);
+    connect(m_dictionary, &Dictionary::refused, this, [] { showDictionaryFailure(); });
+    translator->setDictionary(*m_dictionary);
+    connect(translator, &TranslatorPanel::pageWanted, this,
+            [this](const QString &name) { ui->WebBrowser1->navigate(ProgramFolder::path(name)); });
     connect(translator, &TranslatorPanel::status, this, &Form3::setStatus);
     connect(translator, &TranslatorPanel::programFolderWanted, ui->Frame1, &OptionsPanel::showProgramFolder);
     connect(translator, &TranslatorPanel::languagesWanted, this,
@@ -171,13 +175,7 @@ void Form3::ApplyChosenDictionary()
     ui->List1->clear();
     ui->List2->clear();
     // The page of the chosen dictionary is given a second before its names are asked for.
-    QTimer::singleShot(kChosenDictionaryDelay, this, [this] {
-        ui->Frame2->readLanguageNames([this] {
-            ui->List1->clear();
-            ui->List2->clear();
-            ui->Frame2->sayLanguageNames();
-        });
-    });
+    QTimer::singleShot(kChosenDictionaryDelay, ui->Frame2, &TranslatorPanel::readLanguageNames);
 }
 
 // ---- reading aloud -----------------------------------------------------------------------

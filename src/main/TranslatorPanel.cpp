@@ -3,6 +3,7 @@
 #include "ui_TranslatorPanel.h"
 
 #include "ArtIcon.h"
+#include "Dictionary.h"
 #include "FormTimer.h"
 #include "HoverHelp.h"
 #include "ListLines.h"
@@ -25,10 +26,11 @@ constexpr int kClosedLeft = 568;
 // The dictation delay when dictation starts, and the wait for the page's results.
 constexpr int kDictationDelay = 600;
 constexpr int kFetchDelay = 500;
-// Dictation starts this long after the panel opens in dictation mode; a chosen dictionary is
-// asked for its language names this long after its entry "??" was searched.
+// Dictation starts this long after the panel opens in dictation mode.
 constexpr int kDictationStartDelay = 3000;
-constexpr int kLanguageNamesDelay = 3000;
+
+// The entry of every dictionary that answers with its two language names.
+const QString kLanguageNamesEntry = QStringLiteral("??");
 
 const QString kTranslatorText = QStringLiteral(
     "Translator: Schreiben Sie ein deutsches Wort in das obere Textfeld oder ein Wort der Landessprache in "
@@ -114,9 +116,10 @@ TranslatorPanel::TranslatorPanel(QWidget *parent)
 
 TranslatorPanel::~TranslatorPanel() = default;
 
-void TranslatorPanel::setPage(Page page)
+void TranslatorPanel::setDictionary(Dictionary &dictionary)
 {
-    m_page = std::move(page);
+    m_dictionary = &dictionary;
+    connect(&dictionary, &Dictionary::finished, this, &TranslatorPanel::answered);
 }
 
 void TranslatorPanel::setSpeaker(Speaker &speaker)
@@ -193,8 +196,25 @@ void TranslatorPanel::search(Direction direction, const QString &word)
     ui->List3->clear();
     ui->List4->clear();
     fetch->setEnabled(true);
-    ui->txtDate->setText(m_page.lookUp(word, german));
+    m_dictionary->lookUp(word, german ? TextDirection::German : TextDirection::Foreign);
     fetch->setInterval(kFetchDelay);
+}
+
+void TranslatorPanel::answered(const QString &word, TextDirection, const std::optional<LookupAnswer> &answer)
+{
+    if (word == kLanguageNamesEntry && m_languageNamesWanted) {
+        m_languageNamesWanted = false;
+        if (answer) {
+            ui->Text5->setText(answer->translation);
+            ui->Text6->setText(answer->note);
+        }
+        sayLanguageNames();
+        return;
+    }
+    if (answer)
+        ui->txtDate->setText(answer->searchField);
+    m_answer = answer;
+    m_answerWord = word;
 }
 
 void TranslatorPanel::fetchResults(Direction direction)
@@ -202,13 +222,14 @@ void TranslatorPanel::fetchResults(Direction direction)
     const QStringList profile = m_speaker->voiceProfile();
     ui->List3->addItems(profile);
     ui->List4->addItems(profile);
-    const auto result = [this](const QString &field, QLabel *label) {
-        if (const std::optional<QString> value = m_page.result(field))
-            label->setText(*value);
-    };
-    result(QStringLiteral("Textfeld2"), ui->lblText);
-    result(QStringLiteral("Textfeld"), ui->Label21G);
-    result(QStringLiteral("Textfeld3"), ui->Label21);
+    // Without an answer (no page) the labels keep what they show.
+    if (m_answer) {
+        ui->lblText->setText(m_answer->translation);
+        ui->Label21G->setText(m_answer->german);
+        ui->Label21->setText(m_answer->note);
+        if (m_answer->translation.isEmpty() && m_answer->german.isEmpty() && !m_answerWord.isEmpty())
+            HoverHelp::setHelpText(QStringLiteral("„%1“ steht nicht im Wörterbuch.").arg(m_answerWord));
+    }
     ui->List3->addItem(ui->lblText->text());
     ui->List4->addItem(ui->Label21G->text());
     QListWidget *list = direction == Direction::German ? ui->List3 : ui->List4;
@@ -346,7 +367,7 @@ void TranslatorPanel::setAutoSearchDelay(int milliseconds)
 
 void TranslatorPanel::open(bool dictation)
 {
-    m_page.open(QStringLiteral("T2"));
+    emit pageWanted(QStringLiteral("T2"));
     if (dictation) {
         HoverHelp::setHelpText(QStringLiteral(
             "Zuzadivi Zeverovazur 4.: Für eine Mikrofon unterstützte Sprachsteuerung im Diktiermodus."));
@@ -382,8 +403,11 @@ void TranslatorPanel::closePanel(bool full)
 
 void TranslatorPanel::showLanguage(const QString &caption, const QStringList &show, const QStringList &hide)
 {
+    // The answer of the pair before goes: a note of another language would stay on screen.
     ui->Label21G->setText(QStringLiteral("Deutsch"));
     ui->lblText->setText(caption);
+    ui->Label21->clear();
+    m_answer.reset();
     for (const QString &name : show) {
         if (auto *picture = findChild<QWidget *>(name))
             picture->show();
@@ -400,19 +424,10 @@ void TranslatorPanel::hideLanguagePictures()
         picture->hide();
 }
 
-void TranslatorPanel::readLanguageNames(std::function<void()> then)
+void TranslatorPanel::readLanguageNames()
 {
-    // The entry "??" of a dictionary answers with its two language names; the dictation timer
-    // searches it while this waits.
-    ui->Text2->setText(QStringLiteral("??"));
-    SearchGerman(ui->TextD->text());
-    QTimer::singleShot(kLanguageNamesDelay, this, [this, then = std::move(then)] {
-        if (const std::optional<QString> first = m_page.result(QStringLiteral("Textfeld2")))
-            ui->Text5->setText(*first);
-        if (const std::optional<QString> second = m_page.result(QStringLiteral("Textfeld3")))
-            ui->Text6->setText(*second);
-        then();
-    });
+    m_languageNamesWanted = true;
+    m_dictionary->lookUp(kLanguageNamesEntry, TextDirection::German);
 }
 
 void TranslatorPanel::sayLanguageNames()

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "LookUpOnPage.h"
+
 #include <QGroupBox>
 #include <QStringList>
 
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -16,9 +17,9 @@ class QListWidget;
 
 namespace ortelia {
 
+class Dictionary;
 class FormTimer;
 class Speaker;
-enum class TextDirection;
 
 // The single-word translator Frame2 of the main window: a word typed (or dictated) into the
 // German or the foreign field is looked up on the window's dictionary page; half a second later
@@ -26,20 +27,11 @@ enum class TextDirection;
 class TranslatorPanel : public QGroupBox {
     Q_OBJECT
 public:
-    // The dictionary page of the window, on which the panel looks words up.
-    struct Page {
-        // Looks the word up (German, or foreign) and gives what the page put into its search field.
-        std::function<QString(const QString &word, bool german)> lookUp;
-        // A result field of the page; nullopt while no page is loaded.
-        std::function<std::optional<QString>(const QString &field)> result;
-        // Loads a page of the program folder.
-        std::function<void(const QString &name)> open;
-    };
-
     explicit TranslatorPanel(QWidget *parent = nullptr);
     ~TranslatorPanel() override;
 
-    void setPage(Page page);
+    // The window's dictionary, on whose page the panel looks words up.
+    void setDictionary(Dictionary &dictionary);
     void setSpeaker(Speaker &speaker);
     // The window's load step: only the German-English flags and no dictation controls show.
     void load();
@@ -64,14 +56,15 @@ public:
     void closePanel(bool full);
     // The language pair chosen: the labels and the flags shown and hidden (by name).
     void showLanguage(const QString &caption, const QStringList &show, const QStringList &hide);
-    // A dictionary chosen in the chooser: its flags go, its entry "??" gives its two language names
-    // (after the page's wait), and they are said.
+    // A dictionary chosen in the chooser: its flags go, its entry "??" answers with its two
+    // language names, and they are said.
     void hideLanguagePictures();
-    void readLanguageNames(std::function<void()> then);
-    void sayLanguageNames();
+    void readLanguageNames();
 
 signals:
     void status(const QString &text);
+    // The dictionary page of the program folder to load ("T2").
+    void pageWanted(const QString &name);
     void programFolderWanted();
     void languagesWanted();
     void closeWanted(bool full);
@@ -95,6 +88,7 @@ private:
     enum class Direction { German, Foreign };
 
     void search(Direction direction, const QString &word);
+    void answered(const QString &word, TextDirection direction, const std::optional<LookupAnswer> &answer);
     void fetchResults(Direction direction);
     void typedFieldChanged(Direction direction);
     void dictationFieldChanged(Direction direction);
@@ -103,10 +97,15 @@ private:
     void startDictation(Direction direction);
     void endDictation(Direction direction);
     void setAutoSearchDelay(int milliseconds);
+    void sayLanguageNames();
     void attachHoverHelp();
 
     std::unique_ptr<Ui::TranslatorPanel> ui;
-    Page m_page;
+    Dictionary *m_dictionary = nullptr;
+    // The last answer of the dictionary, which a fetch shows; none before the first.
+    std::optional<LookupAnswer> m_answer;
+    QString m_answerWord;
+    bool m_languageNamesWanted = false;
     Speaker *m_speaker = nullptr;
     // The translation last spoken, which the translation label speaks again.
     QStringList m_lastTranslation;

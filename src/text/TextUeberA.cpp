@@ -4,6 +4,8 @@
 
 #include "Catalogue.h"
 #include "Dialogs.h"
+#include "Dictionary.h"
+#include "DictionaryFailureBox.h"
 #include "HoverHelp.h"
 #include "ListReading.h"
 #include "OptionGroup.h"
@@ -36,9 +38,8 @@ constexpr int kLowHeight = 1125 / 15;
 constexpr int kTallHeight = 9100 / 15;
 constexpr int kResultsLeftNarrow = 50 / 15;
 constexpr int kResultsLeftWide = 4440 / 15;
-// The chooser's page is loaded before "??" is asked, and the answer is read a while after.
+// The chooser's page is loaded a second before "??" is asked.
 constexpr int kOwnPageSettle = 1000;
-constexpr int kOwnPageAnswer = 2000;
 
 const QString kEnglishVoicePrompt = QStringLiteral(" Englische-Stimme >");
 const QString kOtherVoicePrompt = QStringLiteral(" Stimme-Auswählen>");
@@ -58,6 +59,8 @@ TextUeberA::TextUeberA(WindowServices &services, QWidget *parent)
           static_cast<QWidget *>(ui->speechX2)})
         hiddenControl->hide();
 
+    m_dictionary = new Dictionary(ui->wbrWebBrowser->page(), Dictionary::Hits::Hidden, this);
+    connect(m_dictionary, &Dictionary::refused, this, [] { showDictionaryFailure(); });
     connectWalks();
     connectReading();
     connectLanguages();
@@ -153,8 +156,8 @@ void TextUeberA::Form_Load()
 
 void TextUeberA::connectWalks()
 {
-    const TranslationWalk::Shared shared{ui->wbrWebBrowser, ui->List1,    ui->List2,    ui->lblText,
-                                         ui->Label1,        ui->speechX1, ui->speechX2, ui->HScroll1};
+    const TranslationWalk::Shared shared{m_dictionary, ui->List1,    ui->List2,    ui->lblText,
+                                         ui->Label1,   ui->speechX1, ui->speechX2, ui->HScroll1};
     m_german =
         new TranslationWalk(shared,
                             {TextDirection::German, ui->Text, ui->List1D, ui->Text1, m_reading, ui->Check1,
@@ -373,15 +376,14 @@ void TextUeberA::applyOwnDictionary()
     ui->List2->clear();
     QTimer::singleShot(kOwnPageSettle, this, [this] {
         // The entry "??" of a dictionary answers with its two language names.
-        m_german->lookUp(QStringLiteral("??"));
-        QTimer::singleShot(kOwnPageAnswer, this, &TextUeberA::takeOwnDictionaryNames);
+        const LookupAnswer names =
+            m_dictionary->answer(QStringLiteral("??"), TextDirection::German).value_or(LookupAnswer{});
+        takeOwnDictionaryNames(names.translation, names.note);
     });
 }
 
-void TextUeberA::takeOwnDictionaryNames()
+void TextUeberA::takeOwnDictionaryNames(const QString &first, const QString &second)
 {
-    WebBrowser *page = ui->wbrWebBrowser;
-    const QString first = page->value(1, QStringLiteral("Textfeld2"));
     if (first.isEmpty()) {
         Dialogs::message(
             Dialogs::programTitle(),
@@ -391,9 +393,7 @@ void TextUeberA::takeOwnDictionaryNames()
         return;
     }
     ui->Text5->setText(first);
-    ui->Text6->setText(page->value(1, QStringLiteral("Textfeld3")));
-    ui->List1->clear();
-    ui->List2->clear();
+    ui->Text6->setText(second);
     QStringList request{ui->Text5->text() + QLatin1Char('+') + ui->Text6->text()};
     m_services.speaker.speakText(request);
     ui->Frame4->hide();

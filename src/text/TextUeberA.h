@@ -14,6 +14,7 @@ class QListWidget;
 
 namespace ortelia {
 
+class Dictionary;
 class ListReading;
 class OptionGroup;
 class TranslationWalk;
@@ -66,7 +67,7 @@ private:
     // A language name shown on this window and, through the shared pair, on the others.
     void languageNameChanged(Side side);
     void pairCaptionsChanged();
-    void takeOwnDictionaryNames();
+    void takeOwnDictionaryNames(const QString &first, const QString &second);
     void stopTranslation();
     void removeSelectedPairs();
     void keepListsPaired();
@@ -75,6 +76,8 @@ private:
 
     WindowServices &m_services;
     std::unique_ptr<Ui::TextUeberA> ui;
+    // Looks words up on the hidden page wbrWebBrowser.
+    Dictionary *m_dictionary;
     OptionGroup *m_reading;
     OptionGroup *m_readingForeign;
     TranslationWalk *m_german;

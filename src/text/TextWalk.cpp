@@ -1,6 +1,6 @@
 #include "TextWalk.h"
 
-#include "HeadlessPage.h"
+#include "Dictionary.h"
 
 #include <QHash>
 
@@ -98,29 +98,24 @@ QStringList words(const QString &text, TextDirection direction)
     return result;
 }
 
-Pair lookUp(HeadlessPage &browser, const QString &word, TextDirection direction)
+Pair lookUp(Dictionary &dictionary, const QString &word, TextDirection direction)
 {
     const QString lowered = word.toLower();
-    LookUpOnPage(browser, lowered, direction);
-    return {lowered, readLookupAnswer(browser)};
+    return {lowered, dictionary.answer(lowered, direction).value_or(LookupAnswer{})};
 }
 
-QList<Pair> lookUpAll(HeadlessPage &browser, const QStringList &words, TextDirection direction)
+QList<Pair> lookUpAll(Dictionary &dictionary, const QStringList &words, TextDirection direction)
 {
-    // A text repeats its words and the page answers a word the same way each time, so each is
-    // asked once. Not the empty word: the page answers it with its last answer.
+    // A text repeats its words and the dictionary answers a word the same way each time, so each
+    // is asked once.
     QHash<QString, LookupAnswer> answered;
     QList<Pair> pairs;
     pairs.reserve(words.size());
     for (const QString &word : words) {
         const QString lowered = word.toLower();
-        if (lowered.isEmpty()) {
-            pairs << lookUp(browser, lowered, direction);
-            continue;
-        }
         auto known = answered.constFind(lowered);
         if (known == answered.cend())
-            known = answered.insert(lowered, lookUp(browser, lowered, direction).answer);
+            known = answered.insert(lowered, lookUp(dictionary, lowered, direction).answer);
         pairs << Pair{lowered, *known};
     }
     return pairs;

@@ -8,7 +8,7 @@
 
 namespace ortelia {
 
-class HeadlessPage;
+class Dictionary;
 
 // The text translator's word walk without its timers: the words of a text as the window splits
 // them, and one lookup per word whose answer stays paired with that word.
@@ -29,11 +29,11 @@ struct Pair {
     LookupAnswer answer;
 };
 
-// One word as the window looks it up: lower-cased, through LookUpOnPage, the answer read at once.
-Pair lookUp(HeadlessPage &browser, const QString &word, TextDirection direction);
+// One word as the window looks it up: lower-cased, answered at once.
+Pair lookUp(Dictionary &dictionary, const QString &word, TextDirection direction);
 
 // One pair per word, in the words' order.
-QList<Pair> lookUpAll(HeadlessPage &browser, const QStringList &words, TextDirection direction);
+QList<Pair> lookUpAll(Dictionary &dictionary, const QStringList &words, TextDirection direction);
 
 } // namespace TextWalk
 } // namespace ortelia

@@ -7,7 +7,7 @@
 #include "CommandEnd.h"
 #include "HeadlessPage.h"
 #include "FileRead.h"
-#include "LookUpOnPage.h"
+#include "Dictionary.h"
 
 #include <cstdio>
 #include <optional>
@@ -83,14 +83,16 @@ int runTranslateCommand(const QStringList &args, const QDir &startDir)
         readInput(path, path.isEmpty() ? QString() : options->operands[0]);
     if (!bytes)
         return 1;
-    HeadlessPage browser;
-    if (!openDictionaryPage(browser, options->page))
+    if (!pageExists(options->page))
         return 1;
+    HeadlessPage browser;
+    browser.navigate(options->page);
+    Dictionary dictionary(browser);
     QStringList words = TextWalk::words(inputText(*bytes), options->direction);
     // The empty word before a leading blank (a text that starts with punctuation) is no word of
-    // the text; the page would answer it with its last answer, its greeting at first.
+    // the text.
     words.removeAll(QString());
-    for (const TextWalk::Pair &pair : TextWalk::lookUpAll(browser, words, options->direction)) {
+    for (const TextWalk::Pair &pair : TextWalk::lookUpAll(dictionary, words, options->direction)) {
         if (!printLine(field(pair.word) + u'\t' + field(pair.answer.translation) + u'\t' +
                        field(pair.answer.german)))
             return kOutputFailedStatus;

@@ -1,13 +1,11 @@
 #include "TranslationWalk.h"
 
 #include "Dialogs.h"
-#include "DictionaryFailureBox.h"
+#include "Dictionary.h"
 #include "FormTimer.h"
 #include "ListWalk.h"
-#include "LookUpOnPage.h"
 #include "OptionGroup.h"
 #include "TextWalk.h"
-#include "WebBrowser.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
@@ -131,28 +129,21 @@ void TranslationWalk::wordChanged()
 void TranslationWalk::lookUpNow()
 {
     m_lookupTimer->setEnabled(false);
-    const bool german = m_controls.direction == TextDirection::German;
-    LookUpOnPage(m_shared.page->page(), m_controls.word->text(), m_controls.direction);
-    if (m_shared.page->page().takeRefusedData())
-        showDictionaryFailure();
-    // The page may correct the word; it also empties its field after every search, and that
-    // empty field is no correction.
-    const QString readBack =
-        m_shared.page->value(0, german ? QStringLiteral("SuchDeu") : QStringLiteral("SuchEng"));
-    if (!readBack.isEmpty() && readBack != m_controls.word->text())
-        m_controls.word->setText(readBack);
+    m_answer = m_shared.dictionary->answer(m_controls.word->text(), m_controls.direction);
+    // A page of the user's may correct the word in its search field.
+    if (m_answer && !m_answer->searchField.isEmpty() && m_answer->searchField != m_controls.word->text())
+        m_controls.word->setText(m_answer->searchField);
     m_answerTimer->restart(kAnswerDelay);
 }
 
 void TranslationWalk::collectAnswer()
 {
     m_answerTimer->setEnabled(false);
-    // Without a page (or without its answer fields) the labels keep what they show.
-    WebBrowser *page = m_shared.page;
-    if (page->hasMember(1, QStringLiteral("Textfeld2")))
-        m_shared.foreignAnswer->setText(page->value(1, QStringLiteral("Textfeld2")));
-    if (page->hasMember(1, QStringLiteral("Textfeld")))
-        m_shared.germanAnswer->setText(page->value(1, QStringLiteral("Textfeld")));
+    // Without a page the labels keep what they show.
+    if (m_answer) {
+        m_shared.foreignAnswer->setText(m_answer->translation);
+        m_shared.germanAnswer->setText(m_answer->german);
+    }
     m_shared.foreignList->addItem(m_shared.foreignAnswer->text());
     m_shared.germanList->addItem(m_shared.germanAnswer->text());
     if (m_advanceWhenAnswered && !answerPending())

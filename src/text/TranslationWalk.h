@@ -1,9 +1,12 @@
 #pragma once
 
+#include "LookUpOnPage.h"
 #include "TextRoutines.h"
 
 #include <QObject>
 #include <QString>
+
+#include <optional>
 
 class QAbstractButton;
 class QAbstractSlider;
@@ -19,7 +22,7 @@ namespace ortelia {
 
 class FormTimer;
 class OptionGroup;
-class WebBrowser;
+class Dictionary;
 
 // One direction of the text translator: a text is normalised and split into words, and the
 // words are looked up one after the other on the dictionary page, each answer adding one line to
@@ -30,9 +33,9 @@ class WebBrowser;
 class TranslationWalk : public QObject {
     Q_OBJECT
 public:
-    // What the two directions share: the page, the result lists and their voice lines, the pause.
+    // What the two directions share: the dictionary, the result lists and their voice lines, the pause.
     struct Shared {
-        WebBrowser *page;
+        Dictionary *dictionary;
         QListWidget *foreignList; // List1
         QListWidget *germanList;  // List2
         QLabel *foreignAnswer;    // lblText
@@ -93,6 +96,8 @@ private:
     QTimer *m_settleTimer;
     // The hidden work copy of the input (Text1DD / Text1EE).
     QString m_workCopy;
+    // The answer to the word in progress, collected a moment after it came; none without a page.
+    std::optional<LookupAnswer> m_answer;
     bool m_advanceWhenAnswered = false;
 };
 

@@ -16,6 +16,7 @@ private slots:
     void badDictionariesGiveEmptyAnswers();
     void fixedPagesAnswerWithBaseForms();
     void ownPagesAreKnownByTheirWholeText();
+    void dictionaryAnswersOwnAndUserPagesAlike();
 };
 
 // The dictionaries built from FreeDict and the lookup command on them.

@@ -1,6 +1,7 @@
 #include "ChooserTests.h"
 
 #include "Catalogue.h"
+#include "Dictionary.h"
 #include "LookUpOnPage.h"
 #include "LookupPage.h"
 #include "ProgramFolder.h"
@@ -9,6 +10,7 @@
 #include "WebBrowser.h"
 
 #include <QFile>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -418,4 +420,46 @@ void LookupPageTest::ownPagesAreKnownByTheirWholeText()
           QString(page).replace(QStringLiteral("Suchtreffer"), QStringLiteral("Treffer")), page.chopped(1),
           page.mid(1), sourceLineOnly, QString()})
         QVERIFY2(!LookupPage::dataObjectParams(other), qPrintable(other.right(200)));
+}
+
+void LookupPageTest::dictionaryAnswersOwnAndUserPagesAlike()
+{
+    TempProgramFolder folder;
+    writeDictionary(QStringLiteral("Mini"),
+                    {QStringLiteral("haus;house;home"), QStringLiteral("??;Deutsch;Testisch")});
+    writeDictionary(QStringLiteral("Other"), {QStringLiteral("haus;maison;")});
+    WebBrowser browser;
+    Dictionary dictionary(browser.page(), Dictionary::Hits::Shown);
+    const auto answer = [&](const QString &word, TextDirection direction) {
+        const std::optional<LookupAnswer> a = dictionary.answer(word, direction);
+        return a ? QStringList{a->translation, a->german, a->note}.join(u'|') : QStringLiteral("none");
+    };
+    QCOMPARE(answer(QStringLiteral("haus"), TextDirection::German), QStringLiteral("none")); // no page yet
+
+    openPage(browser, QStringLiteral("Mini"));
+    QCOMPARE(answer(QStringLiteral("haus"), TextDirection::German), QStringLiteral("house|haus|home"));
+    QCOMPARE(readLookupAnswer(browser.page()).translation,
+             QStringLiteral("house")); // the shown page searched too
+    QCOMPARE(answer(QStringLiteral("house"), TextDirection::Foreign), QStringLiteral("house|haus|home"));
+    QCOMPARE(answer(QString(), TextDirection::German), QStringLiteral("||")); // not the answer before
+
+    // A page of the user's own is searched by its script, with the same answers.
+    const QString userPage = folder.file(QStringLiteral("TranslateDeGb/meine.htm"));
+    QVERIFY(TextFile::writeLines(
+        userPage, {LookupPage::text(QStringLiteral("Mini")), QStringLiteral("<!-- meine -->")}));
+    browser.navigate(userPage);
+    QCOMPARE(answer(QStringLiteral("haus"), TextDirection::German), QStringLiteral("house|haus|home"));
+    QCOMPARE(answer(QStringLiteral("??"), TextDirection::German), QStringLiteral("Deutsch|??|Testisch"));
+
+    // The chooser rewrites its page for another dictionary: the next load answers from that one.
+    openPage(browser, QStringLiteral("Other"));
+    QCOMPARE(answer(QStringLiteral("haus"), TextDirection::German), QStringLiteral("maison|haus|"));
+
+    // Asked through lookUp, the answer comes once control is back in the event loop.
+    QSignalSpy finished(&dictionary, &Dictionary::finished);
+    dictionary.lookUp(QStringLiteral("haus"), TextDirection::German);
+    QCOMPARE(finished.count(), 0);
+    QTRY_COMPARE(finished.count(), 1);
+    QCOMPARE(finished[0][0].toString(), QStringLiteral("haus"));
+    QCOMPARE(finished[0][2].value<std::optional<LookupAnswer>>()->translation, QStringLiteral("maison"));
 }

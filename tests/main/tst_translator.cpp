@@ -112,9 +112,12 @@ private slots:
     void germanFrenchSpeaksTheFrenchWord()
     {
         openTranslator();
+        type("TextD", QStringLiteral("hallo"));
+        QTRY_COMPARE(label("Label21"), QStringLiteral("Gruss"));
         control<QPushButton>("land1")->click();
         control<QPushButton>("DeFr")->click();
         QCOMPARE(label("lblText"), QStringLiteral("Französisch"));
+        QCOMPARE(label("Label21"), QString()); // the English note goes with its pair
         type("TextD", QStringLiteral("Haus"));
         QTRY_COMPARE(label("lblText"), QStringLiteral("maison"));
         QTRY_VERIFY(log().contains(QStringLiteral("maison")));
@@ -207,10 +210,25 @@ private slots:
         QCOMPARE(control<QPushButton>("englisch")->text(), QStringLiteral("Frazösisch"));
         QTRY_COMPARE(file(QStringLiteral("hilfe.txt")), QByteArray("Deutsch+Fraz\xf6sisch\r\n"));
         QCOMPARE(program->state.translatorPair.second(), QStringLiteral("Frazösisch"));
+        // The names are said once, and the record "??" is neither shown nor spoken.
+        QTRY_VERIFY(log().contains(QStringLiteral("Deutsch+Frazösisch")));
+        QCOMPARE(log().count(QStringLiteral("Deutsch")), 1);
+        QVERIFY(label("Label21G") != QStringLiteral("??"));
         QVERIFY(control("PictureFr")->isHidden());
         QVERIFY(control("Picture1U1")->isHidden());
         type("TextD", QStringLiteral("haus"));
         QTRY_COMPARE(label("lblText"), QStringLiteral("maison"));
+    }
+
+    void unknownWordIsSaidInTheHelpLine()
+    {
+        openTranslator();
+        type("TextD", QStringLiteral("Blorptzuk"));
+        QTRY_COMPARE(WindowRegistry::window(QStringLiteral("hilfe1"))
+                         ->findChild<QLabel *>(QStringLiteral("HLabel1"))
+                         ->text(),
+                     QStringLiteral("„blorptzuk“ steht nicht im Wörterbuch."));
+        QCOMPARE(label("lblText"), QString());
     }
 
     void aWordFromAnotherWindowIsLookedUp()

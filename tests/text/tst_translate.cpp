@@ -1,3 +1,4 @@
+#include "Dictionary.h"
 #include "HeadlessPage.h"
 #include "ProgramFolder.h"
 #include "TabularDataPages.h"
@@ -124,8 +125,9 @@ private slots:
         TempProgramFolder folder;
         HeadlessPage browser;
         browser.navigate(ProgramFolder::path(QStringLiteral("T2")));
+        Dictionary dictionary(browser);
         const auto walk = [&](const QString &text, TextDirection direction) {
-            return lines(TextWalk::lookUpAll(browser, TextWalk::words(text, direction), direction));
+            return lines(TextWalk::lookUpAll(dictionary, TextWalk::words(text, direction), direction));
         };
         QCOMPARE(walk(QStringLiteral("Ich habe ein Haus"), TextDirection::German),
                  QStringLiteral("ich|I|ich\nhabe||\nein||\nhaus|house|haus"));
@@ -133,9 +135,9 @@ private slots:
                  QStringLiteral("haus|house|haus\ntag|day|tag\nhaus|house|haus"));
         QCOMPARE(walk(QStringLiteral("HELLO dog"), TextDirection::Foreign),
                  QStringLiteral("hello|hello|hallo\ndog|dog|hund"));
-        // An empty word keeps the page's last answer, as in the window.
+        // An empty word has the empty answer, not the answer to the word before.
         QCOMPARE(walk(QStringLiteral(" Tag!"), TextDirection::German),
-                 QStringLiteral("|dog|hund\ntag|day|tag\n!||"));
+                 QStringLiteral("||\ntag|day|tag\n!||"));
         const QString longWord(10000, u'Q');
         QCOMPARE(walk(longWord, TextDirection::German), longWord.toLower() + QStringLiteral("||"));
     }

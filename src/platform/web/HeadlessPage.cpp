@@ -147,6 +147,7 @@ void HeadlessPage::navigate(const QString &path)
     emit changed();
     if (page->script)
         page->script->runPage(page->dir);
+    emit loaded();
 }
 
 void HeadlessPage::createPageObjects()

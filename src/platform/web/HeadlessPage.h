@@ -79,6 +79,8 @@ public:
 signals:
     // The document or a value shown in it changed.
     void changed();
+    // navigate() has loaded a page (and run its load scripts).
+    void loaded();
 
 private:
     void createPageObjects();

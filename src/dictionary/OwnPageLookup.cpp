@@ -38,27 +38,43 @@ QString refusalOf(const QString &dataUrl, FileRead::Failure why)
 
 } // namespace
 
+std::optional<QMap<QString, QString>> ownPageParams(const QString &pagePath)
+{
+    const std::optional<QByteArray> bytes = FileRead::regularFile(pagePath, kMaxOwnPageBytes);
+    if (!bytes || !web::PageFile::looksLikeHtml(pagePath, *bytes))
+        return std::nullopt;
+    return LookupPage::dataObjectParams(web::PageFile::decode(*bytes));
+}
+
+LookupAnswer lookUpOnDataObject(web::TabularDataObject &data, const QString &word, TextDirection direction)
+{
+    data.setFilter((direction == TextDirection::German ? germanColumn() : foreignColumn()) +
+                   QStringLiteral(" = ") + word);
+    data.Reset();
+    return LookupAnswer{
+        data.field(foreignColumn()), data.field(germanColumn()), data.field(noteColumn()), {}};
+}
+
+QString dictionaryRefusal(const web::TabularDataObject &data)
+{
+    return refusalOf(data.dataUrl(), data.loadFailure());
+}
+
 std::optional<LookupAnswer> lookUpOnOwnPage(const QString &pagePath, const QString &word,
                                             TextDirection direction, QString *refusal)
 {
     if (word.isEmpty())
         return std::nullopt;
-    const std::optional<QByteArray> bytes = FileRead::regularFile(pagePath, kMaxOwnPageBytes);
-    if (!bytes || !web::PageFile::looksLikeHtml(pagePath, *bytes))
-        return std::nullopt;
-    const std::optional<QMap<QString, QString>> params =
-        LookupPage::dataObjectParams(web::PageFile::decode(*bytes));
+    const std::optional<QMap<QString, QString>> params = ownPageParams(pagePath);
     if (!params)
         return std::nullopt;
     // One search: only the records it compares are read.
     web::TabularDataObject data(*params, QFileInfo(pagePath).absolutePath(), nullptr,
                                 web::TabularDataObject::Reading::OneSearch);
-    data.setFilter((direction == TextDirection::German ? germanColumn() : foreignColumn()) +
-                   QStringLiteral(" = ") + word);
-    data.Reset();
+    const LookupAnswer answer = lookUpOnDataObject(data, word, direction);
     if (refusal)
-        *refusal = refusalOf(data.dataUrl(), data.loadFailure());
-    return LookupAnswer{data.field(foreignColumn()), data.field(germanColumn()), data.field(noteColumn())};
+        *refusal = dictionaryRefusal(data);
+    return answer;
 }
 
 } // namespace ortelia

@@ -3,11 +3,28 @@
 #include "LookUpOnPage.h"
 #include "TextRoutines.h"
 
+#include <QMap>
 #include <QString>
 
 #include <optional>
 
 namespace ortelia {
+
+namespace web {
+class TabularDataObject;
+}
+
+// The params of the data object when pagePath is one of the program's own dictionary pages
+// (LookupPage::dataObjectParams); nullopt for every other page.
+std::optional<QMap<QString, QString>> ownPageParams(const QString &pagePath);
+
+// The word looked up on a page's data object as the page's search script does: filtered on the
+// word's column and reset, the fields its form shows.
+LookupAnswer lookUpOnDataObject(web::TabularDataObject &data, const QString &word, TextDirection direction);
+
+// The German message on a dictionary the data object refused unread (no regular file, too large,
+// unreadable); empty when it read its file or found none.
+QString dictionaryRefusal(const web::TabularDataObject &data);
 
 // A lookup on one of the program's own dictionary pages (LookupPage::dataObjectParams) as its
 // search script makes it, without loading the page or a script engine: the page's data object,

@@ -1,0 +1,73 @@
+#include "Dictionary.h"
+
+#include "HeadlessPage.h"
+#include "OwnPageLookup.h"
+#include "TabularDataObject.h"
+
+#include <QFileInfo>
+#include <QMetaObject>
+
+namespace ortelia {
+
+Dictionary::Dictionary(HeadlessPage &page, Hits hits, QObject *parent)
+    : QObject(parent), m_page(page), m_hits(hits)
+{
+    connect(&page, &HeadlessPage::loaded, this, [this] {
+        m_ownData.reset();
+        m_ownDataSought = false;
+        m_refusalSaid = false;
+    });
+}
+
+Dictionary::~Dictionary() = default;
+
+web::TabularDataObject *Dictionary::ownData()
+{
+    if (!m_ownDataSought) {
+        m_ownDataSought = true;
+        if (const std::optional<QMap<QString, QString>> params = ownPageParams(m_page.location()))
+            m_ownData = std::make_unique<web::TabularDataObject>(*params,
+                                                                 QFileInfo(m_page.location()).absolutePath());
+    }
+    return m_ownData.get();
+}
+
+std::optional<LookupAnswer> Dictionary::answer(const QString &word, TextDirection direction)
+{
+    if (word.isEmpty())
+        return LookupAnswer{};
+    if (web::TabularDataObject *data = ownData()) {
+        const LookupAnswer answer = lookUpOnDataObject(*data, word, direction);
+        if (m_hits == Hits::Shown) {
+            LookUpOnPage(m_page, word, direction);
+            m_page.takeRefusedData();
+        }
+        noteRefusal(!dictionaryRefusal(*data).isEmpty());
+        return answer;
+    }
+    if (!m_page.hasMember(1, QStringLiteral("Textfeld2")))
+        return std::nullopt;
+    LookUpOnPage(m_page, word, direction);
+    noteRefusal(m_page.takeRefusedData());
+    LookupAnswer answer = readLookupAnswer(m_page);
+    answer.searchField = m_page.value(0, searchFieldOf(direction));
+    return answer;
+}
+
+void Dictionary::lookUp(const QString &word, TextDirection direction)
+{
+    const std::optional<LookupAnswer> found = answer(word, direction);
+    QMetaObject::invokeMethod(
+        this, [this, word, direction, found] { emit finished(word, direction, found); },
+        Qt::QueuedConnection);
+}
+
+void Dictionary::noteRefusal(bool refusedNow)
+{
+    if (!refusedNow || m_refusalSaid)
+        return;
+    m_refusalSaid = true;
+    emit refused();
+}
+
+} // namespace ortelia

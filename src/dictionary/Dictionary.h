@@ -1,0 +1,57 @@
+#pragma once
+
+#include "LookUpOnPage.h"
+#include "TextRoutines.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+namespace ortelia {
+
+class HeadlessPage;
+
+namespace web {
+class TabularDataObject;
+}
+
+// Looks words up in both directions on the dictionary page a window has loaded. The program's own
+// pages are answered directly from their data, as their search script would answer; a page a
+// user wrote is searched by its script on the page itself. Which page is chosen is the page's
+// business: the dictionary follows whatever the page loads.
+class Dictionary : public QObject {
+    Q_OBJECT
+public:
+    // Shown: the page is in view and shows the hits of each search, so it is searched too.
+    enum class Hits { Hidden, Shown };
+
+    explicit Dictionary(HeadlessPage &page, Hits hits = Hits::Hidden, QObject *parent = nullptr);
+    ~Dictionary() override;
+
+    // The answer to word, at once; nullopt when the page has no answer fields (no page loaded).
+    // The empty word has the empty answer.
+    std::optional<LookupAnswer> answer(const QString &word, TextDirection direction);
+    // The same, answered through finished() once control is back in the event loop, in the order asked.
+    void lookUp(const QString &word, TextDirection direction);
+
+signals:
+    void finished(const QString &word, ortelia::TextDirection direction,
+                  const std::optional<ortelia::LookupAnswer> &answer);
+    // The page's dictionary file was refused unread (not a regular file, too large); said once a page.
+    void refused();
+
+private:
+    web::TabularDataObject *ownData();
+    void noteRefusal(bool refusedNow);
+
+    HeadlessPage &m_page;
+    Hits m_hits;
+    // The data of the loaded page when it is one of the program's own; looked for once a page.
+    std::unique_ptr<web::TabularDataObject> m_ownData;
+    bool m_ownDataSought = false;
+    bool m_refusalSaid = false;
+};
+
+} // namespace ortelia
