@@ -22,8 +22,10 @@ inline constexpr const char *kPagesProgram = "ortelia-pages";
 inline constexpr CommandEntry kCommandCatalogue[] = {
     {"say", "ortelia-say", "say [--wav DATEI] ZEILE...",
      "spricht die Zeilen, Stimm-Markierungen zuerst; mit --wav in eine WAV-Datei"},
-    {"lookup", "ortelia-lookup", "lookup [--pair DeEn|DeFr|DeGr|DeIt|DeSp | --page DATEI] [--foreign] WORT",
-     "schlägt ein Wort nach und gibt Übersetzung, deutsche Seite und Zusatz aus"},
+    {"lookup", "ortelia-lookup",
+     "lookup [--pair DeEn|DeFr|DeGr|DeIt|DeSp | --page DATEI] [--foreign] [--say [--wav DATEI]] WORT",
+     "schlägt ein Wort nach und gibt Übersetzung, deutsche Seite und Zusatz aus; mit --say "
+     "spricht es die Antwort"},
     {"translate", kPagesProgram,
      "translate [--pair DeEn|DeFr|DeGr|DeIt|DeSp | --page DATEI] [--foreign] [DATEI]",
      "übersetzt einen Text (DATEI oder Standardeingabe) Wort für Wort"},

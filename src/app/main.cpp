@@ -1,5 +1,6 @@
 #include "Commands.h"
 #include "DialogBoxes.h"
+#include "GermanQtTexts.h"
 #include "ProgramFolder.h"
 #include "ProgramRequests.h"
 #include "ProgramState.h"
@@ -8,6 +9,7 @@
 #include "SettingsFiles.h"
 #include "SingleInstance.h"
 #include "SoundCard.h"
+#include "SpokenLookup.h"
 #include "Speaker.h"
 #include "SpeechEngine.h"
 #include "WindowRegistry.h"
@@ -79,12 +81,13 @@ int runProgram(const QStringList &args)
 } // namespace
 
 // The window program "ortelia-windows", started by "ortelia" with its arguments. It also runs
-// the command that needs its sound card ("say" to be heard).
+// the commands that speak ("say" to be heard, "lookup --say").
 int main(int argc, char **argv)
 {
     ortelia::useSoundCard();
     ortelia::useDialogBoxes();
-    static const ortelia::Command commands[] = {{"say", ortelia::runSay}};
+    static const ortelia::Command commands[] = {{"say", ortelia::runSay},
+                                                {"lookup", ortelia::runSpokenLookup}};
     if (const ortelia::Command *command = argc > 1 ? ortelia::findCommand(commands, argv[1]) : nullptr)
         return ortelia::runCommand(*command, argc, argv);
 
@@ -92,6 +95,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     qInstallMessageHandler(g_qtMessages);
     QCoreApplication::setApplicationName(QStringLiteral("Ortelia"));
+    ortelia::useGermanQtTexts();
     ortelia::ProgramFolder::setRoot(QCoreApplication::applicationDirPath());
     return runProgram(QCoreApplication::arguments().mid(1));
 }

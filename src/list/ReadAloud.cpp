@@ -8,14 +8,13 @@
 
 namespace ortelia::ReadAloud {
 
-Result read(Speaker &speaker, const QString &text, Button button, bool muted)
+Result read(Speaker &speaker, const QString &text, Button button, bool muted, const QString &language)
 {
-    const QString request = QLatin1Char('"') + text + QLatin1Char('"');
-    if (!TextFile::writeLinesInPlace(QDir::current().filePath(QStringLiteral("hilfe.txt")), {request}))
+    QStringList lines = speaker.listInLanguage({QLatin1Char('"') + text + QLatin1Char('"')}, language);
+    if (!TextFile::writeLinesInPlace(QDir::current().filePath(QStringLiteral("hilfe.txt")), lines))
         return Result::NotWritten;
     if (muted)
         return Result::Muted;
-    QStringList lines{request};
     if (button == Button::Hilfex) {
         speaker.speak(lines);
         return Result::Spoken;

@@ -14,8 +14,11 @@ enum class Button { Hilfex, Hilfe };
 enum class Result { Spoken, Muted, NotWritten };
 
 // Writes the request and speaks it unless muted. NotWritten: a request file could not be written
-// and nothing is spoken.
-Result read(Speaker &speaker, const QString &text, Button button, bool muted);
+// and nothing is spoken. Given the text's language (a code, "en", or a name as the dictionaries
+// answer it), the list's standard speaker, or a text without a voice, is the user's voice profile
+// in that language (Speaker::listInLanguage); without one the text is read as it stands.
+Result read(Speaker &speaker, const QString &text, Button button, bool muted,
+            const QString &language = QString());
 
 // The program's message for a request that could not be written.
 void reportNotWritten();

@@ -29,24 +29,31 @@ int runSay(const QStringList &args, const QDir &startDir)
         return 2;
     }
 
-    std::optional<QString> wavTarget;
-    if (!wavPath.isEmpty()) {
-        wavTarget = WavFile::targetFor(wavPath);
-        if (!wavTarget) {
-            std::fprintf(stderr, "Achtung : %s ist keine gewöhnliche Datei und wird nicht ersetzt!\n",
-                         qPrintable(wavPath));
-            return 2;
-        }
-    }
-
+    std::optional<QString> target;
+    if (!wavPath.isEmpty() && !(target = wavTarget(wavPath)))
+        return 2;
     SpeechEngine engine;
-    const QString request = lines.join(QLatin1Char('\n'));
-    if (wavTarget) {
-        WavFile file(*wavTarget, engine.sampleRate());
+    return sayRequest(engine, lines.join(QLatin1Char('\n')), target, wavPath);
+}
+
+std::optional<QString> wavTarget(const QString &path)
+{
+    std::optional<QString> target = WavFile::targetFor(path);
+    if (!target)
+        std::fprintf(stderr, "Achtung : %s ist keine gewöhnliche Datei und wird nicht ersetzt!\n",
+                     qPrintable(path));
+    return target;
+}
+
+int sayRequest(SpeechEngine &engine, const QString &request, const std::optional<QString> &target,
+               const QString &path)
+{
+    if (target) {
+        WavFile file(*target, engine.sampleRate());
         const bool recorded = engine.record(
             request, [&file](const qint16 *samples, qsizetype count) { return file.append(samples, count); });
         if (!recorded || !file.commit()) {
-            std::fprintf(stderr, "Die Datei %s kann nicht geschrieben werden.\n", qPrintable(wavPath));
+            std::fprintf(stderr, "Die Datei %s kann nicht geschrieben werden.\n", qPrintable(path));
             return 1;
         }
         return 0;

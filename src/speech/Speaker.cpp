@@ -3,9 +3,17 @@
 #include "ProgramFolder.h"
 #include "SettingsFiles.h"
 #include "SpeechEngine.h"
+#include "VoiceChoice.h"
 #include "VoiceLines.h"
 
 namespace ortelia {
+
+namespace {
+
+// Voice line, volume, echo, base pitch, speed, intonation, roughness.
+constexpr qsizetype kProfileLines = 7;
+
+} // namespace
 
 Speaker::Speaker(SpeechEngine &engine, QObject *parent) : QObject(parent), m_engine(engine)
 {
@@ -25,6 +33,38 @@ bool Speaker::speakTranslation(QStringList &lines, AfterWriting after)
     return speakRequest(QStringLiteral("erkennung.txt"), lines, after);
 }
 
+bool Speaker::speakText(QStringList &lines, const QString &language, AfterWriting after)
+{
+    return speakRequest(QStringLiteral("hilfe.txt"), lines, language, after);
+}
+
+bool Speaker::speakTranslation(QStringList &lines, const QString &language, AfterWriting after)
+{
+    return speakRequest(QStringLiteral("erkennung.txt"), lines, language, after);
+}
+
+QStringList Speaker::inLanguage(const QStringList &lines, const QString &language)
+{
+    return VoiceChoice::inLanguage(lines, VoiceChoice::languageOf(language), m_engine.current());
+}
+
+QStringList Speaker::listInLanguage(const QStringList &lines, const QString &language)
+{
+    const QString code = VoiceChoice::languageOf(language);
+    if (code.isEmpty())
+        return lines;
+    return VoiceChoice::forList(lines, [this, &code] { return inLanguage(voiceProfile(), code); });
+}
+
+bool Speaker::speakRequest(const QString &fileName, QStringList &lines, const QString &language,
+                           AfterWriting after)
+{
+    QStringList request = inLanguage(lines, language);
+    if (after == AfterWriting::EmptyList)
+        lines.clear();
+    return speakRequest(fileName, request, after);
+}
+
 bool Speaker::speakRequest(const QString &fileName, QStringList &lines, AfterWriting after)
 {
     const QStringList request = lines;
@@ -40,7 +80,7 @@ QStringList Speaker::voiceProfile()
     const std::optional<QStringList> lines =
         SettingsFiles::readLines(SettingsFiles::voiceProfilePath(), &failure);
     if (lines && SettingsFiles::isPlainText(*lines))
-        return *lines;
+        return lines->mid(0, kProfileLines);
     if (failure == FileRead::Failure::Missing)
         return {};
     // Whatever is in the file's place would be spoken, or never end being read.

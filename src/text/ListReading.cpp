@@ -66,9 +66,9 @@ void ListReading::chooseVoice(QComboBox *box, QLabel *voiceLineLabel, QLineEdit 
     prompt->hide();
 }
 
-void ListReading::read(QListWidget *list)
+void ListReading::read(QListWidget *list, const QString &language)
 {
-    QStringList lines = items(list);
+    QStringList lines = m_speaker.listInLanguage(items(list), language);
     m_asked = Reading{list, lines.join(QLatin1Char('\n'))};
     m_speaker.speakText(lines);
     m_asked.reset();

@@ -39,7 +39,10 @@ public:
 
     // Lists the engine's voices in both voice boxes.
     void fillVoices();
-    void read(QListWidget *list);
+    // Reads a list in the language of its words (a code, "en", or a name as the dictionaries
+    // answer it): the standard speaker is the user's voice profile in that language, a voice picked
+    // for the list speaks as picked. Without a language the list is read as it stands.
+    void read(QListWidget *list, const QString &language = QString());
     // Pauses, or resumes paused speech; the button says what a click will do next.
     void togglePause();
 

@@ -3,6 +3,7 @@
 
 #include "CommandCatalogue.h"
 #include "FormTimer.h"
+#include "GermanQtTexts.h"
 #include "AudioSink.h"
 #include "ProgramWindows.h"
 #include "SpeechEngine.h"
@@ -15,6 +16,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -250,6 +253,15 @@ private slots:
         const QString handedOn = loaded({QStringLiteral("lookup"), QString()});
         QCOMPARE(handedOn.count(QLatin1String("initialize program:")), 2);
         QVERIFY(handedOn.contains(QLatin1String("libQt6Qml")));
+    }
+
+    // Qt's own texts (standard dialogs, context menus) are German like the program's.
+    void qtTextsAreGerman()
+    {
+        QVERIFY(useGermanQtTexts());
+        QDialogButtonBox buttons(QDialogButtonBox::Cancel | QDialogButtonBox::Save);
+        QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Abbrechen"));
+        QCOMPARE(buttons.button(QDialogButtonBox::Save)->text(), QStringLiteral("Speichern"));
     }
 };
 

@@ -3,6 +3,7 @@
 #include "SpeechRequest.h"
 #include "TestServices.h"
 #include "TestSupport.h"
+#include "VoiceChoice.h"
 #include "VoiceLines.h"
 #include "VoiceMarkup.h"
 #include "VoiceTags.h"
@@ -119,11 +120,12 @@ private slots:
         QFile::remove(folder.file(QStringLiteral("stimm2.txt")));
         QCOMPARE(speaker.voiceProfile(), QStringList());
 
+        // A test sentence stored behind the seven lines of the voice is not spoken with it.
         folder.writeBytes(
             QStringLiteral("stimm2.txt"),
             "#voice=name:lgx.de.silke#\r\n#VOL=120%dB#\r\n\r\n#bpit=60Hz#\r\n\r\n\r\n\r\nTest\r\n");
-        QCOMPARE(speaker.voiceProfile(), (QStringList{"#voice=name:lgx.de.silke#", "#VOL=120%dB#", "",
-                                                      "#bpit=60Hz#", "", "", "", "Test"}));
+        QCOMPARE(speaker.voiceProfile(),
+                 (QStringList{"#voice=name:lgx.de.silke#", "#VOL=120%dB#", "", "#bpit=60Hz#", "", "", ""}));
 
         // Written by another program in UTF-8 with a byte-order mark.
         folder.writeBytes(QStringLiteral("Stimm2.TXT"),
@@ -159,6 +161,65 @@ private slots:
             QVERIFY2(VoiceTable::find(alias) >= 0, line.data());
             QCOMPARE(VoiceTable::alias(settingsAfter(line).voice), alias);
         }
+    }
+
+    // The voice of a translation: the profile's speaker in the answer's language, its tags kept.
+    void voiceByLanguage_data()
+    {
+        QTest::addColumn<QString>("foreign");
+        QTest::addColumn<TextDirection>("direction");
+        QTest::addColumn<QStringList>("profile");
+        QTest::addColumn<QStringList>("spoken");
+        const QStringList bill{"#voice=name:lgx.en.bill#"};
+        const QStringList silke{"#voice=name:lgx.de.silke#", "#VOL=120%dB#", "", "#bpit=60Hz#", "", "", ""};
+        const auto row = [](const char *name, const char *foreign, TextDirection direction,
+                            const QStringList &profile, const QStringList &spoken) {
+            QTest::newRow(name) << QString::fromUtf8(foreign) << direction << profile << spoken;
+        };
+        row("DeEn", "Englisch", TextDirection::German, bill, {"#voice=name:lgx.en.bill#", "wort"});
+        row("EnDe", "Englisch", TextDirection::Foreign, bill, {"#voice=name:lgx.de.bill#", "wort"});
+        row("DeFr", "Frazösisch", TextDirection::German, bill, {"#voice=name:lgx.fr.pierre#", "wort"});
+        row("FrDe", "Frazösisch", TextDirection::Foreign, bill, {"#voice=name:lgx.de.bill#", "wort"});
+        row("DeIt", "Italienisch", TextDirection::German, bill, {"#voice=name:lgx.it.marco#", "wort"});
+        row("DeSp", "Spanisch", TextDirection::German, bill, {"#voice=name:lgx.es.carlos#", "wort"});
+        row("DeGr", "Griechisch", TextDirection::German, bill, {"#voice=name:lgx.el.nikos#", "wort"});
+        row("DeAr", "Arabisch", TextDirection::German, bill, {"#voice=name:lgx.ar.karim#", "wort"});
+        row("Silke English", "Englisch", TextDirection::German, silke,
+            QStringList{"#voice=name:lgx.en.kate#"} + silke.mid(1) + QStringList{"wort"});
+        row("Silke German", "Englisch", TextDirection::Foreign, silke, silke + QStringList{"wort"});
+        row("Johanna French", "Frazösisch", TextDirection::German,
+            {"#voice=name:lgx.de.johanna#", "#spd=80%#"},
+            {"#voice=name:lgx.fr.johanna#", "#spd=80%#", "wort"});
+        // Without a profile the engine's voice (Bill) speaks, in the answer's language.
+        row("no profile", "Griechisch", TextDirection::German, {}, {"#voice=name:lgx.el.nikos#wort"});
+        row("unknown language", "Klingonisch", TextDirection::German, silke, silke + QStringList{"wort"});
+    }
+    void voiceByLanguage()
+    {
+        QFETCH(QString, foreign);
+        QFETCH(TextDirection, direction);
+        QFETCH(QStringList, profile);
+        QFETCH(QStringList, spoken);
+        const QString language = VoiceChoice::answerLanguage(QStringLiteral("Deutsch"), foreign, direction);
+        QCOMPARE(
+            VoiceChoice::inLanguage(profile << QStringLiteral("wort"), language, VoiceTable::kDefaultVoice),
+            spoken);
+    }
+
+    // A list's standard speaker is the profile in the list's language; a voice picked for it stays.
+    void listVoices()
+    {
+        test::TempProgramFolder folder;
+        folder.writeBytes(QStringLiteral("stimm2.txt"), "#voice=name:lgx.de.martin#\r\n\r\n#spd=90%#\r\n");
+        Speaker speaker(test::speechEngine());
+        QCOMPARE(speaker.listInLanguage({"#Standar Sprecher#", "house"}, QStringLiteral("Englisch")),
+                 (QStringList{"#voice=name:lgx.en.martin# #spd=90%#", "house"}));
+        QCOMPARE(speaker.listInLanguage({"\"#Standard Sprecher#maison\""}, QStringLiteral("fr")),
+                 QStringList{"\"#voice=name:lgx.fr.martin# #spd=90%#maison\""});
+        QCOMPARE(speaker.listInLanguage({"\"Haus\""}, QStringLiteral("Deutsch")),
+                 QStringList{"\"#voice=name:lgx.de.martin# #spd=90%#Haus\""});
+        const QStringList picked{"#voice=name:lgx.de.silke#", "house"};
+        QCOMPARE(speaker.listInLanguage(picked, QStringLiteral("Englisch")), picked);
     }
 
     void sliderTags_data()
@@ -253,6 +314,37 @@ private slots:
         // A failed write leaves no partial file behind.
         QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("*.wav*")}, QDir::Files),
                  QStringList({"a.wav", "b.wav", "c.wav"}));
+    }
+
+    // lookup --say speaks the answer as the translator window does, here into a WAV file: German
+    // for a foreign word, the dictionary's language for a German one (the speech log names the voice).
+    void lookupSaysTheAnswer()
+    {
+        const QString log = m_dir.filePath(QStringLiteral("lookup.log"));
+        const auto lookup = [&](const QStringList &args) {
+            QProcess process;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QStringLiteral("ORTELIA_SPEECH_LOG"), log);
+            process.setProcessEnvironment(environment);
+            process.setWorkingDirectory(m_dir.path());
+            process.start(QStringLiteral(ORTELIA_EXECUTABLE), QStringList{QStringLiteral("lookup")} + args);
+            process.waitForFinished(60000);
+            return process.readAllStandardOutput();
+        };
+        QCOMPARE(lookup({"--foreign", "--say", "--wav", "haus.wav", "house"}).left(11),
+                 QByteArray("house\nhaus\n"));
+        QVERIFY(readWav(m_dir.filePath(QStringLiteral("haus.wav"))).samples > 0);
+        QCOMPARE(lookup({"--say", "--wav", "house.wav", "Haus"}).left(11), QByteArray("house\nhaus\n"));
+        QVERIFY(readWav(m_dir.filePath(QStringLiteral("house.wav"))).samples > 0);
+        QFile file(log);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList lines =
+            QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        QVERIFY2(lines[0].startsWith(QLatin1String("lgx.de.")) && lines[0].endsWith(QLatin1String("\thaus")),
+                 qPrintable(lines[0]));
+        QVERIFY2(lines[1].startsWith(QLatin1String("lgx.en.")) && lines[1].endsWith(QLatin1String("\thouse")),
+                 qPrintable(lines[1]));
     }
 
     // The WAV file takes the place of a regular file or of nothing, or of the regular file a link

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 namespace ortelia {
 
@@ -19,6 +20,9 @@ const VoiceInfo &at(int index);
 QString alias(int index);
 // Index of the voice with that alias (compared without regard to case); -1 when none.
 int find(const QString &alias);
+// The same speaker in another language ("en"): the voice of that language with the same variant;
+// -1 for a language without voices or an unknown voice.
+int inLanguage(int voice, QStringView language);
 // The voice used when a request names none: the German male speaker.
 inline constexpr int kDefaultVoice = 0;
 
