@@ -92,8 +92,9 @@ hilfe1::~hilfe1() = default;
 void hilfe1::answerRequests(WindowServices &services)
 {
     QObject::connect(&services.requests, &ProgramRequests::speakHelp, &services.requests, [] {
+        // The picture button reads aloud every time; "pla" works once per window.
         if (auto *help = static_cast<hilfe1 *>(WindowRegistry::window(windows::hilfe1)))
-            help->ui->pla->click();
+            help->ui->Picture1S->click();
     });
 }
 

@@ -11,6 +11,7 @@
 #include "Speaker.h"
 #include "SpeechEngine.h"
 #include "TextFile.h"
+#include "VoiceChoice.h"
 #include "VoiceLines.h"
 #include "WebBrowser.h"
 #include "WindowKeys.h"
@@ -85,7 +86,14 @@ void Logox4::Form_Load()
     ui->SpeechFontCombo->clear();
     for (int i = 0; i < engine.count(); ++i)
         ui->SpeechFontCombo->addItem(engine.alias(i));
-    ui->SpeechFontCombo->setCurrentIndex(engine.current());
+    // The box shows the voice the profile speaks in; the list holds the engine's voices in order.
+    const int stored = VoiceChoice::namedVoice(storedProfile());
+    ui->SpeechFontCombo->setCurrentIndex(stored >= 0 ? stored : engine.current());
+}
+
+QStringList Logox4::storedProfile() const
+{
+    return SettingsFiles::readLines(ProgramFolder::path(kProfileFile)).value_or(QStringList());
 }
 
 bool Logox4::eventFilter(QObject *watched, QEvent *event)
@@ -145,18 +153,17 @@ void Logox4::pickVoice(int index)
     ui->Label9->hide();
 }
 
+// A test is only heard: the profile changes when the user adopts a pattern.
 void Logox4::testSpeaker(const QString &voiceLine)
 {
     setList1(m_pattern.testLines(voiceLine, ui->Text1->text()));
-    ui->Command2->click();
-    speakProfile();
+    m_services.speaker.speak(list1());
 }
 
-// The profile as just stored, heard as every translation will be.
+// The stored profile, heard with the test sentence as every translation will be.
 void Logox4::speakProfile()
 {
-    if (const std::optional<QStringList> lines = SettingsFiles::readLines(ProgramFolder::path(kProfileFile)))
-        m_services.speaker.speak(*lines);
+    m_services.speaker.speak(m_services.speaker.voiceProfile() << ui->Text1->text());
 }
 
 void Logox4::testThroughMainPage()
@@ -168,7 +175,10 @@ void Logox4::testThroughMainPage()
 
 void Logox4::adopt()
 {
-    setList1(m_pattern.profileLines());
+    // Without a voice picked here the profile keeps the voice it has.
+    const QStringList stored = storedProfile();
+    const QString keptVoice = stored.isEmpty() ? QString() : stored.first();
+    setList1(m_pattern.profileLines(m_pattern.voiceLine().isEmpty() ? keptVoice : m_pattern.voiceLine()));
     ui->Command2->click();
     Timer1->restart(kAdoptDelay);
 }

@@ -49,6 +49,8 @@ private:
     void pickVoice(int index);
     void testSpeaker(const QString &voiceLine);
     void speakProfile();
+    // The lines of stimm2.txt as stored; none when it cannot be read.
+    QStringList storedProfile() const;
     void testThroughMainPage();
     void adopt();
     void storeList();

@@ -93,16 +93,15 @@ private slots:
         QTRY_COMPARE(m_log.lines().size(), 3);
     }
 
-    // The F2 of the other windows presses the read-aloud button, which works once.
+    // The F2 of the other windows reads aloud every time, as the picture button does.
     void otherWindowsAskForReadingAloud()
     {
         HoverHelp::setHelpText(QStringLiteral("Für alle"));
         emit m_program->requests.speakHelp();
         QVERIFY(hilfeTxt().endsWith("F\xFCr alle\r\n"));
-        QVERIFY(!control<QPushButton>("pla")->isEnabled());
         QFile::remove(m_folder->file(QStringLiteral("hilfe.txt")));
         emit m_program->requests.speakHelp();
-        QVERIFY(hilfeTxt().isEmpty());
+        QVERIFY(hilfeTxt().endsWith("F\xFCr alle\r\n"));
     }
 
     void clipboardAndDescriptionAreTheMainWindowsOwn()

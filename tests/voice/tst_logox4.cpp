@@ -89,7 +89,8 @@ private slots:
         press("Command9");
         QTRY_VERIFY(!window()->isVisible());
         QCOMPARE(folder->readBytes(QStringLiteral("stimm2.txt")),
-                 QByteArray("\r\n#VOL=0%dB#\r\n\r\n\r\n#spd=99%#\r\n#pit=11Hz#\r\n#BINT=250%#\r\n"));
+                 QByteArray("#voice=name:lgx.en.bill#\r\n#VOL=0%dB#\r\n\r\n\r\n#spd=99%#\r\n#pit=11Hz#\r\n"
+                            "#BINT=250%#\r\n"));
     }
 
     void adoptedPatternIsWhatTheTestAndTheNextTranslationSpeak()
@@ -108,6 +109,7 @@ private slots:
         press("alles");
         QTRY_VERIFY(!settingsOf(QStringLiteral("Probe eins")).isEmpty());
         const QString heard = settingsOf(QStringLiteral("Probe eins"));
+        QCOMPARE(folder->readBytes(QStringLiteral("stimm2.txt")), QByteArray("#voice=name:lgx.en.bill#\r\n"));
 
         press("Command9");
         const QByteArray stored = folder->readBytes(QStringLiteral("stimm2.txt"));
@@ -127,14 +129,17 @@ private slots:
         QCOMPARE(settingsOf(QStringLiteral("hello")), heard);
     }
 
+    // Testing a standard speaker is only heard; adopting without a picked voice keeps the stored one.
     void profileGoesIntoTheEditBoxAndToTheMainList()
     {
+        QCOMPARE(c<QComboBox>("SpeechFontCombo")->currentText(), QStringLiteral("lgx.en.bill"));
         press("bill");
         QCOMPARE(c<QLabel>("Sp1")->text(), QStringLiteral("#voice=name:lgx.de.bill#"));
-        // Without a picked voice the first line of an adopted pattern is empty.
+        QTRY_VERIFY(settingsOf(QStringLiteral("Test")).startsWith(QLatin1String("lgx.de.bill\t")));
+        QCOMPARE(folder->readBytes(QStringLiteral("stimm2.txt")), QByteArray("#voice=name:lgx.en.bill#\r\n"));
         press("Command9");
         QTRY_VERIFY(!window()->isVisible());
-        QCOMPARE(c<QLineEdit>("Text2")->text(), QStringLiteral("      "));
+        QCOMPARE(c<QLineEdit>("Text2")->text(), QStringLiteral("#voice=name:lgx.en.bill#      "));
 
         window()->show();
         QSignalSpy selected(&program->requests, &ProgramRequests::selectVoiceLine);
@@ -146,14 +151,14 @@ private slots:
         QCOMPARE(selected.first().first().toString(), QStringLiteral("hello"));
     }
 
-    // The profile's own test speaks the stored lines as they are.
+    // The profile's own test speaks the stored lines with the test sentence.
     void profileTestSpeaksTheStoredProfile()
     {
-        folder->writeBytes(QStringLiteral("stimm2.txt"),
-                           "#voice=name:lgx.de.silke#\r\nGespeichertes Muster\r\n");
+        folder->writeBytes(QStringLiteral("stimm2.txt"), "#voice=name:lgx.de.silke#\r\n#spd=150%#\r\n");
+        c<QLineEdit>("Text1")->setText(QStringLiteral("Gespeichertes Muster"));
         press("sprech");
-        QTRY_VERIFY(
-            settingsOf(QStringLiteral("Gespeichertes Muster")).startsWith(QStringLiteral("lgx.de.silke")));
+        QTRY_VERIFY(settingsOf(QStringLiteral("Gespeichertes Muster"))
+                        .startsWith(QStringLiteral("lgx.de.silke\tspd=150%")));
     }
 
     void collectionAndBadProfiles()
