@@ -91,6 +91,15 @@ void Logox4::Form_Load()
     ui->SpeechFontCombo->setCurrentIndex(stored >= 0 ? stored : engine.current());
 }
 
+// Without a voice picked here the pattern keeps the voice the profile has.
+QString Logox4::patternVoice() const
+{
+    if (!m_pattern.voiceLine().isEmpty())
+        return m_pattern.voiceLine();
+    const QStringList stored = storedProfile();
+    return stored.isEmpty() ? QString() : stored.first();
+}
+
 QStringList Logox4::storedProfile() const
 {
     return SettingsFiles::readLines(ProgramFolder::path(kProfileFile)).value_or(QStringList());
@@ -168,17 +177,14 @@ void Logox4::speakProfile()
 
 void Logox4::testThroughMainPage()
 {
-    setList1(m_pattern.testLines(m_pattern.voiceLine(), ui->Text1->text()));
+    setList1(m_pattern.testLines(patternVoice(), ui->Text1->text()));
     QStringList request = list1();
     m_services.speaker.speakText(request, AfterWriting::KeepList);
 }
 
 void Logox4::adopt()
 {
-    // Without a voice picked here the profile keeps the voice it has.
-    const QStringList stored = storedProfile();
-    const QString keptVoice = stored.isEmpty() ? QString() : stored.first();
-    setList1(m_pattern.profileLines(m_pattern.voiceLine().isEmpty() ? keptVoice : m_pattern.voiceLine()));
+    setList1(m_pattern.profileLines(patternVoice()));
     ui->Command2->click();
     Timer1->restart(kAdoptDelay);
 }
@@ -271,7 +277,7 @@ void Logox4::connectButtons()
             testSpeaker(line);
         });
     }
-    connect(ui->alles, &QPushButton::clicked, this, [this] { testSpeaker(m_pattern.voiceLine()); });
+    connect(ui->alles, &QPushButton::clicked, this, [this] { testSpeaker(patternVoice()); });
     connect(ui->Command11, &QPushButton::clicked, this, &Logox4::testThroughMainPage);
     connect(ui->Command9, &QPushButton::clicked, this, &Logox4::adopt);
     connect(ui->Command2, &QPushButton::clicked, this, &Logox4::storeList);

@@ -51,6 +51,8 @@ private:
     void speakProfile();
     // The lines of stimm2.txt as stored; none when it cannot be read.
     QStringList storedProfile() const;
+    // The voice line of the pattern: the one picked here, else the profile's.
+    QString patternVoice() const;
     void testThroughMainPage();
     void adopt();
     void storeList();

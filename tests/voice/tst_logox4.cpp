@@ -136,10 +136,15 @@ private slots:
         press("bill");
         QCOMPARE(c<QLabel>("Sp1")->text(), QStringLiteral("#voice=name:lgx.de.bill#"));
         QTRY_VERIFY(settingsOf(QStringLiteral("Test")).startsWith(QLatin1String("lgx.de.bill\t")));
+        move("SpeedScroll", QAbstractSlider::SliderToMaximum);
+        c<QLineEdit>("Text1")->setText(QStringLiteral("Schneller"));
+        press("Command11");
+        QTRY_VERIFY(
+            settingsOf(QStringLiteral("Schneller")).startsWith(QLatin1String("lgx.en.bill\tspd=250%")));
         QCOMPARE(folder->readBytes(QStringLiteral("stimm2.txt")), QByteArray("#voice=name:lgx.en.bill#\r\n"));
         press("Command9");
         QTRY_VERIFY(!window()->isVisible());
-        QCOMPARE(c<QLineEdit>("Text2")->text(), QStringLiteral("#voice=name:lgx.en.bill#      "));
+        QCOMPARE(c<QLineEdit>("Text2")->text(), QStringLiteral("#voice=name:lgx.en.bill#    #spd=250%#  "));
 
         window()->show();
         QSignalSpy selected(&program->requests, &ProgramRequests::selectVoiceLine);
