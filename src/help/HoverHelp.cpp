@@ -2,15 +2,96 @@
 
 #include "WindowRegistry.h"
 
+#include <QAbstractButton>
 #include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
 #include <QMetaObject>
+#include <QRegularExpression>
 #include <QWidget>
+
+#include <utility>
 
 namespace ortelia {
 
 namespace {
 const char *kHelperProperty = "ortelia_hoverHelp";
 const char *kTextProperty = "ortelia_hoverText";
+// How far a label may lie from the control it names, in pixels.
+constexpr int kLabelReach = 8;
+
+// A caption as it is read: without the "&" that marks a shortcut key ("&&" is one "&").
+QString readable(const QString &caption)
+{
+    QString result;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size())
+            ++i;
+        result += caption[i];
+    }
+    return result.simplified();
+}
+
+QString captionOf(const QWidget *control)
+{
+    if (const auto *button = qobject_cast<const QAbstractButton *>(control))
+        return readable(button->text());
+    if (const auto *label = qobject_cast<const QLabel *>(control))
+        return readable(label->text());
+    if (const auto *group = qobject_cast<const QGroupBox *>(control))
+        return readable(group->title());
+    return {};
+}
+
+QString firstSentence(const QString &text)
+{
+    static const QRegularExpression end(QStringLiteral("[.!?](\\s|$)"));
+    const QString simple = text.simplified();
+    const QRegularExpressionMatch found = end.match(simple);
+    return found.hasMatch() ? simple.left(found.capturedStart()) : simple;
+}
+
+// The caption of the label just above the control or just left of it, as the windows are laid
+// out; empty when there is none.
+QString labelBeside(const QWidget *control)
+{
+    const QWidget *parent = control->parentWidget();
+    if (!parent)
+        return {};
+    const QRect at = control->geometry();
+    const QLabel *nearest = nullptr;
+    std::pair<int, int> nearestDistance{kLabelReach + 1, 0};
+    for (const QLabel *label : parent->findChildren<QLabel *>(Qt::FindDirectChildrenOnly)) {
+        const QRect l = label->geometry();
+        int gap = 0;
+        if (l.bottom() < at.top() && l.left() <= at.right() && l.right() >= at.left())
+            gap = at.top() - l.bottom();
+        else if (l.right() < at.left() && l.top() <= at.bottom() && l.bottom() >= at.top())
+            gap = at.left() - l.right();
+        else
+            continue;
+        const std::pair<int, int> distance{gap, qAbs(l.left() - at.left())};
+        if (!readable(label->text()).isEmpty() && distance < nearestDistance) {
+            nearest = label;
+            nearestDistance = distance;
+        }
+    }
+    return nearest ? readable(nearest->text()) : QString();
+}
+
+// What a screen reader says of the control. A caption names a control by itself, and follows its
+// changes; a control without one is named by the first sentence of its help text (icon buttons,
+// fields, sliders), or else by the label beside it. The help text describes it. A name or
+// description the window gave stays.
+void describeForScreenReaders(QWidget *control, const QString &text)
+{
+    if (control->accessibleName().isEmpty() && captionOf(control).isEmpty()) {
+        const QString sentence = firstSentence(text);
+        control->setAccessibleName(sentence.isEmpty() ? labelBeside(control) : sentence);
+    }
+    if (control->accessibleDescription().isEmpty())
+        control->setAccessibleDescription(text.simplified());
+}
 } // namespace
 
 QColor HoverHelp::yellow()
@@ -51,6 +132,7 @@ void HoverHelp::attach(QWidget *control, const QString &text, const Options &opt
 {
     HoverHelp *helper = forWindow(control->window());
     control->setProperty(kTextProperty, text);
+    describeForScreenReaders(control, text);
     control->installEventFilter(helper);
     Item item;
     item.control = control;

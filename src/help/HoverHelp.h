@@ -20,19 +20,19 @@ class HoverHelp : public QObject {
     Q_OBJECT
 public:
     // The highlight colours of the program.
-    static QColor yellow();       // &H00FFFF
-    static QColor lightYellow();  // &H80FFFF
-    static QColor lightRed();     // &H8080FF, for exit controls
+    static QColor yellow();      // &H00FFFF
+    static QColor lightYellow(); // &H80FFFF
+    static QColor lightRed();    // &H8080FF, for exit controls
 
     struct Options {
         QColor highlight = lightYellow();
-        bool onFocus = false;              // also when the control gets the focus
-        bool clearOnFocusOut = false;      // the highlight goes when the control loses the focus
-        std::function<void()> alsoDo;      // further effects (status texts, sounds)
+        bool onFocus = false;         // also when the control gets the focus
+        bool clearOnFocusOut = false; // the highlight goes when the control loses the focus
+        std::function<void()> alsoDo; // further effects (status texts, sounds)
     };
 
-    // Gives a control its help text. The control's window must be a top-level widget that lives
-    // at least as long as the control.
+    // Gives a control its help text, which also names and describes it for screen readers. The
+    // control's window must be a top-level widget that lives at least as long as the control.
     static void attach(QWidget *control, const QString &text, const Options &options);
     static void attach(QWidget *control, const QString &text);
 

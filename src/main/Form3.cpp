@@ -77,6 +77,9 @@ Form3::Form3(WindowServices &services, QWidget *parent)
 {
     ui->setupUi(this);
     setObjectName(QStringLiteral("Form3"));
+    // The hidden buttons, lists and fields that the window's steps use among themselves are kept
+    // apart from the window, so that neither Tab nor a screen reader finds them.
+    ui->helpers->setWindowFlag(Qt::Window);
     // The tools panel spans the window's middle; the controls around its own lie above it, and
     // its desktop icons box keeps its place in the tab order after Hallo.
     ui->toolsPanel->lower();

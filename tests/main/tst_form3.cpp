@@ -7,6 +7,7 @@
 #include "TestSupport.h"
 #include "TextFile.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QPlainTextEdit>
@@ -284,6 +285,42 @@ private slots:
         const QPalette palette = clock->palette();
         QVERIFY(qAbs(palette.color(clock->backgroundRole()).lightness() -
                      palette.color(clock->foregroundRole()).lightness()) > 128);
+    }
+
+    void screenReadersFindNamesAndDescriptions()
+    {
+        shown();
+        const auto said = [](QWidget *control, QAccessible::Text what) {
+            return QAccessible::queryAccessibleInterface(control)->text(what);
+        };
+        // An icon button is named by its help text's first sentence and described by all of it.
+        QCOMPARE(said(control("PicturePlay"), QAccessible::Name),
+                 QStringLiteral("Mit Klick lese ich den Fenster Inhalt"));
+        QCOMPARE(said(control("PicturePlay"), QAccessible::Description),
+                 QStringLiteral("Mit Klick lese ich den Fenster Inhalt."));
+        QCOMPARE(said(control("Check5"), QAccessible::Name), QStringLiteral("Ton aus"));
+        QCOMPARE(said(control("TextD"), QAccessible::Name), QStringLiteral("Oberes Translator Textfeld"));
+        QCOMPARE(said(control("TextEng"), QAccessible::Name), QStringLiteral("Unteres Translator Textfeld"));
+        // The six voice sliders are named by their captions.
+        QSet<QString> voiceNames;
+        QWidget *voices = WindowRegistry::window(windows::Logox4);
+        for (const char *slider : {"PitchScroll", "SpeedScroll", "IntonationScroll", "RoughnessScroll",
+                                   "VolumeScroll", "EchoScroll"})
+            voiceNames << said(voices->findChild<QWidget *>(QLatin1String(slider)), QAccessible::Name);
+        QCOMPARE(voiceNames.size(), 6);
+        QVERIFY(!voiceNames.contains(QString()));
+
+        // The window's own helpers are not among what a screen reader walks.
+        QStringList names;
+        std::function<void(QAccessibleInterface *)> walk = [&](QAccessibleInterface *node) {
+            names << node->text(QAccessible::Name);
+            for (int i = 0; i < node->childCount(); ++i)
+                walk(node->child(i));
+        };
+        walk(QAccessible::queryAccessibleInterface(form()));
+        QVERIFY(names.contains(QStringLiteral("Mit Klick lese ich den Fenster Inhalt")));
+        for (const char *helper : {"Welcher OptionButton ist gewählt?", "uhrdatum", "EINF", "speicherZ"})
+            QVERIFY2(!names.contains(QString::fromUtf8(helper)), helper);
     }
 
     void languageButtonsSetTheLabels()
