@@ -367,7 +367,9 @@ void TranslatorPanel::setAutoSearchDelay(int milliseconds)
 
 void TranslatorPanel::open(bool dictation)
 {
-    emit pageWanted(QStringLiteral("T2"));
+    // The German-English page, unless the user has chosen another pair: that one stays.
+    if (!m_pairChosen)
+        emit pageWanted(QStringLiteral("T2"));
     if (dictation) {
         HoverHelp::setHelpText(QStringLiteral(
             "Zuzadivi Zeverovazur 4.: Für eine Mikrofon unterstützte Sprachsteuerung im Diktiermodus."));
@@ -383,8 +385,10 @@ void TranslatorPanel::open(bool dictation)
     ui->Label25->hide();
     endDictation(Direction::German);
     ui->Command7->hide();
-    ui->englisch->setText(QStringLiteral("Englisch"));
-    ui->suche->setText(QStringLiteral("Deutsch"));
+    if (!m_pairChosen) {
+        ui->englisch->setText(QStringLiteral("Englisch"));
+        ui->suche->setText(QStringLiteral("Deutsch"));
+    }
     if (dictation)
         QTimer::singleShot(kDictationStartDelay, this, [this] { startDictation(Direction::German); });
 }
@@ -408,6 +412,9 @@ void TranslatorPanel::showLanguage(const QString &caption, const QStringList &sh
     ui->lblText->setText(caption);
     ui->Label21->clear();
     m_answer.reset();
+    m_pairChosen = true;
+    ui->Text5->setText(QStringLiteral("Deutsch"));
+    ui->Text6->setText(caption);
     for (const QString &name : show) {
         if (auto *picture = findChild<QWidget *>(name))
             picture->show();
@@ -427,6 +434,7 @@ void TranslatorPanel::hideLanguagePictures()
 void TranslatorPanel::readLanguageNames()
 {
     m_languageNamesWanted = true;
+    m_pairChosen = true;
     m_dictionary->lookUp(kLanguageNamesEntry, TextDirection::German);
 }
 

@@ -106,6 +106,8 @@ private:
     std::optional<LookupAnswer> m_answer;
     QString m_answerWord;
     bool m_languageNamesWanted = false;
+    // A pair chosen by the user, which opening the panel keeps.
+    bool m_pairChosen = false;
     Speaker *m_speaker = nullptr;
     // The translation last spoken, which the translation label speaks again.
     QStringList m_lastTranslation;

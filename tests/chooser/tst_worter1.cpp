@@ -238,6 +238,51 @@ private slots:
         QVERIFY(main->isVisible());
     }
 
+    // A user switches between all shipped dictionaries: the translator always names the chosen pair
+    // and answers from it, and opening the translator again keeps it.
+    void everyShippedDictionaryInTurn()
+    {
+        // The real dictionaries in place of the small ones (the folder before is gone first, as it
+        // restores the program folder it found).
+        folder.reset();
+        folder = std::make_unique<TempProgramFolder>(true);
+        program = registerMainWindows();
+        shown();
+        control<QPushButton>("Command13")->click();
+        const struct {
+            const char *file;
+            const char *language;
+            const char *haus;
+        } dictionaries[] = {{"DeFr.txt", "Frazösisch", "maison"}, {"Deutsch-Arabisch.txt", "Arabisch", "المنزل"},
+                            {"DeEn.txt", "Englisch", "house"},     {"DeGr.txt", "Griechisch", "σπίτι"},
+                            {"DeIt.txt", "Italienisch", "casa"},   {"DeSp.txt", "Spanisch", "casa"}};
+        const auto lookUpHaus = [] {
+            QLineEdit *field = control<QLineEdit>("TextD");
+            field->clear();
+            field->setFocus();
+            QTest::keyClicks(field, QStringLiteral("haus"));
+            QTest::keyClick(field, Qt::Key_Return);
+        };
+        for (const auto &dictionary : dictionaries) {
+            control<QPushButton>("laenderfenster")->click();
+            clickFile(QString::fromUtf8(dictionary.file));
+            part<QPushButton>("Command1")->click();
+            const QString language = QString::fromUtf8(dictionary.language);
+            QTRY_COMPARE_WITH_TIMEOUT(control<QPushButton>("englisch")->text(), language, 10000);
+            QCOMPARE(control<QPushButton>("suche")->text(), QStringLiteral("Deutsch"));
+            control<QLabel>("lblText")->clear();
+            lookUpHaus();
+            QTRY_COMPARE(control<QLabel>("lblText")->text(), QString::fromUtf8(dictionary.haus));
+            QCOMPARE(control<QPushButton>("englisch")->text(), language);
+            QCOMPARE(program->state.translatorPair.second(), language);
+        }
+        control<QPushButton>("Command13")->click();
+        QCOMPARE(control<QPushButton>("englisch")->text(), QStringLiteral("Spanisch"));
+        control<QLabel>("lblText")->clear();
+        lookUpHaus();
+        QTRY_COMPARE(control<QLabel>("lblText")->text(), QStringLiteral("casa"));
+    }
+
     // The chooser opens for the window that asks, the main window with its own caption.
     void otherWindowsOpenTheChooserForThemselves()
     {
