@@ -10,7 +10,10 @@ namespace ortelia::ReadAloud {
 
 Result read(Speaker &speaker, const QString &text, Button button, bool muted, const QString &language)
 {
-    QStringList lines = speaker.listInLanguage({QLatin1Char('"') + text + QLatin1Char('"')}, language);
+    // The list translator's voice lines are the profile's (its voice box) or the standard speaker:
+    // all of them speak as the same speaker in the text's language.
+    QStringList lines = speaker.inLanguage(
+        speaker.listInLanguage({QLatin1Char('"') + text + QLatin1Char('"')}, language), language);
     if (!TextFile::writeLinesInPlace(QDir::current().filePath(QStringLiteral("hilfe.txt")), lines))
         return Result::NotWritten;
     if (muted)

@@ -15,8 +15,8 @@ enum class Result { Spoken, Muted, NotWritten };
 
 // Writes the request and speaks it unless muted. NotWritten: a request file could not be written
 // and nothing is spoken. Given the text's language (a code, "en", or a name as the dictionaries
-// answer it), the list's standard speaker, or a text without a voice, is the user's voice profile
-// in that language (Speaker::listInLanguage); without one the text is read as it stands.
+// answer it), the text speaks in the user's voice profile as the same speaker in that language:
+// the standard speaker, a profile line in front, or none; without one it is read as it stands.
 Result read(Speaker &speaker, const QString &text, Button button, bool muted,
             const QString &language = QString());
 

@@ -230,10 +230,10 @@ QString supertrans1::voiceLine() const
     return item ? item->text() : QString();
 }
 
-void supertrans1::read(const QString &text)
+void supertrans1::read(const QString &text, const QString &language)
 {
-    if (ReadAloud::read(m_services.speaker, text, ReadAloud::Button::Hilfex, ui->Check4->isChecked()) ==
-        ReadAloud::Result::NotWritten) {
+    if (ReadAloud::read(m_services.speaker, text, ReadAloud::Button::Hilfex, ui->Check4->isChecked(),
+                        language) == ReadAloud::Result::NotWritten) {
         ReadAloud::reportNotWritten();
         ui->Text3->setFocus();
     }
@@ -251,7 +251,7 @@ void supertrans1::readTranslation(std::function<void()> then)
         if (ui->List5->count() > 1)
             ui->List5->setCurrentRow(1);
         after(100, [this, then] {
-            read(voiceLine() + field(1));
+            read(voiceLine() + field(1), catalogueEntry(m_loadedName).languageName);
             setBackground(ui->Text3, kWhite);
             if (then)
                 then();
@@ -264,8 +264,12 @@ void supertrans1::readField(int index, bool withVoice, std::function<void()> the
     splitCurrentLine();
     after(500, [this, index, withVoice, then] {
         const QString text = (withVoice ? voiceLine() : QString()) + field(index);
+        // German, then the dictionary's language; the note's language is not known.
+        const QString language = index == 0   ? QStringLiteral("Deutsch")
+                                 : index == 1 ? catalogueEntry(m_loadedName).languageName
+                                              : QString();
         inputReset();
-        read(text);
+        read(text, language);
         if (then)
             then();
     });

@@ -55,7 +55,8 @@ private:
     void splitCurrentLine();
     QString field(int index) const;
     QString voiceLine() const;
-    void read(const QString &text);
+    // The text in its language, when known (ReadAloud::read).
+    void read(const QString &text, const QString &language = QString());
     // The reading steps follow each other at the pace the user sees them; then runs after the last.
     void after(int milliseconds, std::function<void()> step);
     void readTranslation(std::function<void()> then = {});

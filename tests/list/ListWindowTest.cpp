@@ -218,19 +218,21 @@ void ListWindowTest::enterReadsTheTranslation()
 {
     typeInto("Text3", QStringLiteral("auto"));
     enter("Text3");
-    QTRY_COMPARE(folder->readBytes(QStringLiteral("hilfe.txt")), QByteArray("\"car\"\r\n"));
+    // The user's voice (the first-run profile) says the English word in English.
+    QTRY_COMPARE(folder->readBytes(QStringLiteral("hilfe.txt")),
+                 QByteArray("\"#voice=name:lgx.en.bill#car\"\r\n"));
     QVERIFY(heard(QStringLiteral("car")));
     // The lower field is cleared and takes the focus (the focus box is clear).
     QVERIFY(c<QLineEdit>("Text1")->hasFocus());
     QVERIFY(c<QLineEdit>("Text1")->text().isEmpty());
 
-    // The voice box puts the profile's first line in front.
-    folder->writeBytes(QStringLiteral("stimm2.txt"), "#voice=lgx.en.bill:#\r\n#spd=100%#\r\n");
+    // The voice box puts the profile's first line in front: the same speaker in the list's language.
+    folder->writeBytes(QStringLiteral("stimm2.txt"), "#voice=name:lgx.de.silke#\r\n#spd=100%#\r\n");
     c<QCheckBox>("Check3")->click();
     typeInto("Text3", QStringLiteral("versuch"));
     enter("Text3");
     QTRY_COMPARE(folder->readBytes(QStringLiteral("hilfe.txt")),
-                 QByteArray("\"#voice=lgx.en.bill:#trial\"\r\n"));
+                 QByteArray("\"#voice=name:lgx.en.kate#trial\"\r\n"));
     QVERIFY(heard(QLatin1String("trial")));
 
     // Muted: the request is written, nothing is spoken and nothing is asked.
@@ -256,7 +258,8 @@ void ListWindowTest::readButtonsReadTheirFields()
             return QString();
         return QString::fromLatin1(folder->readBytes(QStringLiteral("hilfe.txt")));
     };
-    QCOMPARE(press("lese1"), QStringLiteral("\"kopf\"\r\n"));
+    // The German field in the profile's speaker in German; the language of the others is not known.
+    QCOMPARE(press("lese1"), QStringLiteral("\"#voice=name:lgx.de.bill#kopf\"\r\n"));
     QCOMPARE(press("lese2"), QStringLiteral("\"\"\r\n"));
     QCOMPARE(press("lese3"), QStringLiteral("\"Körperteil\"\r\n"));
     QCOMPARE(press("lesegesamt"), QStringLiteral("\"kopf  -    -  Körperteil  -  \"\r\n"));
@@ -273,7 +276,8 @@ void ListWindowTest::keysWalkTheListAndFocusBoxChoosesTheField()
     QVERIFY(c<QListView>("List3")->hasFocus());
     QCOMPARE(currentLine(), QStringLiteral("süssigkeiten;sweets;"));
     QTest::keyClick(c<QListView>("List3"), Qt::Key_Left);
-    QTRY_COMPARE(folder->readBytes(QStringLiteral("hilfe.txt")), QByteArray("\"s\xfcssigkeiten\"\r\n"));
+    QTRY_COMPARE(folder->readBytes(QStringLiteral("hilfe.txt")),
+                 QByteArray("\"#voice=name:lgx.de.bill#s\xfcssigkeiten\"\r\n"));
     QVERIFY(c<QLineEdit>("Text1")->text().isEmpty());
     // The key's last step hands the focus to the lists 0.4 s after the reading.
     QTest::qWait(600);
