@@ -2,6 +2,8 @@
 
 #include "Form3.h"
 #include "HoverHelp.h"
+#include "NotificationArea.h"
+#include "ProgramState.h"
 #include "Logox4.h"
 #include "Speaker.h"
 #include "Speaking.h"
@@ -22,14 +24,6 @@ namespace ortelia {
 
 namespace {
 
-template <class W> W *build(WindowServices &services)
-{
-    if constexpr (std::is_constructible_v<W, WindowServices &>)
-        return new W(services);
-    else
-        return new W;
-}
-
 // A window built with the services, loaded by its Form_Load() when it has one; the requests it
 // answers connected once, for every instance it will have.
 template <class W> void add(QLatin1String name, WindowServices &services)
@@ -38,7 +32,7 @@ template <class W> void add(QLatin1String name, WindowServices &services)
     if constexpr (requires(W * w) { w->Form_Load(); })
         load = [](QWidget *w) { static_cast<W *>(w)->Form_Load(); };
     WindowRegistry::registerWindow(
-        name, [&services] { return build<W>(services); }, load);
+        name, [&services] { return new W(services); }, load);
     if constexpr (requires { W::answerRequests(services); })
         W::answerRequests(services);
 }
@@ -48,6 +42,7 @@ template <class W> void add(QLatin1String name, WindowServices &services)
 void registerProgramWindows(WindowServices &services)
 {
     registerTabularDataObject();
+    services.state.notificationArea.set(NotificationArea::isAvailable());
     // What the engine has to tell the user (a failed sound card, a voice that cannot be loaded)
     // goes where every explanation goes: the help label.
     QObject::connect(&services.speaker, &Speaker::message, &HoverHelp::setHelpText);

@@ -4,7 +4,6 @@
 
 #include "ClipboardTranslator.h"
 #include "HoverHelp.h"
-#include "NotificationArea.h"
 #include "OptionsPanel.h"
 #include "ToolsPanel.h"
 #include "TranslatorPanel.h"
@@ -291,7 +290,7 @@ void Form3::connectWindow()
     connect(ui->verstecken, &QPushButton::clicked, this, [this] {
         // Hidden, the window comes back through the tray icon; a desktop without a notification
         // area has none, so the window goes to the task bar instead.
-        if (NotificationArea::isAvailable()) {
+        if (m_services.state.notificationArea.value()) {
             hide();
         } else {
             showMinimized();

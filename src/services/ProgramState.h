@@ -10,6 +10,9 @@ struct ProgramState {
     // clipboard translation that runs through it), as their dictionaries answer them.
     LanguagePair translatorPair;
     LanguagePair textPair;
+    // The desktop shows the program's icon in a notification area; without one a window hidden
+    // "to the tray" could never come back.
+    Flag notificationArea;
     // "Ton aus": speech and sound effects are silent.
     Flag muted;
     // The text translator is open beside the main window.

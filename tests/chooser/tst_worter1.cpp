@@ -5,7 +5,6 @@
 #include "LookupPage.h"
 #include "MainWindowFixture.h"
 #include "ProgramFolder.h"
-#include "Shell.h"
 #include "TestSupport.h"
 #include "hilfe1.h"
 #include "worter1.h"
@@ -21,16 +20,6 @@
 
 using namespace ortelia;
 using namespace ortelia::test;
-
-namespace {
-
-QStringList g_edited;
-void recordEdit(const QString &kind, const QString &target)
-{
-    g_edited << kind + QLatin1Char(' ') + target;
-}
-
-} // namespace
 
 class ChooserWindowTest : public QObject {
     Q_OBJECT
@@ -92,7 +81,6 @@ private:
     QColor button(const char *control) { return part(control)->palette().color(QPalette::Button); }
 
 private slots:
-    void initTestCase() { Shell::setRecorder(recordEdit); }
     void init()
     {
         folder = std::make_unique<TempProgramFolder>();
@@ -107,7 +95,6 @@ private slots:
                 applied << program->state.textPair.first() + QLatin1Char('+') +
                                program->state.textPair.second();
         });
-        g_edited.clear();
     }
     void cleanup()
     {
@@ -158,9 +145,10 @@ private slots:
         w->show();
         fileItem(QStringLiteral("Neu.txt"));
         clickFile(QStringLiteral("DeSp.txt"));
+        DesktopRecorder desktop;
         part<QPushButton>("Command2")->click();
-        QCOMPARE(g_edited, QStringList{QStringLiteral("edit ") +
-                                       folder->file(QStringLiteral("TranslateDeGb/DeSp.txt"))});
+        QCOMPARE(desktop.opened,
+                 QStringList{QUrl::fromLocalFile(folder->file(QStringLiteral("TranslateDeGb/DeSp.txt"))).toString()});
     }
 
     void applyWritesThePageAndLoadsItInTheTextTranslator()

@@ -1,7 +1,6 @@
 #include "FormTimer.h"
 #include "HoverHelp.h"
 #include "MainWindowFixture.h"
-#include "NotificationArea.h"
 #include "OptionsPanel.h"
 #include "ProgramFolder.h"
 #include "TestSupport.h"
@@ -168,9 +167,8 @@ private slots:
         QVERIFY(f->mask().isEmpty());
         QTest::mouseClick(control("Label23"), Qt::LeftButton);
         QCOMPARE(f->width(), Form3::kWideWidth);
-        NotificationArea::setAvailableForTests(true);
+        program->state.notificationArea.set(true);
         control<QAbstractButton>("verstecken")->click();
-        NotificationArea::setAvailableForTests(std::nullopt);
         QVERIFY(!f->isVisible());
     }
 

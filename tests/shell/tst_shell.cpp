@@ -1,13 +1,9 @@
 #include "Shell.h"
+#include "TestSupport.h"
 
 #include <QtTest>
 
 using namespace ortelia;
-
-namespace {
-QStringList g_started;
-void record(const QString &kind, const QString &target) { g_started << kind + QLatin1Char(' ') + target; }
-} // namespace
 
 class ShellTest : public QObject {
     Q_OBJECT
@@ -15,15 +11,16 @@ class ShellTest : public QObject {
 private slots:
     void requestsCarryTheirTargetUnchanged()
     {
-        Shell::setRecorder(record);
+        test::DesktopRecorder desktop;
         // Names with blanks and shell characters are handed over as one argument.
         QVERIFY(Shell::openDocument(QStringLiteral("/p/hilfe-t/bild+text.html")));
         QVERIFY(Shell::editTextFile(QStringLiteral("/p/Translate DeGb/DeEn.txt; rm -rf x")));
         QVERIFY(Shell::openMail(QStringLiteral("ortelia@example.org")));
-        QCOMPARE(g_started, (QStringList{"open /p/hilfe-t/bild+text.html",
-                                         "edit /p/Translate DeGb/DeEn.txt; rm -rf x",
-                                         "mail ortelia@example.org"}));
-        Shell::setRecorder(nullptr);
+        QVERIFY(Shell::openAddress(QStringLiteral("https://example.org/a?b=c")));
+        QVERIFY(!Shell::openAddress(QStringLiteral("javascript:alert(1)")));
+        QCOMPARE(desktop.opened, (QStringList{"file:///p/hilfe-t/bild+text.html",
+                                              "file:///p/Translate DeGb/DeEn.txt; rm -rf x",
+                                              "mailto:ortelia@example.org", "https://example.org/a?b=c"}));
     }
 };
 

@@ -5,6 +5,7 @@
 #include "ProgramFolder.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -14,6 +15,27 @@
 #include <unistd.h>
 
 namespace ortelia::test {
+
+namespace {
+const char *const kDesktopSchemes[] = {"file", "http", "https", "mailto"};
+} // namespace
+
+DesktopRecorder::DesktopRecorder()
+{
+    for (const char *scheme : kDesktopSchemes)
+        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "open");
+}
+
+DesktopRecorder::~DesktopRecorder()
+{
+    for (const char *scheme : kDesktopSchemes)
+        QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+}
+
+void DesktopRecorder::open(const QUrl &url)
+{
+    opened << url.toString();
+}
 
 namespace {
 SpeechEngine *g_engine = nullptr;

@@ -3,8 +3,11 @@
 #include "Dialogs.h"
 
 #include <QList>
+#include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
+#include <QUrl>
 
 namespace ortelia::test {
 
@@ -77,6 +80,19 @@ public:
 private:
     QTemporaryDir m_dir;
     bool m_mounted = false;
+};
+
+// Stands in for the desktop's programs while it lives: every file, web address and mail address the
+// program hands to the desktop is recorded instead of opened.
+class DesktopRecorder : public QObject {
+    Q_OBJECT
+public:
+    DesktopRecorder();
+    ~DesktopRecorder() override;
+    QStringList opened;
+
+private slots:
+    void open(const QUrl &url);
 };
 
 // The assembled program folder of the build and the test fixtures of the source tree.

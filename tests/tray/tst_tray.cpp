@@ -4,8 +4,6 @@
 // notification area.
 
 #include "Form3.h"
-#include "NotificationArea.h"
-#include "Shell.h"
 #include "TrayWindow.h"
 #include "WindowFixture.h"
 
@@ -25,13 +23,7 @@
 using namespace ortelia;
 using namespace ortelia::test;
 
-namespace {
-QStringList shellRequests;
-void recordShell(const QString &kind, const QString &target)
-{
-    shellRequests << kind + QLatin1Char(' ') + target;
-}
-} // namespace
+
 
 class TrayTest : public WindowFixture {
     Q_OBJECT
@@ -41,6 +33,7 @@ public:
 
 private:
     SpeechLog speechLog;
+    DesktopRecorder desktop;
     bool programEnded = false;
 
     TrayWindow *tray() { return qobject_cast<TrayWindow *>(window()); }
@@ -53,19 +46,18 @@ private:
     QWidget *mainWindow() { return WindowRegistry::window(windows::Form3); }
 
 private slots:
-    void initTestCase() { Shell::setRecorder(recordShell); }
 
     void init()
     {
         startProgram();
+        // The offscreen desktop has no notification area; this one has.
+        program->state.notificationArea.set(true);
         folder->writeBytes(QStringLiteral("syso/reg2.txt"), "False\r\nTrue\r\nFalse\r\nTrue\r\nFalse\r\n");
-        NotificationArea::setAvailableForTests(true);
         programEnded = false;
         connect(&program->requests, &ProgramRequests::endProgram, this, [this] {
             programEnded = true;
             WindowRegistry::unloadAll();
         });
-        shellRequests.clear();
         startProgramWindows(QString());
         QVERIFY(QTest::qWaitForWindowExposed(mainWindow()));
         QGuiApplication::clipboard()->setText(QStringLiteral("Hallo"));
@@ -73,7 +65,6 @@ private slots:
     }
     void cleanup()
     {
-        NotificationArea::setAvailableForTests(std::nullopt);
         stopProgram();
     }
 
@@ -102,7 +93,7 @@ private slots:
     void entriesOpenTheirWindows()
     {
         trigger("beschreib");
-        QCOMPARE(shellRequests.size(), 1);
+        QCOMPARE(desktop.opened.size(), 1);
         trigger("HilfeFenster");
         QVERIFY(shown(windows::hilfe1));
         trigger("uebersetzer");
@@ -194,7 +185,7 @@ private slots:
     // Without a notification area there is no icon to come back through.
     void withoutNotificationAreaHidingMinimises()
     {
-        NotificationArea::setAvailableForTests(false);
+        program->state.notificationArea.set(false);
         QTest::mouseClick(mainControl<QPushButton>("verstecken"), Qt::LeftButton);
         QVERIFY(mainWindow()->isVisible());
         QVERIFY(mainWindow()->isMinimized());

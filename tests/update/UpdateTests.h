@@ -18,7 +18,6 @@ private slots:
 class HttpGetTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void fetchesTextAsTheUpdateClient();
     void cutsTheListAtItsLimit();
     void failuresAreNamed();

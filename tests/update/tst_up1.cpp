@@ -101,7 +101,6 @@ private:
     }
 
 private slots:
-    void initTestCase() { HttpGet::setTimeoutForTests(1000); }
 
     void init()
     {

@@ -4,22 +4,9 @@
 
 namespace ortelia::NotificationArea {
 
-namespace {
-std::optional<bool> &forcedAnswer()
-{
-    static std::optional<bool> answer;
-    return answer;
-}
-} // namespace
-
 bool isAvailable()
 {
-    return forcedAnswer().value_or(QSystemTrayIcon::isSystemTrayAvailable());
-}
-
-void setAvailableForTests(std::optional<bool> available)
-{
-    forcedAnswer() = available;
+    return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
 } // namespace ortelia::NotificationArea

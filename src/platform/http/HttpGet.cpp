@@ -11,8 +11,6 @@ namespace ortelia {
 
 namespace {
 
-int g_timeoutMs = HttpGet::kTimeoutMs;
-
 bool isWebAddress(const QUrl &url)
 {
     return url.isValid() && !url.host().isEmpty() &&
@@ -21,27 +19,23 @@ bool isWebAddress(const QUrl &url)
 
 } // namespace
 
-void HttpGet::setTimeoutForTests(int milliseconds)
-{
-    g_timeoutMs = milliseconds;
-}
-
-HttpGet::HttpGet(const QUrl &url, qint64 maxBytes, QObject *parent)
-    : QObject(parent), m_url(url), m_maxBytes(maxBytes), m_manager(new QNetworkAccessManager(this))
+HttpGet::HttpGet(const QUrl &url, qint64 maxBytes, int timeoutMs, QObject *parent)
+    : QObject(parent), m_url(url), m_maxBytes(maxBytes), m_timeoutMs(timeoutMs),
+      m_manager(new QNetworkAccessManager(this))
 {
     m_manager->setProxy(QNetworkProxy::NoProxy);
 }
 
-HttpGet *HttpGet::text(const QUrl &url, qint64 maxBytes, QObject *parent)
+HttpGet *HttpGet::text(const QUrl &url, qint64 maxBytes, QObject *parent, int timeoutMs)
 {
-    auto *get = new HttpGet(url, maxBytes, parent);
+    auto *get = new HttpGet(url, maxBytes, timeoutMs, parent);
     get->start();
     return get;
 }
 
 HttpGet *HttpGet::file(const QUrl &url, const QString &path, qint64 maxBytes, Check check, QObject *parent)
 {
-    auto *get = new HttpGet(url, maxBytes, parent);
+    auto *get = new HttpGet(url, maxBytes, kTimeoutMs, parent);
     get->m_path = path;
     get->m_check = std::move(check);
     get->start();
@@ -62,7 +56,7 @@ void HttpGet::start()
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::UserVerifiedRedirectPolicy);
     request.setMaximumRedirectsAllowed(kMaxRedirects);
-    request.setTransferTimeout(g_timeoutMs);
+    request.setTransferTimeout(m_timeoutMs);
     m_visited = {m_url};
     m_reply = m_manager->get(request);
     connect(m_reply, &QNetworkReply::redirected, this, [this](const QUrl &target) {

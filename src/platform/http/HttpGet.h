@@ -43,8 +43,9 @@ public:
     // Why a whole body must not be saved, in the program's words; empty when it may.
     using Check = std::function<QString(const QByteArray &)>;
 
-    // The body into memory, cut after maxBytes (the rest is not read).
-    static HttpGet *text(const QUrl &url, qint64 maxBytes, QObject *parent);
+    // The body into memory, cut after maxBytes (the rest is not read); a server quiet for
+    // timeoutMs is given up.
+    static HttpGet *text(const QUrl &url, qint64 maxBytes, QObject *parent, int timeoutMs = kTimeoutMs);
     // The body into a file: only once the whole body arrived and check accepted it, the file is
     // replaced by saveFile. A body over maxBytes, a refused body or a failed save leaves the
     // file as it was.
@@ -59,15 +60,12 @@ public:
     // What went wrong, in the program's words; empty on success.
     QString failureText() const;
 
-    // Tests shorten the timeout instead of waiting 15 s for a silent server.
-    static void setTimeoutForTests(int milliseconds);
-
 signals:
     void progress(qint64 received, qint64 total);
     void finished();
 
 private:
-    HttpGet(const QUrl &url, qint64 maxBytes, QObject *parent);
+    HttpGet(const QUrl &url, qint64 maxBytes, int timeoutMs, QObject *parent);
     void start();
     void readAvailable();
     void checkHeaders();
@@ -81,6 +79,7 @@ private:
 
     QUrl m_url;
     qint64 m_maxBytes;
+    int m_timeoutMs;
     QNetworkAccessManager *m_manager;
     QPointer<QNetworkReply> m_reply;
     QString m_path; // empty for a text request

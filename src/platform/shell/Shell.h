@@ -18,8 +18,5 @@ bool openAddress(const QString &address);
 // Opens the mail program with a new message to the address.
 bool openMail(const QString &address);
 
-// Replaces the real desktop for tests: every request is recorded instead of started.
-void setRecorder(void (*recorder)(const QString &kind, const QString &target));
-
 } // namespace Shell
 } // namespace ortelia
