@@ -7,6 +7,7 @@
 #include "HoverHelp.h"
 #include "LetterFile.h"
 #include "ReadAloud.h"
+#include "TabLeaves.h"
 
 #include <QDir>
 
@@ -16,6 +17,7 @@ LetterPanel::LetterPanel(QWidget *parent) : QWidget(parent), ui(std::make_unique
 {
     ui->setupUi(this);
     ui->speichern->setEnabled(false);
+    LetTabLeave(ui->Text6);
     connect(ui->brieflesen, &QPushButton::clicked, this, &LetterPanel::readLetter);
     connect(ui->ausdrucken, &QPushButton::clicked, this, &LetterPanel::print);
     connect(ui->loesche, &QPushButton::clicked, ui->Text6, &QPlainTextEdit::clear);

@@ -11,6 +11,7 @@
 #include "SettingsSaveBox.h"
 #include "Shell.h"
 #include "ProgramRequests.h"
+#include "TabLeaves.h"
 #include "TextFile.h"
 #include "WindowKeys.h"
 #include "WindowRegistry.h"
@@ -36,6 +37,7 @@ up1::up1(WindowServices &services, QWidget *parent)
 {
     ui->setupUi(this);
     setWindowFlag(Qt::Window);
+    LetTabLeave(ui->Text2);
     Timer5 = new FormTimer(QStringLiteral("Timer5"), 2000, true, this);
     Timer2 = new FormTimer(QStringLiteral("Timer2"), 1000, false, this);
     Timer3 = new FormTimer(QStringLiteral("Timer3"), 1000, false, this);

@@ -58,6 +58,7 @@ private slots:
     void letterIsCollectedSavedAndPrinted();
     void savingNeverLosesTheLetter();
     void letterIsReadAsOneQuotedLine();
+    void tabLeavesTheLetterAndCtrlTabTypesATab();
     void soundBoxFollowsMuteAndLoadingIsShared();
     void hoverTextsGoToHelpAndPanel();
     void realDictionaryFindsHau();

@@ -430,6 +430,17 @@ void ListWindowTest::letterIsReadAsOneQuotedLine()
     QVERIFY(heard(QStringLiteral("\tLiebe Anna, über alles.")));
 }
 
+void ListWindowTest::tabLeavesTheLetterAndCtrlTabTypesATab()
+{
+    auto *letter = c<QPlainTextEdit>("Text6");
+    letter->setFocus();
+    QTest::keyClick(letter, Qt::Key_Tab);
+    QVERIFY(!letter->hasFocus());
+    letter->setFocus();
+    QTest::keyClick(letter, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(letter->toPlainText(), QStringLiteral("\t"));
+}
+
 // Cancelling writes nothing, an existing file is replaced only when the user agrees, and a failed
 // save says so and keeps both the letter and the old file.
 void ListWindowTest::savingNeverLosesTheLetter()
