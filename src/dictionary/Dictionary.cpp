@@ -1,7 +1,9 @@
 #include "Dictionary.h"
 
 #include "HeadlessPage.h"
+#include "DictionaryFormat.h"
 #include "OwnPageLookup.h"
+#include "PhraseBeginnings.h"
 #include "TabularDataObject.h"
 
 #include <QFileInfo>
@@ -16,6 +18,8 @@ Dictionary::Dictionary(HeadlessPage &page, Hits hits, QObject *parent)
         m_ownData.reset();
         m_ownDataSought = false;
         m_refusalSaid = false;
+        for (std::optional<QSet<QString>> &beginnings : m_phraseBeginnings)
+            beginnings.reset();
     });
 }
 
@@ -52,6 +56,21 @@ std::optional<LookupAnswer> Dictionary::answer(const QString &word, TextDirectio
     LookupAnswer answer = readLookupAnswer(m_page);
     answer.searchField = m_page.value(0, searchFieldOf(direction));
     return answer;
+}
+
+const QSet<QString> *Dictionary::phraseBeginnings(TextDirection direction)
+{
+    if (!ownData())
+        return nullptr;
+    const bool german = direction == TextDirection::German;
+    std::optional<QSet<QString>> &beginnings = m_phraseBeginnings[german ? 0 : 1];
+    if (!beginnings) {
+        const std::optional<QMap<QString, QString>> params = ownPageParams(m_page.location());
+        beginnings = params ? ortelia::phraseBeginnings(*params, QFileInfo(m_page.location()).absolutePath(),
+                                                        german ? germanColumn() : foreignColumn())
+                            : QSet<QString>();
+    }
+    return &*beginnings;
 }
 
 void Dictionary::lookUp(const QString &word, TextDirection direction)

@@ -4,6 +4,7 @@
 #include "TextRoutines.h"
 
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 #include <memory>
@@ -35,6 +36,9 @@ public:
     std::optional<LookupAnswer> answer(const QString &word, TextDirection direction);
     // The same, answered through finished() once control is back in the event loop, in the order asked.
     void lookUp(const QString &word, TextDirection direction);
+    // The first two words of every key of more than one word the page's dictionary holds for the
+    // direction (PhraseBeginnings); null for a page a user wrote, whose data only its script knows.
+    const QSet<QString> *phraseBeginnings(TextDirection direction);
 
 signals:
     void finished(const QString &word, ortelia::TextDirection direction,
@@ -52,6 +56,8 @@ private:
     std::unique_ptr<web::TabularDataObject> m_ownData;
     bool m_ownDataSought = false;
     bool m_refusalSaid = false;
+    // Per direction (German, foreign), gathered on the first text that asks.
+    std::optional<QSet<QString>> m_phraseBeginnings[2];
 };
 
 } // namespace ortelia

@@ -1,8 +1,7 @@
 #include "TextWalk.h"
 
 #include "Dictionary.h"
-
-#include <QHash>
+#include "TextTranslation.h"
 
 namespace ortelia::TextWalk {
 
@@ -106,18 +105,15 @@ Pair lookUp(Dictionary &dictionary, const QString &word, TextDirection direction
 
 QList<Pair> lookUpAll(Dictionary &dictionary, const QStringList &words, TextDirection direction)
 {
-    // A text repeats its words and the dictionary answers a word the same way each time, so each
-    // is asked once.
-    QHash<QString, LookupAnswer> answered;
+    QStringList lowered;
+    lowered.reserve(words.size());
+    for (const QString &word : words)
+        lowered << word.toLower();
+    TextTranslation translation(dictionary, direction, lowered);
     QList<Pair> pairs;
     pairs.reserve(words.size());
-    for (const QString &word : words) {
-        const QString lowered = word.toLower();
-        auto known = answered.constFind(lowered);
-        if (known == answered.cend())
-            known = answered.insert(lowered, lookUp(dictionary, lowered, direction).answer);
-        pairs << Pair{lowered, *known};
-    }
+    for (qsizetype n = 0; n < lowered.size(); ++n)
+        pairs << Pair{lowered[n], translation.answerAt(n).value_or(LookupAnswer{})};
     return pairs;
 }
 

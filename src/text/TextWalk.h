@@ -32,7 +32,8 @@ struct Pair {
 // One word as the window looks it up: lower-cased, answered at once.
 Pair lookUp(Dictionary &dictionary, const QString &word, TextDirection direction);
 
-// One pair per word, in the words' order.
+// One pair per word, in the words' order; the words of a phrase or a separated verb carry the
+// answer of what they form (TextTranslation).
 QList<Pair> lookUpAll(Dictionary &dictionary, const QStringList &words, TextDirection direction);
 
 } // namespace TextWalk

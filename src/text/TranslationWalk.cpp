@@ -5,6 +5,7 @@
 #include "FormTimer.h"
 #include "ListWalk.h"
 #include "OptionGroup.h"
+#include "TextTranslation.h"
 #include "TextWalk.h"
 
 #include <QAbstractButton>
@@ -57,6 +58,8 @@ TranslationWalk::TranslationWalk(const Shared &shared, const Controls &controls,
     });
 }
 
+TranslationWalk::~TranslationWalk() = default;
+
 void TranslationWalk::translate()
 {
     m_shared.foreignList->clear();
@@ -68,11 +71,18 @@ void TranslationWalk::translate()
     m_controls.words->clear();
     // The window keeps the splitter's limit: more than 1,501 words are refused.
     const QChar blank(QLatin1Char(' '));
+    m_translation.reset();
     if (const std::optional<QStringList> words =
-            splitWords(TextWalk::normalised(m_workCopy, m_controls.direction), blank))
+            splitWords(TextWalk::normalised(m_workCopy, m_controls.direction), blank)) {
+        QStringList lowered;
+        for (const QString &word : *words)
+            lowered << word.toLower();
+        m_translation =
+            std::make_unique<TextTranslation>(*m_shared.dictionary, m_controls.direction, lowered);
         m_controls.words->addItems(*words);
-    else
+    } else {
         Dialogs::message(QString(), QString::fromLatin1(kTooManyWords));
+    }
     selectNextRow(m_controls.words);
 }
 
@@ -129,7 +139,12 @@ void TranslationWalk::wordChanged()
 void TranslationWalk::lookUpNow()
 {
     m_lookupTimer->setEnabled(false);
-    m_answer = m_shared.dictionary->answer(m_controls.word->text(), m_controls.direction);
+    // The word of the selected line is answered as a word of the text; a word typed is answered alone.
+    const int row = m_controls.words->currentRow();
+    if (m_translation && row >= 0 && m_controls.words->item(row)->text().toLower() == m_controls.word->text())
+        m_answer = m_translation->answerAt(row);
+    else
+        m_answer = m_shared.dictionary->answer(m_controls.word->text(), m_controls.direction);
     // A page of the user's may correct the word in its search field.
     if (m_answer && !m_answer->searchField.isEmpty() && m_answer->searchField != m_controls.word->text())
         m_controls.word->setText(m_answer->searchField);

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 class QAbstractButton;
@@ -23,13 +24,14 @@ namespace ortelia {
 class FormTimer;
 class OptionGroup;
 class Dictionary;
+class TextTranslation;
 
 // One direction of the text translator: a text is normalised and split into words, and the
 // words are looked up one after the other on the dictionary page, each answer adding one line to
 // each result list. The walk is a chain of window timers: a word is selected, 40 ms later it is
 // looked up, 100 ms after that its answer is collected; the next word follows the word pause,
 // but never before the answer of the current word is in, so line n of both lists always belongs
-// to word n.
+// to word n. A word of a phrase or of a separated verb is answered by what it forms (TextTranslation).
 class TranslationWalk : public QObject {
     Q_OBJECT
 public:
@@ -61,6 +63,7 @@ public:
     };
 
     TranslationWalk(const Shared &shared, const Controls &controls, QWidget *window);
+    ~TranslationWalk() override;
 
     // Empties the result lists, splits the input and starts the walk at the first word.
     void translate();
@@ -98,6 +101,8 @@ private:
     QString m_workCopy;
     // The answer to the word in progress, collected a moment after it came; none without a page.
     std::optional<LookupAnswer> m_answer;
+    // The answers to the words of the list, which it reads ahead in for phrases and separated verbs.
+    std::unique_ptr<TextTranslation> m_translation;
     bool m_advanceWhenAnswered = false;
 };
 

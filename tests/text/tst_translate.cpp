@@ -142,6 +142,56 @@ private slots:
         QCOMPARE(walk(longWord, TextDirection::German), longWord.toLower() + QStringLiteral("||"));
     }
 
+    // A phrase, a separated verb or a verb with its infinitive is answered as one entry on the lines
+    // of all its words; a word that joins nothing keeps its own answer.
+    void wordsAreAnsweredByWhatTheyForm_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("word");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("phrase") << "Guten Morgen !" << 0 << "good morning|guten morgen";
+        QTest::newRow("phrase, second word") << "Das ist zum Beispiel gut" << 3 << "for example|zum beispiel";
+        QTest::newRow("longest phrase, supplement")
+            << "Ich komme auf jeden Fall" << 4 << "in any case|auf jeden fall";
+        QTest::newRow("phrase within punctuation") << "Guten . Morgen" << 2 << "tomorrow|morgen";
+        QTest::newRow("joined form's base") << "Ich stehe um sieben auf ." << 1 << "get up|aufstehen";
+        QTest::newRow("particle") << "Ich stehe um sieben auf ." << 4 << "get up|aufstehen";
+        QTest::newRow("past form") << "Ich stand früh auf" << 1 << "get up|aufstehen";
+        QTest::newRow("object between") << "Er ruft mich morgen an" << 4 << "phone|anrufen";
+        QTest::newRow("question") << "Kommst du mit ?" << 0 << "come along|mitkommen";
+        QTest::newRow("second clause") << "Sie kommt und hört zu" << 3 << "listen|zuhören";
+        QTest::newRow("first clause") << "Sie kommt und hört zu" << 1 << "come|kommen";
+        QTest::newRow("gehen idiom") << "Wir gehen im Park spazieren" << 1 << "go for a walk|spazieren gehen";
+        QTest::newRow("gehen idiom, other")
+            << "Wir gehen heute einkaufen" << 3 << "go shopping|einkaufen gehen";
+        QTest::newRow("particle not at the end") << "Ich warte auf dich" << 2 << "on|auf";
+    }
+
+    void wordsAreAnsweredByWhatTheyForm()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, word);
+        QFETCH(QString, expected);
+        TempProgramFolder folder;
+        const QString entries = QStringLiteral(
+            "oberestextfeld;unterestextfeld;zusatztextfeld\n"
+            "guten morgen;good morning;\nzum beispiel;for example;\nmorgen;tomorrow;\nauf;on;\nan;at;\n"
+            "stehen;stand;\naufstehen;get up;\naufstand;uprising;\nrufen;call;\nanrufen;phone;\n"
+            "kommen;come;\nmitkommen;come along;\nhören;hear;\nzuhören;listen;\ngehen;go;\n"
+            "spazieren gehen;go for a walk;\neinkaufen gehen;go shopping;\n");
+        folder.writeBytes(QStringLiteral("TranslateDeGb/DeEn.txt"), entries.toLatin1());
+        folder.writeBytes(QStringLiteral("TranslateDeGb/DeEn-Zusatz.tab"),
+                          "oberestextfeld;unterestextfeld;zusatztextfeld\r\nauf jeden fall;in any case;\r\n");
+        HeadlessPage browser;
+        browser.navigate(ProgramFolder::path(QStringLiteral("T2")));
+        Dictionary dictionary(browser);
+        const QStringList words = TextWalk::words(text, TextDirection::German);
+        const QList<TextWalk::Pair> pairs = TextWalk::lookUpAll(dictionary, words, TextDirection::German);
+        QCOMPARE(pairs.size(), words.size());
+        QCOMPARE(pairs[word].word, words[word].toLower());
+        QCOMPARE(pairs[word].answer.translation + u'|' + pairs[word].answer.german, expected);
+    }
+
     void commandReadsTextsAndPrintsOneLinePerWord()
     {
         TempProgramFolder folder;

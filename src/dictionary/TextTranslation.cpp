@@ -1,0 +1,170 @@
+#include "TextTranslation.h"
+
+#include "Dictionary.h"
+#include "Phrases.h"
+
+#include <algorithm>
+
+namespace ortelia {
+
+namespace {
+
+// Punctuation (and the empty word before a leading blank) ends a stretch of words.
+bool isWord(const QString &word)
+{
+    return std::any_of(word.cbegin(), word.cend(), [](QChar c) { return c.isLetterOrNumber(); });
+}
+
+// A coordinating conjunction begins a new clause within a stretch: "ich stehe auf und gehe".
+bool beginsClause(const QString &word)
+{
+    static const QStringList conjunctions = {"und", "oder", "aber", "denn", "sondern"};
+    return conjunctions.contains(word);
+}
+
+// The particles a German verb leaves at the end of its clause.
+bool isParticle(const QString &word)
+{
+    static const QStringList particles = {"ab",     "an",     "auf",     "aus",  "bei",    "dabei",  "durch",
+                                          "ein",    "fest",   "fort",    "her",  "heraus", "herein", "herum",
+                                          "hin",    "hinaus", "hinein",  "hoch", "los",    "mit",    "nach",
+                                          "nieder", "teil",   "um",      "vor",  "vorbei", "weg",    "weiter",
+                                          "zu",     "zurück", "zusammen"};
+    return particles.contains(word);
+}
+
+bool lettersOnly(const QString &word)
+{
+    return !word.isEmpty() && std::all_of(word.cbegin(), word.cend(), [](QChar c) { return c.isLetter(); });
+}
+
+} // namespace
+
+TextTranslation::TextTranslation(Dictionary &dictionary, TextDirection direction, const QStringList &words)
+    : m_dictionary(dictionary), m_direction(direction), m_words(words), m_keys(words.size())
+{
+}
+
+std::optional<LookupAnswer> TextTranslation::answerAt(qsizetype n)
+{
+    if (m_keys[n].isNull())
+        readStretch(n);
+    std::optional<LookupAnswer> found = answer(m_keys[n]);
+    // A page's correction of a joined key is no correction of the word.
+    if (found && m_keys[n] != m_words[n])
+        found->searchField.clear();
+    return found;
+}
+
+std::optional<LookupAnswer> TextTranslation::answer(const QString &key)
+{
+    auto known = m_answers.constFind(key);
+    if (known == m_answers.cend())
+        known = m_answers.insert(key, m_dictionary.answer(key, m_direction));
+    return *known;
+}
+
+bool TextTranslation::holds(const QString &key)
+{
+    const std::optional<LookupAnswer> found = answer(key);
+    return found && found->german.compare(key, Qt::CaseInsensitive) == 0;
+}
+
+bool TextTranslation::holdsPhrase(const QString &key)
+{
+    if (const QSet<QString> *beginnings = m_dictionary.phraseBeginnings(m_direction)) {
+        const qsizetype second = key.indexOf(QLatin1Char(' '), key.indexOf(QLatin1Char(' ')) + 1);
+        if (!beginnings->contains(second < 0 ? key : key.left(second)))
+            return false;
+    }
+    return holds(key);
+}
+
+void TextTranslation::readStretch(qsizetype n)
+{
+    if (!isWord(m_words[n])) {
+        m_keys[n] = m_words[n];
+        return;
+    }
+    qsizetype begin = n;
+    while (begin > 0 && isWord(m_words[begin - 1]))
+        --begin;
+    qsizetype end = n + 1;
+    while (end < m_words.size() && isWord(m_words[end]))
+        ++end;
+    const QStringList stretch = m_words.mid(begin, end - begin);
+    const web::Phrases::Known known = [this](const QString &key) { return holdsPhrase(key); };
+    for (qsizetype at = 0; at < stretch.size();) {
+        const int count = web::Phrases::longestAt(stretch, at, known);
+        if (count == 0) {
+            m_keys[begin + at] = stretch[at];
+            ++at;
+            continue;
+        }
+        const QString phrase = stretch.mid(at, count).join(QLatin1Char(' '));
+        for (int i = 0; i < count; ++i)
+            m_keys[begin + at + i] = phrase;
+        at += count;
+    }
+    if (m_direction != TextDirection::German)
+        return;
+    qsizetype clause = begin;
+    for (qsizetype i = begin + 1; i <= end; ++i) {
+        if (i == end || (beginsClause(m_words[i]) && m_keys[i] == m_words[i])) {
+            joinSeparatedVerb(clause, i);
+            clause = i + 1;
+        }
+    }
+}
+
+void TextTranslation::joinSeparatedVerb(qsizetype begin, qsizetype end)
+{
+    const qsizetype last = end - 1;
+    if (last <= begin || m_keys[last] != m_words[last])
+        return;
+    // The finite verb stands early in the clause: the first word that joins is taken.
+    for (qsizetype i = begin; i < last; ++i) {
+        if (m_keys[i] != m_words[i])
+            continue;
+        const QString joined = separatedVerb(m_words[i], m_words[last]);
+        if (!joined.isEmpty()) {
+            m_keys[i] = m_keys[last] = joined;
+            return;
+        }
+    }
+}
+
+// The key of verb joined with the last word of its clause, or null: "aufstehe" (answered by
+// aufstehen) or "aufstehen" for "stehe ... auf", "spazieren gehen" for "gehen ... spazieren".
+QString TextTranslation::separatedVerb(const QString &verb, const QString &last)
+{
+    if (isParticle(last)) {
+        // The joined form's base form, where the dictionary finds one ("aufstehe": aufstehen);
+        // the joined form itself may be another word ("aufstand" for "stand ... auf").
+        const QString joined = last + verb;
+        const std::optional<LookupAnswer> found = answer(joined);
+        if (found && lettersOnly(found->german) && found->german.startsWith(last, Qt::CaseInsensitive) &&
+            found->german.compare(joined, Qt::CaseInsensitive) != 0)
+            return joined;
+        const QString base = baseOf(verb);
+        if (base.endsWith(QLatin1Char('n')) && holds(last + base))
+            return last + base;
+        return QString();
+    }
+    if (!last.endsWith(QLatin1String("en")) || last == verb)
+        return QString();
+    const QString base = baseOf(verb);
+    const QString idiom = last + QLatin1Char(' ') + base;
+    if (base.endsWith(QLatin1Char('n')) && holdsPhrase(idiom))
+        return idiom;
+    return QString();
+}
+
+// The dictionary's base form of a word (its German field), or the word itself.
+QString TextTranslation::baseOf(const QString &word)
+{
+    const std::optional<LookupAnswer> found = answer(word);
+    return found && lettersOnly(found->german) ? found->german.toLower() : word;
+}
+
+} // namespace ortelia

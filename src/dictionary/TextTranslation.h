@@ -1,0 +1,50 @@
+#pragma once
+
+#include "LookUpOnPage.h"
+#include "TextRoutines.h"
+
+#include <QHash>
+#include <QStringList>
+
+#include <optional>
+
+namespace ortelia {
+
+class Dictionary;
+
+// The answers to the words of a text, one per word, where the dictionary holds more than single
+// words: the longest phrase at a position ("guten morgen", "auf jeden fall"); in German, a verb
+// whose separated particle ends the clause ("stehe ... auf": aufstehen) and a verb whose infinitive
+// ends it ("gehen ... spazieren": spazieren gehen). Every word joined so carries the answer of what
+// it joined, whose German field names it.
+class TextTranslation {
+public:
+    // words: lower-cased, as the text walk looks them up.
+    TextTranslation(Dictionary &dictionary, TextDirection direction, const QStringList &words);
+
+    // The answer for words[n]; nullopt without a page. The words are read a stretch between
+    // punctuation at a time: asked in order, every key is looked up once.
+    std::optional<LookupAnswer> answerAt(qsizetype n);
+
+private:
+    std::optional<LookupAnswer> answer(const QString &key);
+    // Whether the dictionary holds key itself (not a base form or parts of it).
+    bool holds(const QString &key);
+    // The same for a key of more than one word, looked up only where the dictionary has keys that
+    // begin as it does.
+    bool holdsPhrase(const QString &key);
+    void readStretch(qsizetype n);
+    void joinSeparatedVerb(qsizetype begin, qsizetype end);
+    QString separatedVerb(const QString &verb, const QString &last);
+    QString baseOf(const QString &word);
+
+    Dictionary &m_dictionary;
+    TextDirection m_direction;
+    QStringList m_words;
+    // Per word: the key its answer is looked up by; null until its stretch is read.
+    QStringList m_keys;
+    // A text repeats its words and the dictionary answers a key the same way each time.
+    QHash<QString, std::optional<LookupAnswer>> m_answers;
+};
+
+} // namespace ortelia
