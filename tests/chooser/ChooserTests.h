@@ -25,6 +25,7 @@ class RealDictionaryTest : public QObject {
 private slots:
     void initTestCase();
     void filesFollowTheDictionaryRules();
+    void noMarksOrOwnKeysInTranslations();
     void pagesAnswerFromRealData();
     void lookupCommand();
     void ownPagesAnswerAsTheirScriptDoes();
@@ -41,6 +42,7 @@ private slots:
     void importsKeysTranslationsAndOrder();
     void otherScriptsAreWrittenAsUtf8();
     void keepsTheMostUsefulKeys();
+    void linkMarksLeaveTheLinkedWord();
     void badDatabasesAreReported();
     void dingListFirstTranslationsAndOwners();
     void functionWordsGoFirst();

@@ -169,6 +169,26 @@ void FreedictImportTest::keepsTheMostUsefulKeys()
         QVERIFY(section.size() >= 20 && section.size() <= 22);
 }
 
+void FreedictImportTest::linkMarksLeaveTheLinkedWord()
+{
+    Database db;
+    makeDatabase(db, {
+                         {"haus", "Haus /x/\nmaison, zig#zig (Französisch), chambre\n"},
+                         {"möwe", "Möwe /x/\nmouette, mauve#Substantiv, f 2, pigeon de mer\n"},
+                         {"etablieren", "etablieren /x/ <v>\n2. établir#s'établir 2.\n"},
+                         {"sechs", "sechs /x/\nsix#Substantiv, n, indeklinabel\n"},
+                     });
+    QVERIFY(importFreedict(db.index(), db.dict(), db.out(), QStringLiteral("Französisch")).error.isEmpty());
+    QCOMPARE(entryLines(db.out()).mid(2), QStringList({"etablieren;établir;", "haus;maison;zig, chambre",
+                                                       "möwe;mouette;mauve, pigeon de mer", "sechs;six;"}));
+
+    Glossary glossary;
+    DingSource::addText(glossary,
+                        QStringLiteral("etw. anfertigen {vt} :: to make sth. {made; made} #BE_make#\n"));
+    glossary.finish();
+    QCOMPARE(glossary.firstTranslation(QStringLiteral("anfertigen")), QStringLiteral("make"));
+}
+
 void FreedictImportTest::badDatabasesAreReported()
 {
     Database db;
@@ -210,25 +230,37 @@ void FreedictImportTest::dingListFirstTranslationsAndOwners()
         "Hund {m} :: canine\n"
         "schlecht {adj} | nicht schlecht :: bad ~worse | not bad\n"
         "etw. nehmen {vt} | nehmend :: to take sth. {took; taken} | taking\n"
+        "Mal {n} :: time; times\n"
+        "Zeit {f} :: time\n"
+        "Zeit {f} | keine Zeit :: time | no time\n"
+        "allemal {adv} :: always\n"
+        "immer {adv} :: always\n"
+        "immer {adv} | für immer :: always | forever\n"
         "kaputt\n")),
-             9);
+             15);
     glossary.finish();
     {
         QTemporaryDir dir;
         const QString out = dir.filePath(QStringLiteral("DeEn.txt"));
-        QVERIFY(glossary.write(out, QStringLiteral("Englisch")).error.isEmpty());
+        const QString supplement = dir.filePath(QStringLiteral("DeEn-Zusatz.tab"));
+        QVERIFY(glossary.write(out, QStringLiteral("Englisch"), 12, supplement).error.isEmpty());
         // The headword's own first sense before a synonym's, verbs before verbal nouns, no
         // placeholders or forms; the dog's everyday word owns "dog", the earlier specialist one
-        // says its label.
+        // says its label, an earlier plain one its next translation or, having none, is the first
+        // to leave a full file.
+        QCOMPARE(TextFile::readLines(supplement).value().mid(1), QStringList({"allemal;always;"}));
         QCOMPARE(entryLines(out).mid(2), QStringList({
             "ausgedehnt;ample;",
             "bandhaken;dog (barrel-making);",
             "gehen;go;going",
             "groß;big;ample",
             "hund;dog;canine",
+            "immer;always;",
+            "mal;time, times;",
             "nehmen;take;",
             "schlecht;bad;",
             "schwer;big;",
+            "zeit;time;",
         }));
     }
     QVERIFY(glossary.ownsFirstTranslation(QStringLiteral("hund")));

@@ -158,6 +158,31 @@ void RealDictionaryTest::filesFollowTheDictionaryRules()
     }
 }
 
+// A "#" would be read as voice markup, and a translation that names its own German key in
+// brackets ("user (abnutzen)") speaks German in the foreign voice.
+void RealDictionaryTest::noMarksOrOwnKeysInTranslations()
+{
+    QStringList found;
+    for (const CatalogueEntry &entry : knownDictionaries()) {
+        QStringList files = {entry.fileName};
+        // The sample dictionary is written by hand and has no supplement.
+        if (entry.fileName != QLatin1String("Woerterbuch-Muster.txt"))
+            files << supplementName(entry.fileName);
+        for (const QString &name : files) {
+            const std::optional<QStringList> lines = TextFile::readLines(builtDictionary(name));
+            QVERIFY2(lines, qPrintable(name));
+            for (const QString &line : *lines) {
+                const QString ownKey =
+                    QLatin1Char('(') + line.section(QLatin1Char(';'), 0, 0) + QLatin1Char(')');
+                if (line.contains(QLatin1Char('#')) ||
+                    line.section(QLatin1Char(';'), 1).contains(ownKey, Qt::CaseInsensitive))
+                    found << name + QStringLiteral(": ") + line;
+            }
+        }
+    }
+    QVERIFY2(found.isEmpty(), qPrintable(found.mid(0, 20).join(QStringLiteral(" | "))));
+}
+
 void RealDictionaryTest::pagesAnswerFromRealData()
 {
     TempProgramFolder folder(true);

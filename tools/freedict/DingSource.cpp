@@ -93,7 +93,7 @@ int addText(Glossary &glossary, const QString &text)
         glossary.evidence().addLine(EntryText::words(german), EntryText::words(english));
         const QString germanHead = german.section(QLatin1String(" | "), 0, 0);
         const QString englishHead = english.section(QLatin1String(" | "), 0, 0);
-        const QStringList items = EntryText::splitItems(englishHead, false);
+        const QStringList items = EntryText::translationItems(englishHead, false);
         const QList<Headword> heads = headwords(germanHead);
         for (qsizetype n = 0; n < heads.size(); ++n) {
             const Headword &h = heads[n];

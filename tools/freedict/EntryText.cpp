@@ -1,5 +1,7 @@
 #include "EntryText.h"
 
+#include <QRegularExpression>
+
 namespace ortelia::EntryText {
 
 namespace {
@@ -43,6 +45,28 @@ QStringList splitItems(const QString &line, bool atCommas)
         }
     }
     items << current;
+    return items;
+}
+
+// FreeDict's entries come from Wiktionary and keep pieces of its links: "zig#zig" (a word and its
+// own link), "oxyder#s'oxyder" (the entry linked and the text shown, here and there misspelt),
+// "mauve#Substantiv, f 2" (a section: part of speech, then gender, number or language); the Ding
+// list has a template, "make #BE_make#". The word before "#" is the entry the link leads to,
+// spelt as the source's headwords are, and the form the German key (a verb without "sich")
+// asks for; the rest of the item goes, and so do the section's further parts.
+QStringList translationItems(const QString &line, bool atCommas)
+{
+    static const QRegularExpression sectionPart(
+        QStringLiteral("^(?:[mfn]|\\d+|indeklinabel|\\p{Lu}\\p{Ll}+isch)(?: \\d+)?$"));
+    QStringList items;
+    bool afterLink = false;
+    for (const QString &item : splitItems(line, atCommas)) {
+        if (afterLink && sectionPart.match(item.trimmed()).hasMatch())
+            continue;
+        const qsizetype mark = item.indexOf(QLatin1Char('#'));
+        afterLink = mark >= 0;
+        items << (afterLink ? item.left(mark) : item);
+    }
     return items;
 }
 

@@ -7,6 +7,10 @@ namespace ortelia::EntryText {
 
 // Splits at commas and semicolons that stand outside brackets of any kind.
 QStringList splitItems(const QString &line, bool atCommas = true);
+// The translations of a line, split as splitItems does, without the sources' link marks: of
+// "zig#zig", "oxyder#s'oxyder", "reprises#Substantiv" or "make #BE_make#" the word before "#"
+// stays.
+QStringList translationItems(const QString &line, bool atCommas = true);
 // The text outside brackets of any kind.
 QString withoutBrackets(const QString &text);
 // The contents of the square brackets ("[techn.] [Br.]"), as written.

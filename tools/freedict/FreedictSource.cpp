@@ -60,7 +60,7 @@ Entry parse(const QString &text, Evidence *evidence)
         Sense sense;
         if (content.startsWith(QLatin1Char('[')))
             sense.label = EntryText::labels(content.left(content.indexOf(QLatin1Char(']')) + 1));
-        for (const QString &item : EntryText::splitItems(content)) {
+        for (const QString &item : EntryText::translationItems(content)) {
             const QString clean = EntryText::cleanItem(item);
             if (!clean.isEmpty())
                 sense.items << clean;

@@ -50,7 +50,7 @@ void Glossary::add(const QString &key, const Candidate &candidate)
     auto it = m_byKey.find(key);
     if (it == m_byKey.end()) {
         it = m_byKey.insert(key, int(m_entries.size()));
-        m_entries.push_back({key, {}, {}, {}, false, false, true});
+        m_entries.push_back({key, {}, {}, {}, false, false, true, false});
     }
     m_entries[size_t(*it)].candidates.push_back(candidate);
 }
@@ -118,15 +118,19 @@ void Glossary::giveFirstTranslationsOwners()
             if (entry == owner || casefold::compare(entry->key, owner->key) > 0)
                 continue;
             // Before the owner in the file: the page would find this key first. A word reached
-            // through English has no label to tell it apart and is left out.
+            // through English has no label to tell it apart and is left out. A plain word says its
+            // next translation with it ("time, times" for mal), not its German key, which would be
+            // spoken in the foreign voice. One with no other translation hides the owner.
             entry->owner = false;
-            if (entry->bridged) {
-                entry->translations.clear();
-                continue;
-            }
-            QString &first = entry->translations.first();
-            first += entry->firstLabel.isEmpty() ? QStringLiteral(" (") + entry->key + QLatin1Char(')')
-                                                 : QLatin1Char(' ') + entry->firstLabel;
+            QStringList &translations = entry->translations;
+            if (entry->bridged)
+                translations.clear();
+            else if (!entry->firstLabel.isEmpty())
+                translations.first() += QLatin1Char(' ') + entry->firstLabel;
+            else if (translations.size() > 1)
+                translations.first() += QStringLiteral(", ") + translations.takeAt(1);
+            else
+                entry->hidesOwner = true;
         }
     }
 }
@@ -183,9 +187,13 @@ bool Glossary::mostlyOutsideWindows1252() const
 }
 
 // How likely a person looks the key up: words met often in the sources, keys with many senses and
-// examples, short keys and few words first.
+// examples, short keys and few words first. A key that hides the owner of its translation from the
+// foreign direction's search goes first when the file is full: the supplementary file still answers
+// it, and the owner is found.
 double Glossary::usefulness(const Entry &entry) const
 {
+    if (entry.hidesOwner)
+        return std::numeric_limits<double>::lowest();
     int examples = 0;
     for (const Candidate &c : entry.candidates)
         examples += c.examples;

@@ -52,7 +52,8 @@ public:
 
     // Orders every key's translations, the first being what the user hears; then makes the
     // everyday German word the first record that carries a given first translation (the page
-    // binds the first match): keys before it in the file say their label ("dog [techn.]").
+    // binds the first match): keys before it in the file say their label ("dog [techn.]") or
+    // their next translation ("time, times").
     void finish();
     // Before finish: leaves out keys that are forms of the table whose base form is a key too
     // ("habe", the rare noun, is "haben"): the dictionary pages answer them with the base form's
@@ -81,6 +82,7 @@ private:
         bool firstIsPlain = false;
         bool bridged = false;
         bool owner = true;
+        bool hidesOwner = false; // a plain word before the owner of its one translation
     };
 
     double score(const Entry &entry, const Candidate &candidate) const;
