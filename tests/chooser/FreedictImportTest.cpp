@@ -181,12 +181,6 @@ void FreedictImportTest::linkMarksLeaveTheLinkedWord()
     QVERIFY(importFreedict(db.index(), db.dict(), db.out(), QStringLiteral("Französisch")).error.isEmpty());
     QCOMPARE(entryLines(db.out()).mid(2), QStringList({"etablieren;établir;", "haus;maison;zig, chambre",
                                                        "möwe;mouette;mauve, pigeon de mer", "sechs;six;"}));
-
-    Glossary glossary;
-    DingSource::addText(glossary,
-                        QStringLiteral("etw. anfertigen {vt} :: to make sth. {made; made} #BE_make#\n"));
-    glossary.finish();
-    QCOMPARE(glossary.firstTranslation(QStringLiteral("anfertigen")), QStringLiteral("make"));
 }
 
 void FreedictImportTest::badDatabasesAreReported()
@@ -230,6 +224,7 @@ void FreedictImportTest::dingListFirstTranslationsAndOwners()
         "Hund {m} :: canine\n"
         "schlecht {adj} | nicht schlecht :: bad ~worse | not bad\n"
         "etw. nehmen {vt} | nehmend :: to take sth. {took; taken} | taking\n"
+        "etw. anfertigen {vt} :: to make sth. {made; made} #BE_make#\n"
         "Mal {n} :: time; times\n"
         "Zeit {f} :: time\n"
         "Zeit {f} | keine Zeit :: time | no time\n"
@@ -237,19 +232,20 @@ void FreedictImportTest::dingListFirstTranslationsAndOwners()
         "immer {adv} :: always\n"
         "immer {adv} | für immer :: always | forever\n"
         "kaputt\n")),
-             15);
+             16);
     glossary.finish();
     {
         QTemporaryDir dir;
         const QString out = dir.filePath(QStringLiteral("DeEn.txt"));
         const QString supplement = dir.filePath(QStringLiteral("DeEn-Zusatz.tab"));
-        QVERIFY(glossary.write(out, QStringLiteral("Englisch"), 12, supplement).error.isEmpty());
+        QVERIFY(glossary.write(out, QStringLiteral("Englisch"), 13, supplement).error.isEmpty());
         // The headword's own first sense before a synonym's, verbs before verbal nouns, no
-        // placeholders or forms; the dog's everyday word owns "dog", the earlier specialist one
-        // says its label, an earlier plain one its next translation or, having none, is the first
-        // to leave a full file.
+        // placeholders, forms or template marks; the dog's everyday word owns "dog", the earlier
+        // specialist one says its label, an earlier plain one its next translation or, having
+        // none, is the first to leave a full file.
         QCOMPARE(TextFile::readLines(supplement).value().mid(1), QStringList({"allemal;always;"}));
         QCOMPARE(entryLines(out).mid(2), QStringList({
+            "anfertigen;make;",
             "ausgedehnt;ample;",
             "bandhaken;dog (barrel-making);",
             "gehen;go;going",
