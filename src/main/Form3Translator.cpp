@@ -69,7 +69,7 @@ void Form3::connectTranslator()
         append(ui->List1, {text});
         QStringList request = listLines(ui->List1);
         ui->List1->clear();
-        m_services.speaker.speakText(request);
+        m_services.speaker.speakText(request, m_services.state.translatorPair.second());
     });
     connect(translator, &TranslatorPanel::recognitionWanted, this, [this] { writeClipboardFieldQuoted(); });
     connect(translator, &TranslatorPanel::keyboardWanted, this, [this] {

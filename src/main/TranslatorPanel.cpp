@@ -9,6 +9,7 @@
 #include "ListLines.h"
 #include "Speaker.h"
 #include "TextRoutines.h"
+#include "VoiceChoice.h"
 #include "WindowRegistry.h"
 
 #include <QApplication>
@@ -233,7 +234,11 @@ void TranslatorPanel::fetchResults(Direction direction)
     ui->List3->addItem(ui->lblText->text());
     ui->List4->addItem(ui->Label21G->text());
     QListWidget *list = direction == Direction::German ? ui->List3 : ui->List4;
-    QStringList request = listLines(list);
+    // The answer in the voice of its language: the pair's foreign one, or German.
+    const QString language = VoiceChoice::answerLanguage(
+        ui->Text5->text(), ui->Text6->text(),
+        direction == Direction::German ? TextDirection::German : TextDirection::Foreign);
+    QStringList request = m_speaker->inLanguage(listLines(list), language);
     list->clear();
     m_lastTranslation = request;
     m_speaker->speakTranslation(request);
@@ -386,6 +391,9 @@ void TranslatorPanel::open(bool dictation)
     endDictation(Direction::German);
     ui->Command7->hide();
     if (!m_pairChosen) {
+        // The names of the pair also give the voices of its answers.
+        ui->Text5->setText(QStringLiteral("Deutsch"));
+        ui->Text6->setText(QStringLiteral("Englisch"));
         ui->englisch->setText(QStringLiteral("Englisch"));
         ui->suche->setText(QStringLiteral("Deutsch"));
     }

@@ -220,8 +220,11 @@ void TextUeberA::connectReading()
                                      ui->SpeechFontComboE, ui->Text3, ui->Text4, ui->PauseButton, ui->lblText,
                                      ui->Label1},
                                     this);
-    connect(ui->Command3, &QPushButton::clicked, this, [this] { m_listReading->read(ui->List1); });
-    connect(ui->Command5, &QPushButton::clicked, this, [this] { m_listReading->read(ui->List2); });
+    // Each list in the voice of its language.
+    connect(ui->Command3, &QPushButton::clicked, this,
+            [this] { m_listReading->read(ui->List1, m_services.state.textPair.second()); });
+    connect(ui->Command5, &QPushButton::clicked, this,
+            [this] { m_listReading->read(ui->List2, m_services.state.textPair.first()); });
     connect(ui->PauseButton, &QPushButton::clicked, m_listReading, &ListReading::togglePause);
 
     m_yellow = new YellowField({ui->Text2, ui->WebBrowser1, ui->List3}, this);

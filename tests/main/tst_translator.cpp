@@ -102,11 +102,12 @@ private slots:
         QVERIFY(log().contains(QStringLiteral("lgx.en.bill")));
         QVERIFY(!control<FormTimer>("Timer1T")->isEnabled());
 
-        // The other way round speaks the German side.
+        // The other way round speaks the German side, in the profile's speaker in German.
         type("TextEng", QStringLiteral("House"));
         QTRY_COMPARE(label("Label21G"), QStringLiteral("haus"));
         QCOMPARE(label("lblText"), QStringLiteral("house"));
-        QCOMPARE(file(QStringLiteral("erkennung.txt")), kProfile + "haus\r\n");
+        QCOMPARE(file(QStringLiteral("erkennung.txt")), QByteArray("#voice=name:lgx.de.bill#\r\nhaus\r\n"));
+        QTRY_VERIFY(log().contains(QStringLiteral("lgx.de.bill")));
     }
 
     void germanFrenchSpeaksTheFrenchWord()
@@ -120,15 +121,17 @@ private slots:
         QCOMPARE(label("Label21"), QString()); // the English note goes with its pair
         type("TextD", QStringLiteral("Haus"));
         QTRY_COMPARE(label("lblText"), QStringLiteral("maison"));
-        QTRY_VERIFY(log().contains(QStringLiteral("maison")));
+        // In the profile's speaker, in French.
+        QTRY_VERIFY(log().contains(QStringLiteral("\tmaison")));
+        QVERIFY2(log().contains(QRegularExpression(QStringLiteral("(^|\n)lgx\\.fr\\.[^\n]*\tmaison"))), qPrintable(log()));
     }
 
-    void withoutProfileTheTranslationStandsAlone()
+    void withoutProfileTheStandardSpeakerSpeaksTheLanguage()
     {
         QVERIFY(QFile::remove(folder->file(QStringLiteral("stimm2.txt"))));
         openTranslator();
         type("TextD", QStringLiteral("hallo"));
-        QTRY_COMPARE(file(QStringLiteral("erkennung.txt")), QByteArray("hello\r\n"));
+        QTRY_COMPARE(file(QStringLiteral("erkennung.txt")), QByteArray("#voice=name:lgx.en.bill#hello\r\n"));
     }
 
     void aSecondSearchBeforeTheFetchWins()
@@ -204,8 +207,8 @@ private slots:
         openTranslator();
         emit program->requests.dictionaryChosen(Served::Translator);
         // The page is given a second, and the names three more.
-        QTRY_COMPARE_WITH_TIMEOUT(control<QLineEdit>("Text5")->text(), QStringLiteral("Deutsch"), 10000);
-        QCOMPARE(control<QLineEdit>("Text6")->text(), QStringLiteral("Frazösisch"));
+        QTRY_COMPARE_WITH_TIMEOUT(control<QLineEdit>("Text6")->text(), QStringLiteral("Frazösisch"), 10000);
+        QCOMPARE(control<QLineEdit>("Text5")->text(), QStringLiteral("Deutsch"));
         QCOMPARE(control<QPushButton>("suche")->text(), QStringLiteral("Deutsch"));
         QCOMPARE(control<QPushButton>("englisch")->text(), QStringLiteral("Frazösisch"));
         QTRY_COMPARE(file(QStringLiteral("hilfe.txt")), QByteArray("Deutsch+Fraz\xf6sisch\r\n"));
@@ -237,7 +240,7 @@ private slots:
         emit program->requests.lookUpWord(QStringLiteral("House"), TextDirection::Foreign);
         QCOMPARE(control<QLineEdit>("TextEng")->text(), QStringLiteral("house"));
         QTRY_COMPARE(label("Label21G"), QStringLiteral("haus"));
-        QCOMPARE(file(QStringLiteral("erkennung.txt")), kProfile + "haus\r\n");
+        QCOMPARE(file(QStringLiteral("erkennung.txt")), QByteArray("#voice=name:lgx.de.bill#\r\nhaus\r\n"));
     }
 
     void windowTextClockAndVolume()

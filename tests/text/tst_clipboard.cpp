@@ -42,7 +42,7 @@ private slots:
         QTRY_COMPARE(items("List1"), (QStringList{kStandardVoice, "I", "dog", "cat"}));
         QCOMPARE(items("List2"), (QStringList{kStandardVoice, "ich", "hund", "katze"}));
         QTRY_VERIFY_WITH_TIMEOUT(speechLog.lines().join(QLatin1Char('\n')).contains(QLatin1String("dog")), 5000);
-        QCOMPARE(folder->readBytes(QStringLiteral("hilfe.txt")), QByteArray("#Standar Sprecher#\r\nI\r\ndog\r\ncat\r\n"));
+        QCOMPARE(folder->readBytes(QStringLiteral("hilfe.txt")), QByteArray("#voice=name:lgx.en.bill#\r\nI\r\ndog\r\ncat\r\n"));
     }
 
     void f6TranslatesTheCopiedEnglishText()

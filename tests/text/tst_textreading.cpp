@@ -36,7 +36,7 @@ private slots:
         QCOMPARE(c<QListWidget>("List2")->currentRow(), 3);
         QCOMPARE(c<QLabel>("lblText")->text(), QStringLiteral("dog"));
         QCOMPARE(folder->readBytes(QStringLiteral("hilfe.txt")),
-                 QByteArray("#Standar Sprecher#\r\nsch\xf6n\r\ns\xfc\xdf\r\nhund\r\n"));
+                 QByteArray("#voice=name:lgx.de.bill#\r\nsch\xf6n\r\ns\xfc\xdf\r\nhund\r\n"));
 
         QStringList other{QStringLiteral("Ein Hilfetext mit vielen Worten, die gehört werden.")};
         program->speaker.speakText(other);

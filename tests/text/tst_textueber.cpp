@@ -70,7 +70,7 @@ private slots:
         // 1.5 s after the second word, not after the first (window timers may fire 5 % early).
         QVERIFY(clock.elapsed() > 1600);
         QCOMPARE(folder->readBytes(QStringLiteral("hilfe.txt")),
-                 QByteArray("#Standar Sprecher#\r\nI\r\ndog\r\n"));
+                 QByteArray("#voice=name:lgx.en.bill#\r\nI\r\ndog\r\n"));
         QTest::qWait(1800);
         heard += spoken();
         QCOMPARE(heard.size(), 1);
