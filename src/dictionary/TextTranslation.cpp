@@ -38,6 +38,13 @@ bool lettersOnly(const QString &word)
     return !word.isEmpty() && std::all_of(word.cbegin(), word.cend(), [](QChar c) { return c.isLetter(); });
 }
 
+// A German infinitive: "stehen", "wandern", "lächeln".
+bool isInfinitive(const QString &word)
+{
+    return lettersOnly(word) && (word.endsWith(QLatin1String("en")) || word.endsWith(QLatin1String("rn")) ||
+                                 word.endsWith(QLatin1String("ln")));
+}
+
 } // namespace
 
 TextTranslation::TextTranslation(Dictionary &dictionary, TextDirection direction, const QStringList &words)
@@ -134,28 +141,32 @@ void TextTranslation::joinSeparatedVerb(qsizetype begin, qsizetype end)
     }
 }
 
-// The key of verb joined with the last word of its clause, or null: "aufstehe" (answered by
-// aufstehen) or "aufstehen" for "stehe ... auf", "spazieren gehen" for "gehen ... spazieren".
+// The key of verb joined with the last word of its clause, or null: "aufstehen" for "stehe ... auf"
+// or "stand ... auf", "spazieren gehen" for "gehen ... spazieren".
 QString TextTranslation::separatedVerb(const QString &verb, const QString &last)
 {
     if (isParticle(last)) {
-        // The joined form's base form, where the dictionary finds one ("aufstehe": aufstehen);
-        // the joined form itself may be another word ("aufstand" for "stand ... auf").
+        // An imperative is the verb's stem ("mach ... zu": zumachen).
+        const QString base = baseOf(verb);
+        const QString infinitive = isInfinitive(base) ? base : verb + QLatin1String("en");
+        if (holds(last + infinitive))
+            return last + infinitive;
+        // The joined form's base form where the verb's own is not found ("aufstehe": aufstehen);
+        // the joined form itself may be another word ("aufstand" for "stand ... auf"), its base
+        // form the particle ("auser": aus).
         const QString joined = last + verb;
         const std::optional<LookupAnswer> found = answer(joined);
-        if (found && lettersOnly(found->german) && found->german.startsWith(last, Qt::CaseInsensitive) &&
+        if (found && isInfinitive(found->german) && found->german.size() > last.size() + 2 &&
+            found->german.startsWith(last, Qt::CaseInsensitive) &&
             found->german.compare(joined, Qt::CaseInsensitive) != 0)
             return joined;
-        const QString base = baseOf(verb);
-        if (base.endsWith(QLatin1Char('n')) && holds(last + base))
-            return last + base;
         return QString();
     }
     if (!last.endsWith(QLatin1String("en")) || last == verb)
         return QString();
     const QString base = baseOf(verb);
     const QString idiom = last + QLatin1Char(' ') + base;
-    if (base.endsWith(QLatin1Char('n')) && holdsPhrase(idiom))
+    if (isInfinitive(base) && holdsPhrase(idiom))
         return idiom;
     return QString();
 }

@@ -154,12 +154,15 @@ private slots:
         QTest::newRow("longest phrase, supplement")
             << "Ich komme auf jeden Fall" << 4 << "in any case|auf jeden fall";
         QTest::newRow("phrase within punctuation") << "Guten . Morgen" << 2 << "tomorrow|morgen";
-        QTest::newRow("joined form's base") << "Ich stehe um sieben auf ." << 1 << "get up|aufstehen";
+        QTest::newRow("verb's base") << "Ich stehe um sieben auf ." << 1 << "get up|aufstehen";
         QTest::newRow("particle") << "Ich stehe um sieben auf ." << 4 << "get up|aufstehen";
         QTest::newRow("past form") << "Ich stand früh auf" << 1 << "get up|aufstehen";
         QTest::newRow("object between") << "Er ruft mich morgen an" << 4 << "phone|anrufen";
         QTest::newRow("question") << "Kommst du mit ?" << 0 << "come along|mitkommen";
-        QTest::newRow("second clause") << "Sie kommt und hört zu" << 3 << "listen|zuhören";
+        QTest::newRow("imperative") << "Mach die Tür zu !" << 0 << "close|zumachen";
+        QTest::newRow("second clause, joined form's base")
+            << "Sie kommt und hört zu" << 3 << "listen|zuhören";
+        QTest::newRow("pronoun before the verb") << "Er schläft ein" << 1 << "fall asleep|einschlafen";
         QTest::newRow("first clause") << "Sie kommt und hört zu" << 1 << "come|kommen";
         QTest::newRow("gehen idiom") << "Wir gehen im Park spazieren" << 1 << "go for a walk|spazieren gehen";
         QTest::newRow("gehen idiom, other")
@@ -177,7 +180,8 @@ private slots:
             "oberestextfeld;unterestextfeld;zusatztextfeld\n"
             "guten morgen;good morning;\nzum beispiel;for example;\nmorgen;tomorrow;\nauf;on;\nan;at;\n"
             "stehen;stand;\naufstehen;get up;\naufstand;uprising;\nrufen;call;\nanrufen;phone;\n"
-            "kommen;come;\nmitkommen;come along;\nhören;hear;\nzuhören;listen;\ngehen;go;\n"
+            "kommen;come;\nmitkommen;come along;\nzuhören;listen;\ngehen;go;\nein;a;\n"
+            "schlafen;sleep;\neinschlafen;fall asleep;\nmach;mach number;\nzumachen;close;\n"
             "spazieren gehen;go for a walk;\neinkaufen gehen;go shopping;\n");
         folder.writeBytes(QStringLiteral("TranslateDeGb/DeEn.txt"), entries.toLatin1());
         folder.writeBytes(QStringLiteral("TranslateDeGb/DeEn-Zusatz.tab"),
