@@ -1,6 +1,6 @@
 // From F5 in the main window to the first word of the copied text looked up on the page of the
 // text translator (its answer timer running), offscreen, on the real DeEn page, with silent
-// audio. The capture's 2 s wait is part of it.
+// audio.
 #include "BenchMain.h"
 #include "BenchServices.h"
 #include "ProgramFolder.h"

@@ -42,7 +42,7 @@ public:
     // Reads a list in the language of its words (a code, "en", or a name as the dictionaries
     // answer it): the standard speaker is the user's voice profile in that language, a voice picked
     // for the list speaks as picked. Without a language the list is read as it stands.
-    void read(QListWidget *list, const QString &language = QString());
+    void read(QListWidget *list, const QString &language);
     // Pauses, or resumes paused speech; the button says what a click will do next.
     void togglePause();
 
