@@ -27,6 +27,8 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace ortelia {
 
 namespace {
@@ -275,15 +277,22 @@ void TextUeberA::keepListsPaired()
     // After the German list has grown or been emptied it is scrolled like the foreign list again.
     connect(ui->List2->verticalScrollBar(), &QScrollBar::rangeChanged, this,
             [this] { ui->List2->verticalScrollBar()->setValue(ui->List1->verticalScrollBar()->value()); });
-    connect(ui->List1, &QListWidget::itemDoubleClicked, this, &TextUeberA::removeSelectedPairs);
-    connect(ui->List2, &QListWidget::itemDoubleClicked, this, &TextUeberA::removeSelectedPairs);
+    connect(ui->List1, &QListWidget::itemDoubleClicked, this, [this] { removeSelectedPairs(ui->List1); });
+    connect(ui->List2, &QListWidget::itemDoubleClicked, this, [this] { removeSelectedPairs(ui->List2); });
 }
 
-void TextUeberA::removeSelectedPairs()
+void TextUeberA::removeSelectedPairs(QListWidget *clicked)
 {
-    for (QListWidget *list : {ui->List1, ui->List2}) {
-        for (QListWidgetItem *item : list->selectedItems())
-            delete list->takeItem(list->row(item));
+    // The rows are taken first: removing an item moves the selection, which the other list follows.
+    QList<int> rows;
+    for (QListWidgetItem *item : clicked->selectedItems())
+        rows << clicked->row(item);
+    std::sort(rows.rbegin(), rows.rend());
+    for (const int row : rows) {
+        for (QListWidget *list : {ui->List1, ui->List2}) {
+            if (row < list->count())
+                delete list->takeItem(row);
+        }
     }
 }
 

@@ -69,7 +69,8 @@ private:
     void pairCaptionsChanged();
     void takeOwnDictionaryNames(const QString &first, const QString &second);
     void stopTranslation();
-    void removeSelectedPairs();
+    // A double click removes the clicked pairs from both lists together.
+    void removeSelectedPairs(QListWidget *clicked);
     void keepListsPaired();
     void setNarrow(bool narrow);
     void setLow(bool low);

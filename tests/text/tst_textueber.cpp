@@ -47,6 +47,24 @@ private slots:
         QCOMPARE(items("List2").size(), 2);
     }
 
+    // A double click on a result line removes that line's pair, in either list.
+    void doubleClickRemovesThePair()
+    {
+        translate(QStringLiteral("Ich Hund Katze"));
+        QTRY_COMPARE(items("List1"), (QStringList{kVoice, "I", "dog", "cat"}));
+        QTRY_VERIFY(idle());
+        // The last line first: removing it used to move the selection up, and the line above went.
+        const std::pair<const char *, int> clicks[] = {{"List1", 3}, {"List2", 1}};
+        for (const auto &[name, row] : clicks) {
+            auto *list = c<QListWidget>(name);
+            const QPoint line = list->visualItemRect(list->item(row)).center();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, line);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, line);
+        }
+        QCOMPARE(items("List1"), (QStringList{kVoice, "dog"}));
+        QCOMPARE(items("List2"), (QStringList{kVoice, "hund"}));
+    }
+
     void foreignDirectionFillsTheSameLists()
     {
         c<QScrollBar>("HScroll1")->setValue(50);
