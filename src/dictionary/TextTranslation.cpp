@@ -38,11 +38,37 @@ bool lettersOnly(const QString &word)
     return !word.isEmpty() && std::all_of(word.cbegin(), word.cend(), [](QChar c) { return c.isLetter(); });
 }
 
-// A German infinitive: "stehen", "wandern", "lächeln".
+// A German infinitive: "stehen", "wandern", "lächeln", "sein", "tun".
 bool isInfinitive(const QString &word)
 {
     return lettersOnly(word) && (word.endsWith(QLatin1String("en")) || word.endsWith(QLatin1String("rn")) ||
-                                 word.endsWith(QLatin1String("ln")));
+                                 word.endsWith(QLatin1String("ln")) || word == u"sein" || word == u"tun");
+}
+
+bool isDefiniteArticle(QStringView word)
+{
+    static const QStringList articles = {"der", "die", "das", "dem", "den", "des"};
+    return articles.contains(word);
+}
+
+bool isArticle(QStringView word)
+{
+    static const QStringList articles = {"ein", "eine", "einem", "einen", "einer", "eines"};
+    return isDefiniteArticle(word) || articles.contains(word);
+}
+
+// Whether a German key of several words may stand for the words of a text. The dictionaries hold
+// keys that are grammar rather than phrases, with the sense of some longer entry ("zu sein": be off
+// your head, "mit dem": whereby, "die zeit": while away the time): a key ending in an article, a
+// definite article with one word, and "zu" with an infinitive are answered word by word.
+bool idiomatic(const QString &key)
+{
+    const QList<QStringView> words = QStringView(key).split(u' ');
+    if (isArticle(words.last()))
+        return false;
+    if (words.size() == 2 && isDefiniteArticle(words[0]))
+        return false;
+    return !(words.size() == 2 && words[0] == u"zu" && isInfinitive(words[1].toString()));
 }
 
 } // namespace
@@ -79,6 +105,8 @@ bool TextTranslation::holds(const QString &key)
 
 bool TextTranslation::holdsPhrase(const QString &key)
 {
+    if (m_direction == TextDirection::German && !idiomatic(key))
+        return false;
     if (const QSet<QString> *beginnings = m_dictionary.phraseBeginnings(m_direction)) {
         const qsizetype second = key.indexOf(QLatin1Char(' '), key.indexOf(QLatin1Char(' ')) + 1);
         if (!beginnings->contains(second < 0 ? key : key.left(second)))

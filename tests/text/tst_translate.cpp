@@ -168,6 +168,8 @@ private slots:
         QTest::newRow("gehen idiom, other")
             << "Wir gehen heute einkaufen" << 3 << "go shopping|einkaufen gehen";
         QTest::newRow("particle not at the end") << "Ich warte auf dich" << 2 << "on|auf";
+        QTest::newRow("grammar, not a phrase") << "Ich komme mit dem Bus" << 2 << "with|mit";
+        QTest::newRow("zu with an infinitive") << "Gut zu sein" << 1 << "to|zu";
     }
 
     void wordsAreAnsweredByWhatTheyForm()
@@ -182,6 +184,7 @@ private slots:
             "stehen;stand;\naufstehen;get up;\naufstand;uprising;\nrufen;call;\nanrufen;phone;\n"
             "kommen;come;\nmitkommen;come along;\nzuhören;listen;\ngehen;go;\nein;a;\n"
             "schlafen;sleep;\neinschlafen;fall asleep;\nmach;mach number;\nzumachen;close;\n"
+            "mit;with;\nmit dem;whereby;\nzu;to;\nzu sein;be off your head;\n"
             "spazieren gehen;go for a walk;\neinkaufen gehen;go shopping;\n");
         folder.writeBytes(QStringLiteral("TranslateDeGb/DeEn.txt"), entries.toLatin1());
         folder.writeBytes(QStringLiteral("TranslateDeGb/DeEn-Zusatz.tab"),
