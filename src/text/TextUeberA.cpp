@@ -15,6 +15,7 @@
 #include "Shell.h"
 #include "SoundEffect.h"
 #include "Speaker.h"
+#include "TabLeaves.h"
 #include "SpeechEngine.h"
 #include "TranslationWalk.h"
 #include "WindowKeys.h"
@@ -61,6 +62,8 @@ TextUeberA::TextUeberA(WindowServices &services, QWidget *parent)
           static_cast<QWidget *>(ui->speechX2)})
         hiddenControl->hide();
 
+    for (QPlainTextEdit *field : {ui->Text, ui->TextE, ui->Text2})
+        LetTabLeave(field);
     m_dictionary = new Dictionary(ui->wbrWebBrowser->page(), Dictionary::Hits::Hidden, this);
     connect(m_dictionary, &Dictionary::refused, this, [] { showDictionaryFailure(); });
     connectWalks();
