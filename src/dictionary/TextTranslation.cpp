@@ -100,7 +100,8 @@ std::optional<LookupAnswer> TextTranslation::answer(const QString &key)
 bool TextTranslation::holds(const QString &key)
 {
     const std::optional<LookupAnswer> found = answer(key);
-    return found && found->german.compare(key, Qt::CaseInsensitive) == 0;
+    return found && (m_direction == TextDirection::German ? found->german : found->translation)
+                            .compare(key, Qt::CaseInsensitive) == 0;
 }
 
 bool TextTranslation::holdsPhrase(const QString &key)

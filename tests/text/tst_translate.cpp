@@ -149,27 +149,32 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("word");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("phrase") << "Guten Morgen !" << 0 << "good morning|guten morgen";
-        QTest::newRow("phrase, second word") << "Das ist zum Beispiel gut" << 3 << "for example|zum beispiel";
+        QTest::addColumn<bool>("foreign");
+        QTest::newRow("phrase") << "Guten Morgen !" << 0 << "good morning|guten morgen" << false;
+        QTest::newRow("phrase, second word")
+            << "Das ist zum Beispiel gut" << 3 << "for example|zum beispiel" << false;
         QTest::newRow("longest phrase, supplement")
-            << "Ich komme auf jeden Fall" << 4 << "in any case|auf jeden fall";
-        QTest::newRow("phrase within punctuation") << "Guten . Morgen" << 2 << "tomorrow|morgen";
-        QTest::newRow("verb's base") << "Ich stehe um sieben auf ." << 1 << "get up|aufstehen";
-        QTest::newRow("particle") << "Ich stehe um sieben auf ." << 4 << "get up|aufstehen";
-        QTest::newRow("past form") << "Ich stand früh auf" << 1 << "get up|aufstehen";
-        QTest::newRow("object between") << "Er ruft mich morgen an" << 4 << "phone|anrufen";
-        QTest::newRow("question") << "Kommst du mit ?" << 0 << "come along|mitkommen";
-        QTest::newRow("imperative") << "Mach die Tür zu !" << 0 << "close|zumachen";
+            << "Ich komme auf jeden Fall" << 4 << "in any case|auf jeden fall" << false;
+        QTest::newRow("phrase within punctuation") << "Guten . Morgen" << 2 << "tomorrow|morgen" << false;
+        QTest::newRow("verb's base") << "Ich stehe um sieben auf ." << 1 << "get up|aufstehen" << false;
+        QTest::newRow("particle") << "Ich stehe um sieben auf ." << 4 << "get up|aufstehen" << false;
+        QTest::newRow("past form") << "Ich stand früh auf" << 1 << "get up|aufstehen" << false;
+        QTest::newRow("object between") << "Er ruft mich morgen an" << 4 << "phone|anrufen" << false;
+        QTest::newRow("question") << "Kommst du mit ?" << 0 << "come along|mitkommen" << false;
+        QTest::newRow("imperative") << "Mach die Tür zu !" << 0 << "close|zumachen" << false;
         QTest::newRow("second clause, joined form's base")
-            << "Sie kommt und hört zu" << 3 << "listen|zuhören";
-        QTest::newRow("pronoun before the verb") << "Er schläft ein" << 1 << "fall asleep|einschlafen";
-        QTest::newRow("first clause") << "Sie kommt und hört zu" << 1 << "come|kommen";
-        QTest::newRow("gehen idiom") << "Wir gehen im Park spazieren" << 1 << "go for a walk|spazieren gehen";
+            << "Sie kommt und hört zu" << 3 << "listen|zuhören" << false;
+        QTest::newRow("pronoun before the verb")
+            << "Er schläft ein" << 1 << "fall asleep|einschlafen" << false;
+        QTest::newRow("first clause") << "Sie kommt und hört zu" << 1 << "come|kommen" << false;
+        QTest::newRow("gehen idiom") << "Wir gehen im Park spazieren" << 1 << "go for a walk|spazieren gehen"
+                                     << false;
         QTest::newRow("gehen idiom, other")
-            << "Wir gehen heute einkaufen" << 3 << "go shopping|einkaufen gehen";
-        QTest::newRow("particle not at the end") << "Ich warte auf dich" << 2 << "on|auf";
-        QTest::newRow("grammar, not a phrase") << "Ich komme mit dem Bus" << 2 << "with|mit";
-        QTest::newRow("zu with an infinitive") << "Gut zu sein" << 1 << "to|zu";
+            << "Wir gehen heute einkaufen" << 3 << "go shopping|einkaufen gehen" << false;
+        QTest::newRow("particle not at the end") << "Ich warte auf dich" << 2 << "on|auf" << false;
+        QTest::newRow("grammar, not a phrase") << "Ich komme mit dem Bus" << 2 << "with|mit" << false;
+        QTest::newRow("zu with an infinitive") << "Gut zu sein" << 1 << "to|zu" << false;
+        QTest::newRow("foreign phrase") << "Good morning , Sir" << 1 << "good morning|guten morgen" << true;
     }
 
     void wordsAreAnsweredByWhatTheyForm()
@@ -192,8 +197,10 @@ private slots:
         HeadlessPage browser;
         browser.navigate(ProgramFolder::path(QStringLiteral("T2")));
         Dictionary dictionary(browser);
-        const QStringList words = TextWalk::words(text, TextDirection::German);
-        const QList<TextWalk::Pair> pairs = TextWalk::lookUpAll(dictionary, words, TextDirection::German);
+        QFETCH(bool, foreign);
+        const TextDirection direction = foreign ? TextDirection::Foreign : TextDirection::German;
+        const QStringList words = TextWalk::words(text, direction);
+        const QList<TextWalk::Pair> pairs = TextWalk::lookUpAll(dictionary, words, direction);
         QCOMPARE(pairs.size(), words.size());
         QCOMPARE(pairs[word].word, words[word].toLower());
         QCOMPARE(pairs[word].answer.translation + u'|' + pairs[word].answer.german, expected);
