@@ -1,5 +1,4 @@
 // Text routines and the dictionary reader on inputs of the sizes the program meets.
-#include "Dialogs.h"
 #include "DictionaryFile.h"
 #include "TextFile.h"
 #include "TextRoutines.h"

@@ -2,10 +2,10 @@
 // the window is drawn and ready for typing, one keystroke's search at the end of the alphabet, and
 // the memory the loaded dictionary takes.
 
-#include "ProgramFolder.h"
+#include "BenchMain.h"
+#include "BenchServices.h"
 #include "supertrans1.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QListView>
@@ -17,12 +17,14 @@
 
 namespace {
 
+using ortelia::SpeechEngine;
 using ortelia::supertrans1;
+using ortelia::bench::BenchServices;
 
 // A list translator that loads name as it opens, drawn once.
-std::unique_ptr<supertrans1> openWith(const QString &name)
+std::unique_ptr<supertrans1> openWith(BenchServices &program, const QString &name)
 {
-    auto window = std::make_unique<supertrans1>();
+    auto window = std::make_unique<supertrans1>(program.services);
     window->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(name);
     window->Form_Load();
     window->show();
@@ -48,34 +50,35 @@ double residentMegabytes()
 }
 
 // First, in a process that has not held DeEn before, so that freed memory does not hide it.
-void MemoryOfDeEn(benchmark::State &state)
+void MemoryOfDeEn(benchmark::State &state, SpeechEngine &engine)
 {
+    BenchServices program(engine);
     for (auto _ : state) {
-        std::unique_ptr<supertrans1> example = openWith(QStringLiteral("Woerterbuch-Muster"));
+        std::unique_ptr<supertrans1> example = openWith(program, QStringLiteral("Woerterbuch-Muster"));
         const double before = residentMegabytes();
-        std::unique_ptr<supertrans1> loaded = openWith(QStringLiteral("DeEn"));
+        std::unique_ptr<supertrans1> loaded = openWith(program, QStringLiteral("DeEn"));
         state.counters["extra_MB"] = residentMegabytes() - before;
     }
 }
-BENCHMARK(MemoryOfDeEn)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-void LoadDeEnIntoLists(benchmark::State &state)
+void LoadDeEnIntoLists(benchmark::State &state, SpeechEngine &engine)
 {
+    BenchServices program(engine);
     for (auto _ : state) {
-        std::unique_ptr<supertrans1> window = openWith(QStringLiteral("DeEn"));
+        std::unique_ptr<supertrans1> window = openWith(program, QStringLiteral("DeEn"));
         state.PauseTiming();
         state.counters["lines"] = loadedLines(*window);
         window.reset();
         state.ResumeTiming();
     }
 }
-BENCHMARK(LoadDeEnIntoLists)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
 // Typing one more letter of a word near the end of the alphabet: the search runs over all four
 // lists and the last one jumps to the line.
-void KeystrokeAtTheEnd(benchmark::State &state)
+void KeystrokeAtTheEnd(benchmark::State &state, SpeechEngine &engine)
 {
-    std::unique_ptr<supertrans1> window = openWith(QStringLiteral("DeEn"));
+    BenchServices program(engine);
+    std::unique_ptr<supertrans1> window = openWith(program, QStringLiteral("DeEn"));
     auto *field = window->findChild<QLineEdit *>(QStringLiteral("Text1"));
     bool longer = false;
     for (auto _ : state) {
@@ -85,17 +88,21 @@ void KeystrokeAtTheEnd(benchmark::State &state)
     state.counters["hit"] =
         window->findChild<QLineEdit *>(QStringLiteral("Text4"))->text().startsWith(QLatin1String("zwische"));
 }
-BENCHMARK(KeystrokeAtTheEnd)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
-
 } // namespace
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ortelia::ProgramFolder::setRoot(QStringLiteral(ORTELIA_PROGRAM_DIR));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return ortelia::bench::runBenchmarks<SpeechEngine>(argc, argv, [](SpeechEngine &engine) {
+        benchmark::RegisterBenchmark("MemoryOfDeEn", MemoryOfDeEn, std::ref(engine))
+            ->Iterations(1)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("LoadDeEnIntoLists", LoadDeEnIntoLists, std::ref(engine))
+            ->Unit(benchmark::kMillisecond)
+            ->Repetitions(9)
+            ->ReportAggregatesOnly(true);
+        benchmark::RegisterBenchmark("KeystrokeAtTheEnd", KeystrokeAtTheEnd, std::ref(engine))
+            ->Unit(benchmark::kMicrosecond)
+            ->Repetitions(9)
+            ->ReportAggregatesOnly(true);
+    });
 }
