@@ -514,6 +514,7 @@ void TextUeberA::connectWindow()
     connect(ui->Picture9, &QToolButton::clicked, this, [this] { setLow(true); });
     connect(ui->Picture10, &QToolButton::clicked, this, [this] { setLow(false); });
     connect(ui->fensterauf, &QPushButton::clicked, this, &TextUeberA::openWide);
+    connect(ui->Command4, &QPushButton::clicked, this, [] { WindowRegistry::bringToFront(windows::Form3); });
     connect(ui->fensterklein, &QPushButton::clicked, this, [this] { setNarrow(true); });
     connect(ui->verstecken, &QPushButton::clicked, this, [this] {
         hide();

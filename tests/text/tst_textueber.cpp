@@ -142,6 +142,11 @@ private slots:
 
         program->state.readingSpeed.set(120);
         QCOMPARE(c<QScrollBar>("HScroll1")->value(), 120);
+
+        // "Empfang" shows the main window.
+        QTest::mouseClick(c<QPushButton>("Command4"), Qt::LeftButton);
+        QWidget *main = WindowRegistry::existing(windows::Form3);
+        QVERIFY(main && main->isVisible());
     }
 
     // A pair button loads its page and tells its names to this window and the other windows.
