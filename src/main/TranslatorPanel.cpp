@@ -92,8 +92,9 @@ TranslatorPanel::TranslatorPanel(QWidget *parent)
     connect(ui->schlTrans, &QToolButton::clicked, this, [this] { emit closeWanted(false); });
 
     connect(ui->Label21G, &ClickLabel::clicked, this, [this] {
+        // The German side, in German.
         QStringList request{ui->Label21G->text()};
-        m_speaker->speakText(request);
+        m_speaker->speakText(request, QStringLiteral("Deutsch"));
     });
     connect(ui->Label21, &ClickLabel::clicked, this,
             [this] { emit textToSpeakWithProfile(ui->Label21->text()); });
@@ -448,8 +449,9 @@ void TranslatorPanel::readLanguageNames()
 
 void TranslatorPanel::sayLanguageNames()
 {
+    // The names are German words.
     QStringList request{ui->Text5->text() + QLatin1Char('+') + ui->Text6->text()};
-    m_speaker->speakText(request);
+    m_speaker->speakText(request, QStringLiteral("Deutsch"));
 }
 
 void TranslatorPanel::attachHoverHelp()

@@ -409,8 +409,9 @@ void TextUeberA::takeOwnDictionaryNames(const QString &first, const QString &sec
     }
     ui->Text5->setText(first);
     ui->Text6->setText(second);
+    // The names are German words.
     QStringList request{ui->Text5->text() + QLatin1Char('+') + ui->Text6->text()};
-    m_services.speaker.speakText(request);
+    m_services.speaker.speakText(request, QStringLiteral("Deutsch"));
     ui->Frame4->hide();
 }
 
