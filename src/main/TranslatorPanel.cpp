@@ -416,11 +416,9 @@ void TranslatorPanel::closePanel(bool full)
 
 void TranslatorPanel::showLanguage(const QString &caption, const QStringList &show, const QStringList &hide)
 {
-    // The answer of the pair before goes: a note of another language would stay on screen.
     ui->Label21G->setText(QStringLiteral("Deutsch"));
     ui->lblText->setText(caption);
-    ui->Label21->clear();
-    m_answer.reset();
+    clearAnswer();
     m_pairChosen = true;
     ui->Text5->setText(QStringLiteral("Deutsch"));
     ui->Text6->setText(caption);
@@ -438,6 +436,15 @@ void TranslatorPanel::hideLanguagePictures()
 {
     for (QWidget *picture : {ui->Picture13G, ui->PictureFr, ui->PictureSp, ui->PictureGr, ui->Picture1U1})
         picture->hide();
+    clearAnswer();
+    ui->lblText->clear();
+    ui->Label21G->clear();
+}
+
+void TranslatorPanel::clearAnswer()
+{
+    ui->Label21->clear();
+    m_answer.reset();
 }
 
 void TranslatorPanel::readLanguageNames()

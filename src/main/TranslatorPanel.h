@@ -56,8 +56,8 @@ public:
     void closePanel(bool full);
     // The language pair chosen: the labels and the flags shown and hidden (by name).
     void showLanguage(const QString &caption, const QStringList &show, const QStringList &hide);
-    // A dictionary chosen in the chooser: its flags go, its entry "??" answers with its two
-    // language names, and they are said.
+    // A dictionary chosen in the chooser: its flags and the answer of the pair before go, its entry
+    // "??" answers with its two language names, and they are said.
     void hideLanguagePictures();
     void readLanguageNames();
 
@@ -98,6 +98,8 @@ private:
     void endDictation(Direction direction);
     void setAutoSearchDelay(int milliseconds);
     void sayLanguageNames();
+    // The answer of the pair before goes with it: a note of another language would stay on screen.
+    void clearAnswer();
     void attachHoverHelp();
 
     std::unique_ptr<Ui::TranslatorPanel> ui;
