@@ -1,7 +1,7 @@
 #include "SpokenLookup.h"
 
+#include "Dictionary.h"
 #include "HeadlessPage.h"
-#include "LookUpOnPage.h"
 #include "LookupCall.h"
 #include "SayCommand.h"
 #include "Speaker.h"
@@ -26,11 +26,11 @@ int runSpokenLookup(const QStringList &args, const QDir &startDir)
     registerTabularDataObject();
     HeadlessPage page;
     page.navigate(lookup.page);
+    Dictionary dictionary(page);
     // The dictionary names its two languages under "??", which the translator window asks too.
-    LookUpOnPage(page, QStringLiteral("??"), TextDirection::German);
-    const LookupAnswer languages = readLookupAnswer(page);
-    LookUpOnPage(page, lookup.word, lookup.direction);
-    const LookupAnswer answer = readLookupAnswer(page);
+    const LookupAnswer languages =
+        dictionary.answer(QStringLiteral("??"), TextDirection::German).value_or(LookupAnswer{});
+    const LookupAnswer answer = dictionary.answer(lookup.word, lookup.direction).value_or(LookupAnswer{});
     const int status = printLookup(answer);
     const QString spoken = lookup.direction == TextDirection::German ? answer.translation : answer.german;
     if (!lookup.say || spoken.isEmpty())

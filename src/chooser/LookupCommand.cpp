@@ -1,5 +1,6 @@
 #include "ChooserCommands.h"
 
+#include "Dictionary.h"
 #include "HeadlessPage.h"
 #include "LookupCall.h"
 
@@ -13,8 +14,8 @@ int runLookupCommand(const QStringList &args, const QDir &startDir)
     const LookupCall &lookup = std::get<LookupCall>(call);
     HeadlessPage browser;
     browser.navigate(lookup.page);
-    LookUpOnPage(browser, lookup.word, lookup.direction);
-    return printLookup(readLookupAnswer(browser));
+    Dictionary dictionary(browser);
+    return printLookup(dictionary.answer(lookup.word, lookup.direction).value_or(LookupAnswer{}));
 }
 
 } // namespace ortelia
