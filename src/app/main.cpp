@@ -1,6 +1,7 @@
 #include "Commands.h"
 #include "DialogBoxes.h"
 #include "GermanQtTexts.h"
+#include "KeepOnScreen.h"
 #include "ProgramFolder.h"
 #include "ProgramRequests.h"
 #include "ProgramState.h"
@@ -96,6 +97,7 @@ int main(int argc, char **argv)
     qInstallMessageHandler(g_qtMessages);
     QCoreApplication::setApplicationName(QStringLiteral("Ortelia"));
     ortelia::useGermanQtTexts();
+    ortelia::KeepOnScreen keepOnScreen;
     ortelia::ProgramFolder::setRoot(QCoreApplication::applicationDirPath());
     return runProgram(QCoreApplication::arguments().mid(1));
 }

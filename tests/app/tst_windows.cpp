@@ -4,6 +4,7 @@
 #include "CommandCatalogue.h"
 #include "FormTimer.h"
 #include "GermanQtTexts.h"
+#include "KeepOnScreen.h"
 #include "AudioSink.h"
 #include "ProgramWindows.h"
 #include "SpeechEngine.h"
@@ -262,6 +263,28 @@ private slots:
         QDialogButtonBox buttons(QDialogButtonBox::Cancel | QDialogButtonBox::Save);
         QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Abbrechen"));
         QCOMPARE(buttons.button(QDialogButtonBox::Save)->text(), QStringLiteral("Speichern"));
+    }
+
+    // A window placed partly below or beside the screen opens wholly on it; one larger than the
+    // screen keeps its top left corner on it.
+    void windowsOpenWhollyOnTheScreen()
+    {
+        KeepOnScreen keepOnScreen;
+        QWidget *text = WindowRegistry::window(QStringLiteral("TextUeberA"));
+        const QRect area = text->screen()->availableGeometry();
+        text->move(area.right() - 20, area.bottom() - 20);
+        text->show();
+        const QRect frame = text->frameGeometry();
+        QVERIFY2(frame.left() >= area.left() && frame.top() >= area.top(),
+                 qPrintable(QStringLiteral("%1,%2").arg(frame.left()).arg(frame.top())));
+        QVERIFY(frame.right() <= area.right() || frame.left() == area.left());
+        QVERIFY(frame.bottom() <= area.bottom() || frame.top() == area.top());
+
+        QWidget small;
+        small.resize(100, 80);
+        small.move(area.right() - 10, area.bottom() - 10);
+        small.show();
+        QVERIFY(area.contains(small.frameGeometry()));
     }
 };
 
