@@ -29,9 +29,11 @@ web::TabularDataObject *Dictionary::ownData()
 {
     if (!m_ownDataSought) {
         m_ownDataSought = true;
-        if (const std::optional<QMap<QString, QString>> params = ownPageParams(m_page.location()))
+        if (const std::optional<QMap<QString, QString>> params = ownPageParams(m_page.location())) {
+            m_ownParams = *params;
             m_ownData = std::make_unique<web::TabularDataObject>(*params,
                                                                  QFileInfo(m_page.location()).absolutePath());
+        }
     }
     return m_ownData.get();
 }
@@ -64,12 +66,9 @@ const QSet<QString> *Dictionary::phraseBeginnings(TextDirection direction)
         return nullptr;
     const bool german = direction == TextDirection::German;
     std::optional<QSet<QString>> &beginnings = m_phraseBeginnings[german ? 0 : 1];
-    if (!beginnings) {
-        const std::optional<QMap<QString, QString>> params = ownPageParams(m_page.location());
-        beginnings = params ? ortelia::phraseBeginnings(*params, QFileInfo(m_page.location()).absolutePath(),
-                                                        german ? germanColumn() : foreignColumn())
-                            : QSet<QString>();
-    }
+    if (!beginnings)
+        beginnings = ortelia::phraseBeginnings(m_ownParams, QFileInfo(m_page.location()).absolutePath(),
+                                               german ? germanColumn() : foreignColumn());
     return &*beginnings;
 }
 

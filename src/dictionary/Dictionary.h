@@ -3,6 +3,7 @@
 #include "LookUpOnPage.h"
 #include "TextRoutines.h"
 
+#include <QMap>
 #include <QObject>
 #include <QSet>
 #include <QString>
@@ -54,6 +55,8 @@ private:
     Hits m_hits;
     // The data of the loaded page when it is one of the program's own; looked for once a page.
     std::unique_ptr<web::TabularDataObject> m_ownData;
+    // Its data object's params, read from the page once.
+    QMap<QString, QString> m_ownParams;
     bool m_ownDataSought = false;
     bool m_refusalSaid = false;
     // Per direction (German, foreign), gathered on the first text that asks.
