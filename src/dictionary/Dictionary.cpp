@@ -11,6 +11,28 @@
 
 namespace ortelia {
 
+namespace {
+
+// A typed phrase as the dictionary holds it: single blanks between its words, none around them,
+// and without the mark a sentence ends with ("guten  Morgen!": guten Morgen). Null when that is the
+// word as typed, or no phrase.
+QString typedPhrase(const QString &word)
+{
+    QString phrase = word.simplified();
+    if (!phrase.contains(QLatin1Char(' ')))
+        return QString();
+    if (phrase.size() > 1 && QStringLiteral("!?.,").contains(phrase.back()))
+        phrase = phrase.chopped(1).trimmed();
+    return phrase == word ? QString() : phrase;
+}
+
+bool empty(const LookupAnswer &answer)
+{
+    return answer.translation.isEmpty() && answer.german.isEmpty() && answer.note.isEmpty();
+}
+
+} // namespace
+
 Dictionary::Dictionary(HeadlessPage &page, Hits hits, QObject *parent)
     : QObject(parent), m_page(page), m_hits(hits)
 {
@@ -43,9 +65,15 @@ std::optional<LookupAnswer> Dictionary::answer(const QString &word, TextDirectio
     if (word.isEmpty())
         return LookupAnswer{};
     if (web::TabularDataObject *data = ownData()) {
-        const LookupAnswer answer = lookUpOnDataObject(*data, word, direction);
+        // The phrase as typed first: keys such as "was geht?" end in a mark themselves.
+        LookupAnswer answer = lookUpOnDataObject(*data, word, direction);
+        QString answered = word;
+        if (const QString phrase = typedPhrase(word); empty(answer) && !phrase.isNull()) {
+            answer = lookUpOnDataObject(*data, phrase, direction);
+            answered = phrase;
+        }
         if (m_hits == Hits::Shown) {
-            LookUpOnPage(m_page, word, direction);
+            LookUpOnPage(m_page, answered, direction);
             m_page.takeRefusedData();
         }
         noteRefusal(!dictionaryRefusal(*data).isEmpty());

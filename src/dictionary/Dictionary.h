@@ -33,7 +33,8 @@ public:
     ~Dictionary() override;
 
     // The answer to word, at once; nullopt when the page has no answer fields (no page loaded).
-    // The empty word has the empty answer.
+    // The empty word has the empty answer. On the program's own pages a phrase the dictionary does
+    // not hold as typed is looked up without its extra blanks and the mark that ends it.
     std::optional<LookupAnswer> answer(const QString &word, TextDirection direction);
     // The same, answered through finished() once control is back in the event loop, in the order asked.
     void lookUp(const QString &word, TextDirection direction);

@@ -143,7 +143,8 @@ private slots:
     }
 
     // A phrase, a separated verb or a verb with its infinitive is answered as one entry on the lines
-    // of all its words; a word that joins nothing keeps its own answer.
+    // of all its words; a word that joins nothing keeps its own answer. Word -1: the text typed whole
+    // into the single-word translator.
     void wordsAreAnsweredByWhatTheyForm_data()
     {
         QTest::addColumn<QString>("text");
@@ -175,6 +176,12 @@ private slots:
         QTest::newRow("grammar, not a phrase") << "Ich komme mit dem Bus" << 2 << "with|mit" << false;
         QTest::newRow("zu with an infinitive") << "Gut zu sein" << 1 << "to|zu" << false;
         QTest::newRow("foreign phrase") << "Good morning , Sir" << 1 << "good morning|guten morgen" << true;
+        QTest::newRow("typed phrase") << " guten  Morgen!" << -1 << "good morning|guten morgen" << false;
+        QTest::newRow("typed phrase, full stop")
+            << "zum Beispiel." << -1 << "for example|zum beispiel" << false;
+        QTest::newRow("typed phrase, foreign")
+            << "Good morning?" << -1 << "good morning|guten morgen" << true;
+        QTest::newRow("key ending in a mark") << "was geht?" << -1 << "what's up|was geht?" << false;
     }
 
     void wordsAreAnsweredByWhatTheyForm()
@@ -190,7 +197,7 @@ private slots:
             "kommen;come;\nmitkommen;come along;\nzuhören;listen;\ngehen;go;\nein;a;\n"
             "schlafen;sleep;\neinschlafen;fall asleep;\nmach;mach number;\nzumachen;close;\n"
             "mit;with;\nmit dem;whereby;\nzu;to;\nzu sein;be off your head;\n"
-            "spazieren gehen;go for a walk;\neinkaufen gehen;go shopping;\n");
+            "spazieren gehen;go for a walk;\neinkaufen gehen;go shopping;\nwas geht?;what's up;\n");
         folder.writeBytes(QStringLiteral("TranslateDeGb/DeEn.txt"), entries.toLatin1());
         folder.writeBytes(QStringLiteral("TranslateDeGb/DeEn-Zusatz.tab"),
                           "oberestextfeld;unterestextfeld;zusatztextfeld\r\nauf jeden fall;in any case;\r\n");
@@ -199,6 +206,11 @@ private slots:
         Dictionary dictionary(browser);
         QFETCH(bool, foreign);
         const TextDirection direction = foreign ? TextDirection::Foreign : TextDirection::German;
+        if (word < 0) {
+            const LookupAnswer answer = dictionary.answer(text, direction).value_or(LookupAnswer{});
+            QCOMPARE(answer.translation + u'|' + answer.german, expected);
+            return;
+        }
         const QStringList words = TextWalk::words(text, direction);
         const QList<TextWalk::Pair> pairs = TextWalk::lookUpAll(dictionary, words, direction);
         QCOMPARE(pairs.size(), words.size());
