@@ -45,8 +45,8 @@ void Form3::attachHoverHelp()
                                                             {ui->DeIt, "Italienisch"},
                                                             {ui->DeSp, "Spanisch"}};
     for (const auto &[button, language] : languages)
-        yellow(button, QStringLiteral("Sprechendes Wörterbuch Laden... Deutsch ") + QLatin1String(language) +
-                           QLatin1Char('!'));
+        yellow(button, QStringLiteral("Sprechendes Wörterbuch Laden... Deutsch ") +
+                           QString::fromUtf8(language) + QLatin1Char('!'));
     const QString hideText = QStringLiteral(
         "Fenster verstecken ! Wieder öffnen :  Siehe Symbol am rechten, unteren Bildschirmrand ! ");
     plain(ui->Label14, hideText);
