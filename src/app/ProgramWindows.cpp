@@ -31,7 +31,7 @@ template <class W> void add(QLatin1String name, WindowServices &services)
     WindowRegistry::LoadStep load;
     if constexpr (requires(W * w) { w->Form_Load(); })
         load = [](QWidget *w) { static_cast<W *>(w)->Form_Load(); };
-    WindowRegistry::registerWindow(
+    services.windows.registerWindow(
         name, [&services] { return new W(services); }, load);
     if constexpr (requires { W::answerRequests(services); })
         W::answerRequests(services);
@@ -60,19 +60,19 @@ void registerProgramWindows(WindowServices &services)
     add<TrayWindow>(windows::ortelia, services);
 }
 
-void startProgramWindows(const QString &extraWindow)
+void startProgramWindows(WindowRegistry &registry, const QString &extraWindow)
 {
-    WindowRegistry::window(windows::ortelia);
-    WindowRegistry::window(windows::Form3)->show();
+    registry.window(windows::ortelia);
+    registry.window(windows::Form3)->show();
     if (!extraWindow.isEmpty())
-        WindowRegistry::window(extraWindow)->show();
+        registry.window(extraWindow)->show();
 }
 
-void showProgramWindow(const QString &extraWindow)
+void showProgramWindow(WindowRegistry &registry, const QString &extraWindow)
 {
-    WindowRegistry::bringToFront(windows::Form3);
-    if (!extraWindow.isEmpty() && WindowRegistry::isRegistered(extraWindow))
-        WindowRegistry::bringToFront(extraWindow);
+    registry.bringToFront(windows::Form3);
+    if (!extraWindow.isEmpty() && registry.isRegistered(extraWindow))
+        registry.bringToFront(extraWindow);
 }
 
 } // namespace ortelia

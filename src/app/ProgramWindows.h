@@ -4,6 +4,7 @@
 
 namespace ortelia {
 
+class WindowRegistry;
 struct WindowServices;
 
 // Registers every window the program has, each built with the program's services, and connects
@@ -11,10 +12,10 @@ struct WindowServices;
 void registerProgramWindows(WindowServices &services);
 
 // Starts the program's windows: the tray icon first, then the main window and, if named, one more.
-void startProgramWindows(const QString &extraWindow);
+void startProgramWindows(WindowRegistry &registry, const QString &extraWindow);
 
 // What a second start asks for: the main window back and, if named, one more; a name the program
 // does not know is left out.
-void showProgramWindow(const QString &extraWindow);
+void showProgramWindow(WindowRegistry &registry, const QString &extraWindow);
 
 } // namespace ortelia

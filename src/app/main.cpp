@@ -55,28 +55,28 @@ int runProgram(const QStringList &args)
     ProgramRequests requests;
     SpeechEngine engine;
     Speaker speaker(engine);
-    WindowServices services{state, requests, speaker};
-    QObject::connect(&requests, &ProgramRequests::endProgram, [] {
-        WindowRegistry::unloadAll();
+    WindowRegistry windows;
+    WindowServices services{state, requests, speaker, windows};
+    QObject::connect(&requests, &ProgramRequests::endProgram, [&windows] {
+        windows.unloadAll();
         QCoreApplication::quit();
     });
     registerProgramWindows(services);
     const QString extra = requestedWindow(args);
-    if (args.contains(QStringLiteral("--window")) && !WindowRegistry::isRegistered(extra)) {
+    if (args.contains(QStringLiteral("--window")) && !windows.isRegistered(extra)) {
         std::fprintf(stderr, "Unbekanntes Fenster: %s\nBekannte Fenster: %s\n", qPrintable(extra),
-                     qPrintable(WindowRegistry::registeredNames().join(QStringLiteral(", "))));
+                     qPrintable(windows.registeredNames().join(QStringLiteral(", "))));
         return 2;
     }
     SingleInstance instance(SingleInstance::socketPathFor(ProgramFolder::root()));
     if (instance.handToRunning(extra))
         return 0;
-    QObject::connect(&instance, &SingleInstance::requested, &showProgramWindow);
+    QObject::connect(&instance, &SingleInstance::requested,
+                     [&windows](const QString &extraWindow) { showProgramWindow(windows, extraWindow); });
     if (SettingsFiles::isFirstRun())
         SettingsFiles::WriteDefaultSettings();
-    startProgramWindows(extra);
-    const int status = QApplication::exec();
-    WindowRegistry::reset();
-    return status;
+    startProgramWindows(windows, extra);
+    return QApplication::exec();
 }
 
 } // namespace

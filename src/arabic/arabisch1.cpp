@@ -84,10 +84,11 @@ arabisch1::arabisch1(WindowServices &services, QWidget *parent)
     WindowKeys::bind(services, this, [this] { close(); },
                      {{Qt::Key_F1,
                        [this] {
-                           if (QWidget *help = WindowRegistry::window(windows::hilfe1))
+                           if (QWidget *help = m_services.windows.window(windows::hilfe1))
                                help->show();
-                           QTimer::singleShot(kBackToFrontMs, this,
-                                              [] { WindowRegistry::bringToFront(windows::arabisch1); });
+                           QTimer::singleShot(kBackToFrontMs, this, [this] {
+                               m_services.windows.bringToFront(windows::arabisch1);
+                           });
                        }},
                       {Qt::Key_F5, [this] { ui->Text1->clear(); }}});
 }
@@ -97,9 +98,9 @@ arabisch1::~arabisch1() = default;
 void arabisch1::answerRequests(WindowServices &services)
 {
     QObject::connect(&services.requests, &ProgramRequests::openArabicKeyboard, &services.requests,
-                     [&state = services.state](Served served) {
+                     [&state = services.state, &registry = services.windows](Served served) {
                          state.keyboardServesTextTranslator.set(served == Served::TextTranslator);
-                         if (QWidget *keyboard = WindowRegistry::window(windows::arabisch1))
+                         if (QWidget *keyboard = registry.window(windows::arabisch1))
                              keyboard->show();
                      });
 }
@@ -388,7 +389,7 @@ void arabisch1::closeEvent(QCloseEvent *event)
 {
     // Closing unloads: the timers stop, and the next opening starts afresh.
     event->accept();
-    WindowRegistry::unload(windows::arabisch1);
+    m_services.windows.unload(windows::arabisch1);
 }
 
 } // namespace ortelia

@@ -76,8 +76,8 @@ worter1::~worter1() = default;
 void worter1::answerRequests(WindowServices &services)
 {
     QObject::connect(&services.requests, &ProgramRequests::openChooser, &services.requests,
-                     [](Served served) {
-                         if (auto *chooser = static_cast<worter1 *>(WindowRegistry::window(windows::worter1)))
+                     [&registry = services.windows](Served served) {
+                         if (auto *chooser = static_cast<worter1 *>(registry.window(windows::worter1)))
                              chooser->openFor(served);
                      });
 }
@@ -99,7 +99,7 @@ void worter1::Form_Load()
 {
     refreshFileList();
     setWindowTitle(ui->Check1->isChecked() ? kForMainWindow : kForTextTranslator);
-    WindowRegistry::hideControlsWithoutWindow(this);
+    m_services.windows.hideControlsWithoutWindow(this);
 }
 
 void worter1::attachHoverHelp()

@@ -99,10 +99,11 @@ Speaking::~Speaking() = default;
 void Speaking::answerRequests(WindowServices &services)
 {
     // Only a dictation window that exists is closed; none is created for it.
-    QObject::connect(&services.requests, &ProgramRequests::closeDictation, &services.requests, [] {
-        if (auto *dictation = static_cast<Speaking *>(WindowRegistry::existing(windows::Speaking)))
-            dictation->ui->zu1->click();
-    });
+    QObject::connect(&services.requests, &ProgramRequests::closeDictation, &services.requests,
+                     [&registry = services.windows] {
+                         if (auto *dictation = static_cast<Speaking *>(registry.existing(windows::Speaking)))
+                             dictation->ui->zu1->click();
+                     });
 }
 
 void Speaking::Form_Load()

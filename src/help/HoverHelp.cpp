@@ -1,12 +1,9 @@
 #include "HoverHelp.h"
 
-#include "WindowRegistry.h"
-
 #include <QAbstractButton>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMetaObject>
 #include <QRegularExpression>
 #include <QWidget>
 
@@ -148,8 +145,13 @@ QString HoverHelp::textOf(const QWidget *control)
 
 void HoverHelp::setHelpText(const QString &text)
 {
-    if (QWidget *help = WindowRegistry::window(windows::hilfe1))
-        QMetaObject::invokeMethod(help, "setHelpText", Q_ARG(QString, text));
+    emit helpLine().shown(text);
+}
+
+HelpLine &HoverHelp::helpLine()
+{
+    static HelpLine line;
+    return line;
 }
 
 void HoverHelp::activate(Item &item)

@@ -13,6 +13,13 @@ class QWidget;
 
 namespace ortelia {
 
+// Where the program's help texts go; the help window shows them.
+class HelpLine : public QObject {
+    Q_OBJECT
+signals:
+    void shown(const QString &text);
+};
+
 // Hover help shared by every window: moving the mouse over a control (and, where asked, giving
 // it the focus) writes the control's explanation into the help window's label and highlights the
 // control; moving over the bare window takes the highlights back.
@@ -36,8 +43,11 @@ public:
     static void attach(QWidget *control, const QString &text, const Options &options);
     static void attach(QWidget *control, const QString &text);
 
-    // Writes a text into the help window's label, creating the help window hidden if needed.
+    // Sends a text to the help line, which the help window shows in its label.
     static void setHelpText(const QString &text);
+    // One for the program: every window writes to it, and the help window listens while its
+    // services live.
+    static HelpLine &helpLine();
 
     // The help text attached to a control (empty when none).
     static QString textOf(const QWidget *control);

@@ -19,8 +19,8 @@ WindowKeys *WindowKeys::bind(WindowServices &services, QWidget *window, Action c
     std::map<int, Action> actions = {
         {Qt::Key_Escape, std::move(close)},
         {Qt::Key_F1,
-         [] {
-             if (QWidget *help = WindowRegistry::window(windows::hilfe1))
+         [&registry = services.windows] {
+             if (QWidget *help = registry.window(windows::hilfe1))
                  help->show();
          }},
         {Qt::Key_F2, [&requests = services.requests] { emit requests.speakHelp(); }},

@@ -61,20 +61,20 @@ hilfe1::hilfe1(WindowServices &services, QWidget *parent)
     connect(ui->Command1, &QPushButton::clicked, &services.requests, &ProgramRequests::openDescription);
     connect(ui->beende3, &QPushButton::clicked, this, &QWidget::hide);
 
-    ui->updates->setVisible(WindowRegistry::canShow(ui->updates));
+    ui->updates->setVisible(m_services.windows.canShow(ui->updates));
     // "Zeit -" appears beside "Update" when the mouse is over it; its place is kept while it is
     // hidden, so "Update" does not move away under the pointer.
     QSizePolicy keepPlace = ui->zeiteinstellung->sizePolicy();
     keepPlace.setRetainSizeWhenHidden(true);
     ui->zeiteinstellung->setSizePolicy(keepPlace);
     connect(ui->updates, &QPushButton::clicked, this, [this] {
-        if (QWidget *up = WindowRegistry::window(windows::up1)) {
+        if (QWidget *up = m_services.windows.window(windows::up1)) {
             up->show();
             emit m_services.requests.checkForUpdates();
         }
     });
     connect(ui->zeiteinstellung, &QPushButton::clicked, this, [this] {
-        if (QWidget *zeit = WindowRegistry::window(windows::zeit)) {
+        if (QWidget *zeit = m_services.windows.window(windows::zeit)) {
             zeit->show();
             emit m_services.requests.startUpdateSchedule();
         }
@@ -91,11 +91,18 @@ hilfe1::~hilfe1() = default;
 
 void hilfe1::answerRequests(WindowServices &services)
 {
-    QObject::connect(&services.requests, &ProgramRequests::speakHelp, &services.requests, [] {
-        // The picture button reads aloud every time; "pla" works once per window.
-        if (auto *help = static_cast<hilfe1 *>(WindowRegistry::window(windows::hilfe1)))
-            help->ui->Picture1S->click();
-    });
+    QObject::connect(&services.requests, &ProgramRequests::speakHelp, &services.requests,
+                     [&registry = services.windows] {
+                         // The picture button reads aloud every time; "pla" works once per window.
+                         if (auto *help = static_cast<hilfe1 *>(registry.window(windows::hilfe1)))
+                             help->ui->Picture1S->click();
+                     });
+    // The help line is the help window's label; texts sent while no help window exists create it.
+    QObject::connect(&HoverHelp::helpLine(), &HelpLine::shown, &services.requests,
+                     [&registry = services.windows](const QString &text) {
+                         if (auto *help = static_cast<hilfe1 *>(registry.window(windows::hilfe1)))
+                             help->setHelpText(text);
+                     });
 }
 
 void hilfe1::attachHoverTexts()
@@ -116,7 +123,8 @@ void hilfe1::attachHoverTexts()
     helpAndDescription(ui->updates,
                        QStringLiteral("Neue Wörterbuch Updates über das Internet durchführen. Sucht neue "
                                       "Wörterbücher. Dazu muß eine Internet-Verbindung bestehen !"),
-                       HoverHelp::yellow(), [this] { WindowRegistry::showIfPossible(ui->zeiteinstellung); });
+                       HoverHelp::yellow(),
+                       [this] { m_services.windows.showIfPossible(ui->zeiteinstellung); });
     helpAndDescription(
         ui->zeiteinstellung,
         QStringLiteral("Updates Zeiteinstellung täglich oder monatlich, Wörterbuch Updates über das "
@@ -208,7 +216,7 @@ void hilfe1::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Escape:
         // Unloaded: the next help window starts without automatic reading.
         m_services.state.helpReadsAloud.set(false);
-        WindowRegistry::unload(windows::hilfe1);
+        m_services.windows.unload(windows::hilfe1);
         break;
     case Qt::Key_F1:
         show();

@@ -92,7 +92,7 @@ void supertrans1::Form_Load()
     showDescription(ListTexts::kDescription);
     ui->Check2->setChecked(false);
     resize(kNarrowWidth, height());
-    WindowRegistry::hideControlsWithoutWindow(this);
+    m_services.windows.hideControlsWithoutWindow(this);
 }
 
 // ---- loading -------------------------------------------------------------------------------
@@ -454,8 +454,8 @@ void supertrans1::connectPanel()
     connect(ui->Label1, &ClickLabel::clicked, this,
             [this] { ui->Label1->setText(QString::number(m_model->section(0).size())); });
     connect(ui->exit, &QPushButton::clicked, this, &supertrans1::closeWindow);
-    connect(ui->stimmmuster, &QPushButton::clicked, this, [] {
-        if (QWidget *voices = WindowRegistry::window(windows::Logox4))
+    connect(ui->stimmmuster, &QPushButton::clicked, this, [this] {
+        if (QWidget *voices = m_services.windows.window(windows::Logox4))
             voices->show();
     });
 }
@@ -477,7 +477,7 @@ void supertrans1::closeWindow()
         return;
     m_closing = true;
     hideProgress();
-    WindowRegistry::unload(windows::supertrans1);
+    m_services.windows.unload(windows::supertrans1);
 }
 
 void supertrans1::closeEvent(QCloseEvent *event)

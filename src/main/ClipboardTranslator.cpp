@@ -68,7 +68,7 @@ void ClipboardTranslator::TranslateClipboard(TextDirection direction)
         return;
     }
     // The user sees what is translated, also when the text translator is loaded for it.
-    if (QWidget *translator = WindowRegistry::window(windows::TextUeberA))
+    if (QWidget *translator = m_services.windows.window(windows::TextUeberA))
         translator->show();
     emit m_services.requests.translateText(*text, direction);
 }

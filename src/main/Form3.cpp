@@ -129,14 +129,16 @@ void Form3::Form_Load()
     ui->Frame2->load();
     ui->Frame1->showProgramFolder();
     // The update schedule is always loaded, invisibly.
-    WindowRegistry::window(windows::zeit);
-    WindowRegistry::hideControlsWithoutWindow(this);
+    m_services.windows.window(windows::zeit);
+    m_services.windows.hideControlsWithoutWindow(this);
 }
 
 void Form3::answerRequests(WindowServices &services)
 {
     ProgramRequests &requests = services.requests;
-    const auto form = [] { return static_cast<Form3 *>(WindowRegistry::window(windows::Form3)); };
+    const auto form = [&registry = services.windows] {
+        return static_cast<Form3 *>(registry.window(windows::Form3));
+    };
     QObject::connect(&requests, &ProgramRequests::openDescription, &requests, [form] {
         if (Form3 *f = form())
             f->openDescription();
@@ -308,7 +310,7 @@ void Form3::connectWindow()
     connect(ui->Command12, &QPushButton::clicked, this, [this] {
         showWindow(windows::TextUeberA);
         m_services.state.keyboardServesTextTranslator.set(true);
-        WindowRegistry::showIfPossible(ui->Label26);
+        m_services.windows.showIfPossible(ui->Label26);
         emit m_services.requests.openTextTranslatorWide();
     });
     connect(ui->textueber1, &QPushButton::clicked, this, [this] { showWindow(windows::TextUeberA); });
@@ -353,13 +355,13 @@ void Form3::setWide(bool wide)
 
 void Form3::showWindow(const QString &name)
 {
-    if (QWidget *w = WindowRegistry::window(name))
+    if (QWidget *w = m_services.windows.window(name))
         w->show();
 }
 
 void Form3::showHelpWindow()
 {
-    QWidget *help = WindowRegistry::window(windows::hilfe1);
+    QWidget *help = m_services.windows.window(windows::hilfe1);
     if (!help)
         return;
     help->show();
@@ -373,7 +375,7 @@ void Form3::showHelpWindow()
 
 void Form3::openListTranslator()
 {
-    if (!WindowRegistry::isRegistered(windows::supertrans1))
+    if (!m_services.windows.isRegistered(windows::supertrans1))
         return;
     ui->ProgressBar1->show();
     showListTranslatorProgress(0);

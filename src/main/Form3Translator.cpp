@@ -51,7 +51,7 @@ QString currentDirectoryHelpFile()
 void Form3::connectTranslator()
 {
     TranslatorPanel *translator = ui->Frame2;
-    translator->setSpeaker(m_services.speaker);
+    translator->setServices(m_services);
     m_dictionary = new Dictionary(ui->WebBrowser1->page(), Dictionary::Hits::Shown, this);
     connect(m_dictionary, &Dictionary::refused, this, [] { showDictionaryFailure(); });
     translator->setDictionary(*m_dictionary);
@@ -146,7 +146,7 @@ void Form3::openTranslatorPanel(bool dictation)
 {
     if (!dictation) {
         m_services.state.keyboardServesTextTranslator.set(false);
-        WindowRegistry::showIfPossible(ui->Label26);
+        m_services.windows.showIfPossible(ui->Label26);
     }
     ui->Frame2->open(dictation);
 }

@@ -11,6 +11,7 @@
 #include "TextRoutines.h"
 #include "VoiceChoice.h"
 #include "WindowRegistry.h"
+#include "WindowServices.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -76,8 +77,8 @@ TranslatorPanel::TranslatorPanel(QWidget *parent)
     connect(ui->Label25, &ClickLabel::clicked, this, [this] { endDictation(Direction::German); });
     connect(ui->Label28, &ClickLabel::clicked, this, [this] { startDictation(Direction::Foreign); });
     connect(ui->Label29, &ClickLabel::clicked, this, [this] { endDictation(Direction::Foreign); });
-    connect(ui->Command7, &QPushButton::clicked, this, [] {
-        if (QWidget *dictation = WindowRegistry::window(windows::Speaking))
+    connect(ui->Command7, &QPushButton::clicked, this, [this] {
+        if (QWidget *dictation = m_services->windows.window(windows::Speaking))
             dictation->show();
     });
 
@@ -94,13 +95,13 @@ TranslatorPanel::TranslatorPanel(QWidget *parent)
     connect(ui->Label21G, &ClickLabel::clicked, this, [this] {
         // The German side, in German.
         QStringList request{ui->Label21G->text()};
-        m_speaker->speakText(request, QStringLiteral("Deutsch"));
+        m_services->speaker.speakText(request, QStringLiteral("Deutsch"));
     });
     connect(ui->Label21, &ClickLabel::clicked, this,
             [this] { emit textToSpeakWithProfile(ui->Label21->text()); });
     connect(ui->lblText, &ClickLabel::clicked, this, [this] {
         emit recognitionWanted();
-        m_speaker->speak(m_lastTranslation);
+        m_services->speaker.speak(m_lastTranslation);
     });
 
     connect(ui->Text5, &QLineEdit::textChanged, this, [this](const QString &name) {
@@ -124,9 +125,9 @@ void TranslatorPanel::setDictionary(Dictionary &dictionary)
     connect(&dictionary, &Dictionary::finished, this, &TranslatorPanel::answered);
 }
 
-void TranslatorPanel::setSpeaker(Speaker &speaker)
+void TranslatorPanel::setServices(WindowServices &services)
 {
-    m_speaker = &speaker;
+    m_services = &services;
 }
 
 void TranslatorPanel::load()
@@ -221,7 +222,7 @@ void TranslatorPanel::answered(const QString &word, TextDirection, const std::op
 
 void TranslatorPanel::fetchResults(Direction direction)
 {
-    const QStringList profile = m_speaker->voiceProfile();
+    const QStringList profile = m_services->speaker.voiceProfile();
     ui->List3->addItems(profile);
     ui->List4->addItems(profile);
     // Without an answer (no page) the labels keep what they show.
@@ -239,10 +240,10 @@ void TranslatorPanel::fetchResults(Direction direction)
     const QString language = VoiceChoice::answerLanguage(
         ui->Text5->text(), ui->Text6->text(),
         direction == Direction::German ? TextDirection::German : TextDirection::Foreign);
-    QStringList request = m_speaker->inLanguage(listLines(list), language);
+    QStringList request = m_services->speaker.inLanguage(listLines(list), language);
     list->clear();
     m_lastTranslation = request;
-    m_speaker->speakTranslation(request);
+    m_services->speaker.speakTranslation(request);
     (direction == Direction::German ? Timer1T : Timer2T)->setEnabled(false);
 }
 
@@ -337,7 +338,7 @@ void TranslatorPanel::startDictation(Direction direction)
     ui->Check2->show();
     (german ? ui->Check3 : ui->Check4)->show();
     if (german) {
-        WindowRegistry::showIfPossible(ui->Command7);
+        m_services->windows.showIfPossible(ui->Command7);
         emit dictationChanged(true);
     }
 }
@@ -458,7 +459,7 @@ void TranslatorPanel::sayLanguageNames()
 {
     // The names are German words.
     QStringList request{ui->Text5->text() + QLatin1Char('+') + ui->Text6->text()};
-    m_speaker->speakText(request, QStringLiteral("Deutsch"));
+    m_services->speaker.speakText(request, QStringLiteral("Deutsch"));
 }
 
 void TranslatorPanel::attachHoverHelp()

@@ -19,7 +19,7 @@ namespace ortelia {
 
 class Dictionary;
 class FormTimer;
-class Speaker;
+struct WindowServices;
 
 // The single-word translator Frame2 of the main window: a word typed (or dictated) into the
 // German or the foreign field is looked up on the window's dictionary page; half a second later
@@ -32,7 +32,7 @@ public:
 
     // The window's dictionary, on whose page the panel looks words up.
     void setDictionary(Dictionary &dictionary);
-    void setSpeaker(Speaker &speaker);
+    void setServices(WindowServices &services);
     // The window's load step: only the German-English flags and no dictation controls show.
     void load();
 
@@ -110,7 +110,7 @@ private:
     bool m_languageNamesWanted = false;
     // A pair chosen by the user, which opening the panel keeps.
     bool m_pairChosen = false;
-    Speaker *m_speaker = nullptr;
+    WindowServices *m_services = nullptr;
     // The translation last spoken, which the translation label speaks again.
     QStringList m_lastTranslation;
     FormTimer *Timer1T;

@@ -85,14 +85,14 @@ TextUeberA::~TextUeberA() = default;
 
 namespace {
 
-TextUeberA *translator()
+TextUeberA *translator(WindowRegistry &registry)
 {
-    return static_cast<TextUeberA *>(WindowRegistry::window(windows::TextUeberA));
+    return static_cast<TextUeberA *>(registry.window(windows::TextUeberA));
 }
 
-TextUeberA *openTranslator()
+TextUeberA *openTranslator(const WindowRegistry &registry)
 {
-    return static_cast<TextUeberA *>(WindowRegistry::existing(windows::TextUeberA));
+    return static_cast<TextUeberA *>(registry.existing(windows::TextUeberA));
 }
 
 // The clipboard translator's "Mini-Fenster" switched off gives this height back.
@@ -104,40 +104,47 @@ void TextUeberA::answerRequests(WindowServices &services)
 {
     ProgramRequests &requests = services.requests;
     QObject::connect(&requests, &ProgramRequests::translateText, &requests,
-                     [](const QString &text, TextDirection direction) {
-                         if (TextUeberA *w = translator())
+                     [&registry = services.windows](const QString &text, TextDirection direction) {
+                         if (TextUeberA *w = translator(registry))
                              w->translateText(text, direction);
                      });
-    QObject::connect(&requests, &ProgramRequests::openTextTranslatorWide, &requests, [] {
-        if (TextUeberA *w = translator())
-            w->openWide();
-    });
-    QObject::connect(&requests, &ProgramRequests::closeTextTranslator, &requests, [] {
-        if (TextUeberA *w = openTranslator())
-            w->closeWindow();
-    });
-    QObject::connect(&requests, &ProgramRequests::dropTextTranslator, &requests, [] {
-        if (TextUeberA *w = openTranslator())
-            w->dropWindow();
-    });
-    QObject::connect(&requests, &ProgramRequests::setTextTranslatorMini, &requests, [](bool mini) {
-        if (TextUeberA *w = translator())
-            w->setHeight(mini ? 0 : kMiniOffHeight);
-    });
-    QObject::connect(&requests, &ProgramRequests::flattenTextTranslator, &requests, [] {
-        if (TextUeberA *w = translator())
-            w->setHeight(0);
-    });
-    QObject::connect(&requests, &ProgramRequests::arrangeTextTranslatorNarrow, &requests, [](int height) {
-        if (TextUeberA *w = translator())
-            w->arrangeNarrow(height);
-    });
-    QObject::connect(&requests, &ProgramRequests::dictionaryChosen, &requests, [](Served served) {
-        if (served != Served::TextTranslator)
-            return;
-        if (TextUeberA *w = translator())
-            w->applyOwnDictionary();
-    });
+    QObject::connect(&requests, &ProgramRequests::openTextTranslatorWide, &requests,
+                     [&registry = services.windows] {
+                         if (TextUeberA *w = translator(registry))
+                             w->openWide();
+                     });
+    QObject::connect(&requests, &ProgramRequests::closeTextTranslator, &requests,
+                     [&registry = services.windows] {
+                         if (TextUeberA *w = openTranslator(registry))
+                             w->closeWindow();
+                     });
+    QObject::connect(&requests, &ProgramRequests::dropTextTranslator, &requests,
+                     [&registry = services.windows] {
+                         if (TextUeberA *w = openTranslator(registry))
+                             w->dropWindow();
+                     });
+    QObject::connect(&requests, &ProgramRequests::setTextTranslatorMini, &requests,
+                     [&registry = services.windows](bool mini) {
+                         if (TextUeberA *w = translator(registry))
+                             w->setHeight(mini ? 0 : kMiniOffHeight);
+                     });
+    QObject::connect(&requests, &ProgramRequests::flattenTextTranslator, &requests,
+                     [&registry = services.windows] {
+                         if (TextUeberA *w = translator(registry))
+                             w->setHeight(0);
+                     });
+    QObject::connect(&requests, &ProgramRequests::arrangeTextTranslatorNarrow, &requests,
+                     [&registry = services.windows](int height) {
+                         if (TextUeberA *w = translator(registry))
+                             w->arrangeNarrow(height);
+                     });
+    QObject::connect(&requests, &ProgramRequests::dictionaryChosen, &requests,
+                     [&registry = services.windows](Served served) {
+                         if (served != Served::TextTranslator)
+                             return;
+                         if (TextUeberA *w = translator(registry))
+                             w->applyOwnDictionary();
+                     });
 }
 
 void TextUeberA::Form_Load()
@@ -154,7 +161,7 @@ void TextUeberA::Form_Load()
     ui->SpeakButton->setText(QStringLiteral("Deutsch"));
     ui->SpeakButtonE->setText(QStringLiteral("Englisch"));
     ui->SpeedLabel->setText(QStringLiteral("Speed: %1 Millisekunden").arg(ui->HScroll1->value()));
-    WindowRegistry::hideControlsWithoutWindow(this);
+    m_services.windows.hideControlsWithoutWindow(this);
 }
 
 // ---- the two directions ------------------------------------------------------------------
@@ -424,7 +431,8 @@ void TextUeberA::connectWindow()
     connect(ui->Picture9, &QToolButton::clicked, this, [this] { setLow(true); });
     connect(ui->Picture10, &QToolButton::clicked, this, [this] { setLow(false); });
     connect(ui->fensterauf, &QPushButton::clicked, this, &TextUeberA::openWide);
-    connect(ui->Command4, &QPushButton::clicked, this, [] { WindowRegistry::bringToFront(windows::Form3); });
+    connect(ui->Command4, &QPushButton::clicked, this,
+            [this] { m_services.windows.bringToFront(windows::Form3); });
     connect(ui->fensterklein, &QPushButton::clicked, this, [this] { setNarrow(true); });
     connect(ui->verstecken, &QPushButton::clicked, this, [this] {
         hide();
@@ -499,7 +507,7 @@ void TextUeberA::dropWindow()
 {
     m_services.speaker.stop();
     m_services.state.textTranslatorOpen.set(false);
-    WindowRegistry::unload(windows::TextUeberA);
+    m_services.windows.unload(windows::TextUeberA);
 }
 
 void TextUeberA::closeEvent(QCloseEvent *event)

@@ -27,15 +27,15 @@ QIcon programIcon()
     return QApplication::style()->standardIcon(QStyle::SP_ComputerIcon);
 }
 
-void showWindow(const QString &name)
+void showWindow(WindowRegistry &registry, const QString &name)
 {
-    if (QWidget *w = WindowRegistry::window(name))
+    if (QWidget *w = registry.window(name))
         w->show();
 }
 
-void hideMainWindow()
+void hideMainWindow(const WindowRegistry &registry)
 {
-    if (QWidget *main = WindowRegistry::existing(windows::Form3))
+    if (QWidget *main = registry.existing(windows::Form3))
         main->hide();
 }
 
@@ -91,12 +91,13 @@ TrayWindow::TrayWindow(WindowServices &services, QWidget *parent) : QWidget(pare
 
 void TrayWindow::answerRequests(WindowServices &services)
 {
-    QObject::connect(&services.requests, &ProgramRequests::programEnding, &services.requests, [] {
-        if (auto *tray = static_cast<TrayWindow *>(WindowRegistry::existing(windows::ortelia))) {
-            tray->removeIcon();
-            WindowRegistry::unload(windows::ortelia);
-        }
-    });
+    QObject::connect(&services.requests, &ProgramRequests::programEnding, &services.requests,
+                     [&registry = services.windows] {
+                         if (auto *tray = static_cast<TrayWindow *>(registry.existing(windows::ortelia))) {
+                             tray->removeIcon();
+                             registry.unload(windows::ortelia);
+                         }
+                     });
 }
 
 TrayWindow::~TrayWindow() = default;
@@ -104,7 +105,7 @@ TrayWindow::~TrayWindow() = default;
 void TrayWindow::Form_Load()
 {
     hide();
-    WindowRegistry::hideControlsWithoutWindow(this);
+    m_services.windows.hideControlsWithoutWindow(this);
     m_icon->show();
 }
 
@@ -131,7 +132,7 @@ void TrayWindow::openDescription()
 
 void TrayWindow::showHelpWindow()
 {
-    showWindow(windows::hilfe1);
+    showWindow(m_services.windows, windows::hilfe1);
 }
 
 void TrayWindow::openListTranslator()
@@ -141,7 +142,7 @@ void TrayWindow::openListTranslator()
 
 void TrayWindow::showTextTranslator()
 {
-    showWindow(windows::TextUeberA);
+    showWindow(m_services.windows, windows::TextUeberA);
 }
 
 void TrayWindow::readClipboard()
@@ -178,7 +179,7 @@ void TrayWindow::translateClipboard(TextDirection direction)
     emit requests.flattenTextTranslator();
     emit requests.openClipboardTranslator();
     emit requests.flattenTextTranslator();
-    hideMainWindow();
+    hideMainWindow(m_services.windows);
     emit requests.translateClipboard(direction);
 }
 
@@ -205,7 +206,7 @@ void TrayWindow::rightClicked()
 
 void TrayWindow::showMainWindow()
 {
-    WindowRegistry::bringToFront(windows::Form3);
+    m_services.windows.bringToFront(windows::Form3);
 }
 
 void TrayWindow::toggleSound()
@@ -216,7 +217,7 @@ void TrayWindow::toggleSound()
 
 void TrayWindow::openVoiceSettings()
 {
-    showWindow(windows::Logox4);
+    showWindow(m_services.windows, windows::Logox4);
 }
 
 void TrayWindow::showOptions()
@@ -227,13 +228,13 @@ void TrayWindow::showOptions()
 
 void TrayWindow::startSchedule()
 {
-    showWindow(windows::zeit);
+    showWindow(m_services.windows, windows::zeit);
     emit m_services.requests.startUpdateSchedule();
 }
 
 void TrayWindow::showUpdateWindow()
 {
-    showWindow(windows::up1);
+    showWindow(m_services.windows, windows::up1);
 }
 
 void TrayWindow::endProgram()
@@ -241,10 +242,10 @@ void TrayWindow::endProgram()
     emit m_services.requests.closeTextTranslator();
     removeIcon();
     // The main window's ending ends the program and every window, this one included.
-    if (QWidget *main = WindowRegistry::existing(windows::Form3))
+    if (QWidget *main = m_services.windows.existing(windows::Form3))
         main->close();
     else
-        WindowRegistry::unload(windows::ortelia);
+        m_services.windows.unload(windows::ortelia);
 }
 
 void TrayWindow::removeIcon()
@@ -257,7 +258,7 @@ void TrayWindow::closeEvent(QCloseEvent *event)
     // Closed from outside (a task list): the program ends the way the main window ends it.
     hide();
     event->ignore();
-    if (QWidget *main = WindowRegistry::existing(windows::Form3))
+    if (QWidget *main = m_services.windows.existing(windows::Form3))
         main->close();
     else
         removeIcon();

@@ -33,7 +33,8 @@ constexpr int kCollectAfterLoadingMs = 2000;
 } // namespace
 
 up1::up1(WindowServices &services, QWidget *parent)
-    : QWidget(parent), ui(std::make_unique<Ui::up1>()), m_download(new DictionaryDownload(this))
+    : QWidget(parent), m_windows(services.windows), ui(std::make_unique<Ui::up1>()),
+      m_download(new DictionaryDownload(this))
 {
     ui->setupUi(this);
     setWindowFlag(Qt::Window);
@@ -97,10 +98,11 @@ up1::~up1() = default;
 
 void up1::answerRequests(WindowServices &services)
 {
-    QObject::connect(&services.requests, &ProgramRequests::checkForUpdates, &services.requests, [] {
-        if (auto *window = static_cast<up1 *>(WindowRegistry::window(windows::up1)))
-            window->Timer5->setEnabled(true);
-    });
+    QObject::connect(&services.requests, &ProgramRequests::checkForUpdates, &services.requests,
+                     [&registry = services.windows] {
+                         if (auto *window = static_cast<up1 *>(registry.window(windows::up1)))
+                             window->Timer5->setEnabled(true);
+                     });
 }
 
 void up1::Form_Load()
@@ -530,8 +532,8 @@ void up1::closeEvent(QCloseEvent *event)
         ui->Dates->takeOverToday();
     event->accept();
     // Unloaded, as the schedule window is: the next opening loads it anew (clock, dates, size).
-    if (WindowRegistry::existing(windows::up1) == this)
-        WindowRegistry::unload(windows::up1);
+    if (m_windows.existing(windows::up1) == this)
+        m_windows.unload(windows::up1);
 }
 
 } // namespace ortelia

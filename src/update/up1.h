@@ -19,6 +19,7 @@ namespace ortelia {
 
 class DictionaryDownload;
 class FormTimer;
+class WindowRegistry;
 struct WindowServices;
 
 // The update window: fetches the update list from the update server, keeps its copies, walks its
@@ -84,6 +85,7 @@ private:
     void setStatus(const QString &text);
     void attachHoverHelp();
 
+    WindowRegistry &m_windows;
     std::unique_ptr<Ui::up1> ui;
     FormTimer *Timer5; // automatic loading, once
     FormTimer *Timer2; // next scan step

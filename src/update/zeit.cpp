@@ -27,7 +27,8 @@ constexpr int kStartDelayMs = 3200;
 
 } // namespace
 
-zeit::zeit(WindowServices &services, QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::zeit>())
+zeit::zeit(WindowServices &services, QWidget *parent)
+    : QWidget(parent), m_windows(services.windows), ui(std::make_unique<Ui::zeit>())
 {
     ui->setupUi(this);
     setWindowFlag(Qt::Window);
@@ -70,10 +71,11 @@ zeit::~zeit() = default;
 
 void zeit::answerRequests(WindowServices &services)
 {
-    QObject::connect(&services.requests, &ProgramRequests::startUpdateSchedule, &services.requests, [] {
-        if (auto *window = static_cast<zeit *>(WindowRegistry::window(windows::zeit)))
-            window->start();
-    });
+    QObject::connect(&services.requests, &ProgramRequests::startUpdateSchedule, &services.requests,
+                     [&registry = services.windows] {
+                         if (auto *window = static_cast<zeit *>(registry.window(windows::zeit)))
+                             window->start();
+                     });
 }
 
 void zeit::Form_Load()
@@ -145,7 +147,7 @@ void zeit::compare()
     const QString stored = ui->Text1->text();
     const bool due = !eightDigits.match(stored).hasMatch() || stored < ui->Label5->text();
     if (due) {
-        if (QWidget *up = WindowRegistry::window(windows::up1))
+        if (QWidget *up = m_windows.window(windows::up1))
             up->show();
         unloadWindow();
     } else {
@@ -203,20 +205,20 @@ void zeit::monthlyClicked(bool on)
 
 void zeit::openUpdateWindow()
 {
-    if (QWidget *up = WindowRegistry::window(windows::up1))
+    if (QWidget *up = m_windows.window(windows::up1))
         up->show();
     hide();
 }
 
 void zeit::unloadWindow()
 {
-    WindowRegistry::unload(windows::zeit);
+    m_windows.unload(windows::zeit);
 }
 
 void zeit::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    WindowRegistry::unload(windows::zeit);
+    m_windows.unload(windows::zeit);
 }
 
 } // namespace ortelia

@@ -11,6 +11,7 @@ class zeit;
 namespace ortelia {
 
 class FormTimer;
+class WindowRegistry;
 struct WindowServices;
 
 // The update schedule: a daily or a monthly check, and for the monthly one the month of the next
@@ -46,6 +47,7 @@ private:
     void openUpdateWindow();
     void unloadWindow();
 
+    WindowRegistry &m_windows;
     std::unique_ptr<Ui::zeit> ui;
     FormTimer *Timer1; // reads the options once, after a start
 };

@@ -116,7 +116,7 @@ void Logox4::closeEvent(QCloseEvent *event)
 {
     Timer1->setEnabled(false);
     Timer2->setEnabled(false);
-    WindowRegistry::unload(windows::Logox4);
+    m_services.windows.unload(windows::Logox4);
     event->accept();
 }
 

@@ -46,13 +46,13 @@ std::span<const WindowNeed> windowNeeds()
     return kNeeds;
 }
 
-bool WindowRegistry::canShow(const QWidget *control)
+bool WindowRegistry::canShow(const QWidget *control) const
 {
     const WindowNeed *need = needOf(control);
     return !need || isRegistered(QLatin1String(need->needs));
 }
 
-void WindowRegistry::hideControlsWithoutWindow(QWidget *window)
+void WindowRegistry::hideControlsWithoutWindow(QWidget *window) const
 {
     for (const WindowNeed &need : kNeeds) {
         if (window->objectName() != QLatin1String(need.window) || isRegistered(QLatin1String(need.needs)))
@@ -64,7 +64,7 @@ void WindowRegistry::hideControlsWithoutWindow(QWidget *window)
     }
 }
 
-void WindowRegistry::showIfPossible(QWidget *control)
+void WindowRegistry::showIfPossible(QWidget *control) const
 {
     if (canShow(control))
         control->show();

@@ -7,51 +7,29 @@
 
 namespace ortelia {
 
-namespace {
-
-struct Entry {
-    WindowRegistry::Factory factory;
-    WindowRegistry::LoadStep load;
-    QPointer<QWidget> instance;
-};
-
-QHash<QString, Entry> &entries()
-{
-    static QHash<QString, Entry> map;
-    return map;
-}
-
-QStringList &creationOrder()
-{
-    static QStringList order;
-    return order;
-}
-
-} // namespace
-
 void WindowRegistry::registerWindow(const QString &name, Factory factory, LoadStep load)
 {
-    Entry &entry = entries()[name];
+    Entry &entry = m_entries[name];
     entry.factory = std::move(factory);
     entry.load = std::move(load);
 }
 
-bool WindowRegistry::isRegistered(const QString &name)
+bool WindowRegistry::isRegistered(const QString &name) const
 {
-    return entries().contains(name);
+    return m_entries.contains(name);
 }
 
-QStringList WindowRegistry::registeredNames()
+QStringList WindowRegistry::registeredNames() const
 {
-    QStringList names = entries().keys();
+    QStringList names = m_entries.keys();
     names.sort();
     return names;
 }
 
 QWidget *WindowRegistry::window(const QString &name)
 {
-    auto it = entries().find(name);
-    if (it == entries().end())
+    auto it = m_entries.find(name);
+    if (it == m_entries.end())
         return nullptr;
     if (it->instance)
         return it->instance;
@@ -61,10 +39,10 @@ QWidget *WindowRegistry::window(const QString &name)
     if (created->objectName().isEmpty())
         created->setObjectName(name);
     // The factory may have used the registry itself, so the entry is looked up again.
-    Entry &entry = entries()[name];
+    Entry &entry = m_entries[name];
     entry.instance = created;
-    creationOrder().removeAll(name);
-    creationOrder().append(name);
+    m_creationOrder.removeAll(name);
+    m_creationOrder.append(name);
     if (LoadStep load = entry.load)
         load(created);
     return created;
@@ -84,20 +62,20 @@ QWidget *WindowRegistry::bringToFront(const QString &name)
     return w;
 }
 
-QWidget *WindowRegistry::existing(const QString &name)
+QWidget *WindowRegistry::existing(const QString &name) const
 {
-    auto it = entries().find(name);
-    return it == entries().end() ? nullptr : it->instance.data();
+    auto it = m_entries.find(name);
+    return it == m_entries.end() ? nullptr : it->instance.data();
 }
 
 void WindowRegistry::unload(const QString &name)
 {
-    auto it = entries().find(name);
-    if (it == entries().end() || !it->instance)
+    auto it = m_entries.find(name);
+    if (it == m_entries.end() || !it->instance)
         return;
     QWidget *w = it->instance;
     it->instance = nullptr;
-    creationOrder().removeAll(name);
+    m_creationOrder.removeAll(name);
     // A window may unload itself from its own handler: it goes once that handler has returned.
     w->hide();
     w->deleteLater();
@@ -106,14 +84,13 @@ void WindowRegistry::unload(const QString &name)
 void WindowRegistry::unloadAll()
 {
     // Newest first: the start window, created first, goes last.
-    while (!creationOrder().isEmpty())
-        unload(creationOrder().last());
+    while (!m_creationOrder.isEmpty())
+        unload(m_creationOrder.last());
 }
 
-void WindowRegistry::reset()
+WindowRegistry::~WindowRegistry()
 {
     unloadAll();
-    entries().clear();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

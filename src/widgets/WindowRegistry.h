@@ -2,6 +2,7 @@
 
 #include "WindowNames.h"
 
+#include <QHash>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -22,7 +23,8 @@ struct WindowNeed {
 std::span<const WindowNeed> windowNeeds();
 
 // The program's windows by name ("Form3", "hilfe1", "TextUeberA"...). A window is created on
-// first use without being shown, and lives until it is unloaded or the program ends.
+// first use without being shown, and lives until it is unloaded or the registry ends; main()
+// owns the program's one registry and hands it to the windows with the services.
 //
 // Creation has two phases: the window is built and registered as the instance, then its load
 // step runs. A load that reaches back to the window that asked for it (or to itself) finds the
@@ -32,38 +34,45 @@ public:
     using Factory = std::function<QWidget *()>;
     using LoadStep = std::function<void(QWidget *)>;
 
+    WindowRegistry() = default;
+    WindowRegistry(const WindowRegistry &) = delete;
+    WindowRegistry &operator=(const WindowRegistry &) = delete;
+    // Destroys every window now: they use services that end with the registry.
+    ~WindowRegistry();
+
     // Makes a window known; the program registers every window it has at start.
-    static void registerWindow(const QString &name, Factory factory, LoadStep load = {});
-    // A window class W with a public Form_Load(), its load step.
-    template <class W> static void registerWindow(const QString &name)
-    {
-        registerWindow(
-            name, [] { return new W; }, [](QWidget *w) { static_cast<W *>(w)->Form_Load(); });
-    }
-    static bool isRegistered(const QString &name);
-    static QStringList registeredNames();
+    void registerWindow(const QString &name, Factory factory, LoadStep load = {});
+    bool isRegistered(const QString &name) const;
+    QStringList registeredNames() const;
 
     // The window, created hidden on first use; nullptr when no such window is registered.
-    static QWidget *window(const QString &name);
+    QWidget *window(const QString &name);
     // The window, created if needed, shown and brought to the front, also when it was hidden or
     // minimised; nullptr when no such window is registered.
-    static QWidget *bringToFront(const QString &name);
+    QWidget *bringToFront(const QString &name);
     // The window if it exists now, without creating it.
-    static QWidget *existing(const QString &name);
+    QWidget *existing(const QString &name) const;
     // Destroys the window once the current handler has returned; the next use creates a fresh one.
-    static void unload(const QString &name);
+    void unload(const QString &name);
     // Destroys every window, the start window last.
-    static void unloadAll();
-    // Destroys every window now and forgets every factory (tests start from nothing).
-    static void reset();
+    void unloadAll();
 
     // Whether a control may be shown: a control that opens or needs a window the program does not
     // have stays hidden (WindowNeeds.cpp holds the table).
-    static bool canShow(const QWidget *control);
+    bool canShow(const QWidget *control) const;
     // Hides every control of the window whose window the program does not have.
-    static void hideControlsWithoutWindow(QWidget *window);
+    void hideControlsWithoutWindow(QWidget *window) const;
     // Shows the control when it may be shown.
-    static void showIfPossible(QWidget *control);
+    void showIfPossible(QWidget *control) const;
+
+private:
+    struct Entry {
+        Factory factory;
+        LoadStep load;
+        QPointer<QWidget> instance;
+    };
+    QHash<QString, Entry> m_entries;
+    QStringList m_creationOrder;
 };
 
 } // namespace ortelia

@@ -275,17 +275,15 @@ private slots:
     {
         TempProgramFolder folder;
         RecordingResponder responder;
-        WindowRegistry::reset();
         TestServices program;
         registerProgramWindows(program.services);
-        startProgramWindows(QString());
-        QWidget *main = WindowRegistry::window(windows::Form3);
+        startProgramWindows(program.windows, QString());
+        QWidget *main = program.windows.window(windows::Form3);
         main->hide();
-        showProgramWindow(QStringLiteral("Gibtsnicht"));
+        showProgramWindow(program.windows, QStringLiteral("Gibtsnicht"));
         QVERIFY(main->isVisible());
-        showProgramWindow(QStringLiteral("Logox4"));
-        QVERIFY(WindowRegistry::existing(windows::Logox4)->isVisible());
-        WindowRegistry::reset();
+        showProgramWindow(program.windows, QStringLiteral("Logox4"));
+        QVERIFY(program.windows.existing(windows::Logox4)->isVisible());
     }
 
     void helpListsEveryCommandAndOption()

@@ -50,13 +50,11 @@ private slots:
     void init()
     {
         folder = std::make_unique<TempProgramFolder>();
-        WindowRegistry::reset();
         program = std::make_unique<TestServices>();
         registerProgramWindows(program->services);
     }
     void cleanup()
     {
-        WindowRegistry::reset();
         program.reset();
         folder.reset();
     }
@@ -77,7 +75,7 @@ private slots:
         const QString message = messages.first().first().toString();
         QVERIFY(message.startsWith(QStringLiteral("Achtung : Die Tonausgabe")));
         QCOMPARE(
-            WindowRegistry::window(windows::hilfe1)->findChild<QLabel *>(QStringLiteral("HLabel1"))->text(),
+            program->windows.window(windows::hilfe1)->findChild<QLabel *>(QStringLiteral("HLabel1"))->text(),
             message);
         engine.setOutput(nullptr);
     }
@@ -87,10 +85,10 @@ private slots:
     void windowsStartInTheProgramsOrderOnceEach()
     {
         folder->writeBytes(QStringLiteral("syso/reg2.txt"), "False\r\nTrue\r\nTrue\r\nFalse\r\nFalse\r\n");
-        WindowRegistry::window(windows::Form3)->show();
-        for (const QString &name : WindowRegistry::registeredNames())
-            QVERIFY(WindowRegistry::window(name));
-        for (const QString &name : WindowRegistry::registeredNames()) {
+        program->windows.window(windows::Form3)->show();
+        for (const QString &name : program->windows.registeredNames())
+            QVERIFY(program->windows.window(name));
+        for (const QString &name : program->windows.registeredNames()) {
             const QWidgetList all = QApplication::topLevelWidgets();
             const auto count =
                 std::count_if(all.begin(), all.end(), [&](QWidget *w) { return w->objectName() == name; });
@@ -102,15 +100,15 @@ private slots:
 
     void windowNamesAndNeedsResolve()
     {
-        for (const QString &name : WindowRegistry::registeredNames())
+        for (const QString &name : program->windows.registeredNames())
             QVERIFY2(kWindowNames.contains(name), qPrintable(name));
         for (const WindowNeed &need : windowNeeds()) {
             const QString where =
                 QStringLiteral("%1.%2").arg(QLatin1String(need.window), QLatin1String(need.control));
             QVERIFY2(kWindowNames.contains(QLatin1String(need.needs)), qPrintable(where));
-            if (!WindowRegistry::isRegistered(QLatin1String(need.window)))
+            if (!program->windows.isRegistered(QLatin1String(need.window)))
                 continue;
-            QWidget *window = WindowRegistry::window(QLatin1String(need.window));
+            QWidget *window = program->windows.window(QLatin1String(need.window));
             QVERIFY2(window->findChild<QObject *>(QLatin1String(need.control)),
                      qPrintable(where + QStringLiteral(" fehlt")));
         }
@@ -270,7 +268,7 @@ private slots:
     void windowsOpenWhollyOnTheScreen()
     {
         KeepOnScreen keepOnScreen;
-        QWidget *text = WindowRegistry::window(QStringLiteral("TextUeberA"));
+        QWidget *text = program->windows.window(QStringLiteral("TextUeberA"));
         const QRect area = text->screen()->availableGeometry();
         text->move(area.right() - 20, area.bottom() - 20);
         text->show();

@@ -43,7 +43,7 @@ private slots:
     {
         startProgram();
         folder->writeBytes(QStringLiteral("syso/reg2.txt"), "False\r\nTrue\r\nFalse\r\nTrue\r\nFalse\r\n");
-        WindowRegistry::window(windows::Form3)->show();
+        program->windows.window(windows::Form3)->show();
     }
     void cleanup() { stopProgram(); }
 
@@ -208,7 +208,7 @@ private slots:
         QCOMPARE(c<QLabel>("Label56")->text(), QStringLiteral("Spanisch"));
         text()->setText(QStringLiteral(u"\u0628\u064A\u062A"));
         QTest::keyClick(text(), Qt::Key_Return);
-        QWidget *translator = WindowRegistry::window(windows::TextUeberA);
+        QWidget *translator = program->windows.window(windows::TextUeberA);
         QVERIFY(translator->isVisible());
         QCOMPARE(translator->height(), 6985 / 15);
         QCOMPARE(translator->pos(), QPoint(0, 0));
@@ -267,7 +267,7 @@ private slots:
     {
         folder->writeBytes(QStringLiteral("TranslateDeGb/Deutsch-Arabisch.txt"),
                            "oberestextfeld;unterestextfeld\r\n");
-        QWidget *chooser = WindowRegistry::window(windows::worter1);
+        QWidget *chooser = program->windows.window(windows::worter1);
         chooser->show();
         auto *files = chooser->findChild<QListWidget *>(QStringLiteral("File1"));
         const QList<QListWidgetItem *> found =

@@ -30,7 +30,7 @@ private:
     // The text translator's language names each time the chooser has it load a dictionary.
     QStringList applied;
 
-    QWidget *chooser() { return WindowRegistry::window(QStringLiteral("worter1")); }
+    QWidget *chooser() { return program->windows.window(QStringLiteral("worter1")); }
     template <class T = QWidget> T *part(const char *name)
     {
         T *found = chooser()->findChild<T *>(QString::fromUtf8(name));
@@ -40,7 +40,7 @@ private:
     }
     QString helpText()
     {
-        return WindowRegistry::window(QStringLiteral("hilfe1"))
+        return program->windows.window(QStringLiteral("hilfe1"))
             ->findChild<QLabel *>(QStringLiteral("HLabel1"))
             ->text();
     }
@@ -84,7 +84,6 @@ private slots:
     void init()
     {
         folder = std::make_unique<TempProgramFolder>();
-        WindowRegistry::reset();
         program = std::make_unique<TestServices>();
         program->registerWindow<hilfe1>(QStringLiteral("hilfe1"));
         program->registerWindow<worter1>(QStringLiteral("worter1"));
@@ -98,7 +97,6 @@ private slots:
     }
     void cleanup()
     {
-        WindowRegistry::reset();
         program.reset();
         folder.reset();
     }
@@ -203,7 +201,7 @@ private slots:
         QVERIFY(!open->isHidden());
         QVERIFY(!control("Picture20")->isHidden());
         open->click();
-        QWidget *w = WindowRegistry::existing(QStringLiteral("worter1"));
+        QWidget *w = program->windows.existing(QStringLiteral("worter1"));
         QVERIFY(w && w->isVisible());
         QVERIFY(part<QCheckBox>("Check1")->isChecked());
         QCOMPARE(w->windowTitle(), QStringLiteral("Wörterbücher-Translator"));
@@ -276,7 +274,6 @@ private slots:
     // The chooser opens for the window that asks, the main window with its own caption.
     void otherWindowsOpenTheChooserForThemselves()
     {
-        worter1::answerRequests(program->services);
         emit program->requests.openChooser(Served::Translator);
         QVERIFY(chooser()->isVisible());
         QVERIFY(part<QCheckBox>("Check1")->isChecked());
@@ -315,7 +312,7 @@ private slots:
 
         QTest::keyClick(part("File1"), Qt::Key_Escape);
         QVERIFY(!w->isVisible());
-        QCOMPARE(WindowRegistry::existing(QStringLiteral("worter1")), w);
+        QCOMPARE(program->windows.existing(QStringLiteral("worter1")), w);
     }
 };
 

@@ -48,7 +48,7 @@ private slots:
     {
         startProgram();
         folder->writeBytes(QStringLiteral("stimm2.txt"), "#voice=name:lgx.en.bill#\r\n");
-        WindowRegistry::window(windows::Form3)->show();
+        program->windows.window(windows::Form3)->show();
         mainControl<QPushButton>("Command14")->click();
         // The dictation button appears once the translator dictates.
         QTRY_VERIFY(program->state.dictationMode.value());
@@ -203,7 +203,7 @@ private slots:
         QCOMPARE(c<QLabel>("Label1")->text(), QStringLiteral("700 ms"));
         QCOMPARE(program->state.dictationPace.value(), 700);
 
-        QWidget *help = WindowRegistry::window(windows::hilfe1);
+        QWidget *help = program->windows.window(windows::hilfe1);
         QLabel *helpLabel = help->findChild<QLabel *>(QStringLiteral("HLabel1"));
         QEvent enter(QEvent::Enter);
         QCoreApplication::sendEvent(c("Label1"), &enter);

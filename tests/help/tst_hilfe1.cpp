@@ -20,7 +20,7 @@ class HelpWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    QWidget *help() { return WindowRegistry::window(QStringLiteral("hilfe1")); }
+    QWidget *help() { return m_program->windows.window(QStringLiteral("hilfe1")); }
     template <class T> T *control(const char *name) { return help()->findChild<T *>(QLatin1String(name)); }
     QByteArray hilfeTxt() { return m_folder->readBytes(QStringLiteral("hilfe.txt")); }
 
@@ -33,15 +33,12 @@ private slots:
     {
         QFile::remove(m_log.path());
         m_folder = std::make_unique<test::TempProgramFolder>();
-        WindowRegistry::reset();
         m_program = std::make_unique<test::TestServices>();
         m_program->registerWindow<hilfe1>(QStringLiteral("hilfe1"));
-        hilfe1::answerRequests(m_program->services);
     }
 
     void cleanup()
     {
-        WindowRegistry::reset();
         m_program->speaker.engine().stop();
         m_program.reset();
         m_folder.reset();
@@ -165,13 +162,13 @@ private slots:
         help()->show();
         control<QPushButton>("beende3")->click();
         QVERIFY(!help()->isVisible());
-        QVERIFY(WindowRegistry::existing(QStringLiteral("hilfe1")));
+        QVERIFY(m_program->windows.existing(QStringLiteral("hilfe1")));
 
         control<QCheckBox>("Check1")->setChecked(true);
         control<QPushButton>("pla")->click();
         QPointer<QWidget> old = help();
         QTest::keyClick(old, Qt::Key_Escape);
-        QVERIFY(!WindowRegistry::existing(QStringLiteral("hilfe1")));
+        QVERIFY(!m_program->windows.existing(QStringLiteral("hilfe1")));
         QTRY_VERIFY(!old);
         // A fresh instance: read-aloud enabled again, automatic reading off.
         QVERIFY(control<QPushButton>("pla")->isEnabled());

@@ -9,27 +9,20 @@
 
 using namespace ortelia;
 
-// Stands in for the help window: keeps what it was told.
-class FakeHelpWindow : public QWidget {
-    Q_OBJECT
-public:
-    Q_INVOKABLE void setHelpText(const QString &text) { texts << text; }
-    QStringList texts;
-};
-
 class HoverHelpTest : public QObject {
     Q_OBJECT
 
 private:
-    FakeHelpWindow *help() { return qobject_cast<FakeHelpWindow *>(WindowRegistry::existing("hilfe1")); }
+    // What the help line was sent, as the help window would show it.
+    QStringList m_texts;
 
 private slots:
-    void init()
+    void initTestCase()
     {
-        WindowRegistry::reset();
-        WindowRegistry::registerWindow(QStringLiteral("hilfe1"), [] { return new FakeHelpWindow; });
+        connect(&HoverHelp::helpLine(), &HelpLine::shown, this,
+                [this](const QString &text) { m_texts << text; });
     }
-    void cleanup() { WindowRegistry::reset(); }
+    void init() { m_texts.clear(); }
 
     void hoveringWritesTheHelpLabelAndHighlights()
     {
@@ -51,17 +44,15 @@ private slots:
         const QColor before = start->palette().color(start->backgroundRole());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QVERIFY(!WindowRegistry::existing("hilfe1"));
+        QVERIFY(m_texts.isEmpty());
 
         QTest::mouseMove(start, QPoint(5, 5));
-        QTRY_VERIFY(help());
-        QTRY_COMPARE(help()->texts.value(0), QStringLiteral("Translator öffnen"));
-        QVERIFY(!help()->isVisible());
+        QTRY_COMPARE(m_texts.value(0), QStringLiteral("Translator öffnen"));
         QCOMPARE(start->palette().color(start->backgroundRole()), HoverHelp::lightYellow());
 
         QTest::mouseMove(end, QPoint(5, 5));
-        QTRY_COMPARE(help()->texts.size(), 2);
-        QCOMPARE(help()->texts.last(), QStringLiteral("Alle Fenster schließen. Programm Ende."));
+        QTRY_COMPARE(m_texts.size(), 2);
+        QCOMPARE(m_texts.last(), QStringLiteral("Alle Fenster schließen. Programm Ende."));
         QCOMPARE(status->text(), QStringLiteral("Programm beenden !"));
         QCOMPARE(end->palette().color(end->backgroundRole()), HoverHelp::lightRed());
         QCOMPARE(start->palette().color(start->backgroundRole()), before);
@@ -87,23 +78,24 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&window));
         a->setFocus();
         b->setFocus();
-        QTRY_VERIFY(help());
-        QCOMPARE(help()->texts, QStringList{"auch Fokus"});
+        QTRY_COMPARE(m_texts, QStringList{"auch Fokus"});
         QCOMPARE(HoverHelp::textOf(a), QStringLiteral("nur Maus"));
     }
 
     void registryCreatesOnDemandAndUnloads()
     {
-        QVERIFY(!WindowRegistry::window(QStringLiteral("gibtsnicht")));
-        QWidget *first = WindowRegistry::window(QStringLiteral("hilfe1"));
+        WindowRegistry registry;
+        registry.registerWindow(QStringLiteral("hilfe1"), [] { return new QWidget; });
+        QVERIFY(!registry.window(QStringLiteral("gibtsnicht")));
+        QWidget *first = registry.window(QStringLiteral("hilfe1"));
         QVERIFY(first);
-        QCOMPARE(WindowRegistry::window(QStringLiteral("hilfe1")), first);
+        QCOMPARE(registry.window(QStringLiteral("hilfe1")), first);
         QCOMPARE(first->objectName(), QStringLiteral("hilfe1"));
         QPointer<QWidget> guard(first);
-        WindowRegistry::unload(QStringLiteral("hilfe1"));
-        QVERIFY(!WindowRegistry::existing(QStringLiteral("hilfe1")));
+        registry.unload(QStringLiteral("hilfe1"));
+        QVERIFY(!registry.existing(QStringLiteral("hilfe1")));
         QTRY_VERIFY(!guard);
-        QWidget *fresh = WindowRegistry::window(QStringLiteral("hilfe1"));
+        QWidget *fresh = registry.window(QStringLiteral("hilfe1"));
         QVERIFY(fresh);
         QVERIFY(fresh != first || !guard);
     }

@@ -45,7 +45,7 @@ QByteArray crlf(const QStringList &lines)
 
 QWidget *ListWindowTest::window()
 {
-    return WindowRegistry::window(windows::supertrans1);
+    return program->windows.window(windows::supertrans1);
 }
 
 template <class T> T *ListWindowTest::c(const char *name)
@@ -63,7 +63,7 @@ void ListWindowTest::open(bool realDictionaries)
     responder = std::make_unique<RecordingResponder>();
     program = std::make_unique<TestServices>();
     registerProgramWindows(program->services);
-    WindowRegistry::window(windows::Form3)->show();
+    program->windows.window(windows::Form3)->show();
     window()->show();
     QVERIFY(QTest::qWaitForWindowExposed(window()));
     // The load check finishes the progress display and hands the first field the focus.
@@ -152,7 +152,6 @@ void ListWindowTest::cleanup()
 {
     if (program)
         program->speaker.stop();
-    WindowRegistry::reset();
     program.reset();
     responder.reset();
     folder.reset();
@@ -171,8 +170,8 @@ void ListWindowTest::openingLoadsTheExample()
     QVERIFY(responder->requests.isEmpty());
     // "^ S&timme ^" shows the voice settings window.
     QTest::mouseClick(c<QPushButton>("stimmmuster"), Qt::LeftButton);
-    QVERIFY(WindowRegistry::existing(windows::Logox4) &&
-            WindowRegistry::existing(windows::Logox4)->isVisible());
+    QVERIFY(program->windows.existing(windows::Logox4) &&
+            program->windows.existing(windows::Logox4)->isVisible());
 }
 
 void ListWindowTest::wholeWordAndPrefixSearch()
@@ -499,7 +498,7 @@ void ListWindowTest::hoverTextsGoToHelpAndPanel()
     const auto hover = [&](const char *control) {
         QEvent enterEvent(QEvent::Enter);
         QCoreApplication::sendEvent(c<QWidget>(control), &enterEvent);
-        return WindowRegistry::window(windows::hilfe1)
+        return program->windows.window(windows::hilfe1)
             ->findChild<QLabel *>(QStringLiteral("HLabel1"))
             ->text();
     };

@@ -12,19 +12,33 @@
 
 namespace ortelia::test {
 
-// Forgets every window and registers the program's windows anew with fresh services.
+// The program under test: the services of the last registerMainWindows().
+inline TestServices *&mainProgram()
+{
+    static TestServices *program = nullptr;
+    return program;
+}
+
+// The program's windows registered with fresh services; the services before go with their
+// windows when the caller drops them.
 inline std::unique_ptr<TestServices> registerMainWindows()
 {
-    WindowRegistry::reset();
     auto program = std::make_unique<TestServices>();
     registerProgramWindows(program->services);
+    mainProgram() = program.get();
     return program;
+}
+
+// The program's windows by name.
+inline WindowRegistry &windowsOfProgram()
+{
+    return mainProgram()->windows;
 }
 
 // The main window, created hidden on first use.
 inline Form3 *form()
 {
-    return qobject_cast<Form3 *>(WindowRegistry::window(QStringLiteral("Form3")));
+    return qobject_cast<Form3 *>(windowsOfProgram().window(QStringLiteral("Form3")));
 }
 
 // A named control of the main window; the test program stops when there is none.

@@ -30,7 +30,7 @@ private:
     std::unique_ptr<TestServices> program;
     int programEnds = 0;
 
-    QWidget *help() { return WindowRegistry::window(QStringLiteral("hilfe1")); }
+    QWidget *help() { return program->windows.window(QStringLiteral("hilfe1")); }
     QString helpText() { return help()->findChild<QLabel *>(QStringLiteral("HLabel1"))->text(); }
     FormTimer *timer(const char *name) { return control<FormTimer>(name); }
     QByteArray reg2() { return folder->readBytes(QStringLiteral("syso/reg2.txt")); }
@@ -46,7 +46,6 @@ private slots:
     }
     void cleanup()
     {
-        WindowRegistry::reset();
         program.reset();
         folder.reset();
     }
@@ -64,7 +63,7 @@ private slots:
         QVERIFY(!control<QRadioButton>("Option3_1")->isChecked());
         QCOMPARE(control<OptionsPanel>("Frame1")->SelectedOptionIndex(QStringLiteral("Option1")), 1);
         QCOMPARE(program->state.readingSpeed.value(), 1500);
-        const QWidget *text = WindowRegistry::existing(windows::TextUeberA);
+        const QWidget *text = program->windows.existing(windows::TextUeberA);
         QVERIFY(!text || !text->isVisible());
         // Reading the settings does not write them.
         QCOMPARE(reg2(), written);
@@ -254,7 +253,7 @@ private slots:
     void miniWindowMakesTheTextTranslatorSmall()
     {
         shown();
-        QWidget *text = WindowRegistry::window(windows::TextUeberA);
+        QWidget *text = program->windows.window(windows::TextUeberA);
         text->show();
         control<QCheckBox>("Check6")->setChecked(true);
         QCOMPARE(control<QCheckBox>("Check6")->text(), QStringLiteral("Maxi-Fenster"));
@@ -301,7 +300,7 @@ private slots:
         QCOMPARE(said(control("TextEng"), QAccessible::Name), QStringLiteral("Unteres Translator Textfeld"));
         // The six voice sliders are named by their captions.
         QSet<QString> voiceNames;
-        QWidget *voices = WindowRegistry::window(windows::Logox4);
+        QWidget *voices = program->windows.window(windows::Logox4);
         for (const char *slider : {"PitchScroll", "SpeedScroll", "IntonationScroll", "RoughnessScroll",
                                    "VolumeScroll", "EchoScroll"})
             voiceNames << said(voices->findChild<QWidget *>(QLatin1String(slider)), QAccessible::Name);

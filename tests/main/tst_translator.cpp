@@ -69,7 +69,6 @@ private slots:
     void cleanup()
     {
         program->speaker.engine().stop();
-        WindowRegistry::reset();
         program.reset();
         folder.reset();
     }
@@ -227,7 +226,7 @@ private slots:
     {
         openTranslator();
         type("TextD", QStringLiteral("Blorptzuk"));
-        QTRY_COMPARE(WindowRegistry::window(QStringLiteral("hilfe1"))
+        QTRY_COMPARE(program->windows.window(QStringLiteral("hilfe1"))
                          ->findChild<QLabel *>(QStringLiteral("HLabel1"))
                          ->text(),
                      QStringLiteral("„blorptzuk“ steht nicht im Wörterbuch."));
@@ -296,7 +295,7 @@ private slots:
         QTRY_VERIFY(log().contains(QStringLiteral("Translator schließen!")));
         QTest::keyClick(control("TextD"), Qt::Key_F8);
         QTest::mouseMove(control("Label7"), QPoint(3, 3));
-        QTRY_COMPARE(WindowRegistry::window(QStringLiteral("hilfe1"))
+        QTRY_COMPARE(program->windows.window(QStringLiteral("hilfe1"))
                          ->findChild<QLabel *>(QStringLiteral("HLabel1"))
                          ->text(),
                      QStringLiteral("Alle Fenster schließen. Programm Ende."));

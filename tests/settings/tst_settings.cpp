@@ -177,7 +177,6 @@ private slots:
     {
         QFETCH(QString, kind);
         test::TempProgramFolder folder;
-        WindowRegistry::reset();
         test::TestServices program;
         program.registerWindow<hilfe1>(windows::hilfe1);
         for (const char *name : {"stimm2.txt", "syso/update-datum.chk", "syso/optionen.chk", "syso/reg2.txt"})
@@ -194,7 +193,6 @@ private slots:
         SettingsFiles::readSwitches(SettingsFiles::optionsPath(), daily, monthly);
         QVERIFY(daily && monthly);
         QCOMPARE(StartSettings::read(), QList<std::optional<bool>>(StartSettings::kLineCount));
-        WindowRegistry::reset();
     }
 
     void damagedUpdateDateCountsAsNeverUpdated()

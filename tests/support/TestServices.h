@@ -19,17 +19,21 @@ struct TestServices {
     ProgramState state;
     ProgramRequests requests;
     Speaker speaker{speechEngine()};
-    WindowServices services{state, requests, speaker};
+    // Declared after what the windows use, so that they go first.
+    WindowRegistry windows;
+    WindowServices services{state, requests, speaker, windows};
 
     // Registers the window class W built with these services, loaded by its Form_Load() when it
-    // has one, for a test that registers only the windows it needs.
+    // has one, with the requests it answers, for a test that registers only the windows it needs.
     template <class W> void registerWindow(const QString &name)
     {
         WindowRegistry::LoadStep load;
         if constexpr (requires(W * w) { w->Form_Load(); })
             load = [](QWidget *w) { static_cast<W *>(w)->Form_Load(); };
-        WindowRegistry::registerWindow(
+        windows.registerWindow(
             name, [this] { return new W(services); }, load);
+        if constexpr (requires { W::answerRequests(services); })
+            W::answerRequests(services);
     }
 };
 

@@ -26,7 +26,6 @@ protected:
     {
         folder = std::make_unique<TempProgramFolder>();
         responder = std::make_unique<RecordingResponder>();
-        WindowRegistry::reset();
         program = std::make_unique<TestServices>();
         registerProgramWindows(program->services);
     }
@@ -34,12 +33,11 @@ protected:
     {
         if (program)
             program->speaker.stop();
-        WindowRegistry::reset();
         program.reset();
         responder.reset();
         folder.reset();
     }
-    QWidget *window() { return WindowRegistry::window(m_windowName); }
+    QWidget *window() { return program->windows.window(m_windowName); }
     template <class T = QWidget> T *c(const char *name)
     {
         T *found = window()->findChild<T *>(QLatin1String(name));
@@ -49,7 +47,7 @@ protected:
     }
     template <class T = QWidget> T *mainControl(const char *name)
     {
-        return WindowRegistry::window(windows::Form3)->findChild<T *>(QLatin1String(name));
+        return program->windows.window(windows::Form3)->findChild<T *>(QLatin1String(name));
     }
 
 private:

@@ -27,7 +27,7 @@ protected:
     void startWindows()
     {
         startProgram();
-        WindowRegistry::window(windows::Form3)->show();
+        program->windows.window(windows::Form3)->show();
         speechLog.newLines();
     }
     // The text translator shown, reading afterwards switched off.

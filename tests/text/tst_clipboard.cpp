@@ -15,7 +15,7 @@ class ClipboardTranslatorTest : public TextWindowFixture {
     Q_OBJECT
 
 private:
-    QWidget *mainWindow() { return WindowRegistry::window(windows::Form3); }
+    QWidget *mainWindow() { return program->windows.window(windows::Form3); }
     void press(int key)
     {
         mainWindow()->activateWindow();
@@ -23,7 +23,9 @@ private:
     }
     QString helpText()
     {
-        return WindowRegistry::window(windows::hilfe1)->findChild<QLabel *>(QStringLiteral("HLabel1"))->text();
+        return program->windows.window(windows::hilfe1)
+            ->findChild<QLabel *>(QStringLiteral("HLabel1"))
+            ->text();
     }
 
 private slots:
@@ -34,10 +36,10 @@ private slots:
     // second time; the foreign list is read 1.5 s after the last word.
     void f5TranslatesTheCopiedGermanText()
     {
-        QVERIFY(!WindowRegistry::existing(windows::TextUeberA));
+        QVERIFY(!program->windows.existing(windows::TextUeberA));
         QGuiApplication::clipboard()->setText(QStringLiteral("Ich Hund Katze"));
         press(Qt::Key_F5);
-        QVERIFY(WindowRegistry::existing(windows::TextUeberA));
+        QVERIFY(program->windows.existing(windows::TextUeberA));
         QCOMPARE(c<QPlainTextEdit>("Text")->toPlainText(), QStringLiteral("Ich Hund Katze"));
         QTRY_COMPARE(items("List1"), (QStringList{kStandardVoice, "I", "dog", "cat"}));
         QCOMPARE(items("List2"), (QStringList{kStandardVoice, "ich", "hund", "katze"}));
@@ -81,7 +83,7 @@ private slots:
         QVERIFY(mainWindow()->findChild<QWidget *>(QStringLiteral("Picture20"))->isVisible());
         QTest::mouseClick(mainWindow()->findChild<QPushButton *>(QStringLiteral("Command17")), Qt::LeftButton);
         QCOMPARE(panel->y(), 360);
-        QTRY_VERIFY(!WindowRegistry::existing(windows::TextUeberA));
+        QTRY_VERIFY(!program->windows.existing(windows::TextUeberA));
         QVERIFY(!mainWindow()->findChild<QCheckBox *>(QStringLiteral("Check7"))->isChecked());
     }
 };

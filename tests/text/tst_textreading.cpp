@@ -64,7 +64,7 @@ private slots:
         QCOMPARE(c<QLabel>("speechX1")->text(), line);
         QVERIFY(!c("Text3")->isVisible());
         QCOMPARE(
-            WindowRegistry::window(windows::hilfe1)->findChild<QLabel *>(QStringLiteral("HLabel1"))->text(),
+            program->windows.window(windows::hilfe1)->findChild<QLabel *>(QStringLiteral("HLabel1"))->text(),
             line + QStringLiteral("Test 1 2 3!"));
         translate(QStringLiteral("Hund"));
         QTRY_COMPARE(items("List1"), (QStringList{line, "dog"}));

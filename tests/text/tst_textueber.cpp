@@ -145,7 +145,7 @@ private slots:
 
         // "Empfang" shows the main window.
         QTest::mouseClick(c<QPushButton>("Command4"), Qt::LeftButton);
-        QWidget *main = WindowRegistry::existing(windows::Form3);
+        QWidget *main = program->windows.existing(windows::Form3);
         QVERIFY(main && main->isVisible());
     }
 
@@ -196,9 +196,9 @@ private slots:
         QVERIFY(
             LookupPage::write(folder->file(QStringLiteral("TranslateDeGb/sysx")), QStringLiteral("DeIt")));
         QTimer::singleShot(
-            300, [] { QTest::keyClick(WindowRegistry::existing(windows::TextUeberA), Qt::Key_Escape); });
+            300, [this] { QTest::keyClick(program->windows.existing(windows::TextUeberA), Qt::Key_Escape); });
         QTest::mouseClick(c<QPushButton>("auswahl2"), Qt::LeftButton);
-        QTRY_VERIFY(!WindowRegistry::existing(windows::TextUeberA));
+        QTRY_VERIFY(!program->windows.existing(windows::TextUeberA));
         QVERIFY(!program->state.textTranslatorOpen.value());
         // The names the page would have given are neither taken nor spoken.
         QTest::qWait(3500);

@@ -40,10 +40,10 @@ private:
     void trigger(const char *entry) { c<QAction>(entry)->trigger(); }
     bool shown(const QString &name)
     {
-        QWidget *w = WindowRegistry::existing(name);
+        QWidget *w = program->windows.existing(name);
         return w && w->isVisible();
     }
-    QWidget *mainWindow() { return WindowRegistry::window(windows::Form3); }
+    QWidget *mainWindow() { return program->windows.window(windows::Form3); }
 
 private slots:
 
@@ -56,9 +56,9 @@ private slots:
         programEnded = false;
         connect(&program->requests, &ProgramRequests::endProgram, this, [this] {
             programEnded = true;
-            WindowRegistry::unloadAll();
+            program->windows.unloadAll();
         });
-        startProgramWindows(QString());
+        startProgramWindows(program->windows, QString());
         QVERIFY(QTest::qWaitForWindowExposed(mainWindow()));
         QGuiApplication::clipboard()->setText(QStringLiteral("Hallo"));
         speechLog.newLines();
@@ -115,7 +115,7 @@ private slots:
         QVERIFY(shown(windows::TextUeberA));
         QVERIFY(mainControl<QWidget>("Frame5")->isVisible());
 
-        WindowRegistry::window(windows::TextUeberA)->hide();
+        program->windows.window(windows::TextUeberA)->hide();
         QSignalSpy chooser(&program->requests, &ProgramRequests::openChooser);
         trigger("zw");
         QVERIFY(shown(windows::TextUeberA));
@@ -190,7 +190,7 @@ private slots:
         QVERIFY(mainWindow()->isVisible());
         QVERIFY(mainWindow()->isMinimized());
         QVERIFY(mainControl<QLabel>("Label1")->text().contains(QLatin1String("Taskleiste")));
-        WindowRegistry::bringToFront(windows::Form3);
+        program->windows.bringToFront(windows::Form3);
         QVERIFY(!mainWindow()->isMinimized());
     }
 
@@ -220,9 +220,9 @@ private slots:
 
     void entriesOfMissingWindowsStayOut()
     {
-        WindowRegistry::reset();
-        WindowRegistry::registerWindow(windows::Form3, [] { return new QWidget; });
-        WindowRegistry::registerWindow(
+        program = std::make_unique<TestServices>();
+        program->windows.registerWindow(windows::Form3, [] { return new QWidget; });
+        program->windows.registerWindow(
             windows::ortelia, [this] { return new TrayWindow(program->services); },
             [](QWidget *w) { static_cast<TrayWindow *>(w)->Form_Load(); });
         QVERIFY(!c<QAction>("supert")->isVisible());
@@ -237,8 +237,8 @@ private slots:
     {
         QVERIFY(!window()->windowIcon().pixmap(16).isNull());
         folder->writeBytes(QStringLiteral("art/ortelia.svg"), "kein Bild");
-        WindowRegistry::unload(windows::ortelia);
-        QVERIFY(!WindowRegistry::window(windows::ortelia)->windowIcon().pixmap(16).isNull());
+        program->windows.unload(windows::ortelia);
+        QVERIFY(!program->windows.window(windows::ortelia)->windowIcon().pixmap(16).isNull());
     }
 };
 

@@ -63,7 +63,7 @@ private:
         list += endMarker ? QStringLiteral("Ende#") : QString();
         return TextFile::encode(list);
     }
-    QWidget *window() { return WindowRegistry::window(windows::up1); }
+    QWidget *window() { return program->windows.window(windows::up1); }
     template <class T = QWidget> T *c(const char *name)
     {
         T *found = window()->findChild<T *>(QLatin1String(name));
@@ -113,7 +113,6 @@ private slots:
         folder->writeBytes(QStringLiteral("syso/optionen1.chk"), "0\r\n");
         server->route(kListPath, listBytes());
         server->route("/d/DeNeu.txt", kDictionary);
-        WindowRegistry::reset();
         program = std::make_unique<TestServices>();
         program->registerWindow<hilfe1>(windows::hilfe1);
         program->registerWindow<up1>(windows::up1);
@@ -122,7 +121,6 @@ private slots:
 
     void cleanup()
     {
-        WindowRegistry::reset();
         program.reset();
         server.reset();
         responder.reset();
@@ -274,7 +272,7 @@ private slots:
         QWidget *waiting = window();
         QTimer::singleShot(300, waiting, [waiting] { QTest::keyClick(waiting, Qt::Key_Escape); });
         c<QPushButton>("Command1")->click();
-        QTRY_VERIFY(!WindowRegistry::existing(windows::up1));
+        QTRY_VERIFY(!program->windows.existing(windows::up1));
         QCOMPARE(responder->requests.size(), 4);
         QCOMPARE(folder->readBytes(QStringLiteral("TranslateDeGb/update.chk")), QByteArray("\"alt\"\r\n"));
     }
@@ -311,7 +309,7 @@ private slots:
         QTest::keyClick(window(), Qt::Key_Escape);
         QCOMPARE(responder->requests.last().text,
                  QStringLiteral("Wollen Sie das Update-Datum abspeichern ?"));
-        QTRY_VERIFY(!WindowRegistry::existing(windows::up1));
+        QTRY_VERIFY(!program->windows.existing(windows::up1));
         QCOMPARE(allFiles(), before);
         QCOMPARE(folder->readBytes(QStringLiteral("syso/update-datum.chk")), QByteArray("\"20240101\"\r\n"));
     }
@@ -436,7 +434,7 @@ private slots:
 
     void automaticLoadingAndTakingOverTheDate()
     {
-        WindowRegistry::reset();
+        program = std::make_unique<TestServices>();
         program->registerWindow<up1>(windows::up1);
         folder->writeBytes(QStringLiteral("syso/optionen1.chk"), " 1 \r\n 0 \r\n");
         window()->show();
@@ -465,7 +463,6 @@ private slots:
     // The update buttons of the main and the help window start the automatic loading again.
     void otherWindowsStartTheAutomaticLoading()
     {
-        up1::answerRequests(program->services);
         auto *timer = c<FormTimer>("Timer5");
         timer->setEnabled(false);
         emit program->requests.checkForUpdates();

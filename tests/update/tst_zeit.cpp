@@ -30,7 +30,7 @@ private:
     std::unique_ptr<TestServices> program;
     const QDate today = QDate::currentDate();
 
-    QWidget *window() { return WindowRegistry::window(windows::zeit); }
+    QWidget *window() { return program->windows.window(windows::zeit); }
     template <class T = QWidget> T *c(const char *name)
     {
         T *found = window()->findChild<T *>(QLatin1String(name));
@@ -47,7 +47,7 @@ private:
     QByteArray quoted(const QString &date) { return ('"' + date + "\"\r\n").toLatin1(); }
     bool updateWindowShown()
     {
-        QWidget *up = WindowRegistry::existing(windows::up1);
+        QWidget *up = program->windows.existing(windows::up1);
         return up && up->isVisible();
     }
 
@@ -59,7 +59,6 @@ private slots:
         folder->writeBytes(QStringLiteral("syso/optionen.chk"), "0\r\n");
         folder->writeBytes(QStringLiteral("syso/optionen1.chk"), "0\r\n");
         folder->writeBytes(QStringLiteral("syso/update-datum.chk"), "20070501\r\n");
-        WindowRegistry::reset();
         program = std::make_unique<TestServices>();
         program->registerWindow<hilfe1>(windows::hilfe1);
         program->registerWindow<up1>(windows::up1);
@@ -68,7 +67,6 @@ private slots:
 
     void cleanup()
     {
-        WindowRegistry::reset();
         program.reset();
         responder.reset();
         folder.reset();
@@ -80,7 +78,7 @@ private slots:
         QCOMPARE(c<QLabel>("Label4")->text(), today.toString(QStringLiteral("yyyyMMdd")));
         QCOMPARE(c<QComboBox>("Combo1")->currentText(), today.toString(QStringLiteral("MM")));
         QCOMPARE(c<QLineEdit>("Text1")->text(), QStringLiteral("letztes Datum"));
-        QVERIFY(!WindowRegistry::existing(windows::up1));
+        QVERIFY(!program->windows.existing(windows::up1));
         QVERIFY(responder->requests.isEmpty());
     }
 
@@ -102,7 +100,7 @@ private slots:
         auto *month = c<QComboBox>("Combo1");
         month->setFocus();
         QTRY_COMPARE(
-            WindowRegistry::window(windows::hilfe1)->findChild<QLabel *>(QStringLiteral("HLabel1"))->text(),
+            program->windows.window(windows::hilfe1)->findChild<QLabel *>(QStringLiteral("HLabel1"))->text(),
             QStringLiteral("Nechstes Update Monat: ") + month->currentText());
         month->setCurrentIndex(11);
         click("Command5");
@@ -133,10 +131,10 @@ private slots:
         window()->show();
         click("Command52");
         QVERIFY(updateWindowShown());
-        QTRY_VERIFY(!WindowRegistry::existing(windows::zeit));
+        QTRY_VERIFY(!program->windows.existing(windows::zeit));
 
         // No date file: due as well.
-        WindowRegistry::existing(windows::up1)->hide();
+        program->windows.existing(windows::up1)->hide();
         QFile::remove(folder->file(QStringLiteral("syso/update-datum.chk")));
         window()->show();
         click("Command50");
@@ -178,7 +176,6 @@ private slots:
     // The update buttons of the main and the help window run the start operation.
     void otherWindowsStartTheSchedule()
     {
-        zeit::answerRequests(program->services);
         emit program->requests.startUpdateSchedule();
         QVERIFY(!c<FormTimer>("Timer1")->isActive());
         QTRY_VERIFY_WITH_TIMEOUT(c<FormTimer>("Timer1")->isActive(), 5000);

@@ -49,7 +49,7 @@ private slots:
         startProgram();
         folder->writeBytes(QStringLiteral("stimm2.txt"), "#voice=name:lgx.en.bill#\r\n");
         folder->writeBytes(QStringLiteral("syso/reg2.txt"), "False\r\nTrue\r\nFalse\r\nTrue\r\nFalse\r\n");
-        WindowRegistry::window(windows::Form3)->show();
+        program->windows.window(windows::Form3)->show();
         QTest::mouseClick(mainControl<QPushButton>("Command9"), Qt::LeftButton);
         QVERIFY(QTest::qWaitForWindowExposed(window()));
         speechLog.newLines();
@@ -76,7 +76,7 @@ private slots:
         QCOMPARE(c<QLabel>("Label18")->text(), QStringLiteral("52"));
 
         QLabel *help =
-            WindowRegistry::window(windows::hilfe1)->findChild<QLabel *>(QStringLiteral("HLabel1"));
+            program->windows.window(windows::hilfe1)->findChild<QLabel *>(QStringLiteral("HLabel1"));
         c("SpeedScroll")->setFocus();
         QTRY_COMPARE(help->text(), QStringLiteral("Stimme mit: Geschwindichkeit: 99%"));
 
