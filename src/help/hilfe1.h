@@ -27,7 +27,7 @@ public:
 
     // Sets the help text; a new text is mirrored in the large label and, with automatic reading
     // on, read aloud at once.
-    Q_INVOKABLE void setHelpText(const QString &text);
+    void setHelpText(const QString &text);
 
 protected:
     void showEvent(QShowEvent *event) override;
