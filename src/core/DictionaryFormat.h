@@ -41,6 +41,15 @@ inline QString supplementName(const QString &dictionaryName)
     return (dot > 0 ? dictionaryName.left(dot) : dictionaryName) + QStringLiteral("-Zusatz.tab");
 }
 
+// The parts of speech of a dictionary's keys, beside it ("DeEn-Wortarten.tab" of "DeEn.txt"): one
+// "key;verb;noun" a line for keys whose first translation as a verb and as a noun differ, for the
+// text translator's choice between them.
+inline QString wordClassesName(const QString &dictionaryName)
+{
+    const qsizetype dot = dictionaryName.lastIndexOf(QLatin1Char('.'));
+    return (dot > 0 ? dictionaryName.left(dot) : dictionaryName) + QStringLiteral("-Wortarten.tab");
+}
+
 // Largest number of pieces one section may have when split at its line breaks (a 16-bit signed
 // counter).
 inline constexpr int kMaxSectionPieces = 32768;

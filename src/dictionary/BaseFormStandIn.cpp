@@ -69,6 +69,14 @@ std::optional<BaseFormStandIn::Answer> BaseFormStandIn::answer(const TabularData
     return std::nullopt;
 }
 
+QString BaseFormStandIn::foreignBase(const QString &word,
+                                     const std::function<bool(const QString &)> &known) const
+{
+    if (m_tablePath.isEmpty() || m_foreignLanguage.isEmpty())
+        return QString();
+    return finder().foreign(word, known).value(0);
+}
+
 std::optional<BaseFormStandIn::Answer> BaseFormStandIn::german(const TabularData &data,
                                                                const QString &word) const
 {

@@ -5,6 +5,8 @@
 #include <QHash>
 #include <QString>
 
+#include <functional>
+
 #include <optional>
 
 namespace ortelia {
@@ -28,6 +30,9 @@ public:
     // The answer for a filter "oberestextfeld = word" (German) or "unterestextfeld = word"
     // (foreign, with a foreign language) that found nothing.
     std::optional<Answer> answer(const TabularData &data, const QString &filter) const;
+    // The base form of a foreign word that known holds ("saw": see, "reading": read), also where
+    // the dictionary holds the word itself; empty when there is none or no foreign language.
+    QString foreignBase(const QString &word, const std::function<bool(const QString &)> &known) const;
 
 private:
     std::optional<Answer> german(const TabularData &data, const QString &word) const;

@@ -1,37 +1,17 @@
 #include "Dictionary.h"
 
 #include "HeadlessPage.h"
+#include "BaseFormStandIn.h"
 #include "DictionaryFormat.h"
 #include "OwnPageLookup.h"
 #include "PhraseBeginnings.h"
+#include "ProgramFolder.h"
 #include "TabularDataObject.h"
 
 #include <QFileInfo>
 #include <QMetaObject>
 
 namespace ortelia {
-
-namespace {
-
-// A typed phrase as the dictionary holds it: single blanks between its words, none around them,
-// and without the mark a sentence ends with ("guten  Morgen!": guten Morgen). Null when that is the
-// word as typed, or no phrase.
-QString typedPhrase(const QString &word)
-{
-    QString phrase = word.simplified();
-    if (!phrase.contains(QLatin1Char(' ')))
-        return QString();
-    if (phrase.size() > 1 && QStringLiteral("!?.,").contains(phrase.back()))
-        phrase = phrase.chopped(1).trimmed();
-    return phrase == word ? QString() : phrase;
-}
-
-bool empty(const LookupAnswer &answer)
-{
-    return answer.translation.isEmpty() && answer.german.isEmpty() && answer.note.isEmpty();
-}
-
-} // namespace
 
 Dictionary::Dictionary(HeadlessPage &page, Hits hits, QObject *parent)
     : QObject(parent), m_page(page), m_hits(hits)
@@ -42,6 +22,8 @@ Dictionary::Dictionary(HeadlessPage &page, Hits hits, QObject *parent)
         m_refusalSaid = false;
         for (std::optional<QSet<QString>> &beginnings : m_phraseBeginnings)
             beginnings.reset();
+        m_baseForms.reset();
+        m_wordClasses.reset();
     });
 }
 
@@ -53,8 +35,10 @@ web::TabularDataObject *Dictionary::ownData()
         m_ownDataSought = true;
         if (const std::optional<QMap<QString, QString>> params = ownPageParams(m_page.location())) {
             m_ownParams = *params;
-            m_ownData = std::make_unique<web::TabularDataObject>(*params,
-                                                                 QFileInfo(m_page.location()).absolutePath());
+            const QString pageDir = QFileInfo(m_page.location()).absolutePath();
+            m_ownData = std::make_unique<web::TabularDataObject>(*params, pageDir);
+            m_baseForms =
+                std::make_unique<web::BaseFormStandIn>(params->value(QStringLiteral("BaseForms")), pageDir);
         }
     }
     return m_ownData.get();
@@ -65,13 +49,8 @@ std::optional<LookupAnswer> Dictionary::answer(const QString &word, TextDirectio
     if (word.isEmpty())
         return LookupAnswer{};
     if (web::TabularDataObject *data = ownData()) {
-        // The phrase as typed first: keys such as "was geht?" end in a mark themselves.
-        LookupAnswer answer = lookUpOnDataObject(*data, word, direction);
-        QString answered = word;
-        if (const QString phrase = typedPhrase(word); empty(answer) && !phrase.isNull()) {
-            answer = lookUpOnDataObject(*data, phrase, direction);
-            answered = phrase;
-        }
+        QString answered;
+        const LookupAnswer answer = lookUpOnDataObject(*data, word, direction, &answered);
         if (m_hits == Hits::Shown) {
             LookUpOnPage(m_page, answered, direction);
             m_page.takeRefusedData();
@@ -98,6 +77,36 @@ const QSet<QString> *Dictionary::phraseBeginnings(TextDirection direction)
         beginnings = ortelia::phraseBeginnings(m_ownParams, QFileInfo(m_page.location()).absolutePath(),
                                                german ? germanColumn() : foreignColumn());
     return &*beginnings;
+}
+
+std::optional<LookupAnswer> Dictionary::baseFormAnswer(const QString &word)
+{
+    if (!ownData())
+        return std::nullopt;
+    const QString base = m_baseForms->foreignBase(word, [this](const QString &candidate) {
+        const std::optional<LookupAnswer> found = answer(candidate, TextDirection::Foreign);
+        return found && found->translation.compare(candidate, Qt::CaseInsensitive) == 0;
+    });
+    if (base.isEmpty() || base.compare(word, Qt::CaseInsensitive) == 0)
+        return std::nullopt;
+    return answer(base, TextDirection::Foreign);
+}
+
+const QHash<QString, SenseInContext::VerbAndNoun> *Dictionary::wordClasses()
+{
+    if (!ownData())
+        return nullptr;
+    if (!m_wordClasses) {
+        m_wordClasses.emplace();
+        // Beside the dictionary file the data object read.
+        if (m_ownData->loadFailure() == FileRead::Failure::None) {
+            const QFileInfo data(ProgramFolder::resolve(QFileInfo(m_page.location()).absolutePath(),
+                                                        m_ownData->dataUrl().trimmed()));
+            *m_wordClasses = SenseInContext::readWordClasses(
+                ProgramFolder::resolve(data.absolutePath(), wordClassesName(data.fileName())));
+        }
+    }
+    return &*m_wordClasses;
 }
 
 void Dictionary::lookUp(const QString &word, TextDirection direction)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LookUpOnPage.h"
+#include "SenseInContext.h"
 #include "TextRoutines.h"
 
 #include <QMap>
@@ -16,8 +17,9 @@ namespace ortelia {
 class HeadlessPage;
 
 namespace web {
+class BaseFormStandIn;
 class TabularDataObject;
-}
+} // namespace web
 
 // Looks words up in both directions on the dictionary page a window has loaded. The program's own
 // pages are answered directly from their data, as their search script would answer; a page a
@@ -33,14 +35,20 @@ public:
     ~Dictionary() override;
 
     // The answer to word, at once; nullopt when the page has no answer fields (no page loaded).
-    // The empty word has the empty answer. On the program's own pages a phrase the dictionary does
-    // not hold as typed is looked up without its extra blanks and the mark that ends it.
+    // The empty word has the empty answer. On the program's own pages a typed phrase is looked up as
+    // lookUpOnDataObject says.
     std::optional<LookupAnswer> answer(const QString &word, TextDirection direction);
     // The same, answered through finished() once control is back in the event loop, in the order asked.
     void lookUp(const QString &word, TextDirection direction);
     // The first two words of every key of more than one word the page's dictionary holds for the
     // direction (PhraseBeginnings); null for a page a user wrote, whose data only its script knows.
     const QSet<QString> *phraseBeginnings(TextDirection direction);
+    // The answer to a foreign word's base form, also where the dictionary holds the word itself
+    // ("saw": see, not the tool); nullopt where there is none, or the page is a user's.
+    std::optional<LookupAnswer> baseFormAnswer(const QString &word);
+    // The German keys whose first translation as a verb and as a noun differ (SenseInContext),
+    // read on the first text that asks; null for a page a user wrote.
+    const QHash<QString, SenseInContext::VerbAndNoun> *wordClasses();
 
 signals:
     void finished(const QString &word, ortelia::TextDirection direction,
@@ -62,6 +70,8 @@ private:
     bool m_refusalSaid = false;
     // Per direction (German, foreign), gathered on the first text that asks.
     std::optional<QSet<QString>> m_phraseBeginnings[2];
+    std::unique_ptr<web::BaseFormStandIn> m_baseForms;
+    std::optional<QHash<QString, SenseInContext::VerbAndNoun>> m_wordClasses;
 };
 
 } // namespace ortelia

@@ -36,6 +36,33 @@ QString refusalOf(const QString &dataUrl, FileRead::Failure why)
            QLatin1Char('!');
 }
 
+// A typed phrase as the dictionary holds it: single blanks between its words, none around them,
+// and without the mark a sentence ends with ("guten  Morgen!": guten Morgen). Null when that is the
+// word as typed, or no phrase.
+QString typedPhrase(const QString &word)
+{
+    QString phrase = word.simplified();
+    if (!phrase.contains(QLatin1Char(' ')))
+        return QString();
+    if (phrase.size() > 1 && QStringLiteral("!?.,").contains(phrase.back()))
+        phrase = phrase.chopped(1).trimmed();
+    return phrase == word ? QString() : phrase;
+}
+
+bool empty(const LookupAnswer &answer)
+{
+    return answer.translation.isEmpty() && answer.german.isEmpty() && answer.note.isEmpty();
+}
+
+LookupAnswer lookUpOnce(web::TabularDataObject &data, const QString &word, TextDirection direction)
+{
+    data.setFilter((direction == TextDirection::German ? germanColumn() : foreignColumn()) +
+                   QStringLiteral(" = ") + word);
+    data.Reset();
+    return LookupAnswer{
+        data.field(foreignColumn()), data.field(germanColumn()), data.field(noteColumn()), {}};
+}
+
 } // namespace
 
 std::optional<QMap<QString, QString>> ownPageParams(const QString &pagePath)
@@ -46,13 +73,19 @@ std::optional<QMap<QString, QString>> ownPageParams(const QString &pagePath)
     return LookupPage::dataObjectParams(web::PageFile::decode(*bytes));
 }
 
-LookupAnswer lookUpOnDataObject(web::TabularDataObject &data, const QString &word, TextDirection direction)
+LookupAnswer lookUpOnDataObject(web::TabularDataObject &data, const QString &word, TextDirection direction,
+                                QString *answered)
 {
-    data.setFilter((direction == TextDirection::German ? germanColumn() : foreignColumn()) +
-                   QStringLiteral(" = ") + word);
-    data.Reset();
-    return LookupAnswer{
-        data.field(foreignColumn()), data.field(germanColumn()), data.field(noteColumn()), {}};
+    // The phrase as typed first: keys such as "was geht?" end in a mark themselves.
+    LookupAnswer answer = lookUpOnce(data, word, direction);
+    QString key = word;
+    if (const QString phrase = typedPhrase(word); empty(answer) && !phrase.isNull()) {
+        answer = lookUpOnce(data, phrase, direction);
+        key = phrase;
+    }
+    if (answered)
+        *answered = key;
+    return answer;
 }
 
 QString dictionaryRefusal(const web::TabularDataObject &data)

@@ -2,6 +2,7 @@
 
 #include "Dictionary.h"
 #include "Phrases.h"
+#include "SenseInContext.h"
 
 #include <algorithm>
 
@@ -9,18 +10,10 @@ namespace ortelia {
 
 namespace {
 
-// Punctuation (and the empty word before a leading blank) ends a stretch of words.
-bool isWord(const QString &word)
-{
-    return std::any_of(word.cbegin(), word.cend(), [](QChar c) { return c.isLetterOrNumber(); });
-}
-
-// A coordinating conjunction begins a new clause within a stretch: "ich stehe auf und gehe".
-bool beginsClause(const QString &word)
-{
-    static const QStringList conjunctions = {"und", "oder", "aber", "denn", "sondern"};
-    return conjunctions.contains(word);
-}
+using SenseInContext::beginsClause;
+using SenseInContext::isArticle;
+using SenseInContext::isDefiniteArticle;
+using SenseInContext::isWord;
 
 // The particles a German verb leaves at the end of its clause.
 bool isParticle(const QString &word)
@@ -43,18 +36,6 @@ bool isInfinitive(const QString &word)
 {
     return lettersOnly(word) && (word.endsWith(QLatin1String("en")) || word.endsWith(QLatin1String("rn")) ||
                                  word.endsWith(QLatin1String("ln")) || word == u"sein" || word == u"tun");
-}
-
-bool isDefiniteArticle(QStringView word)
-{
-    static const QStringList articles = {"der", "die", "das", "dem", "den", "des"};
-    return articles.contains(word);
-}
-
-bool isArticle(QStringView word)
-{
-    static const QStringList articles = {"ein", "eine", "einem", "einen", "einer", "eines"};
-    return isDefiniteArticle(word) || articles.contains(word);
 }
 
 // Whether a German key of several words may stand for the words of a text. The dictionaries hold
@@ -86,7 +67,33 @@ std::optional<LookupAnswer> TextTranslation::answerAt(qsizetype n)
     // A page's correction of a joined key is no correction of the word.
     if (found && m_keys[n] != m_words[n])
         found->searchField.clear();
+    else if (found)
+        fitSense(*found, n);
     return found;
+}
+
+// The verb's or the noun's translation where the neighbours ask for one: of the German word itself
+// (not of a form: "das ist" asks nothing of "sein"), of an English form's base ("i saw": see).
+void TextTranslation::fitSense(LookupAnswer &found, qsizetype n)
+{
+    using SenseInContext::Fit;
+    const Fit fit = SenseInContext::fitAt(m_words, n, m_direction);
+    if (fit == Fit::Any)
+        return;
+    if (m_direction == TextDirection::German) {
+        const QHash<QString, SenseInContext::VerbAndNoun> *classes = m_dictionary.wordClasses();
+        if (!classes || found.german.compare(m_words[n], Qt::CaseInsensitive) != 0)
+            return;
+        const auto senses = classes->constFind(m_words[n]);
+        if (senses != classes->cend())
+            found.translation = fit == Fit::Verb ? senses->verb : senses->noun;
+        return;
+    }
+    if (fit != Fit::Verb)
+        return;
+    const std::optional<LookupAnswer> base = m_dictionary.baseFormAnswer(m_words[n]);
+    if (base && isInfinitive(base->german.toLower()))
+        found = *base;
 }
 
 std::optional<LookupAnswer> TextTranslation::answer(const QString &key)

@@ -16,7 +16,8 @@ class Dictionary;
 // words: the longest phrase at a position ("guten morgen", "auf jeden fall"); in German, a verb
 // whose separated particle ends the clause ("stehe ... auf": aufstehen) and a verb whose infinitive
 // ends it ("gehen ... spazieren": spazieren gehen). Every word joined so carries the answer of what
-// it joined, whose German field names it.
+// it joined, whose German field names it. A word alone is answered in the sense its neighbours ask
+// for (SenseInContext) where the dictionary tells its senses apart.
 class TextTranslation {
 public:
     // words: lower-cased, as the text walk looks them up.
@@ -37,6 +38,7 @@ private:
     void joinSeparatedVerb(qsizetype begin, qsizetype end);
     QString separatedVerb(const QString &verb, const QString &last);
     QString baseOf(const QString &word);
+    void fitSense(LookupAnswer &answer, qsizetype n);
 
     Dictionary &m_dictionary;
     TextDirection m_direction;

@@ -45,6 +45,7 @@ private slots:
     void linkMarksLeaveTheLinkedWord();
     void badDatabasesAreReported();
     void dingListFirstTranslationsAndOwners();
+    void dingListPhrases();
     void functionWordsGoFirst();
     void damagedFunctionWordTableIsRefusedNamingTheLine();
 };

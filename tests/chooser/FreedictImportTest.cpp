@@ -238,9 +238,9 @@ void FreedictImportTest::dingListFirstTranslationsAndOwners()
         QTemporaryDir dir;
         const QString out = dir.filePath(QStringLiteral("DeEn.txt"));
         const QString supplement = dir.filePath(QStringLiteral("DeEn-Zusatz.tab"));
-        QVERIFY(glossary.write(out, QStringLiteral("Englisch"), 13, supplement).error.isEmpty());
+        QVERIFY(glossary.write(out, QStringLiteral("Englisch"), 17, supplement).error.isEmpty());
         // The headword's own first sense before a synonym's, verbs before verbal nouns, no
-        // placeholders, forms or template marks; the dog's everyday word owns "dog", the earlier
+        // placeholders, forms or template marks, the further pieces' phrases; the dog's everyday word owns "dog", the earlier
         // specialist one says its label, an earlier plain one its next translation or, having
         // none, is the first to leave a full file.
         QCOMPARE(TextFile::readLines(supplement).value().mid(1), QStringList({"allemal;always;"}));
@@ -248,12 +248,16 @@ void FreedictImportTest::dingListFirstTranslationsAndOwners()
             "anfertigen;make;",
             "ausgedehnt;ample;",
             "bandhaken;dog (barrel-making);",
+            "für immer;forever;",
             "gehen;go;going",
             "groß;big;ample",
             "hund;dog;canine",
             "immer;always;",
+            "keine zeit;no time;",
             "mal;time, times;",
+            "nach hause gehen;go home;",
             "nehmen;take;",
+            "nicht schlecht;not bad;",
             "schlecht;bad;",
             "schwer;big;",
             "zeit;time;",
@@ -261,6 +265,28 @@ void FreedictImportTest::dingListFirstTranslationsAndOwners()
     }
     QVERIFY(glossary.ownsFirstTranslation(QStringLiteral("hund")));
     QVERIFY(!glossary.ownsFirstTranslation(QStringLiteral("bandhaken")));
+    // A key's verb and noun as the list marks them, where they differ.
+    QCOMPARE(glossary.wordClassLines(), QStringList({"gehen;go;going"}));
+}
+
+// A fixed phrase among an entry's further pieces is a key of its own; forms (of a verb also without
+// a person), sentences, a noun with its article and a phrase with a placeholder are not.
+void FreedictImportTest::dingListPhrases()
+{
+    Glossary glossary;
+    DingSource::addText(glossary, QStringLiteral(
+        "Fall {m} | Fälle {pl} | auf jeden Fall; auf alle Fälle | das ist der Fall :: case | cases | in any case | "
+        "that is the case\n"
+        "es {ppron} | es gibt | es ist | Es gibt viel zu tun. :: it | there is | it’s | There is a lot to do.\n"
+        "gehen {vi} | gehend | ging hin | ich gehe | nach Hause gehen | etw. kaputt gehen lassen :: to go | going | "
+        "went there | I go | to go home | to let sth. go to pot\n"));
+    glossary.finish();
+    QStringList found;
+    for (const QString &key : glossary.keys())
+        found << key + QLatin1Char(';') + glossary.firstTranslation(key);
+    found.sort();
+    QCOMPARE(found, QStringList({"auf alle fälle;in any case", "auf jeden fall;in any case", "es gibt;there is",
+                                 "es;it", "fall;case", "gehen;go", "nach hause gehen;go home"}));
 }
 
 void FreedictImportTest::functionWordsGoFirst()

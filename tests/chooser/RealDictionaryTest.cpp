@@ -339,7 +339,8 @@ void RealDictionaryTest::everydayFirstTranslations()
     QVERIFY(arabic.contains(QStringLiteral("hund;الكلب;(über Englisch)")));
 }
 
-// Words the dictionary does not hold as typed, and the first translation they are answered with.
+// Words the dictionary does not hold as typed, phrases, and the first translation they are answered
+// with.
 void RealDictionaryTest::spellingsAndEnglishForms()
 {
     TempProgramFolder folder(true);
@@ -373,6 +374,11 @@ void RealDictionaryTest::spellingsAndEnglishForms()
         {"stopped", TextDirection::Foreign, "aufhören"},
         {"hoped", TextDirection::Foreign, "hoffnung"},
         {"saw", TextDirection::Foreign, "säge"},
+        // Phrases the sources hold only among a longer entry's pieces, or not alone at all.
+        {"es gibt", TextDirection::German, "there is"},
+        {"auf jeden Fall", TextDirection::German, "at all events"},
+        {"zu Hause", TextDirection::German, "at home"},
+        {"nach Hause", TextDirection::German, "home"},
     };
     QStringList wrong;
     for (const auto &c : cases) {

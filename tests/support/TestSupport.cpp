@@ -91,8 +91,10 @@ void copyTree(const QString &from, const QString &to, bool skipDictionaries, con
         }
         if (writtenByARun(relativePath))
             continue;
-        if (skipDictionaries && (info.fileName().endsWith(QLatin1String(".txt"), Qt::CaseInsensitive) ||
-                                 info.fileName().endsWith(QLatin1String("-Zusatz.tab"), Qt::CaseInsensitive)))
+        if (skipDictionaries &&
+            (info.fileName().endsWith(QLatin1String(".txt"), Qt::CaseInsensitive) ||
+             info.fileName().endsWith(QLatin1String("-Zusatz.tab"), Qt::CaseInsensitive) ||
+             info.fileName().endsWith(QLatin1String("-Wortarten.tab"), Qt::CaseInsensitive)))
             continue;
         // The program itself is not needed beside the tests' copy of its folder.
         if (info.fileName() == QLatin1String("ortelia") && info.isExecutable())
@@ -144,8 +146,10 @@ TempProgramFolder::TempProgramFolder(bool realDictionaries) : m_previousCurrent(
     // The copy above leaves out the built dictionaries: the small test dictionaries stand in for
     // them, unless a test asks for the real data.
     if (realDictionaries) {
-        QDirIterator real(assembledProgramFolder() + QStringLiteral("/TranslateDeGb"),
-                          {QStringLiteral("*.txt"), QStringLiteral("*-Zusatz.tab")}, QDir::Files);
+        QDirIterator real(
+            assembledProgramFolder() + QStringLiteral("/TranslateDeGb"),
+            {QStringLiteral("*.txt"), QStringLiteral("*-Zusatz.tab"), QStringLiteral("*-Wortarten.tab")},
+            QDir::Files);
         while (real.hasNext()) {
             real.next();
             QFile::copy(real.filePath(), dictionaries + QLatin1Char('/') + real.fileName());

@@ -182,6 +182,14 @@ private slots:
         QTest::newRow("typed phrase, foreign")
             << "Good morning?" << -1 << "good morning|guten morgen" << true;
         QTest::newRow("key ending in a mark") << "was geht?" << -1 << "what's up|was geht?" << false;
+        QTest::newRow("verb after a modal")
+            << "Ich will dich morgen treffen ." << 4 << "meet|treffen" << false;
+        QTest::newRow("verb after zu") << "Es ist schön , dich zu treffen" << 6 << "meet|treffen" << false;
+        QTest::newRow("noun after an article") << "Das Essen ist gut" << 1 << "food|essen" << false;
+        QTest::newRow("no neighbour asks") << "Essen ist gut" << 0 << "eat|essen" << false;
+        QTest::newRow("foreign verb after a form of be") << "I am reading" << 2 << "read|lesen" << true;
+        QTest::newRow("foreign verb after a pronoun") << "I saw it" << 1 << "see|sehen" << true;
+        QTest::newRow("foreign noun after an article") << "a saw" << 1 << "saw|säge" << true;
     }
 
     void wordsAreAnsweredByWhatTheyForm()
@@ -197,10 +205,13 @@ private slots:
             "kommen;come;\nmitkommen;come along;\nzuhören;listen;\ngehen;go;\nein;a;\n"
             "schlafen;sleep;\neinschlafen;fall asleep;\nmach;mach number;\nzumachen;close;\n"
             "mit;with;\nmit dem;whereby;\nzu;to;\nzu sein;be off your head;\n"
-            "spazieren gehen;go for a walk;\neinkaufen gehen;go shopping;\nwas geht?;what's up;\n");
+            "spazieren gehen;go for a walk;\neinkaufen gehen;go shopping;\nwas geht?;what's up;\n"
+            "treffen;meeting;meet\nessen;eat;food\nlesung;reading;\nlesen;read;\nsäge;saw;\nsehen;see;\n");
         folder.writeBytes(QStringLiteral("TranslateDeGb/DeEn.txt"), entries.toLatin1());
         folder.writeBytes(QStringLiteral("TranslateDeGb/DeEn-Zusatz.tab"),
                           "oberestextfeld;unterestextfeld;zusatztextfeld\r\nauf jeden fall;in any case;\r\n");
+        folder.writeBytes(QStringLiteral("TranslateDeGb/DeEn-Wortarten.tab"),
+                          "essen;eat;food\r\ntreffen;meet;meeting\r\n");
         HeadlessPage browser;
         browser.navigate(ProgramFolder::path(QStringLiteral("T2")));
         Dictionary dictionary(browser);

@@ -7,6 +7,7 @@
 #include "FreedictSource.h"
 #include "FunctionWords.h"
 #include "Glossary.h"
+#include "TextFile.h"
 
 #include <QFileInfo>
 
@@ -99,6 +100,10 @@ QString importDictionarySet(const QString &dictdDir, const QString &transPath, c
     error = written(english, *forms, outDir, QStringLiteral("DeEn.txt"));
     if (!error.isEmpty())
         return error;
+    // Only the German-English source marks parts of speech.
+    const QString wordClasses = outDir + QLatin1Char('/') + wordClassesName(QStringLiteral("DeEn.txt"));
+    if (!TextFile::writeLines(wordClasses, english.wordClassLines()))
+        return QStringLiteral("%1 kann nicht geschrieben werden.").arg(wordClasses);
 
     for (const Pair &pair : {Pair{"DeFr.txt", "fra", true, FunctionWords::French},
                              Pair{"DeIt.txt", "ita", true, FunctionWords::Italian},

@@ -40,6 +40,14 @@ bool isVerb(const QString &grammar)
            grammar == QLatin1String("vr") || grammar.startsWith(QLatin1String("v"));
 }
 
+// A noun's gender or plural mark: "m", "f", "n", "pl", also "f; pl".
+bool isNoun(const QString &grammar)
+{
+    static const QSet<QString> marks = {QStringLiteral("m"), QStringLiteral("f"), QStringLiteral("n"),
+                                        QStringLiteral("pl")};
+    return marks.contains(grammar.section(QLatin1Char(';'), 0, 0).trimmed());
+}
+
 QString remarkOf(const QString &text)
 {
     const qsizetype open = text.indexOf(QLatin1Char('('));
@@ -72,6 +80,76 @@ QList<Headword> headwords(const QString &piece)
         found << h;
     }
     return found;
+}
+
+// A fixed phrase among a line's further pieces ("auf jeden Fall", "es gibt", "nach Hause gehen"): two
+// to four words in lower case, as the key it is looked up by. Null for inflected forms ("er/sie
+// geht", "ich esse"), sentences ("Es gibt noch viel zu tun."), nouns with their article and pieces
+// with marks.
+QString phraseKey(const QString &synonym)
+{
+    // Persons begin inflected forms, articles a noun's name ("das Essen").
+    static const QSet<QString> firstWords = {"ich", "du",   "er",    "sie",   "wir",   "ihr",
+                                             "der", "die",  "das",   "den",   "dem",   "des",
+                                             "ein", "eine", "einen", "einem", "einer", "eines"};
+    const QString plain = EntryText::withoutBrackets(synonym).simplified();
+    const QStringList words = plain.split(QLatin1Char(' '));
+    // A phrase with a placeholder ("etw. und etw. zusammenziehen") is no phrase without it.
+    if (words.size() < 2 || words.size() > 4 || !plain[0].isLower() || firstWords.contains(words[0]) ||
+        withoutPlaceholders(plain) != plain)
+        return QString();
+    for (QChar c : plain) {
+        if (!c.isLetter() && c != QLatin1Char(' ') && c != QLatin1Char('-'))
+            return QString();
+    }
+    return plain.toLower();
+}
+
+// A German infinitive ends the phrase: its English side says "to ...".
+bool endsInVerb(const QString &key)
+{
+    return key.endsWith(QLatin1String("en")) || key.endsWith(QLatin1String("ern")) ||
+           key.endsWith(QLatin1String("eln")) || key.endsWith(QLatin1String(" sein")) ||
+           key.endsWith(QLatin1String(" tun"));
+}
+
+// The fixed phrases of a line's further pieces, with the English piece at the same place. A verb's
+// line lists its forms there ("hielt auf": stopped): only phrases said with "to" are taken from it.
+void addPhrases(Glossary &glossary, const QString &german, const QString &english, bool verbLine,
+                QHash<QString, int> &senses)
+{
+    const QStringList germanPieces = german.split(QLatin1String(" | "));
+    const QStringList englishPieces = english.split(QLatin1String(" | "));
+    if (germanPieces.size() != englishPieces.size())
+        return;
+    for (qsizetype p = 1; p < germanPieces.size(); ++p) {
+        const QStringList items = EntryText::translationItems(englishPieces[p], false);
+        for (const QString &synonym : EntryText::splitItems(germanPieces[p], false)) {
+            const QString key = phraseKey(synonym);
+            if (key.isEmpty())
+                continue;
+            int &sense = senses[key];
+            for (qsizetype i = 0; i < items.size(); ++i) {
+                // A contraction loses its apostrophe in the clean item ("it's": its).
+                if (items[i].contains(QLatin1Char('\'')) || items[i].contains(QChar(0x2019)) ||
+                    (verbLine && !items[i].trimmed().startsWith(QLatin1String("to "))))
+                    continue;
+                QString translation = withoutPlaceholders(EntryText::cleanItem(items[i]));
+                if (endsInVerb(key) && translation.startsWith(QLatin1String("to ")))
+                    translation.remove(0, 3);
+                if (translation.isEmpty() || QStringLiteral(".?!").contains(translation.back()))
+                    continue;
+                Candidate c;
+                c.text = translation;
+                c.sense = sense;
+                c.item = int(i);
+                c.label =
+                    (EntryText::labels(synonym) + QLatin1Char(' ') + EntryText::labels(items[i])).trimmed();
+                glossary.add(key, c);
+            }
+            ++sense;
+        }
+    }
 }
 
 } // namespace
@@ -114,11 +192,15 @@ int addText(Glossary &glossary, const QString &text)
                     c.label = remarkOf(items[i]);
                 c.verbalNoun = h.verbalNoun;
                 c.synonym = n > 0;
+                c.wordClass = isVerb(h.grammar)   ? WordClass::Verb
+                              : isNoun(h.grammar) ? WordClass::Noun
+                                                  : WordClass::Other;
                 glossary.add(h.key, c);
             }
             ++sense;
             noOrder = 0;
         }
+        addPhrases(glossary, german, english, !heads.isEmpty() && isVerb(heads[0].grammar), senses);
     }
     return count;
 }

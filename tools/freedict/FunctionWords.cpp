@@ -10,10 +10,11 @@ namespace {
 
 const QString kLayout = QStringLiteral("Deutsch;Englisch;Französisch;Spanisch;Italienisch;Griechisch");
 
+// A word, or a phrase of words joined by single blanks ("zu hause").
 bool isGermanWord(const QString &text)
 {
-    return SemicolonTable::isWordOf(text, {}) &&
-           std::all_of(text.begin(), text.end(), [](QChar c) { return c.isLower(); });
+    return SemicolonTable::isWordOf(text, u" ") && text == text.simplified() &&
+           std::all_of(text.begin(), text.end(), [](QChar c) { return c.isLower() || c == u' '; });
 }
 
 // A translation is a word or a few, never markup or the dictionary's separators; empty leaves

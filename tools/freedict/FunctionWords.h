@@ -10,7 +10,8 @@
 namespace ortelia {
 
 // Our table of German function words (articles, pronouns, prepositions, conjunctions, auxiliary
-// and modal verbs) and the everyday word for each in the other languages: one
+// and modal verbs), a few everyday phrases the sources hold only inside longer ones, and the
+// everyday word for each in the other languages: one
 // "German;English;French;Spanish;Italian;Greek" a line, "#" starts a comment line, an empty field
 // leaves that language to the other sources.
 class FunctionWords {

@@ -171,6 +171,29 @@ QStringList Glossary::keys() const
     return all;
 }
 
+QStringList Glossary::wordClassLines() const
+{
+    QStringList lines;
+    for (const Entry &entry : m_entries) {
+        QString verb;
+        QString noun;
+        for (const QString &translation : entry.translations) {
+            for (const Candidate &c : entry.candidates) {
+                if (c.text.compare(translation, Qt::CaseInsensitive) != 0)
+                    continue;
+                if (c.wordClass == WordClass::Verb && verb.isEmpty())
+                    verb = translation;
+                else if (c.wordClass == WordClass::Noun && noun.isEmpty())
+                    noun = translation;
+            }
+        }
+        if (!verb.isEmpty() && !noun.isEmpty() && verb.compare(noun, Qt::CaseInsensitive) != 0)
+            lines << entry.key + QLatin1Char(';') + verb + QLatin1Char(';') + noun;
+    }
+    lines.sort();
+    return lines;
+}
+
 int Glossary::germanCount(const QString &key) const
 {
     return m_evidence.germanCount(key) + (m_otherCounts ? m_otherCounts->germanCount(key) : 0);

@@ -18,6 +18,9 @@ inline constexpr int kMaxImportedKeys = 130000;
 // dictionary, the reverse one turned round, a bridge through English.
 enum class Source { Curated, Own, Inverted, Bridge };
 
+// The part of speech a source marks a sense with, where it is one the text translator tells apart.
+enum class WordClass { Other, Noun, Verb };
+
 // One translation a source offers for a German key.
 struct Candidate {
     QString text;
@@ -29,6 +32,7 @@ struct Candidate {
     bool prefixForm = false; // "Haus…"
     bool verbalNoun = false; // "das Werden" under the key "werden"
     bool synonym = false;    // the key is a further synonym of the sense's headword
+    WordClass wordClass = WordClass::Other;
 };
 
 struct GlossaryResult {
@@ -65,6 +69,9 @@ public:
     bool ownsFirstTranslation(const QString &key) const;
     // All keys, after finish.
     QStringList keys() const;
+    // After finish: "key;verb;noun" for every key whose first translation as a verb and first as a
+    // noun differ ("essen;eat;food"), sorted.
+    QStringList wordClassLines() const;
 
     // Header, "??;Deutsch;<languageName>", one sorted line per key (key;first;further), cut into
     // four sections; at most maxKeys lines, the most useful keys kept. Windows-1252, or UTF-8
