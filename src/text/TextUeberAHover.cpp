@@ -99,6 +99,10 @@ void TextUeberA::attachHoverHelp()
                                    .arg(ui->SpeakButtonE->text(), ui->SpeakButton->text()));
     };
     HoverHelp::attach(ui->SpeakButtonE, QString(), speakForeign);
+    // Beside the speed slider's caption: the speed as the caption shows it now.
+    HoverHelp::Options speed;
+    speed.alsoDo = [this] { HoverHelp::setHelpText(ui->SpeedLabel->text()); };
+    HoverHelp::attach(ui->Label4, QString(), speed);
 }
 
 } // namespace ortelia

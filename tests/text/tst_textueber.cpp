@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -147,6 +148,20 @@ private slots:
         QTest::mouseClick(c<QPushButton>("Command4"), Qt::LeftButton);
         QWidget *main = program->windows.existing(windows::Form3);
         QVERIFY(main && main->isVisible());
+    }
+
+    // The label beside the speed slider's caption tells the speed the caption shows now.
+    void speedLabelNeighbourTellsTheCurrentSpeed()
+    {
+        auto *slider = c<QScrollBar>("HScroll1");
+        slider->setFocus();
+        QTest::keyClick(slider, Qt::Key_End);
+        QLabel *label = c<QLabel>("Label4");
+        QTest::mouseMove(window()->windowHandle(), label->mapTo(window(), QPoint(3, 3)));
+        const QLabel *help =
+            program->windows.window(windows::hilfe1)->findChild<QLabel *>(QStringLiteral("HLabel1"));
+        QTRY_VERIFY(help->text().contains(QString::number(slider->maximum())));
+        QCOMPARE(help->text(), c<QLabel>("SpeedLabel")->text());
     }
 
     // A pair button loads its page and tells its names to this window and the other windows.
