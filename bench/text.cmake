@@ -12,3 +12,13 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/text/beispiel.txt ${CMAKE_BINARY_DIR}/b
 # and manpages-de).
 configure_file(${CMAKE_CURRENT_LIST_DIR}/text/coverage.sh ${CMAKE_BINARY_DIR}/bench/bench_text_coverage
                COPYONLY FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE)
+
+# Everyday phrases and separable-verb sentences translated right, and the first translation of
+# everyday words held out of the tests, through "ortelia translate" and "ortelia lookup".
+foreach(script phrases precision)
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/text/${script}.sh ${CMAKE_BINARY_DIR}/bench/bench_text_${script}
+                 COPYONLY FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE)
+endforeach()
+foreach(list phrasen.tab erste-uebersetzung.tab)
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/text/${list} ${CMAKE_BINARY_DIR}/bench/${list} COPYONLY)
+endforeach()

@@ -18,11 +18,11 @@ using SenseInContext::isWord;
 // The particles a German verb leaves at the end of its clause.
 bool isParticle(const QString &word)
 {
-    static const QStringList particles = {"ab",     "an",     "auf",     "aus",  "bei",    "dabei",  "durch",
-                                          "ein",    "fest",   "fort",    "her",  "heraus", "herein", "herum",
-                                          "hin",    "hinaus", "hinein",  "hoch", "los",    "mit",    "nach",
-                                          "nieder", "teil",   "um",      "vor",  "vorbei", "weg",    "weiter",
-                                          "zu",     "zurück", "zusammen"};
+    static const QStringList particles = {
+        "ab",     "an",   "auf",    "aus",    "bei",    "dabei",   "durch", "ein",    "fern",
+        "fest",   "fort", "her",    "heraus", "herein", "herum",   "hin",   "hinaus", "hinein",
+        "hoch",   "los",  "mit",    "nach",   "nieder", "statt",   "teil",  "um",     "vor",
+        "vorbei", "weg",  "weiter", "zu",     "zurück", "zusammen"};
     return particles.contains(word);
 }
 

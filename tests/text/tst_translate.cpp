@@ -165,6 +165,7 @@ private slots:
         QTest::newRow("imperative") << "Mach die Tür zu !" << 0 << "close|zumachen" << false;
         QTest::newRow("second clause, joined form's base")
             << "Sie kommt und hört zu" << 3 << "listen|zuhören" << false;
+        QTest::newRow("fern") << "Wir sehen heute fern" << 1 << "watch TV|fernsehen" << false;
         QTest::newRow("pronoun before the verb")
             << "Er schläft ein" << 1 << "fall asleep|einschlafen" << false;
         QTest::newRow("first clause") << "Sie kommt und hört zu" << 1 << "come|kommen" << false;
@@ -206,7 +207,8 @@ private slots:
             "schlafen;sleep;\neinschlafen;fall asleep;\nmach;mach number;\nzumachen;close;\n"
             "mit;with;\nmit dem;whereby;\nzu;to;\nzu sein;be off your head;\n"
             "spazieren gehen;go for a walk;\neinkaufen gehen;go shopping;\nwas geht?;what's up;\n"
-            "treffen;meeting;meet\nessen;eat;food\nlesung;reading;\nlesen;read;\nsäge;saw;\nsehen;see;\n");
+            "treffen;meeting;meet\nessen;eat;food\nlesung;reading;\nlesen;read;\nsäge;saw;\nsehen;see;\n"
+            "fernsehen;watch TV;\n");
         folder.writeBytes(QStringLiteral("TranslateDeGb/DeEn.txt"), entries.toLatin1());
         folder.writeBytes(QStringLiteral("TranslateDeGb/DeEn-Zusatz.tab"),
                           "oberestextfeld;unterestextfeld;zusatztextfeld\r\nauf jeden fall;in any case;\r\n");
