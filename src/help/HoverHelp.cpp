@@ -89,6 +89,14 @@ void describeForScreenReaders(QWidget *control, const QString &text)
     if (control->accessibleDescription().isEmpty())
         control->setAccessibleDescription(text.simplified());
 }
+// Setting a style sheet again resolves the control's font anew, without the smaller font its
+// window gives it: the font stays as it was.
+void setStyleSheetKeepingFont(QWidget *control, const QString &sheet)
+{
+    const QFont font = control->font();
+    control->setStyleSheet(sheet);
+    control->setFont(font);
+}
 } // namespace
 
 QColor HoverHelp::yellow()
@@ -167,6 +175,16 @@ void HoverHelp::activate(Item &item)
         // The highlights are light: light text on them would be unreadable.
         for (QPalette::ColorRole text : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
             p.setColor(text, Qt::black);
+        // A text colour from a style sheet outweighs the palette's: the black goes after it.
+        item.styleSheet = item.control->styleSheet();
+        item.highlightSheet.clear();
+        if (item.styleSheet.contains(QLatin1String("color")) && !item.styleSheet.contains(QLatin1Char('{'))) {
+            item.highlightSheet = item.styleSheet.trimmed();
+            if (!item.highlightSheet.endsWith(QLatin1Char(';')))
+                item.highlightSheet += QLatin1Char(';');
+            item.highlightSheet += QStringLiteral(" color: black;");
+            setStyleSheetKeepingFont(item.control, item.highlightSheet);
+        }
         item.control->setAutoFillBackground(true);
         item.control->setPalette(p);
         item.highlighted = true;
@@ -186,6 +204,9 @@ void HoverHelp::resetHighlight(Item &item)
 {
     if (!item.highlighted || !item.control)
         return;
+    // A style sheet the window set meanwhile stays.
+    if (!item.highlightSheet.isEmpty() && item.control->styleSheet() == item.highlightSheet)
+        setStyleSheetKeepingFont(item.control, item.styleSheet);
     item.control->setPalette(item.palette);
     item.control->setAutoFillBackground(item.hadAutoFill);
     item.highlighted = false;

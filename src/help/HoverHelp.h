@@ -64,6 +64,8 @@ private:
         bool highlighted = false;
         bool hadAutoFill = false;
         QPalette palette;
+        QString styleSheet;     // the control's own, while the highlight's is set
+        QString highlightSheet; // empty when the highlight set none
     };
     void activate(Item &item);
     void resetHighlights();

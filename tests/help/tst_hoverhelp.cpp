@@ -62,6 +62,36 @@ private slots:
         QTRY_COMPARE(end->palette().color(end->backgroundRole()), before);
     }
 
+    // Text a style sheet makes white is drawn black on the highlight; afterwards the control looks
+    // as before, in the window's small font.
+    void styledTextIsReadableOnTheHighlight()
+    {
+        QWidget window;
+        window.resize(300, 100);
+        QFont small = window.font();
+        small.setPointSize(7);
+        window.setFont(small);
+        auto *label = new QLabel(QStringLiteral("E N D E"), &window);
+        label->setGeometry(10, 10, 120, 24);
+        label->setStyleSheet(QStringLiteral("color: white;"));
+        HoverHelp::attach(label, QStringLiteral("Programm Ende."));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QImage before = label->grab().toImage();
+
+        QTest::mouseMove(label, QPoint(5, 5));
+        QTRY_COMPARE(m_texts.value(0), QStringLiteral("Programm Ende."));
+        const QImage hovered = label->grab().toImage();
+        int darkest = 255;
+        for (int y = 0; y < hovered.height(); ++y)
+            for (int x = 0; x < hovered.width(); ++x)
+                darkest = qMin(darkest, QColor(hovered.pixel(x, y)).lightness());
+        QVERIFY2(darkest < 64, qPrintable(QString::number(darkest)));
+
+        QTest::mouseMove(&window, QPoint(290, 90));
+        QTRY_COMPARE(label->grab().toImage(), before);
+    }
+
     void focusCountsOnlyWhereAsked()
     {
         QWidget window;
