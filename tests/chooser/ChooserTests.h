@@ -46,6 +46,8 @@ private slots:
     void badDatabasesAreReported();
     void dingListFirstTranslationsAndOwners();
     void dingListPhrases();
+    void placeholdersLeaveTranslations();
+    void baseFormOwnsItsTranslation();
     void functionWordsGoFirst();
     void damagedFunctionWordTableIsRefusedNamingTheLine();
 };

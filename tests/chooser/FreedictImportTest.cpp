@@ -289,6 +289,42 @@ void FreedictImportTest::dingListPhrases()
                                  "es;it", "fall;case", "gehen;go", "nach hause gehen;go home"}));
 }
 
+// Placeholders of either language leave a translation, whatever the source; what follows a
+// placeholder's slash fills its slot; a remark keeps them, a placeholder alone is a word, and "so." may
+// end a sentence.
+void FreedictImportTest::placeholdersLeaveTranslations()
+{
+    const QStringList texts = {"listen to sb./sth.", "believe capable of sth./of doing",
+                               "outfit sth., with",  "jdm. helfen",
+                               "decrease (in sth.)", "someone's",
+                               "I think so.",        "bandage sb.’s."};
+    Glossary glossary;
+    for (const QString &text : texts) {
+        Candidate c;
+        c.text = text;
+        c.source = Source::Inverted;
+        glossary.add(text, c);
+    }
+    glossary.finish();
+    QStringList found;
+    for (const QString &text : texts)
+        found << glossary.firstTranslation(text);
+    QCOMPARE(found, QStringList({"listen to", "believe capable of", "outfit, with", "helfen",
+                                 "decrease (in sth.)", "someone's", "I think so.", "bandage"}));
+}
+
+// A key's base form owns the translation it shares with an inflected key, though the inflected one's
+// sense is the plainer ("Rote", the Red).
+void FreedictImportTest::baseFormOwnsItsTranslation()
+{
+    Glossary glossary;
+    DingSource::addText(glossary, QStringLiteral("rot {adj} (Farbe) :: red (colour)\n"
+                                                 "Rote {m,f}; Roter [pol.] :: Red; commie [coll.]\n"));
+    glossary.finish();
+    QVERIFY(glossary.ownsFirstTranslation(QStringLiteral("rot")));
+    QCOMPARE(glossary.firstTranslation(QStringLiteral("rot")), QStringLiteral("red"));
+}
+
 void FreedictImportTest::functionWordsGoFirst()
 {
     QString error;

@@ -192,9 +192,10 @@ int addText(Glossary &glossary, const QString &text)
                     c.label = remarkOf(items[i]);
                 c.verbalNoun = h.verbalNoun;
                 c.synonym = n > 0;
-                c.wordClass = isVerb(h.grammar)   ? WordClass::Verb
-                              : isNoun(h.grammar) ? WordClass::Noun
-                                                  : WordClass::Other;
+                c.wordClass = isVerb(h.grammar)                   ? WordClass::Verb
+                              : isNoun(h.grammar)                 ? WordClass::Noun
+                              : h.grammar == QLatin1String("adj") ? WordClass::Adjective
+                                                                  : WordClass::Other;
                 glossary.add(h.key, c);
             }
             ++sense;

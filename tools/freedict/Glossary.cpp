@@ -27,11 +27,65 @@ int wordCount(const QString &text)
     return int(text.count(QLatin1Char(' '))) + 1;
 }
 
-bool hasPlaceholder(const QString &text)
+// Placeholders of valency on either side ("sb.", "someone's", "jdm."): the user looks up and hears
+// the words around them.
+bool isPlaceholder(const QString &part)
 {
-    static const QStringList marks = {QStringLiteral("sth."), QStringLiteral("sb."),  QStringLiteral("jdn."),
-                                      QStringLiteral("jdm."), QStringLiteral("etw."), QStringLiteral("jds.")};
-    return std::any_of(marks.begin(), marks.end(), [&text](const QString &m) { return text.contains(m); });
+    static const QSet<QString> marks = {
+        QStringLiteral("sb."),       QStringLiteral("sth."),      QStringLiteral("so."),
+        QStringLiteral("sb"),        QStringLiteral("sth"),       QStringLiteral("sb.'s"),
+        QStringLiteral("sb.’s"),     QStringLiteral("sb.s"),      QStringLiteral("sb.s’"),
+        QStringLiteral("sth.'s"),    QStringLiteral("sth.’s"),    QStringLiteral("so.'s"),
+        QStringLiteral("someone's"), QStringLiteral("someone’s"), QStringLiteral("jdn."),
+        QStringLiteral("jdm."),      QStringLiteral("etw."),      QStringLiteral("jds."),
+        QStringLiteral("jd.")};
+    return marks.contains(part);
+}
+
+// The text without its placeholders ("listen to sb./sth.": listen to), unless nothing else is left
+// ("someone's" alone is a word). What follows a placeholder's slash is another filling of its slot:
+// "believe capable of sth./of doing" is "believe capable of". A remark in brackets keeps them: "(of
+// sth.)" tells what the word goes with.
+QString withoutPlaceholders(const QString &text, bool &had)
+{
+    had = false;
+    QStringList kept;
+    int depth = 0;
+    const QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (const QString &word : words) {
+        const bool inRemark = depth > 0 || word.startsWith(QLatin1Char('('));
+        depth += int(word.count(QLatin1Char('('))) - int(word.count(QLatin1Char(')')));
+        // "sth.," and "sb.?" end a piece of the source's text: the mark stays.
+        qsizetype end = word.size();
+        while (end > 0 && QStringLiteral(",:;.?!").contains(word[end - 1]))
+            --end;
+        const bool dot = end < word.size() && word[end] == QLatin1Char('.');
+        const QString mark = word.mid(end).remove(QLatin1Char('.'));
+        const QStringList parts = word.left(end).split(QLatin1Char('/'));
+        // A sentence ends in "so." ("I think so."); the placeholder stands before further words.
+        const bool last = &word == &words.last();
+        const auto placeholder = [last, dot](const QString &part) {
+            const QString withDot = part + QLatin1Char('.');
+            return isPlaceholder(part) ||
+                   (dot && isPlaceholder(withDot) && !(last && withDot == QLatin1String("so.")));
+        };
+        if (inRemark || std::none_of(parts.begin(), parts.end(), placeholder)) {
+            kept << word;
+            continue;
+        }
+        had = true;
+        if (!mark.isEmpty() && !kept.isEmpty())
+            kept.last() += mark;
+        if (placeholder(parts.first()) && !std::all_of(parts.begin(), parts.end(), placeholder))
+            break;
+    }
+    return kept.isEmpty() ? text : kept.join(QLatin1Char(' '));
+}
+
+bool hasWordClass(const std::vector<Candidate> &candidates, WordClass wordClass)
+{
+    return std::any_of(candidates.begin(), candidates.end(),
+                       [wordClass](const Candidate &c) { return c.wordClass == wordClass; });
 }
 
 int sourceRank(Source source)
@@ -41,8 +95,9 @@ int sourceRank(Source source)
 
 } // namespace
 
-void Glossary::add(const QString &key, const Candidate &candidate)
+void Glossary::add(const QString &key, Candidate candidate)
 {
+    candidate.text = withoutPlaceholders(candidate.text, candidate.placeholders);
     // A key of signs alone ("?", "-") is no word: a search for the sign would find it.
     if (candidate.text.isEmpty() || key == QLatin1String("??") ||
         std::none_of(key.begin(), key.end(), [](QChar c) { return c.isLetterOrNumber(); }))
@@ -65,7 +120,7 @@ double Glossary::score(const Entry &entry, const Candidate &c) const
         return std::numeric_limits<double>::max();
     return -2.0 * c.sense - 0.4 * c.item - 6.0 * sourceRank(c.source) - (c.label.isEmpty() ? 0.0 : 1.5) -
            (c.prefixForm ? 5.0 : 0.0) - (c.verbalNoun ? 6.0 : 0.0) - (c.synonym ? 3.0 : 0.0) -
-           (hasPlaceholder(c.text) ? 3.0 : 0.0) - 0.8 * (wordCount(c.text) - 1) + 0.3 * qMin(c.examples, 10) +
+           (c.placeholders ? 3.0 : 0.0) - 0.8 * (wordCount(c.text) - 1) + 0.3 * qMin(c.examples, 10) +
            0.8 * std::log2(1.0 + m_evidence.together(entry.key, c.text));
 }
 
@@ -100,6 +155,25 @@ double Glossary::ownerScore(const Entry &entry) const
            2.0 * (wordCount(entry.key) - 1) - (entry.bridged ? 3.0 : 0.0);
 }
 
+// The adjective an inflected key that the source marks as no noun or adjective stands for ("rote",
+// "schwarzer": rot, schwarz), when it shares the key's first translation; the user looks up the base form.
+Glossary::Entry *Glossary::adjectiveOf(const Entry &entry, const std::vector<Entry *> &group)
+{
+    static const QStringList endings = {QStringLiteral("e"), QStringLiteral("en"), QStringLiteral("er"),
+                                        QStringLiteral("es"), QStringLiteral("em")};
+    // "Alternative" is a noun, "präzise" an adjective of its own.
+    if (hasWordClass(entry.candidates, WordClass::Noun) ||
+        hasWordClass(entry.candidates, WordClass::Adjective))
+        return nullptr;
+    for (Entry *base : group) {
+        if (entry.key.size() > base->key.size() && entry.key.startsWith(base->key) &&
+            endings.contains(QStringView(entry.key).mid(base->key.size())) &&
+            hasWordClass(base->candidates, WordClass::Adjective))
+            return base;
+    }
+    return nullptr;
+}
+
 void Glossary::giveFirstTranslationsOwners()
 {
     QHash<QString, std::vector<Entry *>> byFirst;
@@ -114,6 +188,8 @@ void Glossary::giveFirstTranslationsOwners()
             const double sa = ownerScore(*a), sb = ownerScore(*b);
             return sa != sb ? sa < sb : casefold::compare(a->key, b->key) > 0;
         });
+        if (Entry *base = adjectiveOf(*owner, group))
+            owner = base;
         for (Entry *entry : group) {
             if (entry == owner || casefold::compare(entry->key, owner->key) > 0)
                 continue;

@@ -18,8 +18,9 @@ inline constexpr int kMaxImportedKeys = 130000;
 // dictionary, the reverse one turned round, a bridge through English.
 enum class Source { Curated, Own, Inverted, Bridge };
 
-// The part of speech a source marks a sense with, where it is one the text translator tells apart.
-enum class WordClass { Other, Noun, Verb };
+// The part of speech a source marks a sense with, where it is one the text translator or the choice
+// of a translation's owner tells apart.
+enum class WordClass { Other, Noun, Verb, Adjective };
 
 // One translation a source offers for a German key.
 struct Candidate {
@@ -29,9 +30,10 @@ struct Candidate {
     Source source = Source::Own;
     QString label; // the sense's subject or usage labels, "[techn.]"
     int examples = 0;
-    bool prefixForm = false; // "Haus…"
-    bool verbalNoun = false; // "das Werden" under the key "werden"
-    bool synonym = false;    // the key is a further synonym of the sense's headword
+    bool prefixForm = false;   // "Haus…"
+    bool verbalNoun = false;   // "das Werden" under the key "werden"
+    bool synonym = false;      // the key is a further synonym of the sense's headword
+    bool placeholders = false; // the source's text had placeholders ("listen to sb./sth."), left out
     WordClass wordClass = WordClass::Other;
 };
 
@@ -46,7 +48,8 @@ struct GlossaryResult {
 // a translation belongs to its key and writes the dictionary file.
 class Glossary {
 public:
-    void add(const QString &key, const Candidate &candidate);
+    // Placeholders of valency are left out of the candidate's text.
+    void add(const QString &key, Candidate candidate);
     Evidence &evidence() { return m_evidence; }
     // A larger source's evidence of how common German words are, added to this glossary's own.
     void countGermanWordsAlso(const Evidence *other) { m_otherCounts = other; }
@@ -98,6 +101,7 @@ private:
     int germanCount(const QString &key) const;
     void orderTranslations(Entry &entry) const;
     void giveFirstTranslationsOwners();
+    static Entry *adjectiveOf(const Entry &entry, const std::vector<Entry *> &group);
     bool mostlyOutsideWindows1252() const;
 
     QHash<QString, int> m_byKey;
