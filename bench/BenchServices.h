@@ -1,13 +1,13 @@
 #pragma once
 
 // The services the program's main() hands its windows, built by a benchmark that opens windows
-// on the process's engine. It registers the windows with them and resets the registry before they
-// go.
+// on the process's engine. It registers the windows with them; the windows go with the registry.
 
 #include "ProgramRequests.h"
 #include "ProgramState.h"
 #include "Speaker.h"
 #include "SpeechEngine.h"
+#include "WindowRegistry.h"
 #include "WindowServices.h"
 
 namespace ortelia::bench {
@@ -18,7 +18,8 @@ struct BenchServices {
     ProgramState state;
     ProgramRequests requests;
     Speaker speaker;
-    WindowServices services{state, requests, speaker};
+    WindowRegistry windows;
+    WindowServices services{state, requests, speaker, windows};
 };
 
 } // namespace ortelia::bench

@@ -25,9 +25,8 @@ void F5ToFirstWord(benchmark::State &state, SpeechEngine &engine)
 {
     for (auto _ : state) {
         bench::BenchServices program(engine);
-        WindowRegistry::reset();
         registerProgramWindows(program.services);
-        QWidget *main = WindowRegistry::window(windows::Form3);
+        QWidget *main = program.windows.window(windows::Form3);
         main->show();
         QGuiApplication::clipboard()->setText(QStringLiteral("Ich habe ein Haus. Guten Morgen!"));
         QElapsedTimer clock;
@@ -36,7 +35,7 @@ void F5ToFirstWord(benchmark::State &state, SpeechEngine &engine)
         QTimer poll;
         poll.setInterval(1);
         QObject::connect(&poll, &QTimer::timeout, [&] {
-            QWidget *text = WindowRegistry::existing(windows::TextUeberA);
+            QWidget *text = program.windows.existing(windows::TextUeberA);
             auto *list = text ? text->findChild<QListWidget *>(QStringLiteral("List1")) : nullptr;
             auto *answer = text ? text->findChild<FormTimer *>(QStringLiteral("Timer2")) : nullptr;
             if (seconds == 0 && list && (answer->isActive() || list->count() >= 2))
@@ -50,7 +49,6 @@ void F5ToFirstWord(benchmark::State &state, SpeechEngine &engine)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
         state.SetIterationTime(seconds);
         program.speaker.stop();
-        WindowRegistry::reset();
     }
 }
 

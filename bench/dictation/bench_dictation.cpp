@@ -31,11 +31,10 @@ constexpr double kStep = kPace + 100;
 // The main window in dictation mode, as the dictation window asks for it, and the dictation window.
 QWidget *openDictation(bench::BenchServices &program)
 {
-    WindowRegistry::reset();
     registerProgramWindows(program.services);
-    WindowRegistry::window(windows::Form3)->show();
+    program.windows.window(windows::Form3)->show();
     program.state.dictationMode.set(true);
-    QWidget *speaking = WindowRegistry::window(windows::Speaking);
+    QWidget *speaking = program.windows.window(windows::Speaking);
     speaking->show();
     return speaking;
 }
@@ -81,7 +80,6 @@ void HandOverPace(benchmark::State &state, SpeechEngine &engine)
         waitFor([] { return false; }, 1000);
     }
     program.speaker.stop();
-    WindowRegistry::reset();
 }
 
 // The window's own timers firing while it waits 10 s for a phrase.
@@ -100,7 +98,6 @@ void IdleTimeouts(benchmark::State &state, SpeechEngine &engine)
             QObject::disconnect(c);
         state.counters["timeouts"] = timeouts;
     }
-    WindowRegistry::reset();
 }
 
 } // namespace

@@ -17,10 +17,9 @@ namespace {
 void SliderReleaseToFirstSample(benchmark::State &state, SpeechEngine &engine)
 {
     bench::BenchServices program(engine);
-    WindowRegistry::reset();
     registerProgramWindows(program.services);
-    WindowRegistry::window(windows::Form3)->show();
-    QWidget *voice = WindowRegistry::window(windows::Logox4);
+    program.windows.window(windows::Form3)->show();
+    QWidget *voice = program.windows.window(windows::Logox4);
     voice->show();
     auto *pitch = voice->findChild<QScrollBar *>(QStringLiteral("PitchScroll"));
     int value = 50;
@@ -29,7 +28,6 @@ void SliderReleaseToFirstSample(benchmark::State &state, SpeechEngine &engine)
         pitch->setValue(value = value == 50 ? 120 : 50);
         pitch->setSliderDown(false);
     });
-    WindowRegistry::reset();
 }
 
 } // namespace
