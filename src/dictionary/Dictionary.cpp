@@ -3,6 +3,7 @@
 #include "HeadlessPage.h"
 #include "BaseFormStandIn.h"
 #include "DictionaryFormat.h"
+#include "LookupKey.h"
 #include "OwnPageLookup.h"
 #include "PhraseBeginnings.h"
 #include "ProgramFolder.h"
@@ -20,7 +21,7 @@ Dictionary::Dictionary(HeadlessPage &page, Hits hits, QObject *parent)
         m_ownData.reset();
         m_ownDataSought = false;
         m_refusalSaid = false;
-        for (std::optional<QSet<QString>> &beginnings : m_phraseBeginnings)
+        for (std::unique_ptr<PhraseBeginnings> &beginnings : m_phraseBeginnings)
             beginnings.reset();
         m_baseForms.reset();
         m_wordClasses.reset();
@@ -44,6 +45,15 @@ web::TabularDataObject *Dictionary::ownData()
     return m_ownData.get();
 }
 
+namespace {
+
+bool isEmpty(const LookupAnswer &answer)
+{
+    return answer.translation.isEmpty() && answer.german.isEmpty() && answer.note.isEmpty();
+}
+
+} // namespace
+
 std::optional<LookupAnswer> Dictionary::answer(const QString &word, TextDirection direction)
 {
     if (word.isEmpty())
@@ -60,6 +70,16 @@ std::optional<LookupAnswer> Dictionary::answer(const QString &word, TextDirectio
     }
     if (!m_page.hasMember(1, QStringLiteral("Textfeld2")))
         return std::nullopt;
+    // A user's page is asked as the data object is: the word cleaned, then without its edge marks.
+    const QString key = LookupKey::cleaned(word);
+    LookupAnswer answer = answerOfPage(key, direction);
+    if (const QStringView core = LookupKey::core(key); isEmpty(answer) && !core.isEmpty() && core != key)
+        answer = answerOfPage(core.toString(), direction);
+    return answer;
+}
+
+LookupAnswer Dictionary::answerOfPage(const QString &word, TextDirection direction)
+{
     LookUpOnPage(m_page, word, direction);
     noteRefusal(m_page.takeRefusedData());
     LookupAnswer answer = readLookupAnswer(m_page);
@@ -67,16 +87,16 @@ std::optional<LookupAnswer> Dictionary::answer(const QString &word, TextDirectio
     return answer;
 }
 
-const QSet<QString> *Dictionary::phraseBeginnings(TextDirection direction)
+std::optional<bool> Dictionary::beginsPhrase(const QString &beginning, TextDirection direction)
 {
     if (!ownData())
-        return nullptr;
+        return std::nullopt;
     const bool german = direction == TextDirection::German;
-    std::optional<QSet<QString>> &beginnings = m_phraseBeginnings[german ? 0 : 1];
+    std::unique_ptr<PhraseBeginnings> &beginnings = m_phraseBeginnings[german ? 0 : 1];
     if (!beginnings)
-        beginnings = ortelia::phraseBeginnings(m_ownParams, QFileInfo(m_page.location()).absolutePath(),
-                                               german ? germanColumn() : foreignColumn());
-    return &*beginnings;
+        beginnings = std::make_unique<PhraseBeginnings>(m_ownParams, QFileInfo(m_page.location()).absolutePath(),
+                                                        german ? germanColumn() : foreignColumn());
+    return beginnings->contains(beginning);
 }
 
 std::optional<LookupAnswer> Dictionary::baseFormAnswer(const QString &word)

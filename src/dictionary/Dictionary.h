@@ -15,6 +15,7 @@
 namespace ortelia {
 
 class HeadlessPage;
+class PhraseBeginnings;
 
 namespace web {
 class BaseFormStandIn;
@@ -35,14 +36,16 @@ public:
     ~Dictionary() override;
 
     // The answer to word, at once; nullopt when the page has no answer fields (no page loaded).
-    // The empty word has the empty answer. On the program's own pages a typed phrase is looked up as
-    // lookUpOnDataObject says.
+    // The empty word has the empty answer. Every word is cleaned first (LookupKey::cleaned); a word
+    // the dictionary does not hold with the marks at its edges is looked up without them ("sagt:").
+    // On the program's own pages a typed phrase is looked up as lookUpOnDataObject says.
     std::optional<LookupAnswer> answer(const QString &word, TextDirection direction);
     // The same, answered through finished() once control is back in the event loop, in the order asked.
     void lookUp(const QString &word, TextDirection direction);
-    // The first two words of every key of more than one word the page's dictionary holds for the
-    // direction (PhraseBeginnings); null for a page a user wrote, whose data only its script knows.
-    const QSet<QString> *phraseBeginnings(TextDirection direction);
+    // Whether the page's dictionary holds a key of more than one word for the direction that begins
+    // with the two words of beginning (PhraseBeginnings); nullopt for a page a user wrote, whose data
+    // only its script knows.
+    std::optional<bool> beginsPhrase(const QString &beginning, TextDirection direction);
     // The answer to a foreign word's base form, also where the dictionary holds the word itself
     // ("saw": see, not the tool); nullopt where there is none, or the page is a user's.
     std::optional<LookupAnswer> baseFormAnswer(const QString &word);
@@ -57,6 +60,7 @@ signals:
     void refused();
 
 private:
+    LookupAnswer answerOfPage(const QString &word, TextDirection direction);
     web::TabularDataObject *ownData();
     void noteRefusal(bool refusedNow);
 
@@ -69,7 +73,7 @@ private:
     bool m_ownDataSought = false;
     bool m_refusalSaid = false;
     // Per direction (German, foreign), gathered on the first text that asks.
-    std::optional<QSet<QString>> m_phraseBeginnings[2];
+    std::unique_ptr<PhraseBeginnings> m_phraseBeginnings[2];
     std::unique_ptr<web::BaseFormStandIn> m_baseForms;
     std::optional<QHash<QString, SenseInContext::VerbAndNoun>> m_wordClasses;
 };

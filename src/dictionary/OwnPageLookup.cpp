@@ -3,6 +3,7 @@
 #include "DictionaryFile.h"
 #include "DictionaryFormat.h"
 #include "FileRead.h"
+#include "LookupKey.h"
 #include "LookupPage.h"
 #include "PageFile.h"
 #include "TabularDataObject.h"
@@ -73,15 +74,20 @@ std::optional<QMap<QString, QString>> ownPageParams(const QString &pagePath)
     return LookupPage::dataObjectParams(web::PageFile::decode(*bytes));
 }
 
-LookupAnswer lookUpOnDataObject(web::TabularDataObject &data, const QString &word, TextDirection direction,
+LookupAnswer lookUpOnDataObject(web::TabularDataObject &data, const QString &typed, TextDirection direction,
                                 QString *answered)
 {
+    const QString word = LookupKey::cleaned(typed);
     // The phrase as typed first: keys such as "was geht?" end in a mark themselves.
     LookupAnswer answer = lookUpOnce(data, word, direction);
     QString key = word;
     if (const QString phrase = typedPhrase(word); empty(answer) && !phrase.isNull()) {
         answer = lookUpOnce(data, phrase, direction);
         key = phrase;
+    }
+    if (const QStringView core = LookupKey::core(word); empty(answer) && !core.isEmpty() && core != word) {
+        key = core.toString();
+        answer = lookUpOnce(data, key, direction);
     }
     if (answered)
         *answered = key;

@@ -21,7 +21,8 @@ std::optional<QMap<QString, QString>> ownPageParams(const QString &pagePath);
 // The word looked up on a page's data object as the page's search script does: filtered on the
 // word's column and reset, the fields its form shows. A phrase the dictionary does not hold as typed
 // is looked up again without its extra blanks and the mark that ends it ("guten  Morgen!"), in
-// both directions; answered, when given, is set to what was looked up last.
+// both directions, and a word without the marks at its edges ("sagt:"); the word is cleaned first
+// (LookupKey::cleaned). answered, when given, is set to what was looked up last.
 LookupAnswer lookUpOnDataObject(web::TabularDataObject &data, const QString &word, TextDirection direction,
                                 QString *answered = nullptr);
 

@@ -44,14 +44,53 @@ bool isGermanModal(const QString &word)
 }
 
 // An article or "kein" before a noun: "das Essen", "kein Treffen".
-bool beforeNoun(const QString &word)
+bool beforeNoun(QStringView word)
 {
     static const QStringList kein = {"kein", "keine", "keinem", "keinen", "keiner", "keines"};
     return isArticle(word) || kein.contains(word);
 }
 
-Fit germanFit(const QStringList &words, qsizetype n)
+bool isPossessive(QStringView word)
 {
+    static const QStringList stems = {"mein", "dein", "sein", "ihr", "unser", "euer", "eur"};
+    static const QStringList endings = {"", "e", "em", "en", "er", "es"};
+    return std::any_of(stems.cbegin(), stems.cend(), [word](const QString &stem) {
+        return word.startsWith(stem) && endings.contains(word.sliced(stem.size()));
+    });
+}
+
+bool isPreposition(QStringView word)
+{
+    static const QStringList prepositions = {
+        "an",    "am",    "ans",   "auf",  "aus",   "bei",    "beim",  "bis",   "durch", "für",
+        "gegen", "hinter", "in",   "im",   "ins",   "mit",    "nach",  "neben", "ohne",  "seit",
+        "über",  "um",    "unter", "von",  "vom",   "vor",    "wegen", "zu",    "zum",   "zur",
+        "zwischen", "trotz", "während", "außer", "statt"};
+    return prepositions.contains(word);
+}
+
+// Between a determiner or a preposition and a noun, which German writes with a capital: "nach dem
+// langen Streit", "mit großen Augen"; "Sie" is no noun. A determiner there is none ("mit seinen
+// Freunden"), except "meinen", whose key is the verb: "mit meinen Freunden", not "was meinen Sie".
+bool isAdjectivePlace(const QStringList &words, const QList<bool> &capitals, qsizetype n)
+{
+    static const QStringList pronouns = {"ich", "du", "er", "sie", "es", "wir", "ihr"};
+    if (capitals[n] || n + 1 >= words.size() || !capitals[n + 1] || !isWord(words[n + 1]) ||
+        pronouns.contains(words[n + 1]))
+        return false;
+    const QString &word = words[n];
+    if (word == u"meinen")
+        return true;
+    if (beforeNoun(word) || isPossessive(word))
+        return false;
+    const QStringView before = n > 0 ? QStringView(words[n - 1]) : QStringView();
+    return beforeNoun(before) || isPossessive(before) || isPreposition(before);
+}
+
+Fit germanFit(const QStringList &words, const QList<bool> &capitals, qsizetype n)
+{
+    if (isAdjectivePlace(words, capitals, n))
+        return Fit::Adjective;
     const QString before = n > 0 ? words[n - 1] : QString();
     if (beforeNoun(before))
         return Fit::Noun;
@@ -80,9 +119,9 @@ Fit englishFit(const QStringList &words, qsizetype n)
 
 } // namespace
 
-Fit fitAt(const QStringList &words, qsizetype n, TextDirection direction)
+Fit fitAt(const QStringList &words, const QList<bool> &capitals, qsizetype n, TextDirection direction)
 {
-    return direction == TextDirection::German ? germanFit(words, n) : englishFit(words, n);
+    return direction == TextDirection::German ? germanFit(words, capitals, n) : englishFit(words, n);
 }
 
 QHash<QString, VerbAndNoun> readWordClasses(const QString &path)

@@ -193,4 +193,9 @@ QString TabularDataObject::fieldAt(int position, const QString &column) const
     return m_shown->field(m_selection.record(position), m_shown->column(column));
 }
 
+int TabularDataObject::countMatching(const QString &filter) const
+{
+    return m_data->select(filter, m_caseSensitive).size();
+}
+
 } // namespace ortelia::web

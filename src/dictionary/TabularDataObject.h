@@ -71,6 +71,8 @@ public:
     Q_INVOKABLE QString field(const QString &column) const override;
     // The value of a column in the position-th record of the filtered set (0-based).
     QString fieldAt(int position, const QString &column) const override;
+    // The number of the file's records a filter selects, leaving the current selection as it is.
+    int countMatching(const QString &filter) const;
 
 private:
     void load();

@@ -1,6 +1,7 @@
 #include "TextTranslation.h"
 
 #include "Dictionary.h"
+#include "LookupKey.h"
 #include "Phrases.h"
 #include "SenseInContext.h"
 
@@ -54,46 +55,96 @@ bool idiomatic(const QString &key)
 
 } // namespace
 
-TextTranslation::TextTranslation(Dictionary &dictionary, TextDirection direction, const QStringList &words)
-    : m_dictionary(dictionary), m_direction(direction), m_words(words), m_keys(words.size())
+TextTranslation::TextTranslation(Dictionary &dictionary, TextDirection direction)
+    : m_dictionary(dictionary), m_direction(direction)
 {
 }
 
-std::optional<LookupAnswer> TextTranslation::answerAt(qsizetype n)
+void TextTranslation::setWords(const QStringList &words)
 {
+    m_tokens.clear();
+    m_capitals.clear();
+    m_tokenOf.clear();
+    m_tokenOf.reserve(words.size());
+    for (const QString &word : words) {
+        const QString clean = LookupKey::cleaned(word);
+        const QStringView core = LookupKey::core(clean);
+        if (core.isEmpty() || core.size() == clean.size()) {
+            m_tokenOf << addToken(clean);
+            continue;
+        }
+        const qsizetype at = core.data() - clean.constData();
+        if (at > 0)
+            addToken(clean.left(at));
+        m_tokenOf << addToken(core.toString());
+        if (at + core.size() < clean.size())
+            addToken(clean.sliced(at + core.size()));
+    }
+    m_keys = QStringList(m_tokens.size());
+}
+
+qsizetype TextTranslation::addToken(const QString &token)
+{
+    m_tokens << token.toLower();
+    m_capitals << (!token.isEmpty() && token.front().isUpper());
+    return m_tokens.size() - 1;
+}
+
+std::optional<LookupAnswer> TextTranslation::answerAt(qsizetype word)
+{
+    const qsizetype n = m_tokenOf[word];
     if (m_keys[n].isNull())
         readStretch(n);
     std::optional<LookupAnswer> found = answer(m_keys[n]);
     // A page's correction of a joined key is no correction of the word.
-    if (found && m_keys[n] != m_words[n])
+    if (found && m_keys[n] != m_tokens[n])
         found->searchField.clear();
     else if (found)
         fitSense(*found, n);
     return found;
 }
 
-// The verb's or the noun's translation where the neighbours ask for one: of the German word itself
-// (not of a form: "das ist" asks nothing of "sein"), of an English form's base ("i saw": see).
+// The verb's, the noun's or the adjective's translation where the neighbours ask for one: of the
+// German word itself (not of a form: "das ist" asks nothing of "sein"), of an English form's base
+// ("i saw": see).
 void TextTranslation::fitSense(LookupAnswer &found, qsizetype n)
 {
     using SenseInContext::Fit;
-    const Fit fit = SenseInContext::fitAt(m_words, n, m_direction);
+    const Fit fit = SenseInContext::fitAt(m_tokens, m_capitals, n, m_direction);
     if (fit == Fit::Any)
         return;
+    const QString &word = m_tokens[n];
+    if (fit == Fit::Adjective) {
+        const QString adjective = adjectiveOf(word);
+        if (!adjective.isEmpty() && found.german.compare(adjective, Qt::CaseInsensitive) != 0)
+            found = *answer(adjective);
+        return;
+    }
     if (m_direction == TextDirection::German) {
         const QHash<QString, SenseInContext::VerbAndNoun> *classes = m_dictionary.wordClasses();
-        if (!classes || found.german.compare(m_words[n], Qt::CaseInsensitive) != 0)
+        if (!classes || found.german.compare(word, Qt::CaseInsensitive) != 0)
             return;
-        const auto senses = classes->constFind(m_words[n]);
+        const auto senses = classes->constFind(word);
         if (senses != classes->cend())
             found.translation = fit == Fit::Verb ? senses->verb : senses->noun;
         return;
     }
     if (fit != Fit::Verb)
         return;
-    const std::optional<LookupAnswer> base = m_dictionary.baseFormAnswer(m_words[n]);
+    const std::optional<LookupAnswer> base = m_dictionary.baseFormAnswer(word);
     if (base && isInfinitive(base->german.toLower()))
         found = *base;
+}
+
+// The key of an inflected adjective ("langen": lang, "rote": rot); null where the dictionary holds none.
+QString TextTranslation::adjectiveOf(const QString &word)
+{
+    for (const QLatin1String ending : {QLatin1String("en"), QLatin1String("em"), QLatin1String("er"),
+                                       QLatin1String("es"), QLatin1String("e")}) {
+        if (word.size() > ending.size() + 1 && word.endsWith(ending) && holds(word.chopped(ending.size())))
+            return word.chopped(ending.size());
+    }
+    return QString();
 }
 
 std::optional<LookupAnswer> TextTranslation::answer(const QString &key)
@@ -115,27 +166,25 @@ bool TextTranslation::holdsPhrase(const QString &key)
 {
     if (m_direction == TextDirection::German && !idiomatic(key))
         return false;
-    if (const QSet<QString> *beginnings = m_dictionary.phraseBeginnings(m_direction)) {
-        const qsizetype second = key.indexOf(QLatin1Char(' '), key.indexOf(QLatin1Char(' ')) + 1);
-        if (!beginnings->contains(second < 0 ? key : key.left(second)))
-            return false;
-    }
+    const qsizetype second = key.indexOf(QLatin1Char(' '), key.indexOf(QLatin1Char(' ')) + 1);
+    if (!m_dictionary.beginsPhrase(second < 0 ? key : key.left(second), m_direction).value_or(true))
+        return false;
     return holds(key);
 }
 
 void TextTranslation::readStretch(qsizetype n)
 {
-    if (!isWord(m_words[n])) {
-        m_keys[n] = m_words[n];
+    if (!isWord(m_tokens[n])) {
+        m_keys[n] = m_tokens[n];
         return;
     }
     qsizetype begin = n;
-    while (begin > 0 && isWord(m_words[begin - 1]))
+    while (begin > 0 && isWord(m_tokens[begin - 1]))
         --begin;
     qsizetype end = n + 1;
-    while (end < m_words.size() && isWord(m_words[end]))
+    while (end < m_tokens.size() && isWord(m_tokens[end]))
         ++end;
-    const QStringList stretch = m_words.mid(begin, end - begin);
+    const QStringList stretch = m_tokens.mid(begin, end - begin);
     const web::Phrases::Known known = [this](const QString &key) { return holdsPhrase(key); };
     for (qsizetype at = 0; at < stretch.size();) {
         const int count = web::Phrases::longestAt(stretch, at, known);
@@ -153,7 +202,7 @@ void TextTranslation::readStretch(qsizetype n)
         return;
     qsizetype clause = begin;
     for (qsizetype i = begin + 1; i <= end; ++i) {
-        if (i == end || (beginsClause(m_words[i]) && m_keys[i] == m_words[i])) {
+        if (i == end || (beginsClause(m_tokens[i]) && m_keys[i] == m_tokens[i])) {
             joinSeparatedVerb(clause, i);
             clause = i + 1;
         }
@@ -163,13 +212,13 @@ void TextTranslation::readStretch(qsizetype n)
 void TextTranslation::joinSeparatedVerb(qsizetype begin, qsizetype end)
 {
     const qsizetype last = end - 1;
-    if (last <= begin || m_keys[last] != m_words[last])
+    if (last <= begin || m_keys[last] != m_tokens[last])
         return;
     // The finite verb stands early in the clause: the first word that joins is taken.
     for (qsizetype i = begin; i < last; ++i) {
-        if (m_keys[i] != m_words[i])
+        if (m_keys[i] != m_tokens[i])
             continue;
-        const QString joined = separatedVerb(m_words[i], m_words[last]);
+        const QString joined = separatedVerb(m_tokens[i], m_tokens[last]);
         if (!joined.isEmpty()) {
             m_keys[i] = m_keys[last] = joined;
             return;

@@ -20,10 +20,14 @@ class Dictionary;
 // for (SenseInContext) where the dictionary tells its senses apart.
 class TextTranslation {
 public:
-    // words: lower-cased, as the text walk looks them up.
-    TextTranslation(Dictionary &dictionary, TextDirection direction, const QStringList &words);
+    TextTranslation(Dictionary &dictionary, TextDirection direction);
 
-    // The answer for words[n]; nullopt without a page. The words are read a stretch between
+    // Takes the words of a text as it was split, in their case (a capital tells a noun): the marks at
+    // a word's edges ("sagt:", "(Haus)") are read as marks of their own, which end a stretch. The
+    // answers known from the words before stay known.
+    void setWords(const QStringList &words);
+
+    // The answer for the n-th word; nullopt without a page. The words are read a stretch between
     // punctuation at a time: asked in order, every key is looked up once.
     std::optional<LookupAnswer> answerAt(qsizetype n);
 
@@ -34,16 +38,22 @@ private:
     // The same for a key of more than one word, looked up only where the dictionary has keys that
     // begin as it does.
     bool holdsPhrase(const QString &key);
+    qsizetype addToken(const QString &token);
     void readStretch(qsizetype n);
     void joinSeparatedVerb(qsizetype begin, qsizetype end);
     QString separatedVerb(const QString &verb, const QString &last);
     QString baseOf(const QString &word);
+    QString adjectiveOf(const QString &word);
     void fitSense(LookupAnswer &answer, qsizetype n);
 
     Dictionary &m_dictionary;
     TextDirection m_direction;
-    QStringList m_words;
-    // Per word: the key its answer is looked up by; null until its stretch is read.
+    // The text's words and edge marks, lower-cased, and whether each was written with a capital.
+    QStringList m_tokens;
+    QList<bool> m_capitals;
+    // Per word given: the token of its letters.
+    QList<qsizetype> m_tokenOf;
+    // Per token: the key its answer is looked up by; null until its stretch is read.
     QStringList m_keys;
     // A text repeats its words and the dictionary answers a key the same way each time.
     QHash<QString, std::optional<LookupAnswer>> m_answers;

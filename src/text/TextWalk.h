@@ -6,6 +6,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+
 namespace ortelia {
 
 class Dictionary;
@@ -15,7 +17,7 @@ class Dictionary;
 namespace TextWalk {
 
 // A text as the splitter takes it: the window normalises its work copy, and the splitter
-// normalises it once more.
+// normalises it once more. Invisible characters go first and the text is composed (LookupKey::cleaned).
 QString normalised(const QString &text, TextDirection direction);
 
 // The words of a text for the direction: normalised, then split. A text beyond the splitter's
@@ -35,6 +37,12 @@ Pair lookUp(Dictionary &dictionary, const QString &word, TextDirection direction
 // One pair per word, in the words' order; the words of a phrase or a separated verb carry the
 // answer of what they form (TextTranslation).
 QList<Pair> lookUpAll(Dictionary &dictionary, const QStringList &words, TextDirection direction);
+
+// The same for a whole text split as words() splits it, a piece at a time, so that neither its words
+// nor their answers are held whole: each pair goes to each in order, without the empty word before a
+// leading blank. False when each said stop (false).
+bool translate(Dictionary &dictionary, const QString &text, TextDirection direction,
+               const std::function<bool(const Pair &)> &each);
 
 } // namespace TextWalk
 } // namespace ortelia

@@ -88,15 +88,14 @@ int runTranslateCommand(const QStringList &args, const QDir &startDir)
     HeadlessPage browser;
     browser.navigate(options->page);
     Dictionary dictionary(browser);
-    QStringList words = TextWalk::words(inputText(*bytes), options->direction);
-    // The empty word before a leading blank (a text that starts with punctuation) is no word of
-    // the text.
-    words.removeAll(QString());
-    for (const TextWalk::Pair &pair : TextWalk::lookUpAll(dictionary, words, options->direction)) {
-        if (!printLine(field(pair.word) + u'\t' + field(pair.answer.translation) + u'\t' +
-                       field(pair.answer.german)))
-            return kOutputFailedStatus;
-    }
+    const bool printed = TextWalk::translate(dictionary, inputText(*bytes), options->direction,
+                                             [](const TextWalk::Pair &pair) {
+                                                 return printLine(field(pair.word) + u'\t' +
+                                                                  field(pair.answer.translation) + u'\t' +
+                                                                  field(pair.answer.german));
+                                             });
+    if (!printed)
+        return kOutputFailedStatus;
     return 0;
 }
 

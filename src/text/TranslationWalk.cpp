@@ -74,11 +74,8 @@ void TranslationWalk::translate()
     m_translation.reset();
     if (const std::optional<QStringList> words =
             splitWords(TextWalk::normalised(m_workCopy, m_controls.direction), blank)) {
-        QStringList lowered;
-        for (const QString &word : *words)
-            lowered << word.toLower();
-        m_translation =
-            std::make_unique<TextTranslation>(*m_shared.dictionary, m_controls.direction, lowered);
+        m_translation = std::make_unique<TextTranslation>(*m_shared.dictionary, m_controls.direction);
+        m_translation->setWords(*words);
         m_controls.words->addItems(*words);
     } else {
         Dialogs::message(QString(), QString::fromLatin1(kTooManyWords));

@@ -32,6 +32,7 @@ private slots:
     void everydayFirstTranslations();
     void spellingsAndEnglishForms();
     void everyWordOfAnInflectedSentence();
+    void functionWordsAndSensesInSentences();
     void missingHunspellIsSaidOnce();
 };
 

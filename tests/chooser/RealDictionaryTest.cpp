@@ -420,6 +420,53 @@ void RealDictionaryTest::everyWordOfAnInflectedSentence()
              qPrintable(answers));
 }
 
+// Our function words first in every pair, in the sense a learner needs; in a sentence, each word in
+// the sense its neighbours ask for.
+void RealDictionaryTest::functionWordsAndSensesInSentences()
+{
+    TempProgramFolder folder(true);
+    const QStringList pages = {"T2", "T4", "T6", "T3", "T5"}; // English, French, Spanish, Italian, Greek
+    const QList<QStringList> rows = {
+        {"mich", "me", "me", "me", "mi", "με"},
+        {"ihm", "him", "lui", "le", "gli", "του"},
+        {"uns", "us", "nous", "nos", "ci", "μας"},
+        {"ihnen", "them", "leur", "les", "loro", "τους"},
+        {"dem", "the", "le", "el", "il", "τον"},
+        {"des", "of the", "du", "del", "del", "του"},
+        {"einen", "a", "un", "un", "un", "έναν"},
+        {"keinem", "no", "aucun", "ningún", "nessun", "κανένα"},
+        {"seinem", "his", "son", "su", "suo", "του"},
+        {"unserem", "our", "notre", "nuestro", "nostro", "μας"},
+        {"euren", "your", "votre", "vuestro", "vostro", "σας"},
+        {"endlich", "finally", "enfin", "por fin", "finalmente", "επιτέλους"},
+        {"keine ahnung", "no idea", "aucune idée", "ni idea", "non ne ho idea", "δεν έχω ιδέα"},
+    };
+    QStringList wrong;
+    for (int p = 0; p < pages.size(); ++p) {
+        for (const QStringList &row : rows) {
+            const QString got =
+                lookUpOnOwnPage(ProgramFolder::path(pages[p]), row[0], TextDirection::German).value().translation;
+            if (got.split(QStringLiteral(", ")).first() != row[p + 1])
+                wrong << pages[p] + u' ' + row[0] + QStringLiteral(" -> ") + got;
+        }
+    }
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral(", "))));
+
+    const Run run = runProgram({QStringLiteral("translate")}, QString(),
+                               "Sie hört nach dem langen Streit endlich mit dem Rauchen auf. Er sagt: keine "
+                               "Ahnung, mit meinen Freunden.");
+    QCOMPARE(run.exitCode, 0);
+    QStringList answered;
+    for (const QString &line : run.lines) {
+        const QStringList fields = line.split(QLatin1Char('\t'));
+        if (fields.size() == 3)
+            answered << fields[0] + u'|' + fields[1].split(QStringLiteral(", ")).first() + u'|' + fields[2];
+    }
+    for (const QString word : {"langen|long|lang", "endlich|finally|endlich", "dem|the|dem", "sagt:|say|sagen",
+                               "keine|no idea|keine ahnung", "meinen|my|mein"})
+        QVERIFY2(answered.contains(word), qPrintable(word + QStringLiteral(" in: ") + answered.join(u' ')));
+}
+
 void RealDictionaryTest::missingHunspellIsSaidOnce()
 {
     QTemporaryDir dir;

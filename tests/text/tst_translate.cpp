@@ -142,6 +142,49 @@ private slots:
         QCOMPARE(walk(longWord, TextDirection::German), longWord.toLower() + QStringLiteral("||"));
     }
 
+    // Marks at a word's edges, invisible characters glued to it and a decomposed umlaut stop no
+    // lookup, typed or in a text, and the invisible ones reach no word; a text's words keep their marks.
+    void marksAndInvisibleCharactersAreNoPartOfAWord()
+    {
+        TempProgramFolder folder;
+        HeadlessPage browser;
+        browser.navigate(ProgramFolder::path(QStringLiteral("T2")));
+        Dictionary dictionary(browser);
+        const struct {
+            QString typed;
+            QString answer;
+        } cases[] = {
+            {"haus:", "house|haus"},
+            {"(haus);", "house|haus"},
+            {"\u201Ehaus\u201C", "house|haus"},
+            {"\u00BBhaus\u00AB,", "house|haus"},
+            {"'haus'", "house|haus"},
+            {"[haus]!?", "house|haus"},
+            {"haus\u2026", "house|haus"},
+            {"\u2013haus\u2014", "house|haus"},
+            {"\u200Bhaus\u200D", "house|haus"},
+            {"\u200Ehaus\u200F", "house|haus"},
+            {"\u202Ahaus\u202E", "house|haus"},
+            {"\u2066haus\u2069", "house|haus"},
+            {"\uFEFFhaus\u2060", "house|haus"},
+            {"su\u0308\u00DF", "sweet|s\u00FC\u00DF"},
+            {"\u200Bhallo\u0308chen\u2026", "hi there|hall\u00F6chen"},
+            {"\u2026", "|"},
+            {"\u200B", "|"},
+        };
+        QStringList wrong;
+        for (const auto &c : cases) {
+            const LookupAnswer answer = dictionary.answer(c.typed, TextDirection::German).value_or(LookupAnswer{});
+            if (answer.translation + u'|' + answer.german != c.answer)
+                wrong << c.typed + QStringLiteral(" -> ") + answer.translation + u'|' + answer.german;
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral(", "))));
+        const QStringList words =
+            TextWalk::words(QStringLiteral("Haus: und scho\u0308n\u200B\u2026"), TextDirection::German);
+        QCOMPARE(lines(TextWalk::lookUpAll(dictionary, words, TextDirection::German)),
+                 QStringLiteral("haus:|house|haus\nund|and|und\nsch\u00F6n\u2026|beautiful|sch\u00F6n"));
+    }
+
     // A phrase, a separated verb or a verb with its infinitive is answered as one entry on the lines
     // of all its words; a word that joins nothing keeps its own answer. Word -1: the text typed whole
     // into the single-word translator.
@@ -191,6 +234,10 @@ private slots:
         QTest::newRow("foreign verb after a form of be") << "I am reading" << 2 << "read|lesen" << true;
         QTest::newRow("foreign verb after a pronoun") << "I saw it" << 1 << "see|sehen" << true;
         QTest::newRow("foreign noun after an article") << "a saw" << 1 << "saw|säge" << true;
+        QTest::newRow("adjective after an article, not the verb")
+            << "Sie hört nach dem langen Streit auf" << 4 << "long|lang" << false;
+        QTest::newRow("possessive before a noun, not the verb") << "mit meinen Freunden" << 1 << "my|mein" << false;
+        QTest::newRow("verb before a pronoun") << "Was meinen Sie ?" << 1 << "mean|meinen" << false;
     }
 
     void wordsAreAnsweredByWhatTheyForm()
@@ -208,7 +255,7 @@ private slots:
             "mit;with;\nmit dem;whereby;\nzu;to;\nzu sein;be off your head;\n"
             "spazieren gehen;go for a walk;\neinkaufen gehen;go shopping;\nwas geht?;what's up;\n"
             "treffen;meeting;meet\nessen;eat;food\nlesung;reading;\nlesen;read;\nsäge;saw;\nsehen;see;\n"
-            "fernsehen;watch TV;\n");
+            "fernsehen;watch TV;\nlang;long;\nlangen;suffice;\nstreit;quarrel;\nmein;my;\nmeinen;mean;\n");
         folder.writeBytes(QStringLiteral("TranslateDeGb/DeEn.txt"), entries.toLatin1());
         folder.writeBytes(QStringLiteral("TranslateDeGb/DeEn-Zusatz.tab"),
                           "oberestextfeld;unterestextfeld;zusatztextfeld\r\nauf jeden fall;in any case;\r\n");
@@ -277,6 +324,21 @@ private slots:
         const Run quoted = translate(page, QStringLiteral("\u201EHaus\u201C").toUtf8());
         QCOMPARE(quoted.exitCode, 0);
         QCOMPARE(quoted.lines, (QStringList{"`\u00B4\t\t", "haus\thouse\thaus", "`\u00B4\t\t"}));
+    }
+
+    // A text of marks alone costs in proportion to its size: each mark is a word with the empty answer.
+    void textsOfMarksAloneAreTranslatedWhole()
+    {
+        TempProgramFolder folder;
+        const QStringList page = {QStringLiteral("--page"), folder.file(QStringLiteral("T2"))};
+        const qsizetype count = 512 * 1024;
+        for (const auto &[mark, line] : {std::pair{'.', QStringLiteral(".\t\t")},
+                                         std::pair{'"', QStringLiteral("`\u00B4\t\t")}}) {
+            const Run run = translate(page, QByteArray(count, mark));
+            QCOMPARE(run.exitCode, 0);
+            QCOMPARE(run.lines.size(), count);
+            QCOMPARE(run.lines.count(line), count);
+        }
     }
 
     // Only a regular file within the bound is read; standard input is read up to the bound.

@@ -221,6 +221,10 @@ void Glossary::finish()
 void Glossary::leaveOutForms(const FormTable &table)
 {
     for (Entry &entry : m_entries) {
+        // A word of our function-word table is a key of its own ("mich", not a form of "ich").
+        if (std::any_of(entry.candidates.begin(), entry.candidates.end(),
+                        [](const Candidate &c) { return c.source == Source::Curated; }))
+            continue;
         const QString base = table.baseOf(entry.key);
         if (!base.isEmpty() && m_byKey.contains(base))
             entry.candidates.clear();
