@@ -13,10 +13,21 @@ namespace ortelia {
 
 QString &ZeichenErsetzen(QString &text, const QString &oldText, const QString &newText)
 {
-    // Matching left to right and going on past each inserted text is exactly QString::replace,
-    // which does it in one pass; replacing in place match by match took quadratic time.
-    if (!oldText.isEmpty())
-        text.replace(oldText, newText);
+    // Matching left to right and going on past each inserted text, into a new string: replacing in
+    // place (also QString::replace, which moves the rest of the text every 1,024 matches) takes
+    // quadratic time when a text is mostly matches.
+    qsizetype at = oldText.isEmpty() ? -1 : text.indexOf(oldText);
+    if (at < 0)
+        return text;
+    QString result;
+    result.reserve(text.size());
+    qsizetype from = 0;
+    for (; at >= 0; at = text.indexOf(oldText, from)) {
+        result.append(QStringView(text).sliced(from, at - from)).append(newText);
+        from = at + oldText.size();
+    }
+    result.append(QStringView(text).sliced(from));
+    text = std::move(result);
     return text;
 }
 
