@@ -80,18 +80,38 @@ QString headwordText(const QString &headline)
     return original.compare(key, Qt::CaseInsensitive) == 0 ? original : key;
 }
 
-} // namespace
+// "usw.", "u. s. w.": the dots typed or not, the dictionary pages find the key without them.
+QString compactAbbreviation(const QString &key)
+{
+    static const QRegularExpression abbreviation(QStringLiteral("^(?:\\p{L}+\\.[\\s\\x{202F}]*)+$"));
+    static const QRegularExpression dotsAndBlanks(QStringLiteral("[.\\s\\x{202F}]"));
+    if (!abbreviation.match(key).hasMatch())
+        return QString();
+    const QString compact = QString(key).remove(dotsAndBlanks);
+    // Shorter ones ("a.") are words of their own.
+    return compact.size() >= 3 ? compact : QString();
+}
 
-void addGerman(Glossary &glossary, const QStringList &entries)
+// Calls f with the key and, for an abbreviation, its compact form too.
+template <typename F> void withCompactForm(const QString &key, const Candidate &c, F f)
+{
+    f(key, c);
+    const QString compact = compactAbbreviation(key);
+    if (!compact.isEmpty())
+        f(compact, c);
+}
+
+// Calls f with each German key and one of its translations, in the source's order.
+template <typename F> void forEachGerman(const QStringList &entries, Evidence *evidence, F f)
 {
     for (const QString &text : entries) {
-        const Entry entry = parse(text, &glossary.evidence());
+        const Entry entry = parse(text, evidence);
         if (entry.senses.empty())
             continue;
         bool prefixForm = false;
         const QString key = EntryText::keyOf(entry.headline, prefixForm);
-        glossary.evidence().addLine(EntryText::words(key),
-                                    EntryText::words(entry.senses.front().items.join(' ')));
+        if (evidence)
+            evidence->addLine(EntryText::words(key), EntryText::words(entry.senses.front().items.join(' ')));
         for (size_t s = 0; s < entry.senses.size(); ++s) {
             const Sense &sense = entry.senses[s];
             for (qsizetype i = 0; i < sense.items.size(); ++i) {
@@ -102,13 +122,15 @@ void addGerman(Glossary &glossary, const QStringList &entries)
                 c.label = sense.noted && sense.label.isEmpty() ? QStringLiteral("[Note]") : sense.label;
                 c.examples = entry.examples;
                 c.prefixForm = prefixForm;
-                glossary.add(key, c);
+                withCompactForm(key, c, f);
             }
         }
     }
 }
 
-void addInverted(Glossary &glossary, const QStringList &entries)
+// The same for an X-German dictionary turned round: each German translation is a key of the
+// foreign headword.
+template <typename F> void forEachInverted(const QStringList &entries, F f)
 {
     for (const QString &text : entries) {
         const Entry entry = parse(text, nullptr);
@@ -124,8 +146,52 @@ void addInverted(Glossary &glossary, const QStringList &entries)
                 c.item = int(i);
                 c.source = Source::Inverted;
                 c.label = sense.label;
-                glossary.add(sense.items[i].toLower(), c);
+                withCompactForm(sense.items[i].toLower(), c, f);
             }
+        }
+    }
+}
+
+void addTranslation(QHash<QString, QStringList> &table, const QString &key, const QString &translation)
+{
+    QStringList &known = table[key];
+    if (!known.contains(translation))
+        known << translation;
+}
+
+} // namespace
+
+void addGerman(Glossary &glossary, const QStringList &entries)
+{
+    forEachGerman(entries, &glossary.evidence(),
+                  [&glossary](const QString &key, const Candidate &c) { glossary.add(key, c); });
+}
+
+void addInverted(Glossary &glossary, const QStringList &entries)
+{
+    forEachInverted(entries, [&glossary](const QString &key, const Candidate &c) { glossary.add(key, c); });
+}
+
+void addGermanTranslations(QHash<QString, QStringList> &table, const QStringList &entries, bool inverted)
+{
+    const auto add = [&table](const QString &key, const Candidate &c) { addTranslation(table, key, c.text); };
+    if (inverted)
+        forEachInverted(entries, add);
+    else
+        forEachGerman(entries, nullptr, add);
+}
+
+void addForeignToEnglish(QHash<QString, QList<RankedWord>> &table, const QStringList &entries)
+{
+    for (const QString &text : entries) {
+        const Entry entry = parse(text, nullptr);
+        const QString english = headwordText(entry.headline);
+        if (english.isEmpty())
+            continue;
+        int rank = 0;
+        for (const Sense &sense : entry.senses) {
+            for (const QString &foreign : sense.items)
+                table[foreign.toLower()].append({english, rank++});
         }
     }
 }
@@ -144,11 +210,8 @@ void addEnglishTranslations(QHash<QString, QStringList> &table, const QStringLis
             continue;
         }
         for (const Sense &sense : entry.senses) {
-            for (const QString &english : sense.items) {
-                QStringList &known = table[english.toLower()];
-                if (!known.contains(headword))
-                    known << headword;
-            }
+            for (const QString &english : sense.items)
+                addTranslation(table, english.toLower(), headword);
         }
     }
 }
