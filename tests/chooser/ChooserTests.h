@@ -34,6 +34,7 @@ private slots:
     void everyWordOfAnInflectedSentence();
     void functionWordsAndSensesInSentences();
     void missingHunspellIsSaidOnce();
+    void wordsOnlyOtherLanguagesHold();
 };
 
 // The dictionary import on small dictd databases and word lists made by the test.
@@ -51,4 +52,5 @@ private slots:
     void baseFormOwnsItsTranslation();
     void functionWordsGoFirst();
     void damagedFunctionWordTableIsRefusedNamingTheLine();
+    void pivotAgreementOfTwoLanguages();
 };
