@@ -34,7 +34,7 @@ private slots:
     void everyWordOfAnInflectedSentence();
     void functionWordsAndSensesInSentences();
     void missingHunspellIsSaidOnce();
-    void wordsOnlyOtherLanguagesHold();
+    void generalSensesFirstAndFormsInTheTable();
 };
 
 // The dictionary import on small dictd databases and word lists made by the test.
@@ -52,5 +52,8 @@ private slots:
     void baseFormOwnsItsTranslation();
     void functionWordsGoFirst();
     void damagedFunctionWordTableIsRefusedNamingTheLine();
-    void pivotAgreementOfTwoLanguages();
+    void dingListKeysOfPlaceholderVerbs();
+    void dingListFormsIntoTheFormTable();
+    void formTableFileFormat();
+    void markedSensesAfterGeneralOnes();
 };

@@ -2,9 +2,10 @@
 
 #include "DictionaryFile.h"
 #include "DingSource.h"
+#include "FormChoice.h"
+#include "FormTableFile.h"
 #include "FreedictImport.h"
 #include "FunctionWords.h"
-#include "Pivot.h"
 #include "TextFile.h"
 
 #include <QFile>
@@ -377,34 +378,113 @@ void FreedictImportTest::damagedFunctionWordTableIsRefusedNamingTheLine()
     QVERIFY(error.contains(QStringLiteral("/nicht/da.tab")));
 }
 
-// German -> French, Italian and Spanish words, each language's words -> English: a word gets the
-// English one where two languages lead to it.
-void FreedictImportTest::pivotAgreementOfTwoLanguages()
+// A key that begins with placeholders is the word's key; its senses stay, sentences make no key.
+void FreedictImportTest::dingListKeysOfPlaceholderVerbs()
 {
-    const auto language = [](const QHash<QString, QStringList> &german,
-                             const QHash<QString, QList<RankedWord>> &english) {
-        return Pivot::Language{german, english};
+    Glossary glossary;
+    DingSource::addText(glossary, QStringLiteral(
+        "jdn./etw. töten; jdn. umbringen {vt} :: to kill sb./sth.; to murder sb.\n"
+        "jdn. töten {vt} [slang] :: to bump off sb.\n"
+        "sich etw. merken {v} :: to remember sth.\n"
+        "jdm. etw. geben {vt} :: to give sb. sth.\n"));
+    glossary.finish();
+    QStringList found;
+    for (const QString &key : glossary.keys())
+        found << key + QLatin1Char(';') + glossary.firstTranslation(key);
+    found.sort();
+    QCOMPARE(found, QStringList({"geben;give", "merken;remember",
+                                 "töten;kill", "umbringen;kill"}));
+}
+
+namespace {
+
+// The form table lines of a Ding snippet's forms, every base a key with a general sense but those
+// named marked.
+QStringList formLinesOf(const QString &text, const QStringList &hand = {}, const QStringList &marked = {})
+{
+    Glossary glossary;
+    DingSource::addText(glossary, text);
+    glossary.finish();
+    FormList handForms;
+    for (const QString &line : hand)
+        handForms.add(line.section(QLatin1Char(';'), 0, 0), line.section(QLatin1Char(';'), 1), FormKind::Hand);
+    return chooseFormLines(handForms, glossary.forms(), [&](const QString &base) {
+        return !glossary.contains(base) ? BaseUse::None : marked.contains(base) ? BaseUse::Marked : BaseUse::General;
+    });
+}
+
+} // namespace
+
+// The Ding list's verb forms, comparisons and plurals go into the form table, best base first: our
+// table's, a verb's, a separable verb's without its particle, an adjective's, a noun's; no form of a
+// headword that is no key, no phrase's forms, no marked base where a general one is.
+void FreedictImportTest::dingListFormsIntoTheFormTable()
+{
+    const struct {
+        const char *entries;
+        QStringList hand;
+        QStringList marked;
+        QStringList lines;
+    } cases[] = {
+        {"jdn./etw. töten; jdn. umbringen {vt} | tötend; umbringend | getötet; umgebracht | er/sie tötet; er/sie "
+         "bringt um | ich/er/sie tötete; ich/er/sie brachte um | er/sie hat/hatte getötet; er/sie hat/hatte "
+         "umgebracht | jdn. töten lassen :: to kill sb./sth. | killing | killed | he/she kills | I/he/she killed | "
+         "he/she has/had killed | to have sb. killed\n",
+         {},
+         {},
+         {"tötend;töten", "umbringend;umbringen", "getötet;töten", "umgebracht;umbringen", "tötet;töten",
+          "bringt;umbringen", "bringt um;umbringen", "tötete;töten", "brachte;umbringen", "brachte um;umbringen"}},
+        {"Haus {n} | Häuser {pl} | Reihenhaus {n} | Reihenhäuser {pl} :: house | houses | terraced house | "
+         "terraced houses\n"
+         "gut {adj} | besser | am besten :: good | better | best\n",
+         {},
+         {},
+         {"häuser;haus", "besser;gut", "besten;gut"}},
+        {"sich etw. merken; etw. im Gedächtnis behalten {v} | sich merkend; im Gedächtnis behaltend | sich "
+         "gemerkt; im Gedächtnis behalten :: to remember sth. | remembering | remembered\n",
+         {},
+         {},
+         {"merkend;merken", "gemerkt;merken"}},
+        {"Katze {f} [zool.] | Katzen {pl} :: cat | cats\n"
+         "Katz {f} [Süddt.] | Katzen {pl} :: cat | cats\n"
+         "Lade {f} | Laden {pl} :: drawer | drawers\n"
+         "laden {vt} | ladend | geladen | er/sie lädt :: to load | loading | loaded | he/she loads\n"
+         "geladen {adj} :: charged\n",
+         {"lud;laden"},
+         {"katz"},
+         {"lud;laden", "katzen;katze", "laden;lade", "ladend;laden", "geladen;laden", "lädt;laden"}},
     };
-    const Pivot pivot({language({{"imstande", {"capable"}}, {"einsam", {"seul"}}, {"sowas", {"truc"}}},
-                                {{"capable", {{"able", 0}}}, {"seul", {{"alone", 0}}}, {"truc", {{"thing", 0}}}}),
-                       language({{"imstande", {"capace", "geniale", "abile"}}, {"einsam", {"solitario"}},
-                                 {"usw", {"ecc."}}},
-                                {{"capace", {{"capable", 0}, {"able", 1}}}, {"abile", {{"able", 0}}},
-                                 {"solitario", {{"lonely", 0}}}, {"ecc.", {{"etc.", 0}}}}),
-                       language({{"imstande", {"capaz"}}, {"sowas", {"cosa"}}},
-                                {{"capaz", {{"able", 0}, {"capable", 0}}}, {"cosa", {{"something", 0}}}})});
-    const QList<QPair<QString, QString>> agreed = {
-        {"imstande", "able"}, // French and Spanish ("able" as strong as "capable": the languages together)
-        {"einsam", ""},       // two languages, two answers
-        {"usw", ""},          // one language only
-        {"sowas", ""},        // "thing" and "something"
-        {"unbekannt", ""}};
-    for (const auto &[german, english] : agreed)
-        QCOMPARE(pivot.agreedEnglish(german), english);
-    QCOMPARE(pivot.answer(1, QStringLiteral("imstande")), QStringLiteral("capable"));
-    // Leaving out Spanish, French and Italian disagree; leaving out Italian, two agree.
-    QCOMPARE(pivot.agreedEnglish(QStringLiteral("imstande"), 2), QString());
-    QCOMPARE(pivot.agreedEnglish(QStringLiteral("imstande"), 1), QStringLiteral("able"));
-    QCOMPARE(pivot.foreignFor(1, QStringLiteral("imstande"), QStringLiteral("able")), QStringLiteral("abile"));
-    QCOMPARE(pivot.foreignFor(1, QStringLiteral("imstande"), QStringLiteral("lonely")), QString());
+    for (const auto &c : cases)
+        QCOMPARE(formLinesOf(QString::fromUtf8(c.entries), c.hand, c.marked), c.lines);
+}
+
+// UTF-8 with a byte-order mark, LF, the header line, sorted by the bytes of the form (a shorter form
+// before a longer one it begins), a form's bases in the order given.
+void FreedictImportTest::formTableFileFormat()
+{
+    const QByteArray text = FormTableFile::text({"übte;üben", "bringt um;umbringen", "zug;ziehen", "bringt;bringen",
+                                                 "bringt;umbringen", "äpfel;apfel"});
+    QCOMPARE(text, QByteArray("\xEF\xBB\xBF# sorted: form;base, in byte order of UTF-8, best base first\n"
+                              "bringt;bringen\nbringt;umbringen\nbringt um;umbringen\nzug;ziehen\näpfel;apfel\n"
+                              "übte;üben\n"));
+}
+
+// A key's general sense comes first, however well the source attests a marked one; a field the key's
+// own first entry names is the field of the thing itself.
+void FreedictImportTest::markedSensesAfterGeneralOnes()
+{
+    Glossary glossary;
+    DingSource::addText(glossary, QStringLiteral(
+        "Hund {m} [zool.] | Hunde {pl} :: dog | dogs\n"
+        "Hund {m} :: canine\n"
+        "Biene {f} [ugs.] | eine flotte Biene :: bird | a smart bird\n"
+        "Biene {f} :: bee\n"
+        "Gör {n} [Norddt.] :: brat\n"));
+    glossary.finish();
+    QStringList found;
+    for (const char *key : {"hund", "biene", "gör"})
+        found << glossary.firstTranslation(QString::fromUtf8(key));
+    QCOMPARE(found, QStringList({"dog", "bee", "brat"}));
+    QVERIFY(glossary.hasGeneralSense(QStringLiteral("biene")));
+    QVERIFY(!glossary.hasGeneralSense(QStringLiteral("gör")));
 }

@@ -3,6 +3,7 @@
 #include "CaseFold.h"
 #include "Catalogue.h"
 #include "DictionaryFile.h"
+#include "DingSource.h"
 #include "LookUpOnPage.h"
 #include "LookupPage.h"
 #include "OwnPageLookup.h"
@@ -493,24 +494,37 @@ void RealDictionaryTest::missingHunspellIsSaidOnce()
     QCOMPARE(run.errors.count(QStringLiteral("ortelia: ")), 1);
 }
 
-// Words the Ding list holds as no key, which the French, Italian and Spanish dictionaries lead to
-// one English word ("a|b": either).
-void RealDictionaryTest::wordsOnlyOtherLanguagesHold()
+// Over the real German-English list: no key with a general sense says a marked one first (a key
+// before the owner of its translation says its label or next translation with it), and the
+// program's form table holds the list's forms with their bases.
+void RealDictionaryTest::generalSensesFirstAndFormsInTheTable()
 {
-    QHash<QString, QString> firstOf;
+    Glossary ding;
+    QString error;
+    QVERIFY2(DingSource::add(ding, QStringLiteral("/usr/share/trans/de-en"), error) > 100000, qPrintable(error));
+    QStringList marked;
     for (const QString &name : {QStringLiteral("DeEn.txt"), supplementName(QStringLiteral("DeEn.txt"))}) {
-        for (const QString &line : TextFile::readLines(builtDictionary(name)).value_or(QStringList()))
-            firstOf.insert(line.section(QLatin1Char(';'), 0, 0), line.section(QLatin1Char(';'), 1, 1));
+        for (const QString &line : TextFile::readLines(builtDictionary(name)).value_or(QStringList())) {
+            const QString key = line.section(QLatin1Char(';'), 0, 0);
+            const QString first = line.section(QLatin1Char(';'), 1, 1);
+            const QString said = ding.isMarkedTranslation(key, first) ? first
+                                 : ding.isMarkedTranslation(key, first.section(QStringLiteral(" ["), 0, 0))
+                                     ? first.section(QStringLiteral(" ["), 0, 0)
+                                     : first.section(QStringLiteral(", "), 0, 0);
+            if (ding.hasGeneralSense(key) && ding.isMarkedTranslation(key, said))
+                marked << line;
+        }
     }
-    const QList<QPair<QString, QString>> words = {{"insofern", "if|insofar|inasmuch as"},
-                                                  {"imstande", "able|capable"},
-                                                  {"usw", "etc.|and so on"},
-                                                  {"eltern", "parents"},
-                                                  {"polizei", "police"}};
-    QStringList wrong;
-    for (const auto &[german, english] : words) {
-        if (!english.split(QLatin1Char('|')).contains(firstOf.value(german)))
-            wrong << german + QLatin1Char(':') + firstOf.value(german);
-    }
-    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral(", "))));
+    QVERIFY2(marked.isEmpty(), qPrintable(marked.mid(0, 20).join(QStringLiteral(" | "))));
+
+    const QStringList table =
+        TextFile::readLines(test::assembledProgramFolder() + QStringLiteral("/Grundformen.tab")).value_or(QStringList());
+    QCOMPARE(table.value(0), QStringLiteral("# sorted: form;base, in byte order of UTF-8, best base first"));
+    for (const char *line : {"getötet;töten", "häuser;haus", "bringt um;umbringen", "katzen;katze", "gekocht;kochen"})
+        QVERIFY2(table.contains(QString::fromUtf8(line)), line);
+    QVERIFY(!table.contains(QStringLiteral("katzen;katz")));
+    const QStringList english =
+        TextFile::readLines(test::assembledProgramFolder() + QStringLiteral("/Grundformen-en_US.tab")).value_or(QStringList());
+    for (const char *line : {"fought;fight", "children;child", "better;good"})
+        QVERIFY2(english.contains(QString::fromUtf8(line)), line);
 }

@@ -1,27 +1,29 @@
 #include "DingSource.h"
 
+#include "DingForms.h"
 #include "EntryText.h"
 
 #include <QFile>
 #include <QSet>
 
+#include <algorithm>
+
 namespace ortelia::DingSource {
 
 namespace {
 
-// Placeholders of valency ("etw. nehmen", "to take sth.") are no part of a word one looks up.
+const QString kPiece = QStringLiteral(" | ");
+
+// Placeholders of valency ("etw. nehmen", "jdn./etw. töten", "to take sth.") are no part of a word
+// one looks up.
 QString withoutPlaceholders(const QString &text)
 {
-    static const QSet<QString> placeholders = {
-        QStringLiteral("etw."),  QStringLiteral("jdn."),  QStringLiteral("jdm."),   QStringLiteral("jds."),
-        QStringLiteral("jd."),   QStringLiteral("sich"),  QStringLiteral("sth."),   QStringLiteral("sb."),
-        QStringLiteral("sb.'s"), QStringLiteral("sb.’s"), QStringLiteral("sth.'s"), QStringLiteral("sth.’s")};
     QStringList kept;
     for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         // "bad ~worse", "room /rm/": forms and abbreviations are no part of the translation.
         const bool abbreviation =
             word.size() > 2 && word.startsWith(QLatin1Char('/')) && word.endsWith(QLatin1Char('/'));
-        if (!placeholders.contains(word) && !word.startsWith(QLatin1Char('~')) && !abbreviation)
+        if (!EntryText::isPlaceholder(word) && !word.startsWith(QLatin1Char('~')) && !abbreviation)
             kept << word;
     }
     return kept.join(QLatin1Char(' '));
@@ -48,6 +50,21 @@ bool isNoun(const QString &grammar)
     return marks.contains(grammar.section(QLatin1Char(';'), 0, 0).trimmed());
 }
 
+// A sense a learner does not need first. A field the key's own first sense names is the field of the
+// thing itself ("Hund [zool.]", "Auge [anat.]").
+bool isMarked(EntryText::SenseUse use, bool ownFirstSense)
+{
+    return use == EntryText::SenseUse::Special || (use == EntryText::SenseUse::Field && !ownFirstSense);
+}
+
+WordClass wordClassOf(const QString &grammar)
+{
+    return isVerb(grammar)                   ? WordClass::Verb
+           : isNoun(grammar)                 ? WordClass::Noun
+           : grammar == QLatin1String("adj") ? WordClass::Adjective
+                                             : WordClass::Other;
+}
+
 QString remarkOf(const QString &text)
 {
     const qsizetype open = text.indexOf(QLatin1Char('('));
@@ -62,6 +79,8 @@ struct Headword {
     bool verbalNoun = false;
 };
 
+// Every synonym of the headwords' piece, in its order; a prefix form ("Haus…") or a synonym of
+// signs alone has no key.
 QList<Headword> headwords(const QString &piece)
 {
     QList<Headword> found;
@@ -71,8 +90,10 @@ QList<Headword> headwords(const QString &piece)
         const QString plain = withoutPlaceholders(EntryText::withoutBrackets(synonym).simplified());
         Headword h;
         h.key = EntryText::keyOf(plain, prefixForm);
-        if (h.key.isEmpty() || prefixForm)
+        if (h.key.isEmpty() || prefixForm) {
+            found << Headword{};
             continue;
+        }
         h.grammar = grammarOf(synonym).isEmpty() ? lineGrammar : grammarOf(synonym);
         h.label = EntryText::labels(synonym);
         h.verbalNoun =
@@ -118,8 +139,8 @@ bool endsInVerb(const QString &key)
 void addPhrases(Glossary &glossary, const QString &german, const QString &english, bool verbLine,
                 QHash<QString, int> &senses)
 {
-    const QStringList germanPieces = german.split(QLatin1String(" | "));
-    const QStringList englishPieces = english.split(QLatin1String(" | "));
+    const QStringList germanPieces = german.split(kPiece);
+    const QStringList englishPieces = english.split(kPiece);
     if (germanPieces.size() != englishPieces.size())
         return;
     for (qsizetype p = 1; p < germanPieces.size(); ++p) {
@@ -145,6 +166,7 @@ void addPhrases(Glossary &glossary, const QString &german, const QString &englis
                 c.item = int(i);
                 c.label =
                     (EntryText::labels(synonym) + QLatin1Char(' ') + EntryText::labels(items[i])).trimmed();
+                c.marked = isMarked(EntryText::senseUse(c.label), sense == 0);
                 glossary.add(key, c);
             }
             ++sense;
@@ -156,7 +178,7 @@ void addPhrases(Glossary &glossary, const QString &german, const QString &englis
 
 int addText(Glossary &glossary, const QString &text)
 {
-    QHash<QString, int> senses; // per key: lines where it is the first headword
+    QHash<QString, int> senses; // per key (and part of speech): lines where it is the first headword
     int noOrder = 0;
     int count = 0;
     for (QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
@@ -169,14 +191,21 @@ int addText(Glossary &glossary, const QString &text)
         const QString german = line.left(cut).toString();
         const QString english = line.mid(cut + 4).trimmed().toString();
         glossary.evidence().addLine(EntryText::words(german), EntryText::words(english));
-        const QString germanHead = german.section(QLatin1String(" | "), 0, 0);
-        const QString englishHead = english.section(QLatin1String(" | "), 0, 0);
+        const QString germanHead = german.section(kPiece, 0, 0);
+        const QString englishHead = english.section(kPiece, 0, 0);
         const QStringList items = EntryText::translationItems(englishHead, false);
         const QList<Headword> heads = headwords(germanHead);
-        for (qsizetype n = 0; n < heads.size(); ++n) {
-            const Headword &h = heads[n];
-            // The order of lines where the key is a further synonym follows another headword.
-            int &sense = n == 0 ? senses[h.key] : noOrder;
+        QList<DingForms::Head> formHeads;
+        qsizetype n = 0; // among the synonyms with a key
+        for (const Headword &h : heads) {
+            formHeads.append({h.key, wordClassOf(h.grammar)});
+            if (h.key.isEmpty())
+                continue;
+            // The order of lines where the key is a further synonym follows another headword. A
+            // verb's senses are counted apart from its verbal noun's ("Kochen", then "kochen": cook).
+            int &sense = n == 0 ? senses[h.key + QLatin1Char('/') + QString::number(int(wordClassOf(h.grammar)))]
+                                : noOrder;
+            const EntryText::SenseUse headUse = EntryText::senseUse(h.label);
             for (qsizetype i = 0; i < items.size(); ++i) {
                 QString translation = withoutPlaceholders(EntryText::cleanItem(items[i]));
                 if (isVerb(h.grammar) && translation.startsWith(QLatin1String("to ")))
@@ -188,20 +217,23 @@ int addText(Glossary &glossary, const QString &text)
                 c.sense = sense;
                 c.item = int(i);
                 c.label = (h.label + QLatin1Char(' ') + EntryText::labels(items[i])).trimmed();
+                const EntryText::SenseUse use = std::max(headUse, EntryText::senseUse(EntryText::labels(items[i])));
+                c.marked = isMarked(use, sense == 0 && n == 0);
                 if (c.label.isEmpty())
                     c.label = remarkOf(items[i]);
                 c.verbalNoun = h.verbalNoun;
                 c.synonym = n > 0;
-                c.wordClass = isVerb(h.grammar)                   ? WordClass::Verb
-                              : isNoun(h.grammar)                 ? WordClass::Noun
-                              : h.grammar == QLatin1String("adj") ? WordClass::Adjective
-                                                                  : WordClass::Other;
+                c.wordClass = wordClassOf(h.grammar);
                 glossary.add(h.key, c);
             }
             ++sense;
             noOrder = 0;
+            ++n;
         }
-        addPhrases(glossary, german, english, !heads.isEmpty() && isVerb(heads[0].grammar), senses);
+        DingForms::add(german.split(kPiece), english.split(kPiece), formHeads, glossary.forms(),
+                       glossary.foreignForms());
+        addPhrases(glossary, german, english, !formHeads.isEmpty() && formHeads[0].wordClass == WordClass::Verb,
+                   senses);
     }
     return count;
 }

@@ -1,6 +1,9 @@
 #include "EntryText.h"
 
 #include <QRegularExpression>
+#include <QSet>
+
+#include <algorithm>
 
 namespace ortelia::EntryText {
 
@@ -101,6 +104,51 @@ QString labels(const QString &text)
         from = close + 1;
     }
     return found.join(QLatin1Char(' '));
+}
+
+SenseUse senseUse(const QString &labels)
+{
+    static const QSet<QString> general = {
+        "Br.",  "Am.",   "eAm.", "eBr.", "Austr.", "NZ",     "Can.",   "Sc.",     "Ir.",          "Irl.",
+        "Aus.", "India", "Dt.",  "fig.", "übtr.",  "geh.",   "formal", "pej.",    "humor.",       "iron.",
+        "euphem.", "tm", "Sprw.", "prov.", "nachgestellt", "postpositive"};
+    static const QSet<QString> special = {
+        "vulg.",     "slang",     "ugs.",        "coll.",          "Süddt.",       "Norddt.",  "Ös.",
+        "Schw.",     "Bayr.",     "Mitteldt.",   "BW",             "Westdt.",      "Ostdt.",   "Mittelwestdt.",
+        "Nordostdt.", "Nordwestdt.", "Mittelostdt.", "Südwestdt.",  "Südtirol",     "Tirol",    "Westös.",
+        "Ostös.",    "Wien",      "Sachsen",     "Franken",        "Berlin",       "Lie.",     "Lux.",
+        "obs.",      "veraltet",  "veraltend",   "alt",            "dated",        "archaic",  "altertümlich",
+        "altertümelnd", "selten", "rare",        "becoming dated", "Jugendsprache", "Kindersprache",
+        "Jägersprache", "poet."};
+    SenseUse use = SenseUse::General;
+    qsizetype from = 0;
+    while (true) {
+        const qsizetype open = labels.indexOf(QLatin1Char('['), from);
+        const qsizetype close = open < 0 ? -1 : labels.indexOf(QLatin1Char(']'), open);
+        if (close < 0)
+            return use;
+        const QString label = labels.mid(open + 1, close - open - 1).trimmed();
+        if (special.contains(label))
+            return SenseUse::Special;
+        if (!general.contains(label))
+            use = SenseUse::Field;
+        from = close + 1;
+    }
+}
+
+bool isPlaceholder(const QString &word)
+{
+    static const QSet<QString> placeholders = {
+        QStringLiteral("etw."),  QStringLiteral("jdn."),  QStringLiteral("jdm."),   QStringLiteral("jds."),
+        QStringLiteral("jd."),   QStringLiteral("sich"),  QStringLiteral("sth."),   QStringLiteral("sb."),
+        QStringLiteral("sb.'s"), QStringLiteral("sb.’s"), QStringLiteral("sth.'s"), QStringLiteral("sth.’s")};
+    if (placeholders.contains(word))
+        return true;
+    // "jdn./etw.", "jdm./jdn.": each side of the slash a placeholder.
+    const QStringList parts = word.split(QLatin1Char('/'));
+    return parts.size() > 1 && std::all_of(parts.begin(), parts.end(), [](const QString &part) {
+        return placeholders.contains(part) || placeholders.contains(part + QLatin1Char('.'));
+    });
 }
 
 QString cleanItem(const QString &item)

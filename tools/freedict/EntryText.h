@@ -15,6 +15,15 @@ QStringList translationItems(const QString &line, bool atCommas = true);
 QString withoutBrackets(const QString &text);
 // The contents of the square brackets ("[techn.] [Br.]"), as written.
 QString labels(const QString &text);
+// What a sense's labels ("[ugs.] [Süddt.]") say of its use: Special for vulgar, slang, colloquial,
+// regional, dated or rare words; Field for a special field ("[techn.]", "[zool.]"), which the list
+// also names for everyday things ("Hund [zool.]", "Auge [anat.]"); General for none of these (the
+// varieties of English, figurative or elevated use).
+enum class SenseUse { General, Field, Special };
+SenseUse senseUse(const QString &labels);
+// Whether a word is a placeholder of valency ("jdn.", "sich", "sth.") or a pair of them
+// ("jdn./etw."): no part of a word one looks up.
+bool isPlaceholder(const QString &word);
 // A translation as a person would say it: no grammar marks, labels or remarks in brackets, no
 // ";", and an exclamation ("Hello!") as the plain word ("hello").
 QString cleanItem(const QString &item);

@@ -118,8 +118,6 @@ double Glossary::score(const Entry &entry, const Candidate &c) const
     // Our table's word is checked by hand: first, whatever the sources' evidence says.
     if (c.source == Source::Curated)
         return std::numeric_limits<double>::max();
-    if (c.source == Source::Pivot)
-        return 100.0;
     return -2.0 * c.sense - 0.4 * c.item - 6.0 * sourceRank(c.source) - (c.label.isEmpty() ? 0.0 : 1.5) -
            (c.prefixForm ? 5.0 : 0.0) - (c.verbalNoun ? 6.0 : 0.0) - (c.synonym ? 3.0 : 0.0) -
            (c.placeholders ? 3.0 : 0.0) - 0.8 * (wordCount(c.text) - 1) + 0.3 * qMin(c.examples, 10) +
@@ -133,6 +131,8 @@ void Glossary::orderTranslations(Entry &entry) const
         ranked.emplace_back(score(entry, c), &c);
     std::stable_sort(ranked.begin(), ranked.end(),
                      [](const auto &a, const auto &b) { return a.first > b.first; });
+    // A learner needs the general senses before the marked ones, however well the source attests those.
+    std::stable_partition(ranked.begin(), ranked.end(), [](const auto &r) { return !r.second->marked; });
     QSet<QString> seen;
     for (const auto &[value, c] : ranked) {
         const QString folded = c->text.toCaseFolded();
@@ -222,15 +222,45 @@ void Glossary::finish()
 
 void Glossary::leaveOutForms(const FormTable &table)
 {
+    const auto isKey = [this](const QString &base) { return m_byKey.contains(base); };
     for (Entry &entry : m_entries) {
         // A word of our function-word table is a key of its own ("mich", not a form of "ich").
         if (std::any_of(entry.candidates.begin(), entry.candidates.end(),
                         [](const Candidate &c) { return c.source == Source::Curated; }))
             continue;
-        const QString base = table.baseOf(entry.key);
-        if (!base.isEmpty() && m_byKey.contains(base))
+        const bool verb = hasWordClass(entry.candidates, WordClass::Verb);
+        const bool noun = hasWordClass(entry.candidates, WordClass::Noun);
+        const QString tableBase = table.baseOf(entry.key);
+        const QStringList sourceBases = m_forms.basesOf(entry.key);
+        // Our table checks its forms by hand against the nouns they meet ("hast", "tat").
+        if ((!verb && isKey(tableBase) && tableBase != entry.key) ||
+            (!verb && !noun && std::any_of(sourceBases.begin(), sourceBases.end(), isKey)))
             entry.candidates.clear();
     }
+}
+
+bool Glossary::hasGeneralSense(const QString &key) const
+{
+    const auto it = m_byKey.constFind(key);
+    return it != m_byKey.cend() && std::any_of(m_entries[size_t(*it)].candidates.begin(),
+                                               m_entries[size_t(*it)].candidates.end(),
+                                               [](const Candidate &c) { return !c.marked; });
+}
+
+bool Glossary::isMarkedTranslation(const QString &key, const QString &text) const
+{
+    const auto it = m_byKey.constFind(key);
+    if (it == m_byKey.cend())
+        return false;
+    bool marked = false;
+    for (const Candidate &c : m_entries[size_t(*it)].candidates) {
+        if (c.text.compare(text, Qt::CaseInsensitive) != 0)
+            continue;
+        if (!c.marked)
+            return false;
+        marked = true;
+    }
+    return marked;
 }
 
 QString Glossary::firstTranslation(const QString &key) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Evidence.h"
+#include "FormList.h"
 #include "FormTable.h"
 
 #include <QHash>
@@ -15,9 +16,8 @@ namespace ortelia {
 inline constexpr int kMaxImportedKeys = 130000;
 
 // Where a translation comes from, best first: our function-word table, the pair's own
-// dictionary, the reverse one turned round, a bridge through English; Pivot: the word other
-// languages agree on (Pivot.h), second only to our table.
-enum class Source { Curated, Own, Inverted, Bridge, Pivot };
+// dictionary, the reverse one turned round, a bridge through English.
+enum class Source { Curated, Own, Inverted, Bridge };
 
 // The part of speech a source marks a sense with, where it is one the text translator or the choice
 // of a translation's owner tells apart.
@@ -35,6 +35,7 @@ struct Candidate {
     bool verbalNoun = false;   // "das Werden" under the key "werden"
     bool synonym = false;      // the key is a further synonym of the sense's headword
     bool placeholders = false; // the source's text had placeholders ("listen to sb./sth."), left out
+    bool marked = false;       // vulgar, slang, colloquial, regional, dated, rare or of a special field
     WordClass wordClass = WordClass::Other;
 };
 
@@ -55,6 +56,11 @@ public:
     // A larger source's evidence of how common German words are, added to this glossary's own.
     void countGermanWordsAlso(const Evidence *other) { m_otherCounts = other; }
     const Evidence &evidence() const { return m_evidence; }
+    // The forms the source lists for its German headwords, and for their translations.
+    FormList &forms() { return m_forms; }
+    const FormList &forms() const { return m_forms; }
+    FormList &foreignForms() { return m_foreignForms; }
+    const FormList &foreignForms() const { return m_foreignForms; }
     bool contains(const QString &key) const { return m_byKey.contains(key); }
     bool empty() const { return m_entries.empty(); }
 
@@ -63,10 +69,15 @@ public:
     // binds the first match): keys before it in the file say their label ("dog [techn.]") or
     // their next translation ("time, times").
     void finish();
-    // Before finish: leaves out keys that are forms of the table whose base form is a key too
-    // ("habe", the rare noun, is "haben"): the dictionary pages answer them with the base form's
-    // entry.
+    // Before finish: leaves out keys that are a mere form of another key, of our table or of the
+    // source's forms ("habe", the rare noun, is "haben"): the dictionary pages answer them with the
+    // base form's entry. A verb of the source stays ("meinen", "laden"), and so does a noun or
+    // adjective that only the source's forms would send elsewhere ("Weg", "verschieden").
     void leaveOutForms(const FormTable &table);
+    // Whether the key has a sense with no mark of special use.
+    bool hasGeneralSense(const QString &key) const;
+    // Whether text is a translation of the key only in senses marked for special use.
+    bool isMarkedTranslation(const QString &key, const QString &text) const;
     // After finish: the key's first translation, or "".
     QString firstTranslation(const QString &key) const;
     // After finish: whether the key is the one a search for its first translation finds.
@@ -108,6 +119,8 @@ private:
     QHash<QString, int> m_byKey;
     std::vector<Entry> m_entries;
     Evidence m_evidence;
+    FormList m_forms;
+    FormList m_foreignForms;
     const Evidence *m_otherCounts = nullptr;
 };
 
