@@ -35,6 +35,7 @@ private slots:
     void functionWordsAndSensesInSentences();
     void missingHunspellIsSaidOnce();
     void generalSensesFirstAndFormsInTheTable();
+    void wordsOnlyOtherLanguagesHold();
 };
 
 // The dictionary import on small dictd databases and word lists made by the test.
@@ -56,4 +57,5 @@ private slots:
     void dingListFormsIntoTheFormTable();
     void formTableFileFormat();
     void markedSensesAfterGeneralOnes();
+    void pivotAgreementOfTwoLanguages();
 };

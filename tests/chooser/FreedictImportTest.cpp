@@ -6,6 +6,7 @@
 #include "FormTableFile.h"
 #include "FreedictImport.h"
 #include "FunctionWords.h"
+#include "Pivot.h"
 #include "TextFile.h"
 
 #include <QFile>
@@ -487,4 +488,36 @@ void FreedictImportTest::markedSensesAfterGeneralOnes()
     QCOMPARE(found, QStringList({"dog", "bee", "brat"}));
     QVERIFY(glossary.hasGeneralSense(QStringLiteral("biene")));
     QVERIFY(!glossary.hasGeneralSense(QStringLiteral("gör")));
+}
+
+// German -> French, Italian and Spanish words, each language's words -> English: a word gets the
+// English one where two languages lead to it.
+void FreedictImportTest::pivotAgreementOfTwoLanguages()
+{
+    const auto language = [](const QHash<QString, QStringList> &german,
+                             const QHash<QString, QList<RankedWord>> &english) {
+        return Pivot::Language{german, english};
+    };
+    const Pivot pivot({language({{"imstande", {"capable"}}, {"einsam", {"seul"}}, {"sowas", {"truc"}}},
+                                {{"capable", {{"able", 0}}}, {"seul", {{"alone", 0}}}, {"truc", {{"thing", 0}}}}),
+                       language({{"imstande", {"capace", "geniale", "abile"}}, {"einsam", {"solitario"}},
+                                 {"usw", {"ecc."}}},
+                                {{"capace", {{"capable", 0}, {"able", 1}}}, {"abile", {{"able", 0}}},
+                                 {"solitario", {{"lonely", 0}}}, {"ecc.", {{"etc.", 0}}}}),
+                       language({{"imstande", {"capaz"}}, {"sowas", {"cosa"}}},
+                                {{"capaz", {{"able", 0}, {"capable", 0}}}, {"cosa", {{"something", 0}}}})});
+    const QList<QPair<QString, QString>> agreed = {
+        {"imstande", "able"}, // French and Spanish ("able" as strong as "capable": the languages together)
+        {"einsam", ""},       // two languages, two answers
+        {"usw", ""},          // one language only
+        {"sowas", ""},        // "thing" and "something"
+        {"unbekannt", ""}};
+    for (const auto &[german, english] : agreed)
+        QCOMPARE(pivot.agreedEnglish(german), english);
+    QCOMPARE(pivot.answer(1, QStringLiteral("imstande")), QStringLiteral("capable"));
+    // Leaving out Spanish, French and Italian disagree; leaving out Italian, two agree.
+    QCOMPARE(pivot.agreedEnglish(QStringLiteral("imstande"), 2), QString());
+    QCOMPARE(pivot.agreedEnglish(QStringLiteral("imstande"), 1), QStringLiteral("able"));
+    QCOMPARE(pivot.foreignFor(1, QStringLiteral("imstande"), QStringLiteral("able")), QStringLiteral("abile"));
+    QCOMPARE(pivot.foreignFor(1, QStringLiteral("imstande"), QStringLiteral("lonely")), QString());
 }

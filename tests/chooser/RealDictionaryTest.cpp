@@ -528,3 +528,25 @@ void RealDictionaryTest::generalSensesFirstAndFormsInTheTable()
     for (const char *line : {"fought;fight", "children;child", "better;good"})
         QVERIFY2(english.contains(QString::fromUtf8(line)), line);
 }
+
+// Words the Ding list holds as no key, which the French, Italian and Spanish dictionaries lead to
+// one English word ("a|b": either).
+void RealDictionaryTest::wordsOnlyOtherLanguagesHold()
+{
+    QHash<QString, QString> firstOf;
+    for (const QString &name : {QStringLiteral("DeEn.txt"), supplementName(QStringLiteral("DeEn.txt"))}) {
+        for (const QString &line : TextFile::readLines(builtDictionary(name)).value_or(QStringList()))
+            firstOf.insert(line.section(QLatin1Char(';'), 0, 0), line.section(QLatin1Char(';'), 1, 1));
+    }
+    const QList<QPair<QString, QString>> words = {{"insofern", "if|insofar|inasmuch as"},
+                                                  {"imstande", "able|capable"},
+                                                  {"usw", "etc.|and so on"},
+                                                  {"eltern", "parents"},
+                                                  {"polizei", "police"}};
+    QStringList wrong;
+    for (const auto &[german, english] : words) {
+        if (!english.split(QLatin1Char('|')).contains(firstOf.value(german)))
+            wrong << german + QLatin1Char(':') + firstOf.value(german);
+    }
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral(", "))));
+}

@@ -8,9 +8,12 @@
 #include "FreedictSource.h"
 #include "FunctionWords.h"
 #include "Glossary.h"
+#include "Pivot.h"
 #include "TextFile.h"
 
 #include <QFileInfo>
+
+#include <algorithm>
 
 #include <cstdio>
 
@@ -23,7 +26,19 @@ struct Pair {
     const char *code; // FreeDict's language code
     bool reverse;     // FreeDict has X-German too
     FunctionWords::Language language;
+    int pivot; // the pair's language among the pivot's, or -1
 };
+
+const Pair kPairs[] = {{"DeFr.txt", "fra", true, FunctionWords::French, 0},
+                       {"DeIt.txt", "ita", true, FunctionWords::Italian, 1},
+                       {"DeSp.txt", "spa", true, FunctionWords::Spanish, 2},
+                       {"DeGr.txt", "ell", false, FunctionWords::Greek, -1}};
+
+// German keys of more words are descriptions in the X-German dictionaries, not words one types.
+constexpr int kMaxPivotKeyWords = 3;
+// Lines of the Ding list that hold a German word before its first translation may be chosen
+// through the pivot: the words the user meets most, where the small dictionaries' order matters.
+constexpr int kCommonGermanLines = 20;
 
 std::optional<QStringList> database(const QString &dictdDir, const QString &name)
 {
@@ -36,21 +51,103 @@ std::optional<QStringList> database(const QString &dictdDir, const QString &name
     return entries;
 }
 
-QHash<QString, QStringList> englishTable(const QString &dictdDir, const QString &code, bool alsoReversed)
+// One pair's FreeDict databases: German-X, X-German (where FreeDict has it) and English-X.
+struct PairDatabases {
+    QStringList own;
+    QStringList reverse;
+    QStringList english;
+};
+
+std::optional<PairDatabases> readPair(const QString &dictdDir, const Pair &pair, QString &error)
+{
+    const QString code = QString::fromLatin1(pair.code);
+    PairDatabases read;
+    const std::optional<QStringList> own = database(dictdDir, QStringLiteral("deu-") + code);
+    if (!own) {
+        error = QStringLiteral("FreeDict deu-%1 fehlt.").arg(code);
+        return std::nullopt;
+    }
+    read.own = *own;
+    if (pair.reverse) {
+        const std::optional<QStringList> reverse = database(dictdDir, code + QStringLiteral("-deu"));
+        if (!reverse) {
+            error = QStringLiteral("FreeDict %1-deu fehlt.").arg(code);
+            return std::nullopt;
+        }
+        read.reverse = *reverse;
+    }
+    read.english = database(dictdDir, QStringLiteral("eng-") + code).value_or(QStringList());
+    return read;
+}
+
+QHash<QString, QStringList> englishTable(const QStringList &englishToForeign,
+                                         const QStringList &foreignToEnglish = QStringList())
 {
     QHash<QString, QStringList> table;
-    if (const auto entries = database(dictdDir, QStringLiteral("eng-") + code))
-        FreedictSource::addEnglishTranslations(table, *entries, false);
-    if (!alsoReversed)
-        return table;
+    FreedictSource::addEnglishTranslations(table, englishToForeign, false);
     QHash<QString, QStringList> reversed;
-    if (const auto entries = database(dictdDir, code + QStringLiteral("-eng")))
-        FreedictSource::addEnglishTranslations(reversed, *entries, true);
+    FreedictSource::addEnglishTranslations(reversed, foreignToEnglish, true);
     for (auto it = reversed.begin(); it != reversed.end(); ++it) {
         if (!table.contains(it.key()))
             table.insert(it.key(), it.value());
     }
     return table;
+}
+
+Pivot::Language pivotLanguage(const PairDatabases &databases)
+{
+    Pivot::Language language;
+    FreedictSource::addGermanTranslations(language.germanToForeign, databases.own, false);
+    FreedictSource::addGermanTranslations(language.germanToForeign, databases.reverse, true);
+    FreedictSource::addForeignToEnglish(language.foreignToEnglish, databases.english);
+    return language;
+}
+
+// A phrase the pivot answers as one of its words ("wert sein": be) lost the rest of its English
+// in a source.
+bool answersOneOfItsWords(const Pivot &pivot, const QString &german, const QString &english)
+{
+    const QStringList words = german.split(QLatin1Char(' '));
+    return words.size() > 1 && std::any_of(words.begin(), words.end(), [&](const QString &word) {
+               return pivot.agreedEnglish(word).compare(english, Qt::CaseInsensitive) == 0;
+           });
+}
+
+// German words the Ding list lacks, with the English word two other languages agree on. The Ding
+// list holds a reflexive verb without "sich".
+void addPivotWords(Glossary &english, const Pivot &pivot)
+{
+    const QString reflexive = QStringLiteral("sich ");
+    for (const QString &german : pivot.germanWords()) {
+        if (english.contains(german) || german.count(QLatin1Char(' ')) >= kMaxPivotKeyWords ||
+            (german.startsWith(reflexive) && english.contains(german.mid(reflexive.size()))))
+            continue;
+        Candidate c;
+        c.text = pivot.agreedEnglish(german);
+        c.source = Source::Pivot;
+        // Not a plain sense: the Ding list's word for the English one stays its owner.
+        c.sense = 1;
+        if (!c.text.isEmpty() && !answersOneOfItsWords(pivot, german, c.text))
+            english.add(german, c);
+    }
+}
+
+// A common German word's translation first where the Ding list and the two other languages lead
+// to the same English word and the pair's dictionaries give a word for it.
+void preferAgreedWords(Glossary &glossary, const Glossary &english, const Pivot &pivot, int language)
+{
+    for (const QString &german : pivot.germanWords()) {
+        if (english.evidence().germanCount(german) < kCommonGermanLines)
+            continue;
+        const QString agreed = pivot.agreedEnglish(german, language);
+        if (agreed.isEmpty() || agreed.compare(english.firstTranslation(german), Qt::CaseInsensitive) != 0)
+            continue;
+        Candidate c;
+        c.text = pivot.foreignFor(language, german, agreed);
+        c.source = Source::Pivot;
+        if (!c.text.isEmpty())
+            glossary.add(german, c);
+    }
 }
 
 // Words the pair lacks, through their English first translation when that is the everyday
@@ -98,6 +195,21 @@ QString importDictionarySet(const QString &dictdDir, const QString &transPath, c
     if (DingSource::add(english, transPath, error) < 0)
         return error;
     functionWords->addTo(english, FunctionWords::English);
+
+    std::vector<PairDatabases> pairDatabases;
+    std::vector<Pivot::Language> pivotLanguages;
+    for (const Pair &pair : kPairs) {
+        std::optional<PairDatabases> read = readPair(dictdDir, pair, error);
+        if (!read)
+            return error;
+        if (pair.pivot >= 0)
+            pivotLanguages.push_back(pivotLanguage(*read));
+        pairDatabases.push_back(std::move(*read));
+    }
+    const Pivot pivot(std::move(pivotLanguages),
+                      [&english](const QString &word) { return english.evidence().foreignCount(word); });
+    addPivotWords(english, pivot);
+
     error = written(english, *forms, outDir, QStringLiteral("DeEn.txt"));
     if (!error.isEmpty())
         return error;
@@ -110,25 +222,17 @@ QString importDictionarySet(const QString &dictdDir, const QString &transPath, c
     if (!error.isEmpty())
         return error;
 
-    for (const Pair &pair : {Pair{"DeFr.txt", "fra", true, FunctionWords::French},
-                             Pair{"DeIt.txt", "ita", true, FunctionWords::Italian},
-                             Pair{"DeSp.txt", "spa", true, FunctionWords::Spanish},
-                             Pair{"DeGr.txt", "ell", false, FunctionWords::Greek}}) {
-        const QString code = QString::fromLatin1(pair.code);
+    for (size_t i = 0; i < std::size(kPairs); ++i) {
+        const Pair &pair = kPairs[i];
+        const PairDatabases &databases = pairDatabases[i];
         Glossary glossary;
         glossary.countGermanWordsAlso(&english.evidence());
-        const std::optional<QStringList> own = database(dictdDir, QStringLiteral("deu-") + code);
-        if (!own)
-            return QStringLiteral("FreeDict deu-%1 fehlt.").arg(code);
-        FreedictSource::addGerman(glossary, *own);
-        if (pair.reverse) {
-            const std::optional<QStringList> reverse = database(dictdDir, code + QStringLiteral("-deu"));
-            if (!reverse)
-                return QStringLiteral("FreeDict %1-deu fehlt.").arg(code);
-            FreedictSource::addInverted(glossary, *reverse);
-        }
+        FreedictSource::addGerman(glossary, databases.own);
+        FreedictSource::addInverted(glossary, databases.reverse);
         functionWords->addTo(glossary, pair.language);
-        bridge(glossary, english, englishTable(dictdDir, code, false));
+        if (pair.pivot >= 0)
+            preferAgreedWords(glossary, english, pivot, pair.pivot);
+        bridge(glossary, english, englishTable(databases.english));
         error = written(glossary, *forms, outDir, QString::fromLatin1(pair.fileName));
         if (!error.isEmpty())
             return error;
@@ -136,7 +240,9 @@ QString importDictionarySet(const QString &dictdDir, const QString &transPath, c
 
     Glossary arabic;
     arabic.countGermanWordsAlso(&english.evidence());
-    bridge(arabic, english, englishTable(dictdDir, QStringLiteral("ara"), true));
+    bridge(arabic, english,
+           englishTable(database(dictdDir, QStringLiteral("eng-ara")).value_or(QStringList()),
+                        database(dictdDir, QStringLiteral("ara-eng")).value_or(QStringList())));
     if (arabic.empty())
         return QStringLiteral("FreeDict eng-ara und ara-eng fehlen.");
     return written(arabic, *forms, outDir, QStringLiteral("Deutsch-Arabisch.txt"));

@@ -118,6 +118,8 @@ double Glossary::score(const Entry &entry, const Candidate &c) const
     // Our table's word is checked by hand: first, whatever the sources' evidence says.
     if (c.source == Source::Curated)
         return std::numeric_limits<double>::max();
+    if (c.source == Source::Pivot)
+        return 100.0;
     return -2.0 * c.sense - 0.4 * c.item - 6.0 * sourceRank(c.source) - (c.label.isEmpty() ? 0.0 : 1.5) -
            (c.prefixForm ? 5.0 : 0.0) - (c.verbalNoun ? 6.0 : 0.0) - (c.synonym ? 3.0 : 0.0) -
            (c.placeholders ? 3.0 : 0.0) - 0.8 * (wordCount(c.text) - 1) + 0.3 * qMin(c.examples, 10) +

@@ -16,8 +16,9 @@ namespace ortelia {
 inline constexpr int kMaxImportedKeys = 130000;
 
 // Where a translation comes from, best first: our function-word table, the pair's own
-// dictionary, the reverse one turned round, a bridge through English.
-enum class Source { Curated, Own, Inverted, Bridge };
+// dictionary, the reverse one turned round, a bridge through English; Pivot: the word other
+// languages agree on (Pivot.h), second only to our table.
+enum class Source { Curated, Own, Inverted, Bridge, Pivot };
 
 // The part of speech a source marks a sense with, where it is one the text translator or the choice
 // of a translation's owner tells apart.
