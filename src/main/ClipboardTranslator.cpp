@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QEvent>
 #include <QTimer>
 
 namespace ortelia {
@@ -46,6 +47,7 @@ ClipboardTranslator::ClipboardTranslator(WindowServices &services, const Control
     connect(controls.openEnglish, &QAbstractButton::clicked, this,
             [this] { TranslateClipboardAndOpen(TextDirection::Foreign); });
     connect(controls.mini, &QCheckBox::toggled, this, &ClipboardTranslator::setMini);
+    controls.mainWindow->installEventFilter(this);
 }
 
 void ClipboardTranslator::OpenClipboardTranslator()
@@ -53,10 +55,21 @@ void ClipboardTranslator::OpenClipboardTranslator()
     m_controls.panel->show();
     movePanel(m_controls.panel, kPanelTop);
     emit m_services.requests.arrangeTextTranslatorNarrow(kArrangedHeight);
+    m_mainHiddenMeanwhile = false;
     QTimer::singleShot(kShowAgainDelay, this, [this] {
-        m_controls.mainWindow->show();
+        // The wait belongs to the opening: a main window hidden after it began (the tray's
+        // "Uebersetzen-..." entries) was hidden after the opening and stays hidden.
+        if (!m_mainHiddenMeanwhile)
+            m_controls.mainWindow->show();
         m_controls.chooserPicture->show();
     });
+}
+
+bool ClipboardTranslator::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_controls.mainWindow && event->type() == QEvent::Hide)
+        m_mainHiddenMeanwhile = true;
+    return QObject::eventFilter(watched, event);
 }
 
 void ClipboardTranslator::TranslateClipboard(TextDirection direction)

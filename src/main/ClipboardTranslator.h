@@ -43,11 +43,15 @@ public:
     void keyF5();
     void keyF6();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void setMini(bool mini);
 
     WindowServices &m_services;
     Controls m_controls;
+    bool m_mainHiddenMeanwhile = false;
 };
 
 } // namespace ortelia

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QImageReader>
 #include <QMenu>
 #include <QStyle>
@@ -76,7 +77,11 @@ TrayWindow::TrayWindow(WindowServices &services, QWidget *parent) : QWidget(pare
 
     m_icon = new QSystemTrayIcon(windowIcon(), this);
     m_icon->setToolTip(QStringLiteral("Ortelia-Translator!"));
-    m_icon->setContextMenu(mnBar);
+    // The menu is opened by this window, not by the icon: an open menu takes the mouse, and the
+    // second click of a right double click would only close it.
+    m_menuDelay.setSingleShot(true);
+    m_menuDelay.setInterval(QApplication::doubleClickInterval());
+    connect(&m_menuDelay, &QTimer::timeout, this, [this] { mnBar->popup(m_menuPosition); });
     connect(m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::DoubleClick)
             showMainWindow();
@@ -193,15 +198,15 @@ void TrayWindow::showLanguageNames()
 
 void TrayWindow::rightClicked()
 {
-    // The icon reports only single right clicks (each opens the menu); two within the double-click
-    // time are the right-button double click, which brings the main window back.
-    if (m_lastRightClick.isValid() && m_lastRightClick.elapsed() < QApplication::doubleClickInterval()) {
-        m_lastRightClick.invalidate();
-        mnBar->hide();
+    // The icon reports only single right clicks; one that follows within the double-click time is
+    // the right-button double click, which brings the main window back instead of the menu.
+    if (m_menuDelay.isActive()) {
+        m_menuDelay.stop();
         showMainWindow();
         return;
     }
-    m_lastRightClick.start();
+    m_menuPosition = QCursor::pos();
+    m_menuDelay.start();
 }
 
 void TrayWindow::showMainWindow()

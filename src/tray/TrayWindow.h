@@ -2,7 +2,8 @@
 
 #include "TextRoutines.h"
 
-#include <QElapsedTimer>
+#include <QPoint>
+#include <QTimer>
 #include <QWidget>
 
 class QAction;
@@ -64,7 +65,8 @@ private:
     QAction *m_ude = nullptr;
     QAction *m_ued = nullptr;
     QAction *m_ton = nullptr;
-    QElapsedTimer m_lastRightClick;
+    QTimer m_menuDelay;
+    QPoint m_menuPosition;
 };
 
 } // namespace ortelia

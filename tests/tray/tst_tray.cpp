@@ -8,7 +8,9 @@
 #include "WindowFixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QCursor>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
@@ -130,14 +132,23 @@ private slots:
         program->state.textPair.set(QStringLiteral("Deutsch "), QStringLiteral("Englisch "));
         QCOMPARE(c<QAction>("ude")->text(), QStringLiteral("Deutsch -Englisch "));
         QCOMPARE(c<QAction>("ued")->text(), QStringLiteral("Englisch -Deutsch "));
+        // Picture20 comes back with the end of the clipboard translator's opening, after which
+        // the main window would have been shown again.
+        QWidget *openingDone = mainControl<QWidget>("Picture20");
+        openingDone->hide();
         trigger("ude");
+        QTRY_VERIFY(!openingDone->isHidden());
         QVERIFY(!mainWindow()->isVisible());
         QTRY_COMPARE(translated.size(), 1);
         QCOMPARE(translated.first(),
                  (QVariantList{QStringLiteral("Hallo"), QVariant::fromValue(TextDirection::German)}));
 
+        program->windows.bringToFront(windows::Form3);
+        openingDone->hide();
         QGuiApplication::clipboard()->setText(QStringLiteral("house"));
         trigger("ued");
+        QTRY_VERIFY(!openingDone->isHidden());
+        QVERIFY(!mainWindow()->isVisible());
         QTRY_COMPARE(translated.size(), 2);
         QCOMPARE(translated.last(),
                  (QVariantList{QStringLiteral("house"), QVariant::fromValue(TextDirection::Foreign)}));
@@ -170,16 +181,30 @@ private slots:
         emit tray()->trayIcon()->activated(QSystemTrayIcon::DoubleClick);
         QVERIFY(mainWindow()->isVisible());
 
-        // The right button's double click: two right clicks in a row.
+        // The right button's double click: two right clicks in a row. The menu, which would take
+        // the second click, has not opened.
         mainWindow()->hide();
         emit tray()->trayIcon()->activated(QSystemTrayIcon::Context);
         QVERIFY(!mainWindow()->isVisible());
+        QVERIFY(!tray()->menu()->isVisible());
         emit tray()->trayIcon()->activated(QSystemTrayIcon::Context);
         QVERIFY(mainWindow()->isVisible());
+        QTest::qWait(QApplication::doubleClickInterval() * 2);
+        QVERIFY(!tray()->menu()->isVisible());
 
         mainWindow()->hide();
         trigger("privat");
         QVERIFY(mainWindow()->isVisible());
+    }
+
+    void singleRightClickOpensTheMenuAtThePointer()
+    {
+        QCursor::setPos(QPoint(300, 200));
+        emit tray()->trayIcon()->activated(QSystemTrayIcon::Context);
+        QTRY_VERIFY(tray()->menu()->isVisible());
+        QVERIFY(tray()->menu()->geometry().contains(QPoint(301, 201)));
+        QTest::keyClick(tray()->menu(), Qt::Key_Escape);
+        QVERIFY(!tray()->menu()->isVisible());
     }
 
     // Without a notification area there is no icon to come back through.
