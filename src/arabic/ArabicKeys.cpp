@@ -84,7 +84,86 @@ constexpr std::array kKeys = {
     ArabicKey{"Label57", R::Close, 4, 14.5, 2.5, u"", u"", u" Exit"},
 };
 
+struct SpokenName {
+    const char16_t *character;
+    const char *name;
+};
+
+constexpr std::array kNames = {
+    SpokenName{u"\u0621", "Hamza"},
+    SpokenName{u"\u0622", "Alif mit Madda"},
+    SpokenName{u"\u0623", "Alif mit Hamza oben"},
+    SpokenName{u"\u0624", "Waw mit Hamza"},
+    SpokenName{u"\u0625", "Alif mit Hamza unten"},
+    SpokenName{u"\u0626", "Ya mit Hamza"},
+    SpokenName{u"\u0627", "Alif"},
+    SpokenName{u"\u0628", "Ba"},
+    SpokenName{u"\u0629", "Ta marbuta"},
+    SpokenName{u"\u062A", "Ta"},
+    SpokenName{u"\u062B", "Tha"},
+    SpokenName{u"\u062C", "Dschim"},
+    SpokenName{u"\u062D", "Hha"},
+    SpokenName{u"\u062E", "Cha"},
+    SpokenName{u"\u062F", "Dal"},
+    SpokenName{u"\u0630", "Dhal"},
+    SpokenName{u"\u0631", "Ra"},
+    SpokenName{u"\u0632", "Zai"},
+    SpokenName{u"\u0633", "Sin"},
+    SpokenName{u"\u0634", "Schin"},
+    SpokenName{u"\u0635", "Sad"},
+    SpokenName{u"\u0636", "Dad"},
+    SpokenName{u"\u0637", "Tta"},
+    SpokenName{u"\u0638", "Dha"},
+    SpokenName{u"\u0639", "Ain"},
+    SpokenName{u"\u063A", "Ghain"},
+    SpokenName{u"\u0641", "Fa"},
+    SpokenName{u"\u0642", "Qaf"},
+    SpokenName{u"\u0643", "Kaf"},
+    SpokenName{u"\u0644", "Lam"},
+    SpokenName{u"\u0644\u0627", "Lam-Alif"},
+    SpokenName{u"\u0645", "Mim"},
+    SpokenName{u"\u0646", "Nun"},
+    SpokenName{u"\u0647", "Ha"},
+    SpokenName{u"\u0648", "Waw"},
+    SpokenName{u"\u0649", "Alif maqsura"},
+    SpokenName{u"\u064A", "Ya"},
+    SpokenName{u"\u061F", "Arabisches Fragezeichen"},
+    SpokenName{u"\u0660", "Arabische Null"},
+    SpokenName{u"\u0661", "Arabische Eins"},
+    SpokenName{u"\u0662", "Arabische Zwei"},
+    SpokenName{u"\u0663", "Arabische Drei"},
+    SpokenName{u"\u0664", "Arabische Vier"},
+    SpokenName{u"\u0665", "Arabische Fünf"},
+    SpokenName{u"\u0666", "Arabische Sechs"},
+    SpokenName{u"\u0667", "Arabische Sieben"},
+    SpokenName{u"\u0668", "Arabische Acht"},
+    SpokenName{u"\u0669", "Arabische Neun"},
+    SpokenName{u"-", "Minus"},
+    SpokenName{u"=", "Gleich"},
+    SpokenName{u"_", "Unterstrich"},
+    SpokenName{u"*", "Stern"},
+    SpokenName{u"@", "At-Zeichen"},
+    SpokenName{u"+", "Plus"},
+    SpokenName{u"\\", "Rückstrich"},
+    SpokenName{u"\u20AC", "Euro"},
+    SpokenName{u":", "Doppelpunkt"},
+    SpokenName{u" ", "Leerzeichen"},
+    SpokenName{u"!", "Ausrufezeichen"},
+};
+
 } // namespace
+
+QString spokenName(const ArabicKey &key)
+{
+    if (key.role != KeyRole::Character)
+        return QString::fromUtf16(key.caption).trimmed();
+    const QStringView character(key.left);
+    for (const SpokenName &entry : kNames) {
+        if (character == QStringView(entry.character))
+            return QString::fromUtf8(entry.name);
+    }
+    return character.toString();
+}
 
 std::span<const ArabicKey> all()
 {

@@ -44,6 +44,10 @@ const ArabicKey *find(QStringView label);
 // where the key has only one).
 QString character(const ArabicKey &key, Qt::MouseButton button);
 
+// What a screen reader says for the key: the name of its letter or sign, or the caption of a
+// key that acts.
+QString spokenName(const ArabicKey &key);
+
 // The area of the key on a picture whose key width is `unit` pixels.
 QRectF area(const ArabicKey &key, double unit);
 // The picture's size in key widths: columns and rows.

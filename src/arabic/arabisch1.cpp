@@ -3,10 +3,10 @@
 
 #include "ArabicFont.h"
 #include "ArabicKeys.h"
-#include "ClickLabel.h"
 #include "Dialogs.h"
 #include "FormTimer.h"
 #include "HoverHelp.h"
+#include "KeyButton.h"
 #include "ProgramFolder.h"
 #include "ProgramRequests.h"
 #include "ProgramState.h"
@@ -15,6 +15,7 @@
 #include "WindowRegistry.h"
 #include "WindowServices.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QKeyEvent>
@@ -130,14 +131,16 @@ void arabisch1::bindServedWindow()
 void arabisch1::buildKeyAreas()
 {
     for (const ArabicKey &key : ArabicKeys::all()) {
-        auto *area = new ClickLabel(ui->Picture1);
+        auto *area = new KeyButton(ui->Picture1);
         area->setObjectName(QLatin1String(key.label));
         area->setGeometry(ArabicKeys::area(key, kKeyUnit).toRect());
         area->setText(QString::fromUtf16(key.caption));
-        area->setAlignment(Qt::AlignCenter);
+        area->setAccessibleName(ArabicKeys::spokenName(key));
+        if (*key.right)
+            area->setAccessibleDescription(QStringLiteral("Rechte Maustaste: ") + QString::fromUtf16(key.right));
         const ArabicKey *k = &key;
-        connect(area, &ClickLabel::clicked, this, [this, k] { pressKey(*k, Qt::LeftButton); });
-        connect(area, &ClickLabel::rightClicked, this, [this, k] { pressKey(*k, Qt::RightButton); });
+        connect(area, &KeyButton::clicked, this, [this, k] { pressKey(*k, Qt::LeftButton); });
+        connect(area, &KeyButton::rightClicked, this, [this, k] { pressKey(*k, Qt::RightButton); });
         if (key.role == KeyRole::SendGerman)
             Label55 = area;
         else if (key.role == KeyRole::SendForeign)
@@ -186,17 +189,24 @@ void arabisch1::pressKey(const ArabicKey &key, Qt::MouseButton button)
 
 void arabisch1::insertCharacter(const QString &text)
 {
-    focusText();
+    focusTextUnlessOnKeys();
     ui->Text1->insert(text);
 }
 
 void arabisch1::deleteBeside(bool before)
 {
-    focusText();
+    focusTextUnlessOnKeys();
     if (before)
         ui->Text1->backspace();
     else
         ui->Text1->del();
+}
+
+void arabisch1::focusTextUnlessOnKeys()
+{
+    // A key reached with Tab keeps the focus, so that the next key is one Tab away.
+    if (!ui->Picture1->isAncestorOf(QApplication::focusWidget()))
+        focusText();
 }
 
 void arabisch1::focusText()
@@ -233,9 +243,12 @@ void arabisch1::useChosenFont(Qt::Alignment alignment, bool rightToLeft)
 void arabisch1::rightToLeftTick()
 {
     // The letters are stored in reading order and drawn right to left, so the next one goes to
-    // the end of the text, which the right-to-left field shows on the left.
-    focusText();
+    // the end of the text, which the right-to-left field shows on the left. The focus is taken
+    // only inside this window: typing in another one stays there.
+    if (isActiveWindow())
+        ui->Text1->setFocus();
     ui->Text1->end(false);
+    refreshDirectionLabels();
 }
 
 void arabisch1::fontSizeChanged(const QString &value)

@@ -13,7 +13,7 @@ class arabisch1;
 namespace ortelia {
 
 struct ArabicKey;
-class ClickLabel;
+class KeyButton;
 class FormTimer;
 class LanguagePair;
 struct WindowServices;
@@ -52,6 +52,7 @@ private:
     void useArabicFont(Qt::Alignment alignment, bool rightToLeft);
     void useChosenFont(Qt::Alignment alignment, bool rightToLeft);
     void focusText();
+    void focusTextUnlessOnKeys();
     void rightToLeftTick();
     void fontSizeChanged(const QString &value);
 
@@ -69,8 +70,8 @@ private:
     WindowServices &m_services;
     std::unique_ptr<Ui::arabisch1> ui;
     FormTimer *Timer1; // right-to-left: keeps the caret where the next letter goes
-    ClickLabel *Label55 = nullptr;
-    ClickLabel *Label56 = nullptr;
+    KeyButton *Label55 = nullptr;
+    KeyButton *Label56 = nullptr;
 };
 
 } // namespace ortelia

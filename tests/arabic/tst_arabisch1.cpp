@@ -8,6 +8,8 @@
 #include "Form3.h"
 #include "WindowFixture.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,7 +31,7 @@ private:
     QLineEdit *text() { return c<QLineEdit>("Text1"); }
     void click(const char *area, Qt::MouseButton button = Qt::LeftButton)
     {
-        QTest::mouseClick(c<QLabel>(area), button);
+        QTest::mouseClick(c<QAbstractButton>(area), button);
     }
     void openKeyboard()
     {
@@ -118,6 +120,61 @@ private slots:
         QCOMPARE(text()->cursorPosition(), 0);
     }
 
+    // Writing right to left keeps the caret in place only while the keyboard is the active window:
+    // typing in another window stays there.
+    void rightToLeftLeavesTheFocusOfOtherWindows()
+    {
+        openKeyboard();
+        QTest::mouseClick(c<QPushButton>("rl"), Qt::LeftButton);
+        QLineEdit other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        other.setFocus();
+        QTest::qWait(3 * 500);
+        QCOMPARE(QApplication::activeWindow(), &other);
+        QVERIFY(other.hasFocus());
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("hallo"));
+        QCOMPARE(other.text(), QStringLiteral("hallo"));
+        QVERIFY(text()->text().isEmpty());
+    }
+
+    // Each key is a button that Tab reaches, that Space presses and that a screen reader names
+    // with its letter.
+    void keysAreNamedButtonsForTheKeyboard()
+    {
+        QSet<QString> names;
+        for (const ArabicKey &key : ArabicKeys::all()) {
+            auto *area = c<QAbstractButton>(key.label);
+            QVERIFY2(area->focusPolicy() & Qt::TabFocus, key.label);
+            const QString name = QAccessible::queryAccessibleInterface(area)->text(QAccessible::Name);
+            QVERIFY2(!name.trimmed().isEmpty(), key.label);
+            if (key.role == KeyRole::Character) {
+                // Only the two colon keys share a name.
+                QVERIFY2(!names.contains(name) || name == QStringLiteral("Doppelpunkt"), qPrintable(name));
+                names.insert(name);
+            }
+        }
+        QCOMPARE(QAccessible::queryAccessibleInterface(c<QAbstractButton>("Label14"))->text(QAccessible::Name),
+                 QStringLiteral("Dad"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(c<QAbstractButton>("Label11"))
+                     ->text(QAccessible::Description),
+                 QStringLiteral("Rechte Maustaste: >"));
+
+        openKeyboard();
+        text()->setFocus();
+        QWidget *reached = text();
+        for (int i = 0; i < 200 && reached->objectName() != QLatin1String("Label14"); ++i) {
+            QTest::keyClick(reached, Qt::Key_Tab);
+            reached = QApplication::focusWidget();
+        }
+        QCOMPARE(reached->objectName(), QStringLiteral("Label14"));
+        QTest::keyClick(reached, Qt::Key_Space);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(text()->text(), QStringLiteral(u"\u0636\u0636"));
+        QCOMPARE(QApplication::focusWidget(), reached);
+    }
+
     void textSitsAtTheEdgeItIsWrittenFrom()
     {
         openKeyboard();
@@ -183,7 +240,7 @@ private slots:
         emit program->requests.openArabicKeyboard(Served::Translator);
         QVERIFY(window()->isVisible());
         QVERIFY(c<QRadioButton>("Option1_0")->isChecked());
-        QCOMPARE(c<QLabel>("Label56")->text(), QStringLiteral("Arabisch"));
+        QCOMPARE(c<QAbstractButton>("Label56")->text(), QStringLiteral("Arabisch"));
 
         QSignalSpy lookups(&program->requests, &ProgramRequests::lookUpWord);
         QTest::mouseClick(c<QCheckBox>("Check3"), Qt::LeftButton, {}, QPoint(6, 10));
@@ -205,7 +262,7 @@ private slots:
         c<QRadioButton>("Option1_1")->setChecked(true);
         QVERIFY(!c<QRadioButton>("Option1_0")->isChecked());
         QVERIFY(program->state.keyboardServesTextTranslator.value());
-        QCOMPARE(c<QLabel>("Label56")->text(), QStringLiteral("Spanisch"));
+        QCOMPARE(c<QAbstractButton>("Label56")->text(), QStringLiteral("Spanisch"));
         text()->setText(QStringLiteral(u"\u0628\u064A\u062A"));
         QTest::keyClick(text(), Qt::Key_Return);
         QWidget *translator = program->windows.window(windows::TextUeberA);

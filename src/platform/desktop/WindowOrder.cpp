@@ -1,6 +1,7 @@
 #include "WindowOrder.h"
 
 #include <QWidget>
+#include <QWindow>
 
 namespace ortelia {
 
@@ -14,12 +15,15 @@ void SetTopMost(QWidget *window, ZOrder order)
     const bool wasWithoutActivating = window->testAttribute(Qt::WA_ShowWithoutActivating);
     window->setAttribute(Qt::WA_ShowWithoutActivating);
     if (flagChanges) {
-        // Changing the flags hides the window and may let it forget its place; both come back.
-        const QPoint position = window->pos();
-        const QSize size = window->size();
-        window->setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
-        window->resize(size);
-        window->move(position);
+        const Qt::WindowFlags flags = window->windowFlags().setFlag(Qt::WindowStaysOnTopHint, topmost);
+        if (QWindow *native = window->windowHandle()) {
+            // Told to the window system in place: a window made anew loses its frame's place and
+            // came back a title bar higher.
+            window->overrideWindowFlags(flags);
+            native->setFlags(flags);
+        } else {
+            window->setWindowFlags(flags);
+        }
     }
     window->show();
     window->raise();
