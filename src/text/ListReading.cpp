@@ -3,6 +3,8 @@
 #include "HoverHelp.h"
 #include "Speaker.h"
 #include "SpeechEngine.h"
+#include "VoiceChoice.h"
+#include "VoiceTagTable.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -56,6 +58,26 @@ void ListReading::fillVoices()
         for (int i = 0; i < engine.count(); ++i)
             box->addItem(engine.alias(i));
     }
+}
+
+void ListReading::showLanguages(const QString &foreign, const QString &german)
+{
+    // A voice picked for one language does not read the next one: both lists go back to the
+    // user's voice in their language, and each box shows the voice that will read its list.
+    m_controls.foreignVoice->setText(VoiceTagTable::kStandardSpeaker);
+    m_controls.germanVoice->setText(VoiceTagTable::kStandardSpeaker);
+    m_controls.foreignPrompt->show();
+    m_controls.germanPrompt->show();
+    showReadingVoice(m_controls.foreignVoices, foreign);
+    showReadingVoice(m_controls.germanVoices, german);
+}
+
+void ListReading::showReadingVoice(QComboBox *box, const QString &language)
+{
+    const int voice =
+        VoiceChoice::namedVoice(m_speaker.listInLanguage({QString(VoiceTagTable::kStandardSpeaker)}, language));
+    if (voice >= 0 && voice < box->count())
+        box->setCurrentIndex(voice);
 }
 
 void ListReading::chooseVoice(QComboBox *box, QLabel *voiceLineLabel, QLineEdit *prompt)

@@ -39,6 +39,8 @@ public:
 
     // Lists the engine's voices in both voice boxes.
     void fillVoices();
+    // The languages of the lists changed (foreign List1, German List2).
+    void showLanguages(const QString &foreign, const QString &german);
     // Reads a list in the language of its words (a code, "en", or a name as the dictionaries
     // answer it): the standard speaker is the user's voice profile in that language, a voice picked
     // for the list speaks as picked. Without a language the list is read as it stands.
@@ -52,6 +54,7 @@ private:
         QString request;
     };
     void chooseVoice(QComboBox *box, QLabel *voiceLine, QLineEdit *prompt);
+    void showReadingVoice(QComboBox *box, const QString &language);
     void requestStarted(const QString &request);
     void wordHeard(int start, int length);
 

@@ -150,6 +150,7 @@ void TextUeberA::answerRequests(WindowServices &services)
 void TextUeberA::Form_Load()
 {
     m_listReading->fillVoices();
+    m_listReading->showLanguages(m_services.state.textPair.second(), m_services.state.textPair.first());
     ui->wbrWebBrowser->navigate(ProgramFolder::path(QStringLiteral("T2")));
     m_yellow->loadPage();
     ui->Picture8->hide();
@@ -238,6 +239,9 @@ void TextUeberA::connectReading()
     connect(ui->Command5, &QPushButton::clicked, this,
             [this] { m_listReading->read(ui->List2, m_services.state.textPair.first()); });
     connect(ui->PauseButton, &QPushButton::clicked, m_listReading, &ListReading::togglePause);
+    connect(&m_services.state.textPair, &LanguagePair::changed, m_listReading, [this] {
+        m_listReading->showLanguages(m_services.state.textPair.second(), m_services.state.textPair.first());
+    });
 
     m_yellow = new YellowField({ui->Text2, ui->WebBrowser1, ui->List3}, this);
     const auto showForeign = [this] { m_yellow->show(ui->List1, ui->Label2); };
@@ -457,13 +461,16 @@ void TextUeberA::openWide()
 
 void TextUeberA::arrangeNarrow(int height)
 {
-    show();
     ui->Frame2->move(kResultsLeftNarrow, ui->Frame2->y());
     ui->Picture7->hide();
     ui->Picture8->show();
     ui->Picture9->hide();
     resize(kNarrowWidth, height);
+    // Placed before it is shown: a window manager places a window that comes up without a place
+    // of its own itself, and a move just after would come too late.
     move(0, 0);
+    show();
+    raise();
 }
 
 void TextUeberA::setHeight(int height)

@@ -43,7 +43,12 @@ void YellowField::show(const QListWidget *list, QLabel *joined)
 void YellowField::copy()
 {
     m_controls.page->focusDocument();
-    QGuiApplication::clipboard()->setText(pageText());
+    // A list's first line tells the speech engine its voice ("#Standar Sprecher#"); the copy
+    // holds the words only.
+    static const QRegularExpression voiceMarkup(QStringLiteral("^\\s*(#[^#\\r\\n]*#)+\\s*$"));
+    QStringList lines = pageText().split(QLatin1Char('\n'));
+    lines.removeIf([](const QString &line) { return voiceMarkup.match(line).hasMatch(); });
+    QGuiApplication::clipboard()->setText(lines.join(QLatin1Char('\n')));
 }
 
 void YellowField::print()

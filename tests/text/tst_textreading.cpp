@@ -70,6 +70,26 @@ private slots:
         QTRY_COMPARE(items("List1"), (QStringList{line, "dog"}));
     }
 
+    // Each voice box shows the voice that reads its list; a voice picked for one pair does not
+    // read the next pair's list.
+    void voiceBoxesFollowTheLanguagesOfTheLists()
+    {
+        auto *foreign = c<QComboBox>("SpeechFontCombo");
+        auto *german = c<QComboBox>("SpeechFontComboE");
+        program->state.textPair.set(QStringLiteral("Deutsch "), QStringLiteral("Englisch "));
+        QVERIFY(foreign->currentText().startsWith(QLatin1String("lgx.en.")));
+        QVERIFY(german->currentText().startsWith(QLatin1String("lgx.de.")));
+        foreign->setFocus();
+        QTest::keyClick(foreign, Qt::Key_Down);
+        QVERIFY(c<QLabel>("speechX1")->text() != kStandardVoice);
+
+        program->state.textPair.set(QStringLiteral("Deutsch "), QStringLiteral("Frazösisch "));
+        QCOMPARE(c<QLabel>("speechX1")->text(), kStandardVoice);
+        QVERIFY(c("Text3")->isVisible());
+        QVERIFY(foreign->currentText().startsWith(QLatin1String("lgx.fr.")));
+        QVERIFY(german->currentText().startsWith(QLatin1String("lgx.de.")));
+    }
+
     // The yellow field shows a list; Gast.txt holds only the latest text; a file that cannot be
     // written is reported and the text stays; printing puts the text on paper.
     void yellowFieldSavesAndPrints()
@@ -80,6 +100,11 @@ private slots:
         auto *yellow = c<QPlainTextEdit>("Text2");
         QCOMPARE(yellow->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts),
                  (QStringList{kStandardVoice, "dog", "cat"}));
+        // "Kopiere" copies the words, not the speech engine's voice line.
+        QTest::mouseClick(c<QPushButton>("kop1"), Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text().split(QRegularExpression(QStringLiteral("\r?\n")),
+                                                            Qt::SkipEmptyParts),
+                 (QStringList{"dog", "cat"}));
         QTest::mouseClick(c<QPushButton>("speicherngast"), Qt::LeftButton);
         yellow->setPlainText(QStringLiteral("Zweiter Text\nmit zwei Zeilen"));
         QTest::mouseClick(c<QPushButton>("speicherngast"), Qt::LeftButton);
