@@ -28,10 +28,12 @@ LetterPanel::LetterPanel(QWidget *parent) : QWidget(parent), ui(std::make_unique
 
 LetterPanel::~LetterPanel() = default;
 
-void LetterPanel::setSpeech(Speaker &speaker, std::function<QString()> voiceLine)
+void LetterPanel::setSpeech(Speaker &speaker, std::function<QString()> voiceLine,
+                            std::function<QString()> language)
 {
     m_speaker = &speaker;
     m_voiceLine = std::move(voiceLine);
+    m_language = std::move(language);
 }
 
 QString LetterPanel::text() const
@@ -78,7 +80,7 @@ void LetterPanel::readLetter()
     QString letter = text();
     letter.replace(QLatin1Char('\n'), QLatin1Char(' '));
     const ReadAloud::Result result =
-        ReadAloud::read(*m_speaker, m_voiceLine() + letter, ReadAloud::Button::Hilfe, false);
+        ReadAloud::read(*m_speaker, m_voiceLine() + letter, ReadAloud::Button::Hilfe, false, m_language());
     emit inputReset();
     if (result == ReadAloud::Result::NotWritten) {
         ReadAloud::reportNotWritten();

@@ -21,8 +21,9 @@ public:
     explicit LetterPanel(QWidget *parent = nullptr);
     ~LetterPanel() override;
 
-    // Who reads the letter, and the voice line put in front of it.
-    void setSpeech(Speaker &speaker, std::function<QString()> voiceLine);
+    // Who reads the letter, the voice line put in front of it and the letter's language (the
+    // translations it collects are in the dictionary's foreign language).
+    void setSpeech(Speaker &speaker, std::function<QString()> voiceLine, std::function<QString()> language);
 
     QString text() const;
     // Focuses the letter with the caret at its end.
@@ -50,6 +51,7 @@ private:
     std::unique_ptr<Ui::LetterPanel> ui;
     Speaker *m_speaker = nullptr;
     std::function<QString()> m_voiceLine;
+    std::function<QString()> m_language;
 };
 
 } // namespace ortelia

@@ -64,7 +64,8 @@ supertrans1::supertrans1(WindowServices &services, QWidget *parent)
     m_loadTimer = new FormTimer(QStringLiteral("Timer1"), 1000, false, this);
     m_loadTimer->setObjectName(QStringLiteral("Timer1"));
     setBackground(ui->Text1, kLightGrey);
-    ui->Brief->setSpeech(services.speaker, [this] { return voiceLine(); });
+    ui->Brief->setSpeech(services.speaker, [this] { return voiceLine(); },
+                         [this] { return catalogueEntry(m_loadedName).languageName; });
     // The sound box follows the program's mute; ticked here it silences only this window.
     ui->Check4->setChecked(services.state.muted.value());
     connect(&services.state.muted, &Flag::changed, ui->Check4, &QCheckBox::setChecked);

@@ -125,7 +125,12 @@ void Form3::connectTranslator()
             ui->List1->clear();
     });
     connect(ui->sprech, &QPushButton::clicked, this,
-            [this] { m_services.speaker.speak({quoted(ui->Text1->toPlainText())}); });
+            [this] {
+                // The clipboard is read as German, by the German voice of the speaker last heard,
+                // not by whatever voice another window picked last.
+                Speaker &speaker = m_services.speaker;
+                speaker.speak(speaker.inLanguage({quoted(ui->Text1->toPlainText())}, QStringLiteral("Deutsch")));
+            });
     connect(ui->Text1, &QPlainTextEdit::textChanged, this,
             [this] { append(ui->List1, {ui->Text1->toPlainText()}); });
     connect(ui->Picture2, &QToolButton::clicked, this, &Form3::ReadClipboardAloud);

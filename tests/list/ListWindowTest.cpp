@@ -419,14 +419,15 @@ void ListWindowTest::letterIsCollectedSavedAndPrinted()
     QVERIFY(heard(QLatin1String("alles")));
 }
 
+// The letter collects translations: it is read in the dictionary's language, by the user's voice.
 void ListWindowTest::letterIsReadAsOneQuotedLine()
 {
-    c<QPlainTextEdit>("Text6")->setPlainText(QStringLiteral("Liebe Anna,\nüber alles."));
+    c<QPlainTextEdit>("Text6")->setPlainText(QStringLiteral("dear Anna,\nthe car."));
     QTest::mouseClick(c<QPushButton>("brieflesen"), Qt::LeftButton);
-    QCOMPARE(folder->readBytes(QStringLiteral("hilfe.txt")), QByteArray("\"Liebe Anna, \xfc"
-                                                                        "ber alles.\"\r\n"));
+    QCOMPARE(folder->readBytes(QStringLiteral("hilfe.txt")),
+             QByteArray("\"#voice=name:lgx.en.bill#dear Anna, the car.\"\r\n"));
     // Heard from its first word on: no quote before it.
-    QVERIFY(heard(QStringLiteral("\tLiebe Anna, über alles.")));
+    QVERIFY(heard(QStringLiteral("dear Anna, the car.")));
 }
 
 void ListWindowTest::tabLeavesTheLetterAndCtrlTabTypesATab()
