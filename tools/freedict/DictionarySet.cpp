@@ -137,7 +137,8 @@ void addPivotWords(Glossary &english, const Pivot &pivot)
 void preferAgreedWords(Glossary &glossary, const Glossary &english, const Pivot &pivot, int language)
 {
     for (const QString &german : pivot.germanWords()) {
-        if (english.evidence().germanCount(german) < kCommonGermanLines)
+        // A phrase's English first translation is often only one of its words.
+        if (german.contains(QLatin1Char(' ')) || english.evidence().germanCount(german) < kCommonGermanLines)
             continue;
         const QString agreed = pivot.agreedEnglish(german, language);
         if (agreed.isEmpty() || agreed.compare(english.firstTranslation(german), Qt::CaseInsensitive) != 0)

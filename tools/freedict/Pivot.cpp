@@ -136,7 +136,7 @@ QString Pivot::foreignFor(int language, const QString &german, const QString &en
     std::pair<int, int> bestPlace{INT_MAX, INT_MAX};
     for (int p = 0; p < int(foreign.size()); ++p) {
         for (const RankedWord &back : lang.foreignToEnglish.value(foreign[p].toLower())) {
-            const std::pair<int, int> place{back.rank, p};
+            const std::pair<int, int> place{p, back.rank};
             if (back.word.compare(english, Qt::CaseInsensitive) == 0 && place < bestPlace) {
                 best = foreign[p];
                 bestPlace = place;

@@ -38,8 +38,8 @@ public:
     // The English word at least two languages (leaving out the language except) answer with, and
     // no other word as many; "" when there is none.
     QString agreedEnglish(const QString &german, int except = -1) const;
-    // The language's translation of the German word that leads back to the English word most
-    // directly, or "".
+    // The first of the language's translations of the German word that leads back to the English
+    // word, or "".
     QString foreignFor(int language, const QString &german, const QString &english) const;
 
 private:
