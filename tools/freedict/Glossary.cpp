@@ -249,20 +249,20 @@ bool Glossary::hasGeneralSense(const QString &key) const
                                                [](const Candidate &c) { return !c.marked; });
 }
 
-bool Glossary::isMarkedTranslation(const QString &key, const QString &text) const
+Glossary::Use Glossary::useOf(const QString &key, const QString &text) const
 {
     const auto it = m_byKey.constFind(key);
     if (it == m_byKey.cend())
-        return false;
-    bool marked = false;
+        return Use::None;
+    Use use = Use::None;
     for (const Candidate &c : m_entries[size_t(*it)].candidates) {
         if (c.text.compare(text, Qt::CaseInsensitive) != 0)
             continue;
         if (!c.marked)
-            return false;
-        marked = true;
+            return Use::General;
+        use = Use::Marked;
     }
-    return marked;
+    return use;
 }
 
 QString Glossary::firstTranslation(const QString &key) const

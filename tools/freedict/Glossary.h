@@ -77,8 +77,10 @@ public:
     void leaveOutForms(const FormTable &table);
     // Whether the key has a sense with no mark of special use.
     bool hasGeneralSense(const QString &key) const;
-    // Whether text is a translation of the key only in senses marked for special use.
-    bool isMarkedTranslation(const QString &key, const QString &text) const;
+    // Whether text translates the key in a sense with no mark of special use, only in marked ones,
+    // or not at all.
+    enum class Use { General, Marked, None };
+    Use useOf(const QString &key, const QString &text) const;
     // After finish: the key's first translation, or "".
     QString firstTranslation(const QString &key) const;
     // After finish: whether the key is the one a search for its first translation finds.
