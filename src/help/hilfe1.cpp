@@ -1,11 +1,11 @@
 #include "hilfe1.h"
 #include "ui_hilfe1.h"
 
+#include "DocumentLink.h"
 #include "HoverHelp.h"
 #include "ProgramFolder.h"
 #include "ProgramRequests.h"
 #include "ProgramState.h"
-#include "Shell.h"
 #include "Speaker.h"
 #include "VoiceLines.h"
 #include "WindowRegistry.h"
@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QStyle>
 
 namespace ortelia {
@@ -159,11 +160,13 @@ void hilfe1::readAloud()
 
 void hilfe1::openDescription()
 {
-    Shell::openDocument(ProgramFolder::path(QStringLiteral("hilfe-t/bild+text.html")));
+    DocumentLink::open(ProgramFolder::path(QStringLiteral("hilfe-t/bild+text.html")));
 }
 
 void hilfe1::enlarge()
 {
+    if (!ui->Label2->isVisible())
+        m_normalHeight = height();
     ui->Label2->setText(ui->HLabel1->text());
     ui->HLabel1->hide();
     ui->Label2->show();
@@ -179,7 +182,11 @@ void hilfe1::normalView()
     ui->Label3->show();
     ui->Label2->hide();
     ui->Label4->hide();
-    resize(kNormalWidth, height());
+    // The large text made the window taller; back to normal it takes its own height again, not
+    // covering the main window's caption below it.
+    if (layout())
+        layout()->activate();
+    resize(kNormalWidth, m_normalHeight > 0 ? m_normalHeight : height());
 }
 
 bool hilfe1::eventFilter(QObject *watched, QEvent *event)

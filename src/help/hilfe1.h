@@ -44,6 +44,7 @@ private:
     WindowServices &m_services;
     std::unique_ptr<Ui::hilfe1> ui;
     QStringList List1;
+    int m_normalHeight = 0;
 };
 
 } // namespace ortelia

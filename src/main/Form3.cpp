@@ -3,6 +3,7 @@
 #include "ui_Form3.h"
 
 #include "ClipboardTranslator.h"
+#include "DocumentLink.h"
 #include "HoverHelp.h"
 #include "OptionsPanel.h"
 #include "ToolsPanel.h"
@@ -10,7 +11,6 @@
 #include "ProgramFolder.h"
 #include "ProgramRequests.h"
 #include "ProgramState.h"
-#include "Shell.h"
 #include "Speaker.h"
 #include "TextRoutines.h"
 #include "WindowRegistry.h"
@@ -405,7 +405,7 @@ void Form3::showOptions()
 
 void Form3::openDescription()
 {
-    Shell::openDocument(ProgramFolder::path(QStringLiteral("hilfe-t/bild+text.html")));
+    DocumentLink::open(ProgramFolder::path(QStringLiteral("hilfe-t/bild+text.html")));
 }
 
 void Form3::showDictionaryFolder(bool moveFrame)

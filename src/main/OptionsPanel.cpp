@@ -2,10 +2,10 @@
 
 #include "ui_OptionsPanel.h"
 
+#include "DocumentLink.h"
 #include "HoverHelp.h"
 #include "OptionGroup.h"
 #include "ProgramFolder.h"
-#include "Shell.h"
 #include "StartSettings.h"
 
 namespace ortelia {
@@ -19,7 +19,7 @@ constexpr int kSpeedValues[] = {1500, 450, 50};
 
 void openInEditor(const QString &relativeName)
 {
-    Shell::editTextFile(ProgramFolder::path(relativeName));
+    DocumentLink::edit(ProgramFolder::path(relativeName));
 }
 
 } // namespace

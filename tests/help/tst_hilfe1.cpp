@@ -7,6 +7,7 @@
 #include "hilfe1.h"
 
 #include <QCheckBox>
+#include <QCursor>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -137,6 +138,7 @@ private slots:
         for (const char *name : {"Picture1S", "Image1", "Image3", "Image4", "Image5", "Image7"})
             QVERIFY2(!control<QToolButton>(name)->icon().isNull(), name);
         const int normal = help()->width();
+        const int normalHeight = help()->height();
         control<QPushButton>("Label3")->click();
         QVERIFY(control<QLabel>("Label2")->isVisible());
         QVERIFY(!control<QLabel>("HLabel1")->isVisible());
@@ -152,6 +154,42 @@ private slots:
         QVERIFY(control<QLabel>("Label2")->isVisible());
         control<QPushButton>("Label4")->click();
         QVERIFY(!control<QLabel>("Label2")->isVisible());
+        QCOMPARE(help()->height(), normalHeight);
+    }
+
+    // "Beschreibung:" is yellow on the dark window and dark on its light highlight.
+    void descriptionStaysReadableUnderThePointer()
+    {
+        help()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(help()));
+        auto *description = control<QPushButton>("Label6");
+        const auto yellowPixels = [description] {
+            const QImage picture = description->grab().toImage();
+            int count = 0;
+            for (int y = 0; y < picture.height(); ++y)
+                for (int x = 0; x < picture.width(); ++x) {
+                    const QColor pixel = picture.pixelColor(x, y);
+                    count += pixel.red() > 200 && pixel.green() > 200 && pixel.blue() < 120;
+                }
+            return count;
+        };
+        QVERIFY(yellowPixels() > 0);
+        QTest::mouseMove(description);
+        QTRY_VERIFY(description->underMouse());
+        QCOMPARE(yellowPixels(), 0);
+        // The pointer leaves the window for the tests after this one.
+        QCursor::setPos(help()->frameGeometry().bottomRight() + QPoint(100, 100));
+    }
+
+    // A page the desktop cannot open is said in the help line.
+    void descriptionWithoutDesktopHandlerIsSaid()
+    {
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", m_folder->path().toLocal8Bit());
+        control<QPushButton>("Label6")->click();
+        qputenv("PATH", path);
+        QCOMPARE(control<QLabel>("HLabel1")->text(),
+                 QStringLiteral("Kein Programm zum Öffnen von [bild+text.html] gefunden!"));
     }
 
     void keyLegendHidingAndUnloading()
