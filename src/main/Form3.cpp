@@ -16,6 +16,7 @@
 #include "WindowRegistry.h"
 #include "WindowServices.h"
 
+#include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QApplication>
 #include <QCheckBox>
@@ -474,9 +475,17 @@ bool Form3::eventFilter(QObject *watched, QEvent *event)
     const QEvent::Type type = event->type();
     if (type == QEvent::KeyPress) {
         auto *widget = qobject_cast<QWidget *>(watched);
-        if (widget && widget->window() == this && handleKey(static_cast<QKeyEvent *>(event)->key()))
+        if (!widget || widget->window() != this)
+            return false;
+        const auto *press = static_cast<QKeyEvent *>(event);
+        // The window asks to confirm "mit [ENTER]": Enter presses the focused button as Space does.
+        auto *button = qobject_cast<QAbstractButton *>(widget);
+        if (button && press->modifiers() == Qt::NoModifier &&
+            (press->key() == Qt::Key_Return || press->key() == Qt::Key_Enter)) {
+            button->animateClick();
             return true;
-        return false;
+        }
+        return handleKey(press->key());
     }
     if (watched == ui->Frame7 && type == QEvent::MouseButtonDblClick) {
         showDictionaryFolder(false);

@@ -191,6 +191,20 @@ private slots:
         QCOMPARE(programEnds, 0);
     }
 
+    // "mit [ENTER] bestätigen": Enter presses the focused button, as Space does.
+    void enterPressesTheFocusedButton()
+    {
+        shown();
+        auto *button = control<QPushButton>("Command13");
+        QSignalSpy pressed(button, &QAbstractButton::clicked);
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Return);
+        QTRY_COMPARE(pressed.size(), 1);
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Enter);
+        QTRY_COMPARE(pressed.size(), 2);
+    }
+
     // ---- the single-word translator ----
 
     void typedSearchLowerCasesAndEnterEmpties()
