@@ -231,12 +231,13 @@ void Glossary::leaveOutForms(const FormTable &table)
                         [](const Candidate &c) { return c.source == Source::Curated; }))
             continue;
         const bool verb = hasWordClass(entry.candidates, WordClass::Verb);
-        const bool noun = hasWordClass(entry.candidates, WordClass::Noun);
+        const bool ownWord = verb || hasWordClass(entry.candidates, WordClass::Noun) ||
+                             hasWordClass(entry.candidates, WordClass::Adjective);
         const QString tableBase = table.baseOf(entry.key);
         const QStringList sourceBases = m_forms.basesOf(entry.key);
-        // Our table checks its forms by hand against the nouns they meet ("hast", "tat").
+        // Our table is checked by hand against the nouns and adjectives its forms meet ("hast", "weiß").
         if ((!verb && isKey(tableBase) && tableBase != entry.key) ||
-            (!verb && !noun && std::any_of(sourceBases.begin(), sourceBases.end(), isKey)))
+            (!ownWord && std::any_of(sourceBases.begin(), sourceBases.end(), isKey)))
             entry.candidates.clear();
     }
 }
