@@ -18,6 +18,8 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace ortelia {
 
 namespace {
@@ -192,8 +194,22 @@ void TranslatorPanel::showLanguageName(bool first, const QString &name)
     (first ? ui->suche : ui->englisch)->setText(name);
 }
 
+namespace {
+
+// "*" and "??" alone are no word: "??" is the dictionary's record of the language names.
+bool onlyWildcards(const QString &word)
+{
+    const QString bare = word.trimmed();
+    return !bare.isEmpty() &&
+           std::all_of(bare.begin(), bare.end(), [](QChar c) { return c == u'*' || c == u'?' || c.isSpace(); });
+}
+
+} // namespace
+
 void TranslatorPanel::search(Direction direction, const QString &word)
 {
+    if (onlyWildcards(word))
+        return;
     const bool german = direction == Direction::German;
     FormTimer *fetch = german ? Timer1T : Timer2T;
     ui->List3->clear();
@@ -308,9 +324,12 @@ void TranslatorPanel::dictationTimerFired(Direction direction)
 {
     const bool german = direction == Direction::German;
     QLineEdit *field = german ? ui->Text2 : ui->Text3;
+    // A dictated field that holds only the wildcard typed after the last word ends the round:
+    // another "*" would come back every pause, each one searched.
+    const bool wordDictated = !onlyWildcards(field->text());
     search(direction, field->text());
     field->clear();
-    if (ui->Check2->isChecked()) {
+    if (ui->Check2->isChecked() && wordDictated) {
         // The next dictated word lands in front of a "*" and is searched as a prefix.
         if (QWidget *focus = QApplication::focusWidget()) {
             QCoreApplication::postEvent(focus, new QKeyEvent(QEvent::KeyPress, Qt::Key_Asterisk,

@@ -109,6 +109,27 @@ private slots:
         QTRY_VERIFY(log().contains(QStringLiteral("lgx.de.bill")));
     }
 
+    // A wildcard alone is no word: nothing is searched, nothing answered (not the language record "??").
+    void wildcardsAloneAreNotSearched_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("star") << QStringLiteral("*");
+        QTest::newRow("language record") << QStringLiteral("??");
+        QTest::newRow("blanks around") << QStringLiteral(" * ");
+    }
+    void wildcardsAloneAreNotSearched()
+    {
+        QFETCH(QString, typed);
+        openTranslator();
+        type("TextD", QStringLiteral("Hallo"));
+        QTRY_COMPARE(label("lblText"), QStringLiteral("hello"));
+        QTRY_VERIFY(!control<FormTimer>("Timer1T")->isEnabled());
+        type("TextD", typed);
+        QVERIFY(!control<FormTimer>("Timer1T")->isEnabled());
+        QTest::qWait(1000);
+        QCOMPARE(label("lblText"), QStringLiteral("hello"));
+    }
+
     void germanFrenchSpeaksTheFrenchWord()
     {
         openTranslator();
