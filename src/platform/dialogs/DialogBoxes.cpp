@@ -3,6 +3,8 @@
 #include "Dialogs.h"
 
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -15,6 +17,20 @@ public:
     DialogAnswer show(const DialogRequest &request, QWidget *parent) override;
     QString fileName(const DialogRequest &request, const QString &filter, QWidget *parent) override;
 };
+
+// A box as narrow as a short text ("Zu viele Worte!") leaves a window manager room only for "..."
+// of its title: the box is made as wide as the title with the frame's buttons beside it.
+void keepTitleReadable(QMessageBox &box, const QString &title)
+{
+    auto *grid = qobject_cast<QGridLayout *>(box.layout());
+    if (!grid)
+        return;
+    const QString shown = title.isEmpty() ? QGuiApplication::applicationDisplayName() : title;
+    constexpr int kFrameButtons = 160;
+    const int width = box.fontMetrics().horizontalAdvance(shown) * 3 / 2 + kFrameButtons;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
 
 DialogAnswer DialogBoxes::show(const DialogRequest &request, QWidget *parent)
 {
@@ -37,6 +53,7 @@ DialogAnswer DialogBoxes::show(const DialogRequest &request, QWidget *parent)
     default:
         break;
     }
+    keepTitleReadable(box, request.title);
     box.exec();
     QAbstractButton *clicked = box.clickedButton();
     if (clicked && clicked == ok)
