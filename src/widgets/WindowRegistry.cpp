@@ -1,5 +1,7 @@
 #include "WindowRegistry.h"
 
+#include "WindowRole.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QHash>
@@ -9,6 +11,7 @@ namespace ortelia {
 
 void WindowRegistry::registerWindow(const QString &name, Factory factory, LoadStep load)
 {
+    announceWindowsAsFrames();
     Entry &entry = m_entries[name];
     entry.factory = std::move(factory);
     entry.load = std::move(load);

@@ -56,6 +56,8 @@ def named(window, role, name):
 
 
 app, window = wait_for("main window", main_window)
+if window.getRoleName() != "frame":
+    sys.exit(f"FAIL: the main window is a {window.getRoleName()} to screen readers, not a frame")
 translator = named(window, "push button", "Translator:")
 if translator is None:
     sys.exit("FAIL: no button \"Translator:\" in the main window")

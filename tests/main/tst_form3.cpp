@@ -191,6 +191,18 @@ private slots:
         QCOMPARE(programEnds, 0);
     }
 
+    // Screen readers find the program's windows as windows, not as fillers.
+    void windowsAreWindowsForScreenReaders()
+    {
+        for (const QString &name : {QString(windows::Form3), QString(windows::hilfe1)}) {
+            QWidget *w = program->windows.window(name);
+            QVERIFY2(w, qPrintable(name));
+            QCOMPARE(QAccessible::queryAccessibleInterface(w)->role(), QAccessible::Window);
+        }
+        QCOMPARE(QAccessible::queryAccessibleInterface(control<QPushButton>("Command13"))->role(),
+                 QAccessible::Button);
+    }
+
     // "mit [ENTER] bestätigen": Enter presses the focused button, as Space does.
     void enterPressesTheFocusedButton()
     {

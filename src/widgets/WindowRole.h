@@ -1,0 +1,9 @@
+#pragma once
+
+namespace ortelia {
+
+// Screen readers are told that the program's windows are windows: a plain widget shown as a
+// window would be a "filler" to them, and Orca names no window then.
+void announceWindowsAsFrames();
+
+} // namespace ortelia
