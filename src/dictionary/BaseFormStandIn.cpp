@@ -2,6 +2,7 @@
 
 #include "BaseFormFinder.h"
 #include "DictionaryFormat.h"
+#include "GermanVerbs.h"
 #include "PageFile.h"
 #include "ProgramFolder.h"
 
@@ -32,6 +33,19 @@ QString noteWithForm(const TabularData &data, int record, const QString &asked)
     return note.isEmpty() ? asked : asked + QStringLiteral(" – ") + note;
 }
 
+// The first record of the foreign base whose German key is of the kind the form asks for (a verb
+// for "fought", a noun for "fights"), else its first record.
+int recordOfKind(const TabularData &data, const QString &base, WordKind kind, const GermanVerbs &verbs)
+{
+    const Selection records = data.select(kForeign + QStringLiteral(" = ") + base, false);
+    for (int i = 0; i < records.size(); ++i) {
+        const int record = records.record(i);
+        if (verbs.isVerbFor(fieldOf(data, record, kGerman), base) == (kind == WordKind::Verb))
+            return record;
+    }
+    return firstRecord(data, kForeign, base);
+}
+
 } // namespace
 
 BaseFormStandIn::BaseFormStandIn(const QString &param, const QString &pageDir)
@@ -51,8 +65,8 @@ const BaseFormFinder &BaseFormStandIn::finder() const
     return BaseFormFinder::shared(m_tablePath, m_foreignLanguage);
 }
 
-std::optional<BaseFormStandIn::Answer> BaseFormStandIn::answer(const TabularData &data,
-                                                               const QString &filter) const
+std::optional<BaseFormStandIn::Answer> BaseFormStandIn::answer(const TabularData &data, const QString &filter,
+                                                               const QString &dataPath) const
 {
     static const QRegularExpression single(QStringLiteral("^\\s*(\\w+)\\s*=\\s*(\\w+)\\s*$"),
                                            QRegularExpression::UseUnicodePropertiesOption);
@@ -65,7 +79,7 @@ std::optional<BaseFormStandIn::Answer> BaseFormStandIn::answer(const TabularData
     if (column == kGerman)
         return german(data, match.captured(2));
     if (column == kForeign && !m_foreignLanguage.isEmpty())
-        return foreign(data, match.captured(2));
+        return foreign(data, match.captured(2), dataPath);
     return std::nullopt;
 }
 
@@ -99,17 +113,29 @@ std::optional<BaseFormStandIn::Answer> BaseFormStandIn::german(const TabularData
     return answer;
 }
 
-std::optional<BaseFormStandIn::Answer> BaseFormStandIn::foreign(const TabularData &data,
-                                                                const QString &word) const
+std::optional<BaseFormStandIn::Answer> BaseFormStandIn::foreign(const TabularData &data, const QString &word,
+                                                                const QString &dataPath) const
 {
-    const QStringList parts =
-        finder().foreign(word, [&data](const QString &w) { return firstRecord(data, kForeign, w) >= 0; });
-    if (parts.isEmpty())
+    const std::optional<BaseCandidate> found = finder().foreignBase(
+        word, [&data](const QString &w) { return firstRecord(data, kForeign, w) >= 0; });
+    if (!found)
         return std::nullopt;
     Answer answer;
-    answer.record = firstRecord(data, kForeign, parts.first());
+    answer.record = found->kind == WordKind::Any
+                        ? firstRecord(data, kForeign, found->base)
+                        : recordOfKind(data, found->base, found->kind, verbsOf(dataPath));
     answer.fields.insert(kNote, noteWithForm(data, answer.record, word));
     return answer;
+}
+
+const GermanVerbs &BaseFormStandIn::verbsOf(const QString &dataPath) const
+{
+    if (!m_verbs || dataPath != m_verbsPath) {
+        m_verbsPath = dataPath;
+        m_verbs = std::make_shared<const GermanVerbs>(dataPath.isEmpty() ? GermanVerbs()
+                                                                         : GermanVerbs::read(wordClassesName(dataPath)));
+    }
+    return *m_verbs;
 }
 
 } // namespace ortelia::web

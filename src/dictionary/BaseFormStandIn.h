@@ -6,12 +6,13 @@
 #include <QString>
 
 #include <functional>
-
+#include <memory>
 #include <optional>
 
 namespace ortelia {
 class BaseFormFinder;
-}
+class GermanVerbs;
+} // namespace ortelia
 
 namespace ortelia::web {
 
@@ -28,21 +29,27 @@ public:
     BaseFormStandIn(const QString &param, const QString &pageDir);
 
     // The answer for a filter "oberestextfeld = word" (German) or "unterestextfeld = word"
-    // (foreign, with a foreign language) that found nothing.
-    std::optional<Answer> answer(const TabularData &data, const QString &filter) const;
+    // (foreign, with a foreign language) that found nothing. dataPath is the dictionary's file,
+    // beside which its table of parts of speech lies.
+    std::optional<Answer> answer(const TabularData &data, const QString &filter,
+                                 const QString &dataPath = QString()) const;
     // The base form of a foreign word that known holds ("saw": see, "reading": read), also where
     // the dictionary holds the word itself; empty when there is none or no foreign language.
     QString foreignBase(const QString &word, const std::function<bool(const QString &)> &known) const;
 
 private:
     std::optional<Answer> german(const TabularData &data, const QString &word) const;
-    std::optional<Answer> foreign(const TabularData &data, const QString &word) const;
+    std::optional<Answer> foreign(const TabularData &data, const QString &word, const QString &dataPath) const;
+    // The table of parts of speech beside the dictionary, read on the first foreign form.
+    const GermanVerbs &verbsOf(const QString &dataPath) const;
 
     // Read on the first word the file lacks: a page of known words costs nothing.
     const BaseFormFinder &finder() const;
 
     QString m_tablePath; // empty: no base forms
     QString m_foreignLanguage;
+    mutable QString m_verbsPath;
+    mutable std::shared_ptr<const GermanVerbs> m_verbs;
 };
 
 } // namespace ortelia::web

@@ -104,7 +104,7 @@ void TabularDataObject::search(bool withFallbacks)
             return;
         searchSupplement();
         if (m_selection.size() == 0 && m_baseForms)
-            m_standIn = m_baseForms->answer(*m_data, m_filter);
+            m_standIn = m_baseForms->answer(*m_data, m_filter, m_path);
     };
     once();
     // What the pieces could not answer, the whole file does.

@@ -1,15 +1,15 @@
 #include "BaseFormFinder.h"
 
+#include "EnglishRules.h"
+#include "GermanRules.h"
+
 #include <QFileInfo>
 #include <QMutex>
 #include <QProcessEnvironment>
 #include <QSet>
 
-#include <algorithm>
-#include <bit>
 #include <cstdio>
 #include <map>
-#include <vector>
 
 namespace ortelia {
 
@@ -60,127 +60,6 @@ bool sameBeginning(const QString &a, const QString &b)
     return folded(a) == folded(b);
 }
 
-// The stem's last umlaut undone: "männ" of "männer" is "mann".
-QString withoutUmlaut(const QString &stem)
-{
-    static const QString umlauts = QStringLiteral("äöü"), plain = QStringLiteral("aou");
-    for (qsizetype i = stem.size() - 1; i >= 0; --i) {
-        const qsizetype u = umlauts.indexOf(stem[i]);
-        if (u >= 0)
-            return stem.left(i) + plain[u] + stem.mid(i + 1);
-    }
-    return QString();
-}
-
-// Plural and adjective endings Hunspell's German dictionary leaves on ("augen", "männer",
-// "bücher", "bösen", "meinungen"): the shortest ending whose stem the dictionary holds.
-QString withoutEnding(const QString &word, const BaseFormFinder::Known &known)
-{
-    static const char *const endings[] = {"n", "e", "s", "en", "er", "es", "ern", "nen"};
-    for (const char *ending : endings) {
-        const QLatin1String e(ending);
-        if (!word.endsWith(e) || word.size() - e.size() < kMinPart)
-            continue;
-        const QString stem = word.chopped(e.size());
-        if (known(stem))
-            return stem;
-        const QString plain = withoutUmlaut(stem);
-        if (!plain.isEmpty() && known(plain))
-            return plain;
-    }
-    return QString();
-}
-
-// The word as it would be written with umlauts and ß where it was typed without them ("schoen",
-// "Strasse", "Fuesse"): every choice of its ae, oe, ue and ss, most replaced first. A pair after a
-// vowel or q is no umlaut ("neue", "Bauer", "Quelle").
-QStringList umlautSpellings(const QString &word)
-{
-    static const QLatin1String pairs[] = {QLatin1String("ae"), QLatin1String("oe"), QLatin1String("ue"),
-                                          QLatin1String("ss")};
-    static const QString replacements = QStringLiteral("äöüß");
-    static const QString vowels = QStringLiteral("aeiouäöüyq");
-    constexpr int kMaxPlaces = 4;
-    std::vector<std::pair<qsizetype, int>> places; // position, pair
-    for (qsizetype i = 0; i + 1 < word.size() && places.size() < kMaxPlaces; ++i) {
-        for (int p = 0; p < 4; ++p) {
-            if (QStringView(word).sliced(i, 2) != pairs[p] ||
-                (p < 3 && i > 0 && vowels.contains(word[i - 1])))
-                continue;
-            places.emplace_back(i, p);
-            ++i;
-            break;
-        }
-    }
-    std::vector<unsigned> choices;
-    for (unsigned chosen = 1; chosen < (1u << places.size()); ++chosen)
-        choices.push_back(chosen);
-    std::stable_sort(choices.begin(), choices.end(),
-                     [](unsigned a, unsigned b) { return std::popcount(a) > std::popcount(b); });
-    QStringList spellings;
-    for (unsigned chosen : choices) {
-        QString spelling = word;
-        // From the end, so that the positions before stay where they were.
-        for (qsizetype k = qsizetype(places.size()) - 1; k >= 0; --k) {
-            if (chosen & (1u << k))
-                spelling.replace(places[size_t(k)].first, 2, replacements[places[size_t(k)].second]);
-        }
-        spellings << spelling;
-    }
-    return spellings;
-}
-
-bool isVowel(QChar c)
-{
-    return QStringLiteral("aeiou").contains(c);
-}
-
-// What is left of an English verb without -ed or -ing, and the base forms it may stand for, the
-// likelier first: a doubled consonant single ("stopp"), an e put back after a short vowel and one
-// consonant ("hop" of "hoped"), else the stem as it is ("walk") before the e ("danc").
-void addVerbBases(const QString &stem, QStringList &bases)
-{
-    const qsizetype n = stem.size();
-    if (n < 2)
-        return;
-    const QChar last = stem[n - 1];
-    if (n >= 3 && last == stem[n - 2] && !isVowel(last) && !QStringLiteral("lsfz").contains(last)) {
-        bases << stem.chopped(1) << stem;
-        return;
-    }
-    const bool shortVowel = !isVowel(last) && !QStringLiteral("wxy").contains(last) && isVowel(stem[n - 2]) &&
-                            (n < 3 || !isVowel(stem[n - 3]));
-    if (shortVowel)
-        bases << stem + QLatin1Char('e') << stem;
-    else
-        bases << stem << stem + QLatin1Char('e');
-}
-
-// Base forms a regular English ending stands for, the likelier first: "studies" study, "boxes" box,
-// "dogs" dog, "studied" study, "hoped" hope, "walked" walk, "making" make, "running" run.
-QStringList englishBases(const QString &word)
-{
-    QStringList bases;
-    const auto endsWith = [&word](const char *ending) { return word.endsWith(QLatin1String(ending)); };
-    if ((endsWith("ies") || endsWith("ied")) && word.size() > 4)
-        bases << word.chopped(3) + QLatin1Char('y');
-    if (endsWith("es")) {
-        const QString stem = word.chopped(2);
-        static const char *const sibilants[] = {"s", "x", "z", "ch", "sh", "o"};
-        const bool sibilant = std::any_of(std::begin(sibilants), std::end(sibilants),
-                                          [&stem](const char *e) { return stem.endsWith(QLatin1String(e)); });
-        bases << (sibilant ? stem : word.chopped(1)) << (sibilant ? word.chopped(1) : stem);
-    } else if (endsWith("s") && !endsWith("ss")) {
-        bases << word.chopped(1);
-    } else if (endsWith("ed")) {
-        addVerbBases(word.chopped(2), bases);
-    } else if (endsWith("ing") && word.size() > 4) {
-        addVerbBases(word.chopped(3), bases);
-    }
-    bases.removeIf([](const QString &base) { return base.size() < 2; });
-    return bases;
-}
-
 } // namespace
 
 BaseFormFinder::BaseFormFinder(std::optional<FormTable> table, std::unique_ptr<Stemmer> german,
@@ -189,11 +68,16 @@ BaseFormFinder::BaseFormFinder(std::optional<FormTable> table, std::unique_ptr<S
 {
 }
 
-QString BaseFormFinder::knownStem(const Stemmer *stemmer, const QString &word, const Known &known) const
+QStringList BaseFormFinder::tableBases(const QString &form) const
 {
-    if (!stemmer)
+    return m_table ? m_table->basesOf(form) : QStringList();
+}
+
+QString BaseFormFinder::knownStem(const QString &word, const Known &known) const
+{
+    if (!m_german)
         return QString();
-    for (const QString &stem : stemmer->stems(word)) {
+    for (const QString &stem : m_german->stems(word)) {
         // Hunspell also answers a compound with one of its parts ("bahn" of "autobahnfahrer"):
         // an inflected form begins as its stem does, the split tells more about a compound.
         if (stem != word && sameBeginning(stem, word) && known(stem))
@@ -202,20 +86,26 @@ QString BaseFormFinder::knownStem(const Stemmer *stemmer, const QString &word, c
     return QString();
 }
 
-QString BaseFormFinder::knownBase(const QString &word, const Known &known) const
+QString BaseFormFinder::hunspellBase(const QString &word, const Known &known) const
 {
-    if (m_table) {
-        const QString base = m_table->baseOf(word);
-        if (!base.isEmpty() && known(base))
-            return base;
-    }
-    QString stem = knownStem(m_german.get(), word, known);
+    QString stem = knownStem(word, known);
     // gemacht, gesehen: the participle's own stem is the verb's.
     if (stem.isEmpty() && word.startsWith(QLatin1String("ge")) && word.size() > 4) {
         const QString rest = word.mid(2);
-        stem = known(rest) ? rest : knownStem(m_german.get(), rest, known);
+        stem = known(rest) ? rest : knownStem(rest, known);
     }
     return stem;
+}
+
+QString BaseFormFinder::ruleBase(const QString &word, const Known &known) const
+{
+    const auto table = [this](const QString &form) { return tableBases(form); };
+    for (const BaseCandidate &candidate : GermanRules::candidates(word, table)) {
+        const bool fits = candidate.kind != WordKind::Verb || hasGermanVerbShape(candidate.base);
+        if (fits && known(candidate.base))
+            return candidate.base;
+    }
+    return QString();
 }
 
 QStringList BaseFormFinder::german(const QString &word, const Known &known) const
@@ -223,22 +113,35 @@ QStringList BaseFormFinder::german(const QString &word, const Known &known) cons
     const QString lower = word.toLower();
     if (!plainWord(lower))
         return {};
-    // What the table and Hunspell know of the word as typed, then of its spellings with umlauts;
-    // only then the guesses (endings, compounds), which would take "strasse" for "strass".
-    const QStringList spellings = umlautSpellings(lower);
-    QString base = knownBase(lower, known);
-    for (qsizetype i = 0; base.isEmpty() && i < spellings.size(); ++i)
-        base = known(spellings[i]) ? spellings[i] : knownBase(spellings[i], known);
-    for (qsizetype i = -1; base.isEmpty() && i < spellings.size(); ++i)
-        base = withoutEnding(i < 0 ? lower : spellings[i], known);
-    if (!base.isEmpty())
-        return {base};
-    if (lower.size() > kMaxCompound)
-        return {};
-    QStringList parts = compoundParts(lower, known, 1);
-    for (qsizetype i = 0; parts.isEmpty() && i < spellings.size(); ++i)
-        parts = compoundParts(spellings[i], known, 1);
-    return parts;
+    // The table for the word as typed and its other spellings (a spelling may be a key itself),
+    // then the rules, the compound split, and Hunspell last: loading it costs a fifth of a second.
+    const QStringList spellings = QStringList{lower} + GermanRules::otherSpellings(lower);
+    for (qsizetype i = 0; i < spellings.size(); ++i) {
+        if (i > 0 && known(spellings[i]))
+            return {spellings[i]};
+        for (const QString &base : tableBases(spellings[i])) {
+            if (known(base))
+                return {base};
+        }
+    }
+    for (const QString &spelling : spellings) {
+        const QString base = ruleBase(spelling, known);
+        if (!base.isEmpty())
+            return {base};
+    }
+    if (lower.size() <= kMaxCompound) {
+        for (const QString &spelling : spellings) {
+            const QStringList parts = compoundParts(spelling, known, 1);
+            if (!parts.isEmpty())
+                return parts;
+        }
+    }
+    for (const QString &spelling : spellings) {
+        const QString base = hunspellBase(spelling, known);
+        if (!base.isEmpty())
+            return {base};
+    }
+    return {};
 }
 
 QStringList BaseFormFinder::compoundParts(const QString &word, const Known &dictionary, int depth) const
@@ -251,11 +154,11 @@ QStringList BaseFormFinder::compoundParts(const QString &word, const Known &dict
         const QString rest = word.left(word.size() - head);
         if (rest.size() < kMinPart)
             continue;
-        if (known(rest))
-            return {rest, last};
-        const QString withoutLink = rest.endsWith(QLatin1Char('s')) ? rest.chopped(1) : QString();
-        if (withoutLink.size() >= kMinPart && known(withoutLink))
-            return {withoutLink, last};
+        // "zitronen" of "Zitronensaft": the first part without its linking element.
+        for (const QString &first : GermanRules::firstPartBases(rest)) {
+            if (first.size() >= kMinPart && known(first))
+                return {first, last};
+        }
         if (depth < kMaxCompoundParts - 1) {
             QStringList parts = compoundParts(rest, dictionary, depth + 1);
             if (!parts.isEmpty())
@@ -265,21 +168,28 @@ QStringList BaseFormFinder::compoundParts(const QString &word, const Known &dict
     return {};
 }
 
-QStringList BaseFormFinder::foreign(const QString &word, const Known &known) const
+std::optional<BaseCandidate> BaseFormFinder::foreignBase(const QString &word, const Known &known) const
 {
     const QString lower = word.toLower();
     if (!plainWord(lower))
-        return {};
+        return std::nullopt;
     if (m_foreignTable) {
-        const QString base = m_foreignTable->baseOf(lower);
-        if (!base.isEmpty() && known(base))
-            return {base};
+        for (const QString &base : m_foreignTable->basesOf(lower)) {
+            if (known(base))
+                return BaseCandidate{base, EnglishRules::kindOfIrregular(lower, base)};
+        }
     }
-    for (const QString &base : englishBases(lower)) {
-        if (known(base))
-            return {base};
+    for (const BaseCandidate &candidate : EnglishRules::candidates(lower)) {
+        if (known(candidate.base))
+            return candidate;
     }
-    return {};
+    return std::nullopt;
+}
+
+QStringList BaseFormFinder::foreign(const QString &word, const Known &known) const
+{
+    const std::optional<BaseCandidate> found = foreignBase(word, known);
+    return found ? QStringList{found->base} : QStringList();
 }
 
 QString BaseFormFinder::foreignTablePath(const QString &tablePath, const QString &foreignLanguage)

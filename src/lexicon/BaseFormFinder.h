@@ -2,6 +2,7 @@
 
 #include "FormTable.h"
 #include "Stemmer.h"
+#include "WordKind.h"
 
 #include <QStringList>
 
@@ -11,14 +12,13 @@
 
 namespace ortelia {
 
-// The entry to answer a word with that a dictionary does not hold. German: our form table, then
-// Hunspell stems (and past participles without their "ge"), then plural and adjective endings
-// Hunspell leaves on, then a compound split into known parts (longest known head first, a linking
-// "s" dropped); a word typed without umlauts or ß ("schoen", "Strasse") is tried with them after
-// the table and Hunspell had nothing for it as typed. Foreign (English): our table of irregular
-// forms ("went" go, "children" child), then the regular endings -s, -es, -ies, -ed and -ing by
-// rule. Hunspell's English stems are not asked: beyond these rules they found about one word in
-// fifty of English prose, half of them in a wrong sense ("closely" close, "holder" hold).
+// The entry to answer a word with that a dictionary does not hold. German: the form table for the
+// word and its other spellings (umlauts typed as ae, oe, ue, ss; old ß), then the rules of endings
+// (GermanRules), then a compound split into known parts (longest known head first, a linking
+// element dropped), and Hunspell's stems last, which are loaded only then. Foreign (English): the
+// table of irregular forms ("went" go, "children" child), then the regular endings by rule
+// (EnglishRules). Hunspell's English stems are not asked: beyond these rules they found about one
+// word in fifty of English prose, half of them in a wrong sense ("closely" close, "holder" hold).
 class BaseFormFinder {
 public:
     // Whether the dictionary holds a word (lower case).
@@ -30,6 +30,8 @@ public:
     // The base form as one part, or a compound's parts; empty when there is none.
     QStringList german(const QString &word, const Known &known) const;
     QStringList foreign(const QString &word, const Known &known) const;
+    // The foreign base with the kind its form tells ("fought": fight, a verb; "knives": knife, a noun).
+    std::optional<BaseCandidate> foreignBase(const QString &word, const Known &known) const;
 
     // The finder of a form table file and a foreign language ("" for none), made once per process;
     // the foreign language's table lies beside the German one (foreignTablePath). A damaged or
@@ -44,9 +46,12 @@ public:
     static constexpr int kMaxWordLength = 64;
 
 private:
-    // The base form the table or Hunspell gives for a German word, when the dictionary holds it.
-    QString knownBase(const QString &word, const Known &known) const;
-    QString knownStem(const Stemmer *stemmer, const QString &word, const Known &known) const;
+    QStringList tableBases(const QString &form) const;
+    // The first base by rule that the dictionary holds as a key of the fitting kind.
+    QString ruleBase(const QString &word, const Known &known) const;
+    // Hunspell's stem (or the participle's without "ge") that the dictionary holds.
+    QString hunspellBase(const QString &word, const Known &known) const;
+    QString knownStem(const QString &word, const Known &known) const;
     QStringList compoundParts(const QString &word, const Known &dictionary, int depth) const;
 
     std::optional<FormTable> m_table;

@@ -22,6 +22,8 @@ public:
     // The stems in lower case, the word's own spelling and its capitalised one asked (the pages
     // see lower-case words, German nouns are written with a capital).
     QStringList stems(const QString &word) const;
+    // Whether the dictionaries have been read: only a word that nothing else answered reads them.
+    bool isLoaded() const { return m_hunspell != nullptr; }
 
 private:
     Stemmer(const QString &aff, const QString &dic);

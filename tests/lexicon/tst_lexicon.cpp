@@ -2,6 +2,7 @@
 #include "FormTable.h"
 #include "Stemmer.h"
 
+#include <QFile>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -33,13 +34,41 @@ FormTable table(const QStringList &lines)
     return *FormTable::parse(lines, QStringLiteral("test"), error);
 }
 
+// A sorted table as the import writes it, in dir.
+QString writeSorted(const QTemporaryDir &dir, const QByteArray &body)
+{
+    const QString path = dir.filePath(QStringLiteral("Grundformen.tab"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QString();
+    file.write("\xEF\xBB\xBF# sorted: form;base, in byte order of UTF-8, best base first\n" + body);
+    return path;
+}
+
+// "aaa", "aab", ...: n forms (at most 26³) in byte order.
+QByteArray sortedForms(int n)
+{
+    QByteArray lines;
+    for (int i = 0; i < n; ++i) {
+        QByteArray form;
+        for (int k = 0, v = i; k < 3; ++k, v /= 26)
+            form.prepend(char('a' + v % 26));
+        lines += form + ";" + form + "x\n";
+    }
+    return lines;
+}
+
 } // namespace
 
 class LexiconTest : public QObject {
     Q_OBJECT
 private slots:
     void germanFormsStemsAndCompounds();
+    void germanRulesBeforeHunspell();
     void englishForms();
+    void englishFormsTellTheirKind();
+    void sortedTableIsSearchedInPlace();
+    void damagedSortedTableAnswersNothing();
     void badWords();
     void damagedTableIsRefusedNamingTheLine();
     void missingHunspellDictionary();
@@ -84,12 +113,53 @@ void LexiconTest::germanFormsStemsAndCompounds()
     QCOMPARE(finder.german(QStringLiteral("xyzabc"), known), QStringList());
 }
 
+void LexiconTest::germanRulesBeforeHunspell()
+{
+    std::unique_ptr<Stemmer> hunspell = stemmer(QStringLiteral("de_DE"));
+    const Stemmer *stems = hunspell.get();
+    const BaseFormFinder finder(table({"gestanden;stehen", "genommen;nehmen", "frisst;fressen"}),
+                                std::move(hunspell));
+    const auto known = dictionary(
+        {"kochen",   "koch",    "aufstehen", "zuhören", "abholen", "mitnehmen", "aussprechen", "töten",
+         "arbeiten", "warten",  "verschwinden", "beruhen", "gewöhnen", "fahren", "halten",  "groß",
+         "schön",    "alt",     "böse",    "mann",     "virus",    "museum",   "thema",    "beamte",
+         "kind",     "auto",    "zitrone", "saft",     "zimmer",   "arbeit",   "hund",     "hütte",
+         "buch",     "regal",   "muss",    "dass",     "fressen",  "straße",   "schön",    "wandern"});
+    const QList<QPair<const char *, QStringList>> cases = {
+        // participles, also of separable verbs, and zu-infinitives
+        {"gekocht", {"kochen"}},         {"getötet", {"töten"}},          {"gearbeitet", {"arbeiten"}},
+        {"gewandert", {"wandern"}},      {"aufgestanden", {"aufstehen"}}, {"zugehört", {"zuhören"}},
+        {"abgeholt", {"abholen"}},       {"mitgenommen", {"mitnehmen"}},  {"auszusprechen", {"aussprechen"}},
+        // verb endings, umlaut and e-insertion
+        {"verschwindet", {"verschwinden"}}, {"beruht", {"beruhen"}},      {"gewöhnt", {"gewöhnen"}},
+        {"fährst", {"fahren"}},          {"hältst", {"halten"}},          {"wartest", {"warten"}},
+        {"arbeitete", {"arbeiten"}},     {"kochten", {"kochen"}},
+        // adjectives, comparative and superlative
+        {"größer", {"groß"}},            {"größten", {"groß"}},           {"schönsten", {"schön"}},
+        {"ältesten", {"alt"}},           {"bösen", {"böse"}},
+        // noun plurals
+        {"männer", {"mann"}},            {"kindern", {"kind"}},           {"autos", {"auto"}},
+        {"viren", {"virus"}},            {"museen", {"museum"}},          {"themen", {"thema"}},
+        {"beamten", {"beamte"}},
+        // compounds with linking elements
+        {"zitronensaft", {"zitrone", "saft"}}, {"kinderzimmer", {"kind", "zimmer"}},
+        {"hundehütte", {"hund", "hütte"}},     {"bücherregal", {"buch", "regal"}},
+        {"arbeitszimmer", {"arbeit", "zimmer"}},
+        // old and typed spellings
+        {"muß", {"muss"}},               {"daß", {"dass"}},               {"frißt", {"fressen"}},
+        {"strasse", {"straße"}},         {"schoenen", {"schön"}}};
+    for (const auto &[form, expected] : cases)
+        QCOMPARE(finder.german(QString::fromUtf8(form), known), expected);
+    QVERIFY(stems == nullptr || !stems->isLoaded());
+}
+
 void LexiconTest::englishForms()
 {
     const BaseFormFinder finder(std::nullopt, nullptr,
                                 table({"went;go", "children;child", "is;be", "does;do"}));
     const auto known = dictionary({"go", "child", "be", "do", "doe", "i", "dog", "house", "box", "study",
-                                   "walk", "hope", "hop", "stop", "make", "run", "watch", "agree"});
+                                   "walk", "hope", "hop", "stop", "make", "run", "watch", "agree", "knife",
+                                   "wolf", "city", "heavy", "big", "large", "fast"});
     // The table first: "is" is no plural of "I", "does" none of "doe".
     QCOMPARE(finder.foreign(QStringLiteral("Went"), known), QStringList{"go"});
     QCOMPARE(finder.foreign(QStringLiteral("children"), known), QStringList{"child"});
@@ -100,13 +170,77 @@ void LexiconTest::englishForms()
         {"dogs", "dog"},      {"houses", "house"},  {"boxes", "box"},    {"watches", "watch"},
         {"studies", "study"}, {"studied", "study"}, {"walked", "walk"},  {"hoped", "hope"},
         {"hopped", "hop"},    {"stopped", "stop"},  {"agreed", "agree"}, {"making", "make"},
-        {"running", "run"},   {"walking", "walk"}};
+        {"running", "run"},   {"walking", "walk"},  {"knives", "knife"}, {"wolves", "wolf"},
+        {"cities", "city"},   {"heavier", "heavy"}, {"heaviest", "heavy"}, {"biggest", "big"},
+        {"bigger", "big"},    {"larger", "large"},  {"faster", "fast"}};
     for (const auto &[form, base] : regular)
         QCOMPARE(finder.foreign(QString::fromLatin1(form), known), QStringList{QString::fromLatin1(base)});
     QCOMPARE(finder.foreign(QStringLiteral("cats"), known), QStringList());
     QCOMPARE(finder.foreign(QStringLiteral("sing"), known), QStringList());
     // Only German words are split.
     QCOMPARE(finder.foreign(QStringLiteral("doghouse"), known), QStringList());
+}
+
+void LexiconTest::englishFormsTellTheirKind()
+{
+    const BaseFormFinder finder(std::nullopt, nullptr,
+                                table({"fought;fight", "children;child", "men;man", "feet;foot", "better;good"}));
+    const auto known = dictionary({"fight", "child", "man", "foot", "good", "walk", "run", "knife"});
+    const QList<QPair<const char *, WordKind>> cases = {
+        {"fought", WordKind::Verb},  {"walked", WordKind::Verb}, {"running", WordKind::Verb},
+        {"children", WordKind::Noun}, {"men", WordKind::Noun},    {"feet", WordKind::Noun},
+        {"fights", WordKind::Noun},  {"knives", WordKind::Noun}, {"better", WordKind::Any}};
+    for (const auto &[form, kind] : cases) {
+        const std::optional<BaseCandidate> found = finder.foreignBase(QString::fromLatin1(form), known);
+        QVERIFY2(found, form);
+        QVERIFY2(found->kind == kind, form);
+    }
+}
+
+void LexiconTest::sortedTableIsSearchedInPlace()
+{
+    QTemporaryDir dir;
+    // Enough lines that the search takes steps; a form with two bases and one of two words among them.
+    QByteArray body = sortedForms(6000);
+    body.replace("baa;baax\n", "baa;erste\nbaa;zweite\nbaa b;zwei wörter\n");
+    const QString path = writeSorted(dir, body + "zzzz;ende\nöl;ölen");
+    QString error;
+    const std::optional<FormTable> forms = FormTable::read(path, error);
+    QVERIFY2(forms, qPrintable(error));
+    const QList<QPair<const char *, QStringList>> cases = {
+        {"aaa", {"aaax"}},   {"aab", {"aabx"}},   {"BAA", {"erste", "zweite"}}, {"baa b", {"zwei wörter"}},
+        {"bab", {"babx"}},   {"ifx", {"ifxx"}},   {"zzzz", {"ende"}},           {"öl", {"ölen"}},
+        {"aa", {}},          {"baaa", {}},        {"zzzzz", {}},                {"", {}}};
+    for (const auto &[form, bases] : cases)
+        QCOMPARE(forms->basesOf(QString::fromUtf8(form)), bases);
+    QCOMPARE(forms->baseOf(QStringLiteral("baa")), QStringLiteral("erste"));
+}
+
+void LexiconTest::damagedSortedTableAnswersNothing()
+{
+    // A line without its semicolon, a line longer than any form's, where the form "dma" would be.
+    for (const QByteArray &damage : {QByteArray("ohne trenner"), QByteArray(5000, 'q')}) {
+        QTemporaryDir dir;
+        QByteArray body = sortedForms(3000);
+        body.replace("dma;dmax", damage);
+        QString error;
+        const std::optional<FormTable> forms = FormTable::read(writeSorted(dir, body), error);
+        QVERIFY(forms);
+        QCOMPARE(forms->basesOf(QStringLiteral("dma")), QStringList());
+        QCOMPARE(forms->basesOf(QStringLiteral("aab")), QStringList());
+    }
+    // A first line too long to be a table's.
+    QTemporaryDir dir;
+    const QString path = writeSorted(dir, QByteArray(1000, 'x') + "\naaaa;b\n");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    const QByteArray bytes = file.readAll().replace('\n', ' ');
+    file.seek(0);
+    file.write(bytes);
+    file.close();
+    QString error;
+    QVERIFY(!FormTable::read(path, error));
+    QVERIFY(error.contains(path));
 }
 
 void LexiconTest::badWords()
@@ -154,11 +288,11 @@ void LexiconTest::missingHunspellDictionary()
     QString error;
     QVERIFY(!Stemmer::open(empty.path(), QStringLiteral("de_DE"), error));
     QVERIFY(error.contains(QStringLiteral("de_DE")));
-    // Without stems the table, the endings and the compound split still answer.
+    // Without stems the table, the rules of endings and the compound split still answer.
     const BaseFormFinder finder(table({"ist;sein"}), nullptr);
     const auto known = dictionary({"sein", "haus", "tür", "gehen"});
     QCOMPARE(finder.german(QStringLiteral("ist"), known), QStringList{"sein"});
-    QCOMPARE(finder.german(QStringLiteral("gehst"), known), QStringList());
+    QCOMPARE(finder.german(QStringLiteral("gehst"), known), QStringList{"gehen"});
     QCOMPARE(finder.german(QStringLiteral("häuser"), known), QStringList{"haus"});
     QCOMPARE(finder.german(QStringLiteral("haustür"), known), QStringList({"haus", "tür"}));
 }
