@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QStyle>
+#include <QToolButton>
 
 namespace ortelia {
 
@@ -39,6 +40,13 @@ hilfe1::hilfe1(WindowServices &services, QWidget *parent)
         readAloud();
         ui->pla->setEnabled(false);
     });
+    // The speech buttons show only pictures: a screen reader needs their names.
+    const std::pair<QToolButton *, const char *> speechButtons[] = {
+        {ui->Picture1S, "Hilfetext vorlesen"}, {ui->Image1, "Stop Sprache"},
+        {ui->Image3, "Pause Sprache"},         {ui->Image4, "Weiter sprechen"},
+        {ui->Image5, "Nochmal sprechen"},      {ui->Image7, "Zwischenablage vorsprechen !"}};
+    for (const auto &[button, name] : speechButtons)
+        button->setAccessibleName(QString::fromUtf8(name));
     connect(ui->Picture1S, &QToolButton::clicked, this, &hilfe1::readAloud);
     Speaker &speaker = services.speaker;
     connect(ui->stop, &QPushButton::clicked, &speaker, &Speaker::stop);

@@ -6,6 +6,7 @@
 #include "WindowRegistry.h"
 #include "hilfe1.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QCursor>
 #include <QFile>
@@ -135,8 +136,15 @@ private slots:
         help()->show();
         QVERIFY(QTest::qWaitForWindowExposed(help()));
         // The speech buttons' pictures come with the first showing.
-        for (const char *name : {"Picture1S", "Image1", "Image3", "Image4", "Image5", "Image7"})
+        for (const char *name : {"Picture1S", "Image1", "Image3", "Image4", "Image5", "Image7"}) {
             QVERIFY2(!control<QToolButton>(name)->icon().isNull(), name);
+            // Named for screen readers, which see no picture.
+            QVERIFY2(!QAccessible::queryAccessibleInterface(control<QToolButton>(name))
+                          ->text(QAccessible::Name)
+                          .trimmed()
+                          .isEmpty(),
+                     name);
+        }
         const int normal = help()->width();
         const int normalHeight = help()->height();
         control<QPushButton>("Label3")->click();
