@@ -11,7 +11,12 @@ const QByteArrayView kUtf8Bom("\xEF\xBB\xBF", 3);
 EncodedText EncodedText::of(QByteArray bytes)
 {
     EncodedText text;
-    text.m_bytes = std::move(bytes);
+    if (const std::optional<QString> utf16 = TextFile::decodeUtf16(bytes)) {
+        text.m_bytes = kUtf8Bom.toByteArray() + utf16->toUtf8();
+        text.m_fromUtf16 = true;
+    } else {
+        text.m_bytes = std::move(bytes);
+    }
     text.m_utf8 = text.m_bytes.startsWith(kUtf8Bom);
     return text;
 }

@@ -7,7 +7,9 @@
 namespace ortelia {
 
 // The bytes of a text file of the program's kind (Windows-1252, or UTF-8 after a byte-order
-// mark), kept as they are in the file: only the pieces asked for are decoded. The bytes are
+// mark), kept as they are in the file: only the pieces asked for are decoded. UTF-16 after a
+// byte-order mark is turned into UTF-8 once, so that separators and line breaks stay single
+// bytes for every reader; such a text's offsets are not the file's. The bytes are
 // owned, never mapped, so a file changed or cut short on disk cannot touch a text already read.
 // Copies share the bytes.
 class EncodedText {
@@ -18,6 +20,9 @@ public:
     // The text's bytes without the byte-order mark.
     QByteArrayView bytes() const;
     bool isUtf8() const { return m_utf8; }
+    // True when bytes() are the file's own bytes (no UTF-16 file turned into UTF-8), so that an
+    // offset into them, plus the byte-order mark, is one into the file.
+    bool keepsFileBytes() const { return !m_fromUtf16; }
     QString decode(QByteArrayView piece) const;
     // The piece decoded as decode() does, into buffer, whose memory a Windows-1252 text reuses:
     // comparing many fields allocates once.
@@ -30,6 +35,7 @@ private:
 
     QByteArray m_bytes;
     bool m_utf8 = false;
+    bool m_fromUtf16 = false;
 };
 
 } // namespace ortelia

@@ -42,10 +42,23 @@ QByteArray joinLines(const QStringList &lines)
 
 } // namespace
 
+std::optional<QString> decodeUtf16(QByteArrayView bytes)
+{
+    const bool little = bytes.startsWith("\xFF\xFE");
+    if (!little && !bytes.startsWith("\xFE\xFF"))
+        return std::nullopt;
+    // Broken pairs and an odd last byte become U+FFFD, as broken UTF-8 does.
+    QStringDecoder utf16(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                         QStringDecoder::Flag::Stateless);
+    return QString(utf16.decode(bytes.sliced(2)));
+}
+
 QString decode(const QByteArray &bytes)
 {
     if (bytes.startsWith(kUtf8Bom))
         return QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
+    if (std::optional<QString> text = decodeUtf16(bytes))
+        return *text;
     return decodeWindows1252(bytes);
 }
 
@@ -66,7 +79,7 @@ QString decodeWindows1252(QByteArrayView bytes)
 
 QString decodeUserText(const QByteArray &bytes)
 {
-    if (bytes.startsWith(kUtf8Bom))
+    if (bytes.startsWith(kUtf8Bom) || decodeUtf16(bytes))
         return decode(bytes);
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString text = utf8.decode(bytes);

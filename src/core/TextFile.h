@@ -11,12 +11,15 @@
 
 namespace ortelia {
 
-// The program's text files: read as Windows-1252, or as UTF-8 when they start with a UTF-8
-// byte-order mark; written as Windows-1252 with CR LF, or as UTF-8 with a byte-order mark when
+// The program's text files: read as Windows-1252, or as UTF-8 or UTF-16 (LE or BE) when they
+// start with that encoding's byte-order mark, as an editor saves "Unicode" text; written as Windows-1252 with CR LF, or as UTF-8 with a byte-order mark when
 // the text holds a character that Windows-1252 lacks.
 namespace TextFile {
 
 QString decode(const QByteArray &bytes);
+// The text after a UTF-16 byte-order mark (FF FE: little endian, FE FF: big endian); nullopt when
+// the bytes start with neither.
+std::optional<QString> decodeUtf16(QByteArrayView bytes);
 QString decodeWindows1252(QByteArrayView bytes);
 // Decodes into out, which has room for bytes.size() characters.
 void decodeWindows1252(QByteArrayView bytes, QChar *out);

@@ -202,6 +202,9 @@ std::shared_ptr<const TabularData> TabularData::inPieces(const QString &path, QC
         return nullptr;
     const qint64 headSize = head->size();
     auto data = std::make_shared<TabularData>(EncodedText::of(std::move(*head)), delimiter, useHeader);
+    // A UTF-16 file is read whole: the index counts in its text turned into UTF-8.
+    if (!data->m_text.keepsFileBytes())
+        return nullptr;
     // The text begins after a byte-order mark.
     const qint64 textStart = headSize - data->m_text.bytes().size();
     data->m_pieces =
