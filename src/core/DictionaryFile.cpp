@@ -27,6 +27,13 @@ template <typename View, typename Decode>
 DictionarySections splitSections(View text, View separator, Decode decode)
 {
     DictionarySections result;
+    qsizetype separators = 0;
+    for (qsizetype at = text.indexOf(separator); at >= 0; at = text.indexOf(separator, at + separator.size())) {
+        if (++separators > kMaxSeparatorLines) {
+            result.failure = DictionaryFailure::TooManySeparators;
+            return result;
+        }
+    }
     qsizetype pos = 0;
     for (int s = 0; s < 4; ++s) {
         if (pos > text.size()) {
@@ -40,8 +47,12 @@ DictionarySections splitSections(View text, View separator, Decode decode)
         std::vector<std::pair<qsizetype, qsizetype>> lines;
         qsizetype pieces = 1;
         qsizetype start = 0;
-        for (qsizetype i = 0; i < piece.size(); ++i) {
-            if (!isLineBreak(piece[i]))
+        for (qsizetype i = 0; i <= piece.size(); ++i) {
+            if (i - start > kMaxDictionaryLineBytes) {
+                result.failure = DictionaryFailure::LineTooLong;
+                return result;
+            }
+            if (i == piece.size() || !isLineBreak(piece[i]))
                 continue;
             if (++pieces > kMaxSectionPieces) {
                 result.failure = DictionaryFailure::SectionTooLarge;
@@ -99,8 +110,13 @@ DictionarySections readDictionarySections(const QString &path)
         result.failure = failureOf(why);
         return result;
     }
-    const EncodedText file = EncodedText::of(std::move(*bytes));
+    return splitDictionaryText(EncodedText::of(std::move(*bytes)));
+}
+
+DictionarySections splitDictionaryText(const EncodedText &file)
+{
     if (holdsControlBytes(file.bytes())) {
+        DictionarySections result;
         result.failure = DictionaryFailure::NotText;
         return result;
     }
@@ -132,6 +148,24 @@ QStringList dictionaryFailureMessages()
         QStringLiteral("Eine Trennlinien besteht aus folgenden Zeichen:  ") + sep,
     };
     return {QStringLiteral("Achtung: Im Woerterbuch sind Fehler"), example.join(QStringLiteral("\r\n"))};
+}
+
+QStringList dictionaryFailureMessages(DictionaryFailure why)
+{
+    QStringList messages = dictionaryFailureMessages();
+    switch (why) {
+    case DictionaryFailure::LineTooLong:
+        messages[1] = QStringLiteral("Achtung : Eine Zeile im Wörterbuch ist länger als %1 KB!")
+                          .arg(kMaxDictionaryLineBytes / 1024);
+        break;
+    case DictionaryFailure::TooManySeparators:
+        messages[1] = QStringLiteral("Achtung : Im Wörterbuch stehen mehr als %1 Trennlinien!")
+                          .arg(kMaxSeparatorLines);
+        break;
+    default:
+        break;
+    }
+    return messages;
 }
 
 } // namespace ortelia

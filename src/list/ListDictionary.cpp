@@ -20,7 +20,19 @@ ListDictionary ListDictionary::read(const QString &name)
     DictionarySections split = readDictionarySections(
         ProgramFolder::path(QStringLiteral("TranslateDeGb/") + name + QStringLiteral(".txt")));
     if (split.failure) {
-        result.outcome = *split.failure == DictionaryFailure::NotText ? Outcome::NotText : Outcome::Faulty;
+        switch (*split.failure) {
+        case DictionaryFailure::NotText:
+            result.outcome = Outcome::NotText;
+            break;
+        case DictionaryFailure::LineTooLong:
+            result.outcome = Outcome::LineTooLong;
+            break;
+        case DictionaryFailure::TooManySeparators:
+            result.outcome = Outcome::TooManySeparators;
+            break;
+        default:
+            result.outcome = Outcome::Faulty;
+        }
         return result;
     }
     result.sections = std::move(split.sections);
@@ -38,6 +50,13 @@ void ListDictionary::report(Outcome outcome)
         break;
     case Outcome::Faulty:
         showDictionaryFailure();
+        break;
+    case Outcome::LineTooLong:
+    case Outcome::TooManySeparators:
+        for (const QString &text : dictionaryFailureMessages(outcome == Outcome::LineTooLong
+                                                                  ? DictionaryFailure::LineTooLong
+                                                                  : DictionaryFailure::TooManySeparators))
+            Dialogs::message(Dialogs::programTitle(), text);
         break;
     case Outcome::NotText:
         Dialogs::message(Dialogs::programTitle(), QStringLiteral("Achtung: Im Woerterbuch sind Fehler"));

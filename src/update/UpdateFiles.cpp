@@ -1,5 +1,6 @@
 #include "UpdateFiles.h"
 
+#include "FileRead.h"
 #include "ProgramFolder.h"
 #include "SettingsFormat.h"
 #include "TextFile.h"
@@ -42,7 +43,7 @@ QString UpdateFiles::downloadPath(const UpdateList::Entry &entry)
     return QDir(dictionaryFolder()).filePath(entry.fileName() + QLatin1String(".chk"));
 }
 
-QString UpdateFiles::installDownload(const UpdateList::Entry &entry)
+SaveResult UpdateFiles::installDownload(const UpdateList::Entry &entry)
 {
     static const QRegularExpression extension(QStringLiteral("(\\.txt)?(\\.chk)?$"),
                                               QRegularExpression::CaseInsensitiveOption);
@@ -57,7 +58,13 @@ QString UpdateFiles::installDownload(const UpdateList::Entry &entry)
         const QString target = ProgramFolder::path(QStringLiteral("TranslateDeGb/") + candidate);
         if (QFileInfo::exists(target))
             continue;
-        return QFile::copy(downloadPath(entry), target) ? target : QString();
+        // Written as a file of its own: a dangling link in the name's place is replaced, not followed.
+        const std::optional<QByteArray> bytes =
+            FileRead::regularFile(downloadPath(entry), UpdateList::kMaxDictionaryBytes);
+        if (!bytes)
+            return {SaveResult::Failure::NotWritable, target};
+        const SaveResult saved = saveFile(target, *bytes);
+        return saved ? SaveResult(SaveResult::Failure::None, target) : saved;
     }
     return {};
 }
@@ -69,9 +76,9 @@ std::optional<QStringList> UpdateFiles::storedLines()
 
 QString UpdateFiles::storeList(const QString &address) const
 {
-    if (!UpdateList::hasEntries(m_text))
-        return QStringLiteral("Achtung : Die Update-Liste ist leer [%1]! Die gespeicherte Liste bleibt.")
-            .arg(address);
+    if (const QString refused = UpdateList::listRefusal(m_text); !refused.isEmpty())
+        return QStringLiteral("Achtung : Die Update-Liste %1 [%2]! Die gespeicherte Liste bleibt.")
+            .arg(refused, address);
     return failureOf(
         TextFile::writeLines(ProgramFolder::path(kStoredList), {UpdateList::storedCopy(m_text)}));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileSave.h"
 #include "UpdateList.h"
 
 #include <QString>
@@ -23,8 +24,9 @@ public:
     // Makes a checked download choosable: the choosers list TranslateDeGb/*.txt, so the download
     // stays as written and a copy goes to <name>.txt (without a ".txt" or ".chk" of the entry's
     // name), or to <name>-<date>.txt where that is taken. An existing dictionary is never
-    // replaced: the user may have edited it. Returns the file written; empty when none was.
-    static QString installDownload(const UpdateList::Entry &entry);
+    // replaced: the user may have edited it. Returns the save, whose path is the file written
+    // (empty when every name was taken); a failed one says why (a full disk above all).
+    static SaveResult installDownload(const UpdateList::Entry &entry);
     // The lines of the stored list; nullopt when it cannot be read.
     static std::optional<QStringList> storedLines();
 

@@ -81,16 +81,24 @@ QString dictionaryRefusal(const QByteArray &bytes)
 {
     if (bytes.isEmpty())
         return QStringLiteral("leer");
-    // As the dictionary reader judges text: no control bytes but tab, CR and LF.
-    const auto control = [](char c) { return uchar(c) < 0x20 && c != '\t' && c != '\r' && c != '\n'; };
-    if (std::any_of(bytes.begin(), bytes.end(), control))
+    // As the dictionary reader judges the file, in whichever encoding it is written.
+    const EncodedText file = EncodedText::of(bytes);
+    const DictionarySections split = splitDictionaryText(file);
+    if (split.failure == DictionaryFailure::NotText)
         return QStringLiteral("keine Textdatei");
-    if (!bytes.endsWith('\n') && !bytes.endsWith('\r'))
+    if (!file.bytes().endsWith('\n') && !file.bytes().endsWith('\r'))
         return QStringLiteral("unvollständig, endet mitten in einer Zeile");
-    const QString text = TextFile::decode(bytes);
-    if (!splitDictionarySections(text).failure)
+    if (!split.failure)
         return {};
-    if (text.trimmed().startsWith(QLatin1Char('<')))
+    switch (*split.failure) {
+    case DictionaryFailure::LineTooLong:
+        return QStringLiteral("eine Zeile ist länger als %1 KB").arg(kMaxDictionaryLineBytes / 1024);
+    case DictionaryFailure::TooManySeparators:
+        return QStringLiteral("mehr als %1 Trennlinien").arg(kMaxSeparatorLines);
+    default:
+        break;
+    }
+    if (file.decode(file.bytes()).trimmed().startsWith(QLatin1Char('<')))
         return QStringLiteral("eine HTML-Seite");
     return QStringLiteral("es fehlen Trennlinien oder ein Abschnitt ist zu groß");
 }
@@ -108,6 +116,19 @@ bool hasEntries(const QString &text)
             fields.end());
         return eightDigits.match(fields.value(3)).hasMatch();
     });
+}
+
+QString listRefusal(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return QStringLiteral("ist leer");
+    const auto control = [](QChar c) { return c < u' ' && c != u'\t' && c != u'\r' && c != u'\n'; };
+    if (std::any_of(text.begin(), text.end(), control))
+        return QStringLiteral("ist keine Textdatei");
+    if (trimmed.startsWith(QLatin1Char('<')))
+        return QStringLiteral("ist eine HTML-Seite");
+    return hasEntries(text) ? QString() : QStringLiteral("hat keinen Eintrag");
 }
 
 QString listAddress(const QString &baseAddress)

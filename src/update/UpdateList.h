@@ -63,6 +63,11 @@ QString dictionaryRefusal(const QByteArray &bytes);
 // 204), an error page or a cut header never replaces the stored list.
 bool hasEntries(const QString &text);
 
+// Why a fetched list text must not replace the stored list, as the words after "Die
+// Update-Liste" ("ist leer", "ist keine Textdatei" for a picture or unpacked zeros, "ist eine
+// HTML-Seite", "hat keinen Eintrag"); empty when it may.
+QString listRefusal(const QString &text);
+
 // The list address below a base address ("http://host/" or "http://host/prefix").
 QString listAddress(const QString &baseAddress);
 

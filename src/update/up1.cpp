@@ -471,8 +471,10 @@ void up1::downloadFinished(HttpGet::Outcome outcome, const QString &failure)
 {
     ui->ProgressBar1->hide();
     if (const std::optional<UpdateList::Entry> installing = std::exchange(m_installing, {});
-        installing && outcome == HttpGet::Outcome::Ok)
-        UpdateFiles::installDownload(*installing);
+        installing && outcome == HttpGet::Outcome::Ok) {
+        if (const SaveResult installed = UpdateFiles::installDownload(*installing); !installed)
+            Dialogs::message(Dialogs::programTitle(), installed.message(), this);
+    }
     if (outcome == HttpGet::Outcome::Ok)
         countDictionaries();
     else if (outcome != HttpGet::Outcome::Cancelled)

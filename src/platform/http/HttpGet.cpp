@@ -1,5 +1,7 @@
 #include "HttpGet.h"
 
+#include "TemporaryFiles.h"
+
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
@@ -19,8 +21,8 @@ bool isWebAddress(const QUrl &url)
 
 } // namespace
 
-HttpGet::HttpGet(const QUrl &url, qint64 maxBytes, int timeoutMs, QObject *parent)
-    : QObject(parent), m_url(url), m_maxBytes(maxBytes), m_timeoutMs(timeoutMs),
+HttpGet::HttpGet(const QUrl &url, qint64 maxBytes, int timeoutMs, int wholeMs, QObject *parent)
+    : QObject(parent), m_url(url), m_maxBytes(maxBytes), m_timeoutMs(timeoutMs), m_wholeMs(wholeMs),
       m_manager(new QNetworkAccessManager(this))
 {
     m_manager->setProxy(QNetworkProxy::NoProxy);
@@ -28,14 +30,14 @@ HttpGet::HttpGet(const QUrl &url, qint64 maxBytes, int timeoutMs, QObject *paren
 
 HttpGet *HttpGet::text(const QUrl &url, qint64 maxBytes, QObject *parent, int timeoutMs)
 {
-    auto *get = new HttpGet(url, maxBytes, timeoutMs, parent);
+    auto *get = new HttpGet(url, maxBytes, timeoutMs, timeoutMs * kListTimeouts, parent);
     get->start();
     return get;
 }
 
 HttpGet *HttpGet::file(const QUrl &url, const QString &path, qint64 maxBytes, Check check, QObject *parent)
 {
-    auto *get = new HttpGet(url, maxBytes, kTimeoutMs, parent);
+    auto *get = new HttpGet(url, maxBytes, kTimeoutMs, kMaxFileMs, parent);
     get->m_path = path;
     get->m_check = std::move(check);
     get->start();
@@ -57,11 +59,15 @@ void HttpGet::start()
                          QNetworkRequest::UserVerifiedRedirectPolicy);
     request.setMaximumRedirectsAllowed(kMaxRedirects);
     request.setTransferTimeout(m_timeoutMs);
+    // Qt checks a packed answer for a bomb only past this many unpacked bytes (10 MB by default),
+    // more than a list may hold.
+    request.setDecompressedSafetyCheckThreshold(qMin<qint64>(m_maxBytes, 10 << 20));
     m_visited = {m_url};
     m_reply = m_manager->get(request);
     connect(m_reply, &QNetworkReply::redirected, this, [this](const QUrl &target) {
         if (!isWebAddress(target)) {
-            finishSoon(Outcome::BadAddress);
+            m_redirectTarget = target;
+            finishSoon(Outcome::BadRedirect);
             return;
         }
         // A loop is found by its first repeat: Qt does not always end one with an error.
@@ -75,6 +81,10 @@ void HttpGet::start()
     connect(m_reply, &QNetworkReply::metaDataChanged, this, &HttpGet::checkHeaders);
     connect(m_reply, &QNetworkReply::readyRead, this, &HttpGet::readAvailable);
     connect(m_reply, &QNetworkReply::finished, this, &HttpGet::replyFinished);
+    QTimer::singleShot(m_wholeMs, this, [this] {
+        if (m_outcome == Outcome::Running)
+            finish(Outcome::TooSlow);
+    });
 }
 
 void HttpGet::checkHeaders()
@@ -138,8 +148,15 @@ bool HttpGet::keep(const QByteArray &bytes)
     return true;
 }
 
-HttpGet::Outcome HttpGet::failureOf(int networkError) const
+HttpGet::Outcome HttpGet::failureOf(int networkError)
 {
+    // Qt itself refuses a redirect to a scheme it does not speak (file:, ftp:) before asking us.
+    const QUrl target = m_reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
+    if (m_httpStatus >= 300 && m_httpStatus < 400 && target.isValid() &&
+        !isWebAddress(m_url.resolved(target))) {
+        m_redirectTarget = m_url.resolved(target);
+        return Outcome::BadRedirect;
+    }
     switch (networkError) {
     case QNetworkReply::OperationCanceledError:
         // The transfer timeout aborts the reply this way.
@@ -212,6 +229,8 @@ void HttpGet::saveBody()
         finish(Outcome::Refused);
         return;
     }
+    // A download killed before left its file of up to 64 MB beside the target.
+    removeStaleTemporaries(m_path);
     m_save = saveFile(m_path, m_body);
     finish(m_save ? Outcome::Ok : Outcome::WriteFailed);
 }
@@ -279,6 +298,15 @@ QString HttpGet::failureText() const
     case Outcome::BadContent:
         return QStringLiteral("Achtung : Die Antwort des Servers ist nicht lesbar (fehlerhaft oder zu stark "
                               "gepackt) [%1]!")
+            .arg(m_url.toString());
+    case Outcome::BadRedirect:
+        return QStringLiteral("Achtung : Der Server leitet die Anfrage an eine Adresse weiter, die keine "
+                              "http- oder https-Adresse ist [%1]!")
+            .arg(m_redirectTarget.toString());
+    case Outcome::TooSlow:
+        return QStringLiteral("Achtung : Der Server sendet zu langsam, die Antwort kam nicht in %1 Sekunden "
+                              "[%2]!")
+            .arg(m_wholeMs / 1000.0)
             .arg(m_url.toString());
     case Outcome::Refused:
         return QStringLiteral("Achtung : Die Datei ist kein Wörterbuch (%1) [%2]! Es wurde nichts ersetzt.")
