@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # "ortelia lookup hallo" and "ortelia lookup --foreign hello" as whole processes, beside the dictd
 # client answering the same word from the same FreeDict data (a private dictd on a spare local
-# port). The three take turns in every round, so that other work on the machine weighs on each
-# alike. Medians of N rounds (default 31).
+# port), and two forms the dictionary lacks, answered with their base form's entry ("getötet"
+# töten by rule, "aufgestanden" aufstehen through the form table's "gestanden"). All take turns
+# in every round, so that other work on the machine weighs on each alike. Medians of N rounds
+# (default 31).
 set -uo pipefail
 HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 EXE="$HERE/../Ortelia/ortelia"
@@ -52,18 +54,24 @@ echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
 for _ in $(seq "$N"); do
   time_run "$work/ortelia" "$EXE" lookup hallo
   time_run "$work/foreign" "$EXE" lookup --foreign hello
+  time_run "$work/killed" "$EXE" lookup getötet
+  time_run "$work/stood" "$EXE" lookup aufgestanden
   [ "$compare" = yes ] && time_run "$work/dict" dict -h localhost -p "$PORT" -d fd-deu-eng hallo
 done
 [ -s "$work/dictd.pid" ] && kill "$(cat "$work/dictd.pid")"
 
 ortelia_ms=$(median_ms <"$work/ortelia")
 foreign_ms=$(median_ms <"$work/foreign")
+killed_ms=$(median_ms <"$work/killed")
+stood_ms=$(median_ms <"$work/stood")
 echo "ortelia lookup hallo:                       median ${ortelia_ms} ms (${N} runs)"
 echo "ortelia lookup --foreign hello:             median ${foreign_ms} ms (${N} runs)"
+echo "ortelia lookup getötet (base form):         median ${killed_ms} ms (${N} runs)"
+echo "ortelia lookup aufgestanden (base form):    median ${stood_ms} ms (${N} runs)"
 if [ "$compare" = yes ]; then
   dict_ms=$(median_ms <"$work/dict")
   echo "dict -h localhost -p $PORT -d fd-deu-eng hallo: median ${dict_ms} ms (${N} runs)"
-  awk -v a="$ortelia_ms" -v f="$foreign_ms" -v b="$dict_ms" \
-    'BEGIN { if (b > 0) printf "ratio ortelia / dict: %.2f, --foreign: %.2f\n", a / b, f / b }'
+  awk -v a="$ortelia_ms" -v f="$foreign_ms" -v k="$killed_ms" -v s="$stood_ms" -v b="$dict_ms" \
+    'BEGIN { if (b > 0) printf "ratio ortelia / dict: %.2f, --foreign: %.2f, getötet: %.2f, aufgestanden: %.2f\n", a / b, f / b, k / b, s / b }'
 fi
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
