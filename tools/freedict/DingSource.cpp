@@ -203,8 +203,8 @@ int addText(Glossary &glossary, const QString &text)
                 continue;
             // The order of lines where the key is a further synonym follows another headword. A
             // verb's senses are counted apart from its verbal noun's ("Kochen", then "kochen": cook).
-            int &sense = n == 0 ? senses[h.key + QLatin1Char('/') + QString::number(int(wordClassOf(h.grammar)))]
-                                : noOrder;
+            const bool verb = wordClassOf(h.grammar) == WordClass::Verb;
+            int &sense = n == 0 ? senses[verb ? h.key + QStringLiteral("/verb") : h.key] : noOrder;
             const EntryText::SenseUse headUse = EntryText::senseUse(h.label);
             for (qsizetype i = 0; i < items.size(); ++i) {
                 QString translation = withoutPlaceholders(EntryText::cleanItem(items[i]));
