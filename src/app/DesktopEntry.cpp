@@ -1,11 +1,11 @@
 #include "DesktopEntry.h"
 
+#include "FileSave.h"
 #include "ProgramFolder.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -46,12 +46,6 @@ QString execArgument(const QString &argument)
     quoted.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
     quoted.replace(QLatin1Char('%'), QLatin1String("%%"));
     return quoted;
-}
-
-bool writeWhole(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
 } // namespace
@@ -102,9 +96,9 @@ QString install(const QString &executable, const QString &iconFile)
         if (!QDir().mkpath(QFileInfo(path).absolutePath()))
             return QStringLiteral("Der Ordner für %1 kann nicht angelegt werden.").arg(path);
     }
-    if (!writeWhole(iconPath(), icon.readAll()))
+    if (!saveFile(iconPath(), icon.readAll()))
         return QStringLiteral("%1 kann nicht geschrieben werden.").arg(iconPath());
-    if (!writeWhole(launcherPath(), launcherText(executable).toUtf8()))
+    if (!saveFile(launcherPath(), launcherText(executable).toUtf8()))
         return QStringLiteral("%1 kann nicht geschrieben werden.").arg(launcherPath());
     return {};
 }
@@ -126,8 +120,9 @@ int runInstallCommand(const QStringList &args, const QDir &)
         std::fputs("Aufruf: ortelia install\n", stderr);
         return 2;
     }
-    const QString error = DesktopEntry::install(QCoreApplication::applicationDirPath() + QStringLiteral("/ortelia"),
-                                                ProgramFolder::path(QStringLiteral("art/ortelia.svg")));
+    const QString error =
+        DesktopEntry::install(QCoreApplication::applicationDirPath() + QStringLiteral("/ortelia"),
+                              ProgramFolder::path(QStringLiteral("art/ortelia.svg")));
     if (!error.isEmpty()) {
         std::fprintf(stderr, "ortelia install: %s\n", qPrintable(error));
         return 1;

@@ -153,13 +153,7 @@ SaveResult writeLines(const QString &path, const QStringList &lines)
 
 bool writeLinesInPlace(const QString &path, const QStringList &lines)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    const QByteArray bytes = joinLines(lines);
-    const bool ok = file.write(bytes) == bytes.size();
-    file.close();
-    return ok && file.error() == QFileDevice::NoError;
+    return writeInPlace(path, joinLines(lines));
 }
 
 } // namespace ortelia::TextFile

@@ -45,7 +45,7 @@ SaveResult write(const QString &path, const QString &text);
 // Writes each line followed by CR LF, replacing the file atomically (saveFile).
 SaveResult writeLines(const QString &path, const QStringList &lines);
 // Writes each line followed by CR LF into the file as it is (truncate, write, close), for
-// request files that another reader may be watching.
+// request files that another reader may be watching; never through a link (writeInPlace).
 bool writeLinesInPlace(const QString &path, const QStringList &lines);
 
 } // namespace TextFile

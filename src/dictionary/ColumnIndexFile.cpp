@@ -1,9 +1,9 @@
 #include "ColumnIndexFile.h"
 
 #include "FileRead.h"
+#include "FileSave.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cstring>
@@ -172,22 +172,15 @@ void ColumnIndexFile::write(std::span<const quint32> starts,
     Header header = headerFor(m_key);
     header.records = quint32(starts.size());
     header.columns = quint32(all.size());
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        return;
-    bool written = file.write(reinterpret_cast<const char *>(&header), sizeof header) == sizeof header &&
-                   file.write(reinterpret_cast<const char *>(starts.data()), qint64(starts.size_bytes())) ==
-                       qint64(starts.size_bytes());
+    QByteArray bytes(reinterpret_cast<const char *>(&header), sizeof header);
+    bytes.append(reinterpret_cast<const char *>(starts.data()), qsizetype(starts.size_bytes()));
     for (const auto &[column, index] : all) {
         const qint32 number = column;
-        written = written && file.write(reinterpret_cast<const char *>(&number), 4) == 4 &&
-                  file.write(reinterpret_cast<const char *>(index.data()), qint64(index.size_bytes())) ==
-                      qint64(index.size_bytes());
+        bytes.append(reinterpret_cast<const char *>(&number), 4);
+        bytes.append(reinterpret_cast<const char *>(index.data()), qsizetype(index.size_bytes()));
     }
-    if (written)
-        file.commit();
-    else
-        file.cancelWriting();
+    // An index is only a help: a failed write leaves the old one, or none.
+    saveFile(m_path, bytes);
 }
 
 std::optional<IndexFileEntries> IndexFileEntries::open(const QString &dataPath,

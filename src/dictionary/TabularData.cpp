@@ -496,9 +496,10 @@ std::shared_ptr<const TabularData> TabularDataCache::load(const QString &path, Q
     if (!bytes)
         return nothing(delimiter, useHeader);
     // A file that changed between the look and the read is kept without its index file (the next
-    // load sees the change and reads it again), and so is a file outside the program folder: no
-    // file is written beside it.
-    const bool indexFile = bytes->size() == state->size && ProgramFolder::holds(path);
+    // load sees the change and reads it again), and so is one whose index would lie outside the
+    // program folder (a user's page folder, a link from there into ours): nothing is written there.
+    const bool indexFile = bytes->size() == state->size &&
+                           ProgramFolder::holds(QFileInfo(ColumnIndexFile::pathFor(path)).absolutePath());
     auto data = std::make_shared<TabularData>(EncodedText::of(std::move(*bytes)), delimiter, useHeader);
     if (indexFile)
         data->keepIndexesIn(std::make_unique<ColumnIndexFile>(

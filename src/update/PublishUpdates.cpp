@@ -1,5 +1,6 @@
 #include "PublishUpdates.h"
 
+#include "FileRead.h"
 #include "ProgramFolder.h"
 #include "TextFile.h"
 #include "UpdateList.h"
@@ -56,6 +57,12 @@ PublishResult publishUpdates(const QString &folder, const QString &baseAddress, 
                 .arg(baseAddress);
         return result;
     }
+    // Bytes of the command line that are no text arrive as U+FFFD: no server has that address.
+    if (baseAddress.contains(QChar::ReplacementCharacter)) {
+        result.error =
+            QStringLiteral("Achtung : Die Basis-Adresse enthält ungültige Zeichen: %1!").arg(baseAddress);
+        return result;
+    }
     const QUrl base(baseAddress, QUrl::StrictMode);
     if (!base.isValid() || base.host().isEmpty() || base.hasQuery() ||
         (base.scheme() != QLatin1String("http") && base.scheme() != QLatin1String("https"))) {
@@ -64,6 +71,18 @@ PublishResult publishUpdates(const QString &folder, const QString &baseAddress, 
         return result;
     }
     const QDir out(folder);
+    // The folders below FOLDER are ours to make: one that is a link would send the files elsewhere.
+    QString below;
+    for (const QString &part :
+         (kDictionaryPath + QLatin1String("1")).split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        below += (below.isEmpty() ? QString() : QStringLiteral("/")) + part;
+        if (QFileInfo(out.filePath(below)).isSymLink()) {
+            result.error =
+                QStringLiteral("Achtung : %1 ist eine Verknüpfung, dorthin wird nicht geschrieben!")
+                    .arg(out.filePath(below));
+            return result;
+        }
+    }
     if (!out.mkpath(kDictionaryPath + QLatin1String("1"))) {
         result.error = QStringLiteral("Der Ordner kann nicht angelegt werden: %1").arg(folder);
         return result;
@@ -77,9 +96,14 @@ PublishResult publishUpdates(const QString &folder, const QString &baseAddress, 
         if (!UpdateList::refusal(entry).isEmpty())
             continue;
         const QString target = out.filePath(kDictionaryPath + file.fileName());
-        QFile::remove(target);
-        if (!QFile::copy(file.filePath(), target)) {
-            result.error = QStringLiteral("Die Datei kann nicht geschrieben werden: %1").arg(target);
+        const std::optional<QByteArray> bytes =
+            FileRead::regularFile(file.filePath(), UpdateList::kMaxDictionaryBytes);
+        if (!bytes) {
+            result.error = QStringLiteral("Die Datei kann nicht gelesen werden: %1").arg(file.filePath());
+            return result;
+        }
+        if (const SaveResult saved = saveFile(target, *bytes); !saved) {
+            result.error = saved.message();
             return result;
         }
         names << file.fileName();

@@ -1,4 +1,6 @@
+#include "EncodedText.h"
 #include "FileRead.h"
+#include "FileSave.h"
 #include "ProgramFolder.h"
 #include "SettingsFormat.h"
 #include "TestSupport.h"
@@ -6,6 +8,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStringEncoder>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -47,6 +50,30 @@ private slots:
         QCOMPARE(TextFile::decodeUserText("s\xFC\xDF \x80"), QStringLiteral("süß €"));
         QCOMPARE(TextFile::decodeUserText("\xEF\xBB\xBF\xCE\xB1"), QStringLiteral("α"));
         QCOMPARE(TextFile::decodeUserText("\xC3\xBC \xFC"), QStringLiteral("Ã¼ ü"));
+    }
+
+    // UTF-16 with a byte-order mark, as editors save "Unicode", is text wherever text is read.
+    void readsUtf16WithByteOrderMark()
+    {
+        const QString text = QStringLiteral("haus;house;\r\nsüß €;σπίτι;\r\n");
+        const auto utf16 = [&](QStringConverter::Encoding encoding) {
+            return QByteArray(QStringEncoder(encoding, QStringConverter::Flag::WriteBom).encode(text));
+        };
+        test::TempProgramFolder folder;
+        for (const QByteArray &bytes : {utf16(QStringConverter::Utf16LE), utf16(QStringConverter::Utf16BE)}) {
+            QVERIFY(bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"));
+            QCOMPARE(TextFile::decode(bytes), text);
+            QCOMPARE(TextFile::decodeUserText(bytes), text);
+            folder.writeBytes(QStringLiteral("u16.txt"), bytes);
+            QCOMPARE(*TextFile::readLines(folder.file(QStringLiteral("u16.txt"))),
+                     (QStringList{"haus;house;", "süß €;σπίτι;"}));
+            const EncodedText encoded = EncodedText::of(bytes);
+            QVERIFY(encoded.isUtf8() && !encoded.keepsFileBytes());
+            QCOMPARE(encoded.decode(encoded.bytes()), text);
+            // An odd last byte is no character.
+            QCOMPARE(TextFile::decode(bytes + 'x'), text + QChar::ReplacementCharacter);
+        }
+        QVERIFY(EncodedText::of("haus").keepsFileBytes());
     }
 
     void encodesWindows1252OrUtf8WithBom()
@@ -107,6 +134,52 @@ private slots:
         }
         QCOMPARE(*TextFile::readLines(path), QStringList{QStringLiteral("\"01.05.2007\"")});
         QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden).size(), 2); // no leftovers
+    }
+
+    // Whatever stands in a written file's place (a link to a file, to nowhere, to a FIFO or a
+    // device) is replaced by the file; what it pointed to stays as it was.
+    void writesReplaceLinksAndNeverFollowThem()
+    {
+        test::TempProgramFolder folder;
+        folder.writeBytes(QStringLiteral("opfer.txt"), "alt");
+        const QString fifo = folder.file(QStringLiteral("rohr"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const QString device = folder.file(QStringLiteral("gerät"));
+        const bool root = test::makeZeroDevice(device);
+        QStringList targets = {folder.file(QStringLiteral("opfer.txt")),
+                               folder.file(QStringLiteral("nirgends")), fifo};
+        if (root)
+            targets << device;
+        int n = 0;
+        for (const QString &target : std::as_const(targets)) {
+            for (const bool inPlace : {false, true}) {
+                const QString link = folder.file(QStringLiteral("link%1.txt").arg(++n));
+                QVERIFY(QFile::link(target, link));
+                QVERIFY(inPlace ? writeInPlace(link, "neu") : saveFile(link, "neu").ok());
+                const QFileInfo written(link);
+                QVERIFY2(!written.isSymLink() && written.isFile(), qPrintable(link));
+                QCOMPARE(folder.readBytes(QStringLiteral("link%1.txt").arg(n)), QByteArray("neu"));
+            }
+        }
+        QCOMPARE(folder.readBytes(QStringLiteral("opfer.txt")), QByteArray("alt"));
+        QVERIFY(!QFileInfo::exists(folder.file(QStringLiteral("nirgends"))));
+        struct stat info {};
+        QVERIFY(::lstat(QFile::encodeName(fifo).constData(), &info) == 0 && S_ISFIFO(info.st_mode));
+        if (root)
+            QVERIFY(::lstat(QFile::encodeName(device).constData(), &info) == 0 && S_ISCHR(info.st_mode));
+        // A regular file keeps its permissions through a save, and its inode when written in place.
+        const QString own = folder.file(QStringLiteral("opfer.txt"));
+        QCOMPARE(::chmod(QFile::encodeName(own).constData(), 0640), 0);
+        QVERIFY(saveFile(own, "neu"));
+        ::stat(QFile::encodeName(own).constData(), &info);
+        QCOMPARE(info.st_mode & 07777, mode_t(0640));
+        const ino_t inode = info.st_ino;
+        QVERIFY(writeInPlace(own, "neuer"));
+        ::stat(QFile::encodeName(own).constData(), &info);
+        QCOMPARE(info.st_ino, inode);
+        // Nothing is left beside the files.
+        QCOMPARE(QDir(folder.path()).entryList({QStringLiteral("*.tmp")}, QDir::AllEntries | QDir::Hidden),
+                 QStringList());
     }
 
     void boundedReadTakesOnlyRegularFilesWithinTheBound()

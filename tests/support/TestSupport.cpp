@@ -12,6 +12,8 @@
 #include <QFileInfo>
 #include <QProcess>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace ortelia::test {
@@ -168,9 +170,14 @@ TempProgramFolder::TempProgramFolder(bool realDictionaries) : m_previousCurrent(
 TempProgramFolder::~TempProgramFolder()
 {
     // Restore write access so that the folder can be removed after write-protection tests.
-    QDirIterator it(m_dir.path(), QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    // A link is never followed: tests plant links, and a mode change through one would change
+    // whatever it points to.
+    QDirIterator it(m_dir.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden,
+                    QDirIterator::Subdirectories);
     while (it.hasNext()) {
         it.next();
+        if (it.fileInfo().isSymLink())
+            continue;
         QFile::setPermissions(it.filePath(), QFile::permissions(it.filePath()) | QFile::WriteOwner |
                                                  QFile::ExeOwner | QFile::ReadOwner);
     }
@@ -268,6 +275,11 @@ QString assembledProgramFolder()
 QString fixturesFolder()
 {
     return QStringLiteral(ORTELIA_FIXTURES_DIR);
+}
+
+bool makeZeroDevice(const QString &path)
+{
+    return ::mknod(QFile::encodeName(path).constData(), S_IFCHR | 0666, makedev(1, 5)) == 0;
 }
 
 } // namespace ortelia::test

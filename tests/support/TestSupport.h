@@ -98,5 +98,8 @@ private slots:
 // The assembled program folder of the build and the test fixtures of the source tree.
 QString assembledProgramFolder();
 QString fixturesFolder();
+// A device node at path, inside the test's own folder, that reads as /dev/zero does: made with
+// mknod, which needs root (as CI has); false without. Tests plant links to this, never to /dev.
+bool makeZeroDevice(const QString &path);
 
 } // namespace ortelia::test

@@ -5,6 +5,8 @@
 #include "UpdateList.h"
 #include "UpdateTests.h"
 
+#include <QStringEncoder>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -107,6 +109,41 @@ void UpdateListTest::downloadsAreJudgedAsDictionaries()
         QVERIFY2(!UpdateList::hasEntries(empty), qPrintable(empty));
 }
 
+void UpdateListTest::hostileListsAndDictionariesNameTheirCause()
+{
+    const QString list = QStringLiteral("Kopf#Datei#B#Datum#A\r\nW#DeEn#E#20240102#http://h/x\r\nEnde#");
+    const QByteArray utf16List(
+        QStringEncoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom).encode(list));
+    const struct {
+        QString text;
+        const char *why;
+    } lists[] = {
+        {TextFile::decode(utf16List), ""},
+        {QString(), "ist leer"},
+        {TextFile::decode(QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)), "ist keine Textdatei"},
+        {TextFile::decode(QByteArray(50000, '\0')), "ist keine Textdatei"},
+        {QStringLiteral("<html><body>Anmeldung</body></html>"), "ist eine HTML-Seite"},
+        {QStringLiteral("Kopf#Datei#B#Datum#A\r\nEnde#"), "hat keinen Eintrag"},
+    };
+    for (const auto &l : lists)
+        QCOMPARE(UpdateList::listRefusal(l.text), QString::fromUtf8(l.why));
+
+    const QByteArray sep = "\\\\\\\\\\\\\\\\\r\n";
+    const QString good =
+        QStringLiteral("a;b\r\n") + QString::fromLatin1(sep.repeated(3)) + QStringLiteral("süß;sweet\r\n");
+    const struct {
+        QByteArray body;
+        const char *why;
+    } dictionaries[] = {
+        {QStringEncoder(QStringConverter::Utf16BE, QStringConverter::Flag::WriteBom).encode(good), ""},
+        {QByteArray(3 << 20, 'a') + "\r\n" + sep.repeated(3), "eine Zeile ist länger als 2048 KB"},
+        // Text after the fourth separator is ignored, however many separators follow.
+        {good.toUtf8() + sep.repeated(10000), ""},
+    };
+    for (const auto &d : dictionaries)
+        QCOMPARE(UpdateList::dictionaryRefusal(d.body), QString::fromUtf8(d.why));
+}
+
 void UpdateListTest::serverAddressFromSettingOrEnvironment()
 {
     test::TempProgramFolder folder;
@@ -155,4 +192,20 @@ void UpdateListTest::publishesListAndDictionaries()
                  base);
     QVERIFY(publishUpdates(out.path(), QStringLiteral("http://h/"), QStringLiteral("20261399"))
                 .error.contains(QStringLiteral("Kein gültiges Datum")));
+
+    // A link planted among the published files is replaced; one in the place of our folders is
+    // refused; what either points to stays as it was.
+    const QString victim = out.filePath(QStringLiteral("fremd.txt"));
+    QVERIFY(TextFile::writeLines(victim, {QStringLiteral("fremd")}));
+    const QString planted = out.filePath(QStringLiteral("ortelia-translator/update/") + first.field(2));
+    QVERIFY(QFile::remove(planted) && QFile::link(victim, planted));
+    QVERIFY(publishUpdates(out.path(), QStringLiteral("http://h/"), QString()).error.isEmpty());
+    QVERIFY(!QFileInfo(planted).isSymLink());
+    QTemporaryDir other;
+    QVERIFY(QDir(out.filePath(QStringLiteral("ortelia-translator"))).removeRecursively());
+    QVERIFY(QFile::link(other.path(), out.filePath(QStringLiteral("ortelia-translator"))));
+    QVERIFY(publishUpdates(out.path(), QStringLiteral("http://h/"), QString())
+                .error.contains(QStringLiteral("Verknüpfung")));
+    QCOMPARE(QDir(other.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    QCOMPARE(TextFile::readLines(victim).value(), QStringList{QStringLiteral("fremd")});
 }

@@ -560,6 +560,26 @@ void TabularDataTest::noIndexFileOutsideTheProgramFolder()
     QCOMPARE(QDir(outside.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{QStringLiteral("data.txt")});
     QVERIFY(!QFile::exists(ColumnIndexFile::pathFor(link)));
+
+    // A user's page folder whose data and index are links into the program folder and to a file
+    // of the user's: the index stays in memory, the user's file as it was.
+    QDir(outside.path()).mkdir(QStringLiteral("seiten"));
+    const QString pages = outside.filePath(QStringLiteral("seiten"));
+    folder.writeBytes(QStringLiteral("TranslateDeGb/Eigen.txt"), kHeader.toLatin1() + "haus;house;\r\n");
+    QVERIFY(QFile::link(folder.file(QStringLiteral("TranslateDeGb/Eigen.txt")),
+                        pages + QStringLiteral("/l.txt")));
+    QVERIFY(QFile::link(path, pages + QStringLiteral("/.l.txt.index")));
+    QCOMPARE(lookUp(QStringLiteral("l.txt"), pages), QStringLiteral("haus"));
+    QVERIFY(QFileInfo(pages + QStringLiteral("/.l.txt.index")).isSymLink());
+    // The program's own index in the place of a link is written as a file of its own.
+    const QString ownIndex = ColumnIndexFile::pathFor(folder.file(QStringLiteral("TranslateDeGb/Eigen.txt")));
+    QFile::remove(ownIndex);
+    QVERIFY(QFile::link(path, ownIndex));
+    QCOMPARE(lookUp(QStringLiteral("Eigen.txt"), ownPages), QStringLiteral("haus"));
+    QVERIFY(!QFileInfo(ownIndex).isSymLink() && QFileInfo(ownIndex).size() > 0);
+    QFile data(path);
+    QVERIFY(data.open(QIODevice::ReadOnly));
+    QCOMPARE(data.readAll(), kHeader.toLatin1() + "auto;car;\r\nhaus;house;\r\n");
 }
 
 // A data file that is a FIFO (also behind a link) or larger than the bound (a sparse file) is

@@ -2,20 +2,59 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <QStorageInfo>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace ortelia {
 
 namespace {
 
-// A write that failed with room to spare is taken as a write-protected file or folder.
-SaveResult failed(const QString &path, qint64 needed)
+// A failure with an errno that says nothing of space is taken as a full disk only when the disk
+// is nearly full; otherwise as a write-protected file or folder.
+SaveResult failed(const QString &path, qint64 needed, int error)
 {
     constexpr qint64 kNearlyFull = 64 * 1024;
-    const QStorageInfo storage(QFileInfo(path).absolutePath());
-    const bool full = storage.isValid() && storage.bytesAvailable() < qMax(needed, kNearlyFull);
+    bool full = error == ENOSPC || error == EDQUOT;
+    if (!full && error != EACCES && error != EPERM && error != EROFS) {
+        const QStorageInfo storage(QFileInfo(path).absolutePath());
+        full = storage.isValid() && storage.bytesAvailable() < qMax(needed, kNearlyFull);
+    }
     return {full ? SaveResult::Failure::DiskFull : SaveResult::Failure::NotWritable, path};
+}
+
+bool writeAll(int fd, const QByteArray &bytes)
+{
+    const char *data = bytes.constData();
+    qint64 left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, size_t(left));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        data += written;
+        left -= written;
+    }
+    return true;
+}
+
+// A new file of its own beside the target; O_EXCL never opens an entry that is already there,
+// a link included.
+int createBeside(const QByteArray &target, QByteArray &name)
+{
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        name = target + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    errno = EEXIST;
+    return -1;
 }
 
 } // namespace
@@ -35,31 +74,46 @@ QString SaveResult::message(const QString &shownName) const
     return QStringLiteral("Achtung : Schreibschutz entfernen [%1]!").arg(name);
 }
 
-SaveResult commitSave(QSaveFile &file)
+SaveResult saveFile(const QString &path, const QByteArray &bytes)
 {
-    // QSaveFile::commit() does not see an error of the flush it makes itself: a full disk would
-    // leave an empty file in the target's place.
-    if (file.error() != QFileDevice::NoError || !file.flush()) {
-        file.cancelWriting();
-        file.commit();
-        return failed(file.fileName(), 0);
+    const QByteArray target = QFile::encodeName(QFileInfo(path).absoluteFilePath());
+    QByteArray temp;
+    const int fd = createBeside(target, temp);
+    if (fd < 0)
+        return failed(path, bytes.size(), errno);
+    struct stat old {};
+    if (::lstat(target.constData(), &old) == 0 && S_ISREG(old.st_mode))
+        ::fchmod(fd, old.st_mode & 07777);
+    const bool written = writeAll(fd, bytes) && ::fdatasync(fd) == 0;
+    const int writeError = errno;
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed) {
+        ::unlink(temp.constData());
+        return failed(path, bytes.size(), written ? EIO : writeError);
     }
-    if (!file.commit())
-        return failed(file.fileName(), 0);
+    // rename replaces the entry at the target, whatever it is, and never follows it.
+    if (::rename(temp.constData(), target.constData()) != 0) {
+        const int renameError = errno;
+        ::unlink(temp.constData());
+        return failed(path, bytes.size(), renameError);
+    }
     return {};
 }
 
-SaveResult saveFile(const QString &path, const QByteArray &bytes)
+bool writeInPlace(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return failed(path, bytes.size());
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        file.commit();
-        return failed(path, bytes.size());
-    }
-    return commitSave(file);
+    const QByteArray name = QFile::encodeName(path);
+    struct stat entry {};
+    if (::lstat(name.constData(), &entry) == 0 && !S_ISREG(entry.st_mode))
+        return !S_ISDIR(entry.st_mode) && saveFile(path, bytes).ok();
+    // O_NOFOLLOW and O_NONBLOCK: what was put there since the look is neither followed nor waited for.
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+    struct stat opened {};
+    const bool ok = ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && ::ftruncate(fd, 0) == 0 &&
+                    writeAll(fd, bytes);
+    return ::close(fd) == 0 && ok;
 }
 
 } // namespace ortelia

@@ -3,8 +3,6 @@
 #include <QByteArray>
 #include <QString>
 
-class QSaveFile;
-
 namespace ortelia {
 
 // How a save ended. On any failure the file on disk is as it was before.
@@ -28,11 +26,13 @@ private:
     QString m_path;
 };
 
-// The one way the program replaces a file: the bytes go to a file beside the target, every
-// write, the flush and the close are checked, and only a whole file is renamed over the target.
+// The one way the program replaces a file it writes for itself: the bytes go to a new file beside
+// the target, every write and the sync are checked, and only a whole file is renamed over the
+// target. Whatever stands at the target (a link, a FIFO, a device node) is replaced as an entry:
+// nothing is ever written through a link. A regular file's permissions are kept.
 SaveResult saveFile(const QString &path, const QByteArray &bytes);
-// Ends a save written piece by piece (a download): flushes and commits, checking each step, and
-// cancels it on any failure, so that the target stays as it was.
-SaveResult commitSave(QSaveFile &file);
+// For request files another reader may be watching: the regular file at path is truncated and
+// written where it is; anything else at path (a link above all) is replaced by a new file.
+bool writeInPlace(const QString &path, const QByteArray &bytes);
 
 } // namespace ortelia
