@@ -27,13 +27,6 @@ template <typename View, typename Decode>
 DictionarySections splitSections(View text, View separator, Decode decode)
 {
     DictionarySections result;
-    qsizetype separators = 0;
-    for (qsizetype at = text.indexOf(separator); at >= 0; at = text.indexOf(separator, at + separator.size())) {
-        if (++separators > kMaxSeparatorLines) {
-            result.failure = DictionaryFailure::TooManySeparators;
-            return result;
-        }
-    }
     qsizetype pos = 0;
     for (int s = 0; s < 4; ++s) {
         if (pos > text.size()) {
@@ -157,10 +150,6 @@ QStringList dictionaryFailureMessages(DictionaryFailure why)
     case DictionaryFailure::LineTooLong:
         messages[1] = QStringLiteral("Achtung : Eine Zeile im Wörterbuch ist länger als %1 KB!")
                           .arg(kMaxDictionaryLineBytes / 1024);
-        break;
-    case DictionaryFailure::TooManySeparators:
-        messages[1] = QStringLiteral("Achtung : Im Wörterbuch stehen mehr als %1 Trennlinien!")
-                          .arg(kMaxSeparatorLines);
         break;
     default:
         break;

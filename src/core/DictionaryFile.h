@@ -13,8 +13,8 @@ namespace ortelia {
 
 // Why a dictionary was not loaded: the file could not be read, is no regular file (a FIFO, a
 // device, a folder, also behind a link), is larger than kMaxDictionaryBytes, holds control bytes
-// (no text), lacks a section, has a section too large for the counter, a line longer than
-// kMaxDictionaryLineBytes, or more than kMaxSeparatorLines separators.
+// (no text), lacks a section, has a section too large for the counter, or a line longer than
+// kMaxDictionaryLineBytes.
 enum class DictionaryFailure {
     Unreadable,
     NotRegular,
@@ -22,15 +22,12 @@ enum class DictionaryFailure {
     NotText,
     MissingSection,
     SectionTooLarge,
-    LineTooLong,
-    TooManySeparators
+    LineTooLong
 };
 
-// A line is one entry: word, translation and note. A longer one is no dictionary's.
-inline constexpr qsizetype kMaxDictionaryLineBytes = 64 * 1024;
-// The three separators and a few spare ones, whose text is ignored; a file with more is no
-// dictionary split in four.
-inline constexpr int kMaxSeparatorLines = 100;
+// A line is one entry: word, translation and note. A megabyte line still loads; a longer one
+// is no dictionary's.
+inline constexpr qsizetype kMaxDictionaryLineBytes = 2 * 1024 * 1024;
 
 // What the four-section reader loaded, and why it stopped early, if it did.
 struct DictionarySections {

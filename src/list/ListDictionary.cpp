@@ -27,9 +27,6 @@ ListDictionary ListDictionary::read(const QString &name)
         case DictionaryFailure::LineTooLong:
             result.outcome = Outcome::LineTooLong;
             break;
-        case DictionaryFailure::TooManySeparators:
-            result.outcome = Outcome::TooManySeparators;
-            break;
         default:
             result.outcome = Outcome::Faulty;
         }
@@ -52,10 +49,7 @@ void ListDictionary::report(Outcome outcome)
         showDictionaryFailure();
         break;
     case Outcome::LineTooLong:
-    case Outcome::TooManySeparators:
-        for (const QString &text : dictionaryFailureMessages(outcome == Outcome::LineTooLong
-                                                                  ? DictionaryFailure::LineTooLong
-                                                                  : DictionaryFailure::TooManySeparators))
+        for (const QString &text : dictionaryFailureMessages(DictionaryFailure::LineTooLong))
             Dialogs::message(Dialogs::programTitle(), text);
         break;
     case Outcome::NotText:

@@ -10,8 +10,8 @@ namespace ortelia {
 // that fails is refused whole, so the one loaded before stays in the lists. A file that is no
 // regular file or is larger than kMaxDictionaryBytes is refused unread, as Faulty.
 struct ListDictionary {
-    // LineTooLong and TooManySeparators name their cause instead of the format's example.
-    enum class Outcome { Loaded, NotInstalled, Faulty, NotText, LineTooLong, TooManySeparators };
+    // LineTooLong names its cause instead of the format's example.
+    enum class Outcome { Loaded, NotInstalled, Faulty, NotText, LineTooLong };
     Outcome outcome = Outcome::Faulty;
     std::array<QStringList, DictionaryModel::kSections> sections;
 

@@ -93,8 +93,6 @@ QString dictionaryRefusal(const QByteArray &bytes)
     switch (*split.failure) {
     case DictionaryFailure::LineTooLong:
         return QStringLiteral("eine Zeile ist länger als %1 KB").arg(kMaxDictionaryLineBytes / 1024);
-    case DictionaryFailure::TooManySeparators:
-        return QStringLiteral("mehr als %1 Trennlinien").arg(kMaxSeparatorLines);
     default:
         break;
     }

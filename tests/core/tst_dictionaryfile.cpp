@@ -72,6 +72,34 @@ private slots:
         QCOMPARE(d.sections[3].size(), 2);
     }
 
+    // Hostile dictionaries are refused with their true cause; spare separators are only ignored.
+    void hostileDictionariesNameTheirCause()
+    {
+        struct Case {
+            const char *name;
+            QString text;
+            std::optional<DictionaryFailure> failure;
+        };
+        const QString longLine =
+            QString(kMaxDictionaryLineBytes + 1, QLatin1Char('a')) + QStringLiteral(";b;\r\n");
+        const Case cases[] = {
+            {"one over-long line", longLine, DictionaryFailure::LineTooLong},
+            {"an over-long line after the separators", exampleFile() + longLine,
+             DictionaryFailure::LineTooLong},
+            {"10,000 separators", exampleFile() + (S + QStringLiteral("\r\n")).repeated(10000), std::nullopt},
+            {"a few spare separators", exampleFile() + lines({S, "x;y;", S, "z;w;"}), std::nullopt},
+        };
+        for (const Case &c : cases) {
+            QCOMPARE(splitDictionarySections(c.text).failure, c.failure);
+            QCOMPARE(splitDictionaryText(EncodedText::of(TextFile::encode(c.text))).failure, c.failure);
+        }
+        const QStringList tooLong = dictionaryFailureMessages(DictionaryFailure::LineTooLong);
+        QCOMPARE(tooLong.first(), dictionaryFailureMessages().first());
+        QCOMPARE(tooLong.last(),
+                 QStringLiteral("Achtung : Eine Zeile im Wörterbuch ist länger als 2048 KB!"));
+        QCOMPARE(dictionaryFailureMessages(DictionaryFailure::MissingSection), dictionaryFailureMessages());
+    }
+
     void labelledSeparatorKeepsTheTextAfterIt()
     {
         const QString text = lines({"a;b;", "1" + S + " Trennlinie", "c;d;", S, "e;f;", S, "g;h;"});

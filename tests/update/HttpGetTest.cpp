@@ -1,5 +1,6 @@
 #include "HttpGet.h"
 #include "TestHttpServer.h"
+#include "TestSupport.h"
 #include "UpdateTests.h"
 
 #include <QDir>
@@ -148,7 +149,37 @@ void HttpGetTest::redirectOnlyToTheWeb()
     QCOMPARE(web->body(), QByteArray("ok"));
     delete web;
     HttpGet *file = HttpGet::text(at(server, "to-file"), 50000, this);
-    QVERIFY(file->wait() != HttpGet::Outcome::Ok);
+    QCOMPARE(file->wait(), HttpGet::Outcome::BadRedirect);
+    QVERIFY2(file->failureText().contains(QStringLiteral("leitet die Anfrage an eine Adresse weiter, die keine "
+                                                         "http- oder https-Adresse ist [file:///etc/passwd]")),
+             qPrintable(file->failureText()));
     QVERIFY(file->body().isEmpty());
     delete file;
+}
+
+void HttpGetTest::fullDiskDuringADownloadSaysSo()
+{
+    const test::SmallDisk disk;
+    if (!disk.mounted())
+        QSKIP("a full disk needs a tmpfs, which only root can mount");
+    TestHttpServer server;
+    server.route("/d.txt", QByteArray("a;b\r\n").repeated(100000));
+    const QString target = disk.path() + QStringLiteral("/DeXx.chk");
+    // What a download killed an hour ago left beside the target, and a file of the user's.
+    const QString stale = target + QStringLiteral(".k2x9a.tmp");
+    const QString usersOwn = target + QStringLiteral(".notes.tmp.txt");
+    for (const QString &path : {stale, usersOwn}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("x");
+        file.flush();
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    }
+    disk.fill();
+    HttpGet *get = HttpGet::file(at(server, "d.txt"), target, 64 << 20, {}, this);
+    QCOMPARE(get->wait(), HttpGet::Outcome::WriteFailed);
+    QVERIFY2(get->failureText().contains(QStringLiteral("Der Datenträger ist voll")), qPrintable(get->failureText()));
+    delete get;
+    QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("DeXx")),
+             QStringList{QStringLiteral("DeXx.chk.notes.tmp.txt")});
 }

@@ -10,6 +10,7 @@ private slots:
     void newOnlyWithEightDigitsAndALaterDate();
     void refusesHostileEntries();
     void downloadsAreJudgedAsDictionaries();
+    void hostileListsAndDictionariesNameTheirCause();
     void serverAddressFromSettingOrEnvironment();
     void publishesListAndDictionaries();
 };
@@ -23,4 +24,5 @@ private slots:
     void failuresAreNamed();
     void fileIsWrittenWholeOrNotAtAll();
     void redirectOnlyToTheWeb();
+    void fullDiskDuringADownloadSaysSo();
 };

@@ -378,14 +378,17 @@ private slots:
         QCOMPARE(folder->readBytes(QStringLiteral("TranslateDeGb/DeNeu.chk")), kDictionary);
         QCOMPARE(allFiles(), before);
 
-        // An empty answer or a page without entries keeps the stored list.
-        for (const TestHttpServer::Route &route :
-             {TestHttpServer::Route{204, {}}, TestHttpServer::Route{200, "<html>Anmeldung</html>"}}) {
+        // An empty answer or a page without entries keeps the stored list, and the message says which.
+        const QList<std::pair<TestHttpServer::Route, QString>> refused = {
+            {TestHttpServer::Route{204, {}}, QStringLiteral("Update-Liste ist leer")},
+            {TestHttpServer::Route{200, "<html>Anmeldung</html>"},
+             QStringLiteral("Update-Liste ist eine HTML-Seite")}};
+        for (const auto &[route, why] : refused) {
             server->route(kListPath, route);
             const qsizetype asked = responder->requests.size();
             click("Command1");
             QTRY_COMPARE_WITH_TIMEOUT(responder->requests.size(), asked + 1, 5000);
-            QVERIFY(responder->texts().last().contains(QStringLiteral("Update-Liste ist leer")));
+            QVERIFY2(responder->texts().last().contains(why), qPrintable(responder->texts().last()));
         }
         QCOMPARE(folder->readBytes(QStringLiteral("TranslateDeGb/update.chk")), storedList);
         QCOMPARE(c<QListWidget>("List1")->count(), 6);

@@ -151,9 +151,12 @@ bool HttpGet::keep(const QByteArray &bytes)
 HttpGet::Outcome HttpGet::failureOf(int networkError)
 {
     // Qt itself refuses a redirect to a scheme it does not speak (file:, ftp:) before asking us.
-    const QUrl target = m_reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
-    if (m_httpStatus >= 300 && m_httpStatus < 400 && target.isValid() &&
-        !isWebAddress(m_url.resolved(target))) {
+    // Its error comes before the headers reach us: the status and target are read off the reply.
+    const int status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    QUrl target = m_reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
+    if (!target.isValid())
+        target = QUrl::fromEncoded(m_reply->rawHeader("Location"));
+    if (status >= 300 && status < 400 && target.isValid() && !isWebAddress(m_url.resolved(target))) {
         m_redirectTarget = m_url.resolved(target);
         return Outcome::BadRedirect;
     }
