@@ -1,14 +1,17 @@
 #include "SingleInstance.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QThread>
 
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/socket.h>
@@ -51,17 +54,32 @@ bool peerIsThisUser(qintptr socket)
 // Two starts at once: the lock lets one of them check and listen before the other looks. The
 // system drops the lock with the process that held it, so a lock file left by a run that was
 // killed never holds a start up; only a living start is waited for.
+// The last program to end removes the lock file while it holds the lock; a start that locked
+// the file just removed opens the new one again.
 class StartLock {
 public:
-    explicit StartLock(const QString &path)
-        : m_fd(::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600))
+    explicit StartLock(const QString &path) : m_path(QFile::encodeName(path))
     {
         const QDeadlineTimer deadline(kAnswerMs);
-        while (m_fd >= 0 && ::flock(m_fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK &&
-               !deadline.hasExpired())
-            QThread::msleep(20);
+        while (!deadline.hasExpired()) {
+            m_fd = ::open(m_path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+            if (m_fd < 0)
+                return;
+            while (::flock(m_fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK && !deadline.hasExpired())
+                QThread::msleep(20);
+            if (isTheFileAtPath())
+                return;
+            unlock();
+        }
     }
     ~StartLock() { unlock(); }
+
+    // Removes the lock file; the lock ends with unlock().
+    void remove() const
+    {
+        if (m_fd >= 0 && isTheFileAtPath())
+            ::unlink(m_path.constData());
+    }
     StartLock(const StartLock &) = delete;
     StartLock &operator=(const StartLock &) = delete;
 
@@ -73,8 +91,24 @@ public:
     }
 
 private:
-    int m_fd;
+    bool isTheFileAtPath() const
+    {
+        struct stat held {}, named {};
+        return ::fstat(m_fd, &held) == 0 && ::lstat(m_path.constData(), &named) == 0 &&
+               held.st_dev == named.st_dev && held.st_ino == named.st_ino;
+    }
+
+    QByteArray m_path;
+    int m_fd = -1;
 };
+
+int g_signalPipe[2] = {-1, -1};
+
+void writeSignalToPipe(int signal)
+{
+    const char byte = char(signal);
+    [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[1], &byte, 1);
+}
 
 } // namespace
 
@@ -83,12 +117,20 @@ SingleInstance::SingleInstance(QString socketPath, QObject *parent)
 {
 }
 
-SingleInstance::~SingleInstance() = default;
+SingleInstance::~SingleInstance()
+{
+    if (!m_server)
+        return;
+    StartLock lock(m_socketPath + QStringLiteral(".lock"));
+    // Closing removes the socket file.
+    m_server->close();
+    lock.remove();
+}
 
 QString SingleInstance::socketPathFor(const QString &programFolder)
 {
     QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (folder.isEmpty() || !isPrivateFolder(folder))
+    if (folder.isEmpty() || !QDir::isAbsolutePath(folder) || !isPrivateFolder(folder))
         folder = privateFolder(QDir::tempPath() + QStringLiteral("/ortelia-") + QString::number(::getuid()));
     if (folder.isEmpty())
         return {};
@@ -127,7 +169,27 @@ bool SingleInstance::handToRunning(const QString &request)
         return false;
     }
     connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::answer);
+    quitOnSignals();
     return false;
+}
+
+void SingleInstance::quitOnSignals()
+{
+    if (g_signalPipe[0] >= 0 || ::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;
+    auto *notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, [] {
+        char byte = 0;
+        while (::read(g_signalPipe[0], &byte, 1) > 0) {
+        }
+        QCoreApplication::quit();
+    });
+    struct sigaction action {};
+    action.sa_handler = writeSignalToPipe;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
 }
 
 void SingleInstance::answer()

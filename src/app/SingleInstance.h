@@ -11,7 +11,9 @@ namespace ortelia {
 // later start hands its request (a window name, or empty for the main window) to it and ends. A
 // socket file left by a run that crashed is recovered: nobody answers on it, so it is replaced.
 // The socket lies in a folder only the user can enter, and both ends check that the other runs
-// as the same user: another user's program neither takes our requests nor sends us any.
+// as the same user: another user's program neither takes our requests nor sends us any. The
+// first start ends its event loop on SIGTERM and SIGINT, so that the socket and its lock file go
+// with it.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
@@ -19,8 +21,8 @@ public:
     explicit SingleInstance(QString socketPath, QObject *parent = nullptr);
     ~SingleInstance() override;
 
-    // The socket of the program in this program folder: in the user's runtime folder when only
-    // the user can enter it, else in <temporary folder>/ortelia-<user id>, made for it. Empty
+    // The socket of the program in this program folder: in the user's runtime folder when it is
+    // an absolute path and only the user can enter it, else in <temporary folder>/ortelia-<user id>, made for it. Empty
     // when neither is the user's own.
     static QString socketPathFor(const QString &programFolder);
 
@@ -34,6 +36,9 @@ signals:
 
 private:
     void answer();
+    // SIGTERM and SIGINT quit the application's event loop (through a pipe: a handler may do
+    // no more than write to it).
+    void quitOnSignals();
 
     QString m_socketPath;
     QLocalServer *m_server = nullptr;

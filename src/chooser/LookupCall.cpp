@@ -18,6 +18,10 @@ std::variant<LookupCall, int> readLookupCall(const QStringList &args, const QDir
     bool say = false;
     QString wavPath;
     for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--")) {
+            pageArgs << args.mid(i);
+            break;
+        }
         if (args[i] == QLatin1String("--say"))
             say = true;
         else if (args[i] == QLatin1String("--wav") && i + 1 < args.size())

@@ -15,6 +15,11 @@ std::optional<PageOptions> parsePageOptions(const QStringList &args, const QDir 
     PageOptions options;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &arg = args[i];
+        // After "--" every argument is a word, also one that begins with "--".
+        if (arg == QLatin1String("--")) {
+            options.operands << args.mid(i + 1);
+            break;
+        }
         if (arg == QLatin1String("--foreign")) {
             options.direction = TextDirection::Foreign;
         } else if ((arg == QLatin1String("--pair") || arg == QLatin1String("--page")) &&

@@ -49,6 +49,7 @@ int sayRequest(SpeechEngine &engine, const QString &request, const std::optional
                const QString &path)
 {
     if (target) {
+        WavFile::removePartialFileOnSignals();
         WavFile file(*target, engine.sampleRate());
         const bool recorded = engine.record(
             request, [&file](const qint16 *samples, qsizetype count) { return file.append(samples, count); });

@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+
+#include <csignal>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -314,6 +316,42 @@ private slots:
         // A failed write leaves no partial file behind.
         QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("*.wav*")}, QDir::Files),
                  QStringList({"a.wav", "b.wav", "c.wav"}));
+    }
+
+    // A recording ended by SIGTERM or SIGINT leaves nothing beside its target; one killed outright
+    // leaves its file, which the next recording of that target removes once it is a minute old.
+    void endedRecordingsLeaveNoTemporaryFile()
+    {
+        const QDir dir(m_dir.path());
+        const QStringList temporaries{QStringLiteral("lang.wav.*.tmp")};
+        const QString text = QStringLiteral("Ein langer Satz, der eine Weile gesprochen wird. ").repeated(400);
+        for (const int signal : {SIGTERM, SIGINT}) {
+            QProcess process;
+            process.setWorkingDirectory(m_dir.path());
+            process.start(QStringLiteral(ORTELIA_EXECUTABLE), {QStringLiteral("say"), QStringLiteral("--wav"),
+                                                               QStringLiteral("lang.wav"), text});
+            QVERIFY(process.waitForStarted());
+            QTRY_VERIFY_WITH_TIMEOUT(!dir.entryList(temporaries, QDir::Files).isEmpty(), 30000);
+            ::kill(pid_t(process.processId()), signal);
+            QVERIFY(process.waitForFinished(30000));
+            QCOMPARE(process.exitStatus(), QProcess::CrashExit);
+            QCOMPARE(dir.entryList(temporaries, QDir::Files), QStringList());
+            QVERIFY(!dir.exists(QStringLiteral("lang.wav")));
+        }
+        const auto plant = [&](const QString &name, int ageSeconds) {
+            QFile file(dir.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("RIFF");
+            file.flush();
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds),
+                                     QFileDevice::FileModificationTime));
+        };
+        plant(QStringLiteral("kurz.wav.1a2b3c.tmp"), 3600);  // left by a killed run
+        plant(QStringLiteral("kurz.wav.zz9.tmp"), 0);        // another run's, still being written
+        plant(QStringLiteral("kurz.wav.Notiz.tmp"), 3600);   // not of our pattern
+        QCOMPARE(say({QStringLiteral("--wav"), QStringLiteral("kurz.wav"), QStringLiteral("Hallo")}), 0);
+        QCOMPARE(dir.entryList({QStringLiteral("kurz.wav*")}, QDir::Files),
+                 QStringList({"kurz.wav", "kurz.wav.Notiz.tmp", "kurz.wav.zz9.tmp"}));
     }
 
     // lookup --say speaks the answer as the translator window does, here into a WAV file: German

@@ -1,16 +1,46 @@
 #include "WavFile.h"
 
+#include "TemporaryFiles.h"
+
 #include <QRandomGenerator>
 #include <QtEndian>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace ortelia {
 
 namespace {
+
+// The partial file's name, encoded before any signal can come: the handler may only unlink it.
+// Changed with the signals blocked, so that the handler never sees half a name.
+char g_partialFile[4096];
+
+void removePartialAndEnd(int signal)
+{
+    if (g_partialFile[0] != '\0')
+        ::unlink(g_partialFile);
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+void setPartialFile(const QByteArray &name)
+{
+    sigset_t ending, before;
+    sigemptyset(&ending);
+    sigaddset(&ending, SIGTERM);
+    sigaddset(&ending, SIGINT);
+    sigprocmask(SIG_BLOCK, &ending, &before);
+    const bool fits = size_t(name.size()) < sizeof g_partialFile;
+    std::memcpy(g_partialFile, name.constData(), fits ? size_t(name.size()) : 0);
+    g_partialFile[fits ? name.size() : 0] = '\0';
+    sigprocmask(SIG_SETMASK, &before, nullptr);
+}
 
 void append32(QByteArray &bytes, quint32 value)
 {
@@ -44,8 +74,18 @@ std::optional<QString> WavFile::targetFor(const QString &path)
     return QFile::decodeName(resolved.get());
 }
 
+void WavFile::removePartialFileOnSignals()
+{
+    struct sigaction action {};
+    action.sa_handler = removePartialAndEnd;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+}
+
 WavFile::WavFile(const QString &path, int sampleRate) : m_target(path), m_sampleRate(sampleRate)
 {
+    removeStaleTemporaries(path);
     // A fresh name each try, so that two calls writing the same target never share a file.
     bool open = false;
     for (int attempt = 0; attempt < 8 && !open; ++attempt) {
@@ -56,10 +96,13 @@ WavFile::WavFile(const QString &path, int sampleRate) : m_target(path), m_sample
     m_ok = open && writeHeader(0);
     if (!open)
         m_file.setFileName(QString());
+    else
+        setPartialFile(QFile::encodeName(m_file.fileName()));
 }
 
 WavFile::~WavFile()
 {
+    setPartialFile({});
     if (m_committed || m_file.fileName().isEmpty())
         return;
     m_file.close();
@@ -104,6 +147,8 @@ bool WavFile::commit()
         return false;
     m_committed = std::rename(QFile::encodeName(m_file.fileName()).constData(),
                               QFile::encodeName(m_target).constData()) == 0;
+    if (m_committed)
+        setPartialFile({});
     return m_committed;
 }
 

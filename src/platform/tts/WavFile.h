@@ -19,6 +19,11 @@ public:
     // must never take the place of.
     static std::optional<QString> targetFor(const QString &path);
 
+    // For a command: SIGTERM and SIGINT remove the partial file of the WAV file being written,
+    // then end the program as the signal would have.
+    static void removePartialFileOnSignals();
+
+    // Removes what runs killed before left beside path (removeStaleTemporaries).
     WavFile(const QString &path, int sampleRate);
     // Removes the partial file when commit was not reached or failed.
     ~WavFile();
