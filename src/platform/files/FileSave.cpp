@@ -1,8 +1,8 @@
 #include "FileSave.h"
+#include "TemporaryFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QStorageInfo>
 
 #include <cerrno>
@@ -45,10 +45,10 @@ bool writeAll(int fd, const QByteArray &bytes)
 
 // A new file of its own beside the target; O_EXCL never opens an entry that is already there,
 // a link included.
-int createBeside(const QByteArray &target, QByteArray &name)
+int createBeside(const QString &target, QByteArray &name)
 {
     for (int attempt = 0; attempt < 16; ++attempt) {
-        name = target + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
+        name = QFile::encodeName(temporaryNameFor(target));
         const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
@@ -76,9 +76,12 @@ QString SaveResult::message(const QString &shownName) const
 
 SaveResult saveFile(const QString &path, const QByteArray &bytes)
 {
-    const QByteArray target = QFile::encodeName(QFileInfo(path).absoluteFilePath());
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const QByteArray target = QFile::encodeName(absolute);
+    // A save killed before left its file of up to a dictionary's size beside the target.
+    removeStaleTemporaries(absolute);
     QByteArray temp;
-    const int fd = createBeside(target, temp);
+    const int fd = createBeside(absolute, temp);
     if (fd < 0)
         return failed(path, bytes.size(), errno);
     struct stat old {};

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 
 #include <ctime>
@@ -16,6 +17,11 @@ namespace {
 constexpr time_t kStaleSeconds = 60;
 
 } // namespace
+
+QString temporaryNameFor(const QString &target)
+{
+    return QStringLiteral("%1.%2.tmp").arg(target).arg(QRandomGenerator::global()->generate(), 0, 36);
+}
 
 void removeStaleTemporaries(const QString &target)
 {

@@ -10,5 +10,7 @@ namespace ortelia {
 // files of exactly that pattern, untouched for over a minute, so that a write still running in
 // another process keeps its file.
 void removeStaleTemporaries(const QString &target);
+// A fresh "<target>.<random>.tmp" name of that pattern.
+QString temporaryNameFor(const QString &target);
 
 } // namespace ortelia

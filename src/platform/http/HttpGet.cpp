@@ -1,6 +1,5 @@
 #include "HttpGet.h"
 
-#include "TemporaryFiles.h"
 
 #include <QEventLoop>
 #include <QNetworkAccessManager>
@@ -232,8 +231,6 @@ void HttpGet::saveBody()
         finish(Outcome::Refused);
         return;
     }
-    // A download killed before left its file of up to 64 MB beside the target.
-    removeStaleTemporaries(m_path);
     m_save = saveFile(m_path, m_body);
     finish(m_save ? Outcome::Ok : Outcome::WriteFailed);
 }

@@ -2,7 +2,6 @@
 
 #include "TemporaryFiles.h"
 
-#include <QRandomGenerator>
 #include <QtEndian>
 
 #include <csignal>
@@ -89,8 +88,7 @@ WavFile::WavFile(const QString &path, int sampleRate) : m_target(path), m_sample
     // A fresh name each try, so that two calls writing the same target never share a file.
     bool open = false;
     for (int attempt = 0; attempt < 8 && !open; ++attempt) {
-        m_file.setFileName(
-            QStringLiteral("%1.%2.tmp").arg(path).arg(QRandomGenerator::global()->generate(), 0, 36));
+        m_file.setFileName(temporaryNameFor(path));
         open = m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
     }
     m_ok = open && writeHeader(0);
