@@ -46,6 +46,26 @@ int recordOfKind(const TabularData &data, const QString &base, WordKind kind, co
     return firstRecord(data, kForeign, base);
 }
 
+// The key's sense as a noun (capital) or as a verb or adjective where its first translation is the
+// other one ("Essen" food, "sucht" look for); empty where the first translation fits already.
+QString otherReading(const GermanVerbs &senses, const QString &key, const QString &first, bool capital)
+{
+    const QString other = senses.senseOf(key, !capital);
+    const QString wanted = senses.senseOf(key, capital);
+    return !wanted.isEmpty() && first.compare(other, Qt::CaseInsensitive) == 0 ? wanted : QString();
+}
+
+// "oberestextfeld = Haus": the column in lower case and the word.
+std::optional<std::pair<QString, QString>> singleTerm(const QString &filter)
+{
+    static const QRegularExpression single(QStringLiteral("^\\s*(\\w+)\\s*=\\s*(\\w+)\\s*$"),
+                                           QRegularExpression::UseUnicodePropertiesOption);
+    const QRegularExpressionMatch match = single.match(filter);
+    if (!match.hasMatch())
+        return std::nullopt;
+    return std::make_pair(match.captured(1).toLower(), match.captured(2));
+}
+
 } // namespace
 
 BaseFormStandIn::BaseFormStandIn(const QString &param, const QString &pageDir)
@@ -68,19 +88,43 @@ const BaseFormFinder &BaseFormStandIn::finder() const
 std::optional<BaseFormStandIn::Answer> BaseFormStandIn::answer(const TabularData &data, const QString &filter,
                                                                const QString &dataPath) const
 {
-    static const QRegularExpression single(QStringLiteral("^\\s*(\\w+)\\s*=\\s*(\\w+)\\s*$"),
-                                           QRegularExpression::UseUnicodePropertiesOption);
     if (m_tablePath.isEmpty())
         return std::nullopt;
-    const QRegularExpressionMatch match = single.match(filter);
-    if (!match.hasMatch())
+    const auto term = singleTerm(filter);
+    if (!term)
         return std::nullopt;
-    const QString column = match.captured(1).toLower();
+    const auto &[column, word] = *term;
     if (column == kGerman)
-        return german(data, match.captured(2));
+        return german(data, word, dataPath);
     if (column == kForeign && !m_foreignLanguage.isEmpty())
-        return foreign(data, match.captured(2), dataPath);
+        return foreign(data, word, dataPath);
     return std::nullopt;
+}
+
+std::optional<BaseFormStandIn::Answer> BaseFormStandIn::caseReading(const TabularData &data, const QString &filter,
+                                                                    int record, const QString &dataPath) const
+{
+    const auto term = singleTerm(filter);
+    if (m_tablePath.isEmpty() || !term || term->first != kGerman ||
+        fieldOf(data, record, kGerman).compare(term->second, Qt::CaseInsensitive) != 0)
+        return std::nullopt;
+    const QString &word = term->second;
+    const bool capital = word[0].isUpper();
+    const QString singular =
+        finder().singularOf(word, [&data](const QString &w) { return firstRecord(data, kGerman, w) >= 0; });
+    if (!singular.isEmpty()) {
+        Answer answer;
+        answer.record = firstRecord(data, kGerman, singular);
+        answer.fields.insert(kNote, noteWithForm(data, answer.record, word));
+        return answer;
+    }
+    const QString wanted = otherReading(verbsOf(dataPath), word, fieldOf(data, record, kForeign), capital);
+    if (wanted.isEmpty())
+        return std::nullopt;
+    Answer answer;
+    answer.record = record;
+    answer.fields.insert(kForeign, wanted);
+    return answer;
 }
 
 QString BaseFormStandIn::foreignBase(const QString &word,
@@ -91,8 +135,8 @@ QString BaseFormStandIn::foreignBase(const QString &word,
     return finder().foreign(word, known).value(0);
 }
 
-std::optional<BaseFormStandIn::Answer> BaseFormStandIn::german(const TabularData &data,
-                                                               const QString &word) const
+std::optional<BaseFormStandIn::Answer> BaseFormStandIn::german(const TabularData &data, const QString &word,
+                                                               const QString &dataPath) const
 {
     const QStringList parts =
         finder().german(word, [&data](const QString &w) { return firstRecord(data, kGerman, w) >= 0; });
@@ -102,6 +146,11 @@ std::optional<BaseFormStandIn::Answer> BaseFormStandIn::german(const TabularData
     answer.record = firstRecord(data, kGerman, parts.last());
     if (parts.size() == 1) {
         answer.fields.insert(kNote, noteWithForm(data, answer.record, word));
+        // "ärmer" is poorer, not the limb of "arm".
+        const QString sense = otherReading(verbsOf(dataPath), parts[0], fieldOf(data, answer.record, kForeign),
+                                           word[0].isUpper());
+        if (!sense.isEmpty())
+            answer.fields.insert(kForeign, sense);
         return answer;
     }
     QStringList translations;

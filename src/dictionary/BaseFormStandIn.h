@@ -33,15 +33,21 @@ public:
     // beside which its table of parts of speech lies.
     std::optional<Answer> answer(const TabularData &data, const QString &filter,
                                  const QString &dataPath = QString()) const;
+    // The answer for a German word the filter found as it is (record), read by its capital, where
+    // that changes it: "Männer" is the plural of "Mann" (the key "männer" is menfolk); "Fragen" the
+    // noun and "sucht" the verb where the table of parts of speech beside dataPath tells them apart.
+    std::optional<Answer> caseReading(const TabularData &data, const QString &filter, int record,
+                                      const QString &dataPath) const;
     // The base form of a foreign word that known holds ("saw": see, "reading": read), also where
     // the dictionary holds the word itself; empty when there is none or no foreign language.
     QString foreignBase(const QString &word, const std::function<bool(const QString &)> &known) const;
 
 private:
-    std::optional<Answer> german(const TabularData &data, const QString &word) const;
+    std::optional<Answer> german(const TabularData &data, const QString &word, const QString &dataPath) const;
     std::optional<Answer> foreign(const TabularData &data, const QString &word, const QString &dataPath) const;
     // The table of parts of speech beside the dictionary, read on the first foreign form.
     const GermanVerbs &verbsOf(const QString &dataPath) const;
+
 
     // Read on the first word the file lacks: a page of known words costs nothing.
     const BaseFormFinder &finder() const;
@@ -50,6 +56,7 @@ private:
     QString m_foreignLanguage;
     mutable QString m_verbsPath;
     mutable std::shared_ptr<const GermanVerbs> m_verbs;
+
 };
 
 } // namespace ortelia::web

@@ -100,6 +100,8 @@ void TabularDataObject::search(bool withFallbacks)
         m_shown = m_data;
         m_selection = m_data->select(m_filter, m_caseSensitive);
         m_standIn.reset();
+        if (withFallbacks && m_selection.size() > 0 && m_baseForms)
+            m_standIn = m_baseForms->caseReading(*m_data, m_filter, m_selection.record(0), m_path);
         if (!withFallbacks || m_selection.size() > 0)
             return;
         searchSupplement();

@@ -90,12 +90,23 @@ qsizetype TextTranslation::addToken(const QString &token)
     return m_tokens.size() - 1;
 }
 
+// A German noun keeps its capital for the lookup ("die Männer": Mann, "er sucht": suchen), except at
+// the start of a sentence, where every word has one.
+QString TextTranslation::writtenKey(qsizetype n) const
+{
+    const QString &key = m_keys[n];
+    if (m_direction != TextDirection::German || !m_capitals[n] || key != m_tokens[n] || n == 0 ||
+        m_tokens[n - 1].isEmpty() || QStringLiteral(".!?:").contains(m_tokens[n - 1].back()))
+        return key;
+    return key.left(1).toUpper() + key.mid(1);
+}
+
 std::optional<LookupAnswer> TextTranslation::answerAt(qsizetype word)
 {
     const qsizetype n = m_tokenOf[word];
     if (m_keys[n].isNull())
         readStretch(n);
-    std::optional<LookupAnswer> found = answer(m_keys[n]);
+    std::optional<LookupAnswer> found = answer(writtenKey(n));
     // A page's correction of a joined key is no correction of the word.
     if (found && m_keys[n] != m_tokens[n])
         found->searchField.clear();

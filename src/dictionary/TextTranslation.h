@@ -30,6 +30,7 @@ public:
     // The answer for the n-th word; nullopt without a page. The words are read a stretch between
     // punctuation at a time: asked in order, every key is looked up once.
     std::optional<LookupAnswer> answerAt(qsizetype n);
+    QString writtenKey(qsizetype n) const;
 
 private:
     std::optional<LookupAnswer> answer(const QString &key);

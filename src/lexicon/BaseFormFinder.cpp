@@ -8,6 +8,7 @@
 #include <QProcessEnvironment>
 #include <QSet>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 
@@ -60,6 +61,17 @@ bool sameBeginning(const QString &a, const QString &b)
     return folded(a) == folded(b);
 }
 
+// The table names a noun's singular with a capital ("wände;Wand").
+bool isNounBase(const QString &base)
+{
+    return !base.isEmpty() && base[0].isUpper();
+}
+
+bool capitalized(const QString &word)
+{
+    return !word.isEmpty() && word[0].isUpper();
+}
+
 } // namespace
 
 BaseFormFinder::BaseFormFinder(std::optional<FormTable> table, std::unique_ptr<Stemmer> german,
@@ -68,9 +80,26 @@ BaseFormFinder::BaseFormFinder(std::optional<FormTable> table, std::unique_ptr<S
 {
 }
 
-QStringList BaseFormFinder::tableBases(const QString &form) const
+QStringList BaseFormFinder::tableBases(const QString &form, bool capitalized) const
 {
-    return m_table ? m_table->basesOf(form) : QStringList();
+    QStringList bases = m_table ? m_table->basesOf(form) : QStringList();
+    if (capitalized)
+        std::stable_partition(bases.begin(), bases.end(), isNounBase);
+    for (QString &base : bases)
+        base = base.toLower();
+    return bases;
+}
+
+QString BaseFormFinder::singularOf(const QString &word, const Known &known) const
+{
+    if (!capitalized(word) || word.size() > kMaxWordLength || !m_table)
+        return QString();
+    const QString lower = word.toLower();
+    for (const QString &base : m_table->basesOf(lower)) {
+        if (isNounBase(base) && base.toLower() != lower && known(base.toLower()))
+            return base.toLower();
+    }
+    return QString();
 }
 
 QString BaseFormFinder::knownStem(const QString &word, const Known &known) const
@@ -97,9 +126,9 @@ QString BaseFormFinder::hunspellBase(const QString &word, const Known &known) co
     return stem;
 }
 
-QString BaseFormFinder::ruleBase(const QString &word, const Known &known) const
+QString BaseFormFinder::ruleBase(const QString &word, const Known &known, bool capitalized) const
 {
-    const auto table = [this](const QString &form) { return tableBases(form); };
+    const auto table = [this, capitalized](const QString &form) { return tableBases(form, capitalized); };
     for (const BaseCandidate &candidate : GermanRules::candidates(word, table)) {
         const bool fits = candidate.kind != WordKind::Verb || hasGermanVerbShape(candidate.base);
         if (fits && known(candidate.base))
@@ -113,19 +142,20 @@ QStringList BaseFormFinder::german(const QString &word, const Known &known) cons
     const QString lower = word.toLower();
     if (!plainWord(lower))
         return {};
+    const bool noun = capitalized(word);
     // The table for the word as typed and its other spellings (a spelling may be a key itself),
     // then the rules, the compound split, and Hunspell last: loading it costs a fifth of a second.
     const QStringList spellings = QStringList{lower} + GermanRules::otherSpellings(lower);
     for (qsizetype i = 0; i < spellings.size(); ++i) {
         if (i > 0 && known(spellings[i]))
             return {spellings[i]};
-        for (const QString &base : tableBases(spellings[i])) {
+        for (const QString &base : tableBases(spellings[i], noun)) {
             if (known(base))
                 return {base};
         }
     }
     for (const QString &spelling : spellings) {
-        const QString base = ruleBase(spelling, known);
+        const QString base = ruleBase(spelling, known, noun);
         if (!base.isEmpty())
             return {base};
     }

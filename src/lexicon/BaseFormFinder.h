@@ -27,8 +27,12 @@ public:
     BaseFormFinder(std::optional<FormTable> table, std::unique_ptr<Stemmer> german,
                    std::optional<FormTable> foreignTable = std::nullopt);
 
-    // The base form as one part, or a compound's parts; empty when there is none.
+    // The base form as one part, or a compound's parts; empty when there is none. A word written
+    // with a capital is a noun's form before a verb's ("Wände": Wand, "wände": winden).
     QStringList german(const QString &word, const Known &known) const;
+    // The singular that the form table makes a word written with a capital the plural of, also
+    // where the dictionary holds the word itself ("Männer": Mann); empty when there is none.
+    QString singularOf(const QString &word, const Known &known) const;
     QStringList foreign(const QString &word, const Known &known) const;
     // The foreign base with the kind its form tells ("fought": fight, a verb; "knives": knife, a noun).
     std::optional<BaseCandidate> foreignBase(const QString &word, const Known &known) const;
@@ -46,9 +50,10 @@ public:
     static constexpr int kMaxWordLength = 64;
 
 private:
-    QStringList tableBases(const QString &form) const;
+    // The table's bases in lower case, a noun's first for a word written with a capital.
+    QStringList tableBases(const QString &form, bool capitalized = false) const;
     // The first base by rule that the dictionary holds as a key of the fitting kind.
-    QString ruleBase(const QString &word, const Known &known) const;
+    QString ruleBase(const QString &word, const Known &known, bool capitalized) const;
     // Hunspell's stem (or the participle's without "ge") that the dictionary holds.
     QString hunspellBase(const QString &word, const Known &known) const;
     QString knownStem(const QString &word, const Known &known) const;

@@ -15,9 +15,16 @@ public:
     static GermanVerbs read(const QString &path);
 
     bool isVerbFor(const QString &germanKey, const QString &english) const;
+    // The key's first translation as a noun or as a verb (also a lower-case word's: "sucht" look
+    // for); empty where the table has no line for the key.
+    QString senseOf(const QString &germanKey, bool noun) const;
 
 private:
-    QHash<QString, QString> m_verbOf; // key -> its verb sense's English word
+    struct Senses {
+        QString verb;
+        QString noun;
+    };
+    QHash<QString, Senses> m_senses; // lower-case key -> its senses as written
 };
 
 } // namespace ortelia

@@ -15,6 +15,7 @@ private slots:
     void everyPairPageAnswersInItsLanguage();
     void badDictionariesGiveEmptyAnswers();
     void fixedPagesAnswerWithBaseForms();
+    void capitalsChooseTheReading();
     void ownPagesAreKnownByTheirWholeText();
     void dictionaryAnswersOwnAndUserPagesAlike();
 };

@@ -394,6 +394,38 @@ void LookupPageTest::fixedPagesAnswerWithBaseForms()
     QCOMPARE(ask("ist"), QStringList({"", "", ""}));
 }
 
+// A word is read by its capital: a noun's plural answers with its singular also where the dictionary
+// holds the plural itself, and a key with a verb's (or adjective's) and a noun's sense answers with
+// the one its case asks for, found as it is or through its base form.
+void LookupPageTest::capitalsChooseTheReading()
+{
+    TempProgramFolder folder;
+    writeDictionary(QStringLiteral("Lesart"), {"??;Deutsch;Englisch", "männer;menfolk;", "mann;man;", "wand;wall;",
+                                               "winden;wind;", "sucht;addiction;", "suchen;look for;",
+                                               "essen;eat;food", "arm;arm;poor"});
+    QVERIFY(TextFile::writeLines(ProgramFolder::path(QStringLiteral("TranslateDeGb/Lesart-Wortarten.tab")),
+                                 {"arm;poor;arm", "essen;eat;food", "sucht;look for;addiction"}));
+    QVERIFY(LookupPage::writeFixed(ProgramFolder::path(QStringLiteral("Lesart.htm")), QStringLiteral("TranslateDeGb/Lesart"),
+                                   QStringLiteral("Grundformen.tab")));
+    WebBrowser browser;
+    browser.navigate(ProgramFolder::path(QStringLiteral("Lesart.htm")));
+    const auto ask = [&browser](const QString &word) {
+        LookUpOnPage(browser.page(), word, TextDirection::German);
+        const LookupAnswer a = readLookupAnswer(browser.page());
+        return a.translation + QLatin1Char('/') + a.german;
+    };
+    QCOMPARE(ask("Männer"), QStringLiteral("man/mann"));
+    QCOMPARE(ask("männer"), QStringLiteral("menfolk/männer"));
+    QCOMPARE(ask("Wände"), QStringLiteral("wall/wand"));
+    QCOMPARE(ask("wände"), QStringLiteral("wind/winden"));
+    QCOMPARE(ask("sucht"), QStringLiteral("look for/sucht"));
+    QCOMPARE(ask("Sucht"), QStringLiteral("addiction/sucht"));
+    QCOMPARE(ask("Essen"), QStringLiteral("food/essen"));
+    QCOMPARE(ask("essen"), QStringLiteral("eat/essen"));
+    QCOMPARE(ask("ärmer"), QStringLiteral("poor/arm"));
+    QCOMPARE(ask("Arm"), QStringLiteral("arm/arm"));
+}
+
 // The lookup program answers a page itself only when it is, character for character, one this
 // routine writes for a name and base forms that need no escaping.
 void LookupPageTest::ownPagesAreKnownByTheirWholeText()

@@ -216,7 +216,7 @@ QString importDictionarySet(const QString &dictdDir, const QString &transPath, c
         return error;
     // Only the German-English source marks parts of speech.
     const QString wordClasses = outDir + QLatin1Char('/') + wordClassesName(QStringLiteral("DeEn.txt"));
-    if (!TextFile::writeLines(wordClasses, english.wordClassLines()))
+    if (!TextFile::writeLines(wordClasses, english.wordClassLines(*forms)))
         return QStringLiteral("%1 kann nicht geschrieben werden.").arg(wordClasses);
     // The form tables beside TranslateDeGb, with the forms the German-English list gives.
     error = FormTableFile::writeAll(english, formsPath, QFileInfo(outDir).path());

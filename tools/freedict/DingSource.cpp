@@ -224,6 +224,7 @@ int addText(Glossary &glossary, const QString &text)
                 c.verbalNoun = h.verbalNoun;
                 c.synonym = n > 0;
                 c.wordClass = wordClassOf(h.grammar);
+                c.pluralOnly = h.grammar.startsWith(QLatin1String("pl"));
                 glossary.add(h.key, c);
             }
             ++sense;

@@ -7,7 +7,8 @@
 namespace ortelia {
 
 QStringList chooseFormLines(const FormList &hand, const FormList &source,
-                            const std::function<BaseUse(const QString &)> &useOf)
+                            const std::function<BaseUse(const QString &)> &useOf,
+                            const std::function<bool(const QString &, const QString &)> &ownWord)
 {
     struct Choice {
         const WordForm *form;
@@ -40,8 +41,11 @@ QStringList chooseFormLines(const FormList &hand, const FormList &source,
         const bool general = std::any_of(choices.begin(), choices.end(),
                                          [](const Choice &c) { return c.use == BaseUse::General; });
         for (const Choice &c : choices) {
-            if (!general || c.use == BaseUse::General)
-                lines << form + QLatin1Char(';') + c.form->base;
+            if (general && c.use != BaseUse::General)
+                continue;
+            const QString &base = c.form->base;
+            const bool plural = c.form->kind == FormKind::Plural && !(ownWord && ownWord(form, base));
+            lines << form + QLatin1Char(';') + (plural ? base.left(1).toUpper() + base.mid(1) : base);
         }
     }
     return lines;

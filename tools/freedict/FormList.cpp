@@ -22,6 +22,14 @@ void FormList::add(const QString &form, const QString &base, FormKind kind)
     m_forms.push_back({lowerForm, lowerBase, kind});
 }
 
+std::vector<WordForm> FormList::entriesOf(const QString &form) const
+{
+    std::vector<WordForm> entries;
+    for (int i : m_byForm.value(form.toLower()))
+        entries.push_back(m_forms[size_t(i)]);
+    return entries;
+}
+
 QStringList FormList::basesOf(const QString &form) const
 {
     QStringList bases;

@@ -26,6 +26,8 @@ public:
     const std::vector<WordForm> &all() const { return m_forms; }
     // The bases the list gives the form (any case), in the order they were added.
     QStringList basesOf(const QString &form) const;
+    // The same with the kind of each.
+    std::vector<WordForm> entriesOf(const QString &form) const;
 
 private:
     std::vector<WordForm> m_forms;

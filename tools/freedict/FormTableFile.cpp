@@ -40,6 +40,23 @@ QByteArray text(const QStringList &lines)
 
 namespace {
 
+// "trains" train, "boxes" box, "stories" story: enough to compare a plural's translation with its
+// singular's.
+QString englishSingular(const QString &plural)
+{
+    if (plural.endsWith(QLatin1String("ies")))
+        return plural.chopped(3) + QLatin1Char('y');
+    for (const char *ending : {"ches", "shes", "xes", "ses"}) {
+        if (plural.endsWith(QLatin1String(ending)))
+            return plural.chopped(2);
+    }
+    return plural.endsWith(QLatin1Char('s')) ? plural.chopped(1) : plural;
+}
+
+// Lines of the sources in which a plural and its own first translation meet, from which on it is a
+// word of its own.
+constexpr int kOwnSenseLines = 50;
+
 QString written(const QString &path, const QStringList &lines)
 {
     const SaveResult saved = saveFile(path, text(lines));
@@ -63,10 +80,23 @@ QString writeAll(const Glossary &glossary, const QString &handTablePath, const Q
                : glossary.hasGeneralSense(base)          ? BaseUse::General
                                                          : BaseUse::Marked;
     };
+    // A plural keeps its own key where that is a noun in the singular too ("Essen", not the plural
+    // of "Esse"), where the sources often use it as a noun of its own ("Daten": data), or where it
+    // already says the singular's sense ("züge": trains); a verb of the same letters does not
+    // ("Fragen": Frage, "fragen" the verb).
+    const auto ownWord = [&glossary](const QString &form, const QString &base) {
+        const QString first = glossary.firstTranslation(form);
+        if (first.isEmpty())
+            return false;
+        return glossary.hasSingularNoun(form) ||
+               glossary.useOf(base, englishSingular(first)) == Glossary::Use::General ||
+               (glossary.hasGeneralSense(form) && glossary.firstWordClass(form) != WordClass::Verb &&
+                glossary.evidence().together(form, first) >= kOwnSenseLines);
+    };
     // The English bases are translations of the glossary's keys, whose forms they come with.
     const auto englishUse = [](const QString &) { return BaseUse::General; };
     error = written(programDir + QStringLiteral("/Grundformen.tab"),
-                    chooseFormLines(*german, glossary.forms(), germanUse));
+                    chooseFormLines(*german, glossary.forms(), germanUse, ownWord));
     if (error.isEmpty())
         error = written(programDir + QStringLiteral("/Grundformen-en_US.tab"),
                         chooseFormLines(*english, glossary.foreignForms(), englishUse));

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace ortelia {
 
@@ -286,12 +287,82 @@ QStringList Glossary::keys() const
     return all;
 }
 
-QStringList Glossary::wordClassLines() const
+bool Glossary::hasSingularNoun(const QString &key) const
+{
+    const auto it = m_byKey.constFind(key);
+    return it != m_byKey.cend() &&
+           std::any_of(m_entries[size_t(*it)].candidates.begin(), m_entries[size_t(*it)].candidates.end(),
+                       [](const Candidate &c) { return c.wordClass == WordClass::Noun && !c.marked && !c.pluralOnly; });
+}
+
+WordClass Glossary::firstWordClass(const QString &key) const
+{
+    const auto it = m_byKey.constFind(key);
+    if (it == m_byKey.cend() || m_entries[size_t(*it)].translations.isEmpty())
+        return WordClass::Other;
+    const Entry &entry = m_entries[size_t(*it)];
+    for (const Candidate &c : entry.candidates) {
+        // Only the Ding list marks parts of speech: the first translation is a verb where it says so.
+        if (c.wordClass != WordClass::Other && c.text.compare(entry.translations.first(), Qt::CaseInsensitive) == 0)
+            return c.wordClass;
+    }
+    return WordClass::Other;
+}
+
+namespace {
+
+// "macht" machen, "jünger" jung: the form begins with the base without its infinitive ending, umlauts aside.
+bool beginsWithStem(const QString &form, const QString &base)
+{
+    const auto folded = [](QString word) {
+        return word.replace(QChar(u'ä'), QLatin1Char('a')).replace(QChar(u'ö'), QLatin1Char('o')).replace(QChar(u'ü'), QLatin1Char('u'));
+    };
+    QString stem = folded(base);
+    if (stem.endsWith(QLatin1String("en")))
+        stem.chop(2);
+    else if (stem.endsWith(QLatin1Char('n')))
+        stem.chop(1);
+    return stem.size() >= 2 && folded(form).startsWith(stem);
+}
+
+} // namespace
+
+// A noun key that is also the form of a verb or an adjective the source lists ("Sucht", "sucht":
+// suchen; "Jünger", "jünger": jung): that word's first translation, which a word written in lower
+// case means.
+QString Glossary::lowerCaseReading(const QString &key, const FormTable &hand) const
+{
+    QString reading;
+    std::pair<FormKind, qsizetype> best{FormKind::Plural, 0};
+    std::vector<WordForm> forms;
+    for (const QString &base : hand.basesOf(key))
+        forms.push_back({key, base, FormKind::Hand});
+    const std::vector<WordForm> sourceForms = m_forms.entriesOf(key);
+    forms.insert(forms.end(), sourceForms.begin(), sourceForms.end());
+    for (const WordForm &form : forms) {
+        const QString translation = firstTranslation(form.base);
+        const WordClass wordClass = firstWordClass(form.base);
+        // "sucht" is "suchen", not "aussuchen" ("sucht aus") or "heimsuchen": a form that begins with
+        // its base's stem, a verb before a separable one, the shorter base first.
+        if (form.kind == FormKind::Plural || translation.isEmpty() || !beginsWithStem(key, form.base) ||
+            (wordClass != WordClass::Verb && wordClass != WordClass::Adjective))
+            continue;
+        const std::pair<FormKind, qsizetype> rank{form.kind, form.base.size()};
+        if (reading.isEmpty() || rank < best) {
+            reading = translation;
+            best = rank;
+        }
+    }
+    return reading;
+}
+
+QStringList Glossary::wordClassLines(const FormTable &hand) const
 {
     QStringList lines;
     for (const Entry &entry : m_entries) {
         QString verb;
         QString noun;
+        QString adjective;
         for (const QString &translation : entry.translations) {
             for (const Candidate &c : entry.candidates) {
                 if (c.text.compare(translation, Qt::CaseInsensitive) != 0)
@@ -300,8 +371,13 @@ QStringList Glossary::wordClassLines() const
                     verb = translation;
                 else if (c.wordClass == WordClass::Noun && noun.isEmpty())
                     noun = translation;
+                else if (c.wordClass == WordClass::Adjective && !c.marked && adjective.isEmpty())
+                    adjective = translation;
             }
         }
+        // Written in lower case, a noun key is the adjective ("arm": poor) or the form it also is.
+        if (verb.isEmpty() && !noun.isEmpty() && noun == entry.translations.value(0))
+            verb = adjective.isEmpty() ? lowerCaseReading(entry.key, hand) : adjective;
         if (!verb.isEmpty() && !noun.isEmpty() && verb.compare(noun, Qt::CaseInsensitive) != 0)
             lines << entry.key + QLatin1Char(';') + verb + QLatin1Char(';') + noun;
     }

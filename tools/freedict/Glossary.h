@@ -37,6 +37,7 @@ struct Candidate {
     bool synonym = false;      // the key is a further synonym of the sense's headword
     bool placeholders = false; // the source's text had placeholders ("listen to sb./sth."), left out
     bool marked = false;       // vulgar, slang, colloquial, regional, dated, rare or of a special field
+    bool pluralOnly = false;   // a noun the source names in the plural alone ("Männer {pl}")
     WordClass wordClass = WordClass::Other;
 };
 
@@ -83,13 +84,20 @@ public:
     Use useOf(const QString &key, const QString &text) const;
     // After finish: the key's first translation, or "".
     QString firstTranslation(const QString &key) const;
+    // Whether the key is a noun of its own in a general sense, not only in the plural ("Essen", unlike
+    // "Männer").
+    bool hasSingularNoun(const QString &key) const;
+    // After finish: the part of speech of the key's first translation.
+    WordClass firstWordClass(const QString &key) const;
     // After finish: whether the key is the one a search for its first translation finds.
     bool ownsFirstTranslation(const QString &key) const;
     // All keys, after finish.
     QStringList keys() const;
     // After finish: "key;verb;noun" for every key whose first translation as a verb and first as a
-    // noun differ ("essen;eat;food"), sorted.
-    QStringList wordClassLines() const;
+    // noun differ ("essen;eat;food"), sorted; a noun key that is also a verb's or an adjective's form
+    // has that word's sense as its verb ("sucht;look for;addiction").
+    // hand: our table of forms, the source's own forms besides.
+    QStringList wordClassLines(const FormTable &hand) const;
 
     // Header, "??;Deutsch;<languageName>", one sorted line per key (key;first;further), cut into
     // four sections; at most maxKeys lines, the most useful keys kept. Windows-1252, or UTF-8
@@ -110,6 +118,7 @@ private:
         bool hidesOwner = false; // a plain word before the owner of its one translation
     };
 
+    QString lowerCaseReading(const QString &key, const FormTable &hand) const;
     double score(const Entry &entry, const Candidate &candidate) const;
     double ownerScore(const Entry &entry) const;
     double usefulness(const Entry &entry) const;
