@@ -373,7 +373,8 @@ private slots:
 
     // The engine's own routines cannot be stopped from within: the command program is bounded as
     // a whole, and ends with the warning and status 1; what it printed before is kept, and the
-    // next command answers. A lookup handed on to the page program is bounded alike.
+    // next command answers. A lookup handed on to the page program, and one to be spoken, are
+    // bounded alike.
     void scriptsThatIgnoreTheirStopEndTheCommand()
     {
         TempProgramFolder folder;
@@ -388,9 +389,12 @@ private slots:
             QCOMPARE(run.exitCode, ScriptWatchdog::kEndedStatus);
             QVERIFY2(run.errors.contains(hostile[1]), qPrintable(run.errors));
             QCOMPARE(run.lines, (QStringList{"haus\thouse\t", ".\thouse\t"}));
-            run = runProgram(QStringList{QStringLiteral("lookup")} + page + QStringList{hostile[0]});
-            QCOMPARE(run.exitCode, ScriptWatchdog::kEndedStatus);
-            QVERIFY2(run.errors.contains(hostile[1]), qPrintable(run.errors));
+            const QStringList spoken = {QStringLiteral("--say"), QStringLiteral("--wav"), folder.file(QStringLiteral("a.wav"))};
+            for (const QStringList &lookup : {page, spoken + page}) {
+                run = runProgram(QStringList{QStringLiteral("lookup")} + lookup + QStringList{hostile[0]});
+                QCOMPARE(run.exitCode, ScriptWatchdog::kEndedStatus);
+                QVERIFY2(run.errors.contains(hostile[1]), qPrintable(run.errors));
+            }
 
             run = translate(page, "Haus\n");
             QCOMPARE(run.exitCode, 0);
