@@ -380,20 +380,21 @@ private slots:
         TempProgramFolder folder;
         folder.writeBytes(QStringLiteral("feind.htm"), kHostilePage);
         const QStringList page = {QStringLiteral("--page"), folder.file(QStringLiteral("feind.htm"))};
-        const QStringList cases[] = {
-            {QStringLiteral("rechne"), QString::fromUtf8(ScriptWatchdog::warning(ScriptWatchdog::Stop::Time))},
-            {QStringLiteral("speicher"), QString::fromUtf8(ScriptWatchdog::warning(ScriptWatchdog::Stop::Memory))}};
-        for (const QStringList &hostile : cases) {
+        const QStringList spoken = {QStringLiteral("--say"), QStringLiteral("--wav"),
+                                    folder.file(QStringLiteral("a.wav"))};
+        for (const auto &[word, stop] :
+             {std::pair{QStringLiteral("rechne"), ScriptWatchdog::Stop::Time},
+              std::pair{QStringLiteral("speicher"), ScriptWatchdog::Stop::Memory}}) {
+            const QString warning = QString::fromUtf8(ScriptWatchdog::warning(stop));
             // The sentence before is answered before the next is looked up.
-            Run run = translate(page, "Haus. " + hostile[0].toUtf8() + " Haus\n");
+            Run run = translate(page, "Haus. " + word.toUtf8() + " Haus\n");
             QCOMPARE(run.exitCode, ScriptWatchdog::kEndedStatus);
-            QVERIFY2(run.errors.contains(hostile[1]), qPrintable(run.errors));
+            QVERIFY2(run.errors.contains(warning), qPrintable(run.errors));
             QCOMPARE(run.lines, (QStringList{"haus\thouse\t", ".\thouse\t"}));
-            const QStringList spoken = {QStringLiteral("--say"), QStringLiteral("--wav"), folder.file(QStringLiteral("a.wav"))};
             for (const QStringList &lookup : {page, spoken + page}) {
-                run = runProgram(QStringList{QStringLiteral("lookup")} + lookup + QStringList{hostile[0]});
+                run = runProgram(QStringList{QStringLiteral("lookup")} + lookup + QStringList{word});
                 QCOMPARE(run.exitCode, ScriptWatchdog::kEndedStatus);
-                QVERIFY2(run.errors.contains(hostile[1]), qPrintable(run.errors));
+                QVERIFY2(run.errors.contains(warning), qPrintable(run.errors));
             }
 
             run = translate(page, "Haus\n");

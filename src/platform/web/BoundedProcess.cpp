@@ -54,7 +54,8 @@ std::terminate_handler g_terminate = nullptr;
         } catch (...) {
         }
     }
-    g_terminate();
+    if (g_terminate)
+        g_terminate();
     std::abort();
 }
 
@@ -63,7 +64,8 @@ std::terminate_handler g_terminate = nullptr;
 void BoundedProcess::enter()
 {
     // Shared with the child, which says in it whether page code runs.
-    void *shared = ::mmap(nullptr, sizeof(std::atomic<bool>), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+    void *shared =
+        ::mmap(nullptr, sizeof(std::atomic<bool>), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
     if (shared == MAP_FAILED) {
         boundThisProcess(nullptr);
         return;

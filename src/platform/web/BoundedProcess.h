@@ -17,7 +17,7 @@ class BoundedProcess {
 public:
     // Address space the child may map beyond what the program had mapped when it was bounded:
     // the memory ceiling of page code (ScriptWatchdog::kMemoryLimit), and room for the engine's
-    // reservations and the program's own work (a text of 16 MB takes about 130 MB).
+    // reservations and the program's own work (translating a text of 16 MB takes about 160 MB).
     static constexpr qint64 kAddressSpace = qint64(768) * 1024 * 1024;
 
     // Call first in main(), while the program has one thread. Returns in the bounded child, or in
