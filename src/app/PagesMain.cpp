@@ -1,3 +1,4 @@
+#include "BoundedProcess.h"
 #include "ChooserCommands.h"
 #include "Commands.h"
 #include "TabularDataPages.h"
@@ -5,9 +6,11 @@
 
 #include <cstdlib>
 
-// "ortelia-pages": the commands that run a dictionary page headless, without eSpeak NG.
+// "ortelia-pages": the commands that run a dictionary page headless, without eSpeak NG. A page
+// of the user's own runs scripts, so the program runs bounded as a whole.
 int main(int argc, char **argv)
 {
+    ortelia::web::BoundedProcess::enter();
     ortelia::registerTabularDataObject();
     static const ortelia::Command commands[] = {
         {"lookup", ortelia::runLookupCommand},

@@ -1,3 +1,4 @@
+#include "BoundedProcess.h"
 #include "Commands.h"
 #include "DialogBoxes.h"
 #include "GermanQtTexts.h"
@@ -21,6 +22,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -89,8 +91,12 @@ int main(int argc, char **argv)
     ortelia::useDialogBoxes();
     static const ortelia::Command commands[] = {{"say", ortelia::runSay},
                                                 {"lookup", ortelia::runSpokenLookup}};
-    if (const ortelia::Command *command = argc > 1 ? ortelia::findCommand(commands, argv[1]) : nullptr)
+    if (const ortelia::Command *command = argc > 1 ? ortelia::findCommand(commands, argv[1]) : nullptr) {
+        // A lookup runs the page's scripts: bounded as the page program is.
+        if (std::strcmp(command->name, "lookup") == 0)
+            ortelia::web::BoundedProcess::enter();
         return ortelia::runCommand(*command, argc, argv);
+    }
 
     g_qtMessages = qInstallMessageHandler(&endWithoutDisplay);
     QApplication app(argc, argv);

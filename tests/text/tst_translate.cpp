@@ -1,6 +1,7 @@
 #include "Dictionary.h"
 #include "HeadlessPage.h"
 #include "ProgramFolder.h"
+#include "ScriptWatchdog.h"
 #include "TabularDataPages.h"
 #include "TestSupport.h"
 #include "TextWalk.h"
@@ -14,6 +15,7 @@
 using namespace ortelia;
 using test::RecordingResponder;
 using test::TempProgramFolder;
+using web::ScriptWatchdog;
 
 namespace {
 
@@ -23,15 +25,14 @@ struct Run {
     QString errors;
 };
 
-// The built program as a whole process: "translate" with the given arguments and standard input,
-// or standard input read from inputFile.
-Run translate(const QStringList &args, const QByteArray &input = QByteArray(), const QString &inputFile = {})
+// The built program as a whole process, with the given arguments and standard input, or standard
+// input read from inputFile.
+Run runProgram(const QStringList &args, const QByteArray &input = QByteArray(), const QString &inputFile = {})
 {
     QProcess process;
     if (!inputFile.isEmpty())
         process.setStandardInputFile(inputFile);
-    process.start(test::assembledProgramFolder() + QStringLiteral("/ortelia"),
-                  QStringList{"translate"} + args);
+    process.start(test::assembledProgramFolder() + QStringLiteral("/ortelia"), args);
     if (inputFile.isEmpty())
         process.write(input);
     process.closeWriteChannel();
@@ -46,6 +47,35 @@ Run translate(const QStringList &args, const QByteArray &input = QByteArray(), c
     run.errors = QString::fromUtf8(process.readAllStandardError());
     return run;
 }
+
+Run translate(const QStringList &args, const QByteArray &input = QByteArray(), const QString &inputFile = {})
+{
+    return runProgram(QStringList{"translate"} + args, input, inputFile);
+}
+
+// A page of the user's own that answers every word with "house", and the words below with work
+// for the engine's own routines, which never look whether the script was stopped.
+const char kHostilePage[] = R"HTML(<html><body>
+<form><input type="text" name="SuchDeu"><input type="button" name="suchenfeld" onclick="suche()"></form>
+<form><textarea name="Textfeld2"></textarea><textarea name="Textfeld"></textarea>
+<textarea name="Textfeld3"></textarea></form>
+<script>
+var arbeit = {
+  rechne: function () {
+    var a = [1];
+    for (var i = 0; i < 24; i++) a = [a, a, a];
+    return JSON.stringify(a).length;
+  },
+  speicher: function () {
+    var s = 'x'.repeat(1 << 24);
+    return s.concat.apply(s, new Array(400).fill(s)).length;
+  }
+};
+function suche() {
+  var wort = document.forms[0].SuchDeu.value;
+  document.forms[1].Textfeld2.value = arbeit[wort] ? arbeit[wort]() : 'house';
+}
+</script></body></html>)HTML";
 
 // "Ich habe ein Haus ." repeated (the full stop is a word of its own); the last sentence cut short.
 QStringList sentenceWords(int count)
@@ -338,6 +368,38 @@ private slots:
             QCOMPARE(run.exitCode, 0);
             QCOMPARE(run.lines.size(), count);
             QCOMPARE(run.lines.count(line), count);
+        }
+    }
+
+    // The engine's own routines cannot be stopped from within: the command program is bounded as
+    // a whole, and ends with the warning and status 1; what it printed before is kept, and the
+    // next command answers. A lookup handed on to the page program, and one to be spoken, are
+    // bounded alike.
+    void scriptsThatIgnoreTheirStopEndTheCommand()
+    {
+        TempProgramFolder folder;
+        folder.writeBytes(QStringLiteral("feind.htm"), kHostilePage);
+        const QStringList page = {QStringLiteral("--page"), folder.file(QStringLiteral("feind.htm"))};
+        const QStringList spoken = {QStringLiteral("--say"), QStringLiteral("--wav"),
+                                    folder.file(QStringLiteral("a.wav"))};
+        for (const auto &[word, stop] :
+             {std::pair{QStringLiteral("rechne"), ScriptWatchdog::Stop::Time},
+              std::pair{QStringLiteral("speicher"), ScriptWatchdog::Stop::Memory}}) {
+            const QString warning = QString::fromUtf8(ScriptWatchdog::warning(stop));
+            // The sentence before is answered before the next is looked up.
+            Run run = translate(page, "Haus. " + word.toUtf8() + " Haus\n");
+            QCOMPARE(run.exitCode, ScriptWatchdog::kEndedStatus);
+            QVERIFY2(run.errors.contains(warning), qPrintable(run.errors));
+            QCOMPARE(run.lines, (QStringList{"haus\thouse\t", ".\thouse\t"}));
+            for (const QStringList &lookup : {page, spoken + page}) {
+                run = runProgram(QStringList{QStringLiteral("lookup")} + lookup + QStringList{word});
+                QCOMPARE(run.exitCode, ScriptWatchdog::kEndedStatus);
+                QVERIFY2(run.errors.contains(warning), qPrintable(run.errors));
+            }
+
+            run = translate(page, "Haus\n");
+            QCOMPARE(run.exitCode, 0);
+            QCOMPARE(run.lines, QStringList{"haus\thouse\t"});
         }
     }
 

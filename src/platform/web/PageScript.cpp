@@ -421,14 +421,9 @@ template <typename Run> QJSValue PageScript::guarded(Run &&run)
     if (stop == ScriptWatchdog::Stop::None)
         return result;
     m_engine->setInterrupted(false);
-    if (stop == ScriptWatchdog::Stop::Memory) {
+    if (stop == ScriptWatchdog::Stop::Memory)
         m_engine->collectGarbage();
-        qCWarning(lcPageScript).noquote()
-            << QStringLiteral("Ein Skript der Seite brauchte zu viel Speicher und wurde abgebrochen.");
-    } else {
-        qCWarning(lcPageScript).noquote()
-            << QStringLiteral("Ein Skript der Seite lief länger als 2 Sekunden und wurde abgebrochen.");
-    }
+    qCWarning(lcPageScript).noquote() << QString::fromUtf8(ScriptWatchdog::warning(stop));
     return QJSValue();
 }
 

@@ -2,10 +2,11 @@
 
 #if defined(__linux__)
 #include <fcntl.h>
-#include <unistd.h>
 #endif
+#include <unistd.h>
 
 #include <cstdio>
+#include <cstring>
 #include <utility>
 
 namespace ortelia::web {
@@ -93,6 +94,8 @@ void ScriptWatchdog::push(std::function<void()> interrupt)
             m_residentAtStart = resident;
         ++m_entries;
         m_stack.push_back({std::move(interrupt)});
+        if (m_pageCodeRuns)
+            m_pageCodeRuns->store(true);
         wake = std::exchange(m_sleeping, false);
     }
     if (wake)
@@ -107,29 +110,54 @@ ScriptWatchdog::Stop ScriptWatchdog::pop()
     if (stop != Stop::None)
         --m_stopped;
     m_stack.pop_back();
+    if (m_pageCodeRuns && m_stack.empty())
+        m_pageCodeRuns->store(false);
     return stop;
 }
 
-void ScriptWatchdog::fire(Entry &entry, Stop why)
+void ScriptWatchdog::fire(Entry &entry, Stop why, Clock::time_point now)
 {
     entry.stop = why;
+    entry.stoppedAt = now;
     ++m_stopped;
     entry.interrupt();
+}
+
+void ScriptWatchdog::endIfIgnored(Clock::time_point now) const
+{
+    for (const Entry &entry : m_stack) {
+        if (entry.stop == Stop::None || now - entry.stoppedAt < kGrace)
+            continue;
+        endProcess(entry.stop);
+    }
+}
+
+void ScriptWatchdog::endProcess(Stop why)
+{
+    // What the program printed before is kept, unless the stuck thread holds the stream.
+    if (::ftrylockfile(stdout) == 0) {
+        std::fflush(stdout);
+        ::funlockfile(stdout);
+    }
+    writeWarning(why);
+    ::_exit(kEndedStatus);
 }
 
 void ScriptWatchdog::check(Clock::time_point now)
 {
     charge(now);
+    if (m_endProcess)
+        endIfIgnored(now);
     const int page = runningBelow(m_stack.size());
     if (page < 0 || m_stack[std::size_t(page)].stop != Stop::None)
         return;
     Entry &entry = m_stack[std::size_t(page)];
     if (entry.used >= kLimit || entry.native >= kNativeLimit) {
-        fire(entry, Stop::Time);
+        fire(entry, Stop::Time, now);
         return;
     }
     if (m_residentAtStart > 0 && residentBytes() - m_residentAtStart > kMemoryLimit)
-        fire(entry, Stop::Memory);
+        fire(entry, Stop::Memory, now);
 }
 
 void ScriptWatchdog::watch()
@@ -147,6 +175,27 @@ void ScriptWatchdog::watch()
             m_wake.wait(lock, [this] { return !m_sleeping || m_quit; });
         }
     }
+}
+
+const char *ScriptWatchdog::warning(Stop why)
+{
+    return why == Stop::Memory ? "Ein Skript der Seite brauchte zu viel Speicher und wurde abgebrochen."
+                               : "Ein Skript der Seite lief länger als 2 Sekunden und wurde abgebrochen.";
+}
+
+void ScriptWatchdog::writeWarning(Stop why)
+{
+    const char *text = warning(why);
+    [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, text, std::strlen(text));
+    [[maybe_unused]] const ssize_t ended = ::write(STDERR_FILENO, "\n", 1);
+}
+
+void ScriptWatchdog::endProcessOnIgnoredStop(std::atomic<bool> *pageCodeRuns)
+{
+    ScriptWatchdog &watchdog = instance();
+    std::lock_guard lock(watchdog.m_mutex);
+    watchdog.m_endProcess = true;
+    watchdog.m_pageCodeRuns = pageCodeRuns;
 }
 
 bool ScriptWatchdog::stopRequested()

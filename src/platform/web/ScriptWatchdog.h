@@ -17,14 +17,35 @@ namespace ortelia::web {
 // kLimit of its own time; native work it calls (marked as such) has a clock and a budget of its
 // own, and looks at stopRequested() in its long loops. While page code runs, the watchdog samples
 // the program's resident memory and stops the run that grows it by more than kMemoryLimit.
+// Many of the engine's own routines never look at the interrupt: in a process that runs page work
+// alone, page code that has not stopped kGrace after being stopped ends the process instead
+// (endProcessOnIgnoredStop).
 class ScriptWatchdog {
 public:
     static constexpr std::chrono::milliseconds kLimit{2000};
     // Ample for reading and indexing the largest data file on its first use.
     static constexpr std::chrono::milliseconds kNativeLimit{10000};
     static constexpr qint64 kMemoryLimit = qint64(512) * 1024 * 1024;
+    // How long stopped page code may take to return before its process is ended.
+    static constexpr std::chrono::milliseconds kGrace{250};
+    // The exit status of a process ended for page code that did not stop.
+    static constexpr int kEndedStatus = 1;
 
     enum class Stop { None, Time, Memory };
+
+    // The German warning for a stop, one line.
+    static const char *warning(Stop why);
+    // Writes it as a line to standard error with write(2) alone: safe while the program is stuck.
+    static void writeWarning(Stop why);
+
+    // From now on, page code (or native work) that does not return within kGrace of its stop
+    // ends the process with the warning on standard error and kEndedStatus. pageCodeRuns is kept
+    // true while page code or native work runs, for a process that watches this one. Main
+    // thread, before any page code.
+    static void endProcessOnIgnoredStop(std::atomic<bool> *pageCodeRuns);
+    // Ends the process so: output written so far, the warning, kEndedStatus. Waits for nothing
+    // that a thread stuck in the engine could hold.
+    [[noreturn]] static void endProcess(Stop why);
 
     // Page code runs while this lives (main thread only); interrupt stops it (called from the
     // watchdog's thread). The watchdog knows no script engine, so that the data objects, which
@@ -65,6 +86,7 @@ private:
         Clock::duration used{};          // page code: its own time
         Clock::duration native{};        // page code: the time of native work it called
         Stop stop = Stop::None;
+        Clock::time_point stoppedAt{};
     };
 
     static ScriptWatchdog &instance();
@@ -75,7 +97,9 @@ private:
     void charge(Clock::time_point now);
     int runningBelow(std::size_t from) const;
     void check(Clock::time_point now);
-    void fire(Entry &entry, Stop why);
+    void fire(Entry &entry, Stop why, Clock::time_point now);
+    // Ends the process when page code on the stack ignored its stop for kGrace.
+    void endIfIgnored(Clock::time_point now) const;
     void watch();
 
     std::mutex m_mutex;
@@ -85,6 +109,8 @@ private:
     std::atomic<int> m_stopped{0}; // stopped entries on the stack
     quint64 m_entries = 0;         // counts all entries
     qint64 m_residentAtStart = 0;  // when the outermost page code was entered
+    bool m_endProcess = false;
+    std::atomic<bool> *m_pageCodeRuns = nullptr;
     bool m_sleeping = false;
     bool m_quit = false;
     std::thread m_thread;
