@@ -3,15 +3,18 @@
 #include "ui_TranslatorPanel.h"
 
 #include "ArtIcon.h"
+#include "CopyableText.h"
 #include "Dictionary.h"
 #include "FormTimer.h"
 #include "HoverHelp.h"
 #include "ListLines.h"
+#include "NotFoundMessage.h"
 #include "Speaker.h"
 #include "TextRoutines.h"
 #include "VoiceChoice.h"
 #include "WindowRegistry.h"
 #include "WindowServices.h"
+#include "WordListPopup.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -117,9 +120,61 @@ TranslatorPanel::TranslatorPanel(QWidget *parent)
             emit keyboardWanted();
     });
     attachHoverHelp();
+    attachWordLists();
+    attachCopying();
 }
 
 TranslatorPanel::~TranslatorPanel() = default;
+
+void TranslatorPanel::attachWordLists()
+{
+    const auto attach = [this](QLineEdit *field, Direction direction, const QString &name) {
+        const TextDirection side = direction == Direction::German ? TextDirection::German : TextDirection::Foreign;
+        auto *list = new WordListPopup(field, [this, side](const QString &typed) {
+            return m_dictionary ? m_dictionary->wordsBeginning(typed, side, WordListPopup::kMostWords)
+                                : QStringList();
+        });
+        list->setObjectName(name);
+        // A picked word is searched as if it had been typed and Enter pressed.
+        connect(list, &WordListPopup::picked, this, [this, field, direction](const QString &word) {
+            search(direction, word);
+            field->clear();
+        });
+    };
+    attach(ui->TextD, Direction::German, QStringLiteral("wordListD"));
+    attach(ui->TextEng, Direction::Foreign, QStringLiteral("wordListEng"));
+}
+
+void TranslatorPanel::attachCopying()
+{
+    for (QLabel *label : std::initializer_list<QLabel *>{ui->lblText, ui->Label21G, ui->Label21, ui->notFoundLine})
+        CopyableText::attach(label);
+    connect(ui->notFoundLine, &QLabel::linkActivated, this, [this](const QString &link) {
+        bool number = false;
+        const qsizetype index = link.toInt(&number);
+        if (number && index >= 0 && index < m_suggestions.size())
+            lookUpSuggestion(m_suggestions[index]);
+    });
+    ui->notFoundLine->installEventFilter(this);
+}
+
+void TranslatorPanel::lookUpSuggestion(const QString &word)
+{
+    search(m_answerDirection == TextDirection::German ? Direction::German : Direction::Foreign, word);
+}
+
+bool TranslatorPanel::suggestionKey(QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+        return false;
+    // Tab into the line and Enter takes the first suggestion; each further Tab selects the next.
+    const QString selected = ui->notFoundLine->selectedText();
+    if (m_suggestions.contains(selected))
+        lookUpSuggestion(selected);
+    else if (!m_suggestions.isEmpty())
+        lookUpSuggestion(m_suggestions.first());
+    return true;
+}
 
 void TranslatorPanel::setDictionary(Dictionary &dictionary)
 {
@@ -219,7 +274,7 @@ void TranslatorPanel::search(Direction direction, const QString &word)
     fetch->setInterval(kFetchDelay);
 }
 
-void TranslatorPanel::answered(const QString &word, TextDirection, const std::optional<LookupAnswer> &answer)
+void TranslatorPanel::answered(const QString &word, TextDirection direction, const std::optional<LookupAnswer> &answer)
 {
     if (word == kLanguageNamesEntry && m_languageNamesWanted) {
         m_languageNamesWanted = false;
@@ -234,6 +289,9 @@ void TranslatorPanel::answered(const QString &word, TextDirection, const std::op
         ui->txtDate->setText(answer->searchField);
     m_answer = answer;
     m_answerWord = word;
+    m_answerDirection = direction;
+    const bool nothing = answer && answer->translation.isEmpty() && answer->german.isEmpty();
+    m_suggestions = nothing && !word.trimmed().isEmpty() ? m_dictionary->suggestions(word, direction) : QStringList();
 }
 
 void TranslatorPanel::fetchResults(Direction direction)
@@ -242,12 +300,12 @@ void TranslatorPanel::fetchResults(Direction direction)
     ui->List3->addItems(profile);
     ui->List4->addItems(profile);
     // Without an answer (no page) the labels keep what they show.
+    const bool notFound = m_answer && m_answer->translation.isEmpty() && m_answer->german.isEmpty() &&
+                          !m_answerWord.isEmpty();
     if (m_answer) {
         ui->lblText->setText(m_answer->translation);
         ui->Label21G->setText(m_answer->german);
         ui->Label21->setText(m_answer->note);
-        if (m_answer->translation.isEmpty() && m_answer->german.isEmpty() && !m_answerWord.isEmpty())
-            HoverHelp::setHelpText(QStringLiteral("„%1“ steht nicht im Wörterbuch.").arg(m_answerWord));
     }
     ui->List3->addItem(ui->lblText->text());
     ui->List4->addItem(ui->Label21G->text());
@@ -261,6 +319,26 @@ void TranslatorPanel::fetchResults(Direction direction)
     m_lastTranslation = request;
     m_services->speaker.speakTranslation(request);
     (direction == Direction::German ? Timer1T : Timer2T)->setEnabled(false);
+    // After the translation's request, which would cut the help line's reading short.
+    if (notFound)
+        showNotFound();
+    else if (m_answer)
+        hideNotFound();
+}
+
+void TranslatorPanel::showNotFound()
+{
+    const NotFoundMessage message(m_answerWord, m_suggestions);
+    ui->notFoundLine->setText(message.linked());
+    ui->notFoundLine->show();
+    ui->notFoundLine->raise();
+    HoverHelp::setHelpText(message.text());
+}
+
+void TranslatorPanel::hideNotFound()
+{
+    ui->notFoundLine->hide();
+    ui->notFoundLine->clear();
 }
 
 void TranslatorPanel::typedFieldChanged(Direction direction)
@@ -274,6 +352,8 @@ void TranslatorPanel::typedFieldChanged(Direction direction)
 
 bool TranslatorPanel::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress && watched == ui->notFoundLine)
+        return suggestionKey(static_cast<QKeyEvent *>(event));
     if (event->type() == QEvent::KeyPress)
         return fieldKey(watched, static_cast<QKeyEvent *>(event));
     return false;
@@ -465,6 +545,8 @@ void TranslatorPanel::clearAnswer()
 {
     ui->Label21->clear();
     m_answer.reset();
+    m_suggestions.clear();
+    hideNotFound();
 }
 
 void TranslatorPanel::readLanguageNames()

@@ -101,12 +101,25 @@ private:
     // The answer of the pair before goes with it: a note of another language would stay on screen.
     void clearAnswer();
     void attachHoverHelp();
+    // The lists of words under the typed fields, and the answer's labels that can be copied.
+    void attachWordLists();
+    void attachCopying();
+    // Where the answer would stand: that the word is not in the dictionary and what it may have
+    // meant; said through the help line, which reads it aloud when automatic reading is on.
+    void showNotFound();
+    void hideNotFound();
+    void lookUpSuggestion(const QString &word);
+    // Enter in the not-found line looks up the suggestion selected there, else the first one.
+    bool suggestionKey(QKeyEvent *event);
 
     std::unique_ptr<Ui::TranslatorPanel> ui;
     Dictionary *m_dictionary = nullptr;
     // The last answer of the dictionary, which a fetch shows; none before the first.
     std::optional<LookupAnswer> m_answer;
     QString m_answerWord;
+    TextDirection m_answerDirection = TextDirection::German;
+    // The words the dictionary may have meant when it had no answer to the last word.
+    QStringList m_suggestions;
     bool m_languageNamesWanted = false;
     // A pair chosen by the user, which opening the panel keeps.
     bool m_pairChosen = false;
