@@ -8,8 +8,8 @@
 #include "FormTimer.h"
 #include "HoverHelp.h"
 #include "ListLines.h"
-#include "NotFoundMessage.h"
 #include "Speaker.h"
+#include "SuggestionLine.h"
 #include "TextRoutines.h"
 #include "VoiceChoice.h"
 #include "WindowRegistry.h"
@@ -121,7 +121,7 @@ TranslatorPanel::TranslatorPanel(QWidget *parent)
     });
     attachHoverHelp();
     attachWordLists();
-    attachCopying();
+    attachAnswerLines();
 }
 
 TranslatorPanel::~TranslatorPanel() = default;
@@ -145,35 +145,14 @@ void TranslatorPanel::attachWordLists()
     attach(ui->TextEng, Direction::Foreign, QStringLiteral("wordListEng"));
 }
 
-void TranslatorPanel::attachCopying()
+void TranslatorPanel::attachAnswerLines()
 {
     for (QLabel *label : std::initializer_list<QLabel *>{ui->lblText, ui->Label21G, ui->Label21, ui->notFoundLine})
         CopyableText::attach(label);
-    connect(ui->notFoundLine, &QLabel::linkActivated, this, [this](const QString &link) {
-        bool number = false;
-        const qsizetype index = link.toInt(&number);
-        if (number && index >= 0 && index < m_suggestions.size())
-            lookUpSuggestion(m_suggestions[index]);
+    m_suggestionLine = new SuggestionLine(ui->notFoundLine);
+    connect(m_suggestionLine, &SuggestionLine::lookUpWanted, this, [this](const QString &word, TextDirection side) {
+        search(side == TextDirection::German ? Direction::German : Direction::Foreign, word);
     });
-    ui->notFoundLine->installEventFilter(this);
-}
-
-void TranslatorPanel::lookUpSuggestion(const QString &word)
-{
-    search(m_answerDirection == TextDirection::German ? Direction::German : Direction::Foreign, word);
-}
-
-bool TranslatorPanel::suggestionKey(QKeyEvent *event)
-{
-    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
-        return false;
-    // Tab into the line and Enter takes the first suggestion; each further Tab selects the next.
-    const QString selected = ui->notFoundLine->selectedText();
-    if (m_suggestions.contains(selected))
-        lookUpSuggestion(selected);
-    else if (!m_suggestions.isEmpty())
-        lookUpSuggestion(m_suggestions.first());
-    return true;
 }
 
 void TranslatorPanel::setDictionary(Dictionary &dictionary)
@@ -319,26 +298,12 @@ void TranslatorPanel::fetchResults(Direction direction)
     m_lastTranslation = request;
     m_services->speaker.speakTranslation(request);
     (direction == Direction::German ? Timer1T : Timer2T)->setEnabled(false);
-    // After the translation's request, which would cut the help line's reading short.
+    // Where the answer would stand, and through the help line, which reads it aloud when automatic
+    // reading is on: after the translation's request, which would cut that reading short.
     if (notFound)
-        showNotFound();
+        HoverHelp::setHelpText(m_suggestionLine->show(m_answerWord, m_suggestions, m_answerDirection));
     else if (m_answer)
-        hideNotFound();
-}
-
-void TranslatorPanel::showNotFound()
-{
-    const NotFoundMessage message(m_answerWord, m_suggestions);
-    ui->notFoundLine->setText(message.linked());
-    ui->notFoundLine->show();
-    ui->notFoundLine->raise();
-    HoverHelp::setHelpText(message.text());
-}
-
-void TranslatorPanel::hideNotFound()
-{
-    ui->notFoundLine->hide();
-    ui->notFoundLine->clear();
+        m_suggestionLine->hide();
 }
 
 void TranslatorPanel::typedFieldChanged(Direction direction)
@@ -352,8 +317,6 @@ void TranslatorPanel::typedFieldChanged(Direction direction)
 
 bool TranslatorPanel::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress && watched == ui->notFoundLine)
-        return suggestionKey(static_cast<QKeyEvent *>(event));
     if (event->type() == QEvent::KeyPress)
         return fieldKey(watched, static_cast<QKeyEvent *>(event));
     return false;
@@ -546,7 +509,7 @@ void TranslatorPanel::clearAnswer()
     ui->Label21->clear();
     m_answer.reset();
     m_suggestions.clear();
-    hideNotFound();
+    m_suggestionLine->hide();
 }
 
 void TranslatorPanel::readLanguageNames()

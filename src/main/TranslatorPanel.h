@@ -19,6 +19,7 @@ namespace ortelia {
 
 class Dictionary;
 class FormTimer;
+class SuggestionLine;
 struct WindowServices;
 
 // The single-word translator Frame2 of the main window: a word typed (or dictated) into the
@@ -101,16 +102,10 @@ private:
     // The answer of the pair before goes with it: a note of another language would stay on screen.
     void clearAnswer();
     void attachHoverHelp();
-    // The lists of words under the typed fields, and the answer's labels that can be copied.
+    // The lists of words under the typed fields; the answer's labels that can be copied, and the
+    // line of suggestions where the answer would stand.
     void attachWordLists();
-    void attachCopying();
-    // Where the answer would stand: that the word is not in the dictionary and what it may have
-    // meant; said through the help line, which reads it aloud when automatic reading is on.
-    void showNotFound();
-    void hideNotFound();
-    void lookUpSuggestion(const QString &word);
-    // Enter in the not-found line looks up the suggestion selected there, else the first one.
-    bool suggestionKey(QKeyEvent *event);
+    void attachAnswerLines();
 
     std::unique_ptr<Ui::TranslatorPanel> ui;
     Dictionary *m_dictionary = nullptr;
@@ -120,6 +115,7 @@ private:
     TextDirection m_answerDirection = TextDirection::German;
     // The words the dictionary may have meant when it had no answer to the last word.
     QStringList m_suggestions;
+    SuggestionLine *m_suggestionLine = nullptr;
     bool m_languageNamesWanted = false;
     // A pair chosen by the user, which opening the panel keeps.
     bool m_pairChosen = false;
