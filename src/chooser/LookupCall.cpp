@@ -2,6 +2,7 @@
 
 #include "CommandEnd.h"
 #include "PageCommandLine.h"
+#include "SpellingSuggestions.h"
 
 #include <cstdio>
 
@@ -49,6 +50,14 @@ int printLookup(const LookupAnswer &answer)
     if (!printLine(answer.translation) || !printLine(answer.german) || !printLine(answer.note))
         return kOutputFailedStatus;
     return answer.translation.isEmpty() && answer.german.isEmpty() ? 1 : 0;
+}
+
+void nameSuggestions(const LookupAnswer &answer, const std::function<QStringList()> &suggestions)
+{
+    if (!answer.translation.isEmpty() || !answer.german.isEmpty())
+        return;
+    if (const QString question = SpellingSuggestions::question(suggestions()); !question.isEmpty())
+        std::fprintf(stderr, "%s\n", question.toLocal8Bit().constData());
 }
 
 } // namespace ortelia

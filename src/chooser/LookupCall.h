@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QStringList>
 
+#include <functional>
 #include <variant>
 
 namespace ortelia {
@@ -31,5 +32,8 @@ bool lookupNeedsWindowProgram(const QStringList &args);
 // Prints Textfeld2, Textfeld and Textfeld3, one per line. The exit status of the lookup: 0 when
 // the page answered, 1 when it found nothing or standard output did not take the answer.
 int printLookup(const LookupAnswer &answer);
+// For an answer that found nothing: the words that suggestions gives, asked about on standard error
+// ("Meinten Sie: bahnhof, bahnhöfe?"); suggestions is not called for an answer that found something.
+void nameSuggestions(const LookupAnswer &answer, const std::function<QStringList()> &suggestions);
 
 } // namespace ortelia

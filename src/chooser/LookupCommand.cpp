@@ -15,7 +15,10 @@ int runLookupCommand(const QStringList &args, const QDir &startDir)
     HeadlessPage browser;
     browser.navigate(lookup.page);
     Dictionary dictionary(browser);
-    return printLookup(dictionary.answer(lookup.word, lookup.direction).value_or(LookupAnswer{}));
+    const LookupAnswer answer = dictionary.answer(lookup.word, lookup.direction).value_or(LookupAnswer{});
+    const int status = printLookup(answer);
+    nameSuggestions(answer, [&] { return dictionary.suggestions(lookup.word, lookup.direction); });
+    return status;
 }
 
 } // namespace ortelia

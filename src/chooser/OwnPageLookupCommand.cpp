@@ -3,6 +3,7 @@
 #include "CommandEnd.h"
 #include "LookupCall.h"
 #include "OwnPageLookup.h"
+#include "SpellingSuggestions.h"
 
 #include <cstdio>
 
@@ -19,7 +20,12 @@ int runOwnPageLookupCommand(const QStringList &args, const QDir &startDir)
             lookUpOnOwnPage(lookup.page, lookup.word, lookup.direction, &refusal)) {
         if (!refusal.isEmpty())
             std::fprintf(stderr, "%s\n", refusal.toLocal8Bit().constData());
-        return printLookup(*answer);
+        const int status = printLookup(*answer);
+        // Hunspell is read only here, for a word without entry.
+        nameSuggestions(*answer, [&lookup] {
+            return SpellingSuggestions::onOwnPage(lookup.page, lookup.word, lookup.direction);
+        });
+        return status;
     }
     return kHandOn;
 }

@@ -7,6 +7,7 @@
 #include "OwnPageLookup.h"
 #include "PhraseBeginnings.h"
 #include "ProgramFolder.h"
+#include "SpellingSuggestions.h"
 #include "TabularDataObject.h"
 
 #include <QFileInfo>
@@ -25,6 +26,7 @@ Dictionary::Dictionary(HeadlessPage &page, Hits hits, QObject *parent)
             beginnings.reset();
         m_baseForms.reset();
         m_wordClasses.reset();
+        m_suggestions.reset();
     });
 }
 
@@ -127,6 +129,25 @@ const QHash<QString, SenseInContext::VerbAndNoun> *Dictionary::wordClasses()
         }
     }
     return &*m_wordClasses;
+}
+
+QStringList Dictionary::wordsBeginning(const QString &prefix, TextDirection direction, int limit)
+{
+    web::TabularDataObject *data = ownData();
+    if (!data)
+        return {};
+    return data->valuesBeginning(direction == TextDirection::German ? germanColumn() : foreignColumn(),
+                                 LookupKey::cleaned(prefix), limit);
+}
+
+QStringList Dictionary::suggestions(const QString &word, TextDirection direction)
+{
+    if (!ownData())
+        return {};
+    if (!m_suggestions)
+        m_suggestions =
+            std::make_unique<SpellingSuggestions>(m_ownParams, QFileInfo(m_page.location()).absolutePath());
+    return m_suggestions->of(word, direction);
 }
 
 void Dictionary::lookUp(const QString &word, TextDirection direction)

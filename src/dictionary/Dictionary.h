@@ -16,6 +16,7 @@ namespace ortelia {
 
 class HeadlessPage;
 class PhraseBeginnings;
+class SpellingSuggestions;
 
 namespace web {
 class BaseFormStandIn;
@@ -52,6 +53,12 @@ public:
     // The German keys whose first translation as a verb and as a noun differ (SenseInContext),
     // read on the first text that asks; null for a page a user wrote.
     const QHash<QString, SenseInContext::VerbAndNoun> *wordClasses();
+    // The dictionary's words of the direction that begin with prefix, each once, in dictionary
+    // order: at most limit. None for a page a user wrote.
+    QStringList wordsBeginning(const QString &prefix, TextDirection direction, int limit);
+    // Words the dictionary answers that are spelt like word (SpellingSuggestions); none for a page a
+    // user wrote.
+    QStringList suggestions(const QString &word, TextDirection direction);
 
 signals:
     void finished(const QString &word, ortelia::TextDirection direction,
@@ -76,6 +83,7 @@ private:
     std::unique_ptr<PhraseBeginnings> m_phraseBeginnings[2];
     std::unique_ptr<web::BaseFormStandIn> m_baseForms;
     std::optional<QHash<QString, SenseInContext::VerbAndNoun>> m_wordClasses;
+    std::unique_ptr<SpellingSuggestions> m_suggestions;
 };
 
 } // namespace ortelia

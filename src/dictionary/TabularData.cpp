@@ -378,6 +378,41 @@ int TabularData::firstRecord(int column, QStringView value) const
     return compareField(record, column, value, buffer) == 0 ? record : -1;
 }
 
+QStringList TabularData::valuesBeginning(int column, QStringView prefix, int limit) const
+{
+    QStringList values;
+    if (column < 0 || column >= m_columns.size() || prefix.isEmpty())
+        return values;
+    // The search starts at the prefix's primary characters: "ba" sorts before "bä" and begins with it.
+    QString start;
+    for (casefold::PrimaryReader reader(prefix); !reader.atEnd();)
+        start += QChar(reader.next());
+    const Order order = index(column);
+    QString buffer;
+    for (qsizetype p = lowerBound(order, column, start, buffer); p < order.size() && values.size() < limit; ++p) {
+        const QString value = field(order[p], column);
+        if (!casefold::primaryStartsWith(value, prefix))
+            break;
+        // Values that differ in case alone are neighbours in the order.
+        if (values.isEmpty() || casefold::compareFolded(values.back(), value) != 0)
+            values << value;
+    }
+    return values;
+}
+
+void TabularData::forEachValue(int column, const std::function<void(QStringView)> &visit) const
+{
+    if (column < 0 || column >= m_columns.size())
+        return;
+    if (m_pieces) {
+        m_pieces->fail();
+        return;
+    }
+    QString buffer;
+    for (int r = 0; r < recordCount(); ++r)
+        visit(m_text.decode(fieldBytes(r, column), buffer));
+}
+
 Selection TabularData::select(const QString &filter, bool caseSensitive) const
 {
     const std::optional<std::vector<FilterTerm>> terms = parseFilter(filter, *this);

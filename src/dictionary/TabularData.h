@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -63,6 +64,12 @@ public:
     // The first record in file order whose field equals value without regard to case, as
     // select("column = value") finds it for a value without wildcard; -1 when there is none.
     int firstRecord(int column, QStringView value) const;
+    // The values of a column that begin with prefix in the dictionary order's primary characters
+    // ("bar" also finds "bär"), in that order, each value once without regard to case; at most limit.
+    QStringList valuesBeginning(int column, QStringView prefix, int limit) const;
+    // Every record's value of the column in file order, decoded into one buffer that the next value
+    // reuses. Read in pieces, the file cannot answer this (wholeFileNeeded()).
+    void forEachValue(int column, const std::function<void(QStringView)> &visit) const;
 
     // Record starts and indexes are taken from this file when it has them; indexes built from
     // now on are written to it.

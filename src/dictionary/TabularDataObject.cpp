@@ -1,5 +1,6 @@
 #include "TabularDataObject.h"
 
+#include "CaseFold.h"
 #include "DictionaryFormat.h"
 #include "PageFile.h"
 #include "ProgramFolder.h"
@@ -7,6 +8,8 @@
 
 #include <QFileInfo>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace ortelia::web {
 
@@ -198,6 +201,38 @@ QString TabularDataObject::fieldAt(int position, const QString &column) const
 int TabularDataObject::countMatching(const QString &filter) const
 {
     return m_data->select(filter, m_caseSensitive).size();
+}
+
+std::vector<std::shared_ptr<const TabularData>> TabularDataObject::wholeFiles()
+{
+    load();
+    std::vector<std::shared_ptr<const TabularData>> files;
+    for (const QString &path : {m_path, m_supplementPath}) {
+        if (!path.isEmpty())
+            files.push_back(TabularDataCache::load(path, m_delimiter, m_useHeader));
+    }
+    return files;
+}
+
+QStringList TabularDataObject::valuesBeginning(const QString &column, const QString &prefix, int limit)
+{
+    QStringList values;
+    for (const std::shared_ptr<const TabularData> &data : wholeFiles())
+        values += data->valuesBeginning(data->column(column), prefix, limit);
+    std::stable_sort(values.begin(), values.end(),
+                     [](const QString &a, const QString &b) { return casefold::compare(a, b) < 0; });
+    values.erase(std::unique(values.begin(), values.end(),
+                             [](const QString &a, const QString &b) { return casefold::compareFolded(a, b) == 0; }),
+                 values.end());
+    if (values.size() > limit)
+        values.resize(limit);
+    return values;
+}
+
+void TabularDataObject::forEachValue(const QString &column, const std::function<void(QStringView)> &visit)
+{
+    for (const std::shared_ptr<const TabularData> &data : wholeFiles())
+        data->forEachValue(data->column(column), visit);
 }
 
 } // namespace ortelia::web

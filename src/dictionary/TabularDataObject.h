@@ -7,7 +7,9 @@
 #include <QMap>
 #include <QString>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace ortelia::web {
 
@@ -73,6 +75,11 @@ public:
     QString fieldAt(int position, const QString &column) const override;
     // The number of the file's records a filter selects, leaving the current selection as it is.
     int countMatching(const QString &filter) const;
+    // The values of a column, its supplementary file's too, that begin with prefix
+    // (TabularData::valuesBeginning), merged in dictionary order; at most limit.
+    QStringList valuesBeginning(const QString &column, const QString &prefix, int limit);
+    // Every value of a column in the whole file, then in its supplementary file.
+    void forEachValue(const QString &column, const std::function<void(QStringView)> &visit);
 
 private:
     void load();
@@ -82,6 +89,8 @@ private:
     void search(bool withFallbacks);
     void searchSupplement();
     void moveTo(int position);
+    // The file and its supplementary file, each read whole (through the cache every page shares).
+    std::vector<std::shared_ptr<const TabularData>> wholeFiles();
 
     QString m_pageDir;
     QString m_dataUrl;

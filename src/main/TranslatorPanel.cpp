@@ -3,15 +3,18 @@
 #include "ui_TranslatorPanel.h"
 
 #include "ArtIcon.h"
+#include "CopyableText.h"
 #include "Dictionary.h"
 #include "FormTimer.h"
 #include "HoverHelp.h"
 #include "ListLines.h"
 #include "Speaker.h"
+#include "SuggestionLine.h"
 #include "TextRoutines.h"
 #include "VoiceChoice.h"
 #include "WindowRegistry.h"
 #include "WindowServices.h"
+#include "WordListPopup.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -117,9 +120,40 @@ TranslatorPanel::TranslatorPanel(QWidget *parent)
             emit keyboardWanted();
     });
     attachHoverHelp();
+    attachWordLists();
+    attachAnswerLines();
 }
 
 TranslatorPanel::~TranslatorPanel() = default;
+
+void TranslatorPanel::attachWordLists()
+{
+    const auto attach = [this](QLineEdit *field, Direction direction, const QString &name) {
+        const TextDirection side = direction == Direction::German ? TextDirection::German : TextDirection::Foreign;
+        auto *list = new WordListPopup(field, [this, side](const QString &typed) {
+            return m_dictionary ? m_dictionary->wordsBeginning(typed, side, WordListPopup::kMostWords)
+                                : QStringList();
+        });
+        list->setObjectName(name);
+        // A picked word is searched as if it had been typed and Enter pressed.
+        connect(list, &WordListPopup::picked, this, [this, field, direction](const QString &word) {
+            search(direction, word);
+            field->clear();
+        });
+    };
+    attach(ui->TextD, Direction::German, QStringLiteral("wordListD"));
+    attach(ui->TextEng, Direction::Foreign, QStringLiteral("wordListEng"));
+}
+
+void TranslatorPanel::attachAnswerLines()
+{
+    for (QLabel *label : std::initializer_list<QLabel *>{ui->lblText, ui->Label21G, ui->Label21, ui->notFoundLine})
+        CopyableText::attach(label);
+    m_suggestionLine = new SuggestionLine(ui->notFoundLine);
+    connect(m_suggestionLine, &SuggestionLine::lookUpWanted, this, [this](const QString &word, TextDirection side) {
+        search(side == TextDirection::German ? Direction::German : Direction::Foreign, word);
+    });
+}
 
 void TranslatorPanel::setDictionary(Dictionary &dictionary)
 {
@@ -219,7 +253,7 @@ void TranslatorPanel::search(Direction direction, const QString &word)
     fetch->setInterval(kFetchDelay);
 }
 
-void TranslatorPanel::answered(const QString &word, TextDirection, const std::optional<LookupAnswer> &answer)
+void TranslatorPanel::answered(const QString &word, TextDirection direction, const std::optional<LookupAnswer> &answer)
 {
     if (word == kLanguageNamesEntry && m_languageNamesWanted) {
         m_languageNamesWanted = false;
@@ -234,6 +268,9 @@ void TranslatorPanel::answered(const QString &word, TextDirection, const std::op
         ui->txtDate->setText(answer->searchField);
     m_answer = answer;
     m_answerWord = word;
+    m_answerDirection = direction;
+    const bool nothing = answer && answer->translation.isEmpty() && answer->german.isEmpty();
+    m_suggestions = nothing && !word.trimmed().isEmpty() ? m_dictionary->suggestions(word, direction) : QStringList();
 }
 
 void TranslatorPanel::fetchResults(Direction direction)
@@ -242,12 +279,12 @@ void TranslatorPanel::fetchResults(Direction direction)
     ui->List3->addItems(profile);
     ui->List4->addItems(profile);
     // Without an answer (no page) the labels keep what they show.
+    const bool notFound = m_answer && m_answer->translation.isEmpty() && m_answer->german.isEmpty() &&
+                          !m_answerWord.isEmpty();
     if (m_answer) {
         ui->lblText->setText(m_answer->translation);
         ui->Label21G->setText(m_answer->german);
         ui->Label21->setText(m_answer->note);
-        if (m_answer->translation.isEmpty() && m_answer->german.isEmpty() && !m_answerWord.isEmpty())
-            HoverHelp::setHelpText(QStringLiteral("„%1“ steht nicht im Wörterbuch.").arg(m_answerWord));
     }
     ui->List3->addItem(ui->lblText->text());
     ui->List4->addItem(ui->Label21G->text());
@@ -261,6 +298,12 @@ void TranslatorPanel::fetchResults(Direction direction)
     m_lastTranslation = request;
     m_services->speaker.speakTranslation(request);
     (direction == Direction::German ? Timer1T : Timer2T)->setEnabled(false);
+    // Where the answer would stand, and through the help line, which reads it aloud when automatic
+    // reading is on: after the translation's request, which would cut that reading short.
+    if (notFound)
+        HoverHelp::setHelpText(m_suggestionLine->show(m_answerWord, m_suggestions, m_answerDirection));
+    else if (m_answer)
+        m_suggestionLine->hide();
 }
 
 void TranslatorPanel::typedFieldChanged(Direction direction)
@@ -465,6 +508,8 @@ void TranslatorPanel::clearAnswer()
 {
     ui->Label21->clear();
     m_answer.reset();
+    m_suggestions.clear();
+    m_suggestionLine->hide();
 }
 
 void TranslatorPanel::readLanguageNames()

@@ -19,6 +19,7 @@ namespace ortelia {
 
 class Dictionary;
 class FormTimer;
+class SuggestionLine;
 struct WindowServices;
 
 // The single-word translator Frame2 of the main window: a word typed (or dictated) into the
@@ -101,12 +102,20 @@ private:
     // The answer of the pair before goes with it: a note of another language would stay on screen.
     void clearAnswer();
     void attachHoverHelp();
+    // The lists of words under the typed fields; the answer's labels that can be copied, and the
+    // line of suggestions where the answer would stand.
+    void attachWordLists();
+    void attachAnswerLines();
 
     std::unique_ptr<Ui::TranslatorPanel> ui;
     Dictionary *m_dictionary = nullptr;
     // The last answer of the dictionary, which a fetch shows; none before the first.
     std::optional<LookupAnswer> m_answer;
     QString m_answerWord;
+    TextDirection m_answerDirection = TextDirection::German;
+    // The words the dictionary may have meant when it had no answer to the last word.
+    QStringList m_suggestions;
+    SuggestionLine *m_suggestionLine = nullptr;
     bool m_languageNamesWanted = false;
     // A pair chosen by the user, which opening the panel keeps.
     bool m_pairChosen = false;

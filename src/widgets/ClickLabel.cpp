@@ -34,7 +34,8 @@ void ClickLabel::mousePressEvent(QMouseEvent *event)
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (rect().contains(event->position().toPoint())) {
+    // Text selected with the mouse is no click.
+    if (rect().contains(event->position().toPoint()) && !hasSelectedText()) {
         if (event->button() == Qt::LeftButton)
             emit clicked();
         else if (event->button() == Qt::RightButton)

@@ -29,6 +29,7 @@ private slots:
     void noMarksOrOwnKeysInTranslations();
     void pagesAnswerFromRealData();
     void lookupCommand();
+    void lookupCommandSuggestsSpellings();
     void ownPagesAnswerAsTheirScriptDoes();
     void everydayFirstTranslations();
     void spellingsAndEnglishForms();

@@ -274,6 +274,33 @@ void RealDictionaryTest::lookupCommand()
     QCOMPARE(runProgram({QStringLiteral("import-freedict"), QStringLiteral("nur-eins")}).exitCode, 2);
 }
 
+// A word without entry: its empty lines and exit 1 as before, and on standard error the words of
+// the direction's language that the dictionary holds spelt like it.
+void RealDictionaryTest::lookupCommandSuggestsSpellings()
+{
+    const QRegularExpression question(QStringLiteral("^Meinten Sie: ([^?]+)\\?\n$"));
+    const auto suggested = [&](const Run &run) {
+        const QRegularExpressionMatch match = question.match(run.errors);
+        return match.hasMatch() ? match.captured(1).split(QStringLiteral(", ")) : QStringList();
+    };
+    Run run = runProgram({QStringLiteral("lookup"), QStringLiteral("bahnhoff")});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.lines, QStringList({"", "", "", ""}));
+    QStringList words = suggested(run);
+    QVERIFY2(!words.isEmpty() && words.size() <= 5, qPrintable(run.errors));
+    QCOMPARE(words.first(), QStringLiteral("bahnhof"));
+
+    run = runProgram({QStringLiteral("lookup"), QStringLiteral("strasse")});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.errors.isEmpty());
+    run = runProgram({QStringLiteral("lookup"), QStringLiteral("schluesel")});
+    QCOMPARE(suggested(run).value(0), QStringLiteral("schlüssel"));
+
+    run = runProgram({QStringLiteral("lookup"), QStringLiteral("--foreign"), QStringLiteral("staion")});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(suggested(run).contains(QStringLiteral("station")), qPrintable(run.errors));
+}
+
 // The lookup program answers the program's own pages without their script, as the script does:
 // hits, misses, base forms, wildcards, odd filters, the separator line, both directions, every
 // pair. Other pages and an empty word it leaves to the script.

@@ -33,6 +33,23 @@ type_and_enter "Hallo"
 heard "hello" || fail "\"hello\" was not spoken after \"Hallo\""
 import -window root "$screenshot"
 
+# A word without entry: automatic reading (F11) reads the suggestions that stand in its place.
+xdotool key F11
+type_and_enter "bahnhoff"
+for _ in $(seq 1 50); do
+  grep -q "Meinten Sie: bahnhof" "$ORTELIA_SPEECH_LOG" 2>/dev/null && break
+  sleep 0.1
+done
+grep -q "Meinten Sie: bahnhof" "$ORTELIA_SPEECH_LOG" || fail "the suggestions for \"bahnhoff\" were not read aloud"
+xdotool key F8
+
+# The first letters, Down and Enter: the first word of the list under the field is looked up.
+click 160 94
+xdotool key ctrl+a BackSpace
+xdotool type --delay 60 "bahnho"
+xdotool key Down Return
+heard "station" || fail "\"station\" was not spoken after picking \"bahnhof\" from the word list"
+
 click 480 94                # "Land?"
 click 440 155               # "Deutsch-Frazösisch"
 type_and_enter "Haus"

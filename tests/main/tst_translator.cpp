@@ -11,11 +11,17 @@
 #include "TestSupport.h"
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QTextDocumentFragment>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -252,6 +258,103 @@ private slots:
                          ->text(),
                      QStringLiteral("„blorptzuk“ steht nicht im Wörterbuch."));
         QCOMPARE(label("lblText"), QString());
+    }
+
+    // Where the answer would stand: the word is not there, and the dictionary's words spelt like it
+    // in the language of the direction, across umlaut spellings; Enter on one looks it up.
+    void misspeltWordsGetSuggestions()
+    {
+        openTranslator();
+        QTest::keyClick(control("TextD"), Qt::Key_F11);
+        auto *line = control<QLabel>("notFoundLine");
+        type("TextD", QStringLiteral("huas"));
+        QTRY_VERIFY(line->isVisible());
+        // Hunspell may add forms the dictionary answers through their base form.
+        const QString said = QTextDocumentFragment::fromHtml(line->text()).toPlainText();
+        QVERIFY2(said.startsWith(QStringLiteral("„huas“ steht nicht im Wörterbuch. Meinten Sie: haus")), qPrintable(said));
+        QVERIFY(said.endsWith(u'?'));
+        QTRY_VERIFY(log().contains(said));
+        QCOMPARE(label("lblText"), QString());
+
+        type("TextD", QStringLiteral("hallochen"));
+        QTRY_VERIFY2(line->text().contains(QStringLiteral("Meinten Sie: <a href=\"0\">hallöchen</a>")),
+                     qPrintable(line->text()));
+        type("TextEng", QStringLiteral("hous"));
+        QTRY_VERIFY(line->text().contains(QStringLiteral("„hous“")));
+        QVERIFY(line->text().contains(QStringLiteral(">house</a>")));
+        // Tab reaches the suggestions; Enter looks the first up, in the direction it was asked.
+        line->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(line, Qt::Key_Return);
+        QTRY_COMPARE(label("Label21G"), QStringLiteral("haus"));
+        QVERIFY(line->isHidden());
+
+        type("TextD", QStringLiteral("ich gehe nach hause"));
+        QTRY_VERIFY(line->isVisible());
+        QVERIFY(line->text().endsWith(QStringLiteral("Ganze Sätze übersetzt der Text-Übersetzer.")));
+    }
+
+    // Under the field, the dictionary's words that begin with the letters typed; Enter without
+    // picking searches what was typed, as it always did.
+    void typedLettersListTheDictionarysWords()
+    {
+        openTranslator();
+        auto *list = control<QListWidget>("wordListD");
+        type("TextD", QStringLiteral("hal"), false);
+        QVERIFY(list->isVisible());
+        QStringList words;
+        for (int row = 0; row < list->count(); ++row)
+            words << list->item(row)->text();
+        QCOMPARE(words, QStringList({"hallo", "hallöchen"}));
+        QCOMPARE(list->currentRow(), -1);
+        QTest::keyClick(control("TextD"), Qt::Key_Return);
+        QCOMPARE(control<QLineEdit>("TextD")->text(), QString());
+        QVERIFY(list->isHidden());
+        QTRY_VERIFY(control<QLabel>("notFoundLine")->text().startsWith(QStringLiteral("„hal“")));
+
+        type("TextD", QStringLiteral("hal"), false);
+        for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Return})
+            QTest::keyClick(control("TextD"), key);
+        QTRY_COMPARE(label("lblText"), QStringLiteral("hello"));
+        QCOMPARE(control<QLineEdit>("TextD")->text(), QString());
+
+        type("TextEng", QStringLiteral("ca"), false);
+        auto *foreign = control<QListWidget>("wordListEng");
+        QVERIFY(foreign->isVisible());
+        const QList<QListWidgetItem *> car = foreign->findItems(QStringLiteral("car"), Qt::MatchExactly);
+        QCOMPARE(car.size(), 1);
+        QTRY_VERIFY(!foreign->visualItemRect(car[0]).isEmpty());
+        QTest::mouseClick(foreign->viewport(), Qt::LeftButton, {}, foreign->visualItemRect(car[0]).center());
+        QTRY_COMPARE(label("Label21G"), QStringLiteral("auto"));
+        QVERIFY(foreign->isHidden());
+    }
+
+    // The answer can be copied: the context menu "Kopieren", and Ctrl+C on a selected word.
+    void answerCanBeCopied()
+    {
+        openTranslator();
+        type("TextD", QStringLiteral("hallo"));
+        QTRY_COMPARE(label("lblText"), QStringLiteral("hello"));
+        QApplication::clipboard()->clear();
+        QLabel *answer = control<QLabel>("lblText");
+        QStringList offered;
+        QTimer::singleShot(0, [&offered] {
+            if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+                for (const QAction *action : menu->actions())
+                    offered << action->text();
+                menu->actions().first()->trigger();
+                menu->close();
+            }
+        });
+        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(5, 5), answer->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(answer, &menuEvent);
+        QCOMPARE(offered, QStringList{QStringLiteral("Kopieren")});
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("hello"));
+
+        QLabel *german = control<QLabel>("Label21G");
+        QTest::mouseDClick(german, Qt::LeftButton, {}, QPoint(5, german->height() / 2));
+        QCOMPARE(german->selectedText(), QStringLiteral("hallo"));
+        QTest::keyClick(german, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("hallo"));
     }
 
     void aWordFromAnotherWindowIsLookedUp()
