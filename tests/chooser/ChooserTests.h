@@ -57,6 +57,7 @@ private slots:
     void damagedFunctionWordTableIsRefusedNamingTheLine();
     void dingListKeysOfPlaceholderVerbs();
     void dingListFormsIntoTheFormTable();
+    void dingListComparisonsAndLowerCaseReadings();
     void formTableFileFormat();
     void markedSensesAfterGeneralOnes();
     void pivotAgreementOfTwoLanguages();

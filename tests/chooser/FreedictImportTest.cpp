@@ -397,6 +397,29 @@ void FreedictImportTest::dingListKeysOfPlaceholderVerbs()
                                  "töten;kill", "umbringen;kill"}));
 }
 
+// An adjective's comparison is a key that says the English comparison first, its first headword's
+// ("ärmer; bedürftiger": poorer) before a sense of its own; a noun that is also an adjective or a verb's form has that sense for a word in
+// lower case.
+void FreedictImportTest::dingListComparisonsAndLowerCaseReadings()
+{
+    Glossary glossary;
+    DingSource::addText(glossary, QStringLiteral(
+        "Arm {m} | Arme {pl} :: arm | arms\n"
+        "arm; bedürftig {adj} | ärmer; bedürftiger | am ärmsten; am bedürftigsten :: poor; needy | poorer; needier | "
+        "poorest; neediest\n"
+        "ärmer {adj} :: more destitute\n"
+        "klein {adj} | kleiner | kleinste/r/s :: small | smaller | smallest\n"
+        "etw. suchen {vt} | suchend | gesucht | er/sie sucht :: to look for sth. | looking for | looked for | he/she looks for\n"
+        "etw. aussuchen {vt} | aussuchend | ausgesucht | er/sie sucht aus :: to pick out sth. | picking out | picked out | he/she picks out\n"
+        "Sucht {f} :: addiction\n"));
+    glossary.finish();
+    QCOMPARE(glossary.firstTranslation(QStringLiteral("ärmer")), QStringLiteral("poorer"));
+    QCOMPARE(glossary.firstTranslation(QStringLiteral("ärmsten")), QStringLiteral("poorest"));
+    QCOMPARE(glossary.firstTranslation(QStringLiteral("kleinste")), QStringLiteral("smallest"));
+    QCOMPARE(glossary.wordClassLines(FormTable()),
+             QStringList({"arm;poor;arm", "sucht;look for;addiction"}));
+}
+
 namespace {
 
 // The form table lines of a Ding snippet's forms, every base a key with a general sense but those

@@ -174,6 +174,43 @@ void addPhrases(Glossary &glossary, const QString &german, const QString &englis
     }
 }
 
+// "alt {adj} | älter | am ältesten :: old | older | oldest", "klein {adj} | kleiner | kleinste/r/s": a
+// comparison is a key of its own that says the English comparison before any narrower sense the
+// list gives it elsewhere ("älter": elderly, "kleiner": lesser).
+void addComparison(Glossary &glossary, const QStringList &germanPieces, const QStringList &englishPieces, int sense)
+{
+    if (germanPieces.size() < 3 || germanPieces.size() != englishPieces.size())
+        return;
+    // "arm; bedürftig | ärmer; bedürftiger | am ärmsten; am bedürftigsten :: poor; needy | poorer;
+    // needier": the first headword's comparison is each piece's first item.
+    const auto firstItem = [](const QString &piece) {
+        return EntryText::withoutBrackets(EntryText::splitItems(piece, false).value(0)).trimmed();
+    };
+    QString superlative = firstItem(germanPieces[2]);
+    if (superlative.startsWith(QLatin1String("am ")))
+        superlative.remove(0, 3);
+    else if (superlative.endsWith(QLatin1String("/r/s")))
+        superlative.chop(4);
+    else
+        return;
+    const QString forms[] = {firstItem(germanPieces[1]), superlative};
+    for (int i = 0; i < 2; ++i) {
+        QString english = EntryText::cleanItem(firstItem(englishPieces[i + 1])).trimmed();
+        if (english.startsWith(QLatin1String("the ")))
+            english.remove(0, 4);
+        const bool oneWord = !forms[i].isEmpty() && std::all_of(forms[i].begin(), forms[i].end(),
+                                                                [](QChar c) { return c.isLetter(); });
+        if (!oneWord || english.isEmpty() || english.count(QLatin1Char(' ')) > 1)
+            continue;
+        Candidate c;
+        c.text = english;
+        c.wordClass = WordClass::Adjective;
+        c.comparison = true;
+        c.sense = sense; // "dunkel | dunkler :: dark | darker" before "murky | murkier"
+        glossary.add(forms[i].toLower(), c);
+    }
+}
+
 } // namespace
 
 int addText(Glossary &glossary, const QString &text)
@@ -197,6 +234,7 @@ int addText(Glossary &glossary, const QString &text)
         const QList<Headword> heads = headwords(germanHead);
         QList<DingForms::Head> formHeads;
         qsizetype n = 0; // among the synonyms with a key
+        int headSense = 0; // the first headword's sense
         for (const Headword &h : heads) {
             formHeads.append({h.key, wordClassOf(h.grammar)});
             if (h.key.isEmpty())
@@ -205,6 +243,8 @@ int addText(Glossary &glossary, const QString &text)
             // verb's senses are counted apart from its verbal noun's ("Kochen", then "kochen": cook).
             const bool verb = wordClassOf(h.grammar) == WordClass::Verb;
             int &sense = n == 0 ? senses[verb ? h.key + QStringLiteral("/verb") : h.key] : noOrder;
+            if (n == 0)
+                headSense = sense;
             const EntryText::SenseUse headUse = EntryText::senseUse(h.label);
             for (qsizetype i = 0; i < items.size(); ++i) {
                 QString translation = withoutPlaceholders(EntryText::cleanItem(items[i]));
@@ -233,6 +273,8 @@ int addText(Glossary &glossary, const QString &text)
         }
         DingForms::add(german.split(kPiece), english.split(kPiece), formHeads, glossary.forms(),
                        glossary.foreignForms());
+        if (!formHeads.isEmpty() && formHeads[0].wordClass == WordClass::Adjective)
+            addComparison(glossary, german.split(kPiece), english.split(kPiece), headSense);
         addPhrases(glossary, german, english, !formHeads.isEmpty() && formHeads[0].wordClass == WordClass::Verb,
                    senses);
     }

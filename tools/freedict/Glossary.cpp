@@ -124,6 +124,7 @@ double Glossary::score(const Entry &entry, const Candidate &c) const
     return -2.0 * c.sense - 0.4 * c.item - 6.0 * sourceRank(c.source) - (c.label.isEmpty() ? 0.0 : 1.5) -
            (c.prefixForm ? 5.0 : 0.0) - (c.verbalNoun ? 6.0 : 0.0) - (c.synonym ? 3.0 : 0.0) -
            (c.placeholders ? 3.0 : 0.0) - 0.8 * (wordCount(c.text) - 1) + 0.3 * qMin(c.examples, 10) +
+           (c.comparison ? 4.0 : 0.0) +
            0.8 * std::log2(1.0 + m_evidence.together(entry.key, c.text));
 }
 

@@ -38,6 +38,7 @@ struct Candidate {
     bool placeholders = false; // the source's text had placeholders ("listen to sb./sth."), left out
     bool marked = false;       // vulgar, slang, colloquial, regional, dated, rare or of a special field
     bool pluralOnly = false;   // a noun the source names in the plural alone ("Männer {pl}")
+    bool comparison = false;   // a comparison's own translation in its adjective's entry ("älter": older)
     WordClass wordClass = WordClass::Other;
 };
 
