@@ -428,6 +428,8 @@ void supertrans1::connectPanel()
 {
     connect(ui->Check2, &QCheckBox::toggled, this, [this](bool letter) {
         resize(letter ? kLetterWidth : kNarrowWidth, height());
+        // Beyond the narrow window's edge the letter is hidden, for Tab and screen readers too.
+        ui->Brief->setVisible(letter);
         setBackground(ui->Check2, letter ? kWhite : buttonColour(this));
     });
     connect(ui->Brief, &LetterPanel::inputReset, this, &supertrans1::inputReset);
