@@ -81,6 +81,9 @@ void TextTranslation::setWords(const QStringList &words)
             addToken(clean.sliced(at + core.size()));
     }
     m_keys = QStringList(m_tokens.size());
+    m_firstOfKey.resize(m_tokens.size());
+    for (qsizetype i = 0; i < m_firstOfKey.size(); ++i)
+        m_firstOfKey[i] = i;
 }
 
 qsizetype TextTranslation::addToken(const QString &token)
@@ -88,6 +91,14 @@ qsizetype TextTranslation::addToken(const QString &token)
     m_tokens << token.toLower();
     m_capitals << (!token.isEmpty() && token.front().isUpper());
     return m_tokens.size() - 1;
+}
+
+bool TextTranslation::joinedToEarlier(qsizetype word)
+{
+    const qsizetype n = m_tokenOf[word];
+    if (m_keys[n].isNull())
+        readStretch(n);
+    return m_firstOfKey[n] != n;
 }
 
 std::optional<LookupAnswer> TextTranslation::answerAt(qsizetype word)
@@ -194,8 +205,10 @@ void TextTranslation::readStretch(qsizetype n)
             continue;
         }
         const QString phrase = stretch.mid(at, count).join(QLatin1Char(' '));
-        for (int i = 0; i < count; ++i)
+        for (int i = 0; i < count; ++i) {
             m_keys[begin + at + i] = phrase;
+            m_firstOfKey[begin + at + i] = begin + at;
+        }
         at += count;
     }
     if (m_direction != TextDirection::German)
@@ -221,6 +234,7 @@ void TextTranslation::joinSeparatedVerb(qsizetype begin, qsizetype end)
         const QString joined = separatedVerb(m_tokens[i], m_tokens[last]);
         if (!joined.isEmpty()) {
             m_keys[i] = m_keys[last] = joined;
+            m_firstOfKey[last] = i;
             return;
         }
     }
