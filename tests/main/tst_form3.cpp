@@ -158,6 +158,27 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), control("Check1"));
     }
 
+    // The desktop icons box turns light yellow with the focus and white again without it, in the
+    // window's small font all along: its caption is never drawn larger and cut.
+    void desktopIconsCaptionKeepsItsFont()
+    {
+        Form3 *f = shown();
+        auto *box = control<QCheckBox>("Check1");
+        const QFont font = box->font();
+        QCOMPARE(font.pointSize(), f->font().pointSize());
+        QCOMPARE(box->palette().color(QPalette::WindowText), QColor(Qt::white));
+        control("Hallo")->setFocus();
+        QTest::keyClick(control("Hallo"), Qt::Key_Tab);
+        QVERIFY(box->hasFocus());
+        QCOMPARE(box->palette().color(QPalette::WindowText), QColor(0xFF, 0xFF, 0x80));
+        QCOMPARE(box->font(), font);
+        QTest::keyClick(box, Qt::Key_Tab);
+        QVERIFY(!box->hasFocus());
+        QCOMPARE(box->palette().color(QPalette::WindowText), QColor(Qt::white));
+        QCOMPARE(box->font(), font);
+        QVERIFY(box->sizeHint().width() <= box->width());
+    }
+
     void missingPictureAndSoundsLeaveAPlainWindow()
     {
         QVERIFY(QFile::remove(folder->file(QStringLiteral("art/hintergrund.svg"))));
