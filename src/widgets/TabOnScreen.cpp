@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QTextBrowser>
 #include <QTextEdit>
 #include <QWidget>
 
@@ -11,9 +12,12 @@ namespace ortelia {
 
 namespace {
 
-// A field that types the tab itself keeps it.
-bool typesTab(const QWidget *widget)
+// A field that types the tab itself keeps it, and so does a page, which walks its links with Tab
+// before it lets the focus go.
+bool keepsTab(const QWidget *widget)
 {
+    if (qobject_cast<const QTextBrowser *>(widget))
+        return true;
     if (const auto *plain = qobject_cast<const QPlainTextEdit *>(widget))
         return !plain->tabChangesFocus() && !plain->isReadOnly();
     if (const auto *rich = qobject_cast<const QTextEdit *>(widget))
@@ -57,7 +61,7 @@ protected:
         if (!back && key->key() != Qt::Key_Tab)
             return false;
         auto *widget = static_cast<QWidget *>(watched);
-        if (typesTab(widget) || widget->window()->windowType() == Qt::Popup)
+        if (keepsTab(widget) || widget->window()->windowType() == Qt::Popup)
             return false;
         QWidget *next = nextOnScreen(widget, !back);
         if (!next)
