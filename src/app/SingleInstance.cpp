@@ -178,10 +178,11 @@ void SingleInstance::quitOnSignals()
     if (g_signalPipe[0] >= 0 || ::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
     auto *notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, this);
-    connect(notifier, &QSocketNotifier::activated, this, [] {
+    connect(notifier, &QSocketNotifier::activated, this, [this] {
         char byte = 0;
         while (::read(g_signalPipe[0], &byte, 1) > 0) {
         }
+        emit endingOnSignal();
         QCoreApplication::quit();
     });
     struct sigaction action {};

@@ -33,6 +33,8 @@ public:
 
 signals:
     void requested(const QString &request);
+    // SIGTERM or SIGINT came: the event loop ends right after this signal.
+    void endingOnSignal();
 
 private:
     void answer();

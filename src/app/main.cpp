@@ -1,6 +1,7 @@
 #include "BoundedProcess.h"
 #include "Commands.h"
 #include "DialogBoxes.h"
+#include "Dialogs.h"
 #include "GermanQtTexts.h"
 #include "KeepOnScreen.h"
 #include "ProgramFolder.h"
@@ -75,6 +76,9 @@ int runProgram(const QStringList &args)
         return 0;
     QObject::connect(&instance, &SingleInstance::requested,
                      [&windows](const QString &extraWindow) { showProgramWindow(windows, extraWindow); });
+    // Ended by a signal, nobody is there to answer: the windows' questions on closing (the update
+    // window's "Update-Datum abspeichern ?") take their "Nein" instead of holding the end up.
+    QObject::connect(&instance, &SingleInstance::endingOnSignal, [] { Dialogs::setPresenter(nullptr); });
     if (SettingsFiles::isFirstRun())
         SettingsFiles::WriteDefaultSettings();
     startProgramWindows(windows, extra);

@@ -158,6 +158,11 @@ void worter1::nameChanged(const QString &name)
     setWindowTitle(catalogueEntry(name).chooserCaption);
     const bool arabic = name.compare(QLatin1String("Deutsch-Arabisch"), Qt::CaseInsensitive) == 0;
     setFixedHeight(arabic ? kArabicHeight : kHeight);
+    // The keyboard button lies in the part that only the Arabic dictionary uncovers.
+    if (arabic)
+        m_services.windows.showIfPossible(ui->arabisch);
+    else
+        ui->arabisch->hide();
 }
 
 bool worter1::writePage()

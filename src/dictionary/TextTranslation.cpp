@@ -81,6 +81,9 @@ void TextTranslation::setWords(const QStringList &words)
             addToken(clean.sliced(at + core.size()));
     }
     m_keys = QStringList(m_tokens.size());
+    m_firstOfKey.resize(m_tokens.size());
+    for (qsizetype i = 0; i < m_firstOfKey.size(); ++i)
+        m_firstOfKey[i] = i;
 }
 
 qsizetype TextTranslation::addToken(const QString &token)
@@ -99,6 +102,14 @@ QString TextTranslation::writtenKey(qsizetype n) const
         m_tokens[n - 1].isEmpty() || QStringLiteral(".!?:").contains(m_tokens[n - 1].back()))
         return key;
     return key.left(1).toUpper() + key.mid(1);
+}
+
+bool TextTranslation::joinedToEarlier(qsizetype word)
+{
+    const qsizetype n = m_tokenOf[word];
+    if (m_keys[n].isNull())
+        readStretch(n);
+    return m_firstOfKey[n] != n;
 }
 
 std::optional<LookupAnswer> TextTranslation::answerAt(qsizetype word)
@@ -205,8 +216,10 @@ void TextTranslation::readStretch(qsizetype n)
             continue;
         }
         const QString phrase = stretch.mid(at, count).join(QLatin1Char(' '));
-        for (int i = 0; i < count; ++i)
+        for (int i = 0; i < count; ++i) {
             m_keys[begin + at + i] = phrase;
+            m_firstOfKey[begin + at + i] = begin + at;
+        }
         at += count;
     }
     if (m_direction != TextDirection::German)
@@ -232,6 +245,7 @@ void TextTranslation::joinSeparatedVerb(qsizetype begin, qsizetype end)
         const QString joined = separatedVerb(m_tokens[i], m_tokens[last]);
         if (!joined.isEmpty()) {
             m_keys[i] = m_keys[last] = joined;
+            m_firstOfKey[last] = i;
             return;
         }
     }

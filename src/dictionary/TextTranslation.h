@@ -32,6 +32,10 @@ public:
     std::optional<LookupAnswer> answerAt(qsizetype n);
     QString writtenKey(qsizetype n) const;
 
+    // Whether the n-th word belongs to a phrase or separated verb that a word before it already
+    // stands for ("morgen" in "guten morgen", "auf" in "stehe ... auf"): its answer is that word's.
+    bool joinedToEarlier(qsizetype n);
+
 private:
     std::optional<LookupAnswer> answer(const QString &key);
     // Whether the dictionary holds key itself (not a base form or parts of it).
@@ -56,6 +60,8 @@ private:
     QList<qsizetype> m_tokenOf;
     // Per token: the key its answer is looked up by; null until its stretch is read.
     QStringList m_keys;
+    // Per token: the token whose key it shares as one phrase or separated verb (itself when alone).
+    QList<qsizetype> m_firstOfKey;
     // A text repeats its words and the dictionary answers a key the same way each time.
     QHash<QString, std::optional<LookupAnswer>> m_answers;
 };

@@ -8,6 +8,7 @@
 #include "DictionaryModel.h"
 #include "FormTimer.h"
 #include "HoverHelp.h"
+#include "KeepOnScreen.h"
 #include "ListDictionary.h"
 #include "ListHoverHelp.h"
 #include "ListLine.h"
@@ -428,6 +429,11 @@ void supertrans1::connectPanel()
 {
     connect(ui->Check2, &QCheckBox::toggled, this, [this](bool letter) {
         resize(letter ? kLetterWidth : kNarrowWidth, height());
+        // Beyond the narrow window's edge the letter is hidden, for Tab and screen readers too;
+        // widened, the window stays wholly on its screen.
+        ui->Brief->setVisible(letter);
+        if (letter)
+            fitOnScreen(this);
         setBackground(ui->Check2, letter ? kWhite : buttonColour(this));
     });
     connect(ui->Brief, &LetterPanel::inputReset, this, &supertrans1::inputReset);

@@ -3,6 +3,7 @@
 #include "ClipboardCapture.h"
 #include "HoverHelp.h"
 #include "ProgramRequests.h"
+#include "SlidingPanel.h"
 #include "TextRoutines.h"
 #include "WindowRegistry.h"
 #include "WindowServices.h"
@@ -25,12 +26,6 @@ constexpr int kArrangedHeight = 7050 / 15;
 constexpr int kShowAgainDelay = 1000;
 constexpr int kTranslateAfterOpenDelay = 1500;
 
-void movePanel(QWidget *panel, int top)
-{
-    panel->move(panel->x(), top);
-    panel->raise();
-}
-
 } // namespace
 
 ClipboardTranslator::ClipboardTranslator(WindowServices &services, const Controls &controls, QObject *parent)
@@ -52,8 +47,7 @@ ClipboardTranslator::ClipboardTranslator(WindowServices &services, const Control
 
 void ClipboardTranslator::OpenClipboardTranslator()
 {
-    m_controls.panel->show();
-    movePanel(m_controls.panel, kPanelTop);
+    slidePanel(m_controls.panel, kPanelTop);
     emit m_services.requests.arrangeTextTranslatorNarrow(kArrangedHeight);
     m_mainHiddenMeanwhile = false;
     QTimer::singleShot(kShowAgainDelay, this, [this] {
@@ -111,7 +105,7 @@ void ClipboardTranslator::keyF6()
 
 void ClipboardTranslator::CloseClipboardTranslator()
 {
-    movePanel(m_controls.panel, kPanelOut);
+    slidePanel(m_controls.panel, kPanelOut);
     emit m_services.requests.dropTextTranslator();
     m_controls.loadedGerman->setChecked(false);
     m_controls.loadedEnglish->setChecked(false);

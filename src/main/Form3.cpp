@@ -11,6 +11,7 @@
 #include "ProgramFolder.h"
 #include "ProgramRequests.h"
 #include "ProgramState.h"
+#include "SlidingPanel.h"
 #include "Speaker.h"
 #include "TextRoutines.h"
 #include "WindowRegistry.h"
@@ -84,6 +85,7 @@ Form3::Form3(WindowServices &services, QWidget *parent)
     // its desktop icons box keeps its place in the tab order after Hallo.
     ui->toolsPanel->lower();
     ui->toolsPanel->placeDesktopIconsAfter(ui->Hallo);
+    orderTabs();
     setWindowFlag(Qt::FramelessWindowHint);
     setFixedHeight(kHeight);
     resize(kNarrowWidth, kHeight);
@@ -265,8 +267,7 @@ void Form3::ApplyStartMode()
 
 void Form3::setPanelTop(QWidget *panel, int top)
 {
-    panel->move(panel->x(), top);
-    panel->raise();
+    slidePanel(panel, top);
 }
 
 // ---- the window's own buttons ------------------------------------------------------------
@@ -335,15 +336,41 @@ void Form3::connectWindow()
     connect(ui->Label12, &ClickLabel::clicked, this, [this] { showDictionaryFolder(true); });
     connect(ui->Frame7zu, &QToolButton::clicked, this, [this] { setPanelTop(ui->Frame7, kFolderOut); });
     ui->Frame7->installEventFilter(this);
-    connect(ui->focusletzte, &QPushButton::clicked, ui->Hilfe, qOverload<>(&QWidget::setFocus));
-    ui->focusletzte->installEventFilter(this);
-    ui->Command1->installEventFilter(this);
     ui->schließen->installEventFilter(this);
     ui->Hallo->installEventFilter(this);
 }
 
+void Form3::orderTabs()
+{
+    // Tab goes as the window is read: its title row and the buttons on the left, then the panels
+    // that open beside those buttons over the window's middle, then the middle from top to bottom.
+    QList<QWidget *> order;
+    for (QWidget *w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+        if (w->window() == this && w->focusPolicy() != Qt::NoFocus)
+            order << w;
+    }
+    QList<QWidget *> panels;
+    for (const QWidget *panel :
+         std::initializer_list<QWidget *>{ui->Frame2, ui->Frame4, ui->Frame1, ui->Frame5, ui->Frame7}) {
+        for (QWidget *w : std::as_const(order)) {
+            if (panel->isAncestorOf(w))
+                panels << w;
+        }
+    }
+    for (QWidget *w : std::as_const(panels))
+        order.removeOne(w);
+    const qsizetype afterButtons = order.indexOf(ui->schließen) + 1;
+    for (qsizetype i = 0; i < panels.size(); ++i)
+        order.insert(afterButtons + i, panels[i]);
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order[i], order[i + 1]);
+}
+
 void Form3::setWide(bool wide)
 {
+    // What lies beyond the narrow window's edge shows only in the wide one.
+    ui->Picture13->setVisible(wide);
+    ui->WebBrowser1->setVisible(wide);
     if (wide) {
         resize(kWideWidth, kHeight);
         move(0, y());
@@ -492,11 +519,7 @@ bool Form3::eventFilter(QObject *watched, QEvent *event)
         return false;
     }
     if (type == QEvent::FocusIn) {
-        if (watched == ui->focusletzte)
-            ui->Hilfe->setFocus();
-        else if (watched == ui->Command1)
-            playSound(QStringLiteral("Leer"));
-        else if (watched == ui->schließen) {
+        if (watched == ui->schließen) {
             setStatus(QStringLiteral("Programm beenden !"));
             ui->Label7->setStyleSheet(QStringLiteral("background-color: #FFFF00; color: black;"));
             playSound(QStringLiteral("SchliesseP"));

@@ -72,6 +72,8 @@ private:
     void connectState();
     void attachHoverHelp();
 
+    void orderTabs();
+
     // Window tools.
     bool handleKey(int key);
     void applyShape();

@@ -6,6 +6,7 @@
 #include "HoverHelp.h"
 #include "OptionGroup.h"
 #include "ProgramFolder.h"
+#include "SlidingPanel.h"
 #include "StartSettings.h"
 
 namespace ortelia {
@@ -87,8 +88,7 @@ int OptionsPanel::SelectedOptionIndex(const QString &group) const
 
 void OptionsPanel::showAt(int top)
 {
-    move(x(), top);
-    raise();
+    slidePanel(this, top);
 }
 
 void OptionsPanel::closePanel(bool save)

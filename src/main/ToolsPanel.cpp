@@ -16,6 +16,17 @@
 
 namespace ortelia {
 
+namespace {
+
+void setTextColour(QWidget *control, const QColor &colour)
+{
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    control->setPalette(palette);
+}
+
+} // namespace
+
 ToolsPanel::ToolsPanel(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::ToolsPanel>())
 {
     ui->setupUi(this);
@@ -23,12 +34,11 @@ ToolsPanel::ToolsPanel(QWidget *parent) : QWidget(parent), ui(std::make_unique<U
     Timer7 = new FormTimer(QStringLiteral("Timer7"), 100, false, this);
     setArtIcon(ui->Picture1M, "maus.svg");
     setArtIcon(ui->Picture10, "maus-frei.svg");
-    // White on the window's picture; a palette colour, which the hover highlight can darken.
-    for (QWidget *clock : {static_cast<QWidget *>(ui->uhr1), static_cast<QWidget *>(ui->datum1)}) {
-        QPalette palette = clock->palette();
-        palette.setColor(QPalette::WindowText, Qt::white);
-        clock->setPalette(palette);
-    }
+    // White on the window's picture; a palette colour, which the hover highlight can darken (a
+    // style sheet set anew would also give the caption the larger font of the application).
+    for (QWidget *white : {static_cast<QWidget *>(ui->uhr1), static_cast<QWidget *>(ui->datum1),
+                           static_cast<QWidget *>(ui->Check1)})
+        setTextColour(white, Qt::white);
 
     connect(ui->Check1, &QCheckBox::toggled, this, [this](bool hidden) {
         setDesktopHidden(hidden);
@@ -76,9 +86,9 @@ bool ToolsPanel::eventFilter(QObject *watched, QEvent *event)
         PlaySoundEffect(QStringLiteral("Desktop"));
         emit status(
             QStringLiteral("Desktopbilder verstecken. Bestätigen Sie hierzu die [Leerzeichen ] Taste! "));
-        ui->Check1->setStyleSheet(QStringLiteral("color: #FFFF80;"));
+        setTextColour(ui->Check1, QColor(0xFF, 0xFF, 0x80));
     } else if (event->type() == QEvent::FocusOut) {
-        ui->Check1->setStyleSheet(QStringLiteral("color: white;"));
+        setTextColour(ui->Check1, Qt::white);
     }
     return false;
 }

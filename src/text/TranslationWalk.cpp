@@ -138,10 +138,11 @@ void TranslationWalk::lookUpNow()
     m_lookupTimer->setEnabled(false);
     // The word of the selected line is answered as a word of the text; a word typed is answered alone.
     const int row = m_controls.words->currentRow();
-    if (m_translation && row >= 0 && m_controls.words->item(row)->text().toLower() == m_controls.word->text())
-        m_answer = m_translation->answerAt(row);
-    else
-        m_answer = m_shared.dictionary->answer(m_controls.word->text(), m_controls.direction);
+    const bool wordOfText =
+        m_translation && row >= 0 && m_controls.words->item(row)->text().toLower() == m_controls.word->text();
+    m_answer = wordOfText ? m_translation->answerAt(row)
+                          : m_shared.dictionary->answer(m_controls.word->text(), m_controls.direction);
+    m_answerGiven = wordOfText && m_translation->joinedToEarlier(row);
     // A page of the user's may correct the word in its search field.
     if (m_answer && !m_answer->searchField.isEmpty() && m_answer->searchField != m_controls.word->text())
         m_controls.word->setText(m_answer->searchField);
@@ -156,8 +157,11 @@ void TranslationWalk::collectAnswer()
         m_shared.foreignAnswer->setText(m_answer->translation);
         m_shared.germanAnswer->setText(m_answer->german);
     }
-    m_shared.foreignList->addItem(m_shared.foreignAnswer->text());
-    m_shared.germanList->addItem(m_shared.germanAnswer->text());
+    // A phrase is one line, heard once: its later words add none.
+    if (!m_answerGiven) {
+        m_shared.foreignList->addItem(m_shared.foreignAnswer->text());
+        m_shared.germanList->addItem(m_shared.germanAnswer->text());
+    }
     if (m_advanceWhenAnswered && !answerPending())
         advance();
 }

@@ -31,7 +31,8 @@ class TextTranslation;
 // each result list. The walk is a chain of window timers: a word is selected, 40 ms later it is
 // looked up, 100 ms after that its answer is collected; the next word follows the word pause,
 // but never before the answer of the current word is in, so line n of both lists always belongs
-// to word n. A word of a phrase or of a separated verb is answered by what it forms (TextTranslation).
+// to the word or phrase n. The words of a phrase or of a separated verb are answered by what they
+// form (TextTranslation), on one line that the first of them adds.
 class TranslationWalk : public QObject {
     Q_OBJECT
 public:
@@ -101,6 +102,8 @@ private:
     QString m_workCopy;
     // The answer to the word in progress, collected a moment after it came; none without a page.
     std::optional<LookupAnswer> m_answer;
+    // The word in progress belongs to a phrase whose line an earlier word of it has added.
+    bool m_answerGiven = false;
     // The answers to the words of the list, which it reads ahead in for phrases and separated verbs.
     std::unique_ptr<TextTranslation> m_translation;
     bool m_advanceWhenAnswered = false;

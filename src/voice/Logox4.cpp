@@ -72,7 +72,6 @@ Logox4::Logox4(WindowServices &services, QWidget *parent)
         Timer2->setEnabled(false);
         takeProfileIntoEditBox();
     });
-    ui->TabHilfe->installEventFilter(this);
     WindowKeys::bind(services, this, [this] { ui->CloseButton->click(); });
     attachHoverTexts();
 }
@@ -103,13 +102,6 @@ QString Logox4::patternVoice() const
 QStringList Logox4::storedProfile() const
 {
     return SettingsFiles::readLines(ProgramFolder::path(kProfileFile)).value_or(QStringList());
-}
-
-bool Logox4::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == ui->TabHilfe && event->type() == QEvent::FocusIn)
-        ui->bill->setFocus();
-    return QWidget::eventFilter(watched, event);
 }
 
 void Logox4::closeEvent(QCloseEvent *event)

@@ -31,7 +31,6 @@ public:
     void Form_Load();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:

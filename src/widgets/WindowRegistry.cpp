@@ -1,5 +1,6 @@
 #include "WindowRegistry.h"
 
+#include "TabOnScreen.h"
 #include "WindowRole.h"
 
 #include <QCoreApplication>
@@ -12,6 +13,7 @@ namespace ortelia {
 void WindowRegistry::registerWindow(const QString &name, Factory factory, LoadStep load)
 {
     announceWindowsAsFrames();
+    keepTabOnScreen();
     Entry &entry = m_entries[name];
     entry.factory = std::move(factory);
     entry.load = std::move(load);

@@ -1,7 +1,10 @@
 #include "WindowRole.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
+#include <QEvent>
 #include <QWidget>
 
 namespace ortelia {
@@ -29,12 +32,44 @@ QAccessibleInterface *frameOf(const QString &className, QObject *object)
     return new QAccessibleWidget(widget, QAccessible::Window);
 }
 
+// Qt tells a screen reader that the lines of a list are showing whenever they lie within the
+// list, also while the list itself is hidden (an internal list, a closed drop-down's). A hidden
+// list is therefore told as a list without lines.
+QAccessibleInterface *hiddenListOf(const QString &className, QObject *object)
+{
+    auto *view = qobject_cast<QAbstractItemView *>(object);
+    if (!view || className != QLatin1String(object->metaObject()->className()) || view->isVisible())
+        return nullptr;
+    return new QAccessibleWidget(view, QAccessible::List);
+}
+
+// Shown or hidden, a list is told anew: with its lines or without them.
+class ListsTellTheirLinesWhenShown : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::Show || type == QEvent::Hide) {
+            if (auto *view = qobject_cast<QAbstractItemView *>(watched)) {
+                if (QAccessibleInterface *told = QAccessible::queryAccessibleInterface(view))
+                    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(told));
+            }
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 void announceWindowsAsFrames()
 {
     static const bool installed = [] {
         QAccessible::installFactory(frameOf);
+        QAccessible::installFactory(hiddenListOf);
+        qApp->installEventFilter(new ListsTellTheirLinesWhenShown(qApp));
         return true;
     }();
     Q_UNUSED(installed);

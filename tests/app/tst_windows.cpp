@@ -16,7 +16,9 @@
 #include <QAbstractSlider>
 #include <QAction>
 #include <QApplication>
+#include <QAccessible>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QLabel>
@@ -27,6 +29,8 @@
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QtTest>
+
+#include <functional>
 
 using namespace ortelia;
 using namespace ortelia::test;
@@ -283,6 +287,43 @@ private slots:
         small.move(area.right() - 10, area.bottom() - 10);
         small.show();
         QVERIFY(area.contains(small.frameGeometry()));
+    }
+
+    // A screen reader finds the lines of a list only while the list shows: not those of a hidden
+    // list, nor of a closed drop-down.
+    void hiddenListsTellNoLines()
+    {
+        QWidget window;
+        window.resize(200, 200);
+        auto *list = new QListWidget(&window);
+        list->addItems({QStringLiteral("eins"), QStringLiteral("zwei")});
+        list->hide();
+        auto *box = new QComboBox(&window);
+        box->addItems({QStringLiteral("drei"), QStringLiteral("vier")});
+        box->move(0, 150);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const auto linesShown = [](QWidget *w) {
+            QStringList shown;
+            const std::function<void(QAccessibleInterface *)> walk = [&](QAccessibleInterface *node) {
+                if (node->role() == QAccessible::ListItem && !node->state().invisible)
+                    shown << node->text(QAccessible::Name);
+                for (int i = 0; i < node->childCount(); ++i)
+                    walk(node->child(i));
+            };
+            walk(QAccessible::queryAccessibleInterface(w));
+            return shown;
+        };
+        QCOMPARE(linesShown(list), QStringList());
+        QCOMPARE(linesShown(box), QStringList());
+        list->show();
+        QCOMPARE(linesShown(list), (QStringList{"eins", "zwei"}));
+        list->hide();
+        QCOMPARE(linesShown(list), QStringList());
+        box->showPopup();
+        QTRY_COMPARE(linesShown(box), (QStringList{"drei", "vier"}));
+        box->hidePopup();
+        QTRY_COMPARE(linesShown(box), QStringList());
     }
 };
 

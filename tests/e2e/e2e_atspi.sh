@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # usage: e2e_atspi.sh <assembled program folder> <screenshot file>
-# The main window as a screen reader meets it: the program runs on a session bus of its own with
-# the accessibility bus, and atspi_main_window.py walks its window over AT-SPI.
+# The program's windows as a screen reader meets them: the program runs on a session bus of its own
+# with the accessibility bus, and atspi_windows.py opens and walks each window over AT-SPI.
 set -euo pipefail
 
 if [ -z "${ORTELIA_E2E_BUS:-}" ]; then
@@ -16,7 +16,7 @@ source "$here/e2e_common.sh"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
 start_program
 # Debian's python3, which has pyatspi, whatever else comes first on the path.
-/usr/bin/python3 "$here/atspi_main_window.py" || fail "the screen reader check"
+/usr/bin/python3 "$here/atspi_windows.py" || fail "the screen reader check"
 import -window root "$screenshot"
 kill "$program" 2>/dev/null || true
 wait "$program" 2>/dev/null || true

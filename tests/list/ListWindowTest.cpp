@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QScreen>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
@@ -376,9 +377,14 @@ void ListWindowTest::everyLineEndLoads()
 
 void ListWindowTest::letterIsCollectedSavedAndPrinted()
 {
+    // Widened at the screen's right edge, the window moves to keep the letter on the screen.
     const int narrow = window()->width();
+    const QRect area = window()->screen()->availableGeometry();
+    window()->move(area.right() - narrow, window()->y());
     c<QCheckBox>("Check2")->click();
     QVERIFY(window()->width() > narrow);
+    QVERIFY(c("Brief")->isVisible());
+    QVERIFY(window()->frameGeometry().right() <= area.right());
     auto *letter = c<QPlainTextEdit>("Text6");
     QString collected;
     for (const auto &[word, translation] :

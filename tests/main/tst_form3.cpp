@@ -158,6 +158,27 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), control("Check1"));
     }
 
+    // The desktop icons box turns light yellow with the focus and white again without it, in the
+    // window's small font all along: its caption is never drawn larger and cut.
+    void desktopIconsCaptionKeepsItsFont()
+    {
+        Form3 *f = shown();
+        auto *box = control<QCheckBox>("Check1");
+        const QFont font = box->font();
+        QCOMPARE(font.pointSize(), f->font().pointSize());
+        QCOMPARE(box->palette().color(QPalette::WindowText), QColor(Qt::white));
+        control("Hallo")->setFocus();
+        QTest::keyClick(control("Hallo"), Qt::Key_Tab);
+        QVERIFY(box->hasFocus());
+        QCOMPARE(box->palette().color(QPalette::WindowText), QColor(0xFF, 0xFF, 0x80));
+        QCOMPARE(box->font(), font);
+        QTest::keyClick(box, Qt::Key_Tab);
+        QVERIFY(!box->hasFocus());
+        QCOMPARE(box->palette().color(QPalette::WindowText), QColor(Qt::white));
+        QCOMPARE(box->font(), font);
+        QVERIFY(box->sizeHint().width() <= box->width());
+    }
+
     void missingPictureAndSoundsLeaveAPlainWindow()
     {
         QVERIFY(QFile::remove(folder->file(QStringLiteral("art/hintergrund.svg"))));
@@ -215,6 +236,90 @@ private slots:
         button->setFocus();
         QTest::keyClick(button, Qt::Key_Enter);
         QTRY_COMPARE(pressed.size(), 2);
+    }
+
+    // Tab reaches every control the window shows, and nothing else: nothing beyond the window's
+    // edge, under an open panel or in a panel out of view; a panel that opens comes right after the
+    // buttons that open it; Shift+Tab goes the same way back.
+    void tabVisitsWhatTheWindowShows_data()
+    {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QString>("afterButtons");
+        QTest::newRow("start") << QStringList{} << "PicturePlay";
+        QTest::newRow("translator") << QStringList{"Command13"} << "Frame2";
+        QTest::newRow("languages") << QStringList{"Command13", "land1"} << "Frame2";
+        QTest::newRow("options") << QStringList{"op"} << "Frame1";
+        QTest::newRow("wide") << QStringList{"Label23"} << "PicturePlay";
+        QTest::newRow("folder") << QStringList{"Label12"} << "Frame7";
+    }
+
+    void tabVisitsWhatTheWindowShows()
+    {
+        QFETCH(QStringList, clicks);
+        QFETCH(QString, afterButtons);
+        Form3 *f = shown();
+        for (const QString &name : clicks)
+            QTest::mouseClick(control(name.toUtf8().constData()), Qt::LeftButton, {}, QPoint(4, 4));
+        // What a person sees of a control: the middle of its part within the window, not covered
+        // by anything above it.
+        const auto seen = [f](QWidget *w) {
+            const QRect inWindow = QRect(w->mapTo(f, QPoint(0, 0)), w->size()) & f->rect();
+            QWidget *top = f->childAt(inWindow.center());
+            return w->isVisible() && !inWindow.isEmpty() && top && (top == w || w->isAncestorOf(top));
+        };
+        QSet<QWidget *> expected;
+        for (QWidget *w : f->findChildren<QWidget *>()) {
+            if (w->window() == f && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && w->isEnabled() &&
+                seen(w))
+                expected << w;
+        }
+        QWidget *first = control("Command13");
+        first->setFocus();
+        // A page keeps the focus while Tab walks its links.
+        const auto walk = [first](Qt::KeyboardModifiers modifiers) {
+            QList<QWidget *> visited{first};
+            for (int i = 0; i < 200; ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
+                if (QApplication::focusWidget() == first)
+                    break;
+                if (QApplication::focusWidget() != visited.last())
+                    visited << QApplication::focusWidget();
+            }
+            return visited;
+        };
+        const QList<QWidget *> forward = walk(Qt::NoModifier);
+        QCOMPARE(QApplication::focusWidget(), first);
+        QStringList wrong;
+        for (QWidget *w : forward) {
+            if (!expected.contains(w))
+                wrong << QStringLiteral("visited ") + w->objectName();
+        }
+        for (QWidget *w : std::as_const(expected)) {
+            if (!forward.contains(w))
+                wrong << QStringLiteral("missed ") + w->objectName();
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral(", "))));
+        QCOMPARE(forward.size(), expected.size());
+        const qsizetype end = forward.indexOf(control("schließen"));
+        QVERIFY(end > 0 && end + 1 < forward.size());
+        QWidget *next = forward[end + 1];
+        QVERIFY2(next == control(afterButtons.toUtf8().constData()) ||
+                     control(afterButtons.toUtf8().constData())->isAncestorOf(next),
+                 qPrintable(next->objectName()));
+
+        QList<QWidget *> back = walk(Qt::ShiftModifier);
+        std::reverse(back.begin() + 1, back.end());
+        QCOMPARE(back, forward);
+    }
+
+    // Alt+T opens the translator as its button's caption "&Translator:" promises.
+    void altTOpensTheTranslator()
+    {
+        Form3 *f = shown();
+        control("Hallo")->setFocus();
+        QTest::keyClick(f, Qt::Key_T, Qt::AltModifier);
+        QTRY_VERIFY(control("Frame2")->isVisible());
+        QCOMPARE(control("Frame2")->x(), 133);
     }
 
     // ---- the single-word translator ----

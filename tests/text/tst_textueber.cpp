@@ -48,6 +48,19 @@ private slots:
         QCOMPARE(items("List2").size(), 2);
     }
 
+    // A phrase of the text is one line of each list, so it is read aloud once.
+    void phraseIsOneLineReadOnce()
+    {
+        c<QRadioButton>("Option1_1")->click();
+        translate(QStringLiteral("Guten Tag Hund ab und zu"));
+        QTRY_COMPARE(items("List1"), (QStringList{kVoice, "good day", "dog", "every now and then"}));
+        QCOMPARE(items("List2"), (QStringList{kVoice, "guten tag", "hund", "ab und zu"}));
+        QTRY_COMPARE_WITH_TIMEOUT(
+            folder->readBytes(QStringLiteral("hilfe.txt")),
+            QByteArray("#voice=name:lgx.en.bill#\r\ngood day\r\ndog\r\nevery now and then\r\n"), 5000);
+        QCOMPARE(items("List1").size(), 4);
+    }
+
     // A double click on a result line removes that line's pair, in either list.
     void doubleClickRemovesThePair()
     {

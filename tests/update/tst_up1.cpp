@@ -461,6 +461,15 @@ private slots:
         QVERIFY(!second->isChecked());
         click("Command13");
         QCOMPARE(folder->readBytes(QStringLiteral("syso/optionen1.chk")), QByteArray(" 0 \r\n 0 \r\n"));
+
+        // Ticked again, the first switch uncovers its button, which shows its caption whole.
+        c("Frame1")->show();
+        QTest::mouseClick(first, Qt::LeftButton, {}, QPoint(6, first->height() / 2));
+        auto *fetchNow = c<QPushButton>("Command20");
+        QVERIFY(fetchNow->isVisible());
+        QVERIFY2(fetchNow->sizeHint().width() <= fetchNow->width(),
+                 qPrintable(QStringLiteral("%1 > %2").arg(fetchNow->sizeHint().width()).arg(fetchNow->width())));
+        QVERIFY(c("Frame1")->geometry().right() < window()->width());
     }
 
     // The update buttons of the main and the help window start the automatic loading again.

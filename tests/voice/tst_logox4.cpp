@@ -93,6 +93,22 @@ private slots:
                             "#BINT=250%#\r\n"));
     }
 
+    // Each marker shows whole, also at its slider's widest value (the echo marker is the longest).
+    void markersShowWhole()
+    {
+        for (const char *slider : {"PitchScroll", "SpeedScroll", "IntonationScroll", "RoughnessScroll",
+                                   "VolumeScroll", "EchoScroll"})
+            move(slider, QAbstractSlider::SliderToMaximum);
+        for (const char *marker :
+             {"PitchLabel", "SpeedLabel", "IntonationLabel", "RoughnessLabel", "VolumeLabel", "Label13", "Label18"}) {
+            const QLabel *label = c<QLabel>(marker);
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
+                     qPrintable(label->text() + QStringLiteral(" %1 > %2")
+                                                    .arg(label->fontMetrics().horizontalAdvance(label->text()))
+                                                    .arg(label->contentsRect().width())));
+        }
+    }
+
     void adoptedPatternIsWhatTheTestAndTheNextTranslationSpeak()
     {
         QGuiApplication::clipboard()->setText(QStringLiteral("was der Benutzer kopiert hat"));
