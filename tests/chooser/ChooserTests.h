@@ -30,6 +30,7 @@ private slots:
     void pagesAnswerFromRealData();
     void lookupCommand();
     void lookupCommandSuggestsSpellings();
+    void lookupDetailsGiveTheGermanAnswersGrammar();
     void ownPagesAnswerAsTheirScriptDoes();
     void everydayFirstTranslations();
     void spellingsAndEnglishForms();
@@ -58,6 +59,7 @@ private slots:
     void dingListKeysOfPlaceholderVerbs();
     void dingListFormsIntoTheFormTable();
     void formTableFileFormat();
+    void dingListGrammarIntoTheGrammarTable();
     void markedSensesAfterGeneralOnes();
     void pivotAgreementOfTwoLanguages();
 };
