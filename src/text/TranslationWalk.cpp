@@ -158,6 +158,10 @@ void TranslationWalk::collectAnswer()
     }
     m_shared.foreignList->addItem(m_shared.foreignAnswer->text());
     m_shared.germanList->addItem(m_shared.germanAnswer->text());
+    // The pointer on a line shows the grammar of its German word.
+    const QString grammar = m_shared.dictionary->grammar(m_shared.germanAnswer->text()).text();
+    for (QListWidget *list : {m_shared.foreignList, m_shared.germanList})
+        list->item(list->count() - 1)->setToolTip(grammar);
     if (m_advanceWhenAnswered && !answerPending())
         advance();
 }
