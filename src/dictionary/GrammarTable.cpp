@@ -17,7 +17,8 @@ QStringList WordGrammar::lines() const
 
 QString WordGrammar::line() const
 {
-    const QString sound = pronunciation.isEmpty() ? QString() : QLatin1Char('/') + pronunciation + QLatin1Char('/');
+    const QString sound =
+        pronunciation.isEmpty() ? QString() : QLatin1Char('/') + pronunciation + QLatin1Char('/');
     return grammar.isEmpty() || sound.isEmpty() ? grammar + sound : grammar + QStringLiteral("   ") + sound;
 }
 

@@ -10,13 +10,6 @@ namespace ortelia::DingGrammar {
 
 namespace {
 
-bool isWord(const QString &text)
-{
-    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
-        return c.isLetter() || c == QLatin1Char('-');
-    });
-}
-
 // The item of a piece that belongs to the headword at index, as written: one headword takes the
 // first item, otherwise they follow the headwords' order.
 QString writtenItemFor(const QString &piece, qsizetype index, qsizetype heads)
@@ -41,19 +34,21 @@ QString article(const QString &mark)
                                           : QString();
 }
 
-void addNoun(const QStringList &pieces, const Head &head, qsizetype index, qsizetype heads, GermanGrammar &grammar)
+void addNoun(const QStringList &pieces, const Head &head, qsizetype index, qsizetype heads,
+             GermanGrammar &grammar)
 {
     const QString theArticle = article(head.mark);
-    if (theArticle.isEmpty() || !isWord(head.word) || !head.word[0].isUpper())
+    if (theArticle.isEmpty() || !EntryText::isWord(head.word) || !head.word[0].isUpper())
         return;
     QString plural;
     if (pieces.size() > 1 && writtenItemFor(pieces[1], index, heads).contains(QLatin1String("{pl}")))
         plural = itemFor(pieces[1], index, heads);
     // A verb's infinitive as a noun ("das Gehen") says nothing the verb does not.
-    if (!isWord(plural) && head.verbalNoun)
+    if (!EntryText::isWord(plural) && head.verbalNoun)
         return;
-    grammar.addGrammar(head.key, theArticle + QLatin1Char(' ') + head.word +
-                                     (isWord(plural) ? QStringLiteral(", die ") + plural : QString()));
+    grammar.addGrammar(head.key,
+                       theArticle + QLatin1Char(' ') + head.word +
+                           (EntryText::isWord(plural) ? QStringLiteral(", die ") + plural : QString()));
 }
 
 // "ich/er/sie ging" gives "ging", "er/sie ist/war gegangen" gives "ist gegangen": the words after
@@ -69,13 +64,15 @@ VerbParts verbParts(const QStringList &pieces, const QString &participle, qsizet
     static const QSet<QString> perfectPersons = {QStringLiteral("er/sie"), QStringLiteral("er/sie/es")};
     VerbParts parts;
     for (qsizetype p = 1; p < pieces.size(); ++p) {
-        const QStringList words = itemFor(pieces[p], index, heads).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        const QStringList words =
+            itemFor(pieces[p], index, heads).split(QLatin1Char(' '), Qt::SkipEmptyParts);
         if (words.size() < 2)
             continue;
-        if (pastPersons.contains(words[0]) && parts.past.isEmpty() && std::all_of(words.begin() + 1, words.end(), isWord)) {
+        if (pastPersons.contains(words[0]) && parts.past.isEmpty() &&
+            std::all_of(words.begin() + 1, words.end(), EntryText::isWord)) {
             parts.past = words.mid(1).join(QLatin1Char(' '));
         } else if (perfectPersons.contains(words[0]) && words.size() == 3 && parts.perfect.isEmpty() &&
-                   (participle.isEmpty() || words[2] == participle) && isWord(words[2])) {
+                   (participle.isEmpty() || words[2] == participle) && EntryText::isWord(words[2])) {
             const QString auxiliary = words[1].section(QLatin1Char('/'), 0, 0);
             if (auxiliary == QLatin1String("hat") || auxiliary == QLatin1String("ist"))
                 parts.perfect = auxiliary + QLatin1Char(' ') + words[2];
@@ -84,12 +81,13 @@ VerbParts verbParts(const QStringList &pieces, const QString &participle, qsizet
     return parts;
 }
 
-void addVerb(const QStringList &pieces, const Head &head, qsizetype index, qsizetype heads, GermanGrammar &grammar)
+void addVerb(const QStringList &pieces, const Head &head, qsizetype index, qsizetype heads,
+             GermanGrammar &grammar)
 {
     const QString named = pieces.size() > 2 ? itemFor(pieces[2], index, heads) : QString();
-    const QString participle = isWord(named) ? named : QString();
+    const QString participle = EntryText::isWord(named) ? named : QString();
     const VerbParts parts = verbParts(pieces, participle, index, heads);
-    if (!isWord(head.word) || parts.past.isEmpty())
+    if (!EntryText::isWord(head.word) || parts.past.isEmpty())
         return;
     // Without the perfect the participle stands alone: the auxiliary is not guessed.
     QString text = head.word + QStringLiteral(", ") + parts.past;
@@ -115,10 +113,12 @@ void addAdjective(const QStringList &pieces, const Head &head, qsizetype index, 
         return;
     const QString comparative = itemFor(pieces[1], index, heads);
     const QString superlative = itemFor(pieces[2], index, heads);
-    if (!isWord(head.word) || !isWord(comparative) || !superlative.startsWith(QLatin1String("am ")) ||
-        !isWord(superlative.mid(3)) || isRegularComparison(head.word, comparative, superlative.mid(3)))
+    if (!EntryText::isWord(head.word) || !EntryText::isWord(comparative) ||
+        !superlative.startsWith(QLatin1String("am ")) || !EntryText::isWord(superlative.mid(3)) ||
+        isRegularComparison(head.word, comparative, superlative.mid(3)))
         return;
-    grammar.addGrammar(head.key, head.word + QStringLiteral(", ") + comparative + QStringLiteral(", ") + superlative);
+    grammar.addGrammar(head.key,
+                       head.word + QStringLiteral(", ") + comparative + QStringLiteral(", ") + superlative);
 }
 
 bool isVerbMark(const QString &mark)

@@ -64,7 +64,8 @@ void GermanGrammar::addGrammar(const QString &key, const QString &text)
 
 void GermanGrammar::addPronunciation(const QString &key, const QString &ipa)
 {
-    if (isTableText(key) && isTableText(ipa) && ipa.size() <= kMaxPronunciation && !m_pronunciation.contains(key))
+    if (isTableText(key) && isTableText(ipa) && ipa.size() <= kMaxPronunciation &&
+        !m_pronunciation.contains(key))
         m_pronunciation.insert(key, ipa);
 }
 
@@ -91,7 +92,8 @@ QStringList GermanGrammar::lines(const std::function<bool(const QString &key)> &
         const QString pronunciation = m_pronunciation.value(key);
         QStringList texts = m_grammar.value(key);
         const bool nouns = texts.size() > 1 && nounFirst(key);
-        std::stable_partition(texts.begin(), texts.end(), [nouns](const QString &text) { return isNounText(text) == nouns; });
+        std::stable_partition(texts.begin(), texts.end(),
+                              [nouns](const QString &text) { return isNounText(text) == nouns; });
         QString grammar;
         for (const QString &text : texts) {
             const QString longer = grammar.isEmpty() ? text : grammar + kSeparator + text;
