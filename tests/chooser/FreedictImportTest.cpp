@@ -475,8 +475,8 @@ void FreedictImportTest::formTableFileFormat()
 // The grammar table from a Ding snippet and dictd headword lines: a noun's article and plural (also
 // of the second headword), a verb's past and perfect (separable too; without the perfect the
 // participle alone), an irregular comparison but no regular one, no verbal noun without plural; a
-// fuller text replaces a shorter one, a noun goes first only where the key's first sense is one;
-// the written file is read back by binary search.
+// fuller text replaces a shorter one; a word given for a field only goes last, a noun first only
+// where the key's first sense is one; the written file is read back by binary search.
 void FreedictImportTest::dingListGrammarIntoTheGrammarTable()
 {
     Glossary glossary;
@@ -493,7 +493,11 @@ void FreedictImportTest::dingListGrammarIntoTheGrammarTable()
         "I/he/she went | he/she has/had gone\n"
         "Gehen {n} :: walking\n"
         "gut {adj} | besser | am besten :: good | better | best\n"
-        "Gut {n} | Güter {pl} :: estate | estates\n"
+        "Gut {n} [econ.] | Güter {pl} :: good | goods\n"
+        "Gut {n} [übtr.] :: asset\n"
+        "Essen {n} | Essen {pl} :: meal | meals\n"
+        "essen {vt} | essend | gegessen | ich/er/sie aß | er/sie hat/hatte gegessen :: to eat | eating | eaten | "
+        "I/he/she ate | he/she has/had eaten\n"
         "klein {adj} | kleiner | am kleinsten :: small | smaller | smallest\n"), &grammar);
     grammar.addPronunciations({QStringLiteral("Haus /hˈaʊs/ <neut, n, sg>\nhouse <n>"),
                                QStringLiteral("Haus /haʊ̯s/ <n, neut>\nmaison"),
@@ -515,13 +519,16 @@ void FreedictImportTest::dingListGrammarIntoTheGrammarTable()
     const QString path = dir.filePath(QStringLiteral("Grammatik.tab"));
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
+    // "gut": good, the econ. noun's; "essen": eat.
     const auto nounFirst = [](const QString &key) { return key == QLatin1String("gut"); };
     file.write(FormTableFile::text(grammar.lines(nounFirst), GermanGrammar::kHeader));
     file.close();
     const GrammarTable table(path);
     QCOMPARE(table.of(QStringLiteral("Haus")).lines(),
              QStringList({"Grammatik: das Haus, die Häuser", "Aussprache: /hˈaʊs/"}));
-    QCOMPARE(table.of(QStringLiteral("gut")).grammar, QStringLiteral("das Gut, die Güter · gut, besser, am besten"));
+    QCOMPARE(table.of(QStringLiteral("gut")).grammar, QStringLiteral("gut, besser, am besten · das Gut, die Güter"));
+    QCOMPARE(table.of(QStringLiteral("essen")).grammar,
+             QStringLiteral("essen, aß, hat gegessen · das Essen, die Essen"));
     QCOMPARE(table.of(QStringLiteral("umbringen")).lines(),
              QStringList({"Grammatik: umbringen, brachte um, hat umgebracht"}));
     QVERIFY(table.of(QStringLiteral("klein")).isEmpty());

@@ -48,7 +48,8 @@ void addNoun(const QStringList &pieces, const Head &head, qsizetype index, qsize
         return;
     grammar.addGrammar(head.key,
                        theArticle + QLatin1Char(' ') + head.word +
-                           (EntryText::isWord(plural) ? QStringLiteral(", die ") + plural : QString()));
+                           (EntryText::isWord(plural) ? QStringLiteral(", die ") + plural : QString()),
+                       head.marked);
 }
 
 // "ich/er/sie ging" gives "ging", "er/sie ist/war gegangen" gives "ist gegangen": the words after
@@ -95,7 +96,7 @@ void addVerb(const QStringList &pieces, const Head &head, qsizetype index, qsize
         text += QStringLiteral(", ") + parts.perfect;
     else if (!participle.isEmpty())
         text += QStringLiteral(", ") + participle;
-    grammar.addGrammar(head.key, text);
+    grammar.addGrammar(head.key, text, head.marked);
 }
 
 // "klein, kleiner, am kleinsten", "leise, leiser, am leisesten": the endings alone.
@@ -118,7 +119,8 @@ void addAdjective(const QStringList &pieces, const Head &head, qsizetype index, 
         isRegularComparison(head.word, comparative, superlative.mid(3)))
         return;
     grammar.addGrammar(head.key,
-                       head.word + QStringLiteral(", ") + comparative + QStringLiteral(", ") + superlative);
+                       head.word + QStringLiteral(", ") + comparative + QStringLiteral(", ") + superlative,
+                       head.marked);
 }
 
 bool isVerbMark(const QString &mark)

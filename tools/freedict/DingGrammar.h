@@ -9,12 +9,14 @@
 namespace ortelia::DingGrammar {
 
 // A headword of a Ding entry as its grammar is read: the word as written ("Haus"), its key
-// ("haus"), its mark of grammar ("n", "vi", "adj"), and whether it is a verb's infinitive as a noun.
+// ("haus"), its mark of grammar ("n", "vi", "adj"), whether it is a verb's infinitive as a noun, and
+// whether its labels give it for a field or a special use only ("Gut {n} [econ.]").
 struct Head {
     QString word;
     QString key;
     QString mark;
     bool verbalNoun = false;
+    bool marked = false;
 };
 
 // The grammar a Ding entry gives its headwords, each piece's items in the order of the headwords:

@@ -203,7 +203,8 @@ int addText(Glossary &glossary, const QString &text, GermanGrammar *grammar)
         qsizetype n = 0; // among the synonyms with a key
         for (const Headword &h : heads) {
             formHeads.append({h.key, wordClassOf(h.grammar)});
-            grammarHeads.append({h.word, h.key, h.grammar, h.verbalNoun});
+            grammarHeads.append({h.word, h.key, h.grammar, h.verbalNoun,
+                                 EntryText::senseUse(h.label) != EntryText::SenseUse::General});
             if (h.key.isEmpty())
                 continue;
             // The order of lines where the key is a further synonym follows another headword. A

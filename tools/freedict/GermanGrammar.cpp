@@ -46,20 +46,28 @@ bool isNounText(const QString &text)
 
 } // namespace
 
-void GermanGrammar::addGrammar(const QString &key, const QString &text)
+void GermanGrammar::addGrammar(const QString &key, const QString &text, bool marked)
 {
     if (key.isEmpty() || !isTableText(key) || !isTableText(text))
         return;
-    QStringList &texts = m_grammar[key];
-    for (QString &held : texts) {
-        if (held == text || isShorterOf(text, held))
+    QList<Text> &texts = m_grammar[key];
+    for (Text &held : texts) {
+        if (held.text == text || isShorterOf(text, held.text))
             return;
-        if (isShorterOf(held, text)) {
-            held = text;
+        if (isShorterOf(held.text, text)) {
+            held = {text, marked};
             return;
         }
     }
-    texts << text;
+    texts.append({text, marked});
+}
+
+QString GermanGrammar::grammarOf(const QString &key) const
+{
+    QStringList texts;
+    for (const Text &held : m_grammar.value(key))
+        texts << held.text;
+    return texts.join(kSeparator);
 }
 
 void GermanGrammar::addPronunciation(const QString &key, const QString &ipa)
@@ -90,13 +98,17 @@ QStringList GermanGrammar::lines(const std::function<bool(const QString &key)> &
     QStringList lines;
     for (const QString &key : keys) {
         const QString pronunciation = m_pronunciation.value(key);
-        QStringList texts = m_grammar.value(key);
+        QList<Text> texts = m_grammar.value(key);
         const bool nouns = texts.size() > 1 && nounFirst(key);
-        std::stable_partition(texts.begin(), texts.end(),
-                              [nouns](const QString &text) { return isNounText(text) == nouns; });
+        // Unmarked before marked, then nouns first or last.
+        const auto rank = [nouns](const Text &held) {
+            return int(held.marked) * 2 + int(isNounText(held.text) != nouns);
+        };
+        std::stable_sort(texts.begin(), texts.end(),
+                         [&rank](const Text &a, const Text &b) { return rank(a) < rank(b); });
         QString grammar;
-        for (const QString &text : texts) {
-            const QString longer = grammar.isEmpty() ? text : grammar + kSeparator + text;
+        for (const Text &held : texts) {
+            const QString longer = grammar.isEmpty() ? held.text : grammar + kSeparator + held.text;
             if ((key + longer + pronunciation).toUtf8().size() + 2 > kMaxLineBytes)
                 break;
             grammar = longer;
