@@ -23,9 +23,10 @@ inline constexpr CommandEntry kCommandCatalogue[] = {
     {"say", "ortelia-say", "say [--wav DATEI] ZEILE...",
      "spricht die Zeilen, Stimm-Markierungen zuerst; mit --wav in eine WAV-Datei"},
     {"lookup", "ortelia-lookup",
-     "lookup [--pair DeEn|DeFr|DeGr|DeIt|DeSp | --page DATEI] [--foreign] [--say [--wav DATEI]] WORT",
-     "schlägt ein Wort nach und gibt Übersetzung, deutsche Seite und Zusatz aus; mit --say "
-     "spricht es die Antwort"},
+     "lookup [--pair DeEn|DeFr|DeGr|DeIt|DeSp | --page DATEI] [--foreign] [--details] [--say [--wav DATEI]] "
+     "WORT",
+     "schlägt ein Wort nach und gibt Übersetzung, deutsche Seite und Zusatz aus; mit --details auch "
+     "Grammatik und Aussprache des deutschen Worts; mit --say spricht es die Antwort"},
     {"translate", kPagesProgram,
      "translate [--pair DeEn|DeFr|DeGr|DeIt|DeSp | --page DATEI] [--foreign] [DATEI]",
      "übersetzt einen Text (DATEI oder Standardeingabe) Wort für Wort"},

@@ -31,7 +31,7 @@ int runSpokenLookup(const QStringList &args, const QDir &startDir)
     const LookupAnswer languages =
         dictionary.answer(QStringLiteral("??"), TextDirection::German).value_or(LookupAnswer{});
     const LookupAnswer answer = dictionary.answer(lookup.word, lookup.direction).value_or(LookupAnswer{});
-    const int status = printLookup(answer);
+    const int status = printLookup(answer, lookup.details);
     const QString spoken = lookup.direction == TextDirection::German ? answer.translation : answer.german;
     if (!lookup.say || spoken.isEmpty())
         return status;

@@ -1,6 +1,7 @@
 #include "LookupCall.h"
 
 #include "CommandEnd.h"
+#include "GrammarTable.h"
 #include "PageCommandLine.h"
 #include "SpellingSuggestions.h"
 
@@ -17,6 +18,7 @@ std::variant<LookupCall, int> readLookupCall(const QStringList &args, const QDir
 {
     QStringList pageArgs;
     bool say = false;
+    bool details = false;
     QString wavPath;
     for (qsizetype i = 0; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--")) {
@@ -25,6 +27,8 @@ std::variant<LookupCall, int> readLookupCall(const QStringList &args, const QDir
         }
         if (args[i] == QLatin1String("--say"))
             say = true;
+        else if (args[i] == QLatin1String("--details"))
+            details = true;
         else if (args[i] == QLatin1String("--wav") && i + 1 < args.size())
             wavPath = startDir.absoluteFilePath(args[++i]);
         else
@@ -35,20 +39,26 @@ std::variant<LookupCall, int> readLookupCall(const QStringList &args, const QDir
     const std::optional<PageOptions> options = parsePageOptions(pageArgs, startDir);
     if (wrong || !options || options->operands.isEmpty()) {
         std::fputs("Aufruf: ortelia lookup [--pair DeEn|DeFr|DeGr|DeIt|DeSp | --page DATEI] [--foreign] "
-                   "[--say [--wav DATEI]] WORT\n",
+                   "[--details] [--say [--wav DATEI]] WORT\n",
                    stderr);
         return 2;
     }
     if (!pageExists(options->page))
         return 1;
     return LookupCall{options->page, options->operands.join(QLatin1Char(' ')), options->direction, say,
-                      wavPath};
+                      wavPath, details};
 }
 
-int printLookup(const LookupAnswer &answer)
+int printLookup(const LookupAnswer &answer, bool details)
 {
     if (!printLine(answer.translation) || !printLine(answer.german) || !printLine(answer.note))
         return kOutputFailedStatus;
+    if (details) {
+        for (const QString &line : GrammarTable::ofProgram().of(answer.german).lines()) {
+            if (!printLine(line))
+                return kOutputFailedStatus;
+        }
+    }
     return answer.translation.isEmpty() && answer.german.isEmpty() ? 1 : 0;
 }
 

@@ -16,7 +16,7 @@ int runLookupCommand(const QStringList &args, const QDir &startDir)
     browser.navigate(lookup.page);
     Dictionary dictionary(browser);
     const LookupAnswer answer = dictionary.answer(lookup.word, lookup.direction).value_or(LookupAnswer{});
-    const int status = printLookup(answer);
+    const int status = printLookup(answer, lookup.details);
     nameSuggestions(answer, [&] { return dictionary.suggestions(lookup.word, lookup.direction); });
     return status;
 }

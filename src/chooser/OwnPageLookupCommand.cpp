@@ -20,7 +20,7 @@ int runOwnPageLookupCommand(const QStringList &args, const QDir &startDir)
             lookUpOnOwnPage(lookup.page, lookup.word, lookup.direction, &refusal)) {
         if (!refusal.isEmpty())
             std::fprintf(stderr, "%s\n", refusal.toLocal8Bit().constData());
-        const int status = printLookup(*answer);
+        const int status = printLookup(*answer, lookup.details);
         // Hunspell is read only here, for a word without entry.
         nameSuggestions(*answer, [&lookup] {
             return SpellingSuggestions::onOwnPage(lookup.page, lookup.word, lookup.direction);

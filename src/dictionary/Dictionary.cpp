@@ -166,4 +166,11 @@ void Dictionary::noteRefusal(bool refusedNow)
     emit refused();
 }
 
+WordGrammar Dictionary::grammar(const QString &germanWord)
+{
+    if (!m_grammar)
+        m_grammar = GrammarTable::ofProgram();
+    return m_grammar->of(germanWord);
+}
+
 } // namespace ortelia

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GrammarTable.h"
 #include "LookUpOnPage.h"
 #include "SenseInContext.h"
 #include "TextRoutines.h"
@@ -59,6 +60,9 @@ public:
     // Words the dictionary answers that are spelt like word (SpellingSuggestions); none for a page a
     // user wrote.
     QStringList suggestions(const QString &word, TextDirection direction);
+    // The grammar of the German side of an answer, shared by every pair (GrammarTable); the table
+    // is opened on the first word asked.
+    WordGrammar grammar(const QString &germanWord);
 
 signals:
     void finished(const QString &word, ortelia::TextDirection direction,
@@ -84,6 +88,7 @@ private:
     std::unique_ptr<web::BaseFormStandIn> m_baseForms;
     std::optional<QHash<QString, SenseInContext::VerbAndNoun>> m_wordClasses;
     std::unique_ptr<SpellingSuggestions> m_suggestions;
+    std::optional<GrammarTable> m_grammar;
 };
 
 } // namespace ortelia

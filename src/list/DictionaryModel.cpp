@@ -65,9 +65,13 @@ int DictionaryModel::columnCount(const QModelIndex &) const
 
 QVariant DictionaryModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.internalId() == kSectionRow || role != Qt::DisplayRole)
+    if (!index.isValid() || index.internalId() == kSectionRow || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return {};
     const QString &line = m_sections[index.internalId() - 1][index.row()];
+    if (role == Qt::ToolTipRole) {
+        const QString help = m_lineHelp ? m_lineHelp(line) : QString();
+        return help.isEmpty() ? QVariant() : QVariant(help);
+    }
     return line.size() > kShownLength ? line.left(kShownLength) + QStringLiteral("...") : line;
 }
 

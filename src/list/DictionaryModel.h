@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 
 namespace ortelia {
 
@@ -22,6 +23,9 @@ public:
     const QStringList &section(int s) const { return m_sections[s]; }
     QModelIndex sectionIndex(int s) const { return index(s, 0); }
 
+    // What the pointer on a line shows (its tooltip), made from the line; none without.
+    void setLineHelp(std::function<QString(const QString &line)> help) { m_lineHelp = std::move(help); }
+
     // The first line of section s that begins with prefix, ignoring case; -1 when none does.
     int findPrefix(int s, const QString &prefix) const;
 
@@ -33,6 +37,7 @@ public:
 
 private:
     std::array<QStringList, kSections> m_sections;
+    std::function<QString(const QString &line)> m_lineHelp;
 };
 
 } // namespace ortelia

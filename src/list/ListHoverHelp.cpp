@@ -1,10 +1,15 @@
 #include "ListHoverHelp.h"
 
+#include "GrammarTable.h"
 #include "HoverHelp.h"
+#include "ListLine.h"
 #include "ListTexts.h"
 
 #include <QLabel>
 #include <QLineEdit>
+
+#include <memory>
+#include <optional>
 
 namespace ortelia {
 
@@ -124,6 +129,16 @@ void attachListHoverHelp(QWidget *window, const ListHoverHooks &hooks)
             attach(control, text, text, look);
     }
     attachMadeTexts(window, hooks);
+}
+
+std::function<QString(const QString &line)> lineGrammarHelp()
+{
+    auto table = std::make_shared<std::optional<GrammarTable>>();
+    return [table](const QString &line) {
+        if (!*table)
+            *table = GrammarTable::ofProgram();
+        return (*table)->of(lineField(line, 0)).text();
+    };
 }
 
 } // namespace ortelia

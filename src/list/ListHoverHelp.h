@@ -21,4 +21,8 @@ struct ListHoverHooks {
 // when the pointer comes: the voice, the line, the loaded dictionary.
 void attachListHoverHelp(QWidget *window, const ListHoverHooks &hooks);
 
+// The text the pointer on a dictionary line shows: the grammar of its German key (GrammarTable of
+// the program folder, opened on the first line asked).
+std::function<QString(const QString &line)> lineGrammarHelp();
+
 } // namespace ortelia

@@ -62,6 +62,7 @@ supertrans1::supertrans1(WindowServices &services, QWidget *parent)
     ui->setupUi(this);
     setWindowFlag(Qt::Window);
     m_lists = new SectionLists(m_model, {ui->List1, ui->List2, ui->List3, ui->List4}, this);
+    m_model->setLineHelp(lineGrammarHelp());
     m_loadTimer = new FormTimer(QStringLiteral("Timer1"), 1000, false, this);
     m_loadTimer->setObjectName(QStringLiteral("Timer1"));
     setBackground(ui->Text1, kLightGrey);

@@ -147,7 +147,8 @@ void TranslatorPanel::attachWordLists()
 
 void TranslatorPanel::attachAnswerLines()
 {
-    for (QLabel *label : std::initializer_list<QLabel *>{ui->lblText, ui->Label21G, ui->Label21, ui->notFoundLine})
+    for (QLabel *label : std::initializer_list<QLabel *>{ui->lblText, ui->Label21G, ui->Label21, ui->grammarLine,
+                                                                     ui->notFoundLine})
         CopyableText::attach(label);
     m_suggestionLine = new SuggestionLine(ui->notFoundLine);
     connect(m_suggestionLine, &SuggestionLine::lookUpWanted, this, [this](const QString &word, TextDirection side) {
@@ -285,6 +286,7 @@ void TranslatorPanel::fetchResults(Direction direction)
         ui->lblText->setText(m_answer->translation);
         ui->Label21G->setText(m_answer->german);
         ui->Label21->setText(m_answer->note);
+        ui->grammarLine->setText(m_dictionary ? m_dictionary->grammar(m_answer->german).line() : QString());
     }
     ui->List3->addItem(ui->lblText->text());
     ui->List4->addItem(ui->Label21G->text());
@@ -507,6 +509,7 @@ void TranslatorPanel::hideLanguagePictures()
 void TranslatorPanel::clearAnswer()
 {
     ui->Label21->clear();
+    ui->grammarLine->clear();
     m_answer.reset();
     m_suggestions.clear();
     m_suggestionLine->hide();

@@ -157,10 +157,14 @@ void TranslationWalk::collectAnswer()
         m_shared.foreignAnswer->setText(m_answer->translation);
         m_shared.germanAnswer->setText(m_answer->german);
     }
-    // A phrase is one line, heard once: its later words add none.
+    // A phrase is one line, heard once: its later words add none. The pointer on a line shows the
+    // grammar of its German word.
     if (!m_answerGiven) {
         m_shared.foreignList->addItem(m_shared.foreignAnswer->text());
         m_shared.germanList->addItem(m_shared.germanAnswer->text());
+        const QString grammar = m_shared.dictionary->grammar(m_shared.germanAnswer->text()).text();
+        for (QListWidget *list : {m_shared.foreignList, m_shared.germanList})
+            list->item(list->count() - 1)->setToolTip(grammar);
     }
     if (m_advanceWhenAnswered && !answerPending())
         advance();

@@ -30,6 +30,7 @@ private slots:
     void pagesAnswerFromRealData();
     void lookupCommand();
     void lookupCommandSuggestsSpellings();
+    void lookupDetailsGiveTheGermanAnswersGrammar();
     void ownPagesAnswerAsTheirScriptDoes();
     void everydayFirstTranslations();
     void spellingsAndEnglishForms();
@@ -59,6 +60,7 @@ private slots:
     void dingListFormsIntoTheFormTable();
     void dingListComparisonsAndLowerCaseReadings();
     void formTableFileFormat();
+    void dingListGrammarIntoTheGrammarTable();
     void markedSensesAfterGeneralOnes();
     void pivotAgreementOfTwoLanguages();
 };

@@ -6,6 +6,8 @@
 #include "FormTableFile.h"
 #include "FreedictImport.h"
 #include "FunctionWords.h"
+#include "GermanGrammar.h"
+#include "GrammarTable.h"
 #include "Pivot.h"
 #include "TextFile.h"
 
@@ -491,6 +493,70 @@ void FreedictImportTest::formTableFileFormat()
     QCOMPARE(text, QByteArray("\xEF\xBB\xBF# sorted: form;base, in byte order of UTF-8, best base first\n"
                               "bringt;bringen\nbringt;umbringen\nbringt um;umbringen\nzug;ziehen\näpfel;apfel\n"
                               "übte;üben\n"));
+}
+
+// The grammar table from a Ding snippet and dictd headword lines: a noun's article and plural (also
+// of the second headword), a verb's past and perfect (separable too; without the perfect the
+// participle alone), an irregular comparison but no regular one, no verbal noun without plural; a
+// fuller text replaces a shorter one; a word given for a field only goes last, a noun first only
+// where the key's first sense is one; the written file is read back by binary search.
+void FreedictImportTest::dingListGrammarIntoTheGrammarTable()
+{
+    Glossary glossary;
+    GermanGrammar grammar;
+    DingSource::addText(glossary, QStringLiteral(
+        "Haus {n} | Häuser {pl} :: house | houses\n"
+        "Haus {n} :: home\n"
+        "Frau {f}; Ehefrau {f} | Frauen {pl}; Ehefrauen {pl} :: wife | wives\n"
+        "jdn./etw. töten; jdn. umbringen {vt} | tötend; umbringend | getötet; umgebracht | er/sie tötet; er/sie "
+        "bringt um | ich/er/sie tötete; ich/er/sie brachte um | er/sie hat/hatte getötet; er/sie hat/hatte "
+        "umgebracht :: to kill sb./sth. | killing | killed | he/she kills | I/he/she killed | he/she has/had killed\n"
+        "gehen {vi} | gehend | gegangen | ich/er/sie ging :: to go | going | gone | I/he/she went\n"
+        "gehen {vi} | gehend | gegangen | ich/er/sie ging | er/sie ist/war gegangen :: to go | going | gone | "
+        "I/he/she went | he/she has/had gone\n"
+        "Gehen {n} :: walking\n"
+        "gut {adj} | besser | am besten :: good | better | best\n"
+        "Gut {n} [econ.] | Güter {pl} :: good | goods\n"
+        "Gut {n} [übtr.] :: asset\n"
+        "Essen {n} | Essen {pl} :: meal | meals\n"
+        "essen {vt} | essend | gegessen | ich/er/sie aß | er/sie hat/hatte gegessen :: to eat | eating | eaten | "
+        "I/he/she ate | he/she has/had eaten\n"
+        "klein {adj} | kleiner | am kleinsten :: small | smaller | smallest\n"), &grammar);
+    grammar.addPronunciations({QStringLiteral("Haus /hˈaʊs/ <neut, n, sg>\nhouse <n>"),
+                               QStringLiteral("Haus /haʊ̯s/ <n, neut>\nmaison"),
+                               QStringLiteral("zu Hause /tsuː hˈaʊzə/\nat home")});
+    const QList<QPair<QString, QString>> expected = {
+        {"haus", "das Haus, die Häuser"},
+        {"ehefrau", "die Ehefrau, die Ehefrauen"},
+        {"töten", "töten, tötete, hat getötet"},
+        {"umbringen", "umbringen, brachte um, hat umgebracht"},
+        {"gehen", "gehen, ging, ist gegangen"},
+        {"gut", "gut, besser, am besten · das Gut, die Güter"},
+        {"klein", ""}};
+    for (const auto &[key, text] : expected)
+        QCOMPARE(grammar.grammarOf(key), text);
+    QCOMPARE(grammar.pronunciationOf(QStringLiteral("haus")), QStringLiteral("hˈaʊs"));
+    QCOMPARE(grammar.pronunciationOf(QStringLiteral("zu hause")), QString());
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Grammatik.tab"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    // "gut": good, the econ. noun's; "essen": eat.
+    const auto nounFirst = [](const QString &key) { return key == QLatin1String("gut"); };
+    file.write(FormTableFile::text(grammar.lines(nounFirst), GermanGrammar::kHeader));
+    file.close();
+    const GrammarTable table(path);
+    QCOMPARE(table.of(QStringLiteral("Haus")).lines(),
+             QStringList({"Grammatik: das Haus, die Häuser", "Aussprache: /hˈaʊs/"}));
+    QCOMPARE(table.of(QStringLiteral("gut")).grammar, QStringLiteral("gut, besser, am besten · das Gut, die Güter"));
+    QCOMPARE(table.of(QStringLiteral("essen")).grammar,
+             QStringLiteral("essen, aß, hat gegessen · das Essen, die Essen"));
+    QCOMPARE(table.of(QStringLiteral("umbringen")).lines(),
+             QStringList({"Grammatik: umbringen, brachte um, hat umgebracht"}));
+    QVERIFY(table.of(QStringLiteral("klein")).isEmpty());
+    QVERIFY(table.of(QStringLiteral("haus+tür")).isEmpty());
+    QVERIFY(GrammarTable(dir.filePath(QStringLiteral("fehlt.tab"))).of(QStringLiteral("haus")).isEmpty());
 }
 
 // A key's general sense comes first, however well the source attests a marked one; a field the key's

@@ -301,6 +301,39 @@ void RealDictionaryTest::lookupCommandSuggestsSpellings()
     QVERIFY2(suggested(run).contains(QStringLiteral("station")), qPrintable(run.errors));
 }
 
+// lookup --details: the three lines, then the grammar and pronunciation of the German answer, in
+// both directions of the real German-English dictionary and of a small pair; only what is known.
+void RealDictionaryTest::lookupDetailsGiveTheGermanAnswersGrammar()
+{
+    const QString details = QStringLiteral("--details");
+    const struct {
+        QStringList args;
+        QString german;
+        QString grammar;
+    } cases[] = {
+        {{"Haus"}, "haus", "Grammatik: das Haus, die Häuser"},
+        {{"--foreign", "house"}, "haus", "Grammatik: das Haus, die Häuser"},
+        {{"gehen"}, "gehen", "Grammatik: gehen, ging, ist gegangen"},
+        {{"--foreign", "went"}, "gehen", "Grammatik: gehen, ging, ist gegangen"},
+        {{"gut"}, "gut", "Grammatik: gut, besser, am besten · das Gut, die Güter"},
+        {{"--foreign", "good"}, "gut", "Grammatik: gut, besser, am besten · das Gut, die Güter"},
+        {{"--pair", "DeGr", "Frau"}, "frau", "Grammatik: die Frau, die Frauen"},
+        {{"--pair", "DeGr", "--foreign", "σπίτι"}, "haus", "Grammatik: das Haus, die Häuser"},
+        {{"--pair", "DeGr", "sein"}, "sein", "Grammatik: sein, war, ist gewesen"},
+    };
+    for (const auto &c : cases) {
+        const Run run = runProgram(QStringList{QStringLiteral("lookup"), details} + c.args);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.lines.value(1), c.german);
+        QCOMPARE(run.lines.value(3), c.grammar);
+        QVERIFY2(run.lines.value(4).startsWith(QStringLiteral("Aussprache: /")), qPrintable(run.lines.join('|')));
+        QCOMPARE(run.lines.size(), 6);
+    }
+    // Without grammar or pronunciation known, the three lines alone.
+    const Run phrase = runProgram({QStringLiteral("lookup"), details, QStringLiteral("guten"), QStringLiteral("morgen")});
+    QCOMPARE(phrase.lines.size(), 4);
+}
+
 // The lookup program answers the program's own pages without their script, as the script does:
 // hits, misses, base forms, wildcards, odd filters, the separator line, both directions, every
 // pair. Other pages and an empty word it leaves to the script.

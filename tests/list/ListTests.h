@@ -61,5 +61,6 @@ private slots:
     void tabLeavesTheLetterAndCtrlTabTypesATab();
     void soundBoxFollowsMuteAndLoadingIsShared();
     void hoverTextsGoToHelpAndPanel();
+    void lineHoverShowsTheGrammar();
     void realDictionaryFindsHau();
 };

@@ -22,6 +22,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QToolTip>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -519,6 +520,28 @@ void ListWindowTest::hoverTextsGoToHelpAndPanel()
              QStringLiteral("Das Momentan geladene Wörterbuch ist .. Land Woerterbuch-Muster"));
     hover("X");
     QVERIFY(visibleLists().isEmpty());
+}
+
+// The pointer on a line shows the grammar of its German key; a key the table lacks shows none.
+void ListWindowTest::lineHoverShowsTheGrammar()
+{
+    writeDictionary(QStringLiteral("Probe.txt"),
+                    crlf({"haus;house;home", kSeparator, "tisch;table;", kSeparator, "und;and;", kSeparator, "zu;to;"}));
+    choose(QStringLiteral("Probe.txt"));
+    QTRY_VERIFY(!c<QProgressBar>("ProgressBar1")->isVisible());
+    const auto hoverLine = [&](const char *word, const char *list) {
+        typeInto("Text1", QString::fromUtf8(word));
+        auto *view = c<QListView>(list);
+        const QPoint at = view->visualRect(view->currentIndex()).center();
+        QHelpEvent help(QEvent::ToolTip, at, view->viewport()->mapToGlobal(at));
+        QCoreApplication::sendEvent(view->viewport(), &help);
+        const QString shown = QToolTip::isVisible() ? QToolTip::text() : QString();
+        QToolTip::hideText();
+        // A tooltip that stays would answer the next hover.
+        return QTest::qWaitFor([] { return !QToolTip::isVisible(); }) ? shown : QStringLiteral("(bleibt)");
+    };
+    QCOMPARE(hoverLine("haus", "List1"), QStringLiteral("Grammatik: das Haus, die Häuser\nAussprache: /hˈaʊs/"));
+    QCOMPARE(hoverLine("tisch", "List2"), QString());
 }
 
 // The whole DeEn of FreeDict: about 130,000 lines in four lists; "hau" and Enter speak English.

@@ -357,6 +357,35 @@ private slots:
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("hallo"));
     }
 
+    // Under the answer the grammar of its German word, in both directions, copied like the answer;
+    // a word the grammar table does not hold leaves the line empty.
+    void grammarUnderTheAnswer()
+    {
+        openTranslator();
+        type("TextD", QStringLiteral("haus"));
+        QTRY_COMPARE(label("lblText"), QStringLiteral("house"));
+        QCOMPARE(label("grammarLine"), QStringLiteral("das Haus, die Häuser   /hˈaʊs/"));
+        type("TextEng", QStringLiteral("go"));
+        QTRY_COMPARE(label("Label21G"), QStringLiteral("gehen"));
+        QCOMPARE(label("grammarLine"), QStringLiteral("gehen, ging, ist gegangen   /ɡˈeːən/"));
+
+        QApplication::clipboard()->clear();
+        QTimer::singleShot(0, [] {
+            if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+                menu->actions().first()->trigger();
+                menu->close();
+            }
+        });
+        QLabel *grammar = control<QLabel>("grammarLine");
+        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(5, 5), grammar->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(grammar, &menuEvent);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("gehen, ging, ist gegangen   /ɡˈeːən/"));
+
+        type("TextD", QStringLiteral("hallo"));
+        QTRY_COMPARE(label("lblText"), QStringLiteral("hello"));
+        QCOMPARE(label("grammarLine"), QString());
+    }
+
     void aWordFromAnotherWindowIsLookedUp()
     {
         openTranslator();

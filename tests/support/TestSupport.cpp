@@ -96,7 +96,8 @@ void copyTree(const QString &from, const QString &to, bool skipDictionaries, con
         if (skipDictionaries &&
             (info.fileName().endsWith(QLatin1String(".txt"), Qt::CaseInsensitive) ||
              info.fileName().endsWith(QLatin1String("-Zusatz.tab"), Qt::CaseInsensitive) ||
-             info.fileName().endsWith(QLatin1String("-Wortarten.tab"), Qt::CaseInsensitive)))
+             info.fileName().endsWith(QLatin1String("-Wortarten.tab"), Qt::CaseInsensitive) ||
+             info.fileName().compare(QLatin1String("Grammatik.tab"), Qt::CaseInsensitive) == 0))
             continue;
         // The program itself is not needed beside the tests' copy of its folder.
         if (info.fileName() == QLatin1String("ortelia") && info.isExecutable())
@@ -150,7 +151,8 @@ TempProgramFolder::TempProgramFolder(bool realDictionaries) : m_previousCurrent(
     if (realDictionaries) {
         QDirIterator real(
             assembledProgramFolder() + QStringLiteral("/TranslateDeGb"),
-            {QStringLiteral("*.txt"), QStringLiteral("*-Zusatz.tab"), QStringLiteral("*-Wortarten.tab")},
+            {QStringLiteral("*.txt"), QStringLiteral("*-Zusatz.tab"), QStringLiteral("*-Wortarten.tab"),
+             QStringLiteral("Grammatik.tab")},
             QDir::Files);
         while (real.hasNext()) {
             real.next();

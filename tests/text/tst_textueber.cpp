@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QToolTip>
 
 using namespace ortelia;
 using namespace ortelia::test;
@@ -77,6 +78,26 @@ private slots:
         }
         QCOMPARE(items("List1"), (QStringList{kVoice, "dog"}));
         QCOMPARE(items("List2"), (QStringList{kVoice, "hund"}));
+    }
+
+    // The pointer on a result line shows the grammar of its German word, in either list.
+    void lineHoverShowsTheGrammar()
+    {
+        translate(QStringLiteral("Hund Katze"));
+        QTRY_COMPARE(items("List2"), (QStringList{kVoice, "hund", "katze"}));
+        const auto hoverLine = [&](const char *name, int row) {
+            auto *list = c<QListWidget>(name);
+            const QPoint at = list->visualItemRect(list->item(row)).center();
+            QHelpEvent help(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
+            QCoreApplication::sendEvent(list->viewport(), &help);
+            const QString shown = QToolTip::isVisible() ? QToolTip::text() : QString();
+            QToolTip::hideText();
+            // A tooltip that stays would answer the next hover.
+            return QTest::qWaitFor([] { return !QToolTip::isVisible(); }) ? shown : QStringLiteral("(bleibt)");
+        };
+        QCOMPARE(hoverLine("List1", 1), QStringLiteral("Grammatik: der Hund, die Hunde"));
+        QCOMPARE(hoverLine("List2", 1), QStringLiteral("Grammatik: der Hund, die Hunde"));
+        QCOMPARE(hoverLine("List2", 2), QString());
     }
 
     void foreignDirectionFillsTheSameLists()

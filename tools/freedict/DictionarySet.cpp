@@ -4,9 +4,11 @@
 #include "DictionaryFormat.h"
 #include "DictdDatabase.h"
 #include "DingSource.h"
+#include "FileSave.h"
 #include "FormTableFile.h"
 #include "FreedictSource.h"
 #include "FunctionWords.h"
+#include "GermanGrammar.h"
 #include "Glossary.h"
 #include "Pivot.h"
 #include "TextFile.h"
@@ -180,6 +182,20 @@ QString written(Glossary &glossary, const FormTable &forms, const QString &outDi
     return result.error;
 }
 
+// The grammar table beside the dictionaries: the Ding list's grammar, the pronunciations of FreeDict
+// German-English first, then of the other pairs' German-X databases.
+QString writeGrammar(GermanGrammar &grammar, const Glossary &english, const QString &dictdDir,
+                     const std::vector<PairDatabases> &pairs, const QString &outDir)
+{
+    grammar.addPronunciations(database(dictdDir, QStringLiteral("deu-eng")).value_or(QStringList()));
+    for (const PairDatabases &databases : pairs)
+        grammar.addPronunciations(databases.own);
+    const auto nounFirst = [&english](const QString &key) { return english.firstWordClass(key) == WordClass::Noun; };
+    const SaveResult saved = saveFile(outDir + QStringLiteral("/Grammatik.tab"),
+                                      FormTableFile::text(grammar.lines(nounFirst), GermanGrammar::kHeader));
+    return saved ? QString() : saved.message();
+}
+
 } // namespace
 
 QString importDictionarySet(const QString &dictdDir, const QString &transPath, const QString &formsPath,
@@ -193,7 +209,8 @@ QString importDictionarySet(const QString &dictdDir, const QString &transPath, c
     if (!functionWords)
         return error;
     Glossary english;
-    if (DingSource::add(english, transPath, error) < 0)
+    GermanGrammar grammar;
+    if (DingSource::add(english, transPath, error, &grammar) < 0)
         return error;
     functionWords->addTo(english, FunctionWords::English);
 
@@ -220,6 +237,10 @@ QString importDictionarySet(const QString &dictdDir, const QString &transPath, c
         return QStringLiteral("%1 kann nicht geschrieben werden.").arg(wordClasses);
     // The form tables beside TranslateDeGb, with the forms the German-English list gives.
     error = FormTableFile::writeAll(english, formsPath, QFileInfo(outDir).path());
+    if (!error.isEmpty())
+        return error;
+
+    error = writeGrammar(grammar, english, dictdDir, pairDatabases, outDir);
     if (!error.isEmpty())
         return error;
 

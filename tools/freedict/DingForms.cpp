@@ -14,13 +14,6 @@ namespace {
 
 const QString kPiece = QStringLiteral(" | ");
 
-bool isWord(const QString &text)
-{
-    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
-        return c.isLetter() || c == QLatin1Char('-');
-    });
-}
-
 // "ich/er/sie", "er/sie", "du", and "hat/hatte" before a participle.
 bool isPersonOrAuxiliary(const QString &word)
 {
@@ -44,11 +37,12 @@ std::optional<VerbForm> verbForm(const QString &item, const QString &key)
     while (!words.isEmpty() && isPersonOrAuxiliary(words.first()))
         words.removeFirst();
     words.removeIf([](const QString &word) { return EntryText::isPlaceholder(word); });
-    if (words.isEmpty() || !isWord(words[0]) || !words[0][0].isLower())
+    if (words.isEmpty() || !EntryText::isWord(words[0]) || !words[0][0].isLower())
         return std::nullopt;
     if (words.size() == 1)
         return VerbForm{words[0], {}};
-    if (words.size() == 2 && isWord(words[1]) && key.size() > words[1].size() && key.startsWith(words[1]))
+    if (words.size() == 2 && EntryText::isWord(words[1]) && key.size() > words[1].size() &&
+        key.startsWith(words[1]))
         return VerbForm{words[0], words[1]};
     return std::nullopt;
 }
@@ -104,7 +98,7 @@ void addVerbForms(const QStringList &germanPieces, const QStringList &englishPie
 QString singleWord(const QString &item)
 {
     const QString text = EntryText::withoutBrackets(item).simplified().toLower();
-    return isWord(text) ? text : QString();
+    return EntryText::isWord(text) ? text : QString();
 }
 
 // "houses" of "house", "stopped" of "stop", "bigger" of "big": the lookup's rules find these.

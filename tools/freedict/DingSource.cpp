@@ -1,6 +1,7 @@
 #include "DingSource.h"
 
 #include "DingForms.h"
+#include "DingGrammar.h"
 #include "EntryText.h"
 
 #include <QFile>
@@ -73,6 +74,7 @@ QString remarkOf(const QString &text)
 }
 
 struct Headword {
+    QString word; // as written, without brackets and placeholders
     QString key;
     QString grammar;
     QString label;
@@ -89,6 +91,7 @@ QList<Headword> headwords(const QString &piece)
         bool prefixForm = false;
         const QString plain = withoutPlaceholders(EntryText::withoutBrackets(synonym).simplified());
         Headword h;
+        h.word = plain;
         h.key = EntryText::keyOf(plain, prefixForm);
         if (h.key.isEmpty() || prefixForm) {
             found << Headword{};
@@ -213,7 +216,7 @@ void addComparison(Glossary &glossary, const QStringList &germanPieces, const QS
 
 } // namespace
 
-int addText(Glossary &glossary, const QString &text)
+int addText(Glossary &glossary, const QString &text, GermanGrammar *grammar)
 {
     QHash<QString, int> senses; // per key (and part of speech): lines where it is the first headword
     int noOrder = 0;
@@ -233,10 +236,13 @@ int addText(Glossary &glossary, const QString &text)
         const QStringList items = EntryText::translationItems(englishHead, false);
         const QList<Headword> heads = headwords(germanHead);
         QList<DingForms::Head> formHeads;
+        QList<DingGrammar::Head> grammarHeads;
         qsizetype n = 0; // among the synonyms with a key
         int headSense = 0; // the first headword's sense
         for (const Headword &h : heads) {
             formHeads.append({h.key, wordClassOf(h.grammar)});
+            grammarHeads.append({h.word, h.key, h.grammar, h.verbalNoun,
+                                 EntryText::senseUse(h.label) != EntryText::SenseUse::General});
             if (h.key.isEmpty())
                 continue;
             // The order of lines where the key is a further synonym follows another headword. A
@@ -275,20 +281,22 @@ int addText(Glossary &glossary, const QString &text)
                        glossary.foreignForms());
         if (!formHeads.isEmpty() && formHeads[0].wordClass == WordClass::Adjective)
             addComparison(glossary, german.split(kPiece), english.split(kPiece), headSense);
+        if (grammar)
+            DingGrammar::add(german.split(kPiece), grammarHeads, *grammar);
         addPhrases(glossary, german, english, !formHeads.isEmpty() && formHeads[0].wordClass == WordClass::Verb,
                    senses);
     }
     return count;
 }
 
-int add(Glossary &glossary, const QString &path, QString &error)
+int add(Glossary &glossary, const QString &path, QString &error, GermanGrammar *grammar)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         error = QStringLiteral("Die Wortliste kann nicht gelesen werden: %1").arg(path);
         return -1;
     }
-    return addText(glossary, QString::fromUtf8(file.readAll()));
+    return addText(glossary, QString::fromUtf8(file.readAll()), grammar);
 }
 
 } // namespace ortelia::DingSource

@@ -136,6 +136,13 @@ SenseUse senseUse(const QString &labels)
     }
 }
 
+bool isWord(const QString &text)
+{
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
+        return c.isLetter() || c == QLatin1Char('-');
+    });
+}
+
 bool isPlaceholder(const QString &word)
 {
     static const QSet<QString> placeholders = {

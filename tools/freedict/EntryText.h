@@ -24,6 +24,8 @@ SenseUse senseUse(const QString &labels);
 // Whether a word is a placeholder of valency ("jdn.", "sich", "sth.") or a pair of them
 // ("jdn./etw."): no part of a word one looks up.
 bool isPlaceholder(const QString &word);
+// Whether text is one word: letters and hyphens only ("Häuser", "E-Mail").
+bool isWord(const QString &text);
 // A translation as a person would say it: no grammar marks, labels or remarks in brackets, no
 // ";", and an exclamation ("Hello!") as the plain word ("hello").
 QString cleanItem(const QString &item);

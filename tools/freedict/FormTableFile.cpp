@@ -24,7 +24,7 @@ std::optional<FormList> readHand(const QString &path, QString &error)
     return forms;
 }
 
-QByteArray text(const QStringList &lines)
+QByteArray text(const QStringList &lines, const QString &header)
 {
     std::vector<std::pair<QByteArray, QByteArray>> sorted; // form, line
     for (const QString &line : lines) {
@@ -32,7 +32,7 @@ QByteArray text(const QStringList &lines)
         sorted.emplace_back(bytes.left(bytes.indexOf(';')), bytes);
     }
     std::stable_sort(sorted.begin(), sorted.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
-    QByteArray out = "\xEF\xBB\xBF" + kHeader.toUtf8() + '\n';
+    QByteArray out = "\xEF\xBB\xBF" + header.toUtf8() + '\n';
     for (const auto &[form, line] : sorted)
         out += line + '\n';
     return out;

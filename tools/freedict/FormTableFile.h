@@ -18,8 +18,9 @@ inline const QString kHeader = QStringLiteral("# sorted: form;base, in byte orde
 std::optional<FormList> readHand(const QString &path, QString &error);
 
 // The file's bytes: UTF-8 with a byte-order mark and LF line ends, the header, then the lines
-// sorted by the UTF-8 bytes of their form, a form's lines in the order given.
-QByteArray text(const QStringList &lines);
+// sorted by the UTF-8 bytes of their form, a form's lines in the order given. The grammar table
+// is sorted the same way under its own header.
+QByteArray text(const QStringList &lines, const QString &header = kHeader);
 
 // The program's form tables from our hand-kept ones and the forms the German-English glossary's
 // source lists: Grundformen.tab from handTablePath, Grundformen-en_US.tab from the English table
