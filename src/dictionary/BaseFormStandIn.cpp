@@ -96,8 +96,13 @@ std::optional<BaseFormStandIn::Answer> BaseFormStandIn::answer(const TabularData
     const auto &[column, word] = *term;
     if (column == kGerman)
         return german(data, word, dataPath);
-    if (column == kForeign && !m_foreignLanguage.isEmpty())
-        return foreign(data, word, dataPath);
+    if (column != kForeign)
+        return std::nullopt;
+    if (!m_foreignLanguage.isEmpty()) {
+        if (std::optional<Answer> found = foreign(data, word, dataPath))
+            return found;
+    }
+    return furtherTranslation(data, word);
     return std::nullopt;
 }
 
@@ -174,6 +179,50 @@ std::optional<BaseFormStandIn::Answer> BaseFormStandIn::foreign(const TabularDat
                         ? firstRecord(data, kForeign, found->base)
                         : recordOfKind(data, found->base, found->kind, verbsOf(dataPath));
     answer.fields.insert(kNote, noteWithForm(data, answer.record, word));
+    return answer;
+}
+
+std::optional<BaseFormStandIn::Answer> BaseFormStandIn::furtherTranslation(const TabularData &data,
+                                                                           const QString &word) const
+{
+    if (m_itemsOf != &data || m_itemsCount != data.recordCount()) {
+        m_items.clear();
+        m_itemsOf = &data;
+        m_itemsCount = data.recordCount();
+        const int column = data.column(kNote);
+        const int keys = data.column(kGerman);
+        // The earliest place in a record's list wins, then the shorter key ("city": Stadt before
+        // Großstadt at the same place), then the record first in the file.
+        QHash<QString, std::pair<int, qsizetype>> rank;
+        for (int record = 0; record < m_itemsCount; ++record) {
+            const QStringList items = data.field(record, column).split(QStringLiteral(", "), Qt::SkipEmptyParts);
+            const qsizetype keyLength = data.field(record, keys).size();
+            for (int i = 0; i < items.size(); ++i) {
+                const QString item = items[i].trimmed().toCaseFolded();
+                const std::pair<int, qsizetype> here{i, keyLength};
+                const auto known = rank.constFind(item);
+                if (known == rank.cend() || here < *known) {
+                    rank.insert(item, here);
+                    m_items.insert(item, record);
+                }
+            }
+        }
+    }
+    const QString folded = word.toCaseFolded();
+    auto found = m_items.constFind(folded);
+    QString item = word;
+    // "cities": the further translation "city".
+    if (found == m_items.cend() && !m_foreignLanguage.isEmpty()) {
+        item = finder().foreign(word, [this](const QString &w) { return m_items.contains(w.toCaseFolded()); }).value(0);
+        found = item.isEmpty() ? m_items.cend() : m_items.constFind(item.toCaseFolded());
+    }
+    if (found == m_items.cend())
+        return std::nullopt;
+    Answer answer;
+    answer.record = *found;
+    answer.fields.insert(kForeign, item);
+    answer.fields.insert(kNote, word.compare(item, Qt::CaseInsensitive) == 0 ? fieldOf(data, *found, kNote)
+                                                                             : noteWithForm(data, *found, word));
     return answer;
 }
 

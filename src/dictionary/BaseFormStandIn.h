@@ -45,6 +45,9 @@ public:
 private:
     std::optional<Answer> german(const TabularData &data, const QString &word, const QString &dataPath) const;
     std::optional<Answer> foreign(const TabularData &data, const QString &word, const QString &dataPath) const;
+    // A foreign word (or its base form) that no record has as its first translation but one lists
+    // among its further ones ("city": Stadt, whose first is "town"); the earliest in its list wins.
+    std::optional<Answer> furtherTranslation(const TabularData &data, const QString &word) const;
     // The table of parts of speech beside the dictionary, read on the first foreign form.
     const GermanVerbs &verbsOf(const QString &dataPath) const;
 
@@ -56,6 +59,10 @@ private:
     QString m_foreignLanguage;
     mutable QString m_verbsPath;
     mutable std::shared_ptr<const GermanVerbs> m_verbs;
+    // Every further translation (case-folded) and its record, read on the first foreign word missed.
+    mutable const TabularData *m_itemsOf = nullptr;
+    mutable int m_itemsCount = -1;
+    mutable QHash<QString, int> m_items;
 
 };
 

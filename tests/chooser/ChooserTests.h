@@ -16,6 +16,7 @@ private slots:
     void badDictionariesGiveEmptyAnswers();
     void fixedPagesAnswerWithBaseForms();
     void capitalsChooseTheReading();
+    void furtherTranslationsAnswerForeignWords();
     void ownPagesAreKnownByTheirWholeText();
     void dictionaryAnswersOwnAndUserPagesAlike();
 };

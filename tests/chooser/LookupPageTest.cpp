@@ -426,6 +426,29 @@ void LookupPageTest::capitalsChooseTheReading()
     QCOMPARE(ask("Arm"), QStringLiteral("arm/arm"));
 }
 
+// A foreign word that is no record's first translation is answered by a record that lists it among
+// its further ones, the earliest place and then the shorter key first; its plural too.
+void LookupPageTest::furtherTranslationsAnswerForeignWords()
+{
+    TempProgramFolder folder;
+    writeDictionary(QStringLiteral("Weitere"), {"??;Deutsch;Englisch", "großstadt;metropolis;city",
+                                                "hafen;port;harbour, haven", "stadt;town;city, borough"});
+    QVERIFY(LookupPage::writeFixed(ProgramFolder::path(QStringLiteral("Weitere.htm")),
+                                   QStringLiteral("TranslateDeGb/Weitere"), QStringLiteral("Grundformen.tab en_US")));
+    WebBrowser browser;
+    browser.navigate(ProgramFolder::path(QStringLiteral("Weitere.htm")));
+    const auto ask = [&browser](const QString &word) {
+        LookUpOnPage(browser.page(), word, TextDirection::Foreign);
+        const LookupAnswer a = readLookupAnswer(browser.page());
+        return QStringList{a.translation, a.german, a.note};
+    };
+    QCOMPARE(ask("city"), QStringList({"city", "stadt", "city, borough"}));
+    QCOMPARE(ask("cities"), QStringList({"city", "stadt", "cities – city, borough"}));
+    QCOMPARE(ask("haven"), QStringList({"haven", "hafen", "harbour, haven"}));
+    QCOMPARE(ask("town"), QStringList({"town", "stadt", "city, borough"}));
+    QCOMPARE(ask("village"), QStringList({"", "", ""}));
+}
+
 // The lookup program answers a page itself only when it is, character for character, one this
 // routine writes for a name and base forms that need no escaping.
 void LookupPageTest::ownPagesAreKnownByTheirWholeText()
