@@ -1,5 +1,6 @@
 #include "FormTableFile.h"
 
+#include "EnglishRules.h"
 #include "FileSave.h"
 #include "FormChoice.h"
 #include "SemicolonTable.h"
@@ -40,17 +41,16 @@ QByteArray text(const QStringList &lines, const QString &header)
 
 namespace {
 
-// "trains" train, "boxes" box, "stories" story: enough to compare a plural's translation with its
-// singular's.
-QString englishSingular(const QString &plural)
+// Whether the plural's translation is one of its singular's, itself or without its plural ending
+// ("züge": trains, of "Zug": train).
+bool saysSingular(const Glossary &glossary, const QString &singular, const QString &translation)
 {
-    if (plural.endsWith(QLatin1String("ies")))
-        return plural.chopped(3) + QLatin1Char('y');
-    for (const char *ending : {"ches", "shes", "xes", "ses"}) {
-        if (plural.endsWith(QLatin1String(ending)))
-            return plural.chopped(2);
-    }
-    return plural.endsWith(QLatin1Char('s')) ? plural.chopped(1) : plural;
+    if (glossary.useOf(singular, translation) == Glossary::Use::General)
+        return true;
+    const QList<BaseCandidate> bases = EnglishRules::candidates(translation.toLower());
+    return std::any_of(bases.begin(), bases.end(), [&](const BaseCandidate &c) {
+        return c.kind == WordKind::Noun && glossary.useOf(singular, c.base) == Glossary::Use::General;
+    });
 }
 
 // Lines of the sources in which a plural and its own first translation meet, from which on it is a
@@ -89,7 +89,7 @@ QString writeAll(const Glossary &glossary, const QString &handTablePath, const Q
         if (first.isEmpty())
             return false;
         return glossary.hasSingularNoun(form) ||
-               glossary.useOf(base, englishSingular(first)) == Glossary::Use::General ||
+               saysSingular(glossary, base, first) ||
                (glossary.hasGeneralSense(form) && glossary.firstWordClass(form) != WordClass::Verb &&
                 glossary.evidence().together(form, first) >= kOwnSenseLines);
     };
