@@ -50,6 +50,15 @@ inline QString wordClassesName(const QString &dictionaryName)
     return (dot > 0 ? dictionaryName.left(dot) : dictionaryName) + QStringLiteral("-Wortarten.tab");
 }
 
+// The German key that answers a foreign word, beside the dictionary ("DeEn-Gegenrichtung.tab" of
+// "DeEn.txt"), for the words whose first record in the file is not the everyday German word for them:
+// one "foreign word;key" a line, sorted as a form table.
+inline QString foreignOwnersName(const QString &dictionaryName)
+{
+    const qsizetype dot = dictionaryName.lastIndexOf(QLatin1Char('.'));
+    return (dot > 0 ? dictionaryName.left(dot) : dictionaryName) + QStringLiteral("-Gegenrichtung.tab");
+}
+
 // Largest number of pieces one section may have when split at its line breaks (a 16-bit signed
 // counter).
 inline constexpr int kMaxSectionPieces = 32768;

@@ -2,10 +2,12 @@
 
 #include "BaseFormFinder.h"
 #include "DictionaryFormat.h"
+#include "FormTable.h"
 #include "GermanVerbs.h"
 #include "PageFile.h"
 #include "ProgramFolder.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace ortelia::web {
@@ -98,18 +100,22 @@ std::optional<BaseFormStandIn::Answer> BaseFormStandIn::answer(const TabularData
         return german(data, word, dataPath);
     if (column != kForeign)
         return std::nullopt;
+    // "closed" is a form of "close" before it is a further sense of "gesperrt".
     if (!m_foreignLanguage.isEmpty()) {
         if (std::optional<Answer> found = foreign(data, word, dataPath))
             return found;
     }
+    if (std::optional<Answer> owned = ownerAnswer(data, word, dataPath))
+        return owned;
     return furtherTranslation(data, word);
-    return std::nullopt;
 }
 
 std::optional<BaseFormStandIn::Answer> BaseFormStandIn::caseReading(const TabularData &data, const QString &filter,
                                                                     int record, const QString &dataPath) const
 {
     const auto term = singleTerm(filter);
+    if (!m_tablePath.isEmpty() && term && term->first == kForeign)
+        return ownerAnswer(data, term->second, dataPath);
     if (m_tablePath.isEmpty() || !term || term->first != kGerman ||
         fieldOf(data, record, kGerman).compare(term->second, Qt::CaseInsensitive) != 0)
         return std::nullopt;
@@ -170,14 +176,27 @@ std::optional<BaseFormStandIn::Answer> BaseFormStandIn::german(const TabularData
 std::optional<BaseFormStandIn::Answer> BaseFormStandIn::foreign(const TabularData &data, const QString &word,
                                                                 const QString &dataPath) const
 {
-    const std::optional<BaseCandidate> found = finder().foreignBase(
-        word, [&data](const QString &w) { return firstRecord(data, kForeign, w) >= 0; });
+    const FormTable &owners = ownersOf(dataPath);
+    const std::optional<BaseCandidate> found = finder().foreignBase(word, [&](const QString &w) {
+        return firstRecord(data, kForeign, w) >= 0 || !owners.baseOf(w).isEmpty();
+    });
     if (!found)
         return std::nullopt;
+    const GermanVerbs &verbs = verbsOf(dataPath);
     Answer answer;
-    answer.record = found->kind == WordKind::Any
-                        ? firstRecord(data, kForeign, found->base)
-                        : recordOfKind(data, found->base, found->kind, verbsOf(dataPath));
+    // The everyday German word for the base, where it is of the kind the form asks for.
+    const QString owner = owners.baseOf(found->base);
+    const int ownerRecord = owner.isEmpty() ? -1 : firstRecord(data, kGerman, owner);
+    if (ownerRecord >= 0 &&
+        (found->kind == WordKind::Any || verbs.isVerbFor(owner, found->base) == (found->kind == WordKind::Verb))) {
+        answer.record = ownerRecord;
+        answer.fields.insert(kForeign, found->base);
+    } else if (firstRecord(data, kForeign, found->base) < 0) {
+        return std::nullopt;
+    } else {
+        answer.record = found->kind == WordKind::Any ? firstRecord(data, kForeign, found->base)
+                                                     : recordOfKind(data, found->base, found->kind, verbs);
+    }
     answer.fields.insert(kNote, noteWithForm(data, answer.record, word));
     return answer;
 }
@@ -224,6 +243,35 @@ std::optional<BaseFormStandIn::Answer> BaseFormStandIn::furtherTranslation(const
     answer.fields.insert(kNote, word.compare(item, Qt::CaseInsensitive) == 0 ? fieldOf(data, *found, kNote)
                                                                              : noteWithForm(data, *found, word));
     return answer;
+}
+
+std::optional<BaseFormStandIn::Answer> BaseFormStandIn::ownerAnswer(const TabularData &data, const QString &word,
+                                                                    const QString &dataPath) const
+{
+    const QString owner = ownersOf(dataPath).baseOf(word);
+    const int record = owner.isEmpty() ? -1 : firstRecord(data, kGerman, owner);
+    // A dictionary edited since the import may no longer give the key that word.
+    if (record < 0 || !(fieldOf(data, record, kForeign) + QStringLiteral(", ") + fieldOf(data, record, kNote))
+                           .contains(word, Qt::CaseInsensitive))
+        return std::nullopt;
+    Answer answer;
+    answer.record = record;
+    answer.fields.insert(kForeign, word);
+    return answer;
+}
+
+const FormTable &BaseFormStandIn::ownersOf(const QString &dataPath) const
+{
+    if (!m_owners || dataPath != m_ownersPath) {
+        m_ownersPath = dataPath;
+        QString error;
+        std::optional<FormTable> read =
+            dataPath.isEmpty() || !QFileInfo::exists(foreignOwnersName(dataPath))
+                ? std::nullopt
+                : FormTable::read(foreignOwnersName(dataPath), error);
+        m_owners = std::make_shared<const FormTable>(read ? std::move(*read) : FormTable());
+    }
+    return *m_owners;
 }
 
 const GermanVerbs &BaseFormStandIn::verbsOf(const QString &dataPath) const

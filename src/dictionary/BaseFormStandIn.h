@@ -11,6 +11,7 @@
 
 namespace ortelia {
 class BaseFormFinder;
+class FormTable;
 class GermanVerbs;
 } // namespace ortelia
 
@@ -36,6 +37,8 @@ public:
     // The answer for a German word the filter found as it is (record), read by its capital, where
     // that changes it: "Männer" is the plural of "Mann" (the key "männer" is menfolk); "Fragen" the
     // noun and "sucht" the verb where the table of parts of speech beside dataPath tells them apart.
+    // A foreign word found as it is answers with the everyday German word for it ("toujours": immer,
+    // not "alleweil", the first record that has it; ownerAnswer).
     std::optional<Answer> caseReading(const TabularData &data, const QString &filter, int record,
                                       const QString &dataPath) const;
     // The base form of a foreign word that known holds ("saw": see, "reading": read), also where
@@ -48,8 +51,13 @@ private:
     // A foreign word (or its base form) that no record has as its first translation but one lists
     // among its further ones ("city": Stadt, whose first is "town"); the earliest in its list wins.
     std::optional<Answer> furtherTranslation(const TabularData &data, const QString &word) const;
+    // The record of the everyday German word for a foreign word, where the dictionary's table of
+    // them (foreignOwnersName) names another than the file's first record for it.
+    std::optional<Answer> ownerAnswer(const TabularData &data, const QString &word, const QString &dataPath) const;
     // The table of parts of speech beside the dictionary, read on the first foreign form.
     const GermanVerbs &verbsOf(const QString &dataPath) const;
+    // The table of the everyday German words for foreign words beside the dictionary, searched in place.
+    const FormTable &ownersOf(const QString &dataPath) const;
 
 
     // Read on the first word the file lacks: a page of known words costs nothing.
@@ -59,6 +67,8 @@ private:
     QString m_foreignLanguage;
     mutable QString m_verbsPath;
     mutable std::shared_ptr<const GermanVerbs> m_verbs;
+    mutable QString m_ownersPath;
+    mutable std::shared_ptr<const FormTable> m_owners;
     // Every further translation (case-folded) and its record, read on the first foreign word missed.
     mutable const TabularData *m_itemsOf = nullptr;
     mutable int m_itemsCount = -1;

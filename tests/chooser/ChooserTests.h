@@ -63,5 +63,6 @@ private slots:
     void formTableFileFormat();
     void dingListGrammarIntoTheGrammarTable();
     void markedSensesAfterGeneralOnes();
+    void foreignWordsAnswerWithTheCommonerGermanWord();
     void pivotAgreementOfTwoLanguages();
 };

@@ -579,6 +579,26 @@ void FreedictImportTest::markedSensesAfterGeneralOnes()
     QVERIFY(!glossary.hasGeneralSense(QStringLiteral("gör")));
 }
 
+// A foreign word answers with the commoner German word that gives it early in its list, where the
+// file's first record for it is a rare one; a key that is about as common keeps it.
+void FreedictImportTest::foreignWordsAnswerWithTheCommonerGermanWord()
+{
+    // "schnell" is met in many entries, as it is in the real list.
+    QString text = QStringLiteral("flugs {adv} :: quickly\nschnell {adj} :: fast; quickly\n"
+                                  "rasch {adj} :: swift; rapid\nflink {adj} :: swift\n");
+    const QStringList verbs = {"gehen:walk", "lernen:learn", "antworten:answer", "handeln:act", "essen:eat",
+                               "lesen:read", "denken:think", "fahren:drive", "reagieren:react", "wachsen:grow"};
+    for (const QString &verb : verbs)
+        text += QStringLiteral("schnell %1 {v} :: to %2 quickly\n").arg(verb.section(':', 0, 0), verb.section(':', 1));
+    Glossary glossary;
+    DingSource::addText(glossary, text);
+    glossary.finish();
+    QStringList lines = glossary.foreignOwnerLines();
+    lines.sort();
+    // "fast" and "rapid" are no record's first translation; "swift" stays with "flink", as common as "rasch".
+    QCOMPARE(lines, QStringList({"fast;schnell", "quickly;schnell", "rapid;rasch"}));
+}
+
 // German -> French, Italian and Spanish words, each language's words -> English: a word gets the
 // English one where two languages lead to it.
 void FreedictImportTest::pivotAgreementOfTwoLanguages()

@@ -393,12 +393,19 @@ void RealDictionaryTest::everydayFirstTranslations()
     QVERIFY(readLookupAnswer(browser.page()).translation.startsWith(QStringLiteral("dog ")));
 
     // The smaller pairs: their own word first, words they lack through English.
-    const QMap<QString, QStringList> pairs = {{"T3", {"hund", "cane"}}, {"T4", {"hund", "chien"}},
-                                              {"T5", {"hund", "σκύλος"}}, {"T6", {"hund", "perro"}}};
+    // A foreign word: the everyday German word, not the first record that has it ("alleweil").
+    const QMap<QString, QStringList> pairs = {{"T3", {"hund", "cane", "sempre"}},
+                                              {"T4", {"hund", "chien", "toujours"}},
+                                              {"T5", {"hund", "σκύλος"}},
+                                              {"T6", {"hund", "perro", "siempre"}}};
     for (auto it = pairs.begin(); it != pairs.end(); ++it) {
         browser.navigate(ProgramFolder::path(it.key()));
         LookUpOnPage(browser.page(), it.value()[0], TextDirection::German);
         QCOMPARE(readLookupAnswer(browser.page()).translation, it.value()[1]);
+        if (it.value().size() > 2) {
+            LookUpOnPage(browser.page(), it.value()[2], TextDirection::Foreign);
+            QCOMPARE(readLookupAnswer(browser.page()).german, QStringLiteral("immer"));
+        }
     }
     const QStringList arabic = TextFile::readLines(builtDictionary(QStringLiteral("Deutsch-Arabisch.txt"))).value();
     QCOMPARE(arabic.value(1), QStringLiteral("??;Deutsch;Arabisch"));
@@ -441,6 +448,9 @@ void RealDictionaryTest::spellingsAndEnglishForms()
         {"stopped", TextDirection::Foreign, "anhalten"},
         {"hoped", TextDirection::Foreign, "hoffnung"},
         {"saw", TextDirection::Foreign, "säge"},
+        // The everyday word, not the rare first record ("flugs", "eventualiter").
+        {"quickly", TextDirection::Foreign, "schnell"},
+        {"maybe", TextDirection::Foreign, "vielleicht"},
         // Phrases the sources hold only among a longer entry's pieces, or not alone at all.
         {"es gibt", TextDirection::German, "there is"},
         {"auf jeden Fall", TextDirection::German, "at all events"},

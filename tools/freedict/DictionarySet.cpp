@@ -23,6 +23,8 @@ namespace ortelia {
 
 namespace {
 
+const QString kForeignOwnersHeader = QStringLiteral("# sorted: foreign word;German key, in byte order of UTF-8");
+
 struct Pair {
     const char *fileName;
     const char *code; // FreeDict's language code
@@ -177,9 +179,12 @@ QString written(Glossary &glossary, const FormTable &forms, const QString &outDi
     const GlossaryResult result =
         glossary.write(outDir + QLatin1Char('/') + fileName, catalogueEntry(fileName).languageName,
                        kMaxImportedKeys, outDir + QLatin1Char('/') + supplementName(fileName));
-    if (result.error.isEmpty())
-        std::printf("%s: %d Einträge, %d im Zusatz\n", qPrintable(fileName), result.keys, result.furtherKeys);
-    return result.error;
+    if (!result.error.isEmpty())
+        return result.error;
+    std::printf("%s: %d Einträge, %d im Zusatz\n", qPrintable(fileName), result.keys, result.furtherKeys);
+    const SaveResult saved = saveFile(outDir + QLatin1Char('/') + foreignOwnersName(fileName),
+                                      FormTableFile::text(glossary.foreignOwnerLines(), kForeignOwnersHeader));
+    return saved ? QString() : saved.message();
 }
 
 // The grammar table beside the dictionaries: the Ding list's grammar, the pronunciations of FreeDict

@@ -217,10 +217,82 @@ void Glossary::giveFirstTranslationsOwners()
     }
 }
 
+// How surely the key is the everyday German word for a foreign word it gives at place in its list.
+double Glossary::foreignOwnerScore(const Entry &entry, const QString &translation, int place) const
+{
+    double reverse = 0.0;
+    double comparison = 0.0;
+    for (const Candidate &c : entry.candidates) {
+        if (c.text.compare(translation, Qt::CaseInsensitive) != 0)
+            continue;
+        // Our table's word is checked by hand.
+        if (c.source == Source::Curated)
+            return std::numeric_limits<double>::max();
+        // The reverse dictionary's own order for the foreign headword ("toujours": immer, stets).
+        if (c.source == Source::Inverted)
+            reverse = std::max(reverse, 3.0 - c.sense - 0.5 * c.item);
+        // "older" is the comparison "älter", not the noun "Ältere".
+        if (c.comparison)
+            comparison = 4.0;
+    }
+    return reverse + comparison + 1.5 * std::log2(1.0 + m_evidence.together(entry.key, translation)) +
+           std::log2(1.0 + germanCount(entry.key)) - 1.5 * place + (place == 0 && entry.firstIsPlain ? 2.0 : 0.0) -
+           2.0 * (wordCount(entry.key) - 1) - (entry.bridged ? 3.0 : 0.0);
+}
+
+void Glossary::chooseForeignOwners()
+{
+    constexpr int kPlaces = 3;
+    m_foreignOwners.clear();
+    for (int i = 0; i < int(m_entries.size()); ++i) {
+        const Entry &entry = m_entries[size_t(i)];
+        for (int place = 0; place < std::min(kPlaces, int(entry.translations.size())); ++place) {
+            const QString &translation = entry.translations[place];
+            if (useOf(entry.key, translation) != Use::General)
+                continue;
+            const double score = foreignOwnerScore(entry, translation, place);
+            const QString word = translation.toLower();
+            const auto it = m_foreignOwners.constFind(word);
+            if (it == m_foreignOwners.cend() || score > it->first ||
+                (score == it->first && casefold::compare(entry.key, m_entries[size_t(it->second)].key) < 0))
+                m_foreignOwners.insert(word, {score, i});
+        }
+    }
+}
+
+QStringList Glossary::foreignOwnerLines() const
+{
+    // The entry a search finds: the first in the file with the word as its first translation. Only
+    // single words: the pages look a phrase up as typed.
+    QHash<QString, int> found;
+    for (int i = 0; i < int(m_entries.size()); ++i) {
+        const Entry &entry = m_entries[size_t(i)];
+        if (entry.translations.isEmpty())
+            continue;
+        const QString word = entry.translations.first().toLower();
+        const auto it = found.constFind(word);
+        if (it == found.cend() || casefold::compare(entry.key, m_entries[size_t(*it)].key) < 0)
+            found.insert(word, i);
+    }
+    // The file's own choice stands unless another key is clearly the commoner word for it.
+    constexpr double kMargin = 2.0;
+    QStringList lines;
+    for (auto it = m_foreignOwners.cbegin(); it != m_foreignOwners.cend(); ++it) {
+        const Entry &owner = m_entries[size_t(it->second)];
+        const int first = found.value(it.key(), -1);
+        if (first != it->second &&
+            (first < 0 || it->first > foreignOwnerScore(m_entries[size_t(first)], it.key(), 0) + kMargin) &&
+            !it.key().contains(QLatin1Char(';')) && !it.key().contains(QLatin1Char(' ')))
+            lines << it.key() + QLatin1Char(';') + owner.key;
+    }
+    return lines;
+}
+
 void Glossary::finish()
 {
     for (Entry &entry : m_entries)
         orderTranslations(entry);
+    chooseForeignOwners();
     giveFirstTranslationsOwners();
 }
 

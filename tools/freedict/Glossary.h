@@ -92,6 +92,12 @@ public:
     WordClass firstWordClass(const QString &key) const;
     // After finish: whether the key is the one a search for its first translation finds.
     bool ownsFirstTranslation(const QString &key) const;
+    // After finish: "foreign word;key" (the word in lower case) for every foreign word that a search
+    // of the file would answer with another key than the everyday German word for it: the commonest
+    // key that gives it among its first translations in a general sense, and that the pair's reverse
+    // dictionary names for it ("toujours;immer", not the "alleweil" first in the file; "quickly;schnell",
+    // whose first translation is "fast"). Sorted as a form table.
+    QStringList foreignOwnerLines() const;
     // All keys, after finish.
     QStringList keys() const;
     // After finish: "key;verb;noun" for every key whose first translation as a verb and first as a
@@ -122,6 +128,8 @@ private:
     QString lowerCaseReading(const QString &key, const FormTable &hand) const;
     double score(const Entry &entry, const Candidate &candidate) const;
     double ownerScore(const Entry &entry) const;
+    double foreignOwnerScore(const Entry &entry, const QString &translation, int place) const;
+    void chooseForeignOwners();
     double usefulness(const Entry &entry) const;
     int germanCount(const QString &key) const;
     void orderTranslations(Entry &entry) const;
@@ -135,6 +143,9 @@ private:
     FormList m_forms;
     FormList m_foreignForms;
     const Evidence *m_otherCounts = nullptr;
+    // Case-folded foreign word -> the entry that answers it best, chosen before the first
+    // translations of entries that are no owner are told apart.
+    QHash<QString, std::pair<double, int>> m_foreignOwners;
 };
 
 } // namespace ortelia
