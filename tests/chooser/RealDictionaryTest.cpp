@@ -427,7 +427,7 @@ void RealDictionaryTest::spellingsAndEnglishForms()
     } cases[] = {
         // Typed without umlaut keys; an exact hit comes first ("Masse" is no "Maße").
         {"schoen", TextDirection::German, "beautiful"},
-        {"Strasse", TextDirection::German, "road"},
+        {"Strasse", TextDirection::German, "street"},
         {"Muell", TextDirection::German, "waste [envir.]"},
         {"Fuesse", TextDirection::German, "foot"},
         {"Masse", TextDirection::German, "mass"},
@@ -448,6 +448,8 @@ void RealDictionaryTest::spellingsAndEnglishForms()
         {"stopped", TextDirection::Foreign, "anhalten"},
         {"hoped", TextDirection::Foreign, "hoffnung"},
         {"saw", TextDirection::Foreign, "säge"},
+        // The sense French, Italian and Spanish all lead to, before a narrower first one.
+        {"versteht", TextDirection::German, "understand"},
         // The everyday word, not the rare first record ("flugs", "eventualiter").
         {"quickly", TextDirection::Foreign, "schnell"},
         {"maybe", TextDirection::Foreign, "vielleicht"},

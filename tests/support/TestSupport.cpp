@@ -76,6 +76,11 @@ bool writtenByARun(const QString &relativePath)
            kFiles.contains(relativePath, Qt::CaseInsensitive);
 }
 
+// The dictionaries the build imports and the tables beside them.
+const QStringList kBuiltDictionaryFiles = {QStringLiteral("*.txt"), QStringLiteral("*-Zusatz.tab"),
+                                           QStringLiteral("*-Wortarten.tab"), QStringLiteral("*-Gegenrichtung.tab"),
+                                           QStringLiteral("Grammatik.tab")};
+
 void copyTree(const QString &from, const QString &to, bool skipDictionaries, const QString &relative = {})
 {
     QDir().mkpath(to);
@@ -93,11 +98,7 @@ void copyTree(const QString &from, const QString &to, bool skipDictionaries, con
         }
         if (writtenByARun(relativePath))
             continue;
-        if (skipDictionaries &&
-            (info.fileName().endsWith(QLatin1String(".txt"), Qt::CaseInsensitive) ||
-             info.fileName().endsWith(QLatin1String("-Zusatz.tab"), Qt::CaseInsensitive) ||
-             info.fileName().endsWith(QLatin1String("-Wortarten.tab"), Qt::CaseInsensitive) ||
-             info.fileName().compare(QLatin1String("Grammatik.tab"), Qt::CaseInsensitive) == 0))
+        if (skipDictionaries && QDir::match(kBuiltDictionaryFiles, info.fileName()))
             continue;
         // The program itself is not needed beside the tests' copy of its folder.
         if (info.fileName() == QLatin1String("ortelia") && info.isExecutable())
@@ -151,8 +152,7 @@ TempProgramFolder::TempProgramFolder(bool realDictionaries) : m_previousCurrent(
     if (realDictionaries) {
         QDirIterator real(
             assembledProgramFolder() + QStringLiteral("/TranslateDeGb"),
-            {QStringLiteral("*.txt"), QStringLiteral("*-Zusatz.tab"), QStringLiteral("*-Wortarten.tab"),
-             QStringLiteral("Grammatik.tab")},
+            kBuiltDictionaryFiles,
             QDir::Files);
         while (real.hasNext()) {
             real.next();

@@ -136,6 +136,26 @@ void addPivotWords(Glossary &english, const Pivot &pivot)
     }
 }
 
+// A common German word's sense first where every other language leads to it and the Ding list
+// gives it in a general sense: "verstehen" understand (not "get"), "Zug" train. Two of three
+// languages agree on learned words too often ("zeigen" indicate, "Lehrer" instructor).
+void preferAgreedEnglish(Glossary &english, const Pivot &pivot)
+{
+    for (const QString &german : pivot.germanWords()) {
+        if (german.contains(QLatin1Char(' ')) || english.evidence().germanCount(german) < kCommonGermanLines)
+            continue;
+        Candidate c;
+        c.text = pivot.answer(0, german);
+        c.source = Source::Pivot;
+        bool all = !c.text.isEmpty();
+        for (int language = 1; all && language < pivot.languageCount(); ++language)
+            all = pivot.answer(language, german).compare(c.text, Qt::CaseInsensitive) == 0;
+        if (all && english.useOf(german, c.text) == Glossary::Use::General &&
+            english.hasOneWordClassFor(german, c.text))
+            english.add(german, c);
+    }
+}
+
 // A common German word's translation first where the Ding list and the two other languages lead
 // to the same English word and the pair's dictionaries give a word for it.
 void preferAgreedWords(Glossary &glossary, const Glossary &english, const Pivot &pivot, int language)
@@ -231,6 +251,7 @@ QString importDictionarySet(const QString &dictdDir, const QString &transPath, c
     }
     const Pivot pivot(std::move(pivotLanguages),
                       [&english](const QString &word) { return english.evidence().foreignCount(word); });
+    preferAgreedEnglish(english, pivot);
     addPivotWords(english, pivot);
 
     error = written(english, *forms, outDir, QStringLiteral("DeEn.txt"));

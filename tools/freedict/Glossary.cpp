@@ -340,6 +340,27 @@ Glossary::Use Glossary::useOf(const QString &key, const QString &text) const
     return use;
 }
 
+bool Glossary::hasOneWordClassFor(const QString &key, const QString &text) const
+{
+    const auto it = m_byKey.constFind(key);
+    if (it == m_byKey.cend())
+        return false;
+    WordClass seen = WordClass::Other;
+    bool given = false;
+    for (const Candidate &c : m_entries[size_t(*it)].candidates) {
+        const bool same = c.text.compare(text, Qt::CaseInsensitive) == 0;
+        if (same && c.verbalNoun)
+            return false;
+        given = given || same;
+        if (c.verbalNoun || c.wordClass == WordClass::Other || c.wordClass == seen)
+            continue;
+        if (seen != WordClass::Other)
+            return false;
+        seen = c.wordClass;
+    }
+    return given;
+}
+
 QString Glossary::firstTranslation(const QString &key) const
 {
     const auto it = m_byKey.constFind(key);

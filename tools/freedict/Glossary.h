@@ -83,6 +83,10 @@ public:
     // or not at all.
     enum class Use { General, Marked, None };
     Use useOf(const QString &key, const QString &text) const;
+    // Whether the source names the key as one part of speech only, its verbal noun aside ("Zug",
+    // "verstehen"), and text translates the key itself, not its verbal noun ("wissen": not
+    // "knowledge", the noun "Wissen").
+    bool hasOneWordClassFor(const QString &key, const QString &text) const;
     // After finish: the key's first translation, or "".
     QString firstTranslation(const QString &key) const;
     // Whether the key is a noun of its own in a general sense, not only in the plural ("Essen", unlike
