@@ -450,6 +450,9 @@ void RealDictionaryTest::spellingsAndEnglishForms()
         {"saw", TextDirection::Foreign, "säge"},
         // The sense French, Italian and Spanish all lead to, before a narrower first one.
         {"versteht", TextDirection::German, "understand"},
+        {"Gabeln", TextDirection::German, "fork"},
+        // A plural answers with its singular's sense, also where its own key says it in the plural.
+        {"Ringe", TextDirection::German, "ring"},
         // The everyday word, not the rare first record ("flugs", "eventualiter").
         {"quickly", TextDirection::Foreign, "schnell"},
         {"maybe", TextDirection::Foreign, "vielleicht"},

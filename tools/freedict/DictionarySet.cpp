@@ -141,8 +141,10 @@ void addPivotWords(Glossary &english, const Pivot &pivot)
 // languages agree on learned words too often ("zeigen" indicate, "Lehrer" instructor).
 void preferAgreedEnglish(Glossary &english, const Pivot &pivot)
 {
+    // Three languages agreeing are evidence enough for a word of few lines ("Gabel" fork).
+    constexpr int kFewLines = 5;
     for (const QString &german : pivot.germanWords()) {
-        if (german.contains(QLatin1Char(' ')) || english.evidence().germanCount(german) < kCommonGermanLines)
+        if (german.contains(QLatin1Char(' ')) || english.evidence().germanCount(german) < kFewLines)
             continue;
         Candidate c;
         c.text = pivot.answer(0, german);

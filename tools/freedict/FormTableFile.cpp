@@ -41,18 +41,6 @@ QByteArray text(const QStringList &lines, const QString &header)
 
 namespace {
 
-// Whether the plural's translation is one of its singular's, itself or without its plural ending
-// ("züge": trains, of "Zug": train).
-bool saysSingular(const Glossary &glossary, const QString &singular, const QString &translation)
-{
-    if (glossary.useOf(singular, translation) == Glossary::Use::General)
-        return true;
-    const QList<BaseCandidate> bases = EnglishRules::candidates(translation.toLower());
-    return std::any_of(bases.begin(), bases.end(), [&](const BaseCandidate &c) {
-        return c.kind == WordKind::Noun && glossary.useOf(singular, c.base) == Glossary::Use::General;
-    });
-}
-
 // Lines of the sources in which a plural and its own first translation meet, from which on it is a
 // word of its own.
 constexpr int kOwnSenseLines = 50;
@@ -81,15 +69,14 @@ QString writeAll(const Glossary &glossary, const QString &handTablePath, const Q
                                                          : BaseUse::Marked;
     };
     // A plural keeps its own key where that is a noun in the singular too ("Essen", not the plural
-    // of "Esse"), where the sources often use it as a noun of its own ("Daten": data), or where it
-    // already says the singular's sense ("züge": trains); a verb of the same letters does not
-    // ("Fragen": Frage, "fragen" the verb).
-    const auto ownWord = [&glossary](const QString &form, const QString &base) {
+    // of "Esse") or where the sources often use it as a noun of its own ("Daten": data); a verb of
+    // the same letters does not ("Fragen": Frage, "fragen" the verb), nor a plural that says its
+    // singular's sense in the plural ("Ringe": ring, not rings).
+    const auto ownWord = [&glossary](const QString &form, const QString &) {
         const QString first = glossary.firstTranslation(form);
         if (first.isEmpty())
             return false;
         return glossary.hasSingularNoun(form) ||
-               saysSingular(glossary, base, first) ||
                (glossary.hasGeneralSense(form) && glossary.firstWordClass(form) != WordClass::Verb &&
                 glossary.evidence().together(form, first) >= kOwnSenseLines);
     };
