@@ -456,6 +456,8 @@ void RealDictionaryTest::spellingsAndEnglishForms()
         // The everyday word, not the rare first record ("flugs", "eventualiter").
         {"quickly", TextDirection::Foreign, "schnell"},
         {"maybe", TextDirection::Foreign, "vielleicht"},
+        // The apostrophe as a keyboard types it; the list writes "children’s book".
+        {"children's book", TextDirection::Foreign, "kinderbuch"},
         // Phrases the sources hold only among a longer entry's pieces, or not alone at all.
         {"es gibt", TextDirection::German, "there is"},
         {"auf jeden Fall", TextDirection::German, "at all events"},

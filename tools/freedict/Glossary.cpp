@@ -36,6 +36,7 @@ bool isPlaceholder(const QString &part)
         QStringLiteral("sb."),       QStringLiteral("sth."),      QStringLiteral("so."),
         QStringLiteral("sb"),        QStringLiteral("sth"),       QStringLiteral("sb.'s"),
         QStringLiteral("sb.’s"),     QStringLiteral("sb.s"),      QStringLiteral("sb.s’"),
+        QStringLiteral("sb.s'"),
         QStringLiteral("sth.'s"),    QStringLiteral("sth.’s"),    QStringLiteral("so.'s"),
         QStringLiteral("someone's"), QStringLiteral("someone’s"), QStringLiteral("jdn."),
         QStringLiteral("jdm."),      QStringLiteral("etw."),      QStringLiteral("jds."),
@@ -98,6 +99,8 @@ int sourceRank(Source source)
 
 void Glossary::add(const QString &key, Candidate candidate)
 {
+    // The apostrophe a keyboard types: "children’s book" is found as "children's book".
+    candidate.text.replace(QChar(0x2019), QLatin1Char('\''));
     candidate.text = withoutPlaceholders(candidate.text, candidate.placeholders);
     // A key of signs alone ("?", "-") is no word: a search for the sign would find it.
     if (candidate.text.isEmpty() || key == QLatin1String("??") ||
