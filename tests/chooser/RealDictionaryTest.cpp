@@ -451,6 +451,8 @@ void RealDictionaryTest::spellingsAndEnglishForms()
         // The sense French, Italian and Spanish all lead to, before a narrower first one.
         {"versteht", TextDirection::German, "understand"},
         {"Gabeln", TextDirection::German, "fork"},
+        // The superlative before a noun ("die größte Stadt").
+        {"größte", TextDirection::German, "biggest"},
         // A plural answers with its singular's sense, also where its own key says it in the plural.
         {"Ringe", TextDirection::German, "ring"},
         // The everyday word, not the rare first record ("flugs", "eventualiter").

@@ -211,6 +211,9 @@ void addComparison(Glossary &glossary, const QStringList &germanPieces, const QS
         c.comparison = true;
         c.sense = sense; // "dunkel | dunkler :: dark | darker" before "murky | murkier"
         glossary.add(forms[i].toLower(), c);
+        // "am größten": the superlative before a noun, "die größte Stadt", is typed as often.
+        if (i == 1 && forms[i].endsWith(QLatin1String("en")))
+            glossary.add(forms[i].chopped(1).toLower(), c);
     }
 }
 
