@@ -451,6 +451,9 @@ void RealDictionaryTest::spellingsAndEnglishForms()
         // The sense French, Italian and Spanish all lead to, before a narrower first one.
         {"versteht", TextDirection::German, "understand"},
         {"Gabeln", TextDirection::German, "fork"},
+        // Everyday adverbs from our table, not the sources' rarer first sense.
+        {"fast", TextDirection::German, "almost"},
+        {"wirklich", TextDirection::German, "really"},
         // The superlative before a noun ("die größte Stadt").
         {"größte", TextDirection::German, "biggest"},
         // A plural answers with its singular's sense, also where its own key says it in the plural.
