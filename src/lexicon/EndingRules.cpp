@@ -219,7 +219,7 @@ constexpr EndingRules::Rule kItalian[] = {
     {u"ci", {u"co", u"ce", u"cio"}, N},
     {u"gi", {u"go", u"ge", u"gio"}, N},
     {u"i", {u"o", u"e", u"a"}, N},
-    {u"e", {u"a", u"ere", u"ire"}, A},
+    {u"e", {u"a", u"o", u"ere", u"ire"}, A},
     {u"a", {u"o", u"are"}, A},
     {u"ate", {u"are"}, V},
     {u"ete", {u"ere"}, V},
