@@ -13,6 +13,7 @@ struct CatalogueEntry {
     QString listLabel;       // the list translator's label
     QString page;            // built-in lookup page ("T2"), empty for other files
     QString languageName;    // foreign language name, as answered by the "??" entry
+    QString formsLanguage;   // the foreign language's code for its base forms ("fr_FR"), if any
 };
 
 // The dictionaries the program knows by name, in the catalogue's order.

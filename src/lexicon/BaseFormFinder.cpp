@@ -75,8 +75,11 @@ bool capitalized(const QString &word)
 } // namespace
 
 BaseFormFinder::BaseFormFinder(std::optional<FormTable> table, std::unique_ptr<Stemmer> german,
-                               std::optional<FormTable> foreignTable)
-    : m_table(std::move(table)), m_german(std::move(german)), m_foreignTable(std::move(foreignTable))
+                               std::optional<FormTable> foreignTable, const QString &foreignLanguage)
+    : m_table(std::move(table)),
+      m_german(std::move(german)),
+      m_foreignTable(std::move(foreignTable)),
+      m_endings(EndingRules::forLanguage(foreignLanguage))
 {
 }
 
@@ -206,14 +209,24 @@ std::optional<BaseCandidate> BaseFormFinder::foreignBase(const QString &word, co
     if (m_foreignTable) {
         for (const QString &base : m_foreignTable->basesOf(lower)) {
             if (known(base))
-                return BaseCandidate{base, EnglishRules::kindOfIrregular(lower, base)};
+                return BaseCandidate{base, foreignKindOfIrregular(lower, base)};
         }
     }
-    for (const BaseCandidate &candidate : EnglishRules::candidates(lower)) {
+    for (const BaseCandidate &candidate : foreignCandidates(lower)) {
         if (known(candidate.base))
             return candidate;
     }
     return std::nullopt;
+}
+
+QList<BaseCandidate> BaseFormFinder::foreignCandidates(const QString &word) const
+{
+    return m_endings ? m_endings->candidates(word) : EnglishRules::candidates(word);
+}
+
+WordKind BaseFormFinder::foreignKindOfIrregular(const QString &form, const QString &base) const
+{
+    return m_endings ? m_endings->kindOfIrregular(base) : EnglishRules::kindOfIrregular(form, base);
 }
 
 QStringList BaseFormFinder::foreign(const QString &word, const Known &known) const
@@ -254,7 +267,8 @@ const BaseFormFinder &BaseFormFinder::shared(const QString &tablePath, const QSt
         }
         if (!problems.isEmpty())
             std::fprintf(stderr, "ortelia: %s\n", problems.join(QLatin1Char(' ')).toLocal8Bit().constData());
-        finder = std::make_unique<BaseFormFinder>(std::move(table), std::move(german), std::move(foreignTable));
+        finder = std::make_unique<BaseFormFinder>(std::move(table), std::move(german), std::move(foreignTable),
+                                                  foreignLanguage);
     }
     return *finder;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EndingRules.h"
 #include "FormTable.h"
 #include "Stemmer.h"
 #include "WordKind.h"
@@ -15,17 +16,19 @@ namespace ortelia {
 // The entry to answer a word with that a dictionary does not hold. German: the form table for the
 // word and its other spellings (umlauts typed as ae, oe, ue, ss; old ß), then the rules of endings
 // (GermanRules), then a compound split into known parts (longest known head first, a linking
-// element dropped), and Hunspell's stems last, which are loaded only then. Foreign (English): the
-// table of irregular forms ("went" go, "children" child), then the regular endings by rule
-// (EnglishRules). Hunspell's English stems are not asked: beyond these rules they found about one
-// word in fifty of English prose, half of them in a wrong sense ("closely" close, "holder" hold).
+// element dropped), and Hunspell's stems last, which are loaded only then. Foreign: the table of
+// irregular forms ("went" go, "children" child, "suis" être), then the regular endings by rule
+// (EnglishRules; EndingRules for French, Italian, Spanish and Greek). Hunspell's English stems are
+// not asked: beyond these rules they found about one word in fifty of English prose, half of them
+// in a wrong sense ("closely" close, "holder" hold).
 class BaseFormFinder {
 public:
     // Whether the dictionary holds a word (lower case).
     using Known = std::function<bool(const QString &)>;
 
+    // The foreign language ("fr_FR") chooses the rules of endings; English's for any other.
     BaseFormFinder(std::optional<FormTable> table, std::unique_ptr<Stemmer> german,
-                   std::optional<FormTable> foreignTable = std::nullopt);
+                   std::optional<FormTable> foreignTable = std::nullopt, const QString &foreignLanguage = QString());
 
     // The base form as one part, or a compound's parts; empty when there is none. A word written
     // with a capital is a noun's form before a verb's ("Wände": Wand, "wände": winden).
@@ -58,10 +61,13 @@ private:
     QString hunspellBase(const QString &word, const Known &known) const;
     QString knownStem(const QString &word, const Known &known) const;
     QStringList compoundParts(const QString &word, const Known &dictionary, int depth) const;
+    QList<BaseCandidate> foreignCandidates(const QString &word) const;
+    WordKind foreignKindOfIrregular(const QString &form, const QString &base) const;
 
     std::optional<FormTable> m_table;
     std::unique_ptr<Stemmer> m_german;
     std::optional<FormTable> m_foreignTable;
+    const EndingRules *m_endings; // nullptr: English
 };
 
 } // namespace ortelia

@@ -35,6 +35,7 @@ private slots:
     void ownPagesAnswerAsTheirScriptDoes();
     void everydayFirstTranslations();
     void spellingsAndEnglishForms();
+    void formsOfTheSmallPairs();
     void everyWordOfAnInflectedSentence();
     void functionWordsAndSensesInSentences();
     void missingHunspellIsSaidOnce();

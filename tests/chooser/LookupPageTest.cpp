@@ -80,8 +80,7 @@ void LookupPageTest::writtenPageBytes()
         if (entry.page.isEmpty())
             continue;
         const QString name = QStringLiteral("TranslateDeGb/") + QFileInfo(entry.fileName).completeBaseName();
-        const QString baseForms = entry.page == QLatin1String("T2") ? QStringLiteral("Grundformen.tab en_US")
-                                                                    : QStringLiteral("Grundformen.tab");
+        const QString baseForms = QStringLiteral("Grundformen.tab ") + entry.formsLanguage;
         const QString text = LookupPage::fixedPageText(name, baseForms);
         QCOMPARE(folder.readBytes(entry.page), TextFile::encode(text));
         QVERIFY(text.startsWith(LookupPage::head() + LookupPage::dataSourceLine(name) +

@@ -361,11 +361,13 @@ void RealDictionaryTest::ownPagesAnswerAsTheirScriptDoes()
         compare(QStringLiteral("T2"), word, TextDirection::German);
         compare(QStringLiteral("T2"), word, TextDirection::Foreign);
     }
+    const QMap<QString, QString> foreignForm = {{"T3", "bambini"}, {"T4", "chevaux"}, {"T5", "σπίτια"}, {"T6", "tengo"}};
     for (const QString page : {"T3", "T4", "T5", "T6"}) {
         browser.navigate(ProgramFolder::path(page));
         for (const QString word : {"haus", "hund", "gehst", "??"})
             compare(page, word, TextDirection::German);
         compare(page, QStringLiteral("dog"), TextDirection::Foreign);
+        compare(page, foreignForm.value(page), TextDirection::Foreign);
     }
     QVERIFY2(differences.isEmpty(), qPrintable(differences.join(QStringLiteral(", "))));
 
@@ -480,6 +482,34 @@ void RealDictionaryTest::spellingsAndEnglishForms()
         const QString got = c.direction == TextDirection::German ? answer.translation : answer.german;
         if (got != QString::fromUtf8(c.first))
             wrong << QString::fromUtf8(c.word) + QStringLiteral(" -> ") + got;
+    }
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral(", "))));
+}
+
+// French, Italian, Spanish and Greek forms that the dictionaries do not hold are answered with their
+// base's German word, a verb form with the verb.
+void RealDictionaryTest::formsOfTheSmallPairs()
+{
+    TempProgramFolder folder(true);
+    WebBrowser browser;
+    const struct {
+        const char *page;
+        QList<QPair<const char *, const char *>> forms;
+    } pages[] = {
+        {"T4", {{"maisons", "haus"}, {"chevaux", "pferd"}, {"allé", "gehen"}, {"suis", "sein"}}},
+        {"T3", {{"case", "haus"}, {"bambini", "kind"}, {"andato", "gehen"}, {"sono", "sein"}}},
+        {"T6", {{"casas", "haus"}, {"ciudades", "stadt"}, {"tengo", "haben"}, {"comido", "essen"}}},
+        {"T5", {{"πήγα", "gehen"}, {"ήταν", "sein"}, {"σπίτια", "haus"}}},
+    };
+    QStringList wrong;
+    for (const auto &[page, forms] : pages) {
+        browser.navigate(ProgramFolder::path(QString::fromLatin1(page)));
+        for (const auto &[form, german] : forms) {
+            LookUpOnPage(browser.page(), QString::fromUtf8(form), TextDirection::Foreign);
+            const QString got = readLookupAnswer(browser.page()).german;
+            if (got != QString::fromUtf8(german))
+                wrong << QString::fromUtf8(form) + QStringLiteral(" -> ") + got;
+        }
     }
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral(", "))));
 }

@@ -1,6 +1,7 @@
 #include "BaseFormFinder.h"
 #include "FormTable.h"
 #include "Stemmer.h"
+#include "TestSupport.h"
 
 #include <QFile>
 #include <QSet>
@@ -67,6 +68,7 @@ private slots:
     void germanRulesBeforeHunspell();
     void englishForms();
     void englishFormsTellTheirKind();
+    void frenchItalianSpanishGreekForms();
     void sortedTableIsSearchedInPlace();
     void damagedSortedTableAnswersNothing();
     void badWords();
@@ -194,6 +196,63 @@ void LexiconTest::englishFormsTellTheirKind()
         const std::optional<BaseCandidate> found = finder.foreignBase(QString::fromLatin1(form), known);
         QVERIFY2(found, form);
         QVERIFY2(found->kind == kind, form);
+    }
+}
+
+// The program's own tables of irregular forms and the rules of endings, against a dictionary of the
+// bases (and of readings a form must not take: "porter" for "portes", "vestir" for "visto", "estar"
+// for "estados", whose participle is a word of its own).
+void LexiconTest::frenchItalianSpanishGreekForms()
+{
+    struct Case {
+        const char *form;
+        const char *base;
+        WordKind kind;
+    };
+    const auto V = WordKind::Verb, N = WordKind::Noun, A = WordKind::Any;
+    const struct {
+        const char *language;
+        QList<Case> cases;
+    } languages[] = {
+        {"fr_FR",
+         {{"maisons", "maison", N},  {"chevaux", "cheval", N},   {"bateaux", "bateau", N},  {"yeux", "œil", A},
+          {"portes", "porte", A},    {"heureuse", "heureux", A}, {"première", "premier", A}, {"parlées", "parler", V},
+          {"finissons", "finir", V}, {"vendu", "vendre", V},     {"parlerions", "parler", V}, {"suis", "être", V},
+          {"allé", "aller", V},      {"fut", "être", V},         {"viendra", "venir", V},    {"comprenne", "comprendre", V},
+          {"achète", "acheter", V},  {"mangeons", "manger", V},  {"meilleure", "bon", A},
+          {"faits", "fait", A},      {"faites", "faire", V}}},
+        {"it_IT",
+         {{"case", "casa", A},        {"libri", "libro", N},      {"belle", "bello", A},    {"tedeschi", "tedesco", N},
+          {"parlato", "parlare", V},  {"finisco", "finire", V},   {"parlerò", "parlare", V}, {"vendevano", "vendere", V},
+          {"sono", "essere", V},      {"andato", "andare", V},    {"ottengo", "ottenere", V}, {"cerchiamo", "cercare", V},
+          {"uomini", "uomo", A},      {"migliore", "buono", A}}},
+        {"es_ES",
+         {{"casas", "casa", A},        {"luces", "luz", N},       {"naciones", "nación", N}, {"hablado", "hablar", V},
+          {"comido", "comer", V},      {"hablaré", "hablar", V},  {"comíamos", "comer", V},  {"voy", "ir", V},
+          {"tengo", "tener", V},       {"fui", "ser", V},         {"visto", "ver", V},       {"durmió", "dormir", V},
+          {"busqué", "buscar", V},     {"mejor", "bueno", A},    {"estados", "estado", A}}},
+        {"el_GR",
+         {{"άνθρωποι", "άνθρωπος", N}, {"σπίτια", "σπίτι", N},    {"γυναίκες", "γυναίκα", A}, {"βιβλία", "βιβλίο", A},
+          {"πόλεις", "πόλη", A},       {"μεγάλη", "μεγάλος", A},  {"γράφουμε", "γράφω", V},   {"μιλάμε", "μιλάω", V},
+          {"έρχονται", "έρχομαι", V},  {"πήγα", "πηγαίνω", V},    {"ήταν", "είμαι", V},      {"είπε", "λέω", V}}},
+    };
+    for (const auto &[language, cases] : languages) {
+        QString error;
+        std::optional<FormTable> forms = FormTable::read(
+            test::assembledProgramFolder() + QStringLiteral("/Grundformen-%1.tab").arg(QLatin1String(language)), error);
+        QVERIFY2(forms, qPrintable(error));
+        QSet<QString> keys = {"porter", "vestir", "estar"};
+        for (const Case &c : cases)
+            keys.insert(QString::fromUtf8(c.base));
+        const BaseFormFinder finder(std::nullopt, nullptr, std::move(forms), QString::fromLatin1(language));
+        for (const Case &c : cases) {
+            const std::optional<BaseCandidate> found = finder.foreignBase(QString::fromUtf8(c.form), dictionary(keys));
+            QVERIFY2(found, c.form);
+            QCOMPARE(found->base, QString::fromUtf8(c.base));
+            QVERIFY2(found->kind == c.kind, c.form);
+        }
+        // A word of no known base finds nothing.
+        QVERIFY(!finder.foreignBase(QStringLiteral("xyzzies"), dictionary(keys)));
     }
 }
 

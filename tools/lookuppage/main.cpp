@@ -19,9 +19,7 @@ int main(int argc, char **argv)
         if (entry.page.isEmpty())
             continue;
         const QString name = QStringLiteral("TranslateDeGb/") + QFileInfo(entry.fileName).completeBaseName();
-        // Only German-English has a foreign Hunspell dictionary.
-        const QString baseForms = QStringLiteral("Grundformen.tab") +
-                                  (entry.fileName == QLatin1String("DeEn.txt") ? QStringLiteral(" en_US") : QString());
+        const QString baseForms = QStringLiteral("Grundformen.tab ") + entry.formsLanguage;
         if (!ortelia::LookupPage::writeFixed(folder + QLatin1Char('/') + entry.page, name, baseForms)) {
             std::fprintf(stderr, "Die Seite %s kann nicht geschrieben werden.\n", qPrintable(entry.page));
             return 1;
