@@ -234,10 +234,11 @@ private slots:
 <form><input type="button" name="Sag" onclick="Sprecher.speakFile('rede.txt')">
 <input type="button" name="Halt" onclick="Sprecher.pause()"><input type="text" name="Stand">
 <input type="button" name="Frag" onclick="document.forms[0].Stand.value = Sprecher.paused"></form>
-</body></html>)HTML");
+<script>Sprecher.speakFile('rede.txt')</script></body></html>)HTML");
         WebBrowser page;
         page.navigate(m_folder->file(QStringLiteral("eigen.htm")));
         QVERIFY(page.page().runsInHost());
+        QCOMPARE(m_log.newLines().size(), 1);
         QVERIFY(page.pageObject(QStringLiteral("Sprecher")));
         for (const char *own : {"sp", "blank.htm", "sprech.htm", "text.htm", "T2"}) {
             WebBrowser shipped;

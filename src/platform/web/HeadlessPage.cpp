@@ -45,7 +45,7 @@ public:
     bool inHost = false;
     bool refusedData = false;
     std::vector<std::pair<QString, std::unique_ptr<TableRows>>> tables; // by data object id
-    QList<QPair<QString, QPointer<QObject>>> windowObjects;             // by class id, also in objects
+    QList<QPair<QString, QPointer<QObject>>> windowObjects;             // one per class id
 
     QObject *object(const QString &id) const
     {
@@ -490,19 +490,30 @@ void HeadlessPage::hostEnded()
 
 void HeadlessPage::createWindowObjects()
 {
-    LoadedPage *page = m_page;
-    if (!page->inHost)
+    if (!m_page->inHost)
         return;
-    for (const Node *element : page->document->elementsByTag(nullptr, QStringLiteral("object"))) {
+    for (const Node *element : m_page->document->elementsByTag(nullptr, QStringLiteral("object"))) {
         const QString classId = normalizedClassId(element->attribute(QStringLiteral("classid")));
-        const auto type = factories().find(classId);
-        if (type == factories().end() || type->side != Side::Window)
-            continue;
-        if (QObject *object = type->factory(paramsOf(element), page->dir, page)) {
-            page->objects.append({idOf(element), object});
-            page->windowObjects.append({classId, object});
-        }
+        if (QObject *object = windowObject(classId, paramsOf(element)))
+            m_page->objects.append({idOf(element), object});
     }
+}
+
+// One object per class: a page's load scripts may call it before the window has the page's
+// document.
+QObject *HeadlessPage::windowObject(const QString &classId, const QMap<QString, QString> &params)
+{
+    for (const auto &[id, object] : m_page->windowObjects) {
+        if (id == classId)
+            return object;
+    }
+    const auto type = factories().find(classId);
+    if (type == factories().end() || type->side != Side::Window)
+        return nullptr;
+    QObject *object = type->factory(params, m_page->dir, m_page);
+    if (object)
+        m_page->windowObjects.append({classId, object});
+    return object;
 }
 
 // What the stand-ins in the host read of the window-side objects: their own properties.
@@ -526,13 +537,11 @@ void HeadlessPage::sendWindowObjects()
 
 void HeadlessPage::carryOut(const QString &classId, const QString &method, const QStringList &args)
 {
-    const QString wanted = normalizedClassId(classId);
-    for (const auto &[id, object] : m_page->windowObjects) {
-        if (id == wanted && object) {
-            invokeOwnMethod(object, method, args);
-            sendWindowObjects();
-            return;
-        }
+    if (!m_page->inHost)
+        return;
+    if (QObject *object = windowObject(normalizedClassId(classId), {})) {
+        invokeOwnMethod(object, method, args);
+        sendWindowObjects();
     }
 }
 

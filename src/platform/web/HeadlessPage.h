@@ -113,6 +113,7 @@ private:
     QVariant askHost(int kind, const QByteArray &body);
     void takeHostState(web::HostPageState &&state);
     void createWindowObjects();
+    QObject *windowObject(const QString &classId, const QMap<QString, QString> &params);
     void sendWindowObjects();
     void carryOut(const QString &classId, const QString &method, const QStringList &args);
     void hostEnded();
