@@ -1,7 +1,9 @@
 #include "PageHostTest.h"
 
 #include "DataSource.h"
+#include "DocumentSnapshot.h"
 #include "HeadlessPage.h"
+#include "HostWire.h"
 #include "HtmlDocument.h"
 #include "ScriptWatchdog.h"
 #include "TestSupport.h"
@@ -11,6 +13,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 #include <algorithm>
 
@@ -85,6 +88,45 @@ void PageHostTest::init()
 void PageHostTest::cleanup()
 {
     HeadlessPage::setPageHost({});
+}
+
+// A document comes back whole, with its ids and values; cut short or with lengths beyond its bytes
+// it is refused, and so is a frame beyond the bound.
+void PageHostTest::hostFramesAreReadAsUntrusted()
+{
+    using namespace ortelia::web;
+    const auto document = Document::parse(QString::fromUtf8(kFormPage));
+    Node *field = document->formMember(document->forms().first(), QStringLiteral("Feld"));
+    field->value = QStringLiteral("getippt");
+    QByteArray payload;
+    {
+        QDataStream out(&payload, QIODevice::WriteOnly);
+        HostWire::prepare(out);
+        DocumentSnapshot::write(out, *document);
+    }
+    const auto read = [](const QByteArray &bytes) {
+        QDataStream in(bytes);
+        HostWire::prepare(in);
+        return DocumentSnapshot::read(in);
+    };
+    const auto copy = read(payload);
+    QVERIFY(copy);
+    QCOMPARE(copy->outerHtml(copy->root()), document->outerHtml(document->root()));
+    QCOMPARE(copy->node(field->id)->value, QStringLiteral("getippt"));
+    for (qsizetype cut = 0; cut < payload.size(); cut += 7)
+        QVERIFY2(!read(payload.left(cut)), qPrintable(QString::number(cut)));
+    QByteArray bloated = payload;
+    bloated.replace(5, 4, QByteArray("\x7f\xff\xff\xff", 4)); // the root's tag length
+    QVERIFY(!read(bloated));
+
+    HostWire::FrameReader frames;
+    frames.append(HostWire::frame(HostWire::Kind::State, QByteArray("abc")));
+    QCOMPARE(frames.next(), std::optional<QByteArray>(QByteArray("\x21" "abc", 4)));
+    QByteArray tooLong(4, '\0');
+    qToBigEndian(quint32(HostWire::kMaxFrameBytes + 1), tooLong.data());
+    frames.append(tooLong);
+    QVERIFY(!frames.next());
+    QVERIFY(frames.failed());
 }
 
 // Engine routines that ignore their stop, and memory a timer keeps from run to run, end the host:

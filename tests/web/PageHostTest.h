@@ -8,6 +8,7 @@ class PageHostTest : public QObject {
 private slots:
     void init();
     void cleanup();
+    void hostFramesAreReadAsUntrusted();
     void hostileScriptsEndTheHostAndNotTheWindow();
     void userPagesWorkThroughTheHost();
     void dataBoundUserPageWorksThroughTheHost();

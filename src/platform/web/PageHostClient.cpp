@@ -40,12 +40,8 @@ bool PageHostClient::running() const
 
 bool PageHostClient::start()
 {
-    if (running())
+    if (m_process)
         return true;
-    if (m_process) {
-        m_process->disconnect(this);
-        m_process->deleteLater();
-    }
     m_process = new QProcess(this);
     m_reader = HostWire::FrameReader();
     m_errors.clear();
@@ -61,11 +57,18 @@ bool PageHostClient::start()
     qCWarning(lcPageScript).noquote() << "page host not started:" << m_program << m_process->errorString();
     m_process->disconnect(this);
     m_process->deleteLater();
+    m_process = nullptr;
     return false;
 }
 
 std::optional<PageHostClient::Answer> PageHostClient::request(HostWire::Kind kind, const QByteArray &body)
 {
+    // A host that ended before the window noticed holds no page: it is not started afresh for it.
+    if (m_process && !running()) {
+        take();
+        end(causeOfEnd());
+        return std::nullopt;
+    }
     if (!start())
         return std::nullopt;
     m_answer.reset();
