@@ -7,6 +7,7 @@
 #include "ProgramFolder.h"
 #include "ProgramRequests.h"
 #include "ProgramState.h"
+#include "ProgramPages.h"
 #include "ProgramWindows.h"
 #include "SayCommand.h"
 #include "SettingsFiles.h"
@@ -106,6 +107,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     qInstallMessageHandler(g_qtMessages);
     QCoreApplication::setApplicationName(QStringLiteral("Ortelia"));
+    ortelia::hostForeignPages(QCoreApplication::applicationDirPath() + QStringLiteral("/ortelia-pagehost"));
     ortelia::useGermanQtTexts();
     ortelia::KeepOnScreen keepOnScreen;
     ortelia::ProgramFolder::setRoot(QCoreApplication::applicationDirPath());

@@ -4,7 +4,7 @@
 #include "ProgramFolder.h"
 #include "SpeechEngine.h"
 #include "TextFile.h"
-#include "WebBrowser.h"
+#include "HeadlessPage.h"
 
 #include <QDir>
 
@@ -25,10 +25,13 @@ SpeechPageObject::SpeechPageObject(SpeechEngine &engine, const QString &pageDir,
 
 void SpeechPageObject::registerType(SpeechEngine &engine)
 {
-    WebBrowser::registerObjectType(kSpeechObjectClassId, [&engine](const QMap<QString, QString> &,
-                                                                   const QString &pageDir, QObject *parent) {
-        return new SpeechPageObject(engine, pageDir, parent);
-    });
+    // A page in the page host speaks through its stand-in there, on this engine.
+    HeadlessPage::registerObjectType(
+        kSpeechObjectClassId,
+        [&engine](const QMap<QString, QString> &, const QString &pageDir, QObject *parent) {
+            return new SpeechPageObject(engine, pageDir, parent);
+        },
+        HeadlessPage::Side::Window);
 }
 
 void SpeechPageObject::speakFile(const QString &name)

@@ -1,3 +1,5 @@
+#include "HeadlessPage.h"
+#include "ProgramPages.h"
 #include "SpeechEngine.h"
 #include "Speaker.h"
 #include "SpeechPageObject.h"
@@ -41,6 +43,7 @@ private slots:
     void cleanup()
     {
         m_engine.stop();
+        HeadlessPage::setPageHost({});
         m_sp.reset();
         m_speaker.reset();
         m_folder.reset();
@@ -218,6 +221,46 @@ private slots:
         for (const char *button : {"Hilfe", "Hilfex", "erkennung", "stop", "pause", "Weiter", "Nochmal"})
             QVERIFY2(m_sp->hasMember(0, QLatin1String(button)), button);
         QVERIFY(m_sp->pageObject(QStringLiteral("Sprecher")));
+    }
+
+    // A page of the user's own runs in the page host, the program's own pages as shipped in this
+    // process; the host's speech object speaks on this engine and knows its paused state.
+    void userPageSpeaksThroughThePageHost()
+    {
+        hostForeignPages(test::assembledProgramFolder() + QStringLiteral("/ortelia-pagehost"));
+        m_folder->writeBytes(QStringLiteral("rede.txt"), "Guten Tag\r\n");
+        m_folder->writeBytes(QStringLiteral("eigen.htm"), R"HTML(<html><body>
+<object id="Sprecher" classid="clsid:0A7E11A0-0E7E-4A11-A5EE-000000000001"></object>
+<form><input type="button" name="Sag" onclick="Sprecher.speakFile('rede.txt')">
+<input type="button" name="Halt" onclick="Sprecher.pause()"><input type="text" name="Stand">
+<input type="button" name="Frag" onclick="document.forms[0].Stand.value = Sprecher.paused"></form>
+<script>Sprecher.speakFile('rede.txt')</script></body></html>)HTML");
+        WebBrowser page;
+        page.navigate(m_folder->file(QStringLiteral("eigen.htm")));
+        QVERIFY(page.page().runsInHost());
+        QCOMPARE(m_log.newLines().size(), 1);
+        QVERIFY(page.pageObject(QStringLiteral("Sprecher")));
+        for (const char *own : {"sp", "blank.htm", "sprech.htm", "text.htm", "T2"}) {
+            WebBrowser shipped;
+            shipped.navigate(m_folder->file(QLatin1String(own)));
+            QVERIFY2(shipped.formCount() > 0 || QLatin1String(own) == QLatin1String("text.htm"), own);
+            QVERIFY2(!shipped.page().runsInHost(), own);
+        }
+
+        QVERIFY(page.click(0, QStringLiteral("Sag")));
+        const QStringList log = m_log.newLines();
+        QCOMPARE(log.size(), 1);
+        QVERIFY(log[0].endsWith(QStringLiteral("\tGuten Tag")));
+        QVERIFY(page.click(0, QStringLiteral("Halt")));
+        QVERIFY(m_engine.paused());
+        QVERIFY(page.click(0, QStringLiteral("Frag")));
+        QCOMPARE(page.value(0, QStringLiteral("Stand")), QStringLiteral("true"));
+
+        // An edited copy of the program's page is the user's.
+        m_folder->writeBytes(QStringLiteral("sp"), m_folder->readBytes(QStringLiteral("sp")) + "<!-- -->");
+        m_sp->navigate(m_folder->file(QStringLiteral("sp")));
+        QVERIFY(m_sp->page().runsInHost());
+        QVERIFY(m_sp->hasMember(0, QStringLiteral("Hilfe")));
     }
 
     void textPageGivesItsBodyBack()

@@ -1,4 +1,5 @@
 #include "HeadlessPageTest.h"
+#include "PageHostTest.h"
 #include "RunTests.h"
 #include "TabularDataPages.h"
 #include "TabularDataTest.h"
@@ -7,5 +8,5 @@
 int main(int argc, char **argv)
 {
     ortelia::registerTabularDataObject();
-    return ortelia::test::runTests<TabularDataTest, WebBrowserTest, HeadlessPageTest>(argc, argv);
+    return ortelia::test::runTests<TabularDataTest, WebBrowserTest, HeadlessPageTest, PageHostTest>(argc, argv);
 }

@@ -2,8 +2,10 @@
 
 #include "DataSource.h"
 #include "FileRead.h"
+#include "HostPageState.h"
 #include "HtmlDocument.h"
 #include "PageFile.h"
+#include "PageHostClient.h"
 #include "PageScript.h"
 #include "ProgramFolder.h"
 #include "TextFile.h"
@@ -11,6 +13,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QMetaMethod>
+#include <QMetaProperty>
 #include <QPointer>
 #include <QUrl>
 
@@ -37,6 +41,11 @@ public:
     bool refusalTaken = false;
     int boundGeneration = -1;
     QHash<QString, QList<int>> bound; // data object id (lower case) -> bound elements
+    // A page in the host: what its state says, and the objects that carry out its stand-ins' calls.
+    bool inHost = false;
+    bool refusedData = false;
+    std::vector<std::pair<QString, std::unique_ptr<TableRows>>> tables; // by data object id
+    QList<QPair<QString, QPointer<QObject>>> windowObjects;             // one per class id
 
     QObject *object(const QString &id) const
     {
@@ -60,18 +69,81 @@ namespace {
 constexpr qint64 kMaxPageBytes = 64 * 1024 * 1024;
 constexpr qint64 kMaxHtmlBytes = 8 * 1024 * 1024;
 
-QString normalizedClassId(const QString &classId)
+struct ObjectType {
+    HeadlessPage::ObjectFactory factory;
+    HeadlessPage::Side side = HeadlessPage::Side::Page;
+};
+
+QHash<QString, ObjectType> &factories()
 {
-    QString id = classId.trimmed().toLower();
-    if (id.startsWith(QLatin1String("clsid:")))
-        id.remove(0, 6);
-    return id;
+    static QHash<QString, ObjectType> map;
+    return map;
 }
 
-QHash<QString, HeadlessPage::ObjectFactory> &factories()
+HeadlessPage::PageHost &pageHost()
 {
-    static QHash<QString, HeadlessPage::ObjectFactory> map;
-    return map;
+    static HeadlessPage::PageHost host;
+    return host;
+}
+
+bool belongsInHost(const QString &path, const QByteArray &bytes)
+{
+    const HeadlessPage::PageHost &host = pageHost();
+    return !host.program.isEmpty() && !(host.ownPage && host.ownPage(path, bytes));
+}
+
+QMap<QString, QString> paramsOf(const Node *object)
+{
+    QMap<QString, QString> params;
+    for (const auto &child : object->children) {
+        if (child->is("param"))
+            params.insert(child->attribute(QStringLiteral("name")), child->attribute(QStringLiteral("value")));
+    }
+    return params;
+}
+
+QString idOf(const Node *object)
+{
+    const QString id = object->attribute(QStringLiteral("id"));
+    return id.isEmpty() ? object->attribute(QStringLiteral("name")) : id;
+}
+
+void put(QDataStream &out, qint32 number)
+{
+    out << number;
+}
+
+void put(QDataStream &out, const QString &text)
+{
+    web::HostWire::writeString(out, text);
+}
+
+// The body of a request to the page host, its parts in order.
+template <typename... Parts> QByteArray hostRequest(const Parts &...parts)
+{
+    QByteArray body;
+    QDataStream out(&body, QIODevice::WriteOnly);
+    web::HostWire::prepare(out);
+    (put(out, parts), ...);
+    return body;
+}
+
+// A call handed on by a stand-in: one of the object's own public methods, with its arguments.
+void invokeOwnMethod(QObject *object, const QString &name, const QStringList &args)
+{
+    const QMetaObject *meta = object->metaObject();
+    const QByteArray wanted = name.toUtf8();
+    for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
+        const QMetaMethod method = meta->method(i);
+        if (method.name() != wanted || method.access() != QMetaMethod::Public ||
+            method.methodType() == QMetaMethod::Signal || method.parameterCount() != args.size())
+            continue;
+        if (args.isEmpty())
+            method.invoke(object);
+        else if (args.size() == 1 && method.parameterType(0) == QMetaType::QString)
+            method.invoke(object, Q_ARG(QString, args.first()));
+        return;
+    }
 }
 
 QString folderListing(const QString &dir)
@@ -128,6 +200,9 @@ void HeadlessPage::navigate(const QString &path)
         const bool html = web::PageFile::looksLikeHtml(m_location, bytes);
         if (html && bytes.size() > kMaxHtmlBytes) {
             page->document = Document::parse(QString());
+        } else if (html && belongsInHost(m_location, bytes)) {
+            page->document = Document::parse(QString());
+            page->inHost = true;
         } else if (html) {
             page->document = Document::parse(web::PageFile::decode(bytes));
             page->script = std::make_unique<web::PageScript>(*page->document, [this, page] {
@@ -144,9 +219,13 @@ void HeadlessPage::navigate(const QString &path)
         page->document = Document::parse(QString());
     }
 
+    if (!page->inHost)
+        m_host.reset();
     emit changed();
     if (page->script)
         page->script->runPage(page->dir);
+    if (page->inHost)
+        loadInHost();
     emit loaded();
 }
 
@@ -154,22 +233,13 @@ void HeadlessPage::createPageObjects()
 {
     LoadedPage *page = m_page;
     for (Node *element : page->document->elementsByTag(nullptr, QStringLiteral("object"))) {
-        const auto factory =
-            factories().find(normalizedClassId(element->attribute(QStringLiteral("classid"))));
-        if (factory == factories().end())
+        const auto type = factories().find(normalizedClassId(element->attribute(QStringLiteral("classid"))));
+        if (type == factories().end())
             continue;
-        QMap<QString, QString> params;
-        for (const auto &child : element->children) {
-            if (child->is("param"))
-                params.insert(child->attribute(QStringLiteral("name")),
-                              child->attribute(QStringLiteral("value")));
-        }
-        QObject *object = (*factory)(params, page->dir, page);
+        QObject *object = type->factory(paramsOf(element), page->dir, page);
         if (!object)
             continue;
-        QString id = element->attribute(QStringLiteral("id"));
-        if (id.isEmpty())
-            id = element->attribute(QStringLiteral("name"));
+        const QString id = idOf(element);
         page->objects.append({id, object});
         page->script->addObject(element->id, id, object);
         if (auto *data = qobject_cast<web::DataSource *>(object)) {
@@ -235,6 +305,11 @@ QString HeadlessPage::value(int form, const QString &name) const
 
 void HeadlessPage::setValue(int form, const QString &name, const QString &value)
 {
+    if (m_page->inHost) {
+        if (member(*m_page->document, form, name))
+            askHost(int(web::HostWire::Kind::SetValue), hostRequest(qint32(form), name, value));
+        return;
+    }
     if (Node *n = member(*m_page->document, form, name)) {
         n->value = value;
         emit changed();
@@ -252,7 +327,9 @@ bool HeadlessPage::click(int form, const QString &name)
 
 void HeadlessPage::clickNode(int nodeId)
 {
-    if (m_page->script)
+    if (m_page->inHost)
+        askHost(int(web::HostWire::Kind::ClickNode), hostRequest(qint32(nodeId)));
+    else if (m_page->script)
         m_page->script->click(nodeId);
 }
 
@@ -263,15 +340,37 @@ QString HeadlessPage::bodyHtml() const
 
 void HeadlessPage::setBodyHtml(const QString &html)
 {
+    if (m_page->inHost) {
+        askHost(int(web::HostWire::Kind::SetBodyHtml), hostRequest(html));
+        return;
+    }
     m_page->document->setInnerHtml(m_page->document->body(), html);
     if (m_page->script)
         m_page->script->refreshNames();
     emit changed();
 }
 
-void HeadlessPage::registerObjectType(const QString &classId, ObjectFactory factory)
+void HeadlessPage::registerObjectType(const QString &classId, ObjectFactory factory, Side side)
 {
-    factories().insert(normalizedClassId(classId), std::move(factory));
+    factories().insert(normalizedClassId(classId), {std::move(factory), side});
+}
+
+QString HeadlessPage::normalizedClassId(const QString &classId)
+{
+    QString id = classId.trimmed().toLower();
+    if (id.startsWith(QLatin1String("clsid:")))
+        id.remove(0, 6);
+    return id;
+}
+
+void HeadlessPage::setPageHost(PageHost host)
+{
+    pageHost() = std::move(host);
+}
+
+bool HeadlessPage::runsInHost() const
+{
+    return m_page->inHost;
 }
 
 bool HeadlessPage::reaches(const QString &path) const
@@ -286,6 +385,10 @@ QObject *HeadlessPage::pageObject(const QString &id) const
 
 web::DataSource *HeadlessPage::dataObject(const QString &id) const
 {
+    for (const auto &[source, rows] : m_page->tables) {
+        if (source.compare(id, Qt::CaseInsensitive) == 0)
+            return rows.get();
+    }
     return qobject_cast<web::DataSource *>(m_page->object(id));
 }
 
@@ -293,6 +396,10 @@ bool HeadlessPage::takeRefusedData()
 {
     if (m_page->refusalTaken)
         return false;
+    if (m_page->inHost) {
+        m_page->refusalTaken = m_page->refusedData;
+        return m_page->refusedData;
+    }
     for (const auto &[id, object] : m_page->objects) {
         const auto *data = qobject_cast<web::DataSource *>(object.data());
         if (data && data->refused()) {
@@ -305,6 +412,8 @@ bool HeadlessPage::takeRefusedData()
 
 QVariant HeadlessPage::evaluateScript(const QString &code)
 {
+    if (m_page->inHost)
+        return askHost(int(web::HostWire::Kind::Evaluate), hostRequest(code));
     if (!m_page->script)
         return QVariant();
     return m_page->script->evaluate(code).toVariant();
@@ -328,6 +437,112 @@ QString HeadlessPage::dir() const
 bool HeadlessPage::isListing() const
 {
     return m_page->listing;
+}
+
+void HeadlessPage::loadInHost()
+{
+    if (!m_host) {
+        m_host = std::make_unique<web::PageHostClient>(
+            pageHost().program,
+            web::PageHostClient::Handlers{[this](web::HostPageState &&state) {
+                                              if (m_page->inHost)
+                                                  takeHostState(std::move(state));
+                                          },
+                                          [this](const QString &classId, const QString &method,
+                                                 const QStringList &args) { carryOut(classId, method, args); },
+                                          [this] { hostEnded(); }});
+    }
+    askHost(int(web::HostWire::Kind::Navigate), hostRequest(ProgramFolder::root(), m_location));
+    createWindowObjects();
+}
+
+QVariant HeadlessPage::askHost(int kind, const QByteArray &body)
+{
+    sendWindowObjects();
+    std::optional<web::PageHostClient::Answer> answer = m_host->request(web::HostWire::Kind(kind), body);
+    if (!answer) {
+        hostEnded();
+        return QVariant();
+    }
+    if (m_page->inHost)
+        takeHostState(std::move(answer->state));
+    return answer->result;
+}
+
+void HeadlessPage::takeHostState(web::HostPageState &&state)
+{
+    m_page->document = std::move(state.document);
+    m_page->refusedData = state.refusedData;
+    m_page->tables = std::move(state.tables);
+    emit changed();
+}
+
+void HeadlessPage::hostEnded()
+{
+    if (!m_page->inHost)
+        return;
+    m_page->inHost = false;
+    m_page->document = Document::parse(QString());
+    m_page->tables.clear();
+    m_page->refusedData = false;
+    emit changed();
+}
+
+void HeadlessPage::createWindowObjects()
+{
+    if (!m_page->inHost)
+        return;
+    for (const Node *element : m_page->document->elementsByTag(nullptr, QStringLiteral("object"))) {
+        const QString classId = normalizedClassId(element->attribute(QStringLiteral("classid")));
+        if (QObject *object = windowObject(classId, paramsOf(element)))
+            m_page->objects.append({idOf(element), object});
+    }
+}
+
+// One object per class: a page's load scripts may call it before the window has the page's
+// document.
+QObject *HeadlessPage::windowObject(const QString &classId, const QMap<QString, QString> &params)
+{
+    for (const auto &[id, object] : m_page->windowObjects) {
+        if (id == classId)
+            return object;
+    }
+    const auto type = factories().find(classId);
+    if (type == factories().end() || type->side != Side::Window)
+        return nullptr;
+    QObject *object = type->factory(params, m_page->dir, m_page);
+    if (object)
+        m_page->windowObjects.append({classId, object});
+    return object;
+}
+
+// What the stand-ins in the host read of the window-side objects: their own properties.
+void HeadlessPage::sendWindowObjects()
+{
+    for (const auto &[classId, object] : m_page->windowObjects) {
+        if (!object)
+            continue;
+        QVariantMap properties;
+        const QMetaObject *meta = object->metaObject();
+        for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i)
+            properties.insert(QString::fromUtf8(meta->property(i).name()), meta->property(i).read(object));
+        QByteArray body;
+        QDataStream out(&body, QIODevice::WriteOnly);
+        web::HostWire::prepare(out);
+        web::HostWire::writeString(out, classId);
+        out << properties;
+        m_host->send(web::HostWire::Kind::ObjectState, body);
+    }
+}
+
+void HeadlessPage::carryOut(const QString &classId, const QString &method, const QStringList &args)
+{
+    if (!m_page->inHost)
+        return;
+    if (QObject *object = windowObject(normalizedClassId(classId), {})) {
+        invokeOwnMethod(object, method, args);
+        sendWindowObjects();
+    }
 }
 
 } // namespace ortelia

@@ -6,6 +6,7 @@
 #include <QVariant>
 
 #include <functional>
+#include <memory>
 
 namespace ortelia {
 
@@ -13,6 +14,8 @@ namespace web {
 class Document;
 class DataSource;
 class LoadedPage;
+class PageHostClient;
+struct HostPageState;
 } // namespace web
 
 // A page without a window: its document, scripts, page objects and data binding. It loads a
@@ -20,11 +23,26 @@ class LoadedPage;
 // run in a QJSEngine; a folder becomes a listing; a text file plain text; a missing file, one that
 // is no regular file (a FIFO) or one over 64 MB (8 MB for a page) an empty document. The
 // commands use it as it is; WebBrowser shows one.
+// Where a page host is set (the window program), every page that is not the program's own runs in
+// a page host process of its own, bounded as a whole; this page then holds a copy of its document
+// that the host sends after every request and after a timer changed it, and the same calls reach
+// it. A host that ends leaves the page empty; the next page starts a new one.
 class HeadlessPage : public QObject {
     Q_OBJECT
 public:
     explicit HeadlessPage(QObject *parent = nullptr);
     ~HeadlessPage() override;
+
+    struct PageHost {
+        QString program; // the page host executable
+        // Whether the page at path, whose bytes these are, is one of the program's own.
+        std::function<bool(const QString &path, const QByteArray &bytes)> ownPage;
+    };
+    // From now on the pages that are not the program's own run in the host. Without it (the
+    // commands, which run bounded as a whole) every page runs in this process.
+    static void setPageHost(PageHost host);
+    // Whether the loaded page runs in a page host.
+    bool runsInHost() const;
 
     // The full path (or a name relative to the program folder), resolved without regard to case,
     // "/" and "\" alike. Any extension or none may hold a page ("sp", "T2", "sysx").
@@ -56,7 +74,12 @@ public:
     // object and deletes it on the next navigate.
     using ObjectFactory = std::function<QObject *(const QMap<QString, QString> &params,
                                                   const QString &pageDir, QObject *parent)>;
-    static void registerObjectType(const QString &classId, ObjectFactory factory);
+    // Where an object's calls are carried out for a page in the host: in the host (a data
+    // object), or in this process, the host's stand-in handing them on (the speech engine).
+    enum class Side { Page, Window };
+    static void registerObjectType(const QString &classId, ObjectFactory factory, Side side = Side::Page);
+    // A class id as the registry knows it: lower case, without "clsid:".
+    static QString normalizedClassId(const QString &classId);
     // The created page object of the given id (nullptr when none).
     QObject *pageObject(const QString &id) const;
     // The page object of the given id when it is a data source (nullptr otherwise).
@@ -85,9 +108,19 @@ signals:
 private:
     void createPageObjects();
     void bindData(const QString &sourceId);
+    // The page runs in the host: the request goes there and its answer becomes the page's state.
+    void loadInHost();
+    QVariant askHost(int kind, const QByteArray &body);
+    void takeHostState(web::HostPageState &&state);
+    void createWindowObjects();
+    QObject *windowObject(const QString &classId, const QMap<QString, QString> &params);
+    void sendWindowObjects();
+    void carryOut(const QString &classId, const QString &method, const QStringList &args);
+    void hostEnded();
 
     web::LoadedPage *m_page = nullptr;
     QString m_location;
+    std::unique_ptr<web::PageHostClient> m_host;
 };
 
 } // namespace ortelia

@@ -65,6 +65,15 @@ Node *Document::adopt(std::unique_ptr<Node> node, Node *parent)
     return raw;
 }
 
+Node *Document::place(std::unique_ptr<Node> node, Node *parent)
+{
+    const int next = qMax(m_nextId, node->id + 1);
+    m_nextId = node->id;
+    Node *raw = adopt(std::move(node), parent);
+    m_nextId = next;
+    return raw;
+}
+
 void Document::forget(Node *node)
 {
     for (auto &child : node->children)

@@ -60,6 +60,8 @@ public:
 private:
     Document();
     Node *adopt(std::unique_ptr<Node> node, Node *parent);
+    // Adds a node that keeps the id it has (a snapshot's); ids handed out later follow it.
+    Node *place(std::unique_ptr<Node> node, Node *parent);
     void forget(Node *node);
     void removeChildren(Node *node);
     void initControlState(Node *node);
@@ -81,6 +83,8 @@ private:
     mutable QHash<const Node *, QList<Node *>> m_controls;
 
     friend struct DocumentBuilder;
+    friend struct SnapshotReader;
+    friend class DocumentSnapshot;
 };
 
 } // namespace ortelia::web

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QJSValue>
+#include <QLoggingCategory>
 #include <QObject>
 #include <QString>
 
@@ -8,6 +9,9 @@
 #include <memory>
 
 class QJSEngine;
+
+// Where page code's errors (debug) and stops (warning) are told.
+Q_DECLARE_LOGGING_CATEGORY(lcPageScript)
 
 namespace ortelia::web {
 
