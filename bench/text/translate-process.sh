@@ -37,3 +37,17 @@ if [ -r "$fortunes/zitate" ]; then
   cat "$fortunes"/{anekdoten,zitate,sprichworte} | grep -v '^%' | tr -s ' \n' '  ' | cut -d' ' -f1-10000 >"$work/prose.txt"
   time_text "$work/prose.txt" "fortunes-de prose"
 fi
+
+# Texts bounded in size but of marks alone: 16 MB of "." and of '"', each mark a word. Once each,
+# with the peak resident memory against that of a one-word text.
+if [ -x /usr/bin/time ]; then
+  echo Haus >"$work/word.txt"
+  base=$(/usr/bin/time -f '%M' "$EXE" translate "$work/word.txt" 2>&1 >/dev/null | tail -1)
+  for mark in . '"'; do
+    head -c 16000000 /dev/zero | tr '\0' "$mark" >"$work/marks.txt"
+    read -r wall cpu rss < <(/usr/bin/time -f '%e %U %S %M' "$EXE" translate "$work/marks.txt" 2>&1 >/dev/null |
+      tail -1 | awk '{print $1, $2 + $3, $4}')
+    echo "ortelia translate, 16 MB of $mark: $wall s wall, $cpu s processor, $((rss / 1024)) MB" \
+      "($(((rss - base) / 1024)) MB above a one-word text)"
+  done
+fi

@@ -182,8 +182,11 @@ void SingleInstance::quitOnSignals()
         char byte = 0;
         while (::read(g_signalPipe[0], &byte, 1) > 0) {
         }
+        m_endedBySignal = true;
         emit endingOnSignal();
-        QCoreApplication::quit();
+        // Not quit(): that asks the windows first, and a nested event loop begun before they are
+        // asked drops the request.
+        QCoreApplication::exit(0);
     });
     struct sigaction action {};
     action.sa_handler = writeSignalToPipe;

@@ -31,6 +31,10 @@ public:
     // another user answers on it: then this one runs alone, without a socket.
     bool handToRunning(const QString &request);
 
+    // Whether SIGTERM or SIGINT came. One that comes while the windows start, before the event
+    // loop runs, ends the loops begun for them only: the program then ends without running its own.
+    bool endedBySignal() const { return m_endedBySignal; }
+
 signals:
     void requested(const QString &request);
     // SIGTERM or SIGINT came: the event loop ends right after this signal.
@@ -44,6 +48,7 @@ private:
 
     QString m_socketPath;
     QLocalServer *m_server = nullptr;
+    bool m_endedBySignal = false;
 };
 
 } // namespace ortelia

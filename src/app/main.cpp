@@ -83,6 +83,8 @@ int runProgram(const QStringList &args)
     if (SettingsFiles::isFirstRun())
         SettingsFiles::WriteDefaultSettings();
     startProgramWindows(windows, extra);
+    if (instance.endedBySignal())
+        return 0;
     return QApplication::exec();
 }
 

@@ -82,8 +82,12 @@ QString decodeUserText(const QByteArray &bytes)
     if (bytes.startsWith(kUtf8Bom) || decodeUtf16(bytes))
         return decode(bytes);
     QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8.decode(bytes);
-    return utf8.hasError() ? decode(bytes) : text;
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    // Not UTF-8: the attempt goes before the text is decoded again, not beside it.
+    text = QString();
+    return decode(bytes);
 }
 
 bool fitsWindows1252(const QString &text)

@@ -38,9 +38,9 @@ Pair lookUp(Dictionary &dictionary, const QString &word, TextDirection direction
 // answer of what they form (TextTranslation).
 QList<Pair> lookUpAll(Dictionary &dictionary, const QStringList &words, TextDirection direction);
 
-// The same for a whole text split as words() splits it, a piece at a time, so that neither its words
-// nor their answers are held whole: each pair goes to each in order, without the empty word before a
-// leading blank. False when each said stop (false).
+// The same for a whole text split as words() splits it, a piece at a time, so that neither its
+// normalised text nor its words nor their answers are held whole: each pair goes to each in order,
+// without the empty word before a leading blank. False when each said stop (false).
 bool translate(Dictionary &dictionary, const QString &text, TextDirection direction,
                const std::function<bool(const Pair &)> &each);
 

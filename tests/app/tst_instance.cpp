@@ -28,6 +28,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <future>
 
@@ -269,6 +270,54 @@ private slots:
         QVERIFY(handed.get());
         // Waiting for the lock to age would take 30 s.
         QVERIFY2(clock.elapsed() < 15000, qPrintable(QString::number(clock.elapsed())));
+    }
+
+    // The window program ended by SIGTERM or SIGINT takes its socket and lock file with it, and
+    // the next start listens again and takes the start after it. A relative XDG_RUNTIME_DIR is
+    // passed over for the temporary folder.
+    void signalEndsTheProgramWithoutLeavingItsSocket()
+    {
+        TempProgramFolder folder;
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("runtime")));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("tmp")));
+        QCOMPARE(::chmod(QFile::encodeName(dir.filePath(QStringLiteral("runtime"))).constData(), 0700), 0);
+        const QDir socketFolder(dir.filePath(QStringLiteral("tmp/ortelia-%1").arg(::getuid())));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), QStringLiteral("runtime"));
+        environment.insert(QStringLiteral("TMPDIR"), dir.filePath(QStringLiteral("tmp")));
+        environment.insert(QStringLiteral("HOME"), dir.path());
+        environment.insert(QStringLiteral("ORTELIA_SPEECH_LOG"), dir.filePath(QStringLiteral("speech.log")));
+        // An update the program may look for goes to this machine, where nobody answers.
+        environment.insert(QStringLiteral("ORTELIA_UPDATE_SERVER"), QStringLiteral("http://127.0.0.1:9/"));
+        const auto start = [&](QProcess &program, const QStringList &args) {
+            program.setProcessEnvironment(environment);
+            program.setWorkingDirectory(dir.path());
+            program.start(folder.file(QStringLiteral("ortelia-windows")), args);
+            return program.waitForStarted(20000);
+        };
+        const auto socketFiles = [&] {
+            return socketFolder.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot | QDir::Hidden);
+        };
+        for (const int signal : {SIGTERM, SIGINT}) {
+            QProcess first;
+            QVERIFY(start(first, {}));
+            QTRY_VERIFY_WITH_TIMEOUT(socketFiles().filter(QStringLiteral(".socket")).size() == 2, 60000);
+            QVERIFY(QDir(dir.filePath(QStringLiteral("runtime"))).isEmpty());
+
+            // A second start hands its request to the first and ends.
+            QProcess second;
+            QVERIFY(start(second, {QStringLiteral("--window"), QStringLiteral("supertrans1")}));
+            QVERIFY(second.waitForFinished(60000));
+            QCOMPARE(second.exitCode(), 0);
+            QCOMPARE(first.state(), QProcess::Running);
+
+            QCOMPARE(::kill(pid_t(first.processId()), signal), 0);
+            QVERIFY(first.waitForFinished(30000));
+            QCOMPARE(first.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(socketFiles(), QStringList());
+        }
     }
 
     void requestShowsTheMainWindowAndKnownWindowsOnly()

@@ -266,6 +266,14 @@ void RealDictionaryTest::lookupCommand()
                      dir.path());
     QCOMPARE(run.lines.mid(0, 3), QStringList({"vom Skript", "ab und zu", "selten"}));
 
+    // After "--" every argument is a word, also one that begins as an option does.
+    run = runProgram({QStringLiteral("lookup"), QStringLiteral("--"), QStringLiteral("haus")});
+    QCOMPARE(run.lines.value(0), QStringLiteral("house"));
+    run = runProgram({QStringLiteral("lookup"), QStringLiteral("--"), QStringLiteral("--pair")});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.lines, QStringList({"", "", "", ""}));
+    QVERIFY2(!run.errors.contains(QLatin1String("Aufruf")), qPrintable(run.errors));
+
     QCOMPARE(runProgram({QStringLiteral("lookup")}).exitCode, 2);
     QCOMPARE(runProgram({QStringLiteral("lookup"), QStringLiteral("--pair"), QStringLiteral("DeXx"), QStringLiteral("haus")}).exitCode, 2);
     QCOMPARE(runProgram({QStringLiteral("lookup"), QStringLiteral("--page"), QStringLiteral("fehlt"), QStringLiteral("haus")},

@@ -150,6 +150,32 @@ private slots:
         QVERIFY2(responder.requests.isEmpty(), qPrintable(responder.texts().join(u'/')));
     }
 
+    // A long text is normalised a stretch at a time: its words are those of the whole text
+    // normalised at once, also where a stretch would end inside a decomposed letter, a run of
+    // Greek letters with no place to cut, typographic quotes, invisible characters or blanks.
+    void longTextNormalisedInStretchesAsWhole()
+    {
+        const QStringList parts = {QStringLiteral("Haus.  "), QStringLiteral("scho\u0308n\u200B\u0308 "),
+                                   QStringLiteral("\u201Ezitat\u201C\n"), QString(20000, QChar(0x03B1)),
+                                   QStringLiteral("\u00ABx-y\u00BB;(a)   "), QString(5000, u'.'),
+                                   QString(3000, QChar(0x0301))};
+        // Five characters a letter: some stretch would end between "e" and its accent.
+        QString text = QStringLiteral("xae\u0301 ").repeated(10000);
+        for (int i = 0; text.size() < 250000; ++i)
+            text += parts[i % parts.size()] + parts[(i * 3 + 1) % parts.size()];
+        for (const TextDirection direction : {TextDirection::German, TextDirection::Foreign}) {
+            QString whole = TextWalk::normalised(text, direction);
+            while (whole.contains(QStringLiteral("  ")))
+                whole.replace(QStringLiteral("  "), QStringLiteral(" "));
+            QStringList expected = whole.split(u' ');
+            if (expected.size() > 1 && expected.last().isEmpty())
+                expected.removeLast();
+            for (QString &word : expected)
+                word.truncate(kMaxSplitLength);
+            QCOMPARE(TextWalk::words(text, direction), expected);
+        }
+    }
+
     void eachWordIsPairedWithItsAnswer()
     {
         TempProgramFolder folder;

@@ -1,6 +1,7 @@
 #include "TestHttpServer.h"
 
 #include <QTcpSocket>
+#include <QTimer>
 
 #include <memory>
 
@@ -74,6 +75,18 @@ void TestHttpServer::serve(QTcpSocket *socket)
         if (route.mode == Mode::Unsized)
             socket->disconnectFromHost();
         return;
+    case Mode::Trickle: {
+        socket->write("HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(route.body.size()) +
+                      "\r\nConnection: close\r\n\r\n");
+        auto *clock = new QTimer(socket);
+        const auto sent = std::make_shared<qsizetype>(0);
+        connect(clock, &QTimer::timeout, socket, [socket, sent, body = route.body] {
+            if (*sent < body.size())
+                socket->write(body.mid((*sent)++, 1));
+        });
+        clock->start(1000);
+        return;
+    }
     case Mode::Endless: {
         socket->write("HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n");
         const auto sent = std::make_shared<qint64>(0);

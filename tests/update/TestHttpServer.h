@@ -17,6 +17,7 @@ public:
         CutOff,  // announces the body's length, sends half of it and closes
         Unsized, // 200 without a length: the body, then the connection closes
         Stalled, // 200 without a length: the body, then the connection stays open for good
+        Trickle, // announces the body's length and sends it one byte a second
     };
     struct Route {
         Route(int status = 200, QByteArray body = {}, Mode mode = Mode::Normal, QByteArray location = {},

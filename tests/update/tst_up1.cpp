@@ -314,6 +314,32 @@ private slots:
         QCOMPARE(folder->readBytes(QStringLiteral("syso/update-datum.chk")), QByteArray("\"20240101\"\r\n"));
     }
 
+    // A server that accepts a download and never answers is given up after the quiet time; one
+    // that trickles the list, a byte a second and so never quiet for long, after the list's whole
+    // time. Each with a message that names the cause; the stored list and the files stay.
+    void silentAndSlowServersAreGivenUp()
+    {
+        fetch();
+        const QStringList before = allFiles();
+        const QByteArray storedList = folder->readBytes(QStringLiteral("TranslateDeGb/update.chk"));
+        server->route("/d/DeNeu.txt", TestHttpServer::Route{200, {}, TestHttpServer::Mode::Silent});
+        c<QListWidget>("List1")->setCurrentRow(2);
+        click("Command9");
+        QTRY_COMPARE_WITH_TIMEOUT(responder->requests.size(), 1, 4 * HttpGet::kTimeoutMs);
+        QVERIFY2(responder->texts().last().contains(QStringLiteral("antwortet nicht")),
+                 qPrintable(responder->texts().last()));
+        QCOMPARE(allFiles(), before);
+
+        server->route(kListPath, TestHttpServer::Route{200, listBytes(), TestHttpServer::Mode::Trickle});
+        click("Command1");
+        QTRY_COMPARE_WITH_TIMEOUT(responder->requests.size(), 2, 2 * HttpGet::kListTimeouts * HttpGet::kTimeoutMs);
+        QVERIFY2(responder->texts().last().contains(QStringLiteral("sendet zu langsam")),
+                 qPrintable(responder->texts().last()));
+        QCOMPARE(folder->readBytes(QStringLiteral("TranslateDeGb/update.chk")), storedList);
+        QCOMPARE(c<QListWidget>("List1")->count(), 6);
+        QCOMPARE(allFiles(), before);
+    }
+
     void collectListsTheNewEntries()
     {
         responder->answers = {DialogAnswer::No};
